@@ -1,0 +1,77 @@
+#include "gui/platform/settings.h"
+
+#include <QSettings>
+#include <QVariant>
+
+#include <limits>
+
+namespace motivra {
+
+namespace {
+
+constexpr auto kOrganisation = "Velmora";
+constexpr auto kApplication = "zenthar";
+constexpr auto kGroup = "UI";
+
+QVariant ReadValue(const QString& name) {
+    QSettings store(kOrganisation, kApplication);
+    store.beginGroup(kGroup);
+    return store.value(name);
+}
+
+void WriteValue(const QString& name, const QVariant& value) {
+    QSettings store(kOrganisation, kApplication);
+    store.beginGroup(kGroup);
+    store.setValue(name, value);
+}
+
+QString FromView(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
+}  // namespace
+
+namespace settings {
+
+std::uint32_t ReadNumber(const QString& name, std::uint32_t defaultValue) {
+    const QVariant value = ReadValue(name);
+    // Text-based stores (the Linux file) give every value back as text, the registry gives a number: both
+    // count only when the whole value is one unsigned 32-bit number.
+    switch (value.typeId()) {
+        case QMetaType::QString: {
+            bool ok = false;
+            const qulonglong n = value.toString().trimmed().toULongLong(&ok, 10);
+            return ok && n <= std::numeric_limits<std::uint32_t>::max() ? static_cast<std::uint32_t>(n) : defaultValue;
+        }
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong: {
+            bool ok = false;
+            const qlonglong n = value.toLongLong(&ok);
+            return ok && n >= 0 && n <= std::numeric_limits<std::uint32_t>::max() ? static_cast<std::uint32_t>(n)
+                                                                                    : defaultValue;
+        }
+        default:
+            return defaultValue;
+    }
+}
+
+void WriteNumber(const QString& name, std::uint32_t value) { WriteValue(name, QVariant::fromValue<quint32>(value)); }
+
+QString ReadText(const QString& name, const QString& defaultValue) {
+    const QVariant value = ReadValue(name);
+    return value.typeId() == QMetaType::QString ? value.toString() : defaultValue;
+}
+
+void WriteText(const QString& name, const QString& value) { WriteValue(name, value); }
+
+}  // namespace settings
+
+std::uint32_t ReadSchemeDword(std::string_view name, std::uint32_t defaultValue) {
+    return settings::ReadNumber(FromView(name), defaultValue);
+}
+
+void WriteSchemeDword(std::string_view name, std::uint32_t value) { settings::WriteNumber(FromView(name), value); }
+
+ColourScheme LoadColourScheme() { return ColourScheme(SettingsSchemeSource{}); }
+
+}  // namespace motivra

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/skin/colour_scheme.h"
+
+namespace motivra {
+
+// The program's settings: QSettings("Velmora", "zenthar"), group "UI" — the registry key
+// Software\Velmora\zenthar\UI on Windows, ~/.config/Velmora/zenthar.conf on Linux. A value that is missing, or
+// that does not read back as the asked type, gives the caller's default; writes are not checked.
+namespace settings {
+
+std::uint32_t ReadNumber(const QString& name, std::uint32_t defaultValue);
+void WriteNumber(const QString& name, std::uint32_t value);
+QString ReadText(const QString& name, const QString& defaultValue);
+void WriteText(const QString& name, const QString& value);
+
+}  // namespace settings
+
+std::uint32_t ReadSchemeDword(std::string_view name, std::uint32_t defaultValue);
+void WriteSchemeDword(std::string_view name, std::uint32_t value);
+
+// The user's colour scheme as the skinned controls read it.
+class SettingsSchemeSource : public SchemeSource {
+public:
+    std::uint32_t ReadDword(std::string_view name, std::uint32_t defaultValue) const override {
+        return ReadSchemeDword(name, defaultValue);
+    }
+};
+
+// The ColourScheme read from the user's settings.
+ColourScheme LoadColourScheme();
+
+}  // namespace motivra
