@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+
+namespace motivra {
+namespace {
+
+using nlohmann::json;
+using test::RunCli;
+
+// Files as the editor writes them, described in the JSON that `write` takes.
+const char* const kBehaviours[] = {
+    R"({"lockStarts":1,"lockEnds":1,"thumbnailText":"slide in",
+        "tracks":[{"slot":0,"start":3.0,"end":1.0}]})",
+    R"({"leadIn":1,"leadOut":1,"thumbnailText":"Café spin",
+        "tracks":[{"slot":2,"start":1.25,"end":0.5,"smooth":1,"timeMode":0,"startTime":0.25,"endTime":0.75},
+                  {"slot":3,"start":0,"end":2},
+                  {"slot":11,"start":255,"end":0,"timeMode":2,"endTime":0.5}]})",
+    R"({"tracks":[{"slot":4,"start":0.5,"end":1.5},{"slot":5,"start":0.5,"end":1.5},
+                  {"slot":8,"start":1,"end":1.5,"timeMode":1,"startTime":0.5},{"slot":12,"start":1,"end":3.5}]})",
+    R"({"thumbnailText":"nothing moves"})",
+};
+
+TEST(CliBehaviour, InfoThenWriteReproducesFilesByteForByte) {
+    test::TempDir dir;
+    int n = 0;
+    for (const char* behaviour : kBehaviours) {
+        SCOPED_TRACE(behaviour);
+        const std::string first = dir.File("first" + std::to_string(n) + ".vmr");
+        const std::string second = dir.File("second" + std::to_string(n) + ".vmr");
+        ++n;
+        const auto written = RunCli({"write", first}, behaviour);
+        ASSERT_EQ(written.status, 0) << written.err;
+
+        const auto info = RunCli({"info", first});
+        ASSERT_EQ(info.status, 0) << info.err;
+        ASSERT_EQ(RunCli({"write", second}, info.out).status, 0);
+        EXPECT_EQ(test::ReadBytes(first), test::ReadBytes(second));
+        EXPECT_EQ(RunCli({"info", second}).out, info.out);
+    }
+}
+
+TEST(CliBehaviour, InfoShowsEditorFormAndTheWholeRecord) {
+    test::TempDir dir;
+    ASSERT_EQ(RunCli({"write", dir.File("b.vmr")}, kBehaviours[1]).status, 0);
+    const json doc = json::parse(RunCli({"info", dir.File("b.vmr")}).out);
+    EXPECT_EQ(doc["leadIn"], 1);
+    EXPECT_EQ(doc["lockStarts"], 0);
+    EXPECT_EQ(doc["thumbnailText"], "Café spin");
+    ASSERT_EQ(doc["tracks"].size(), 13u);
+    const json& degrees = doc["tracks"][2];
+    EXPECT_EQ(degrees["name"], "Degrees");
+    EXPECT_EQ(degrees["kind"], 11);
+    EXPECT_EQ(degrees["start"], 1.25);
+    EXPECT_EQ(degrees["end"], 0.5);
+    EXPECT_EQ(degrees["span"], -0.75);
+    EXPECT_EQ(degrees["difference"], -0.75);
+    EXPECT_EQ(degrees["minimum"], 0.0);
+    EXPECT_EQ(degrees["maximum"], 2.0);
+    EXPECT_EQ(degrees["enabled"], 1);
+    EXPECT_EQ(doc["tracks"][0]["enabled"], 0);
+    EXPECT_EQ(doc["tracks"][0]["start"], 2.0);
+    // The text is Latin-1 in the file: "Café spin" is nine bytes.
+    const auto bytes = test::ReadBytes(dir.Path() / "b.vmr");
+    EXPECT_EQ(bytes.size(), 22u + 3 * 104u + 9u);
+}
+
+TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
+    test::TempDir dir;
+    const char* behaviour = R"({"tracks":[
+        {"slot":4,"start":0,"end":2},
+        {"slot":5,"start":0,"end":2,"smooth":1},
+        {"slot":6,"start":0,"end":1,"timeMode":0,"startTime":0.2,"endTime":0.6},
+        {"slot":7,"start":0,"end":1,"timeMode":1,"startTime":0.5},
+        {"slot":8,"start":0,"end":1,"timeMode":2,"endTime":0.5},
+        {"slot":0,"start":3,"end":1}]})";
+    ASSERT_EQ(RunCli({"write", dir.File("e.vmr")}, behaviour).status, 0);
+    const auto result = RunCli({"eval", dir.File("e.vmr"), "0.1", "0.25", "0.4", "0.5", "0.7", "0.75"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const json doc = json::parse(result.out);
+    ASSERT_EQ(doc.size(), 6u);
+    const auto at = [&](int i, const char* name) { return doc[i]["values"][name].get<double>(); };
+    EXPECT_DOUBLE_EQ(at(3, "X Scale"), 1.0);                     // t = 0.5, linear: halfway
+    EXPECT_NEAR(at(1, "Y Scale"), 2 * 0.1464466094067262, 1e-12);  // t = 0.25, eased
+    EXPECT_DOUBLE_EQ(at(0, "X Shear"), 0.0);                     // before 0.2
+    EXPECT_DOUBLE_EQ(at(2, "X Shear"), 0.5);                     // 0.4 between 0.2 and 0.6
+    EXPECT_DOUBLE_EQ(at(4, "X Shear"), 1.0);                     // after 0.6
+    EXPECT_DOUBLE_EQ(at(5, "Y Shear"), 0.5);                     // start only, 0.75 from 0.5
+    EXPECT_DOUBLE_EQ(at(1, "X 3D"), 0.5);                        // end only, 0.25 of 0.5
+    EXPECT_DOUBLE_EQ(at(5, "X 3D"), 1.0);
+    EXPECT_DOUBLE_EQ(at(3, "X Position"), 2.0);
+    EXPECT_DOUBLE_EQ(at(3, "Alpha"), 255.0);  // not in the file: its default
+}
+
+TEST(CliBehaviour, FailuresSayOneLineAndExitWithOne) {
+    test::TempDir dir;
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string mentions;
+    };
+    std::filesystem::create_directory(dir.Path() / "folder.vmr");
+    const Case cases[] = {
+        {{"info", dir.File("missing.vmr")}, "", "no such file"},
+        {{"info", dir.File("folder.vmr")}, "", "not a regular file"},
+        {{"eval", dir.File("missing.vmr"), "0.5"}, "", "no such file"},
+        {{"write", dir.File("x.vmr")}, "{ not json", "malformed JSON"},
+        {{"write", dir.File("x.vmr")}, R"({"tracks":[{"slot":13}]})", "slot"},
+        {{"write", dir.File("x.vmr")}, R"({"tracks":[{"slot":1,"start":"big"}]})", "\"start\""},
+        {{"write", dir.File("x.vmr")}, R"({"thumbnailText":"π"})", "Latin-1"},
+        {{"write", dir.File("nowhere/x.vmr")}, "{}", "no such folder"},
+        {{"write", dir.File("x.txt")}, "{}", ".vmr"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const auto result = RunCli(c.args, c.input);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.vmr"));
+}
+
+TEST(CliBehaviour, WrongArgumentsShowUsageAndExitWithTwo) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, {"info"}, {"eval", "f.vmr"}, {"eval", "f.vmr", "half"}, {"frobnicate"}}) {
+        const auto result = RunCli(args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_NE(result.err.find("Usage"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(RunCli({"--help"}).status, 0);
+}
+
+TEST(CliBehaviour, ATruncatedFileShowsWhatWasReadAndWarns) {
+    test::TempDir dir;
+    ASSERT_EQ(RunCli({"write", dir.File("t.vmr")}, kBehaviours[1]).status, 0);
+    auto bytes = test::ReadBytes(dir.Path() / "t.vmr");
+    bytes.resize(20 + 104 + 50);  // the second record is cut
+    test::WriteBytes(dir.Path() / "t.vmr", bytes);
+    const auto result = RunCli({"info", dir.File("t.vmr")});
+    ASSERT_EQ(result.status, 0);
+    EXPECT_NE(result.err.find("ends early"), std::string::npos);
+    const json doc = json::parse(result.out);
+    EXPECT_EQ(doc["tracks"][2]["enabled"], 1);
+    EXPECT_EQ(doc["tracks"][3]["enabled"], 0);
+}
+
+}  // namespace
+}  // namespace motivra
