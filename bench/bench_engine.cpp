@@ -46,7 +46,8 @@ BENCHMARK(EvaluateAllTracks);
 
 // Target: under 100 us to write and read back a full 13-track file.
 void WriteThenReadFullFile(benchmark::State& state) {
-    const auto folder = std::filesystem::temp_directory_path() / ("motivra-bench-" + std::to_string(std::random_device{}()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("motivra-bench-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directory(folder);
     TrackStore writer = FullBehaviour();
     TrackStore reader;

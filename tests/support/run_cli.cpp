@@ -36,9 +36,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
     const char* cli = std::getenv("MOTIVRA_CLI");
     if (cli == nullptr) throw std::runtime_error("MOTIVRA_CLI is not set; run the tests through ctest");
     TempDir io;
-    {
-        std::ofstream(io.Path() / "in", std::ios::binary) << input;
-    }
+    { std::ofstream(io.Path() / "in", std::ios::binary) << input; }
     std::string command = Quote(cli);
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " <" + Quote(io.File("in")) + " >" + Quote(io.File("out")) + " 2>" + Quote(io.File("err"));

@@ -11,7 +11,8 @@ namespace motivra::cli {
 
 namespace {
 
-std::uint32_t ReadUnsigned(const Json& object, const char* key, std::uint32_t fallback, const std::string& where) {
+std::uint32_t ReadUnsigned(const Json& object, const char* key, std::uint32_t fallback,
+                           const std::string& where) {
     if (!object.contains(key)) return fallback;
     const Json& value = object.at(key);
     if (!value.is_number_unsigned() && !(value.is_number_integer() && value.get<long long>() >= 0)) {
@@ -45,7 +46,8 @@ BehaviourTrack TrackFromJson(const Json& entry, int slot) {
     track.endTime = ReadNumber(entry, "endTime", track.endTime, where);
     track.defaultValue = ReadNumber(entry, "defaultValue", track.defaultValue, where);
     track.ammend = ReadNumber(entry, "ammend", track.ammend, where);
-    const std::uint32_t enabled = ReadUnsigned(entry, "enabled", DiffersFromDefault(track, slot) ? 1 : 0, where);
+    const std::uint32_t enabled =
+        ReadUnsigned(entry, "enabled", DiffersFromDefault(track, slot) ? 1 : 0, where);
     if (enabled > 255) throw CliError(where + "\"enabled\" must fit in one byte");
     track.enabled = static_cast<std::uint8_t>(enabled);
     return track;
@@ -111,7 +113,8 @@ void BehaviourFromJson(const Json& document, TrackStore& store) {
     for (std::size_t i = 0; i < tracks.size(); ++i) {
         const Json& entry = tracks[i];
         if (!entry.is_object()) throw CliError("tracks[" + std::to_string(i) + "] must be an object");
-        const std::uint32_t slot = ReadUnsigned(entry, "slot", static_cast<std::uint32_t>(i), "tracks[" + std::to_string(i) + "]: ");
+        const std::uint32_t slot =
+            ReadUnsigned(entry, "slot", static_cast<std::uint32_t>(i), "tracks[" + std::to_string(i) + "]: ");
         if (slot >= static_cast<std::uint32_t>(kParameterCount)) {
             throw CliError("tracks[" + std::to_string(i) + "]: \"slot\" must be 0..12");
         }

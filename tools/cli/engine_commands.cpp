@@ -28,7 +28,8 @@ TrackStore LoadForCommand(const std::string& path) {
     TrackStore store;
     LoadBehaviourFile(store, path);
     store.CompleteLoad();
-    if (!store.IsLoaded()) std::cerr << path << ": the file ends early; showing the records read before the cut\n";
+    if (!store.IsLoaded())
+        std::cerr << path << ": the file ends early; showing the records read before the cut\n";
     return store;
 }
 
@@ -43,7 +44,8 @@ void RunEval(const std::string& path, const std::vector<double>& times) {
     for (const double t : times) {
         store.SetTime(t);
         Json values;
-        for (int slot = 0; slot < kParameterCount; ++slot) values[std::string(Parameter(slot).name)] = store.EditorValue(slot);
+        for (int slot = 0; slot < kParameterCount; ++slot)
+            values[std::string(Parameter(slot).name)] = store.EditorValue(slot);
         Json entry;
         entry["t"] = t;
         entry["values"] = values;

@@ -7,7 +7,8 @@
 
 // Exit status: 0 done, 1 the command failed (one line on standard error), 2 wrong arguments (usage shown).
 int main(int argc, char** argv) {
-    CLI::App app{"Motivra command-line tool: behaviour files, libraries, palettes and swatches without the editor"};
+    CLI::App app{
+        "Motivra command-line tool: behaviour files, libraries, palettes and swatches without the editor"};
     app.name("motivra-cli");
     app.require_subcommand(1);
     motivra::cli::AddEngineCommands(app);

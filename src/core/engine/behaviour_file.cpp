@@ -63,8 +63,8 @@ void DecodeBehaviourFile(TrackStore& store, std::span<const std::uint8_t> bytes)
     in.ReadU16(magic);  // not checked: files with another first word are read the same way
 
     BehaviourFlags flags = store.Flags();
-    const bool flagsRead =
-        in.ReadU32(flags.lockStarts) && in.ReadU32(flags.lockEnds) && in.ReadU32(flags.leadIn) && in.ReadU32(flags.leadOut);
+    const bool flagsRead = in.ReadU32(flags.lockStarts) && in.ReadU32(flags.lockEnds) &&
+                           in.ReadU32(flags.leadIn) && in.ReadU32(flags.leadOut);
     store.SetFlags(flags);
     store.SetThumbnailText({});
     if (!flagsRead) return;

@@ -25,7 +25,8 @@ BehaviourTrack EditorDefaultTrack(int slot) {
 
 bool DiffersFromDefault(const BehaviourTrack& editorTrack, int slot) {
     const BehaviourTrack reset = EditorDefaultTrack(slot);
-    return editorTrack.start != reset.start || editorTrack.end != reset.end || editorTrack.smooth != reset.smooth;
+    return editorTrack.start != reset.start || editorTrack.end != reset.end ||
+           editorTrack.smooth != reset.smooth;
 }
 
 }  // namespace motivra

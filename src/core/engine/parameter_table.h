@@ -27,14 +27,14 @@ enum class ParameterSlot : int {
 inline constexpr int kParameterCount = 13;
 
 struct ParameterInfo {
-    std::uint32_t kind;       // code written to the file
-    double minimum;           // editor form
-    double maximum;           // editor form
-    double defaultValue;      // editor form, the parameter's home value
-    double ammend;            // stored form = editor form + ammend
-    double resolution;        // slider step in editor units: 0.001 or 1
-    std::string_view label;   // row label, with its colon
-    std::string_view name;    // label without the colon
+    std::uint32_t kind;      // code written to the file
+    double minimum;          // editor form
+    double maximum;          // editor form
+    double defaultValue;     // editor form, the parameter's home value
+    double ammend;           // stored form = editor form + ammend
+    double resolution;       // slider step in editor units: 0.001 or 1
+    std::string_view label;  // row label, with its colon
+    std::string_view name;   // label without the colon
     std::string_view groupTitle;
 };
 

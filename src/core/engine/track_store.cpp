@@ -68,7 +68,9 @@ void TrackStore::SetTrack(int slot, const BehaviourTrack& editorTrack) {
 
 const BehaviourTrack& TrackStore::StoredTrack(int slot) const { return tracks_[Index(slot)]; }
 
-void TrackStore::SetStoredTrack(int slot, const BehaviourTrack& storedTrack) { tracks_[Index(slot)] = storedTrack; }
+void TrackStore::SetStoredTrack(int slot, const BehaviourTrack& storedTrack) {
+    tracks_[Index(slot)] = storedTrack;
+}
 
 void TrackStore::CompleteLoad() {
     for (BehaviourTrack& track : tracks_) {
@@ -76,7 +78,9 @@ void TrackStore::CompleteLoad() {
     }
 }
 
-double TrackStore::TrackProgress(int slot) const { return motivra::TrackProgress(tracks_[Index(slot)], time_); }
+double TrackStore::TrackProgress(int slot) const {
+    return motivra::TrackProgress(tracks_[Index(slot)], time_);
+}
 
 double TrackStore::StoredValue(int slot) const {
     const BehaviourTrack& track = tracks_[Index(slot)];

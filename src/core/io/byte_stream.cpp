@@ -11,17 +11,17 @@ void ByteWriter::WriteU16(std::uint16_t v) {
 }
 
 void ByteWriter::WriteU32(std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<std::uint8_t>((v >> shift) & 0xFF));
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes_.push_back(static_cast<std::uint8_t>((v >> shift) & 0xFF));
 }
 
 void ByteWriter::WriteF64(double v) {
     const auto bits = std::bit_cast<std::uint64_t>(v);
-    for (int shift = 0; shift < 64; shift += 8) bytes_.push_back(static_cast<std::uint8_t>((bits >> shift) & 0xFF));
+    for (int shift = 0; shift < 64; shift += 8)
+        bytes_.push_back(static_cast<std::uint8_t>((bits >> shift) & 0xFF));
 }
 
-void ByteWriter::WriteText(const std::string& text) {
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
-}
+void ByteWriter::WriteText(const std::string& text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
 
 bool ByteReader::Take(std::size_t count, const std::uint8_t*& at) {
     if (Remaining() < count) {

@@ -17,7 +17,9 @@ public:
     void WriteU32(std::uint32_t v);
     void WriteF64(double v);
     void WriteZeros(std::size_t count) { bytes_.insert(bytes_.end(), count, 0); }
-    void WriteBytes(std::span<const std::uint8_t> data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
+    void WriteBytes(std::span<const std::uint8_t> data) {
+        bytes_.insert(bytes_.end(), data.begin(), data.end());
+    }
     void WriteText(const std::string& text);
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }

@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // Reads up to limit bytes; tells through overflow whether the file holds more than that.
-std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::size_t limit, bool& overflow) {
+std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::size_t limit,
+                                                  bool& overflow) {
     overflow = false;
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return std::nullopt;

@@ -21,7 +21,9 @@ Colour Shade(Colour c, int delta) {
 
 Colour Blend(Colour a, Colour b, float t) {
     t = std::clamp(t, 0.0f, 1.0f);
-    const auto mix = [t](int from, int to) { return (from + static_cast<int>(static_cast<float>(to - from) * t)) & 0xFF; };
+    const auto mix = [t](int from, int to) {
+        return (from + static_cast<int>(static_cast<float>(to - from) * t)) & 0xFF;
+    };
     const int r0 = mix(Byte0(a), Byte0(b));
     const int r1 = mix(Byte1(a), Byte1(b));
     const int r2 = mix(Byte2(a), Byte2(b));

@@ -18,8 +18,8 @@ inline constexpr Colour MakeColour(int b0, int b1, int b2) {
 // b0 and b2 exchanged, bits 24-31 cleared: converts between the two forms.
 Colour FlipRedBlue(Colour c);
 
-// b2 + b1 + b0 / 3, in 0..595. Only the lowest byte is divided, so red (b0 in GDI form) counts a third as much
-// as blue; the contrast thresholds of the controls are compared with this value.
+// b2 + b1 + b0 / 3, in 0..595. Only the lowest byte is divided, so red (b0 in GDI form) counts a third as
+// much as blue; the contrast thresholds of the controls are compared with this value.
 int Brightness(Colour c);
 
 // Every byte moved by delta and clamped to 0..255, and b0 and b2 exchanged: Shade(FlipRedBlue(v), d) keeps

@@ -15,7 +15,7 @@ void ColourScheme::Load(const SchemeSource& source) {
 
     const Colour button = source.ReadDword(scheme::kButtonColour, scheme::kDefaultButtonColour);
     buttonTextColour_ = Brightness(button) < kLightThreshold ? Shade(FlipRedBlue(button), +96)
-                                                              : Shade(FlipRedBlue(button), -98);
+                                                             : Shade(FlipRedBlue(button), -98);
     buttonColour_ = FlipRedBlue(button);
 
     titleColour_ = source.ReadDword(scheme::kTitleColour, scheme::kDefaultTitleColour);

@@ -25,7 +25,9 @@ void WriteValue(const QString& name, const QVariant& value) {
     store.setValue(name, value);
 }
 
-QString FromView(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+QString FromView(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 }  // namespace
 
@@ -39,7 +41,8 @@ std::uint32_t ReadNumber(const QString& name, std::uint32_t defaultValue) {
         case QMetaType::QString: {
             bool ok = false;
             const qulonglong n = value.toString().trimmed().toULongLong(&ok, 10);
-            return ok && n <= std::numeric_limits<std::uint32_t>::max() ? static_cast<std::uint32_t>(n) : defaultValue;
+            return ok && n <= std::numeric_limits<std::uint32_t>::max() ? static_cast<std::uint32_t>(n)
+                                                                        : defaultValue;
         }
         case QMetaType::Int:
         case QMetaType::UInt:
@@ -47,15 +50,18 @@ std::uint32_t ReadNumber(const QString& name, std::uint32_t defaultValue) {
         case QMetaType::ULongLong: {
             bool ok = false;
             const qlonglong n = value.toLongLong(&ok);
-            return ok && n >= 0 && n <= std::numeric_limits<std::uint32_t>::max() ? static_cast<std::uint32_t>(n)
-                                                                                    : defaultValue;
+            return ok && n >= 0 && n <= std::numeric_limits<std::uint32_t>::max()
+                       ? static_cast<std::uint32_t>(n)
+                       : defaultValue;
         }
         default:
             return defaultValue;
     }
 }
 
-void WriteNumber(const QString& name, std::uint32_t value) { WriteValue(name, QVariant::fromValue<quint32>(value)); }
+void WriteNumber(const QString& name, std::uint32_t value) {
+    WriteValue(name, QVariant::fromValue<quint32>(value));
+}
 
 QString ReadText(const QString& name, const QString& defaultValue) {
     const QVariant value = ReadValue(name);
@@ -70,7 +76,9 @@ std::uint32_t ReadSchemeDword(std::string_view name, std::uint32_t defaultValue)
     return settings::ReadNumber(FromView(name), defaultValue);
 }
 
-void WriteSchemeDword(std::string_view name, std::uint32_t value) { settings::WriteNumber(FromView(name), value); }
+void WriteSchemeDword(std::string_view name, std::uint32_t value) {
+    settings::WriteNumber(FromView(name), value);
+}
 
 ColourScheme LoadColourScheme() { return ColourScheme(SettingsSchemeSource{}); }
 

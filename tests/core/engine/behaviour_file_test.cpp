@@ -7,8 +7,8 @@
 
 #include "core/engine/editor_track.h"
 #include "core/engine/parameter_table.h"
-#include "core/engine/track_store.h"
 #include "core/engine/record_bytes.h"
+#include "core/engine/track_store.h"
 #include "support/temp_dir.h"
 
 namespace motivra {
@@ -80,7 +80,7 @@ TEST(BehaviourFileWrite, RecordsFollowSlotOrderNotKindOrEditOrder) {
     const auto bytes = EncodeBehaviourFile(store, "", {});
     ASSERT_EQ(bytes.size(), 22u + 2 * 104u);
     EXPECT_EQ(bytes[18], 2);
-    EXPECT_EQ(bytes[20], 3);        // X Position's kind first
+    EXPECT_EQ(bytes[20], 3);         // X Position's kind first
     EXPECT_EQ(bytes[20 + 104], 11);  // then Degrees
 }
 
@@ -175,7 +175,8 @@ TEST(BehaviourFileRead, RecordsInAnyOrderFillTheirSlotsAndUnknownKindsAreSkipped
     EXPECT_DOUBLE_EQ(degrees.start, 0.5);
     EXPECT_DOUBLE_EQ(degrees.end, 1.5);
     EXPECT_EQ(degrees.timeMode, 0u);
-    for (int slot : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}) EXPECT_EQ(store.StoredTrack(slot).enabled, 0) << slot;
+    for (int slot : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+        EXPECT_EQ(store.StoredTrack(slot).enabled, 0) << slot;
 }
 
 TEST(BehaviourFileRead, ALaterRecordOfAKindReplacesTheEarlierOne) {
@@ -210,11 +211,16 @@ TEST(BehaviourFileRead, AFileThatEndsEarlyKeepsTheRecordsReadBeforeTheCut) {
         std::uint32_t leadOut;
     };
     const Cut cuts[] = {
-        {0, false, false, false, 0},         {1, false, false, false, 0},
-        {17, false, false, false, 0},        {19, false, false, false, 1},
-        {20 + 50, false, false, false, 1},   {20 + 104, true, false, false, 1},
-        {20 + 104 + 103, true, false, false, 1}, {20 + 208, true, true, true, 1},
-        {20 + 208 + 1, true, true, true, 1}, {20 + 208 + 2 + 3, true, true, true, 1},
+        {0, false, false, false, 0},
+        {1, false, false, false, 0},
+        {17, false, false, false, 0},
+        {19, false, false, false, 1},
+        {20 + 50, false, false, false, 1},
+        {20 + 104, true, false, false, 1},
+        {20 + 104 + 103, true, false, false, 1},
+        {20 + 208, true, true, true, 1},
+        {20 + 208 + 1, true, true, true, 1},
+        {20 + 208 + 2 + 3, true, true, true, 1},
     };
     for (const Cut& cut : cuts) {
         SCOPED_TRACE("cut at " + std::to_string(cut.length));

@@ -86,13 +86,13 @@ TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
     const json doc = json::parse(result.out);
     ASSERT_EQ(doc.size(), 6u);
     const auto at = [&](int i, const char* name) { return doc[i]["values"][name].get<double>(); };
-    EXPECT_DOUBLE_EQ(at(3, "X Scale"), 1.0);                     // t = 0.5, linear: halfway
+    EXPECT_DOUBLE_EQ(at(3, "X Scale"), 1.0);                       // t = 0.5, linear: halfway
     EXPECT_NEAR(at(1, "Y Scale"), 2 * 0.1464466094067262, 1e-12);  // t = 0.25, eased
-    EXPECT_DOUBLE_EQ(at(0, "X Shear"), 0.0);                     // before 0.2
-    EXPECT_DOUBLE_EQ(at(2, "X Shear"), 0.5);                     // 0.4 between 0.2 and 0.6
-    EXPECT_DOUBLE_EQ(at(4, "X Shear"), 1.0);                     // after 0.6
-    EXPECT_DOUBLE_EQ(at(5, "Y Shear"), 0.5);                     // start only, 0.75 from 0.5
-    EXPECT_DOUBLE_EQ(at(1, "X 3D"), 0.5);                        // end only, 0.25 of 0.5
+    EXPECT_DOUBLE_EQ(at(0, "X Shear"), 0.0);                       // before 0.2
+    EXPECT_DOUBLE_EQ(at(2, "X Shear"), 0.5);                       // 0.4 between 0.2 and 0.6
+    EXPECT_DOUBLE_EQ(at(4, "X Shear"), 1.0);                       // after 0.6
+    EXPECT_DOUBLE_EQ(at(5, "Y Shear"), 0.5);                       // start only, 0.75 from 0.5
+    EXPECT_DOUBLE_EQ(at(1, "X 3D"), 0.5);                          // end only, 0.25 of 0.5
     EXPECT_DOUBLE_EQ(at(5, "X 3D"), 1.0);
     EXPECT_DOUBLE_EQ(at(3, "X Position"), 2.0);
     EXPECT_DOUBLE_EQ(at(3, "Alpha"), 255.0);  // not in the file: its default
@@ -128,8 +128,11 @@ TEST(CliBehaviour, FailuresSayOneLineAndExitWithOne) {
 }
 
 TEST(CliBehaviour, WrongArgumentsShowUsageAndExitWithTwo) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"info"}, {"eval", "f.vmr"}, {"eval", "f.vmr", "half"}, {"frobnicate"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"info"},
+                                                 {"eval", "f.vmr"},
+                                                 {"eval", "f.vmr", "half"},
+                                                 {"frobnicate"}}) {
         const auto result = RunCli(args);
         EXPECT_EQ(result.status, 2);
         EXPECT_NE(result.err.find("Usage"), std::string::npos) << result.err;
