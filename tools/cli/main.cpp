@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_error.h"
+#include "cli/colour_commands.h"
 #include "cli/engine_commands.h"
 
 // Exit status: 0 done, 1 the command failed (one line on standard error), 2 wrong arguments (usage shown).
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     app.name("motivra-cli");
     app.require_subcommand(1);
     motivra::cli::AddEngineCommands(app);
+    motivra::cli::AddColourCommands(app);
 
     try {
         app.parse(argc, argv);

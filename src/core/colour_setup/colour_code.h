@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/skin/colour_arithmetic.h"
+
+namespace motivra {
+
+// The code a palette or swatch cell prints under a colour: six upper-case hexadecimal digits in
+// red-green-blue order, from a colour in GDI form (0x00BBGGRR).
+std::string ColourCode(Colour gdiColour);
+
+// "RRGGBB" (six hexadecimal digits, either case, an optional leading '#') as 0x00RRGGBB, the form the
+// palette's add operation takes; empty for anything else.
+std::optional<std::uint32_t> ParseColourCode(std::string_view text);
+
+}  // namespace motivra
