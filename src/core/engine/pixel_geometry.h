@@ -22,7 +22,7 @@ struct PixelLine {
 };
 
 // A rectangle whose right and bottom edges lie just outside it, as window rectangles are.
-struct PixelRect {
+struct PixelBox {
     int left = 0;
     int top = 0;
     int right = 0;
@@ -34,7 +34,7 @@ struct PixelRect {
     // Centre by integer halving, so a grab offset is measured from the same point every time.
     PixelPoint Centre() const { return {(left + right) / 2, (top + bottom) / 2}; }
 
-    bool operator==(const PixelRect&) const = default;
+    bool operator==(const PixelBox&) const = default;
 };
 
 // Truncation towards zero, as every value-to-pixel mapping uses. Values from a hostile file may be huge or

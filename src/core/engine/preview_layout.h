@@ -34,7 +34,7 @@ std::array<PosePoint, 4> CrossPoints(const Quad& q);
 
 // Everything the preview draws, in pixels of a width x height client area.
 struct PreviewLayout {
-    PixelRect middleThird;  // filled with kMiddleThird over the kOutside background
+    PixelBox middleThird;  // filled with kMiddleThird over the kOutside background
     PixelQuad start;
     PixelQuad end;
     PixelQuad current;

@@ -47,7 +47,7 @@ struct ThumbnailLayout {
     std::array<PixelLine, 4> arrows;  // start corner to the same end corner, the arrow head at the end
     PixelPoint referenceTopLeft;
     PixelPoint referenceBottomRight;  // one pixel inside the second reference corner
-    PixelRect glossEllipse;
+    PixelBox glossEllipse;
 };
 
 ThumbnailLayout LayoutThumbnail(const TrackStore& store, int width, int height);

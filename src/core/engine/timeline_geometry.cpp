@@ -84,7 +84,7 @@ std::vector<PixelLine> TimelineCurve(const TimelineTrack& track, const TimelineS
     return lines;
 }
 
-PixelRect MarkerHitRect(int xt, int height) {
+PixelBox MarkerHitRect(int xt, int height) {
     return {xt - kMarkerHalfWidth, 0, xt + kMarkerHalfWidth, height};
 }
 

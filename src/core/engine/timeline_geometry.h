@@ -53,6 +53,6 @@ private:
 std::vector<PixelLine> TimelineCurve(const TimelineTrack& track, const TimelineScale& scale);
 
 // Where a press grabs the marker drawn at column xt.
-PixelRect MarkerHitRect(int xt, int height);
+PixelBox MarkerHitRect(int xt, int height);
 
 }  // namespace motivra

@@ -17,10 +17,10 @@ struct TransportLayout {
     int height = 0;
     int handleWidth = 0;  // hw: three quarters of the height
     int trackWidth = 0;   // tw: the width less both handles, the span the times move over
-    PixelRect startHandle;
-    PixelRect endHandle;
-    PixelRect middleBar;  // between the handles, over the full client height
-    double first = 0;     // the range of times the track shows
+    PixelBox startHandle;
+    PixelBox endHandle;
+    PixelBox middleBar;  // between the handles, over the full client height
+    double first = 0;    // the range of times the track shows
     double last = 1;
 
     // Pixel offset of a time along the track, rounded to the nearest pixel.

@@ -25,7 +25,7 @@ const Quad kCentred{{{0, 0}, {1, 0}, {0, 1}, {1, 1}}};
 TEST(PreviewLayout, FreshBehaviourDrawsThreeOutlinesOnTheMiddleThirdWithTheCrossThroughItsCentre) {
     const TrackStore store;
     const PreviewLayout layout = LayoutPreview(store, 300, 240);
-    EXPECT_EQ(layout.middleThird, (PixelRect{100, 80, 200, 160}));
+    EXPECT_EQ(layout.middleThird, (PixelBox{100, 80, 200, 160}));
     const PixelQuad onEdge{{{100, 80}, {200, 80}, {100, 160}, {200, 160}}};
     EXPECT_EQ(layout.start, onEdge);
     EXPECT_EQ(layout.end, onEdge);

@@ -24,7 +24,7 @@ TEST(ThumbnailLayout, FreshBehaviourFillsTheFrameWithZeroLengthArrows) {
     for (const PixelLine& arrow : layout.arrows) EXPECT_EQ(arrow.from, arrow.to);
     EXPECT_EQ(layout.endCross[0], (PixelLine{{48, 0}, {48, 72}}));
     EXPECT_EQ(layout.endCrossShadow[1], (PixelLine{{1, 37}, {97, 37}}));
-    EXPECT_EQ(layout.glossEllipse, (PixelRect{-24, -60, 120, 30}));
+    EXPECT_EQ(layout.glossEllipse, (PixelBox{-24, -60, 120, 30}));
 }
 
 TEST(ThumbnailLayout, PositionMovesWithoutTheHalfAndTheOffCentreExtentShiftsByItsOwnRule) {

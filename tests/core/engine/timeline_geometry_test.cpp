@@ -83,7 +83,7 @@ TEST(TimelineCurve, CosineHalfHeightIsTruncatedToWholePixels) {
 }
 
 TEST(TimelineCurve, MarkerIsGrabbedSixPixelsEitherSide) {
-    const PixelRect hit = MarkerHitRect(100, 40);
+    const PixelBox hit = MarkerHitRect(100, 40);
     EXPECT_TRUE(hit.Contains(94, 0));
     EXPECT_TRUE(hit.Contains(105, 39));
     EXPECT_FALSE(hit.Contains(106, 20));

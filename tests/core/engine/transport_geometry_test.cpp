@@ -14,14 +14,14 @@ TEST(TransportLayout, HandlesAndBarFollowTheTimes) {
     const TransportLayout full = EditorLayout({0, 1});
     EXPECT_EQ(full.handleWidth, 16);
     EXPECT_EQ(full.trackWidth, 224);
-    EXPECT_EQ(full.startHandle, (PixelRect{1, 1, 16, 21}));
-    EXPECT_EQ(full.endHandle, (PixelRect{240, 0, 256, 22}));
-    EXPECT_EQ(full.middleBar, (PixelRect{17, 0, 239, 24}));
+    EXPECT_EQ(full.startHandle, (PixelBox{1, 1, 16, 21}));
+    EXPECT_EQ(full.endHandle, (PixelBox{240, 0, 256, 22}));
+    EXPECT_EQ(full.middleBar, (PixelBox{17, 0, 239, 24}));
 
     // 0.25 x 224 + 0.5 = 56.5 and 0.75 x 224 + 0.5 = 168.5 both truncate.
     const TransportLayout part = EditorLayout({0.25, 0.75});
-    EXPECT_EQ(part.startHandle, (PixelRect{57, 1, 72, 21}));
-    EXPECT_EQ(part.endHandle, (PixelRect{184, 0, 200, 22}));
+    EXPECT_EQ(part.startHandle, (PixelBox{57, 1, 72, 21}));
+    EXPECT_EQ(part.endHandle, (PixelBox{184, 0, 200, 22}));
     EXPECT_EQ(part.TimeToX(0.5), 112);
     EXPECT_EQ(part.TimeToX(0.003), 1) << "rounded to the nearest pixel";
 }
