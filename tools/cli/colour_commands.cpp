@@ -74,8 +74,10 @@ void RunPalette(const PaletteRequest& request) {
         throw CliError(opened + ": no colour at index " + std::to_string(request.deleteIndex));
     }
 
+    // Saving an Adobe palette renames it, so the file is named after the save.
+    const bool saved = !palette.IsChanged() || palette.Save();
     const std::string file = (fs::path(where.folder) / palette.PaletteName()).string();
-    if (palette.IsChanged() && !palette.Save()) throw CliError(file + ": cannot be written");
+    if (!saved) throw CliError(file + ": cannot be written");
 
     Json colours = Json::array();
     for (const PaletteRecord& record : palette.Colours()) colours.push_back(ColourCode(record.GdiColour()));
