@@ -1,0 +1,217 @@
+#include "core/library/disk_object.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <system_error>
+
+namespace motivra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kSeparator = '/';
+constexpr const char* kInternalError = "CDiskObject internal error";
+
+// What one pass over a folder finds: the matching files in arrival order and every real subfolder.
+struct FolderScan {
+    bool opened = false;
+    bool anyMatch = false;
+    std::error_code error;
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
+
+FolderScan Scan(const std::string& qualified, const std::string& pattern) {
+    FolderScan scan;
+    fs::directory_iterator it(qualified, scan.error);
+    if (scan.error) return scan;
+    scan.opened = true;
+    scan.anyMatch = MatchesWildcard(pattern, ".") || MatchesWildcard(pattern, "..");
+    std::error_code ec;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        const fs::directory_entry& entry = *it;
+        std::string name = entry.path().filename().string();
+        const bool matches = MatchesWildcard(pattern, name);
+        scan.anyMatch = scan.anyMatch || matches;
+        std::error_code typeError;
+        if (entry.is_directory(typeError)) {
+            if (!entry.is_symlink(typeError)) scan.folders.push_back(std::move(name));
+        } else if (matches) {
+            scan.files.push_back(std::move(name));
+        }
+    }
+    return scan;
+}
+
+// Each name goes before the first listed name that compares greater. A sorted list (every list the library
+// builds) takes the names by a stable sort and merge; any other list by a walk from its start.
+void InsertSorted(std::vector<std::string>& list, std::vector<std::string> names) {
+    if (std::is_sorted(list.begin(), list.end())) {
+        std::stable_sort(names.begin(), names.end());
+        const auto middle = static_cast<std::ptrdiff_t>(list.size());
+        list.insert(list.end(), std::make_move_iterator(names.begin()), std::make_move_iterator(names.end()));
+        std::inplace_merge(list.begin(), list.begin() + middle, list.end());
+        return;
+    }
+    for (std::string& name : names) {
+        const auto at =
+            std::find_if(list.begin(), list.end(), [&](const std::string& s) { return s > name; });
+        list.insert(at, std::move(name));
+    }
+}
+
+std::vector<std::string> Prefixed(const std::string& folder, std::vector<std::string> names) {
+    for (std::string& name : names) name.insert(0, folder);
+    return names;
+}
+
+bool MatchFrom(const std::string& pattern, std::size_t p, const std::string& name, std::size_t n) {
+    // Iterative glob match with one backtrack point: the last '*' seen.
+    std::size_t starP = std::string::npos;
+    std::size_t starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace
+
+bool MatchesWildcard(const std::string& pattern, const std::string& name) {
+    if (pattern == "*.*") return true;
+    return MatchFrom(pattern, 0, name, 0);
+}
+
+bool CDiskObject::Fail(const std::string& description, const std::string& path) {
+    errorText_ = description;
+    const auto first = errorText_.find_first_not_of(" \t\r\n");
+    const auto last = errorText_.find_last_not_of(" \t\r\n");
+    errorText_ = first == std::string::npos ? std::string() : errorText_.substr(first, last - first + 1);
+    errorText_ += " " + path;
+    return false;
+}
+
+std::string CDiskObject::QualifyFile(const std::string& path) {
+    errorText_.clear();
+    if (path.empty()) {
+        errorText_ = kInternalError;
+        return {};
+    }
+    if (path.front() == kSeparator) return path;
+    std::error_code ec;
+    std::string base = fs::current_path(ec).string();
+    if (ec) {
+        Fail(ec.message(), path);
+        return path;
+    }
+    std::string rest = path;
+    while (rest.starts_with("../")) {
+        rest.erase(0, 3);
+        const auto cut = base.find_last_of(kSeparator);
+        base = cut == 0 || cut == std::string::npos ? std::string(1, kSeparator) : base.substr(0, cut);
+    }
+    if (base.back() != kSeparator) base += kSeparator;
+    return base + rest;
+}
+
+std::string CDiskObject::QualifyPath(const std::string& folder) {
+    std::string qualified = QualifyFile(folder);
+    if (qualified.empty()) return qualified;
+    if (qualified.back() != kSeparator) qualified += kSeparator;
+    return qualified;
+}
+
+bool CDiskObject::ListFiles(const std::string& pattern, const std::string& folder,
+                            std::vector<std::string>& list, bool full) {
+    const std::string qualified = QualifyPath(folder);
+    if (qualified.empty()) return false;
+    FolderScan scan = Scan(qualified, pattern);
+    if (!scan.opened) return Fail(scan.error.message(), qualified + pattern);
+    if (!scan.anyMatch) {
+        return Fail(std::make_error_code(std::errc::no_such_file_or_directory).message(),
+                    qualified + pattern);
+    }
+    InsertSorted(list, full ? Prefixed(qualified, std::move(scan.files)) : std::move(scan.files));
+    return true;
+}
+
+bool CDiskObject::ListFiles(const std::string& folder, std::vector<std::string>& list, bool full) {
+    return ListFiles("*.*", folder, list, full);
+}
+
+bool CDiskObject::ListFolders(const std::string& folder, std::vector<std::string>& list) {
+    const std::string qualified = QualifyPath(folder);
+    if (qualified.empty()) return false;
+    // Depth-first with an explicit stack, so a deep tree cannot exhaust the call stack.
+    std::vector<std::string> pending{qualified};
+    bool first = true;
+    while (!pending.empty()) {
+        const std::string current = std::move(pending.back());
+        pending.pop_back();
+        if (!first) list.push_back(current);
+        FolderScan scan = Scan(current, "*");
+        if (first && !scan.opened) return Fail(scan.error.message(), current);
+        first = false;
+        for (auto it = scan.folders.rbegin(); it != scan.folders.rend(); ++it) {
+            pending.push_back(current + *it + kSeparator);
+        }
+    }
+    return true;
+}
+
+bool CDiskObject::ListFilesRecursive(const std::string& pattern, const std::string& folder,
+                                     std::vector<std::string>& list) {
+    const std::string qualified = QualifyPath(folder);
+    if (qualified.empty()) return false;
+    FolderScan root = Scan(qualified, pattern);
+    if (!root.opened) return Fail(root.error.message(), qualified + pattern);
+    if (!root.anyMatch) {
+        return Fail(std::make_error_code(std::errc::no_such_file_or_directory).message(),
+                    qualified + pattern);
+    }
+    InsertSorted(list, Prefixed(qualified, std::move(root.files)));
+
+    // Each folder is scanned once for both its files and its subfolders; the visiting order is ListFolders'.
+    std::vector<std::string> pending;
+    for (auto it = root.folders.rbegin(); it != root.folders.rend(); ++it)
+        pending.push_back(qualified + *it + kSeparator);
+    while (!pending.empty()) {
+        const std::string current = std::move(pending.back());
+        pending.pop_back();
+        FolderScan scan = Scan(current, pattern);
+        std::vector<std::string> files = Prefixed(current, std::move(scan.files));
+        std::stable_sort(files.begin(), files.end());
+        list.insert(list.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
+        for (auto it = scan.folders.rbegin(); it != scan.folders.rend(); ++it) {
+            pending.push_back(current + *it + kSeparator);
+        }
+    }
+    return true;
+}
+
+std::string CDiskObject::GetFileName(const std::string& fullPath) {
+    const auto cut = fullPath.find_last_of(kSeparator);
+    return cut == std::string::npos ? fullPath : fullPath.substr(cut + 1);
+}
+
+std::string CDiskObject::GetFolderName(const std::string& fullPath) {
+    const auto cut = fullPath.find_last_of(kSeparator);
+    return cut == std::string::npos ? std::string() : fullPath.substr(0, cut);
+}
+
+}  // namespace motivra

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace motivra {
+
+enum class TagState : int { Unselected = -1, Selected = 1, Subtracted = 2 };
+
+struct TagEntry {
+    std::string name;
+    // Links in the tag file when the entry was loaded; 0 for a tag added since. Only sizes the tag's font.
+    int weight = 0;
+    TagState state = TagState::Unselected;
+    // Names of the behaviours linked to the tag, in order.
+    std::vector<std::string> links;
+};
+
+// The characters a link may end with; anything else at its end is trimmed before a tag file is written.
+inline constexpr const char* kTagAllowedCharacters =
+    "1234567890qwertyuioplkjhgfdsazxcvbnmQWERTYUIOPLKJHGFDSAZXCVBNM-[]{})(";
+
+// The link without every trailing character outside kTagAllowedCharacters; characters inside stay.
+std::string TrimLink(std::string link);
+
+}  // namespace motivra

@@ -1,0 +1,159 @@
+#include "core/library/tag_table.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_set>
+
+#include "core/library/library_names.h"
+
+namespace motivra {
+
+namespace {
+
+bool MatchesByPrefix(const std::string& link, const std::string& behaviour) {
+    return link.starts_with(behaviour);
+}
+
+void RemovePrefixMatches(TagEntry& entry, const std::string& behaviour) {
+    std::erase_if(entry.links, [&](const std::string& link) { return MatchesByPrefix(link, behaviour); });
+}
+
+// Keeps the elements of result that are (keep = true) or are not (keep = false) among links, in order.
+void FilterBy(std::vector<std::string>& result, const std::vector<std::string>& links, bool keep) {
+    const std::unordered_set<std::string_view> set(links.begin(), links.end());
+    std::erase_if(result, [&](const std::string& name) { return set.contains(name) != keep; });
+}
+
+}  // namespace
+
+void TagTable::Reindex() {
+    indexByName_.clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        indexByName_.emplace(entries_[i].name, static_cast<int>(i));
+}
+
+void TagTable::RecountWeights() {
+    if (entries_.empty()) {
+        minWeight_ = maxWeight_ = 0;
+        return;
+    }
+    const auto [lowest, highest] =
+        std::minmax_element(entries_.begin(), entries_.end(),
+                            [](const TagEntry& a, const TagEntry& b) { return a.weight < b.weight; });
+    minWeight_ = lowest->weight;
+    maxWeight_ = highest->weight;
+}
+
+void TagTable::SetState(int index, TagState state) {
+    if (index >= 0 && index < Count()) entries_[static_cast<std::size_t>(index)].state = state;
+}
+
+bool TagTable::AddEntry(const std::string& name, int weight) {
+    if (!IsAcceptableTagName(name) || indexByName_.contains(name)) return false;
+    minWeight_ = entries_.empty() ? weight : std::min(minWeight_, weight);
+    maxWeight_ = entries_.empty() ? weight : std::max(maxWeight_, weight);
+    indexByName_.emplace(name, Count());
+    entries_.push_back(TagEntry{name, weight, TagState::Unselected, {}});
+    return true;
+}
+
+int TagTable::FindTag(const std::string& name) const {
+    const auto found = indexByName_.find(name);
+    return found == indexByName_.end() ? -1 : found->second;
+}
+
+void TagTable::LinkSelected(const std::string& behaviour) {
+    if (!IsAcceptableBehaviourName(behaviour)) return;
+    for (TagEntry& entry : entries_) {
+        if (entry.state != TagState::Selected) continue;
+        const bool linked = std::any_of(entry.links.begin(), entry.links.end(), [&](const std::string& link) {
+            return MatchesByPrefix(link, behaviour);
+        });
+        if (!linked) entry.links.push_back(behaviour);
+    }
+}
+
+void TagTable::LinkSelectedAll(const std::string& behaviour) {
+    if (!IsAcceptableBehaviourName(behaviour)) return;
+    for (TagEntry& entry : entries_) {
+        if (entry.state == TagState::Selected) entry.links.push_back(behaviour);
+    }
+}
+
+void TagTable::UnlinkBehaviour(const std::string& behaviour) {
+    if (!IsAcceptableBehaviourName(behaviour)) return;
+    for (TagEntry& entry : entries_) RemovePrefixMatches(entry, behaviour);
+}
+
+void TagTable::UnlinkDeselected(const std::string& behaviour) {
+    if (!IsAcceptableBehaviourName(behaviour)) return;
+    for (const std::string& name : capturedSelected_) {
+        const int index = FindTag(name);
+        if (index < 0) continue;
+        TagEntry& entry = entries_[static_cast<std::size_t>(index)];
+        if (entry.state == TagState::Unselected) RemovePrefixMatches(entry, behaviour);
+    }
+}
+
+void TagTable::ClearAllLinks() {
+    for (TagEntry& entry : entries_) {
+        entry.weight = 0;
+        entry.links.clear();
+    }
+    RecountWeights();
+}
+
+void TagTable::ClearStates() {
+    for (TagEntry& entry : entries_) entry.state = TagState::Unselected;
+}
+
+void TagTable::CaptureSelection() {
+    capturedSelected_.clear();
+    capturedSubtracted_.clear();
+    for (const TagEntry& entry : entries_) {
+        if (entry.state == TagState::Selected) capturedSelected_.push_back(entry.name);
+        if (entry.state == TagState::Subtracted) capturedSubtracted_.push_back(entry.name);
+    }
+}
+
+int TagTable::CountSelected() const {
+    return static_cast<int>(std::count_if(entries_.begin(), entries_.end(),
+                                          [](const TagEntry& e) { return e.state == TagState::Selected; }));
+}
+
+std::string TagTable::SelectedTagsText() const {
+    std::string text;
+    for (const TagEntry& entry : entries_) {
+        if (entry.state == TagState::Selected) text += entry.name + "  ";
+    }
+    constexpr std::string_view kWhite = " \t\r\n\v\f";
+    const auto first = text.find_first_not_of(kWhite);
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(kWhite) - first + 1);
+}
+
+// Sets instead of the pairwise comparison of every element with every link: same result and order, linear.
+std::vector<std::string> TagTable::TagFilter() const {
+    if (capturedSelected_.empty()) return {};
+    const int first = FindTag(capturedSelected_.front());
+    if (first < 0) return {};
+    std::vector<std::string> result = entries_[static_cast<std::size_t>(first)].links;
+    for (std::size_t i = 1; i < capturedSelected_.size(); ++i) {
+        const int index = FindTag(capturedSelected_[i]);
+        if (index >= 0) FilterBy(result, entries_[static_cast<std::size_t>(index)].links, true);
+    }
+    for (const std::string& name : capturedSubtracted_) {
+        const int index = FindTag(name);
+        if (index >= 0) FilterBy(result, entries_[static_cast<std::size_t>(index)].links, false);
+    }
+    return result;
+}
+
+double TagTable::FontStep() const { return (static_cast<double>(maxWeight_) - minWeight_ + 1) / kFontCount; }
+
+int TagTable::FontBucket(int index) const {
+    const double bucket = (static_cast<double>(Entry(index).weight) - minWeight_) / FontStep();
+    return std::clamp(static_cast<int>(bucket), 0, kFontCount - 1);
+}
+
+}  // namespace motivra

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/library/tag_entry.h"
+
+namespace motivra {
+
+// The library's tags with their links, as the tag list holds them, and every operation on them and on the
+// tag files. The table has no fixed capacity. Tag names are unique in it and are always acceptable file
+// names (IsAcceptableTagName), so no tag file is ever written outside the tag folder. Behaviour names given
+// to the link operations that are not acceptable behaviour names (IsAcceptableBehaviourName) are ignored.
+class TagTable {
+public:
+    static constexpr int kFontCount = 6;
+
+    // The tag list's folder: name itself when it is a folder, else the tag-list search beside the program;
+    // then "/tags/" below it. No library leaves the tag folder empty and every file operation does nothing.
+    void SetFolder(const std::string& name, const std::string& programPath);
+    // tagFolder ends with a separator; empty for none.
+    void SetTagFolder(std::string tagFolder) { tagFolder_ = std::move(tagFolder); }
+    const std::string& TagFolder() const { return tagFolder_; }
+
+    int Count() const { return static_cast<int>(entries_.size()); }
+    const TagEntry& Entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+    const std::vector<TagEntry>& Entries() const { return entries_; }
+    // Ignored for an index outside the table.
+    void SetState(int index, TagState state);
+
+    // Files. Each does nothing while the tag folder (or the folder given) does not exist.
+    // Replaces the table by the tags of the "*.tag" files of the tag folder, in listing order, each with the
+    // links of its file and a weight of their number. Files whose names are no acceptable tag names, and
+    // unreadable files' links, are skipped.
+    void LoadTags();
+    // Deletes the entry's tag file, then the entry; ignored for an index outside the table.
+    void RemoveTag(int index);
+    // RemoveTag on every entry that is not Unselected.
+    void RemoveMarkedTags();
+    // Trims the entry's links (kept so in memory) and writes them as its tag file. False when nothing was
+    // written.
+    bool WriteTagFile(int index);
+    void SaveAllTags();
+    // Writes the names of the Selected entries, in table order, to folder + behaviour + ".tdb"; folder ends
+    // with a separator. False when nothing was written.
+    bool WriteTagDb(const std::string& folder, const std::string& behaviour) const;
+    // Selects exactly the tags the file names, adding the ones not yet in the table (weight 0). An empty
+    // path or unreadable file leaves every tag Unselected.
+    void ReadTagDb(const std::string& path);
+
+    // Appends a tag, Unselected and without links. Refuses (false) a name already in the table and a name
+    // that is not an acceptable tag name.
+    bool AddEntry(const std::string& name, int weight);
+    bool AddTag(const std::string& name) { return AddEntry(name, 0); }
+    // Index of the entry of exactly this name, -1 if none.
+    int FindTag(const std::string& name) const;
+
+    // Links match a behaviour name exactly, or by prefix where said: the link starts with the name.
+    // Every Selected entry gets the behaviour unless one of its links matches it by prefix.
+    void LinkSelected(const std::string& behaviour);
+    // Every Selected entry gets the behaviour, without looking at its links.
+    void LinkSelectedAll(const std::string& behaviour);
+    // Every link matching the behaviour by prefix goes, in every entry.
+    void UnlinkBehaviour(const std::string& behaviour);
+    // In every entry captured as Selected that is Unselected now, every link matching by prefix goes.
+    void UnlinkDeselected(const std::string& behaviour);
+    void ClearAllLinks();
+    void ClearStates();
+
+    // Remembers the names of the Selected and of the Subtracted entries, in table order, for TagFilter.
+    void CaptureSelection();
+    const std::vector<std::string>& CapturedSelected() const { return capturedSelected_; }
+    const std::vector<std::string>& CapturedSubtracted() const { return capturedSubtracted_; }
+    int CountSelected() const;
+    // The Selected names in table order, two blanks after each, white space trimmed from both ends.
+    std::string SelectedTagsText() const;
+    // The behaviours of the captured selection: the first Selected tag's links in their order (repeats
+    // kept), less those missing from any further Selected tag, less those of any Subtracted tag. Empty
+    // when nothing is Selected. Captured names no longer in the table are passed over.
+    std::vector<std::string> TagFilter() const;
+
+    // Font sizes of the tag cloud: lowest and highest weight of the current entries, a step of
+    // (highest - lowest + 1) / 6, and each entry's bucket (weight - lowest) / step, cut toward zero, 0..5.
+    int MinWeight() const { return minWeight_; }
+    int MaxWeight() const { return maxWeight_; }
+    double FontStep() const;
+    int FontBucket(int index) const;
+
+private:
+    void Reindex();
+    void RecountWeights();
+
+    std::string tagFolder_;
+    std::vector<TagEntry> entries_;
+    std::unordered_map<std::string, int> indexByName_;
+    std::vector<std::string> capturedSelected_;
+    std::vector<std::string> capturedSubtracted_;
+    // Kept up to date with every change of the entries or their weights; both 0 for an empty table.
+    int minWeight_ = 0;
+    int maxWeight_ = 0;
+};
+
+}  // namespace motivra

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace motivra {
+
+// A text file as a list of lines, read and written as text mode does it on the program's first platform:
+// every "\n" written becomes CR LF on disk; on reading, CR LF and a bare LF both end a line, an empty line
+// is an empty element and a last line without a line end is still a line.
+class TextFile {
+public:
+    // The line end is appended to every written line (the library uses "\n", so lines end in CR LF).
+    explicit TextFile(std::string lineEnd = "\n") : lineEnd_(std::move(lineEnd)) {}
+
+    const std::string& ErrorText() const { return errorText_; }
+
+    // On success the list is replaced by the file's lines. False, with the list untouched and the error
+    // text set, when the file cannot be read or is larger than kMaxTextFileBytes.
+    bool ReadLines(const std::string& path, std::vector<std::string>& lines);
+
+    // Replaces the file atomically with every element followed by the line end. False on failure, and the
+    // previous file, if any, stays as it was.
+    bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
+
+    // Tag files of even a huge library stay far below this; anything larger is not a line file of ours.
+    static constexpr std::size_t kMaxTextFileBytes = std::size_t{64} << 20;
+
+private:
+    bool Fail(const std::string& description);
+
+    std::string lineEnd_;
+    std::string errorText_;
+};
+
+// The bytes a text-mode write of the lines produces.
+std::string EncodeLines(const std::vector<std::string>& lines, const std::string& lineEnd);
+// The lines a text-mode read of the bytes gives.
+std::vector<std::string> DecodeLines(const std::string& bytes);
+
+}  // namespace motivra
