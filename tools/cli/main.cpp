@@ -5,6 +5,7 @@
 #include "cli/cli_error.h"
 #include "cli/colour_commands.h"
 #include "cli/engine_commands.h"
+#include "cli/library_commands.h"
 
 // Exit status: 0 done, 1 the command failed (one line on standard error), 2 wrong arguments (usage shown).
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     motivra::cli::AddEngineCommands(app);
     motivra::cli::AddColourCommands(app);
+    motivra::cli::AddLibraryCommands(app, argv[0]);
 
     try {
         app.parse(argc, argv);
