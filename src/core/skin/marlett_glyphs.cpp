@@ -1,0 +1,35 @@
+#include "core/skin/marlett_glyphs.h"
+
+namespace motivra {
+
+namespace {
+
+struct Em {
+    double x, y;
+};
+
+std::vector<SkinPointF> Place(std::initializer_list<Em> shape, double x, double y, double em) {
+    std::vector<SkinPointF> points;
+    points.reserve(shape.size());
+    for (const Em& p : shape) points.push_back({x + p.x * em, y + p.y * em});
+    return points;
+}
+
+}  // namespace
+
+std::vector<SkinPointF> CheckMarkOutline(double x, double y, double em) {
+    // Short arm down to the right, long arm up to the right; the lower edge one stroke below the upper.
+    return Place(
+        {{0.375, 0.402}, {0.509, 0.536}, {0.750, 0.295}, {0.750, 0.402}, {0.509, 0.643}, {0.375, 0.509}}, x,
+        y, em);
+}
+
+std::vector<SkinPointF> LeftTriangle(double x, double y, double em) {
+    return Place({{0.625, 0.25}, {0.625, 0.75}, {0.375, 0.5}}, x, y, em);
+}
+
+std::vector<SkinPointF> RightTriangle(double x, double y, double em) {
+    return Place({{0.375, 0.25}, {0.375, 0.75}, {0.625, 0.5}}, x, y, em);
+}
+
+}  // namespace motivra

@@ -1,0 +1,125 @@
+#include "gui/skin/skin_edit.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QRegularExpression>
+
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_colour.h"
+#include "gui/skin/skin_font.h"
+
+namespace motivra {
+
+namespace {
+
+constexpr int kBevel = 2;
+
+}  // namespace
+
+SkinEdit::SkinEdit(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    setTextMargins(kBevel, kBevel, kBevel, kBevel);
+    setFont(ControlFont());
+    colours_.Load(SettingsSchemeSource{});
+    ApplyColours();
+    connect(this, &QLineEdit::textEdited, this, &SkinEdit::CheckFirstLine);
+}
+
+void SkinEdit::SetBGColour(Colour c) {
+    colours_.SetBGColour(c);
+    ApplyColours();
+}
+
+void SkinEdit::SetTextColour(Colour c) {
+    colours_.SetTextColour(c);
+    ApplyColours();
+}
+
+void SkinEdit::ApplyColours() {
+    QPalette p = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Base, GdiColour(colours_.fieldColour));
+        p.setColor(group, QPalette::Window, GdiColour(colours_.fieldColour));
+        p.setColor(group, QPalette::Text, GdiColour(colours_.textColour));
+    }
+    setPalette(p);
+    update();
+}
+
+void SkinEdit::SetNotifyOnChange(bool notify) {
+    notifyOnChange_ = notify;
+    lastLine_.clear();
+}
+
+QString SkinEdit::GetFirstLine() const {
+    const QString all = text();
+    const qsizetype end = all.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    return (end < 0 ? all : all.left(end)).trimmed().toLower();
+}
+
+void SkinEdit::CheckFirstLine() {
+    if (!notifyOnChange_) return;
+    const QString line = GetFirstLine();
+    if (line == lastLine_) return;
+    lastLine_ = line;
+    emit firstLineChanged();
+}
+
+void SkinEdit::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!enterNotifies_) {
+            insert(QStringLiteral(" "));
+            enterPressed_ = true;
+        } else if (!notifyOnChange_) {
+            emit enterNotified();
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+    if (!event->text().isEmpty()) enterPressed_ = false;
+    // The field wants every key, Escape included, so that no key typed here closes the dialog.
+    event->accept();
+}
+
+void SkinEdit::focusInEvent(QFocusEvent* event) {
+    focused_ = true;
+    enterPressed_ = false;
+    QLineEdit::focusInEvent(event);
+    update();
+}
+
+void SkinEdit::focusOutEvent(QFocusEvent* event) {
+    focused_ = false;
+    QLineEdit::focusOutEvent(event);
+    update();
+}
+
+void SkinEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    const int w = width(), h = height();
+    // Inner ring: the field colour with a lighter top line.
+    painter.setPen(GdiColour(colours_.fieldColour));
+    painter.drawRect(1, 1, w - 3, h - 3);
+    painter.setPen(GdiColour(colours_.TopInner()));
+    painter.drawLine(1, 1, w - 2, 1);
+    // Outer ring: dark top, light sides from the second row down, lighter bottom between the sides, and a
+    // short dark accent at the top of each side.
+    painter.setPen(GdiColour(colours_.fieldColour));
+    painter.drawRect(0, 0, w - 1, h - 1);
+    painter.setPen(GdiColour(colours_.TopOuter()));
+    painter.drawLine(0, 0, w - 1, 0);
+    painter.setPen(GdiColour(colours_.Sides()));
+    painter.drawLine(0, 1, 0, h - 1);
+    painter.drawLine(w - 1, 1, w - 1, h - 1);
+    painter.setPen(GdiColour(colours_.Bottom()));
+    painter.drawLine(1, h - 1, w - 2, h - 1);
+    painter.setPen(GdiColour(colours_.Accent()));
+    painter.drawLine(0, 1, 0, 2);
+    painter.drawLine(w - 1, 1, w - 1, 2);
+}
+
+}  // namespace motivra
