@@ -30,14 +30,6 @@ const Rgb kBlack{0, 0, 0};
 const Rgb kBlue{0, 0, 255};
 const Rgb kFree{9, 9, 9};  // the record after the last colour
 
-TEST(PaletteFile, ThreeColoursAreWrittenAsCountFourAndFourRecords) {
-    const std::vector<PaletteRecord> colours = {
-        PaletteRecord::FromRgb(0x102030), PaletteRecord::FromRgb(0xFF0000), PaletteRecord::FromRgb(0x00FF7F)};
-    const auto bytes = EncodePaletteFile(colours);
-    EXPECT_EQ(bytes, PaletteBytes(4, {{0x10, 0x20, 0x30}, kRed, {0, 255, 127}, kBlack}));
-    EXPECT_EQ(Shown(bytes), (std::vector<std::string>{"102030", "FF0000", "00FF7F"}));
-}
-
 TEST(PaletteFile, TheFileSizeOverridesTheHeaderCount) {
     // 54 bytes hold (54 - 4) / 10 = 5 records whatever the header says; the fifth is dropped.
     const auto five = PaletteBytes(7, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}});

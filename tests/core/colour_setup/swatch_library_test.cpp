@@ -114,17 +114,12 @@ TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReused) {
     EXPECT_EQ(library.NextId(), 4u);
     EXPECT_FALSE(library.Delete(3));
     EXPECT_FALSE(library.Delete(-1));
+    EXPECT_EQ(library.SwatchAt(3), (SwatchRecord{kNoSwatchId, {}}));
 
     ASSERT_TRUE(library.Save());
     EXPECT_EQ(test::ReadBytes(file),
               SwatchBytes(
                   3, 4, {Raw(0), Raw(2), {3, {0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0xF07800}}}));
-}
-
-TEST_F(SwatchLibraryTest, SwatchAtOutsideTheLibraryHasNoId) {
-    Open(SwatchBytes(1, 1, {Raw(0)}));
-    EXPECT_EQ(library.SwatchAt(1), (SwatchRecord{kNoSwatchId, {}}));
-    EXPECT_EQ(library.SwatchAt(-1), (SwatchRecord{kNoSwatchId, {}}));
 }
 
 TEST_F(SwatchLibraryTest, SaveOnlyWhenChangedAndOnlyOverAnExistingFile) {
