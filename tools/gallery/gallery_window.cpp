@@ -1,0 +1,47 @@
+#include "gallery_window.h"
+
+#include <QPainter>
+
+#include "gallery_panel.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/balloon_tip.h"
+
+namespace motivra {
+
+void WriteLightScheme() {
+    WriteSchemeDword(scheme::kDlgColour, 0xE4E4E4);
+    WriteSchemeDword(scheme::kBGColour, 0xF2F2F2);
+    WriteSchemeDword(scheme::kTitleColour, 0xC8C8C8);
+    WriteSchemeDword(scheme::kButtonColour, 0xE0E0E0);
+    WriteSchemeDword(scheme::kTextColour, 0x303030);
+    WriteSchemeDword(scheme::kSelectedColour, 0xD7781E);
+    WriteSchemeDword(scheme::kButtonFace, 0);
+}
+
+GalleryWindow::GalleryWindow(QWidget* parent) : QWidget(parent) {
+    setWindowTitle("Motivra skin gallery");
+    setFixedSize(1128, 700);
+    defaultPanel_ = new GalleryPanel("Default scheme", this);
+    WriteLightScheme();
+    lightPanel_ = new GalleryPanel("Light scheme", this);
+    lightPanel_->move(568, 0);
+}
+
+QImage GalleryWindow::Picture() {
+    QImage picture = grab().toImage();
+    QPainter painter(&picture);
+    for (const GalleryPanel* panel : {defaultPanel_, lightPanel_}) {
+        for (const GalleryPanel::ShownBalloon& b : panel->Balloons()) {
+            const QPoint at = b.owner->mapToGlobal(b.at);
+            b.tip->SetPointerSource([at] { return at; });
+            b.tip->Relay(b.at);
+            b.tip->RestElapsed();
+            const QPoint offset = b.tip->pos() - mapToGlobal(QPoint(0, 0));
+            b.tip->render(&painter, offset, b.tip->mask());
+            b.tip->Hide();
+        }
+    }
+    return picture;
+}
+
+}  // namespace motivra
