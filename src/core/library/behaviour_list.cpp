@@ -13,15 +13,10 @@ constexpr std::size_t kExtensionLength = 4;  // ".vmr"
 
 std::vector<std::string> ListBehaviourNames(const std::string& folder) {
     CDiskObject disk;
-    std::vector<std::string> files;
-    disk.ListFilesRecursive("*.vmr", folder, files);
     std::vector<std::string> names;
-    names.reserve(files.size());
-    for (const std::string& file : files) {
-        std::string name = CDiskObject::GetFileName(file);
-        name.resize(name.size() - kExtensionLength);
-        if (IsAcceptableBehaviourName(name)) names.push_back(std::move(name));
-    }
+    disk.ListFilesRecursive("*.vmr", folder, names, false);
+    for (std::string& name : names) name.resize(name.size() - kExtensionLength);
+    std::erase_if(names, [](const std::string& name) { return !IsAcceptableBehaviourName(name); });
     return names;
 }
 

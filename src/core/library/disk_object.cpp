@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <string_view>
 #include <system_error>
 
 namespace motivra {
@@ -33,14 +34,17 @@ FolderScan Scan(const std::string& qualified, const std::string& pattern) {
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec) break;
         const fs::directory_entry& entry = *it;
-        std::string name = entry.path().filename().string();
+        // The name is viewed inside the entry's path: a large folder costs no copies for names that do not
+        // match.
+        const std::string& path = entry.path().native();
+        const std::string_view name = std::string_view(path).substr(path.find_last_of(kSeparator) + 1);
         const bool matches = MatchesWildcard(pattern, name);
         scan.anyMatch = scan.anyMatch || matches;
         std::error_code typeError;
         if (entry.is_directory(typeError)) {
-            if (!entry.is_symlink(typeError)) scan.folders.push_back(std::move(name));
+            if (!entry.is_symlink(typeError)) scan.folders.emplace_back(name);
         } else if (matches) {
-            scan.files.push_back(std::move(name));
+            scan.files.emplace_back(name);
         }
     }
     return scan;
@@ -68,9 +72,11 @@ std::vector<std::string> Prefixed(const std::string& folder, std::vector<std::st
     return names;
 }
 
-bool MatchFrom(const std::string& pattern, std::size_t p, const std::string& name, std::size_t n) {
+bool MatchFrom(std::string_view pattern, std::string_view name) {
     // Iterative glob match with one backtrack point: the last '*' seen.
-    std::size_t starP = std::string::npos;
+    std::size_t p = 0;
+    std::size_t n = 0;
+    std::size_t starP = std::string_view::npos;
     std::size_t starN = 0;
     while (n < name.size()) {
         if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
@@ -79,7 +85,7 @@ bool MatchFrom(const std::string& pattern, std::size_t p, const std::string& nam
         } else if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
-        } else if (starP != std::string::npos) {
+        } else if (starP != std::string_view::npos) {
             p = starP + 1;
             n = ++starN;
         } else {
@@ -92,9 +98,9 @@ bool MatchFrom(const std::string& pattern, std::size_t p, const std::string& nam
 
 }  // namespace
 
-bool MatchesWildcard(const std::string& pattern, const std::string& name) {
+bool MatchesWildcard(std::string_view pattern, std::string_view name) {
     if (pattern == "*.*") return true;
-    return MatchFrom(pattern, 0, name, 0);
+    return MatchFrom(pattern, name);
 }
 
 bool CDiskObject::Fail(const std::string& description, const std::string& path) {
@@ -175,7 +181,7 @@ bool CDiskObject::ListFolders(const std::string& folder, std::vector<std::string
 }
 
 bool CDiskObject::ListFilesRecursive(const std::string& pattern, const std::string& folder,
-                                     std::vector<std::string>& list) {
+                                     std::vector<std::string>& list, bool full) {
     const std::string qualified = QualifyPath(folder);
     if (qualified.empty()) return false;
     FolderScan root = Scan(qualified, pattern);
@@ -184,7 +190,7 @@ bool CDiskObject::ListFilesRecursive(const std::string& pattern, const std::stri
         return Fail(std::make_error_code(std::errc::no_such_file_or_directory).message(),
                     qualified + pattern);
     }
-    InsertSorted(list, Prefixed(qualified, std::move(root.files)));
+    InsertSorted(list, full ? Prefixed(qualified, std::move(root.files)) : std::move(root.files));
 
     // Each folder is scanned once for both its files and its subfolders; the visiting order is ListFolders'.
     std::vector<std::string> pending;
@@ -194,7 +200,9 @@ bool CDiskObject::ListFilesRecursive(const std::string& pattern, const std::stri
         const std::string current = std::move(pending.back());
         pending.pop_back();
         FolderScan scan = Scan(current, pattern);
-        std::vector<std::string> files = Prefixed(current, std::move(scan.files));
+        // Within one folder full paths share their prefix, so they sort as the bare names do.
+        std::vector<std::string> files =
+            full ? Prefixed(current, std::move(scan.files)) : std::move(scan.files);
         std::stable_sort(files.begin(), files.end());
         list.insert(list.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
         for (auto it = scan.folders.rbegin(); it != scan.folders.rend(); ++it) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace motivra {
@@ -36,9 +37,10 @@ public:
 
     // ListFiles with full paths for the folder itself, then for each folder of ListFolders in that order,
     // each folder's files sorted among themselves and appended. When the folder itself has no match, nothing
-    // is listed and false is returned; a subfolder without matches adds nothing.
+    // is listed and false is returned; a subfolder without matches adds nothing. With full cleared the same
+    // listing comes as bare names, for callers that need only those.
     bool ListFilesRecursive(const std::string& pattern, const std::string& folder,
-                            std::vector<std::string>& list);
+                            std::vector<std::string>& list, bool full = true);
 
     // The part after the last separator, and the part before it.
     static std::string GetFileName(const std::string& fullPath);
@@ -51,6 +53,6 @@ private:
 };
 
 // Whether name matches the wildcard pattern as ListFiles matches it.
-bool MatchesWildcard(const std::string& pattern, const std::string& name);
+bool MatchesWildcard(std::string_view pattern, std::string_view name);
 
 }  // namespace motivra

@@ -1,8 +1,8 @@
 #include "core/library/tag_table.h"
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
-#include <unordered_set>
 
 #include "core/library/library_names.h"
 
@@ -18,10 +18,40 @@ void RemovePrefixMatches(TagEntry& entry, const std::string& behaviour) {
     std::erase_if(entry.links, [&](const std::string& link) { return MatchesByPrefix(link, behaviour); });
 }
 
+// Membership in one tag's links: an open-addressing hash table of pointers to them, at most half full, built
+// with a single allocation.
+class LinkSet {
+public:
+    explicit LinkSet(const std::vector<std::string>& links) {
+        std::size_t capacity = 16;
+        while (capacity < 2 * links.size()) capacity *= 2;
+        mask_ = capacity - 1;
+        slots_.assign(capacity, nullptr);
+        for (const std::string& link : links) {
+            std::size_t at = Hash(link) & mask_;
+            while (slots_[at] != nullptr) at = (at + 1) & mask_;
+            slots_[at] = &link;
+        }
+    }
+
+    bool Contains(const std::string& name) const {
+        for (std::size_t at = Hash(name) & mask_; slots_[at] != nullptr; at = (at + 1) & mask_) {
+            if (*slots_[at] == name) return true;
+        }
+        return false;
+    }
+
+private:
+    static std::size_t Hash(const std::string& text) { return std::hash<std::string>{}(text); }
+
+    std::size_t mask_ = 0;
+    std::vector<const std::string*> slots_;
+};
+
 // Keeps the elements of result that are (keep = true) or are not (keep = false) among links, in order.
-void FilterBy(std::vector<std::string>& result, const std::vector<std::string>& links, bool keep) {
-    const std::unordered_set<std::string_view> set(links.begin(), links.end());
-    std::erase_if(result, [&](const std::string& name) { return set.contains(name) != keep; });
+void FilterBy(std::vector<const std::string*>& result, const std::vector<std::string>& links, bool keep) {
+    const LinkSet set(links);
+    std::erase_if(result, [&](const std::string* name) { return set.Contains(*name) != keep; });
 }
 
 }  // namespace
@@ -132,12 +162,14 @@ std::string TagTable::SelectedTagsText() const {
     return text.substr(first, text.find_last_not_of(kWhite) - first + 1);
 }
 
-// Sets instead of the pairwise comparison of every element with every link: same result and order, linear.
+// A set look-up instead of comparing every element with every link: the same result in the same order, in
+// time linear in the links. The result points into the first tag's links until the end.
 std::vector<std::string> TagTable::TagFilter() const {
     if (capturedSelected_.empty()) return {};
     const int first = FindTag(capturedSelected_.front());
     if (first < 0) return {};
-    std::vector<std::string> result = entries_[static_cast<std::size_t>(first)].links;
+    std::vector<const std::string*> result;
+    for (const std::string& link : entries_[static_cast<std::size_t>(first)].links) result.push_back(&link);
     for (std::size_t i = 1; i < capturedSelected_.size(); ++i) {
         const int index = FindTag(capturedSelected_[i]);
         if (index >= 0) FilterBy(result, entries_[static_cast<std::size_t>(index)].links, true);
@@ -146,7 +178,10 @@ std::vector<std::string> TagTable::TagFilter() const {
         const int index = FindTag(name);
         if (index >= 0) FilterBy(result, entries_[static_cast<std::size_t>(index)].links, false);
     }
-    return result;
+    std::vector<std::string> names;
+    names.reserve(result.size());
+    for (const std::string* name : result) names.push_back(*name);
+    return names;
 }
 
 double TagTable::FontStep() const { return (static_cast<double>(maxWeight_) - minWeight_ + 1) / kFontCount; }
