@@ -53,11 +53,15 @@ TEST(TagTable, FilterIntersectsInTheFirstTagsOrderThenSubtracts) {
         Names selected, subtracted, expected;
     };
     const Case cases[] = {
-        {{"A", "B"}, {}, {"x", "z"}}, {{"A", "B"}, {"D"}, {"z"}},   {{}, {"D"}, {}},
-        {{"B"}, {}, {"z", "x"}},      {{"R"}, {}, {"y", "q", "y"}},  // repeated links of the first tag stay
-                                                                     // repeated
-        {{"A", "R"}, {}, {"y"}},      {{"R", "A"}, {}, {"y"}},  // the table's order decides which tag comes
-                                                                // first, not the order of choosing
+        {{"A", "B"}, {}, {"x", "z"}},
+        {{"A", "B"}, {"D"}, {"z"}},
+        {{}, {"D"}, {}},
+        {{"B"}, {}, {"z", "x"}},
+        {{"R"}, {}, {"y", "q", "y"}},  // repeated links of the first tag stay
+                                       // repeated
+        {{"A", "R"}, {}, {"y"}},
+        {{"R", "A"}, {}, {"y"}},  // the table's order decides which tag comes
+                                  // first, not the order of choosing
         {{"A", "B", "D"}, {}, {"x"}},
     };
     for (const Case& c : cases) {

@@ -30,7 +30,6 @@ TEST(TextFile, WritesCrLfAfterEveryLine) {
         ASSERT_TRUE(file.WriteLines(dir.File("t.tag"), c.lines));
         EXPECT_EQ(test::ReadText(dir.File("t.tag")), c.bytes);
     }
-    EXPECT_EQ(test::ReadText(dir.File("t.tag")).size(), 11u);
     EXPECT_EQ(fs::directory_iterator(dir.Path())->path().filename(), "t.tag");  // no temporary file left
 }
 
