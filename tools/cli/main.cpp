@@ -6,6 +6,7 @@
 #include "cli/colour_commands.h"
 #include "cli/engine_commands.h"
 #include "cli/library_commands.h"
+#include "cli/render_commands.h"
 
 // Exit status: 0 done, 1 the command failed (one line on standard error), 2 wrong arguments (usage shown).
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     motivra::cli::AddEngineCommands(app);
     motivra::cli::AddColourCommands(app);
     motivra::cli::AddLibraryCommands(app, argv[0]);
+    motivra::cli::AddRenderCommands(app);
 
     try {
         app.parse(argc, argv);

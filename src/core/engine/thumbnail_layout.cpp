@@ -93,4 +93,17 @@ ThumbnailLayout LayoutThumbnail(const TrackStore& store, int width, int height) 
     return layout;
 }
 
+std::optional<std::array<PosePoint, 3>> ArrowHead(const PixelLine& line, double length, double halfWidth) {
+    const double dx = line.to.x - line.from.x;
+    const double dy = line.to.y - line.from.y;
+    const double n = std::hypot(dx, dy);
+    if (n == 0) return std::nullopt;
+    const double ux = dx / n;
+    const double uy = dy / n;
+    const PosePoint tip{static_cast<double>(line.to.x), static_cast<double>(line.to.y)};
+    const PosePoint back{tip.x - ux * length, tip.y - uy * length};
+    return std::array<PosePoint, 3>{tip, PosePoint{back.x - uy * halfWidth, back.y + ux * halfWidth},
+                                    PosePoint{back.x + uy * halfWidth, back.y - ux * halfWidth}};
+}
+
 }  // namespace motivra

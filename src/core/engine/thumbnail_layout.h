@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "core/engine/pixel_geometry.h"
 #include "core/engine/pose_geometry.h"
@@ -51,5 +52,12 @@ struct ThumbnailLayout {
 };
 
 ThumbnailLayout LayoutThumbnail(const TrackStore& store, int width, int height);
+
+// The solid head of an arrow drawn along a line, its tip on the line's end: tip, then the two back corners.
+// A line of no length has no direction and gets no head.
+inline constexpr double kArrowHeadLength = 4;
+inline constexpr double kArrowHeadHalfWidth = 2;
+std::optional<std::array<PosePoint, 3>> ArrowHead(const PixelLine& line, double length = kArrowHeadLength,
+                                                  double halfWidth = kArrowHeadHalfWidth);
 
 }  // namespace motivra

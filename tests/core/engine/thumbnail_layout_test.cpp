@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "core/engine/edited_behaviour.h"
@@ -103,6 +104,19 @@ TEST(ThumbnailFit, AFlatLineIsNotCollapsed) {
     EXPECT_TRUE(layout.posesDrawn);
     EXPECT_EQ(layout.end[0], (PixelPoint{0, 36}));
     EXPECT_EQ(layout.end[3], (PixelPoint{96, 36}));
+}
+
+TEST(ThumbnailArrow, HeadPointsAlongTheLineWithItsTipOnTheEnd) {
+    const auto head = ArrowHead({{0, 0}, {10, 0}}, 4, 2);
+    ASSERT_TRUE(head);
+    EXPECT_DOUBLE_EQ((*head)[0].x, 10);
+    EXPECT_DOUBLE_EQ((*head)[1].x, 6);
+    EXPECT_DOUBLE_EQ((*head)[2].x, 6);
+    EXPECT_DOUBLE_EQ(std::abs((*head)[1].y - (*head)[2].y), 4);
+    const auto up = ArrowHead({{5, 5}, {5, -5}}, 4, 2);
+    ASSERT_TRUE(up);
+    EXPECT_DOUBLE_EQ((*up)[1].y, -1) << "the head lies behind the tip, towards the start";
+    EXPECT_FALSE(ArrowHead({{3, 3}, {3, 3}})) << "an arrow of zero length";
 }
 
 }  // namespace

@@ -1,0 +1,149 @@
+#include "gui/engine/timeline_control.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "gui/platform/settings.h"
+#include "gui/skin/dialog_template.h"
+#include "gui/skin/memory_dc.h"
+#include "gui/skin/skin_colour.h"
+
+// The engine's images live in a static library, whose resource registration the linker would drop unless it
+// is asked for by name.
+static void RegisterEngineResources() { Q_INIT_RESOURCE(engine); }
+
+namespace motivra {
+
+namespace {
+
+constexpr int kEditorWidthUnits = 150;
+constexpr int kEditorHeightUnits = 76;
+constexpr int kMarkerTop = 1;
+const QRgb kMaskColour = qRgb(255, 0, 255);
+
+}  // namespace
+
+TimelineControl::TimelineControl(QWidget* parent) : TimelineControl(SettingsSchemeSource(), parent) {}
+
+TimelineControl::TimelineControl(const SchemeSource& scheme, QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    LoadColours(scheme);
+}
+
+void TimelineControl::LoadColours(const SchemeSource& scheme) { colours_ = ReadTimelineColours(scheme); }
+
+bool TimelineControl::LoadMarkerImages(int bitmapId, int imageWidth) {
+    static const bool registered = (RegisterEngineResources(), true);
+    (void)registered;
+    markers_ = {};
+    QImage strip(QStringLiteral(":/BITMAP/%1").arg(bitmapId));
+    if (strip.isNull() || imageWidth <= 0) return false;
+    strip = strip.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < strip.width(); ++x) {
+            if ((line[x] & 0x00FFFFFF) == (kMaskColour & 0x00FFFFFF)) line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    for (std::size_t i = 0; i < markers_.size(); ++i) {
+        markers_[i] = strip.copy(static_cast<int>(i) * imageWidth, 0, imageWidth, strip.height());
+    }
+    return true;
+}
+
+void TimelineControl::SetRange(double minimum, double maximum) {
+    track_.minimum = minimum;
+    track_.maximum = maximum;
+}
+
+void TimelineControl::SetStartTime(double startTime) {
+    track_.times.startTime = startTime;
+    track_.times = ClampTimes(track_.times);
+    update();
+}
+
+void TimelineControl::SetEndTime(double endTime) {
+    track_.times.endTime = endTime;
+    track_.times = ClampTimes(track_.times);
+    update();
+}
+
+void TimelineControl::SetTime(double t) {
+    time_ = t;
+    update();
+}
+
+TimelineScale TimelineControl::Scale() const {
+    return TimelineScale(width(), height(), track_.minimum, track_.maximum);
+}
+
+QImage TimelineControl::Render() const {
+    if (size().isEmpty()) return QImage();
+    MemoryDC dc(size());
+    Paint(dc.Painter());
+    return dc.Finish();
+}
+
+void TimelineControl::Paint(QPainter& painter) const {
+    const int w = width();
+    const int h = height();
+    const TimelineScale scale = Scale();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(0, kTimelineBandHeight, w, h - kTimelineBandHeight), GdiColour(colours_.graph));
+    painter.fillRect(QRect(0, 0, w, kTimelineBandHeight), GdiColour(colours_.band));
+    painter.fillRect(QRect(0, scale.ValueToY(track_.defaultValue), scale.AxisWidth(), 1),
+                     GdiColour(colours_.defaultLine));
+
+    painter.setPen(GdiPen(Qt::black));
+    for (const double u : {track_.times.startTime, track_.times.endTime}) {
+        const int x = scale.TimeToX(u);
+        painter.drawLine(x, kTimelineBandHeight, x, h);
+    }
+    for (const PixelLine& line : TimelineCurve(track_, scale)) {
+        painter.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
+    }
+
+    const int xt = scale.TimeToX(time_);
+    const QImage& marker = markers_[dragging_ ? 1 : 0];
+    if (!marker.isNull()) painter.drawImage(xt - kMarkerHalfWidth, kMarkerTop, marker);
+    painter.fillRect(QRect(xt, kTimelineBandHeight, 1, h - kTimelineBandHeight),
+                     GdiColour(colours_.timeLine));
+}
+
+QSize TimelineControl::sizeHint() const { return DialogSizeToPixels(kEditorWidthUnits, kEditorHeightUnits); }
+
+void TimelineControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Paint(painter);
+}
+
+void TimelineControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    setFocus(Qt::MouseFocusReason);
+    update();
+    if (dragging_) return;
+    const int x = event->position().toPoint().x();
+    const PixelBox hit = MarkerHitRect(Scale().TimeToX(time_), height());
+    if (!hit.Contains(x, event->position().toPoint().y())) return;
+    dragging_ = true;
+    grabOffset_ = x - hit.Centre().x;
+}
+
+void TimelineControl::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) return;
+    time_ = Scale().XToTime(event->position().toPoint().x() - grabOffset_);
+    emit timeChanged();
+    update();
+}
+
+void TimelineControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragging_) return;
+    dragging_ = false;
+    update();
+}
+
+// The second press of a double click does nothing, not even start a drag.
+void TimelineControl::mouseDoubleClickEvent(QMouseEvent*) {}
+
+}  // namespace motivra

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+#include "core/engine/engine_colours.h"
+#include "core/engine/timeline_geometry.h"
+
+class QPainter;
+
+namespace motivra {
+
+class SchemeSource;
+
+// The selected row's value over normalised time, with its start and end times, its default value and the
+// playback time, whose marker can be dragged to scrub. It holds the editor's playback time. The setters of
+// the graphed fields only store; the owner repaints.
+class TimelineControl : public QWidget {
+    Q_OBJECT
+public:
+    // Reads its colours from the user's settings.
+    explicit TimelineControl(QWidget* parent = nullptr);
+    TimelineControl(const SchemeSource& scheme, QWidget* parent = nullptr);
+
+    // Re-reads the colours, as after the user changed the scheme.
+    void LoadColours(const SchemeSource& scheme);
+
+    // Cuts bitmap resource `bitmapId` into images imageWidth wide (normal marker, then the dragged one), with
+    // magenta transparent. False, and no markers drawn, when the resource is missing.
+    bool LoadMarkerImages(int bitmapId, int imageWidth);
+
+    void SetTimeMode(std::uint32_t timeMode) { track_.timeMode = timeMode; }
+    void SetSmooth(std::uint32_t smooth) { track_.smooth = smooth; }
+    void SetRange(double minimum, double maximum);
+    void SetStart(double start) { track_.start = start; }
+    void SetEnd(double end) { track_.end = end; }
+    void SetDefaultValue(double value) { track_.defaultValue = value; }
+    // Store, clamp into 0..1 and repaint.
+    void SetStartTime(double startTime);
+    void SetEndTime(double endTime);
+    double StartTime() const { return track_.times.startTime; }
+    double EndTime() const { return track_.times.endTime; }
+
+    // The playback time, 0..1.
+    void SetTime(double t);
+    double GetTime() const { return time_; }
+
+    bool IsDragging() const { return dragging_; }
+
+    QImage Render() const;
+    void Paint(QPainter& painter) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // The marker was dragged to a new time; read it with GetTime.
+    void timeChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    TimelineScale Scale() const;
+
+    TimelineTrack track_;
+    double time_ = 0.5;
+    bool dragging_ = false;
+    int grabOffset_ = 0;
+    TimelineColours colours_{};
+    std::array<QImage, 2> markers_;  // normal, dragging; null until loaded
+};
+
+}  // namespace motivra

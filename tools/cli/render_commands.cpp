@@ -1,0 +1,189 @@
+#include "cli/render_commands.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "cli/cli_error.h"
+#include "core/engine/behaviour_file.h"
+#include "core/engine/bitmap_file.h"
+#include "core/io/file_io.h"
+#include "gui/engine/preview_window.h"
+#include "gui/engine/thumbnail_bitmap.h"
+#include "gui/engine/thumbnail_view.h"
+
+namespace motivra::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+constexpr int kMaxSide = 8192;
+constexpr int kMaxFrames = 10000;
+constexpr int kDefaultFrames = 21;  // t = 0, 0.05, ..., 1: the editor's playback steps
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+std::optional<Size> ParseSize(const std::string& text) {
+    Size size;
+    int consumed = 0;
+    if (std::sscanf(text.c_str(), "%dx%d%n", &size.width, &size.height, &consumed) != 2) return std::nullopt;
+    if (static_cast<std::size_t>(consumed) != text.size()) return std::nullopt;
+    if (size.width < 1 || size.height < 1 || size.width > kMaxSide || size.height > kMaxSide)
+        return std::nullopt;
+    return size;
+}
+
+const CLI::Validator kSize(
+    [](std::string& text) {
+        return ParseSize(text)
+                   ? std::string()
+                   : "expected WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxSide) + ", got " + text;
+    },
+    "WxH");
+
+void CheckReadable(const std::string& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) throw CliError(path + ": no such file");
+    if (!fs::is_regular_file(path, ec)) throw CliError(path + ": not a regular file");
+    if (!std::ifstream(path, std::ios::binary)) throw CliError(path + ": cannot be opened for reading");
+}
+
+// Reads a behaviour into a window's tracks as the editor does; a file cut short shows what was read before
+// the cut, with a warning.
+void LoadInto(TrackStore& tracks, const std::string& path) {
+    CheckReadable(path);
+    LoadBehaviourFile(tracks, path);
+    tracks.CompleteLoad();
+    if (!tracks.IsLoaded())
+        std::cerr << path << ": the file ends early; drawing the records read before the cut\n";
+}
+
+// The windows need an application object; the offscreen platform draws without a display. Only these
+// commands make one, so the others start as quickly as before.
+class OffscreenApplication {
+public:
+    OffscreenApplication() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's notes about the session (no runtime folder, and so on) are not the command's business: a
+        // failure is reported as one line of its own.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+        });
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+
+private:
+    int argc_ = 1;
+    char name_[12] = "motivra-cli";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+void RunThumbnail(const std::string& path, const std::string& out, const std::string& sizeText) {
+    const Size size = *ParseSize(sizeText);
+    const fs::path target(out);
+    if (target.extension() != kBitmapExtension) throw CliError(out + ": the file name must end in .bmp");
+    const std::string name = target.stem().string();
+    if (name.find("..") != std::string::npos) throw CliError(out + ": the file name may not hold \"..\"");
+    const std::string folder =
+        target.parent_path().empty() ? std::string(".") : target.parent_path().string();
+    if (!fs::is_directory(folder)) throw CliError(folder + ": no such folder");
+
+    OffscreenApplication app;
+    ThumbnailView view;
+    view.resize(size.width, size.height);
+    LoadInto(view.Tracks(), path);
+    const QStringList failures = WriteThumbnailBitmap(
+        view.Render(), view.size(), QFile::decodeName(folder.c_str()), QFile::decodeName(name.c_str()));
+    if (!failures.isEmpty())
+        throw CliError(out + ": " + failures.join("; ").replace('\n', ' ').toStdString());
+}
+
+void RunFrames(const std::string& path, const std::string& outDir, int count, const std::string& sizeText) {
+    const Size size = *ParseSize(sizeText);
+    if (!fs::is_directory(outDir)) throw CliError(outDir + ": no such folder");
+
+    OffscreenApplication app;
+    PreviewWindow preview;
+    preview.resize(size.width, size.height);
+    LoadInto(preview.Tracks(), path);
+
+    Json written = Json::array();
+    for (int i = 0; i < count; ++i) {
+        const double t = count == 1 ? 0.0 : static_cast<double>(i) / (count - 1);
+        preview.Tracks().SetTime(t);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!preview.Render().save(&buffer, "PNG"))
+            throw CliError("frame " + std::to_string(i) + ": cannot be drawn");
+
+        char file[32];
+        std::snprintf(file, sizeof file, "frame-%04d.png", i);
+        const std::string framePath = (fs::path(outDir) / file).string();
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
+        if (!WriteFileAtomically(framePath, std::span(bytes, static_cast<std::size_t>(png.size())))) {
+            throw CliError(framePath + ": cannot be written");
+        }
+        Json entry;
+        entry["file"] = framePath;
+        entry["t"] = t;
+        written.push_back(entry);
+    }
+    std::cout << written.dump(2) << '\n';
+}
+
+}  // namespace
+
+void AddRenderCommands(CLI::App& app) {
+    struct Request {
+        std::string path;
+        std::string out;
+        std::string size;
+        int count = kDefaultFrames;
+    };
+    auto thumbnail = std::make_shared<Request>();
+    thumbnail->size = "96x72";
+    auto frames = std::make_shared<Request>();
+    frames->size = "261x205";
+
+    CLI::App* thumb =
+        app.add_subcommand("thumbnail", "Write a behaviour's thumbnail bitmap as the library shows it");
+    thumb->add_option("FILE", thumbnail->path, "behaviour file (.vmr)")->required();
+    thumb->add_option("OUT", thumbnail->out, "bitmap to write (.bmp)")->required();
+    thumb->add_option("--size", thumbnail->size, "picture size in pixels (default 96x72)")->check(kSize);
+    thumb->callback([thumbnail] { RunThumbnail(thumbnail->path, thumbnail->out, thumbnail->size); });
+
+    CLI::App* frame =
+        app.add_subcommand("frames", "Write the preview at evenly spaced times as numbered PNG files");
+    frame->add_option("FILE", frames->path, "behaviour file (.vmr)")->required();
+    frame->add_option("OUTDIR", frames->out, "existing folder for frame-0000.png, frame-0001.png, ...")
+        ->required();
+    frame->add_option("--count", frames->count, "number of frames, times 0 to 1 (default 21)")
+        ->check(CLI::Range(1, kMaxFrames));
+    frame
+        ->add_option("--size", frames->size, "picture size in pixels (default 261x205, the editor's preview)")
+        ->check(kSize);
+    frame->callback([frames] { RunFrames(frames->path, frames->out, frames->count, frames->size); });
+}
+
+}  // namespace motivra::cli
