@@ -76,6 +76,14 @@ inline int CountDarker(const QImage& image, const QRect& area, int level) {
     return n;
 }
 
+// The brightest grey level in the area: light text's most covered pixels.
+inline int Brightest(const QImage& image, const QRect& area) {
+    int best = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) best = std::max(best, qGreen(image.pixel(x, y)));
+    return best;
+}
+
 // Closes the next message box as soon as it is shown and hands back its text.
 class MessageBoxCatcher {
 public:
