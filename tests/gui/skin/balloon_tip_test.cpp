@@ -27,7 +27,7 @@ struct TipFixture {
     }
     void MoveTo(QPoint local) {
         pointer = button->mapToGlobal(local);
-        QTest::mouseMove(button, local);
+        test::MoveMouse(button, local);
     }
 };
 

@@ -133,9 +133,9 @@ TEST(SkinButton, PressedLooksSelectedWhileThePointerIsInside) {
     host.Show();
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(40, 10));
     EXPECT_EQ(Picture(*button).pixel(40, 2), qRgb(255, 145, 25)) << "the selection orange, lightened";
-    QTest::mouseMove(button, QPoint(120, 10));
+    test::MoveMouse(button, QPoint(120, 10));
     EXPECT_EQ(Picture(*button).pixel(40, 2), Grey(180)) << "outside: the normal face";
-    QTest::mouseMove(button, QPoint(40, 10));
+    test::MoveMouse(button, QPoint(40, 10));
     EXPECT_EQ(Picture(*button).pixel(40, 2), qRgb(255, 145, 25));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 10));
     EXPECT_EQ(Picture(*button).pixel(40, 2), Grey(180));

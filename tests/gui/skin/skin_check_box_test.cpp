@@ -39,13 +39,13 @@ TEST(SkinCheckBox, ReleasedOffTheBoxDoesNotToggle) {
     host.Show();
     QSignalSpy clicks(box, &QAbstractButton::clicked);
     QTest::mousePress(box, Qt::LeftButton, {}, QPoint(6, 6));
-    QTest::mouseMove(box, QPoint(6, 20));
+    test::MoveMouse(box, QPoint(6, 20));
     QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(6, 20));
     EXPECT_EQ(box->GetCheck(), 0) << "below y = 14";
     EXPECT_EQ(clicks.count(), 1) << "still inside the window: the click follows";
 
     QTest::mousePress(box, Qt::LeftButton, {}, QPoint(6, 6));
-    QTest::mouseMove(box, QPoint(6, 60));
+    test::MoveMouse(box, QPoint(6, 60));
     QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(6, 60));
     EXPECT_EQ(box->GetCheck(), 0);
     EXPECT_EQ(clicks.count(), 1) << "outside the window: no click";

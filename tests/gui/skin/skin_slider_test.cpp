@@ -80,20 +80,20 @@ TEST(SkinSlider, CoarseDragFollowsThePointerAndStopsOutsideTheWindow) {
     host.Show();
     QSignalSpy moved(slider, &SkinSlider::positionChanged);
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(6, 12));
-    QTest::mouseMove(slider, QPoint(30, 12));
+    test::MoveMouse(slider, QPoint(30, 12));
     EXPECT_EQ(slider->GetPos(), 10);
-    QTest::mouseMove(slider, QPoint(31, 12));
+    test::MoveMouse(slider, QPoint(31, 12));
     EXPECT_EQ(moved.count(), 1) << "the same step is not reported twice";
-    QTest::mouseMove(slider, QPoint(300, 12));
-    QTest::mouseMove(slider, QPoint(-20, 12));
+    test::MoveMouse(slider, QPoint(300, 12));
+    test::MoveMouse(slider, QPoint(-20, 12));
     EXPECT_EQ(slider->GetPos(), 10) << "outside the window nothing changes";
-    QTest::mouseMove(slider, QPoint(60, 12));
+    test::MoveMouse(slider, QPoint(60, 12));
     EXPECT_EQ(slider->GetPos(), 20);
     ASSERT_EQ(moved.count(), 2);
     EXPECT_EQ(moved.at(1).at(0).toInt(), 20);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(60, 12));
     EXPECT_EQ(moved.count(), 2) << "nothing on release";
-    QTest::mouseMove(slider, QPoint(90, 12));
+    test::MoveMouse(slider, QPoint(90, 12));
     EXPECT_EQ(slider->GetPos(), 20) << "the drag ended";
 }
 
@@ -103,10 +103,10 @@ TEST(SkinSlider, CtrlAtThePressMovesOneStepPerMove) {
     host.Show();
     QSignalSpy moved(slider, &SkinSlider::positionChanged);
     QTest::mousePress(slider, Qt::LeftButton, Qt::ControlModifier, QPoint(6, 12));
-    for (const int x : {50, 100, 150, 212}) QTest::mouseMove(slider, QPoint(x, 12));
+    for (const int x : {50, 100, 150, 212}) test::MoveMouse(slider, QPoint(x, 12));
     EXPECT_EQ(slider->GetPos(), 4) << "one step per move, not to the maximum";
     EXPECT_EQ(moved.count(), 4);
-    QTest::mouseMove(slider, QPoint(100, 12));
+    test::MoveMouse(slider, QPoint(100, 12));
     EXPECT_EQ(slider->GetPos(), 3);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(100, 12));
 }
@@ -116,12 +116,12 @@ TEST(SkinSlider, PressesOffTheThumbOrWhileDisabledDoNotDrag) {
     SkinSlider* slider = MakeSlider(host, 0, 69, 0);
     host.Show();
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(100, 12));
-    QTest::mouseMove(slider, QPoint(120, 12));
+    test::MoveMouse(slider, QPoint(120, 12));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(120, 12));
     EXPECT_EQ(slider->GetPos(), 0) << "a press beside the thumb does not move it";
     slider->SetEnabled(false);
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(6, 12));
-    QTest::mouseMove(slider, QPoint(60, 12));
+    test::MoveMouse(slider, QPoint(60, 12));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(60, 12));
     EXPECT_EQ(slider->GetPos(), 0) << "the enabled member refuses the drag";
 }
@@ -133,9 +133,9 @@ TEST(SkinSliderPlain, DragsBetweenItsEndBoxes) {
     host.Show();
     QSignalSpy moved(slider, &SkinSliderPlain::positionChanged);
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(26, 10));
-    QTest::mouseMove(slider, QPoint(70, 10));
+    test::MoveMouse(slider, QPoint(70, 10));
     EXPECT_EQ(slider->GetPos(), 50);
-    QTest::mouseMove(slider, QPoint(5, 10));
+    test::MoveMouse(slider, QPoint(5, 10));
     EXPECT_EQ(slider->GetPos(), 0) << "over the left box: the minimum";
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(5, 10));
     EXPECT_EQ(moved.count(), 2);
@@ -143,7 +143,7 @@ TEST(SkinSliderPlain, DragsBetweenItsEndBoxes) {
     slider->SetInset(true, 30);
     slider->SetPos(0);
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(56, 10));
-    QTest::mouseMove(slider, QPoint(80, 10));
+    test::MoveMouse(slider, QPoint(80, 10));
     EXPECT_EQ(slider->GetPos(), 42) << "(80 - 30 - 20) / ((116 - 40 - 6) / 100), truncated";
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(80, 10));
 }

@@ -39,6 +39,13 @@ private:
     QWidget window_;
 };
 
+// A pointer move that always arrives: Qt drops a move to where the pointer already is (as a previous test may
+// have left it), so the pointer first steps to the pixel below.
+inline void MoveMouse(QWidget* widget, QPoint pos) {
+    QTest::mouseMove(widget, pos + QPoint(0, 1));
+    QTest::mouseMove(widget, pos);
+}
+
 inline QImage Picture(QWidget& widget) { return widget.grab().toImage(); }
 
 inline QRgb Grey(int v) { return qRgb(v, v, v); }
