@@ -97,16 +97,5 @@ TEST_F(TimelineTest, GraphShowsTheCurveTheTimesAndTheDefaultValue) {
     EXPECT_EQ(PixelAt(image, 30, 90), graph);
 }
 
-TEST_F(TimelineTest, TimesAreClampedAsTheyAreSet) {
-    timeline.SetStartTime(0.3);
-    timeline.SetEndTime(1.2);
-    EXPECT_DOUBLE_EQ(timeline.StartTime(), 0.3);
-    EXPECT_DOUBLE_EQ(timeline.EndTime(), 1);
-    timeline.SetEndTime(-0.2);
-    timeline.SetStartTime(-0.1);
-    EXPECT_DOUBLE_EQ(timeline.StartTime(), 0);
-    EXPECT_DOUBLE_EQ(timeline.EndTime(), 0);
-}
-
 }  // namespace
 }  // namespace motivra

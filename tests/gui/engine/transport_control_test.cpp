@@ -106,12 +106,5 @@ TEST_F(TransportTest, TheGrooveIsDarkerThanTheBackgroundAndItsEndsAreRound) {
     EXPECT_GT(rim, PixelAt(image, 30, 4).red());
 }
 
-TEST_F(TransportTest, SetTimesClamps) {
-    transport.SetTimes(-0.5, 1.5);
-    ExpectTimes(0, 1);
-    transport.SetTimes(1.5, 2);
-    ExpectTimes(1, 1);
-}
-
 }  // namespace
 }  // namespace motivra
