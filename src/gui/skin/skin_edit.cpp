@@ -43,6 +43,9 @@ void SkinEdit::ApplyColours() {
         p.setColor(group, QPalette::Window, GdiColour(colours_.fieldColour));
         p.setColor(group, QPalette::Text, GdiColour(colours_.textColour));
     }
+    // A disabled field shows its text halfway to the field colour.
+    p.setColor(QPalette::Disabled, QPalette::Text,
+               GdiColour(Blend(FlipRedBlue(colours_.fieldColour), FlipRedBlue(colours_.textColour), 0.5f)));
     setPalette(p);
     update();
 }
