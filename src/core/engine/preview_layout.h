@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/engine/pixel_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 #include "core/engine/pose_geometry.h"
 #include "core/skin/colour_arithmetic.h"
 

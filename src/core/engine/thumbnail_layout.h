@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "core/engine/pixel_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 #include "core/engine/pose_geometry.h"
 #include "core/engine/preview_layout.h"
 

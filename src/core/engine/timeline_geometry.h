@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/engine/pixel_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 #include "core/engine/time_range.h"
 
 namespace motivra {

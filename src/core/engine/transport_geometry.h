@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/engine/pixel_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 #include "core/engine/time_range.h"
 
 namespace motivra {

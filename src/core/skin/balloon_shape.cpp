@@ -23,10 +23,10 @@ BalloonShape BalloonShapeFor(int textWidth, int textHeight, int iconWidth, int i
     return s;
 }
 
-SkinPoint BalloonWindowPosition(const BalloonShape& shape, SkinPoint anchor, bool flipLeft) {
+PixelPoint BalloonWindowPosition(const BalloonShape& shape, PixelPoint anchor, bool flipLeft) {
     const int tipY = shape.stem[1].y;
     const int y = anchor.y + 10 - tipY;
-    return flipLeft ? SkinPoint{anchor.x - shape.windowWidth + 12, y} : SkinPoint{anchor.x - 12, y};
+    return flipLeft ? PixelPoint{anchor.x - shape.windowWidth + 12, y} : PixelPoint{anchor.x - 12, y};
 }
 
 }  // namespace motivra

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/skin/skin_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 
 namespace motivra {
 
@@ -10,7 +10,7 @@ namespace motivra {
 struct BalloonShape {
     int bodyWidth = 0;
     int bodyHeight = 0;
-    std::array<SkinPoint, 3> stem;  // base corner, tip, other base corner
+    std::array<PixelPoint, 3> stem;  // base corner, tip, other base corner
     int windowWidth = 0;
     int windowHeight = 0;  // body plus 25 for the stem
 };
@@ -34,6 +34,6 @@ inline bool BalloonFlipsLeft(int anchorX, int balloonWidth, int screenRight) {
 
 // The window's top-left for a pointer at anchor: the stem's tip straight below the pointer and 10 pixels
 // lower, so the balloon stands above the pointer without covering it.
-SkinPoint BalloonWindowPosition(const BalloonShape& shape, SkinPoint anchor, bool flipLeft);
+PixelPoint BalloonWindowPosition(const BalloonShape& shape, PixelPoint anchor, bool flipLeft);
 
 }  // namespace motivra

@@ -92,7 +92,7 @@ ButtonFrame ButtonFrameFor(int w, int h, int textOffset, bool bottomEdge, Button
     return f;
 }
 
-std::array<SkinPoint, 8> ButtonOutline(const ButtonFrame& f) {
+std::array<PixelPoint, 8> ButtonOutline(const ButtonFrame& f) {
     const int L = f.left, R = f.right, T = f.top, B = f.bottom;
     return {{{L + 2, T},
              {R - 2, T},

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/skin/colour_scheme.h"
-#include "core/skin/skin_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 
 namespace motivra {
 
@@ -60,9 +60,9 @@ ButtonFrame ButtonFrameFor(int w, int h, int textOffset, bool bottomEdge, Button
                            ButtonEdge rightEdge, bool pressedInside);
 
 // The outline: a closed octagon with 2-pixel cut corners.
-std::array<SkinPoint, 8> ButtonOutline(const ButtonFrame& frame);
+std::array<PixelPoint, 8> ButtonOutline(const ButtonFrame& frame);
 
-using Triangle = std::array<SkinPoint, 3>;
+using Triangle = std::array<PixelPoint, 3>;
 
 // The arrow glyphs: none, one down arrow, or an up arrow above a down arrow, right-aligned against the
 // outline.

@@ -18,12 +18,12 @@ int DialogUnitsToPixelsX(int units) { return ScaleRounded(units, kDialogBaseUnit
 
 int DialogUnitsToPixelsY(int units) { return ScaleRounded(units, kDialogBaseUnitY, 8); }
 
-PixelRect DialogUnitsToPixels(const DialogUnitRect& rect) {
+PixelBox DialogUnitsToPixels(const DialogUnitRect& rect) {
     const int left = DialogUnitsToPixelsX(rect.x);
     const int top = DialogUnitsToPixelsY(rect.y);
     const int right = DialogUnitsToPixelsX(rect.x + rect.width);
     const int bottom = DialogUnitsToPixelsY(rect.y + rect.height);
-    return {left, top, right - left, bottom - top};
+    return {left, top, right, bottom};
 }
 
 }  // namespace motivra

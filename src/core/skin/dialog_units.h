@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/geometry/pixel_geometry.h"
+
 namespace motivra {
 
 // Dialog layouts are written in dialog units of an 8-point dialog font whose base units are 6 x 13 pixels:
@@ -14,20 +16,11 @@ struct DialogUnitRect {
     int height = 0;
 };
 
-struct PixelRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool operator==(const PixelRect&) const = default;
-};
-
 // One horizontal or vertical coordinate, rounded to the nearest pixel (halves away from zero).
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
 
 // Each edge is converted on its own, so that adjacent controls stay adjacent in pixels.
-PixelRect DialogUnitsToPixels(const DialogUnitRect& rect);
+PixelBox DialogUnitsToPixels(const DialogUnitRect& rect);
 
 }  // namespace motivra

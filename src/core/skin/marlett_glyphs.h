@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/skin/skin_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 
 namespace motivra {
 
@@ -10,10 +10,10 @@ namespace motivra {
 // (x, y) at an em size of `em` pixels, matching where the symbol font placed them.
 
 // The check mark of a check box: a closed outline, a stroke about a sixth of the em thick.
-std::vector<SkinPointF> CheckMarkOutline(double x, double y, double em);
+std::vector<PixelPointF> CheckMarkOutline(double x, double y, double em);
 
 // Solid triangles pointing left and right, centred in the cell.
-std::vector<SkinPointF> LeftTriangle(double x, double y, double em);
-std::vector<SkinPointF> RightTriangle(double x, double y, double em);
+std::vector<PixelPointF> LeftTriangle(double x, double y, double em);
+std::vector<PixelPointF> RightTriangle(double x, double y, double em);
 
 }  // namespace motivra

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/skin/skin_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 
 namespace motivra {
 
@@ -65,7 +65,7 @@ struct SliderLayout {
     int x0 = 0, x1 = 0;  // groove ends
     int y0 = 0, y1 = 0;  // groove top and bottom
     int thumbLeft = 0;   // trunc((w - 13) / range * (pos - min)); placed over the groove from x0
-    SkinRect thumb;      // hit rectangle of the thumb
+    PixelBox thumb;      // hit rectangle of the thumb
     std::optional<std::pair<int, int>> markStretch;  // from, to across
 };
 
@@ -74,10 +74,10 @@ SliderLayout SliderLayoutFor(int w, int h, int min, int max, int pos, int mark, 
 
 // The plain variant: a h x h box at each end, the groove and thumb between them, all moved right by inset.
 struct PlainSliderLayout {
-    SkinRect leftBox, rightBox;
+    PixelBox leftBox, rightBox;
     int x0 = 0, x1 = 0, y0 = 0;
     int thumbLeft = 0;
-    SkinRect thumb;
+    PixelBox thumb;
 };
 
 PlainSliderLayout PlainSliderLayoutFor(int w, int h, int inset, int min, int max, int pos);

@@ -65,7 +65,7 @@ void FillPart(QPainter& painter, const QPainterPath& shape, const QColor& colour
     painter.fillPath(shape, Vertical(shape.boundingRect(), 16, 128));
 }
 
-void FillGlyph(QPainter& painter, const std::vector<SkinPointF>& points, int alpha) {
+void FillGlyph(QPainter& painter, const std::vector<PixelPointF>& points, int alpha) {
     QPainterPath path;
     path.moveTo(points.front().x, points.front().y);
     for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i].x, points[i].y);

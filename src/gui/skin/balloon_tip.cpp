@@ -22,7 +22,7 @@ QRegion BalloonRegion(const BalloonShape& shape) {
     body.addRoundedRect(QRectF(0, 0, shape.bodyWidth, shape.bodyHeight), kBalloonCornerWidth / 2.0,
                         kBalloonCornerHeight / 2.0);
     QPolygon stem;
-    for (const SkinPoint& p : shape.stem) stem << QPoint(p.x, p.y);
+    for (const PixelPoint& p : shape.stem) stem << QPoint(p.x, p.y);
     return QRegion(body.toFillPolygon().toPolygon()).united(QRegion(stem));
 }
 
@@ -96,7 +96,7 @@ void BalloonTip::RestElapsed() {
     if (!toolRect_.contains(Pointer())) return;  // not yet back inside: keep waiting
     restTimer_.stop();
     region_ = BalloonRegion(shape_);
-    const SkinPoint at = BalloonWindowPosition(shape_, {anchor_.x(), anchor_.y()}, flipLeft_);
+    const PixelPoint at = BalloonWindowPosition(shape_, {anchor_.x(), anchor_.y()}, flipLeft_);
     setGeometry(at.x, at.y, shape_.windowWidth, shape_.windowHeight);
     setMask(region_);
     show();

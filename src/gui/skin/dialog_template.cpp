@@ -3,8 +3,8 @@
 namespace motivra {
 
 QRect DialogRectToPixels(const DialogUnitRect& rect) {
-    const PixelRect p = DialogUnitsToPixels(rect);
-    return QRect(p.x, p.y, p.width, p.height);
+    const PixelBox p = DialogUnitsToPixels(rect);
+    return QRect(p.left, p.top, p.Width(), p.Height());
 }
 
 QSize DialogSizeToPixels(int widthUnits, int heightUnits) {

@@ -19,7 +19,7 @@ void Line(QPainter& painter, int x0, int y0, int x1, int y1) { painter.drawLine(
 
 QPolygon ToPolygon(const Triangle& t) {
     QPolygon polygon;
-    for (const SkinPoint& p : t) polygon << QPoint(p.x, p.y);
+    for (const PixelPoint& p : t) polygon << QPoint(p.x, p.y);
     return polygon;
 }
 
@@ -98,7 +98,7 @@ void SkinButton::DrawButton(QPainter& painter, const QRect& rect, const QString&
     painter.setPen(outline);
     painter.setBrush(Qt::NoBrush);
     QPolygon octagon;
-    for (const SkinPoint& p : ButtonOutline(f)) octagon << QPoint(p.x, p.y);
+    for (const PixelPoint& p : ButtonOutline(f)) octagon << QPoint(p.x, p.y);
     octagon << octagon.front();
     painter.drawPolyline(octagon);
 

@@ -72,7 +72,7 @@ void SkinCheckBox::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(PlusColour(colours_.textColour, enabled ? 0xFF : 0x60));
         QPolygonF glyph;
-        for (const SkinPointF& p : CheckMarkOutline(-4, pressedInside ? -1 : -2, kGlyphEm))
+        for (const PixelPointF& p : CheckMarkOutline(-4, pressedInside ? -1 : -2, kGlyphEm))
             glyph << QPointF(p.x, p.y);
         painter.drawPolygon(glyph);
         painter.restore();

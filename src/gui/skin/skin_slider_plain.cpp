@@ -47,7 +47,7 @@ void SkinSliderPlain::paintEvent(QPaintEvent*) {
     const PlainSliderLayout l = PlainSliderLayoutFor(width(), height(), Inset(), min, max, model_.Position());
 
     const bool markers[] = {leftMarker_, rightMarker_};
-    const SkinRect boxes[] = {l.leftBox, l.rightBox};
+    const PixelBox boxes[] = {l.leftBox, l.rightBox};
     for (int i = 0; i < 2; ++i) {
         const QRect box(boxes[i].left, boxes[i].top, boxes[i].Width(), boxes[i].Height());
         painter.fillRect(box, GdiColour(colours_.textColour));

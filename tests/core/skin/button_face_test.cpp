@@ -91,9 +91,9 @@ TEST(ButtonFace, FrameFollowsEdgesOffsetAndBottomEdge) {
     }
     const auto outline =
         ButtonOutline(ButtonFrameFor(80, 22, 0, true, ButtonEdge::Closed, ButtonEdge::Closed, false));
-    EXPECT_EQ(outline[0], (SkinPoint{2, 0}));
-    EXPECT_EQ(outline[3], (SkinPoint{79, 18}));
-    EXPECT_EQ(outline[5], (SkinPoint{2, 20}));
+    EXPECT_EQ(outline[0], (PixelPoint{2, 0}));
+    EXPECT_EQ(outline[3], (PixelPoint{79, 18}));
+    EXPECT_EQ(outline[5], (PixelPoint{2, 20}));
 }
 
 TEST(ButtonFace, ArrowsSitAgainstTheRightEdgeAndDropWhenPressed) {

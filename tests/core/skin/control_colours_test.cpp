@@ -81,11 +81,11 @@ TEST(BalloonShape, BodyStemAndPlacement) {
     EXPECT_EQ(s.bodyWidth, 124);
     EXPECT_EQ(s.bodyHeight, 33);
     EXPECT_EQ(s.windowHeight, 58);
-    EXPECT_EQ(s.stem[1], (SkinPoint{12, 48}));
-    EXPECT_EQ(BalloonWindowPosition(s, {500, 300}, false), (SkinPoint{488, 262}));
+    EXPECT_EQ(s.stem[1], (PixelPoint{12, 48}));
+    EXPECT_EQ(BalloonWindowPosition(s, {500, 300}, false), (PixelPoint{488, 262}));
     const BalloonShape flipped = BalloonShapeFor(100, 13, 0, 0, true);
-    EXPECT_EQ(flipped.stem[1], (SkinPoint{112, 48})) << "the stem moves to the right side";
-    EXPECT_EQ(BalloonWindowPosition(flipped, {500, 300}, true), (SkinPoint{388, 262}));
+    EXPECT_EQ(flipped.stem[1], (PixelPoint{112, 48})) << "the stem moves to the right side";
+    EXPECT_EQ(BalloonWindowPosition(flipped, {500, 300}, true), (PixelPoint{388, 262}));
     // The tip lies straight below the pointer, 10 pixels down, either way.
     EXPECT_EQ(262 + 48, 300 + 10);
 

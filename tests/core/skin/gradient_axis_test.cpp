@@ -57,11 +57,11 @@ TEST(DialogUnits, EdgesRoundToTheNearestPixel) {
     EXPECT_EQ(DialogUnitsToPixelsY(1), 2);      // 1.625
     EXPECT_EQ(DialogUnitsToPixelsX(-3), -5);    // -4.5, away from zero
     // Neighbours share an edge: 7..14 and 14..21 across meet at pixel 21.
-    const PixelRect a = DialogUnitsToPixels({7, 3, 7, 5});
-    const PixelRect b = DialogUnitsToPixels({14, 8, 7, 5});
-    EXPECT_EQ(a, (PixelRect{11, 5, 10, 8}));
-    EXPECT_EQ(a.x + a.width, b.x);
-    EXPECT_EQ(a.y + a.height, b.y);
+    const PixelBox a = DialogUnitsToPixels({7, 3, 7, 5});
+    const PixelBox b = DialogUnitsToPixels({14, 8, 7, 5});
+    EXPECT_EQ(a, (PixelBox{11, 5, 21, 13}));
+    EXPECT_EQ(a.right, b.left);
+    EXPECT_EQ(a.bottom, b.top);
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST(SliderModel, LayoutPlacesThumbAndMarkStretch) {
     EXPECT_EQ(l.x1, 203);
     EXPECT_EQ(l.y0, 12);
     EXPECT_EQ(l.thumbLeft, 100);
-    EXPECT_EQ(l.thumb, (SkinRect{100, 6, 113, 19}));
+    EXPECT_EQ(l.thumb, (PixelBox{100, 6, 113, 19}));
     EXPECT_FALSE(l.markStretch);
     l = SliderLayoutFor(213, 26, 0, 100, 50, 20, true);
     EXPECT_EQ(l.markStretch, (std::pair{46, 106}));
@@ -108,8 +108,8 @@ TEST(SliderModel, LayoutPlacesThumbAndMarkStretch) {
 
 TEST(SliderModel, PlainLayoutInsetMovesEverythingRight) {
     const PlainSliderLayout l = PlainSliderLayoutFor(200, 20, 30, 0, 100, 100);
-    EXPECT_EQ(l.leftBox, (SkinRect{30, 0, 50, 20}));
-    EXPECT_EQ(l.rightBox, (SkinRect{180, 0, 200, 20}));
+    EXPECT_EQ(l.leftBox, (PixelBox{30, 0, 50, 20}));
+    EXPECT_EQ(l.rightBox, (PixelBox{180, 0, 200, 20}));
     EXPECT_EQ(l.thumb.right, 180) << "at the maximum the thumb meets the right box";
     EXPECT_EQ(PlainSliderLayoutFor(200, 20, 30, 0, 100, 0).thumbLeft, 50);
 }

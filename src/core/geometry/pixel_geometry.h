@@ -14,6 +14,13 @@ struct PixelPoint {
     bool operator==(const PixelPoint&) const = default;
 };
 
+struct PixelPointF {
+    double x = 0;
+    double y = 0;
+
+    bool operator==(const PixelPointF&) const = default;
+};
+
 struct PixelLine {
     PixelPoint from;
     PixelPoint to;
