@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "core/engine/editor_track.h"
 #include "core/engine/track_progress.h"
 
 namespace motivra {
@@ -27,23 +28,12 @@ TrackStore::TrackStore() {
 }
 
 BehaviourTrack TrackStore::ResetTrack(int slot) const {
-    const ParameterInfo& info = Parameter(slot);
-    BehaviourTrack track;
-    track.kind = info.kind;
-    track.timeMode = static_cast<std::uint32_t>(TimeMode::WholeDuration);
-    track.smooth = 0;
-    // Placeholder range, as the preview's own reset has always written it: slots a file does not name are
-    // reset again by the editor with its own defaults, so only start and end need the stored form here.
-    track.minimum = 0;
-    track.maximum = info.maximum;
-    track.defaultValue = info.defaultValue;
-    track.ammend = info.ammend;
-    track.startTime = 0;
-    track.endTime = 1;
-    track.span = 0;
-    track.enabled = 0;
-    track.start = info.defaultValue + info.ammend;
-    track.end = track.start;
+    // The editor's default with start and end in stored form. The range stays as the editor writes it (0 up
+    // to the table's maximum, unconverted): these are placeholders for slots a file does not name, which the
+    // editor resets again with its own defaults.
+    BehaviourTrack track = EditorDefaultTrack(slot);
+    track.start += track.ammend;
+    track.end += track.ammend;
     track.difference = tracks_[Index(slot)].difference;
     return track;
 }
