@@ -48,13 +48,6 @@ std::string LibraryFolder(const LibraryRequest& request) {
     return found;
 }
 
-TagTable LoadedTags(const std::string& library) {
-    TagTable table;
-    table.SetTagFolder(TagFolderOf(library));
-    table.LoadTags();
-    return table;
-}
-
 void PrintLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) std::cout << line << '\n';
 }
@@ -62,7 +55,7 @@ void PrintLines(const std::vector<std::string>& lines) {
 void RunList(const LibraryRequest& request) { PrintLines(ListBehaviourNames(LibraryFolder(request))); }
 
 void RunTags(const LibraryRequest& request) {
-    const TagTable table = LoadedTags(LibraryFolder(request));
+    const TagTable table = LoadLibraryTags(LibraryFolder(request));
     Json tags = Json::array();
     for (const TagEntry& entry : table.Entries()) {
         tags.push_back({{"name", entry.name}, {"weight", entry.weight}, {"links", entry.links}});
@@ -72,7 +65,7 @@ void RunTags(const LibraryRequest& request) {
 }
 
 void RunFilter(const LibraryRequest& request) {
-    TagTable table = LoadedTags(LibraryFolder(request));
+    TagTable table = LoadLibraryTags(LibraryFolder(request));
     const auto mark = [&](const std::vector<std::string>& names, TagState state) {
         for (const std::string& name : names) {
             const int index = table.FindTag(name);
@@ -113,7 +106,7 @@ void RunNextName(const LibraryRequest& request) {
 void RunRebuild(const LibraryRequest& request) {
     const std::string library = LibraryFolder(request);
     if (!FolderExists(TagFolderOf(library))) throw CliError(TagFolderOf(library) + ": no such folder");
-    TagTable table = LoadedTags(library);
+    TagTable table = LoadLibraryTags(library);
     const std::vector<std::string> behaviours = ListBehaviourNames(library);
     ReconstructTagLinks(table, library, behaviours);
     std::cout << "rebuilt " << table.Count() << " tag files from " << behaviours.size() << " behaviours\n";
@@ -127,7 +120,7 @@ void RunDelete(const LibraryRequest& request) {
     if (!FileExists(BehaviourPath(library, request.name))) {
         throw CliError(request.name + ": no such behaviour in " + library);
     }
-    TagTable table = LoadedTags(library);
+    TagTable table = LoadLibraryTags(library);
     DeleteBehaviour(table, library, request.name);
     table.SaveAllTags();
 }

@@ -142,18 +142,29 @@ std::string CDiskObject::QualifyPath(const std::string& folder) {
     return qualified;
 }
 
-bool CDiskObject::ListFiles(const std::string& pattern, const std::string& folder,
-                            std::vector<std::string>& list, bool full) {
+std::string CDiskObject::ListTopFolder(const std::string& pattern, const std::string& folder,
+                                       std::vector<std::string>& list, bool full,
+                                       std::vector<std::string>& subfolders) {
     const std::string qualified = QualifyPath(folder);
-    if (qualified.empty()) return false;
+    if (qualified.empty()) return qualified;
     FolderScan scan = Scan(qualified, pattern);
-    if (!scan.opened) return Fail(scan.error.message(), qualified + pattern);
+    if (!scan.opened) {
+        Fail(scan.error.message(), qualified + pattern);
+        return {};
+    }
     if (!scan.anyMatch) {
-        return Fail(std::make_error_code(std::errc::no_such_file_or_directory).message(),
-                    qualified + pattern);
+        Fail(std::make_error_code(std::errc::no_such_file_or_directory).message(), qualified + pattern);
+        return {};
     }
     InsertSorted(list, full ? Prefixed(qualified, std::move(scan.files)) : std::move(scan.files));
-    return true;
+    subfolders = std::move(scan.folders);
+    return qualified;
+}
+
+bool CDiskObject::ListFiles(const std::string& pattern, const std::string& folder,
+                            std::vector<std::string>& list, bool full) {
+    std::vector<std::string> subfolders;
+    return !ListTopFolder(pattern, folder, list, full, subfolders).empty();
 }
 
 bool CDiskObject::ListFiles(const std::string& folder, std::vector<std::string>& list, bool full) {
@@ -182,19 +193,13 @@ bool CDiskObject::ListFolders(const std::string& folder, std::vector<std::string
 
 bool CDiskObject::ListFilesRecursive(const std::string& pattern, const std::string& folder,
                                      std::vector<std::string>& list, bool full) {
-    const std::string qualified = QualifyPath(folder);
+    std::vector<std::string> subfolders;
+    const std::string qualified = ListTopFolder(pattern, folder, list, full, subfolders);
     if (qualified.empty()) return false;
-    FolderScan root = Scan(qualified, pattern);
-    if (!root.opened) return Fail(root.error.message(), qualified + pattern);
-    if (!root.anyMatch) {
-        return Fail(std::make_error_code(std::errc::no_such_file_or_directory).message(),
-                    qualified + pattern);
-    }
-    InsertSorted(list, full ? Prefixed(qualified, std::move(root.files)) : std::move(root.files));
 
     // Each folder is scanned once for both its files and its subfolders; the visiting order is ListFolders'.
     std::vector<std::string> pending;
-    for (auto it = root.folders.rbegin(); it != root.folders.rend(); ++it)
+    for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it)
         pending.push_back(qualified + *it + kSeparator);
     while (!pending.empty()) {
         const std::string current = std::move(pending.back());

@@ -47,6 +47,11 @@ public:
     static std::string GetFolderName(const std::string& fullPath);
 
 private:
+    // ListFiles on the folder itself, handing back its subfolders' names as well; the qualified folder, or
+    // empty on failure.
+    std::string ListTopFolder(const std::string& pattern, const std::string& folder,
+                              std::vector<std::string>& list, bool full,
+                              std::vector<std::string>& subfolders);
     bool Fail(const std::string& description, const std::string& path);
 
     std::string errorText_;

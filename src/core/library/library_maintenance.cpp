@@ -6,6 +6,13 @@
 
 namespace motivra {
 
+TagTable LoadLibraryTags(const std::string& library) {
+    TagTable table;
+    table.SetTagFolder(TagFolderOf(library));
+    table.LoadTags();
+    return table;
+}
+
 void ReconstructTagLinks(TagTable& table, const std::string& library,
                          const std::vector<std::string>& behaviours) {
     table.ClearAllLinks();

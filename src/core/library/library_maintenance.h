@@ -7,6 +7,9 @@
 
 namespace motivra {
 
+// The tag table of a library folder, loaded from its tag files; empty when it has no tag folder.
+TagTable LoadLibraryTags(const std::string& library);
+
 // "Reconstruct Tag Links": rebuilds every tag file of the table's tag folder from the tag databases of the
 // behaviours listed (in that order), since the tag databases are the authoritative side. Afterwards each tag
 // file lists exactly the behaviours whose tag database names the tag, in list order; tags named nowhere keep

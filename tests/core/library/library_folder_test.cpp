@@ -3,150 +3,126 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <filesystem>
+#include <sstream>
 
-#include "core/library/file_checks.h"
+#include "core/library/behaviour_list.h"
+#include "core/library/behaviour_naming.h"
 #include "library_fixture.h"
-#include "support/temp_dir.h"
 
 namespace motivra {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
+using test::Names;
 
 TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveIt) {
     struct Case {
-        const char* name;
-        std::vector<const char*> folders;  // made under X
-        const char* program;               // relative to X
-        const char* tagList;               // expected, relative to X ("" for none)
+        const char* folders;  // made under X, blank-separated; the rest relative to X, "" for none
+        const char* program;
+        const char* tagList;
         const char* grid;
     };
     const Case cases[] = {
-        {"program in app, library beside",
-         {"app/behaviours", "behaviours"},
-         "app/motivra",
-         "app/behaviours",
-         "app/behaviours"},
-        {"program in app, library above", {"app", "behaviours"}, "app/motivra", "behaviours", "behaviours"},
-        {"program in app/bin, library in app",
-         {"app/bin", "app/behaviours"},
-         "app/bin/motivra",
-         "app/behaviours",
-         "app/behaviours"},
-        {"program in app/bin, library in bin too",
-         {"app/bin/behaviours", "app/behaviours"},
-         "app/bin/motivra",
-         "app/behaviours",
-         "app/bin/behaviours"},
-        {"program in tools/bin",
-         {"tools/bin", "tools/behaviours", "behaviours"},
-         "tools/bin/motivra",
-         "tools/behaviours",
-         "tools/behaviours"},
-        {"upper-case BIN counts too",
-         {"app/BIN/behaviours", "app/behaviours"},
-         "app/BIN/motivra",
-         "app/behaviours",
-         "app/BIN/behaviours"},
-        {"a folder merely ending in bin is its own",
-         {"cabin/behaviours"},
-         "cabin/motivra",
-         "cabin/behaviours",
-         "cabin/behaviours"},
-        {"nothing there", {"app/bin"}, "app/bin/motivra", "", ""},
+        {"app/behaviours behaviours", "app/motivra", "app/behaviours", "app/behaviours"},
+        {"app behaviours", "app/motivra", "behaviours", "behaviours"},
+        {"app/bin app/behaviours", "app/bin/motivra", "app/behaviours", "app/behaviours"},
+        {"app/bin/behaviours app/behaviours", "app/bin/motivra", "app/behaviours", "app/bin/behaviours"},
+        {"app/BIN/behaviours app/behaviours", "app/BIN/motivra", "app/behaviours", "app/BIN/behaviours"},
+        {"cabin/behaviours", "cabin/motivra", "cabin/behaviours", "cabin/behaviours"},
+        {"app/bin", "app/bin/motivra", "", ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.folders);
         test::TempDir dir;
-        for (const char* f : c.folders) fs::create_directories(dir.Path() / f);
-        const std::string program = dir.File(c.program);
+        std::istringstream folders(c.folders);
+        for (std::string f; folders >> f;) fs::create_directories(dir.Path() / f);
         const auto expected = [&](const char* rel) { return *rel ? dir.File(rel) : std::string(); };
+        const std::string program = dir.File(c.program);
         EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, program),
                   expected(c.tagList));
         EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, program), expected(c.grid));
     }
 }
 
-TEST(FindLibraryFolder, AFileOfThatNameIsNoLibrary) {
+TEST(FindLibraryFolder, TakesOnlyAFolderAndResolvesTheCurrentFolderFirst) {
     test::TempDir dir;
-    fs::create_directory(dir.Path() / "app");
-    test::WriteText(dir.Path() / "app" / "behaviours", "a file");
-    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, dir.File("app/motivra")), "");
-}
-
-TEST(FindLibraryFolder, PathsWithoutFoldersFindNothingOutsideThem) {
-    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, "motivra"), "");
-    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, ""), "");
-    // A program at the root looks for /behaviours only.
-    EXPECT_EQ(FindLibraryFolder("tmp", LibrarySearch::Grid, "/motivra"), "/tmp");
-}
-
-TEST(ResolveLibraryFolder, TakesAFolderOfThatNameInTheCurrentFolderFirst) {
-    test::TempDir dir;
-    fs::create_directories(dir.Path() / "cwd" / "Behaviours");
-    fs::create_directories(dir.Path() / "app" / "bin");
-    fs::create_directories(dir.Path() / "app" / "Behaviours");
+    for (const char* f : {"Behaviours", "app/bin", "app/Behaviours"}) fs::create_directories(dir.Path() / f);
+    test::WriteText(dir.Path() / "app/behaviours", "a file");
     const std::string program = dir.File("app/bin/motivra");
-    {
-        test::CurrentFolder here(dir.Path() / "cwd");
-        EXPECT_EQ(ResolveLibraryFolder("Behaviours", LibrarySearch::TagList, program), "Behaviours");
-        EXPECT_EQ(TagFolderOf(ResolveLibraryFolder("Behaviours", LibrarySearch::TagList, program)),
-                  "Behaviours/tags/");
-    }
+    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, program), "");
+    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, "motivra"), "");
     test::CurrentFolder here(dir.Path());
+    EXPECT_EQ(ResolveLibraryFolder("Behaviours", LibrarySearch::TagList, program), "Behaviours");
+    EXPECT_EQ(ResolveLibraryFolder("Elsewhere", LibrarySearch::Grid, program), "");
+    fs::remove(dir.Path() / "Behaviours");
     EXPECT_EQ(ResolveLibraryFolder("Behaviours", LibrarySearch::TagList, program),
               dir.File("app/Behaviours"));
-    EXPECT_EQ(ResolveLibraryFolder("Behaviours", LibrarySearch::Grid, program), dir.File("app/Behaviours"));
-    EXPECT_EQ(ResolveLibraryFolder("Elsewhere", LibrarySearch::Grid, program), "");
 }
 
-TEST(TagFolderOf, DropsOneTrailingSeparator) {
-    EXPECT_EQ(TagFolderOf("/lib/behaviours"), "/lib/behaviours/tags/");
-    EXPECT_EQ(TagFolderOf("/lib/behaviours/"), "/lib/behaviours/tags/");
-    EXPECT_EQ(TagFolderOf(""), "");
-}
-
-TEST(RunningProgramPath, FindsTheProgramByPathOrInPath) {
+TEST(RunningProgramPath, FindsAProgramNamedWithoutAFolderInPath) {
     test::TempDir dir;
-    fs::create_directories(dir.Path() / "bin");
-    const fs::path program = dir.Path() / "bin" / "motivra-cli";
-    test::WriteText(program, "#!/bin/sh\n");
-    fs::permissions(program, fs::perms::owner_all);
-    fs::create_symlink(program, dir.Path() / "link");
-    const std::string real = fs::canonical(program).string();
-
-    EXPECT_EQ(RunningProgramPath(program.string()), real);
-    EXPECT_EQ(RunningProgramPath(dir.File("link")), real);
-    {
-        test::CurrentFolder here(dir.Path());
-        EXPECT_EQ(RunningProgramPath("./bin/motivra-cli"), real);
-    }
-    const char* saved = std::getenv("PATH");
-    const std::string previous = saved ? saved : "";
-    setenv("PATH", ("/nonexistent::" + dir.File("bin")).c_str(), 1);
-    EXPECT_EQ(RunningProgramPath("motivra-cli"), real);
+    test::WriteText(dir.Path() / "motivra-cli", "#!/bin/sh\n");
+    fs::permissions(dir.Path() / "motivra-cli", fs::perms::owner_all);
+    const std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", ("/nonexistent::" + dir.Path().string()).c_str(), 1);
+    EXPECT_EQ(RunningProgramPath("motivra-cli"), fs::canonical(dir.Path() / "motivra-cli").string());
     EXPECT_EQ(RunningProgramPath("no-such-program"), "");
-    setenv("PATH", previous.c_str(), 1);
-    EXPECT_EQ(RunningProgramPath(""), "");
+    setenv("PATH", saved.c_str(), 1);
 }
 
-TEST(FileChecks, ReportFoldersAndFilesAndDeleteOnlyFiles) {
-    test::TempDir dir;
-    fs::create_directory(dir.Path() / "folder");
-    test::WriteText(dir.Path() / "file", "x");
-    EXPECT_TRUE(FolderExists(dir.File("folder")));
-    EXPECT_FALSE(FolderExists(dir.File("file")));
-    EXPECT_FALSE(FolderExists(""));
-    EXPECT_TRUE(FileExists(dir.File("folder")));
-    EXPECT_TRUE(FileExists(dir.File("file")));
-    EXPECT_FALSE(FileExists(dir.File("none")));
+class LibraryFolderTest : public test::LibraryTest {
+protected:
+    std::string Next(const std::string& core = "vmrk") {
+        return NextBehaviourName(core, (library / "thumbs").string());
+    }
+};
 
-    DeleteFileIfPresent(dir.File("folder"));
-    DeleteFileIfPresent(dir.File("none"));
-    EXPECT_TRUE(FolderExists(dir.File("folder")));
-    DeleteFileIfPresent(dir.File("file"));
-    EXPECT_FALSE(FileExists(dir.File("file")));
+TEST_F(LibraryFolderTest, NextBehaviourNameNumbersFromTheHighestThumbnailOfTheCore) {
+    EXPECT_EQ(Next(), "vmrk-0000");
+    Write({"thumbs/vmrk-0003.bmp", "thumbs/vmrk-0010.bmp"});
+    EXPECT_EQ(Next(), "vmrk-0011");
+    fs::remove(library / "thumbs/vmrk-0010.bmp");
+    EXPECT_EQ(Next(), "vmrk-0004");  // the highest number is free again; lower gaps stay
+    Write({"thumbs/vmrk-9999.bmp"});
+    EXPECT_EQ(Next(), "vmrk-10000");
+    Write({"thumbs/vmrk-10000.bmp"});
+    EXPECT_EQ(Next(), "vmrk-10001");
+    Write({"thumbs/K.bmp", "thumbs/K2-0005.bmp", "thumbs/K-0000x3.bmp", "thumbs/k-0090.bmp"});
+    EXPECT_EQ(Next("K"), "K-0001");  // K.bmp is 0, "-0005" negative, "0000x3" 0; other cores do not count
+    Write({"thumbs/K_0007.bmp", "thumbs/v?-0002.bmp", "thumbs/vx-0009.bmp", "thumbs/K-9.BMP"});
+    EXPECT_EQ(Next("K"), "K-0008");
+    EXPECT_EQ(Next("v?"), "v?-0003");  // wildcard characters in the core are literal
+    EXPECT_EQ(Next("v*"), "v*-0000");
+    Write({"thumbs/vmrk-99999999999999999999.bmp"});
+    EXPECT_EQ(Next(), "");  // no number follows the highest one
+}
+
+TEST_F(LibraryFolderTest, NextBehaviourNameGivesNothingWithoutThumbsOrForAHostileCore) {
+    for (const std::string& core : {""s, "../x"s, "a/b"s, ".."s, "a..b"s, "x\\y"s, "line\nbreak"s, "nul\0x"s})
+        EXPECT_EQ(Next(core), "") << core;
+    fs::remove_all(library / "thumbs");
+    EXPECT_EQ(Next(), "");
+}
+
+TEST_F(LibraryFolderTest, BehavioursAreListedFolderFirstSortedByFileNameAndShownByName) {
+    Write({"thumbs/a.vmr"});
+    EXPECT_TRUE(ListBehaviourNames(Library()).empty());  // none in the folder itself
+    Write({"b.vmr", "A.vmr", "a.vmr", "notes.txt", ".vmr", "two\nlines.vmr", "a..b.vmr"});
+    BehaviourList list;
+    list.SetFolder(Library(), "/nowhere/motivra");
+    list.Load();
+    ASSERT_EQ(list.ShownNames(), (Names{"A", "a..b", "a", "b", "a"}));
+    list.ShowNames({"b", "a", "unknown"});
+    EXPECT_EQ(list.ShownNames(), (Names{"b", "a", "a"}));
+    EXPECT_EQ(list.ShownToAll(2), 4);
+    list.RemoveShown(0);
+    list.RemoveShown(7);
+    EXPECT_EQ(list.ShownToAll(1), 4);
+    EXPECT_EQ(list.ShownName(2), "");
+    list.SetFolder("no-such-folder", "/nowhere/motivra");
+    list.Load();  // without a library, what was listed stays
+    EXPECT_EQ(list.GetAllCount(), 5);
 }
 
 }  // namespace

@@ -2,24 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "core/library/behaviour_list.h"
+#include "core/library/library_maintenance.h"
+#include "library_fixture.h"
+
 namespace motivra {
 namespace {
 
-using Names = std::vector<std::string>;
-
-// A table without a tag folder, its tags given as name -> links (links set through the link operations).
-TagTable TableOf(const std::vector<std::pair<std::string, Names>>& tags) {
-    TagTable table;
-    for (const auto& [name, links] : tags) {
-        EXPECT_TRUE(table.AddTag(name));
-        const int index = table.FindTag(name);
-        table.ClearStates();
-        table.SetState(index, TagState::Selected);
-        for (const std::string& link : links) table.LinkSelectedAll(link);
-    }
-    table.ClearStates();
-    return table;
-}
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+using test::Names;
+using test::Summary;
+using TagFilesTest = test::LibraryTest;
 
 void Select(TagTable& table, const Names& selected, const Names& subtracted = {}) {
     table.ClearStates();
@@ -28,143 +22,166 @@ void Select(TagTable& table, const Names& selected, const Names& subtracted = {}
     table.CaptureSelection();
 }
 
-TEST(TagTable, AddTagRefusesDuplicatesEmptyAndUnwritableNames) {
+// A table without a tag folder, its tags given as name -> links (set through the link operations).
+TagTable TableOf(const std::vector<std::pair<std::string, Names>>& tags) {
     TagTable table;
-    EXPECT_TRUE(table.AddTag("wave"));
-    EXPECT_TRUE(table.AddTag("Wave"));
-    EXPECT_TRUE(table.AddTag("slow..fast"));
-    EXPECT_TRUE(table.AddTag(" spaced "));
-    for (const std::string& bad :
-         {std::string("wave"), std::string(), std::string("a/b"), std::string("../up"),
-          std::string("x\0y", 3), std::string("two\nlines"), std::string("cr\r")}) {
-        EXPECT_FALSE(table.AddTag(bad)) << bad;
+    for (const auto& [name, links] : tags) {
+        EXPECT_TRUE(table.AddTag(name));
+        Select(table, {name});
+        for (const std::string& link : links) table.LinkSelectedAll(link);
     }
-    EXPECT_EQ(table.Count(), 4);
-    EXPECT_EQ(table.FindTag("Wave"), 1);
-    EXPECT_EQ(table.FindTag("wav"), -1);
-    EXPECT_EQ(table.Entry(0).state, TagState::Unselected);
-    EXPECT_EQ(table.Entry(0).weight, 0);
+    Select(table, {});
+    return table;
 }
 
 TEST(TagTable, FilterIntersectsInTheFirstTagsOrderThenSubtracts) {
     TagTable table =
-        TableOf({{"A", {"x", "y", "z"}}, {"B", {"z", "x"}}, {"D", {"x"}}, {"R", {"y", "q", "y"}}});
+        TableOf({{"A", {"x", "y", "z"}}, {" B", {"z", "x"}}, {"D", {"x"}}, {"R", {"y", "q", "y"}}});
     struct Case {
         Names selected, subtracted, expected;
     };
     const Case cases[] = {
-        {{"A", "B"}, {}, {"x", "z"}},
-        {{"A", "B"}, {"D"}, {"z"}},
-        {{}, {"D"}, {}},
-        {{"B"}, {}, {"z", "x"}},
-        {{"R"}, {}, {"y", "q", "y"}},  // repeated links of the first tag stay
-                                       // repeated
-        {{"A", "R"}, {}, {"y"}},
-        {{"R", "A"}, {}, {"y"}},  // the table's order decides which tag comes
-                                  // first, not the order of choosing
-        {{"A", "B", "D"}, {}, {"x"}},
+        {{"A", " B"}, {}, {"x", "z"}}, {{"A", " B"}, {"D"}, {"z"}},  {{}, {"D"}, {}},
+        {{" B"}, {}, {"z", "x"}},      {{"R"}, {}, {"y", "q", "y"}},  // repeats of the first tag stay
+        {{"R", "A"}, {}, {"y"}},  // the table's order, not the choosing order, decides the first tag
+        {{"A", " B", "D"}, {}, {"x"}},
     };
     for (const Case& c : cases) {
         Select(table, c.selected, c.subtracted);
-        EXPECT_EQ(table.TagFilter(), c.expected)
-            << ::testing::PrintToString(c.selected) << " - " << ::testing::PrintToString(c.subtracted);
+        EXPECT_EQ(table.TagFilter(), c.expected) << Summary(table);
     }
-}
-
-TEST(TagTable, FilterWorksOnTheCapturedSelection) {
-    TagTable table = TableOf({{"A", {"x", "y"}}, {"B", {"y"}}});
-    Select(table, {"A"});
-    table.SetState(1, TagState::Selected);  // not captured yet
-    EXPECT_EQ(table.TagFilter(), (Names{"x", "y"}));
-    table.CaptureSelection();
-    EXPECT_EQ(table.TagFilter(), Names{"y"});
-    EXPECT_EQ(table.CapturedSelected(), (Names{"A", "B"}));
-}
-
-TEST(TagTable, UnlinkingMatchesByPrefix) {
-    TagTable table = TableOf({{"A", {"vmrk-1000", "vmrk-10000", "vmrk-1000", "vmrk-100", "vmrk-2000"}},
-                              {"B", {"vmrk-1000x", "wave"}}});
-    table.UnlinkBehaviour("vmrk-1000");
-    EXPECT_EQ(table.Entry(0).links, (Names{"vmrk-100", "vmrk-2000"}));
-    EXPECT_EQ(table.Entry(1).links, Names{"wave"});
-    table.UnlinkBehaviour("");  // an empty name would match every link
-    EXPECT_EQ(table.Entry(1).links, Names{"wave"});
-}
-
-TEST(TagTable, LinkSelectedSkipsTagsAlreadyLinkedByPrefix) {
-    TagTable table = TableOf({{"A", {"vmrk-00012"}}, {"B", {}}, {"C", {}}});
-    Select(table, {"A", "B"});
-    table.LinkSelected("vmrk-0001");
-    EXPECT_EQ(table.Entry(0).links, Names{"vmrk-00012"});
-    EXPECT_EQ(table.Entry(1).links, Names{"vmrk-0001"});
-    EXPECT_TRUE(table.Entry(2).links.empty());
-    table.LinkSelectedAll("vmrk-0001");
-    EXPECT_EQ(table.Entry(1).links, (Names{"vmrk-0001", "vmrk-0001"}));
-    table.LinkSelected("bad/name");
-    table.LinkSelectedAll("");
-    EXPECT_EQ(table.Entry(1).links.size(), 2u);
-}
-
-TEST(TagTable, UnlinkDeselectedTouchesOnlyTagsCapturedSelectedAndNowClear) {
-    TagTable table = TableOf({{"A", {"b1"}}, {"B", {"b1"}}, {"C", {"b1"}}});
-    Select(table, {"A", "B"});
-    table.SetState(0, TagState::Unselected);
-    table.SetState(2, TagState::Unselected);
-    table.UnlinkDeselected("b1");
-    EXPECT_TRUE(table.Entry(0).links.empty());
-    EXPECT_EQ(table.Entry(1).links, Names{"b1"});
-    EXPECT_EQ(table.Entry(2).links, Names{"b1"});  // not captured as Selected
-}
-
-TEST(TagTable, SelectedTagsTextAndCount) {
-    TagTable table = TableOf({{" lead", {}}, {"wave", {}}, {"spin", {}}, {"slow", {}}});
-    Select(table, {" lead", "spin"}, {"wave"});
-    EXPECT_EQ(table.SelectedTagsText(), "lead  spin");
+    Select(table, {" B"});
+    EXPECT_EQ(table.SelectedTagsText(), "B");
+    table.SetState(0, TagState::Selected);  // counted and shown at once, filtered only once captured
+    EXPECT_EQ(table.SelectedTagsText(), "A   B");
     EXPECT_EQ(table.CountSelected(), 2);
-    EXPECT_EQ(table.CapturedSubtracted(), Names{"wave"});
-    table.ClearStates();
-    EXPECT_EQ(table.SelectedTagsText(), "");
-    EXPECT_EQ(table.CountSelected(), 0);
+    EXPECT_EQ(table.TagFilter(), (Names{"z", "x"}));
+    table.CaptureSelection();
+    EXPECT_EQ(table.TagFilter(), (Names{"x", "z"}));
+}
+
+TEST(TagTable, LinkingAndUnlinkingMatchByPrefix) {
+    TagTable table = TableOf(
+        {{"A", {"vmrk-1000", "vmrk-10000", "vmrk-1000", "vmrk-100"}}, {"B", {"vmrk-10", "wave"}}, {"C", {}}});
+    table.UnlinkBehaviour("vmrk-1000");
+    table.UnlinkBehaviour("");  // an empty name would match every link
+    EXPECT_EQ(Summary(table), "A=vmrk-100 B=vmrk-10,wave C=");
+    Select(table, {"A", "C"});
+    table.LinkSelected("vmrk-10");  // A already holds vmrk-100
+    table.LinkSelected("bad/name");
+    EXPECT_EQ(Summary(table), "+A=vmrk-100 B=vmrk-10,wave +C=vmrk-10");
+    table.LinkSelectedAll("vmrk-10");
+    table.SetState(2, TagState::Unselected);
+    table.UnlinkDeselected("vmrk-10");  // only from tags captured Selected and clear now
+    EXPECT_EQ(Summary(table), "+A=vmrk-100,vmrk-10 B=vmrk-10,wave C=");
 }
 
 TEST(TagTable, WeightsGiveTheFontBuckets) {
-    struct Case {
-        std::vector<int> weights;
-        double step;
-        std::vector<int> buckets;
-    };
-    const Case cases[] = {
-        {{0, 5, 11}, 2.0, {0, 2, 5}},
-        {{4, 4, 4}, 1.0 / 6, {0, 0, 0}},
-        {{3}, 1.0 / 6, {0}},
-        {{10, 0, 1, 9}, 11.0 / 6, {5, 0, 0, 4}},
-    };
-    for (const Case& c : cases) {
-        TagTable table;
-        for (std::size_t i = 0; i < c.weights.size(); ++i)
-            table.AddEntry("t" + std::to_string(i), c.weights[i]);
-        EXPECT_DOUBLE_EQ(table.FontStep(), c.step);
-        for (std::size_t i = 0; i < c.weights.size(); ++i)
-            EXPECT_EQ(table.FontBucket(static_cast<int>(i)), c.buckets[i]);
-    }
+    TagTable table;
+    for (const int weight : {10, 0, 1, 9}) table.AddEntry("t" + std::to_string(weight), weight);
+    EXPECT_DOUBLE_EQ(table.FontStep(), 11.0 / 6);
+    for (const auto& [index, bucket] : {std::pair{0, 5}, {1, 0}, {2, 0}, {3, 4}})
+        EXPECT_EQ(table.FontBucket(index), bucket) << index;
+    table.RemoveTag(0);
+    EXPECT_EQ(table.MaxWeight(), 9);
+    table.ClearAllLinks();
+    EXPECT_DOUBLE_EQ(table.FontStep(), 1.0 / 6);
 }
 
-TEST(TagTable, WeightRangeFollowsRemovalsAndClearedLinks) {
-    TagTable table;
-    table.AddEntry("light", 2);
-    table.AddEntry("heavy", 20);
-    table.SetState(1, TagState::Selected);
+TEST_F(TagFilesTest, LoadTagsReadsEveryTagFileInListingOrder) {
+    Write({"tags/Zeta.tag"}, "b1\r\nb2\r\n");
+    Write({"tags/alpha.tag"});
+    Write({"tags/Beta.tag"}, "b1\nlast");
+    Write({"tags/wave.tag.tmp12", "tags/readme.txt", "tags/.tag"}, "not a tag");
+    fs::create_directory(library / "tags" / "folder.tag");
+    const TagTable table = Tags();
+    EXPECT_EQ(Summary(table), "Beta=b1,last Zeta=b1,b2 alpha=");
+    EXPECT_EQ(table.Entry(0).weight, 2);
+}
+
+TEST_F(TagFilesTest, TagFilesHoldTrimmedLinksAndGoWithTheirTags) {
+    TagTable table = Tags();
+    for (const char* name : {"wave", "fade", "slow"}) table.AddTag(name);
+    table.SetState(0, TagState::Selected);
+    for (const char* link : {"vmrk-0001 ", "wave(2).", "in side.x]", "..."}) table.LinkSelectedAll(link);
+    ASSERT_TRUE(table.WriteTagFile(0));
+    EXPECT_EQ(Read("tags/wave.tag"), "vmrk-0001\r\nwave(2)\r\nin side.x]\r\n\r\n");
+    EXPECT_EQ(Summary(table), "+wave=vmrk-0001,wave(2),in side.x], fade= slow=");
+    EXPECT_FALSE(table.WriteTagFile(3));
+    table.SaveAllTags();
+    EXPECT_EQ(Summary(Tags()), "fade= slow= wave=vmrk-0001,wave(2),in side.x],");
+
+    table.SetState(2, TagState::Subtracted);
     table.RemoveMarkedTags();
-    EXPECT_EQ(table.MaxWeight(), 2);
-    table.AddEntry("mid", 8);
-    table.ClearAllLinks();
-    EXPECT_EQ(table.MinWeight(), 0);
-    EXPECT_EQ(table.MaxWeight(), 0);
-    EXPECT_EQ(table.FontBucket(0), 0);
-    table.RemoveTag(0);
-    table.RemoveTag(5);
-    EXPECT_EQ(table.Count(), 1);
-    EXPECT_EQ(table.FindTag("mid"), 0);  // names are found at their new places
+    EXPECT_EQ(Summary(Tags()), "fade=");
+    EXPECT_EQ(table.FindTag("fade"), 0);
+}
+
+TEST_F(TagFilesTest, TagDatabasesHoldTheSelectedTagsAndSelectThemAgain) {
+    TagTable table = Tags();
+    for (const char* name : {"spin", "fade", "slow"}) table.AddTag(name);
+    Select(table, {"slow", "spin"}, {"fade"});
+    ASSERT_TRUE(table.WriteTagDb((library / "tagdb/").string(), "vmrk-0003"));
+    EXPECT_EQ(Read("tagdb/vmrk-0003.tdb"), "spin\r\nslow\r\n");
+    Write({"tagdb/other.tdb"}, "fade\r\nnew one\r\n\r\nbad/tag\r\n");
+    table.ReadTagDb((library / "tagdb/other.tdb").string());
+    EXPECT_EQ(Summary(table), "spin= +fade= slow= +new one=");
+    table.ReadTagDb((library / "tagdb/missing.tdb").string());
+    EXPECT_EQ(table.CountSelected(), 0);
+}
+
+TEST_F(TagFilesTest, WithoutATagFolderOrForHostileNamesNothingIsWritten) {
+    Write({"tags/fine.tag"}, "x\r\n");
+    Write({"tagdb/evil.tdb"}, "../../outside\r\n/etc/evil\r\nfine\r\n");
+    Write({"../victim.vmr"});
+    const Names before = Tree();
+    TagTable table = Tags();
+    for (const std::string& bad : {"fine"s, ""s, "a/b"s, "../up"s, "x\0y"s, "two\nlines"s, "cr\r"s})
+        EXPECT_FALSE(table.AddTag(bad)) << bad;
+    for (const char* good : {"Fine", " slow..fast "}) EXPECT_TRUE(table.AddTag(good));
+    table.ReadTagDb((library / "tagdb/evil.tdb").string());
+    for (const char* behaviour : {"../victim", "..", "x/y", ""}) {
+        EXPECT_FALSE(table.WriteTagDb((library / "tagdb/").string(), behaviour));
+        EXPECT_FALSE(DeleteBehaviour(table, Library(), behaviour));
+        table.LinkSelected(behaviour);
+        table.LinkSelectedAll(behaviour);
+    }
+    EXPECT_EQ(Summary(table), "+fine=x Fine=  slow..fast =");
+    table.SetTagFolder((library / "missing/").string());
+    table.SaveAllTags();
+    table.LoadTags();
+    EXPECT_FALSE(table.WriteTagDb((library / "missing/").string(), "b"));
+    table.RemoveMarkedTags();
+    EXPECT_EQ(Tree(), before);
+}
+
+TEST_F(TagFilesTest, RebuildMakesTagFilesMatchTheTagDatabases) {
+    Write({"vmrk-0000.vmr", "vmrk-0001.vmr", "vmrk-0002.vmr", "vmrk-0003.vmr", "tagdb/vmrk-0003.tdb"});
+    Write({"tagdb/vmrk-0000.tdb"}, "wave\r\nspin\r\n");
+    Write({"tagdb/vmrk-0002.tdb"}, "spin\r\nnew\r\n");
+    Write({"tagdb/gone.tdb"}, "wave\r\n");                   // no behaviour file: not listed, not linked
+    Write({"tags/wave.tag"}, "vmrk-0001\r\nvmrk-0000\r\n");  // vmrk-0001 is a stale link
+    Write({"tags/empty.tag"}, "vmrk-0003\r\n");
+    TagTable table = Tags();
+    table.SetState(0, TagState::Selected);
+    ReconstructTagLinks(table, Library(), ListBehaviourNames(Library()));
+    EXPECT_EQ(Summary(table), "empty= new=vmrk-0002 spin=vmrk-0000,vmrk-0002 wave=vmrk-0000");
+    EXPECT_EQ(Summary(Tags()), Summary(table));
+    EXPECT_EQ(table.Entry(2).weight, 2);
+}
+
+TEST_F(TagFilesTest, DeletingABehaviourTakesItsCompanionsAndLinks) {
+    Write({"vmrk-1000.vmr", "thumbs/vmrk-1000.bmp", "vmrk-1001.vmr"});
+    fs::create_directory(library / "tagdb/vmrk-1000.tdb");  // a folder in place of a file stays
+    Write({"tags/wave.tag"}, "vmrk-1001\r\nvmrk-1000\r\nvmrk-1000\r\n");
+    TagTable table = Tags();
+    ASSERT_TRUE(DeleteBehaviour(table, Library(), "vmrk-1000"));
+    EXPECT_EQ(Read("tags/wave.tag"), "vmrk-1001\r\nvmrk-1000\r\nvmrk-1000\r\n");  // until SaveAllTags
+    table.SaveAllTags();
+    EXPECT_EQ(Summary(Tags()), "wave=vmrk-1001");
+    EXPECT_EQ(Tree(),
+              (Names{"behaviours", "behaviours/tagdb", "behaviours/tagdb/vmrk-1000.tdb", "behaviours/tags",
+                     "behaviours/tags/wave.tag", "behaviours/thumbs", "behaviours/vmrk-1001.vmr"}));
 }
 
 }  // namespace
