@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "core/skin/colour_scheme.h"
 #include "core/geometry/pixel_geometry.h"
+#include "core/skin/colour_scheme.h"
 
 namespace motivra {
 
@@ -54,6 +54,8 @@ struct ButtonFrame {
     int midY = 0;
     int left = 0, right = 0, bottom = 0;  // L, R, B of the outline
     int innerLeft = 0, innerRight = 0;    // iL, iR
+
+    bool operator==(const ButtonFrame&) const = default;
 };
 
 ButtonFrame ButtonFrameFor(int w, int h, int textOffset, bool bottomEdge, ButtonEdge leftEdge,
