@@ -10,13 +10,19 @@ Colour Read(const SchemeSource& source, std::string_view name, Colour defaultVal
     return source.ReadDword(name, defaultValue);
 }
 
+// The four values both sliders read alike.
+template <class Colours>
+void LoadSliderColours(Colours& c, const SchemeSource& source) {
+    c.bgColour = Read(source, scheme::kBGColour, scheme::kDefaultBGColour);
+    c.textColour = Read(source, scheme::kTextColour, scheme::kDefaultTextColour);
+    c.selectedColour = FlipRedBlue(Read(source, scheme::kSelectedColour, scheme::kDefaultSelectedColour));
+    c.thumbColour = Halved(Read(source, scheme::kButtonColour, scheme::kDefaultButtonColour));
+}
+
 }  // namespace
 
 void SliderColours::Load(const SchemeSource& source) {
-    bgColour = Read(source, scheme::kBGColour, scheme::kDefaultBGColour);
-    textColour = Read(source, scheme::kTextColour, scheme::kDefaultTextColour);
-    selectedColour = FlipRedBlue(Read(source, scheme::kSelectedColour, scheme::kDefaultSelectedColour));
-    thumbColour = Halved(Read(source, scheme::kButtonColour, scheme::kDefaultButtonColour));
+    LoadSliderColours(*this, source);
     Derive();
 }
 
@@ -38,10 +44,7 @@ void SliderColours::SetTextColour(Colour c) {
 void SliderColours::SetButtonColour(Colour c) { thumbColour = Halved(c); }
 
 void PlainSliderColours::Load(const SchemeSource& source) {
-    bgColour = Read(source, scheme::kBGColour, scheme::kDefaultBGColour);
-    textColour = Read(source, scheme::kTextColour, scheme::kDefaultTextColour);
-    selectedColour = FlipRedBlue(Read(source, scheme::kSelectedColour, scheme::kDefaultSelectedColour));
-    thumbColour = Halved(Read(source, scheme::kButtonColour, scheme::kDefaultButtonColour));
+    LoadSliderColours(*this, source);
     frameColour = Brightness(textColour) < 140 ? 0xF0F0F0 : 0x000000;
 }
 

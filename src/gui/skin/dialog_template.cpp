@@ -1,11 +1,10 @@
 #include "gui/skin/dialog_template.h"
 
+#include "gui/skin/pixel_rect.h"
+
 namespace motivra {
 
-QRect DialogRectToPixels(const DialogUnitRect& rect) {
-    const PixelBox p = DialogUnitsToPixels(rect);
-    return QRect(p.left, p.top, p.Width(), p.Height());
-}
+QRect DialogRectToPixels(const DialogUnitRect& rect) { return ToQRect(DialogUnitsToPixels(rect)); }
 
 QSize DialogSizeToPixels(int widthUnits, int heightUnits) {
     return QSize(DialogUnitsToPixelsX(widthUnits), DialogUnitsToPixelsY(heightUnits));

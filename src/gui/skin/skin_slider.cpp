@@ -5,6 +5,7 @@
 
 #include "gui/platform/settings.h"
 #include "gui/skin/gdi_text.h"
+#include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 
@@ -90,7 +91,7 @@ void SkinSlider::SetEnabled(bool enabled) { enabled_ = enabled; }
 void SkinSlider::UpdateThumbRect() {
     const SliderLayout l = SliderLayoutFor(width(), height(), model_.RangeMin(), model_.RangeMax(),
                                            model_.Position(), model_.Mark(), enabled_);
-    thumbRect_ = QRect(QPoint(l.thumb.left, l.thumb.top), QPoint(l.thumb.right - 1, l.thumb.bottom - 1));
+    thumbRect_ = ToQRect(l.thumb);
 }
 
 void SkinSlider::paintEvent(QPaintEvent*) {
@@ -117,7 +118,7 @@ void SkinSlider::paintEvent(QPaintEvent*) {
                        kTextAlignCenter);
         }
     }
-    thumbRect_ = QRect(QPoint(l.thumb.left, l.thumb.top), QPoint(l.thumb.right - 1, l.thumb.bottom - 1));
+    thumbRect_ = ToQRect(l.thumb);
     if (min != max) {
         PaintSliderThumb(painter, l.thumbLeft, l.y0, colours_.thumbColour, colours_.selectedColour, pressed_,
                          enabled_);

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "gui/platform/settings.h"
+#include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_slider.h"
 
@@ -36,7 +37,7 @@ void SkinSliderPlain::SetMarkers(bool left, bool right) {
 QRect SkinSliderPlain::ThumbRect() const {
     const PlainSliderLayout l = PlainSliderLayoutFor(width(), height(), Inset(), model_.RangeMin(),
                                                      model_.RangeMax(), model_.Position());
-    return QRect(QPoint(l.thumb.left, l.thumb.top), QPoint(l.thumb.right - 1, l.thumb.bottom - 1));
+    return ToQRect(l.thumb);
 }
 
 void SkinSliderPlain::paintEvent(QPaintEvent*) {
@@ -49,7 +50,7 @@ void SkinSliderPlain::paintEvent(QPaintEvent*) {
     const bool markers[] = {leftMarker_, rightMarker_};
     const PixelBox boxes[] = {l.leftBox, l.rightBox};
     for (int i = 0; i < 2; ++i) {
-        const QRect box(boxes[i].left, boxes[i].top, boxes[i].Width(), boxes[i].Height());
+        const QRect box = ToQRect(boxes[i]);
         painter.fillRect(box, GdiColour(colours_.textColour));
         painter.setPen(QPen(PlusColour(FlipRedBlue(colours_.frameColour), 0x6C), 1));
         painter.setBrush(Qt::NoBrush);

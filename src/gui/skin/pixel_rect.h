@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QRect>
+
+#include "core/geometry/pixel_geometry.h"
+
+namespace motivra {
+
+// A model rectangle as Qt takes it: both keep the right and bottom edges just outside.
+inline QRect ToQRect(const PixelBox& box) { return QRect(box.left, box.top, box.Width(), box.Height()); }
+
+}  // namespace motivra
