@@ -19,6 +19,17 @@ double Value(const TrackStore& store, ParameterSlot slot, Pose pose) {
     return PoseValue(store, static_cast<int>(slot), pose);
 }
 
+// Tilts the picture about one axis: the edge through corners `near` stretches along `along` by v while the
+// opposite edge shrinks by 2 - v, and the picture flattens along `across` by |v - 1|.
+void Perspective(Quad& q, double v, double PosePoint::*along, double PosePoint::*across,
+                 std::array<std::size_t, 2> near) {
+    const double flatten = 1 - std::abs(v - 1);
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        q[i].*along *= (i == near[0] || i == near[1]) ? v : 2 - v;
+        q[i].*across *= flatten;
+    }
+}
+
 // Scale, perspective, shear and zoom: the transforms the preview and the thumbnail share, in their order.
 void ApplyShape(Quad& q, const TrackStore& store, Pose pose) {
     using S = ParameterSlot;
@@ -31,23 +42,10 @@ void ApplyShape(Quad& q, const TrackStore& store, Pose pose) {
         }
     }
     if (Enabled(store, S::Y3D)) {
-        // The top edge widens as the bottom narrows, and the picture flattens vertically.
-        const double v = Value(store, S::Y3D, pose);
-        const double d = std::abs(v - 1);
-        q[0].x *= v;
-        q[1].x *= v;
-        q[2].x *= 2 - v;
-        q[3].x *= 2 - v;
-        for (PosePoint& p : q) p.y *= 1 - d;
+        Perspective(q, Value(store, S::Y3D, pose), &PosePoint::x, &PosePoint::y, {0, 1});
     }
     if (Enabled(store, S::X3D)) {
-        const double v = Value(store, S::X3D, pose);
-        const double d = std::abs(v - 1);
-        q[0].y *= v;
-        q[2].y *= v;
-        q[1].y *= 2 - v;
-        q[3].y *= 2 - v;
-        for (PosePoint& p : q) p.x *= 1 - d;
+        Perspective(q, Value(store, S::X3D, pose), &PosePoint::y, &PosePoint::x, {0, 2});
     }
     if (Enabled(store, S::XShear) || Enabled(store, S::YShear)) {
         const double h = Value(store, S::XShear, pose) - 1;

@@ -5,7 +5,6 @@
 
 #include "gui/platform/settings.h"
 #include "gui/skin/dialog_template.h"
-#include "gui/skin/memory_dc.h"
 #include "gui/skin/skin_colour.h"
 
 // The engine's images live in a static library, whose resource registration the linker would drop unless it
@@ -25,9 +24,7 @@ const QRgb kMaskColour = qRgb(255, 0, 255);
 
 TimelineControl::TimelineControl(QWidget* parent) : TimelineControl(SettingsSchemeSource(), parent) {}
 
-TimelineControl::TimelineControl(const SchemeSource& scheme, QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+TimelineControl::TimelineControl(const SchemeSource& scheme, QWidget* parent) : EngineControl(parent) {
     LoadColours(scheme);
 }
 
@@ -78,13 +75,6 @@ TimelineScale TimelineControl::Scale() const {
     return TimelineScale(width(), height(), track_.minimum, track_.maximum);
 }
 
-QImage TimelineControl::Render() const {
-    if (size().isEmpty()) return QImage();
-    MemoryDC dc(size());
-    Paint(dc.Painter());
-    return dc.Finish();
-}
-
 void TimelineControl::Paint(QPainter& painter) const {
     const int w = width();
     const int h = height();
@@ -113,11 +103,6 @@ void TimelineControl::Paint(QPainter& painter) const {
 
 QSize TimelineControl::sizeHint() const { return DialogSizeToPixels(kEditorWidthUnits, kEditorHeightUnits); }
 
-void TimelineControl::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    Paint(painter);
-}
-
 void TimelineControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     setFocus(Qt::MouseFocusReason);
@@ -142,8 +127,5 @@ void TimelineControl::mouseReleaseEvent(QMouseEvent* event) {
     dragging_ = false;
     update();
 }
-
-// The second press of a double click does nothing, not even start a drag.
-void TimelineControl::mouseDoubleClickEvent(QMouseEvent*) {}
 
 }  // namespace motivra

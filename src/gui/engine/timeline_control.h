@@ -1,15 +1,11 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
-
 #include <array>
 #include <cstdint>
 
 #include "core/engine/engine_colours.h"
 #include "core/engine/timeline_geometry.h"
-
-class QPainter;
+#include "gui/engine/engine_control.h"
 
 namespace motivra {
 
@@ -18,7 +14,7 @@ class SchemeSource;
 // The selected row's value over normalised time, with its start and end times, its default value and the
 // playback time, whose marker can be dragged to scrub. It holds the editor's playback time. The setters of
 // the graphed fields only store; the owner repaints.
-class TimelineControl : public QWidget {
+class TimelineControl : public EngineControl {
     Q_OBJECT
 public:
     // Reads its colours from the user's settings.
@@ -50,8 +46,7 @@ public:
 
     bool IsDragging() const { return dragging_; }
 
-    QImage Render() const;
-    void Paint(QPainter& painter) const;
+    void Paint(QPainter& painter) const override;
 
     QSize sizeHint() const override;
 
@@ -60,11 +55,9 @@ signals:
     void timeChanged();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     TimelineScale Scale() const;

@@ -8,7 +8,6 @@
 #include "core/skin/marlett_glyphs.h"
 #include "gui/platform/settings.h"
 #include "gui/skin/dialog_template.h"
-#include "gui/skin/memory_dc.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -85,9 +84,7 @@ void BevelLine(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& 
 
 TransportControl::TransportControl(QWidget* parent) : TransportControl(SettingsSchemeSource(), parent) {}
 
-TransportControl::TransportControl(const SchemeSource& scheme, QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+TransportControl::TransportControl(const SchemeSource& scheme, QWidget* parent) : EngineControl(parent) {
     LoadColours(scheme);
 }
 
@@ -99,13 +96,6 @@ void TransportControl::SetTimes(double startTime, double endTime) {
 }
 
 TransportLayout TransportControl::Layout() const { return LayoutTransport(width(), height(), times_); }
-
-QImage TransportControl::Render() const {
-    if (size().isEmpty()) return QImage();
-    MemoryDC dc(size());
-    Paint(dc.Painter());
-    return dc.Finish();
-}
 
 void TransportControl::Paint(QPainter& painter) const {
     const TransportLayout layout = Layout();
@@ -151,11 +141,6 @@ void TransportControl::Paint(QPainter& painter) const {
 
 QSize TransportControl::sizeHint() const { return DialogSizeToPixels(kEditorWidthUnits, kEditorHeightUnits); }
 
-void TransportControl::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    Paint(painter);
-}
-
 void TransportControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     setFocus(Qt::MouseFocusReason);
@@ -184,8 +169,5 @@ void TransportControl::mouseReleaseEvent(QMouseEvent* event) {
     dragged_.reset();
     update();
 }
-
-// The second press of a double click does nothing, not even start a drag.
-void TransportControl::mouseDoubleClickEvent(QMouseEvent*) {}
 
 }  // namespace motivra

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
-
 #include <optional>
 
 #include "core/engine/engine_colours.h"
 #include "core/engine/time_range.h"
 #include "core/engine/transport_geometry.h"
-
-class QPainter;
+#include "gui/engine/engine_control.h"
 
 namespace motivra {
 
@@ -17,7 +13,7 @@ class SchemeSource;
 
 // The range bar of the selected track's start and end times: a start handle, an end handle and the bar
 // between them, each of which can be dragged along the normalised time axis.
-class TransportControl : public QWidget {
+class TransportControl : public EngineControl {
     Q_OBJECT
 public:
     // Reads its colours from the user's settings.
@@ -35,8 +31,7 @@ public:
     std::optional<TransportPart> DraggedPart() const { return dragged_; }
 
     TransportLayout Layout() const;
-    QImage Render() const;
-    void Paint(QPainter& painter) const;
+    void Paint(QPainter& painter) const override;
 
     QSize sizeHint() const override;
 
@@ -45,11 +40,9 @@ signals:
     void timesChanged();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     TimeRange times_;
