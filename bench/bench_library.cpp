@@ -77,12 +77,6 @@ public:
     }
 
     const std::string& Library() const { return library_; }
-    TagTable LoadedTags() const {
-        TagTable table;
-        table.SetTagFolder(TagFolderOf(library_));
-        table.LoadTags();
-        return table;
-    }
 
 private:
     fs::path root_;
@@ -110,7 +104,7 @@ void LoadTags(benchmark::State& state, const GeneratedLibrary& library) {
 }
 
 void FilterTwoSelectedOneSubtracted(benchmark::State& state, const GeneratedLibrary& library) {
-    TagTable table = library.LoadedTags();
+    TagTable table = LoadLibraryTags(library.Library());
     table.SetState(table.FindTag("chosen"), TagState::Selected);
     table.SetState(table.FindTag("also"), TagState::Selected);
     table.SetState(table.FindTag("minus"), TagState::Subtracted);
@@ -129,7 +123,7 @@ void NextName(benchmark::State& state, const GeneratedLibrary& library) {
 }
 
 void Rebuild(benchmark::State& state, const GeneratedLibrary& library) {
-    TagTable table = library.LoadedTags();
+    TagTable table = LoadLibraryTags(library.Library());
     const std::vector<std::string> behaviours = ListBehaviourNames(library.Library());
     for (auto _ : state) ReconstructTagLinks(table, library.Library(), behaviours);
     ReportTarget(state, 2000);

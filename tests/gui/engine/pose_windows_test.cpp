@@ -55,6 +55,19 @@ TEST(ThumbnailView, TheBitmapIsTheAntiAliasedPictureAndQtAndImageMagickReadIt) {
     EXPECT_EQ(process.readAllStandardOutput().trimmed().toStdString(), "96 x 72");
 }
 
+TEST(ThumbnailView, ABehaviourSavedFromTheViewLoadsIntoThePreviewInEditorForm) {
+    test::TempDir dir;
+    ThumbnailView view;
+    view.Tracks() = test::Edited({{S::Degrees, 1.25, 0.5}, {S::XPosition, 3, 1}, {S::Alpha, 255, 0}});
+    ASSERT_TRUE(view.SaveBehaviourFile(dir.Folder(), "b", "wave", BehaviourFlags{1, 0, 0, 1}));
+
+    PreviewWindow preview;
+    preview.LoadBehaviourFile(dir.File("b.vmr"));
+    EXPECT_EQ(preview.Tracks().ThumbnailText(), "wave");
+    EXPECT_EQ(preview.Tracks().Flags(), (BehaviourFlags{1, 0, 0, 1}));
+    for (int slot : {0, 2, 11}) EXPECT_EQ(preview.Tracks().GetTrack(slot), view.Tracks().GetTrack(slot)) << slot;
+}
+
 TEST(ThumbnailView, AMissingFolderWritesNothingSilentlyAndEachFailingStepIsReportedOnce) {
     test::TempDir dir;
     ThumbnailView view;
