@@ -240,17 +240,5 @@ TEST(BehaviourFileRead, PathsThatAreNotReadableFiles) {
     EXPECT_EQ(store.Time(), 0.0);
 }
 
-TEST(BehaviourFileRead, AHugeRecordCountInAShortFileEndsQuietly) {
-    std::vector<std::uint8_t> b;
-    std::uint32_t flags[4] = {0, 0, 0, 0};
-    PutHeader(b, flags, 0xFFFF);
-    PutRecord(b, kXRecord);
-    TrackStore store;
-    DecodeBehaviourFile(store, b);
-    store.CompleteLoad();
-    EXPECT_FALSE(store.IsLoaded());
-    EXPECT_DOUBLE_EQ(store.GetTrack(0).start, 3.0);
-}
-
 }  // namespace
 }  // namespace motivra
