@@ -97,6 +97,32 @@ int ThumbOffset(int span, int min, int max, int pos) {
 
 }  // namespace
 
+int SliderKeyPosition(SliderKey key, int pos, int min, int max) {
+    const int page = std::max(1, (max - min) / 20);
+    int target = pos;
+    switch (key) {
+        case SliderKey::StepDown:
+            target = pos - 1;
+            break;
+        case SliderKey::StepUp:
+            target = pos + 1;
+            break;
+        case SliderKey::PageDown:
+            target = pos - page;
+            break;
+        case SliderKey::PageUp:
+            target = pos + page;
+            break;
+        case SliderKey::Home:
+            target = min;
+            break;
+        case SliderKey::End:
+            target = max;
+            break;
+    }
+    return std::clamp(target, min, std::max(min, max));
+}
+
 SliderLayout SliderLayoutFor(int w, int h, int min, int max, int pos, int mark, bool markShown) {
     SliderLayout l;
     l.x0 = 6;

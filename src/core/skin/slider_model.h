@@ -34,6 +34,9 @@ public:
     bool Dragging() const { return dragging_; }
     bool FineMode() const { return fineMode_; }
 
+    // Whole-value comparison, drag state included: the editor's state compares its sliders this way.
+    bool operator==(const SliderModel&) const = default;
+
     // A pointer move during a drag, for a control w pixels wide. Returns true when the position changed.
     // Coarse: the value under the pointer, only while the pointer is over the control (0 <= x < w).
     bool DragTo(int x, int w);
@@ -59,6 +62,13 @@ std::optional<int> CoarsePointerValue(int x, int w, int min, int max);
 // The plain variant's: (x - h) / ((w - 2h - 6) / range) + min, limited and truncated; none outside 0 <= x <
 // w.
 std::optional<int> PlainPointerValue(int x, int w, int h, int min, int max);
+
+// The keys a focused slider answers: one step either way, a page (a twentieth of the range, at least one
+// step) either way, and either end.
+enum class SliderKey { StepDown, StepUp, PageDown, PageUp, Home, End };
+
+// The position a key moves to from pos, within min..max.
+int SliderKeyPosition(SliderKey key, int pos, int min, int max);
 
 // Where a slider w x h paints.
 struct SliderLayout {

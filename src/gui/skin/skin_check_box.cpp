@@ -1,5 +1,6 @@
 #include "gui/skin/skin_check_box.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -106,6 +107,15 @@ void SkinCheckBox::mouseReleaseEvent(QMouseEvent* event) {
         toolTip_.Hide();
     }
     QAbstractButton::mouseReleaseEvent(event);
+}
+
+// The base class reports the click of a Space press and release; the box toggles first, as a click does.
+void SkinCheckBox::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown()) {
+        checked_ = checked_ == 1 ? 0 : 1;
+        update();
+    }
+    QAbstractButton::keyReleaseEvent(event);
 }
 
 void SkinCheckBox::mouseMoveEvent(QMouseEvent* event) {

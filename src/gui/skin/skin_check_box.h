@@ -11,6 +11,7 @@ namespace motivra {
 
 // A 13 x 13 translucent box with a check glyph and a word-wrapped label. It toggles on release only when the
 // pointer is still on the box, then reports the click (clicked()), so the owner reads the new state there.
+// With the focus, Space toggles it and reports the click the same way.
 class SkinCheckBox : public QAbstractButton {
     Q_OBJECT
 
@@ -39,6 +40,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     CheckBoxColours colours_;

@@ -17,6 +17,8 @@ public:
 
     // The caption; "NONE" shows the window text (title()) from the next paint on.
     void SetCaption(const QString& caption) { caption_ = caption; }
+    // The caption as the next paint draws it ("NONE" until the first paint takes the window text).
+    const QString& Caption() const { return caption_; }
     void SetTitleBar(bool shown) { titleBar_ = shown; }
     void SetTextColour(Colour c) { colours_.SetTextColour(c); }
     void SetTitleColour(Colour c) { colours_.SetTitleColour(c); }

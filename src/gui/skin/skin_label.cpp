@@ -22,7 +22,7 @@ void SkinLabel::paintEvent(QPaintEvent*) {
     if (text_.isEmpty() && takeWindowText_) text_ = text();
     painter.setFont(font_);
     painter.setPen(GdiColour(enabled_ ? colours_.textColour : colours_.disabledTextColour));
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_);
+    painter.drawText(rect(), alignment_ | Qt::AlignTop | Qt::TextWordWrap, text_);
     takeWindowText_ = false;
 }
 

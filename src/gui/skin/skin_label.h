@@ -20,6 +20,8 @@ public:
     void SetText(const QString& text) { text_ = text; }
     const QString& ShownText() const { return text_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
+    // Qt::AlignLeft (the default), Qt::AlignHCenter or Qt::AlignRight, as a static's alignment style.
+    void SetAlignment(Qt::Alignment horizontal) { alignment_ = horizontal & Qt::AlignHorizontal_Mask; }
     void SetTextColour(Colour c) { colours_.SetTextColour(c); }
     void SetBGColour(Colour c) { colours_.SetBGColour(c); }
     const LabelColours& Colours() const { return colours_; }
@@ -38,6 +40,7 @@ private:
     QString text_;
     bool enabled_ = true;
     bool takeWindowText_ = true;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
     QFont font_;
 };
 

@@ -1,7 +1,10 @@
 #include "gui/skin/skin_slider.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <optional>
 
 #include "gui/platform/settings.h"
 #include "gui/skin/gdi_text.h"
@@ -59,6 +62,7 @@ SkinSlider::SkinSlider(QWidget* parent)
     : QWidget(parent), enabled_(isEnabled()), font_(SkinFont(FontFace::MsSansSerif, 10)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     LoadColours();
 }
 
@@ -154,6 +158,44 @@ void SkinSlider::mouseReleaseEvent(QMouseEvent* event) {
         update();
     }
     toolTip_.Hide();
+}
+
+void SkinSlider::keyPressEvent(QKeyEvent* event) {
+    std::optional<SliderKey> key;
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            key = SliderKey::StepDown;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            key = SliderKey::StepUp;
+            break;
+        case Qt::Key_PageDown:
+            key = SliderKey::PageDown;
+            break;
+        case Qt::Key_PageUp:
+            key = SliderKey::PageUp;
+            break;
+        case Qt::Key_Home:
+            key = SliderKey::Home;
+            break;
+        case Qt::Key_End:
+            key = SliderKey::End;
+            break;
+        default:
+            break;
+    }
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!enabled_ || model_.Dragging()) return;
+    const int target = SliderKeyPosition(*key, model_.Position(), model_.RangeMin(), model_.RangeMax());
+    if (target == model_.Position()) return;
+    SetPos(target);
+    emit positionChanged(target);
 }
 
 }  // namespace motivra

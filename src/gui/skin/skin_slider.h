@@ -14,8 +14,9 @@ namespace motivra {
 // The horizontal slider of the editor's parameter rows: its own range and position, a groove with an optional
 // highlighted stretch from a marked default to the thumb, optional number labels and a round glossy thumb.
 // Dragging the thumb emits positionChanged for every change (nothing on release); Ctrl held at the press
-// moves one step per pointer move instead. Look and input follow the `enabled` member, not the widget's
-// state.
+// moves one step per pointer move instead. With the focus, the arrow keys move one step, Page Up and Page
+// Down a twentieth of the range, Home and End to either end, each reported the same way. Look and input
+// follow the `enabled` member, not the widget's state.
 class SkinSlider : public QWidget {
     Q_OBJECT
 
@@ -56,6 +57,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateThumbRect();

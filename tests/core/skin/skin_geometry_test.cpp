@@ -82,3 +82,26 @@ TEST(BalloonShape, BodyGrowsAroundTextAndIconAndFlipsAtTheScreenEdge) {
 
 }  // namespace
 }  // namespace motivra
+
+namespace motivra {
+namespace {
+
+TEST(SliderKeys, StepsPagesAndEndsStayInTheRange) {
+    struct Case {
+        SliderKey key;
+        int pos, min, max, expected;
+    };
+    const Case cases[] = {
+        {SliderKey::StepUp, 1000, 0, 2000, 1001}, {SliderKey::StepDown, 0, 0, 2000, 0},
+        {SliderKey::PageUp, 1000, 0, 2000, 1100}, {SliderKey::PageDown, 50, 0, 2000, 0},
+        {SliderKey::PageUp, 3, 0, 9, 4},          {SliderKey::Home, 70, 0, 255, 0},
+        {SliderKey::End, 70, 0, 255, 255},        {SliderKey::StepUp, 5, 5, 5, 5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SliderKeyPosition(c.key, c.pos, c.min, c.max), c.expected)
+            << static_cast<int>(c.key) << " from " << c.pos << " in " << c.min << ".." << c.max;
+    }
+}
+
+}  // namespace
+}  // namespace motivra
