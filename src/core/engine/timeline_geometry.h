@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/geometry/pixel_geometry.h"
 #include "core/engine/time_range.h"
+#include "core/geometry/pixel_geometry.h"
 
 namespace motivra {
 
@@ -18,6 +18,8 @@ struct TimelineTrack {
     double end = 0.5;
     double defaultValue = 0.5;
     TimeRange times;
+
+    bool operator==(const TimelineTrack&) const = default;
 };
 
 // The band of pixel rows at the top of the timeline that the marker sits in; the graph lies below it.

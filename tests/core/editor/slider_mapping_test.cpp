@@ -1,0 +1,89 @@
+#include "core/editor/slider_mapping.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "core/editor/playback_clock.h"
+#include "core/engine/parameter_table.h"
+
+namespace motivra {
+namespace {
+
+constexpr int kXPosition = static_cast<int>(ParameterSlot::XPosition);
+
+TEST(SliderMapping, ThousandthsTruncateSoTwentyFourPositionsOfXPositionDoNotComeBack) {
+    std::vector<int> lost;
+    for (int p = 0; p <= 4000; ++p) {
+        if (ToSliderPosition(FromSliderPosition(p, kXPosition), kXPosition) != p) lost.push_back(p);
+    }
+    // The odd positions 1001..1023 and every fourth from 2002 to 2046.
+    std::vector<int> expected;
+    for (int p = 1001; p <= 1023; p += 2) expected.push_back(p);
+    for (int p = 2002; p <= 2046; p += 4) expected.push_back(p);
+    EXPECT_EQ(lost, expected);
+    EXPECT_EQ(ToSliderPosition(FromSliderPosition(1001, kXPosition), kXPosition), 1000);
+    EXPECT_DOUBLE_EQ(FromSliderPosition(1001, kXPosition), 1.001);
+}
+
+TEST(SliderMapping, ScalesTruncationTowardZeroAndHostileValues) {
+    struct Case {
+        ParameterSlot slot;
+        double value;
+        int position;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {ParameterSlot::XPosition, 2.0, 2000},   {ParameterSlot::XPosition, -2.0, -2000},
+        {ParameterSlot::XPosition, -0.0019, -1}, {ParameterSlot::Rotations, 8.99, 8},
+        {ParameterSlot::BlendMode, 0.5, 0},      {ParameterSlot::Alpha, 255, 255},
+        {ParameterSlot::Zoom, 1e300, 1 << 28},   {ParameterSlot::Zoom, -inf, -(1 << 28)},
+        {ParameterSlot::Zoom, std::nan(""), 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ToSliderPosition(c.value, static_cast<int>(c.slot)), c.position)
+            << Parameter(c.slot).name << " " << c.value;
+    }
+    EXPECT_EQ(FromSliderPosition(200, static_cast<int>(ParameterSlot::Alpha)), 200.0);
+}
+
+TEST(SliderMapping, TimeBoxesAndTimeModeAgreeBothWays) {
+    struct Case {
+        bool start, end;
+        std::uint32_t mode;
+    };
+    for (const Case& c :
+         {Case{true, true, 0}, Case{true, false, 1}, Case{false, true, 2}, Case{false, false, 3}}) {
+        EXPECT_EQ(TimeModeFor(c.start, c.end), c.mode);
+        EXPECT_EQ(StartTimeTicked(c.mode), c.start) << c.mode;
+        EXPECT_EQ(EndTimeTicked(c.mode), c.end) << c.mode;
+    }
+    EXPECT_FALSE(StartTimeTicked(7) || EndTimeTicked(7)) << "a mode a file may carry ticks neither box";
+}
+
+TEST(PlaybackClock, TwentyStepsStopJustAboveOneOrLoopBackToZero) {
+    double t = 0.0;
+    int ticks = 0;
+    PlaybackTick tick{0.0, false};
+    while (!tick.stop && ticks < 100) {
+        tick = NextPlaybackTick(t, false);
+        t = tick.time;
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 20);
+    EXPECT_EQ(t, 1.0000000000000002);
+
+    t = 0.0;
+    for (int i = 1; i <= 20; ++i) {
+        tick = NextPlaybackTick(t, true);
+        EXPECT_FALSE(tick.stop);
+        EXPECT_NE(tick.time, 1.0) << "1.0 itself is never shown while looping";
+        t = tick.time;
+    }
+    EXPECT_EQ(t, 0.0) << "the twentieth tick goes back to 0";
+}
+
+}  // namespace
+}  // namespace motivra
