@@ -1,0 +1,169 @@
+// motivra-artwork OUTDIR: draws the editor's pictures into OUTDIR (the resources folder):
+//   editor/banner_130.png        872 x 51, the banner across the top of the dialogs
+//   editor/icon_131_<n>.png      the program icon at 16, 24, 32, 48, 64, 128 and 256 pixels
+//   skin/header_145.png          29 x 26, the picture of the dialog headers
+// Every picture is one motif in the default scheme's colours: a layer's start pose outlined, its end pose
+// filled in the selection orange, and the path between them, which is what a behaviour is.
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const QColor kOrange(240, 120, 0);  // SelectedColour
+const QColor kDialog(50, 50, 50);   // DlgColour
+const QColor kGroup(70, 70, 70);    // BGColour
+const QColor kText(222, 222, 222);
+const QColor kQuiet(150, 150, 150);
+
+// A square of side `side` centred on `centre`, turned by `degrees`.
+QPolygonF Pose(QPointF centre, double side, double degrees) {
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.rotate(degrees);
+    const double h = side / 2;
+    return t.map(QPolygonF({QPointF(-h, -h), QPointF(h, -h), QPointF(h, h), QPointF(-h, h)}));
+}
+
+// The motif in a square box: the start pose outlined at the lower left, the end pose filled at the upper
+// right and, when there is room, the pose halfway between them. `stroke` is the line width at this size.
+void DrawMotif(QPainter& p, const QRectF& box, double stroke, bool withPath) {
+    const double s = box.width();
+    const QPointF start(box.left() + s * 0.29, box.top() + s * 0.71);
+    const QPointF end(box.left() + s * 0.66, box.top() + s * 0.35);
+    const QPolygonF from = Pose(start, s * 0.36, 0);
+    const QPolygonF to = Pose(end, s * 0.44, 20);
+    if (withPath) {
+        // The pose halfway through, as a faint outline.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(240, 120, 0, 120), stroke * 0.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawPolygon(Pose((start + end) / 2, s * 0.40, 10));
+    }
+    p.setBrush(QColor(255, 255, 255, 28));
+    p.setPen(QPen(QColor(205, 205, 205), stroke, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawPolygon(from);
+    QLinearGradient fill(to.boundingRect().topLeft(), to.boundingRect().bottomRight());
+    fill.setColorAt(0, kOrange.lighter(125));
+    fill.setColorAt(1, kOrange.darker(115));
+    p.setPen(QPen(kOrange.darker(160), stroke * 0.6));
+    p.setBrush(fill);
+    p.drawPolygon(to);
+}
+
+QImage Canvas(int w, int h) {
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage Icon(int size) {
+    QImage image = Canvas(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double r = size * 0.2;
+    const QRectF tile = QRectF(0, 0, size, size).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient bg(0, 0, 0, size);
+    bg.setColorAt(0, QColor(78, 78, 78));
+    bg.setColorAt(1, QColor(38, 38, 38));
+    p.setPen(QPen(QColor(20, 20, 20), size >= 32 ? 1.0 : 0.6));
+    p.setBrush(bg);
+    p.drawRoundedRect(tile, r, r);
+    const double inset = size * 0.12;
+    DrawMotif(p, tile.adjusted(inset, inset, -inset, -inset), std::max(1.0, size / 22.0), size >= 32);
+    return image;
+}
+
+QImage Header() {
+    QImage image = Canvas(29, 26);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawMotif(p, QRectF(2, 0, 26, 26), 1.2, false);
+    return image;
+}
+
+QImage Banner() {
+    const int w = 872, h = 51;
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient bg(0, 0, 0, h);
+    bg.setColorAt(0, kGroup);
+    bg.setColorAt(1, kDialog.darker(115));
+    p.fillRect(image.rect(), bg);
+    // A soft glow behind the motif.
+    QRadialGradient glow(QPointF(34, 25), 60);
+    glow.setColorAt(0, QColor(240, 120, 0, 40));
+    glow.setColorAt(1, QColor(240, 120, 0, 0));
+    p.fillRect(QRect(0, 0, 120, h), glow);
+    DrawMotif(p, QRectF(12, 4, 43, 43), 1.6, true);
+
+    QFont title(QStringLiteral("Liberation Sans"));
+    title.setPixelSize(25);
+    title.setBold(true);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
+    p.setFont(title);
+    p.setPen(kText);
+    p.drawText(QPointF(66, 31), QStringLiteral("Motivra"));
+    QFont tag(QStringLiteral("Liberation Sans"));
+    tag.setPixelSize(11);
+    tag.setLetterSpacing(QFont::AbsoluteSpacing, 1.4);
+    p.setFont(tag);
+    p.setPen(kQuiet);
+    p.drawText(QPointF(67, 44), QStringLiteral("BEHAVIOUR EDITOR"));
+
+    // On the right, one layer moving through a behaviour: poses along an eased path, turning and growing,
+    // fading in from the background towards the orange of its last pose.
+    const int poses = 9;
+    for (int i = 0; i < poses; ++i) {
+        const double u = static_cast<double>(i) / (poses - 1);
+        const double eased = (1 - std::cos(M_PI * u)) / 2;
+        const QPointF centre(560 + 270 * eased, 27 - 9 * std::sin(M_PI * u));
+        const double side = 16 + 10 * eased;
+        const QPolygonF pose = Pose(centre, side, -25 + 60 * eased);
+        const bool last = i == poses - 1;
+        QColor line = last ? kOrange : QColor(190, 190, 190, 30 + 110 * u);
+        p.setPen(QPen(line, 1.3));
+        p.setBrush(last ? QBrush(QColor(240, 120, 0, 90)) : QBrush(Qt::NoBrush));
+        p.drawPolygon(pose);
+    }
+    // A hairline of the selection colour under the banner, fading out to both sides.
+    QLinearGradient rule(0, 0, w, 0);
+    rule.setColorAt(0, QColor(240, 120, 0, 0));
+    rule.setColorAt(0.15, QColor(240, 120, 0, 150));
+    rule.setColorAt(0.85, QColor(240, 120, 0, 150));
+    rule.setColorAt(1, QColor(240, 120, 0, 0));
+    p.fillRect(QRect(0, h - 1, w, 1), rule);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool Save(const QImage& image, const QString& path) {
+    if (image.save(path)) return true;
+    std::fprintf(stderr, "motivra-artwork: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: motivra-artwork RESOURCES_FOLDER\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    bool ok = Save(Banner(), out.filePath(QStringLiteral("editor/banner_130.png")));
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        ok = Save(Icon(size), out.filePath(QStringLiteral("editor/icon_131_%1.png").arg(size))) && ok;
+    }
+    ok = Save(Header(), out.filePath(QStringLiteral("skin/header_145.png"))) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,199 @@
+#include "gui/editor/editor_window.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "gui/editor/editor_playback.h"
+#include "gui/editor/editor_template.h"
+#include "gui/editor/focus_frame.h"
+#include "gui/engine/preview_window.h"
+#include "gui/engine/thumbnail_view.h"
+#include "gui/engine/timeline_control.h"
+#include "gui/engine/transport_control.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_button.h"
+#include "gui/skin/skin_check_box.h"
+#include "gui/skin/skin_colour.h"
+#include "gui/skin/skin_control_factory.h"
+#include "gui/skin/skin_group_box.h"
+#include "gui/skin/skin_label.h"
+#include "gui/skin/skin_slider.h"
+
+// The editor's pictures live in a static library, whose resource registration the linker would drop unless it
+// is asked for by name.
+static void RegisterEditorResources() { Q_INIT_RESOURCE(editor); }
+
+namespace motivra {
+
+namespace {
+
+constexpr int kMarkerBitmap = 129;
+constexpr int kMarkerWidth = 13;
+
+QIcon EditorIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/ICON/131/%1").arg(size));
+    return icon;
+}
+
+QWidget* CreateCustomControl(const DialogItem& item, QWidget* window) {
+    switch (item.id) {
+        case editor_id::kBanner: {
+            auto* banner = new QLabel(window);
+            banner->setPixmap(QPixmap(QStringLiteral(":/BITMAP/130")));
+            return banner;
+        }
+        case editor_id::kPreview:
+            return new PreviewWindow(window);
+        case editor_id::kTimeline:
+            return new TimelineControl(window);
+        case editor_id::kTransport:
+            return new TransportControl(window);
+        case editor_id::kThumbnail:
+            return new ThumbnailView(window);
+        default:
+            return nullptr;
+    }
+}
+
+SkinButton* Button(const QWidget& window, int id) { return FindControl<SkinButton>(window, id); }
+
+}  // namespace
+
+EditorWindow::EditorWindow(QWidget* parent)
+    : QDialog(parent), dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    static const bool registered = (RegisterEditorResources(), true);
+    (void)registered;
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Motivra"));
+    setWindowIcon(EditorIcon());
+    BuildSkinDialog(*this, kEditorWidthUnits, kEditorHeightUnits, EditorTemplate(), CreateCustomControl);
+    if (auto* banner = FindControl<QLabel>(*this, editor_id::kBanner))
+        banner->resize(banner->pixmap().size());
+
+    using namespace editor_id;
+    // The playback buttons join into one strip.
+    Button(*this, kFirst)->SetEdges(ButtonEdge::Closed, ButtonEdge::Open);
+    Button(*this, kLast)->SetEdges(ButtonEdge::Divider, ButtonEdge::Closed);
+    for (const int id : {kPlay, kStop, kLoop})
+        Button(*this, id)->SetEdges(ButtonEdge::Divider, ButtonEdge::Open);
+    for (const int id : {kStartHeader, kEndHeader})
+        FindControl<SkinLabel>(*this, id)->SetAlignment(Qt::AlignHCenter);
+    for (const int id : {kLockLabel, kLeadLabel})
+        FindControl<SkinLabel>(*this, id)->SetAlignment(Qt::AlignRight);
+
+    controls_ = EditorControls::Find(*this);
+    controls_.timeline->LoadMarkerImages(kMarkerBitmap, kMarkerWidth);
+    for (const RowControls& row : controls_.rows) {
+        row.startSlider->ShowLabels(false, true);
+        row.endSlider->ShowLabels(false, true);
+    }
+    const RowIds hidden = RowIdsFor(kHiddenRow);
+    for (const int id : {hidden.label, hidden.startSlider, hidden.endSlider, hidden.startTimeBox,
+                         hidden.endTimeBox, hidden.smooth, hidden.reset}) {
+        FindControl(*this, id)->hide();
+    }
+    controls_.Show(nullptr, model_.State());
+
+    playback_ =
+        new EditorPlayback({controls_.timeline, controls_.preview, Button(*this, kPlay), Button(*this, kStop),
+                            Button(*this, kLoop), Button(*this, kFirst), Button(*this, kLast)},
+                           this);
+    focusFrame_ = new FocusFrame(this);
+    Connect();
+    controls_.rows[0].startSlider->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorWindow::Connect() {
+    for (int r = 0; r < kParameterCount; ++r) ConnectRow(r);
+    using namespace editor_id;
+    connect(Button(*this, kResetAll), &SkinButton::clicked, this,
+            [this] { Edit([](EditorModel& m) { m.ResetAll(); }); });
+    connect(Button(*this, kSwap), &SkinButton::clicked, this,
+            [this] { Edit([](EditorModel& m) { m.SwapEndStart(); }); });
+    const auto option = [this](SkinCheckBox* box, void (EditorModel::*click)(bool)) {
+        connect(box, &SkinCheckBox::clicked, this,
+                [this, box, click] { Edit([&](EditorModel& m) { (m.*click)(box->GetCheck() == 1); }); });
+    };
+    option(controls_.lockStarts, &EditorModel::ClickLockStarts);
+    option(controls_.lockEnds, &EditorModel::ClickLockEnds);
+    option(controls_.leadIn, &EditorModel::ClickLeadIn);
+    option(controls_.leadOut, &EditorModel::ClickLeadOut);
+    TransportControl* transport = controls_.transport;
+    connect(transport, &TransportControl::timesChanged, this, [this, transport] {
+        Edit([&](EditorModel& m) { m.ChangeTimes({transport->GetStartTime(), transport->GetEndTime()}); });
+    });
+}
+
+void EditorWindow::ConnectRow(int r) {
+    const RowControls& row = controls_.rows[static_cast<std::size_t>(r)];
+    connect(row.startSlider, &SkinSlider::positionChanged, this,
+            [this, r](int p) { Edit([&](EditorModel& m) { m.MoveSlider(r, SliderEnd::Start, p); }); });
+    connect(row.endSlider, &SkinSlider::positionChanged, this,
+            [this, r](int p) { Edit([&](EditorModel& m) { m.MoveSlider(r, SliderEnd::End, p); }); });
+    SkinCheckBox* startBox = row.startTimeBox;
+    SkinCheckBox* endBox = row.endTimeBox;
+    SkinCheckBox* smooth = row.smoothBox;
+    connect(startBox, &SkinCheckBox::clicked, this, [this, r, startBox] {
+        Edit([&](EditorModel& m) { m.ClickStartTimeBox(r, startBox->GetCheck() == 1); });
+    });
+    connect(endBox, &SkinCheckBox::clicked, this, [this, r, endBox] {
+        Edit([&](EditorModel& m) { m.ClickEndTimeBox(r, endBox->GetCheck() == 1); });
+    });
+    connect(smooth, &SkinCheckBox::clicked, this,
+            [this, r, smooth] { Edit([&](EditorModel& m) { m.ClickSmooth(r, smooth->GetCheck() == 1); }); });
+    connect(row.label, &SkinLabel::clicked, this,
+            [this, r] { Edit([&](EditorModel& m) { m.ClickLabel(r); }); });
+    connect(row.reset, &SkinButton::clicked, this, [this, r] { Edit([&](EditorModel& m) { m.Reset(r); }); });
+}
+
+void EditorWindow::ReloadColours() {
+    for (SkinButton* w : findChildren<SkinButton*>()) w->LoadColours();
+    for (SkinCheckBox* w : findChildren<SkinCheckBox*>()) w->LoadColours();
+    for (SkinSlider* w : findChildren<SkinSlider*>()) w->LoadColours();
+    for (SkinLabel* w : findChildren<SkinLabel*>()) w->LoadColours();
+    for (SkinGroupBox* w : findChildren<SkinGroupBox*>()) w->LoadColours();
+    controls_.timeline->LoadColours(SettingsSchemeSource{});
+    controls_.transport->LoadColours(SettingsSchemeSource{});
+    focusFrame_->LoadColours();
+    dlgColour_ = ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour);
+    for (int r = 0; r < kParameterCount; ++r) {
+        if (model_.State().LabelHighlighted(r)) controls_.ColourLabel(r, true);
+    }
+    for (QWidget* w : findChildren<QWidget*>()) w->update();
+    update();
+}
+
+void EditorWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), GdiColour(dlgColour_));
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
+}
+
+void EditorWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A focused push button is the default button; otherwise Enter is the dialog's OK.
+            if (auto* button = qobject_cast<SkinButton*>(focusWidget());
+                button != nullptr && button->isEnabled()) {
+                button->click();
+            } else {
+                accept();
+            }
+            return;
+        case Qt::Key_Escape:
+            reject();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+}  // namespace motivra

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "core/engine/parameter_table.h"
+#include "gui/editor/editor_controls.h"
+#include "gui/editor/editor_template.h"
+#include "gui/editor/editor_window.h"
+#include "gui/skin/skin_button.h"
+#include "gui/skin/skin_check_box.h"
+#include "gui/skin/skin_group_box.h"
+#include "gui/skin/skin_label.h"
+#include "gui/skin/skin_slider.h"
+#include "gui/skin/skin_test_support.h"
+
+namespace motivra::test {
+
+inline constexpr int kXPosition = static_cast<int>(ParameterSlot::XPosition);
+inline constexpr int kXScale = static_cast<int>(ParameterSlot::XScale);
+inline constexpr int kZoom = static_cast<int>(ParameterSlot::Zoom);
+
+// The editor window shown in the default scheme, its controls reached by id and driven by real events.
+struct ShownEditor {
+    ShownEditor() {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    const RowControls& Row(int r) const { return window.Controls().rows[static_cast<std::size_t>(r)]; }
+    const BehaviourTrack& Track(int r) const {
+        return window.Model().State().rows[static_cast<std::size_t>(r)].track;
+    }
+    SkinButton* Button(int id) const { return FindControl<SkinButton>(window, id); }
+    SkinCheckBox* Box(int id) const { return FindControl<SkinCheckBox>(window, id); }
+    QString GroupTitle() const { return window.Controls().rowGroup->Caption(); }
+
+    void Click(QWidget* control, QPoint at = QPoint(4, 4)) {
+        QTest::mouseClick(control, Qt::LeftButton, {}, at);
+    }
+    // Presses the thumb of a slider, moves it by dx in steps of a few pixels, and leaves the button down.
+    void PressAndMove(SkinSlider* slider, int dx) {
+        const QPoint from = slider->ThumbRect().center();
+        QTest::mousePress(slider, Qt::LeftButton, {}, from);
+        const int step = dx > 0 ? 4 : -4;
+        for (int moved = step; (dx > 0) ? moved <= dx : moved >= dx; moved += step) {
+            MoveMouse(slider, from + QPoint(moved, 0));
+        }
+    }
+    void Drag(SkinSlider* slider, int dx) {
+        PressAndMove(slider, dx);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, slider->ThumbRect().center());
+    }
+    void Key(QWidget* control, Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(control, key);
+    }
+    // The label's background, in its bottom right corner where no text reaches.
+    QRgb LabelBackground(int r) const {
+        const QImage image = Picture(*Row(r).label);
+        return image.pixel(image.width() - 2, image.height() - 2);
+    }
+
+    EditorWindow window;
+};
+
+inline constexpr QRgb kEnabledLabel = qRgb(0x96, 0x0A, 0x0A);
+inline constexpr QRgb kSchemeLabel = qRgb(0x46, 0x46, 0x46);  // BGColour
+
+}  // namespace motivra::test
