@@ -39,9 +39,10 @@ Colour HueTable::ColourAt(int index) const {
 
 int HueTable::IndexAt(int x, int width) {
     if (width <= 0 || x <= 0) return 0;
-    // Whole-number arithmetic is exactly trunc(768.0 / width * x) without rounding at the segment edges.
-    const long long index = static_cast<long long>(kSize) * x / width;
-    return static_cast<int>(std::min<long long>(index, kSize - 1));
+    // The quotient first, in double precision: where 768 / width is not exact the product can fall just
+    // below a whole number (width 94, x 47 gives 383.99...), and the bar picks the entry before it.
+    const double index = 768.0 / width * x;
+    return static_cast<int>(std::min(index, static_cast<double>(kSize - 1)));
 }
 
 }  // namespace motivra

@@ -23,8 +23,8 @@ public:
     // The entry as a colour in GDI form; index limited to 0..767.
     Colour ColourAt(int index) const;
 
-    // The entry under pixel x of a bar width pixels wide: trunc(768 / width * x), limited to 0..767, so the
-    // right edge (x = width) is entry 767. 0 for a bar without width.
+    // The entry under pixel x of a bar width pixels wide: trunc(768.0 / width * x) in double precision,
+    // limited to 0..767, so the right edge (x = width) is entry 767. 0 for a bar without width.
     static int IndexAt(int x, int width);
 
 private:
