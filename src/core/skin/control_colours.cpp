@@ -121,8 +121,8 @@ void EditColours::DeriveField() {
     textColour = Brightness(fieldColour) > 180 ? 0 : textColourSet;
 }
 
-void EditColours::SetBGColour(Colour c) {
-    fieldBase = FlipRedBlue(c);
+void EditColours::SetBGColour(Colour plusForm) {
+    fieldBase = plusForm;
     DeriveField();
 }
 

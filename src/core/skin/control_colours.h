@@ -92,7 +92,9 @@ struct EditColours {
     Colour textColour = 0;
 
     void Load(const SchemeSource& source);
-    void SetBGColour(Colour c);
+    // The background in GDI+ form (red in bits 16-23), as the colour setup hands it over: the field keeps
+    // that form until the derivation turns it back, so the colour is not exchanged here again.
+    void SetBGColour(Colour plusForm);
     void SetTextColour(Colour c);
 
     // The two-pixel bevel.

@@ -26,8 +26,8 @@ SkinEdit::SkinEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, &SkinEdit::CheckFirstLine);
 }
 
-void SkinEdit::SetBGColour(Colour c) {
-    colours_.SetBGColour(c);
+void SkinEdit::SetBGColour(Colour plusForm) {
+    colours_.SetBGColour(plusForm);
     ApplyColours();
 }
 

@@ -63,6 +63,8 @@ TEST(ControlColours, ContrastRulesPerControl) {
     EXPECT_EQ(e.textColour, 0x9B9B9Bu) << "a dark field shows the edit box's own default text";
     e.Load(Table{{{"BGColour", MakeColour(10, 20, 30)}}});
     EXPECT_EQ(e.fieldColour, MakeColour(85, 95, 105)) << "the hue survives the derivation";
+    e.SetBGColour(FlipRedBlue(0x0000C8));  // red 200 as the colour setup hands it: GDI+ form
+    EXPECT_EQ(e.fieldColour, MakeColour(255, 75, 75)) << "a red background gives a red field, not a blue one";
 }
 
 }  // namespace

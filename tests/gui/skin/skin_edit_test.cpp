@@ -55,6 +55,10 @@ TEST(SkinEdit, FirstLineNotificationEnterEscapeAndTheBevelledField) {
     EXPECT_EQ(image.pixel(159, 10), Grey(130)) << "light sides";
     EXPECT_EQ(image.pixel(80, 21), Grey(100)) << "bottom";
     EXPECT_LT(test::GreyRange(image, QRect(2, 2, 40, 18)).first, 40) << "black text on the light field";
+
+    // The colour setup hands its red 0x0000C8 over with red and blue exchanged; the field lightens it by 75.
+    edit->SetBGColour(FlipRedBlue(0x0000C8));
+    EXPECT_EQ(test::Picture(*edit).pixel(120, 12), qRgb(255, 75, 75)) << "a red field, not a blue one";
 }
 
 }  // namespace
