@@ -45,8 +45,15 @@ void SliderColours::SetButtonColour(Colour c) { thumbColour = Halved(c); }
 
 void PlainSliderColours::Load(const SchemeSource& source) {
     LoadSliderColours(*this, source);
-    frameColour = Brightness(textColour) < 140 ? 0xF0F0F0 : 0x000000;
+    SetTextColour(textColour);
 }
+
+void PlainSliderColours::SetTextColour(Colour c) {
+    textColour = c;
+    frameColour = Brightness(c) < 140 ? 0xF0F0F0 : 0x000000;
+}
+
+void PlainSliderColours::SetButtonColour(Colour c) { thumbColour = Halved(c); }
 
 void CheckBoxColours::Load(const SchemeSource& source) {
     bgColour = Read(source, scheme::kBGColour, scheme::kDefaultBGColour);

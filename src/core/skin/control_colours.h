@@ -35,6 +35,11 @@ struct PlainSliderColours {
     Colour frameColour = 0;
 
     void Load(const SchemeSource& source);
+    void SetBGColour(Colour c) { bgColour = c; }
+    // The frame follows the text colour it is drawn beside.
+    void SetTextColour(Colour c);
+    void SetButtonColour(Colour c);
+    void SetSelectedColour(Colour c) { selectedColour = FlipRedBlue(c); }
 };
 
 // Check box: the glyph colour (GDI+ form) flips when within 90 of the background; the label keeps the text

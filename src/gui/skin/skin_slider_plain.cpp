@@ -15,7 +15,30 @@ SkinSliderPlain::SkinSliderPlain(QWidget* parent) : QWidget(parent) {
     LoadColours();
 }
 
-void SkinSliderPlain::LoadColours() { colours_.Load(SettingsSchemeSource{}); }
+void SkinSliderPlain::LoadColours() {
+    colours_.Load(SettingsSchemeSource{});
+    update();
+}
+
+void SkinSliderPlain::SetBGColour(Colour c) {
+    colours_.SetBGColour(c);
+    update();
+}
+
+void SkinSliderPlain::SetTextColour(Colour c) {
+    colours_.SetTextColour(c);
+    update();
+}
+
+void SkinSliderPlain::SetButtonColour(Colour c) {
+    colours_.SetButtonColour(c);
+    update();
+}
+
+void SkinSliderPlain::SetSelectedColour(Colour c) {
+    colours_.SetSelectedColour(c);
+    update();
+}
 
 void SkinSliderPlain::SetPos(int v) {
     model_.SetPos(v);

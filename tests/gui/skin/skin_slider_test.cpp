@@ -107,5 +107,29 @@ TEST(SkinSliderPlain, DragsBetweenItsEndBoxesAndDrawsTheMarkers) {
     EXPECT_EQ(slider->GetPos(), 42) << "(80 - 30 - 20) / ((116 - 40 - 6) / 100), truncated";
 }
 
+// The colour setup's test slider shows the colours being edited; each has red and blue apart, so a colour
+// taken in the wrong form shows.
+TEST(SkinSliderPlain, ShowsTheColoursItIsGivenInGdiForm) {
+    test::Host host;
+    auto* slider = host.Add(new SkinSliderPlain, QRect(10, 10, 146, 20));
+    slider->SetRange(0, 100);  // the thumb at x 20..32, its body below the gloss at y 15
+    slider->SetMarkers(true, false);
+    slider->SetBGColour(0x0000C8);
+    slider->SetTextColour(0xC80000);
+    slider->SetButtonColour(0x0000C8);
+    slider->SetSelectedColour(0xFF0000);
+    const QImage image = Picture(*slider);
+    EXPECT_EQ(image.pixel(70, 2), qRgb(200, 0, 0)) << "background";
+    EXPECT_EQ(image.pixel(5, 3), qRgb(0, 0, 200)) << "box filled with the text colour";
+    EXPECT_EQ(image.pixel(10, 10), qRgb(0, 0, 255)) << "marker in the highlight";
+    const QRgb body = image.pixel(26, 15);
+    EXPECT_TRUE(qAbs(qRed(body) - 100) <= 3 && qBlue(body) == 0)
+        << "thumb: the button colour halved, " << std::hex << body;
+    EXPECT_EQ(slider->Colours().frameColour, 0u)
+        << "a light text colour (Brightness 200) keeps the frame black";
+    slider->SetTextColour(0x000080);  // Brightness 42
+    EXPECT_EQ(slider->Colours().frameColour, 0xF0F0F0u) << "dark text gets a light frame";
+}
+
 }  // namespace
 }  // namespace motivra
