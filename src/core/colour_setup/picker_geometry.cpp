@@ -1,0 +1,29 @@
+#include "core/colour_setup/picker_geometry.h"
+
+namespace motivra {
+
+std::array<HueStrip, 6> HueStrips(int width) {
+    // Red, yellow, green, cyan, blue, magenta and red again, GDI form.
+    constexpr std::array<Colour, 7> kStops = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFFFF00,
+                                              0xFF0000, 0xFF00FF, 0x0000FF};
+    std::array<HueStrip, 6> strips;
+    for (int i = 0; i < 6; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        strips[at] = {i * width / 6, width / 6 + 1, kStops[at], kStops[at + 1]};
+    }
+    return strips;
+}
+
+PickMarker HueCursor(int x, int height) {
+    return {{x - 3, -1, x + 5, height + 2}, {x - 2, -1, x + 4, height + 2}};
+}
+
+PickMarker ShadeMarker(PixelPoint p) {
+    return {{p.x - 3, p.y - 3, p.x + 5, p.y + 5}, {p.x - 2, p.y - 2, p.x + 4, p.y + 4}};
+}
+
+PixelPoint ShadePoint(const std::optional<PixelPoint>& picked, int width) {
+    return picked ? *picked : PixelPoint{width, 0};
+}
+
+}  // namespace motivra

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include "core/skin/colour_arithmetic.h"
+
+namespace motivra {
+
+// Relative luminance of a colour in GDI form as WCAG 2 defines it for sRGB: 0 for black, 1 for white, green
+// counting most and blue least.
+double RelativeLuminance(Colour colour);
+
+// WCAG contrast ratio of two colours, (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black
+// and white; the order of the arguments does not matter.
+double ContrastRatio(Colour a, Colour b);
+
+// Text under 3:1 on its background is hard to read (WCAG's floor for large text and interface parts); the
+// colour setup warns but keeps the choice.
+inline constexpr double kMinimumTextContrast = 3.0;
+
+bool IsHardToRead(Colour text, Colour background);
+
+// The UI swatch's Text colour (slot 4) on the two backgrounds text is drawn on: Dialog BG (slot 0) and
+// Group BG (slot 1).
+struct TextContrastCheck {
+    bool onDialogBG = false;  // hard to read there
+    bool onGroupBG = false;
+
+    bool Any() const { return onDialogBG || onGroupBG; }
+    bool operator==(const TextContrastCheck&) const = default;
+};
+
+TextContrastCheck CheckTextContrast(const std::array<Colour, 6>& slots);
+
+}  // namespace motivra

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+#include "core/colour_setup/pick_point.h"
+#include "core/colour_setup/picker_geometry.h"
+#include "core/colour_setup/scheme_swatch_layout.h"
+#include "core/colour_setup/scheme_swatch_model.h"
+#include "core/colour_setup/text_contrast.h"
+
+namespace motivra {
+namespace {
+
+TEST(PickPoint, ReportsThePressAndEveryNewPointAndKeepsTheDragInsideTheControl) {
+    PickPoint pick;  // a 99 x 60 control
+    EXPECT_FALSE(pick.Move({10, 10}, 99, 60)) << "no drag before a press";
+    EXPECT_FALSE(pick.Point().has_value());
+    EXPECT_TRUE(pick.Press({5, 5}));
+    EXPECT_TRUE(pick.Move({-10, 50}, 99, 60));
+    EXPECT_EQ(pick.Point(), (PixelPoint{0, 50}));
+    EXPECT_FALSE(pick.Move({-30, 50}, 99, 60)) << "limited to the same point: nothing new";
+    EXPECT_TRUE(pick.Move({200, 80}, 99, 60));
+    EXPECT_EQ(pick.Point(), (PixelPoint{99, 60})) << "the far edges are reachable";
+    EXPECT_FALSE(pick.Release({300, 300}, 99, 60)) << "a release outside keeps the drag's last point";
+    EXPECT_EQ(pick.Point(), (PixelPoint{99, 60}));
+    EXPECT_FALSE(pick.Move({20, 20}, 99, 60)) << "the drag ended";
+
+    EXPECT_TRUE(pick.Press({10, 10}));
+    EXPECT_FALSE(pick.Release({10, 10}, 99, 60)) << "released where pressed: reported once, at the press";
+    EXPECT_TRUE(pick.Press({10, 10}));
+    EXPECT_TRUE(pick.Release({98, 59}, 99, 60)) << "released at a new point inside";
+    EXPECT_EQ(pick.Point(), (PixelPoint{98, 59}));
+    EXPECT_FALSE(pick.Release({40, 40}, 99, 60)) << "no drag, no report";
+
+    pick.Press({3, 3});
+    pick.Clear();
+    EXPECT_FALSE(pick.Point().has_value());
+    EXPECT_TRUE(pick.Move({3, 3}, 99, 60)) << "a cleared point is picked again by the drag";
+}
+
+TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsCorner) {
+    const std::array<HueStrip, 6> strips = HueStrips(99);
+    const int lefts[] = {0, 16, 33, 49, 66, 82};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(strips[static_cast<std::size_t>(i)].left, lefts[i]) << i;
+        EXPECT_EQ(strips[static_cast<std::size_t>(i)].width, 17) << i;
+    }
+    EXPECT_EQ(strips[0].from, 0x0000FFu) << "red first, GDI form";
+    EXPECT_EQ(strips[1].from, strips[0].to);
+    EXPECT_EQ(strips[4].from, 0xFF0000u) << "blue";
+    EXPECT_EQ(strips[5].to, 0x0000FFu) << "and red again";
+    for (int width = 1; width <= 600; ++width) {
+        const std::array<HueStrip, 6> s = HueStrips(width);
+        EXPECT_EQ(s[0].left, 0) << width;
+        for (std::size_t i = 1; i < 6; ++i) EXPECT_LE(s[i].left, s[i - 1].left + s[i - 1].width) << width;
+        EXPECT_GE(s[5].left + s[5].width, width) << width;
+    }
+
+    EXPECT_EQ(ShadePoint(std::nullopt, 99), (PixelPoint{99, 0}));
+    EXPECT_EQ(ShadePoint(PixelPoint{4, 7}, 99), (PixelPoint{4, 7}));
+}
+
+TEST(SchemeSwatchModel, ClickingTheSelectedRowAgainClearsItAndDraggingMovesTheSelection) {
+    SchemeSwatchModel swatch;
+    for (int row = 0; row < 6; ++row) swatch.SetColour(row, 0x101010u * static_cast<Colour>(row + 1));
+    EXPECT_EQ(swatch.GetSelected(), 0);
+    EXPECT_EQ(swatch.GetSelectedRowColour(), 0x101010u);
+    const auto click = [&swatch](int row) {
+        swatch.Press(row);
+        swatch.Release();
+        return swatch.GetSelected();
+    };
+    EXPECT_EQ(click(0), -1) << "the first row starts selected, so one click clears it";
+    EXPECT_EQ(swatch.GetSelectedRowColour(), 0u);
+    EXPECT_FALSE(swatch.SetSelectedRowColour(0xABCDEF));
+    EXPECT_EQ(click(2), 2);
+    EXPECT_EQ(click(2), -1);
+    EXPECT_EQ(click(2), 2) << "a third click selects again";
+    EXPECT_EQ(click(3), 3);
+    EXPECT_EQ(click(-1), -1) << "a click beside the rows clears the selection";
+
+    swatch.Press(1);
+    EXPECT_FALSE(swatch.DragOver(1));
+    EXPECT_TRUE(swatch.DragOver(4));
+    swatch.Release();
+    EXPECT_EQ(swatch.GetSelected(), 4) << "the row the drag ended on";
+    EXPECT_TRUE(swatch.SetSelectedRowColour(0x0000C8));
+    EXPECT_EQ(swatch.GetColour(4), 0x0000C8u);
+    EXPECT_FALSE(swatch.DragOver(2)) << "not without the button down";
+    swatch.Release();
+    EXPECT_EQ(swatch.GetSelected(), 4) << "a release without a press changes nothing";
+    swatch.Press(5);
+    swatch.DragOver(-1);
+    swatch.Release();
+    EXPECT_EQ(swatch.GetSelected(), -1) << "dragged off the rows";
+
+    const std::array<Colour, 6> before = {swatch.GetColour(0), swatch.GetColour(1), swatch.GetColour(2),
+                                          swatch.GetColour(3), swatch.GetColour(4), swatch.GetColour(5)};
+    for (const int row : {6, -1, 100}) {
+        swatch.SetColour(row, 0xFFFFFF);
+        swatch.SetName(row, "Text");
+        EXPECT_EQ(swatch.GetColour(row), 0u) << row;
+        EXPECT_EQ(swatch.Name(row), "") << row;
+    }
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_EQ(swatch.GetColour(row), before[static_cast<std::size_t>(row)]) << row;
+        EXPECT_EQ(swatch.Name(row), "hello") << row;
+    }
+}
+
+TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
+    const SchemeSwatchLayout layout = SchemeSwatchLayoutFor(99, 208);  // the dialog's 66 x 128 units
+    ASSERT_EQ(layout.rowHeight, 32);
+    const std::array<int, 3> hits[] = {{4, 5, 0},    {3, 5, -1},    {90, 5, 0},   {91, 5, -1},  {50, 3, -1},
+                                       {50, 4, 0},   {50, 31, 0},   {50, 32, -1}, {50, 35, -1}, {50, 36, 1},
+                                       {50, 191, 5}, {50, 192, -1}, {50, 200, -1}};
+    for (const auto& [x, y, row] : hits) EXPECT_EQ(SwatchHitRow(x, y, 99, 32), row) << x << "," << y;
+    for (int y = -2; y < 210; ++y) {
+        for (int x = -2; x < 101; ++x) {
+            int filled = -1;
+            for (int row = 0; row < 6; ++row)
+                if (SwatchRow(row, 99, 32, false).fill.Contains(x, y)) filled = row;
+            ASSERT_EQ(SwatchHitRow(x, y, 99, 32), filled) << x << "," << y;
+        }
+    }
+    const SwatchRowBoxes selected = SwatchRow(1, 99, 32, true);
+    EXPECT_EQ(selected.frame, SwatchRow(1, 99, 32, false).fill) << "the frame lies on the unselected edge";
+    EXPECT_EQ(selected.fill, (PixelBox{5, 37, 90, 63}));
+    EXPECT_EQ(SwatchHitRow(50, 50, 99, 3), -1) << "rows too short for their margin are never hit";
+}
+
+TEST(SchemeSwatchLayout, NamesAreWhiteOnRowsDarkerThanAnAverageOf90) {
+    const std::pair<Colour, bool> rows[] = {{MakeColour(89, 89, 89), true},
+                                            {MakeColour(90, 90, 90), false},
+                                            {MakeColour(255, 0, 0), true},
+                                            {MakeColour(255, 15, 0), false},
+                                            {0x000000, true},
+                                            {0xFFFFFF, false}};
+    for (const auto& [colour, light] : rows) {
+        const SwatchLabelColours c = SwatchLabelColoursFor(colour);
+        const SwatchLabelColours expected = light ? SwatchLabelColours{0xFFFFFF, 0xD7, 0x000000, 0x40}
+                                                  : SwatchLabelColours{0x000000, 0xFF, 0xFFFFFF, 0x40};
+        EXPECT_EQ(c, expected) << std::hex << colour;
+    }
+}
+
+TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
+    const Colour red = 0x0000FF, blue = 0xFF0000;  // GDI form: red in the low byte
+    const std::array<std::pair<Colour, Colour>, 4> pairs = {
+        {{0xFFFFFF, 0x000000}, {0x000000, 0xFFFFFF}, {red, 0x000000}, {blue, 0x000000}}};
+    const double ratios[] = {21.0, 21.0, 5.252, 2.444};
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        EXPECT_NEAR(ContrastRatio(pairs[i].first, pairs[i].second), ratios[i], 0.001) << i;
+    EXPECT_DOUBLE_EQ(ContrastRatio(0x0078F0, 0x0078F0), 1.0);
+
+    // Either side of 3:1: grey 148 on white is 3.03, grey 149 is 2.995; grey 90 on black 3.04, grey 89 2.998.
+    const std::array<std::tuple<Colour, Colour, bool>, 6> verdicts = {{{0x949494, 0xFFFFFF, false},
+                                                                       {0x959595, 0xFFFFFF, true},
+                                                                       {0x5A5A5A, 0x000000, false},
+                                                                       {0x595959, 0x000000, true},
+                                                                       {red, 0x000000, false},
+                                                                       {blue, 0x000000, true}}};
+    for (const auto& [text, background, hard] : verdicts)
+        EXPECT_EQ(IsHardToRead(text, background), hard) << std::hex << text << " on " << background;
+
+    // The defaults read well on both backgrounds (5.5 and 4.1).
+    EXPECT_FALSE(CheckTextContrast({0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0}).Any());
+    // Blue 200 text: 1.8 on a black dialog, 11.4 on a white group.
+    const TextContrastCheck blueText = CheckTextContrast({0x000000, 0xFFFFFF, 0, 0, 0xC80000, 0});
+    EXPECT_EQ(blueText, (TextContrastCheck{true, false}));
+    EXPECT_EQ(CheckTextContrast({0xFFFFFF, 0x000000, 0, 0, 0xC80000, 0}), (TextContrastCheck{false, true}));
+    EXPECT_FALSE(CheckTextContrast({0x000000, 0xFFFFFF, 0, 0, 0x0000C8, 0}).Any()) << "red 200: 3.5 and 6.1";
+}
+
+}  // namespace
+}  // namespace motivra
