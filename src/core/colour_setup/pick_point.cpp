@@ -6,13 +6,14 @@ namespace motivra {
 
 bool PickPoint::Press(PixelPoint p) {
     dragging_ = true;
-    point_ = p;
+    point_ = Kept(p);
     return true;
 }
 
 bool PickPoint::Move(PixelPoint p, int width, int height) {
     if (!dragging_) return false;
-    const PixelPoint limited{std::clamp(p.x, 0, std::max(0, width)), std::clamp(p.y, 0, std::max(0, height))};
+    const PixelPoint limited =
+        Kept({std::clamp(p.x, 0, std::max(0, width)), std::clamp(p.y, 0, std::max(0, height))});
     if (point_ == limited) return false;
     point_ = limited;
     return true;
@@ -21,8 +22,8 @@ bool PickPoint::Move(PixelPoint p, int width, int height) {
 bool PickPoint::Release(PixelPoint p, int width, int height) {
     const bool wasDragging = dragging_;
     dragging_ = false;
-    if (!wasDragging || !PixelBox{0, 0, width, height}.Contains(p.x, p.y) || point_ == p) return false;
-    point_ = p;
+    if (!wasDragging || !PixelBox{0, 0, width, height}.Contains(p.x, p.y) || point_ == Kept(p)) return false;
+    point_ = Kept(p);
     return true;
 }
 

@@ -11,6 +11,12 @@ namespace motivra {
 // point.
 class PickPoint {
 public:
+    // The hue bar picks across only: its points keep y = 0, so moving up and down is no new point. Whether a
+    // release is inside the control is still judged by the pointer's own y.
+    enum class Axes { AcrossOnly, Both };
+
+    explicit PickPoint(Axes axes = Axes::Both) : axes_(axes) {}
+
     // Starts a drag at p, a point of the control.
     bool Press(PixelPoint p);
     // While dragging: p limited to 0..width across and 0..height down (the far edges included, where the
@@ -26,6 +32,9 @@ public:
     bool Dragging() const { return dragging_; }
 
 private:
+    PixelPoint Kept(PixelPoint p) const { return axes_ == Axes::AcrossOnly ? PixelPoint{p.x, 0} : p; }
+
+    Axes axes_;
     std::optional<PixelPoint> point_;
     bool dragging_ = false;
 };

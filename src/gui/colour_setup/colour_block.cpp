@@ -1,0 +1,17 @@
+#include "gui/colour_setup/colour_block.h"
+
+#include <QPainter>
+
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_colour.h"
+
+namespace motivra {
+
+ColourBlock::ColourBlock(QWidget* parent)
+    : QWidget(parent), colour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColourBlock::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), GdiColour(colour_)); }
+
+}  // namespace motivra
