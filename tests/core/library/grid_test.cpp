@@ -1,0 +1,299 @@
+#include "core/library/grid_layout.h"
+#include "core/library/grid_state.h"
+#include "core/library/thumbnail_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace motivra {
+
+void PrintTo(const PixelBox& b, std::ostream* os) {
+    *os << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom << ")";
+}
+
+namespace {
+
+// The 400 x 300 grid of 96 x 72 items (cells 102 x 78) at a given scroll position.
+GridLayout Page(int items, int topRow = 0) { return LayoutGrid(400, 300, 102, 78, items, topRow); }
+
+std::string Describe(const GridLayout& g) {
+    return "columns " + std::to_string(g.columns) + " rows " + std::to_string(g.rows) + " visible " +
+           std::to_string(g.visibleCount) + " hidden " + std::to_string(g.hiddenRows) + " gaps " +
+           std::to_string(g.gapX) + "," + std::to_string(g.gapY) + " top " + std::to_string(g.topRow) +
+           " rowStep " + std::to_string(g.rowStep) + " thumb " + std::to_string(g.thumb.top) + ".." +
+           std::to_string(g.thumb.bottom) + (g.showThumb ? " shown" : " hidden");
+}
+
+TEST(GridLayout, CountsCellsSpreadsGapsAndRoundsHiddenRowsUp) {
+    struct Case {
+        int width, height, cellWidth, cellHeight, items, topRow;
+        std::string expected;
+    };
+    const Case cases[] = {
+        // 11 items beyond the page, 3 a row: 4 hidden rows; (380 - 306) / 3 = 24, (300 - 234) / 3 = 22.
+        {400, 300, 102, 78, 20, 0,
+         "columns 3 rows 3 visible 9 hidden 4 gaps 24,22 top 0 rowStep 42 thumb 0..132 shown"},
+        {400, 300, 102, 78, 20, 2,
+         "columns 3 rows 3 visible 9 hidden 4 gaps 24,22 top 2 rowStep 42 thumb 84..216 shown"},
+        // Scrolled beyond the end (the list shrank): the last page.
+        {400, 300, 102, 78, 20, 9,
+         "columns 3 rows 3 visible 9 hidden 4 gaps 24,22 top 4 rowStep 42 thumb 168..300 shown"},
+        {400, 300, 102, 78, 10, 0,
+         "columns 3 rows 3 visible 9 hidden 1 gaps 24,22 top 0 rowStep 75 thumb 0..225 shown"},
+        // Exactly a page, and fewer items than cells: a negative count of hidden rows, cut toward zero.
+        {400, 300, 102, 78, 9, 0,
+         "columns 3 rows 3 visible 9 hidden 0 gaps 24,22 top 0 rowStep 100 thumb 0..300 hidden"},
+        {400, 300, 102, 78, 2, 3,
+         "columns 3 rows 3 visible 2 hidden -2 gaps 24,22 top 0 rowStep 300 thumb 0..900 hidden"},
+        // Nothing to show: no scroll bar at all.
+        {400, 300, 102, 78, 0, 0,
+         "columns 3 rows 3 visible 0 hidden -3 gaps 24,22 top 0 rowStep 0 thumb 0..0 hidden"},
+        // Smaller than one cell: still one column and one row, so every item can be scrolled to.
+        {60, 40, 102, 78, 3, 1,
+         "columns 1 rows 1 visible 1 hidden 2 gaps 0,0 top 1 rowStep 0 thumb 10..30 shown"},
+        // So many rows that a row is less than a pixel: a 20-pixel thumb placed in proportion.
+        {400, 300, 102, 78, 10000, 0,
+         "columns 3 rows 3 visible 9 hidden 3331 gaps 24,22 top 0 rowStep 0 thumb 0..20 shown"},
+        {400, 300, 102, 78, 10000, 3331,
+         "columns 3 rows 3 visible 9 hidden 3331 gaps 24,22 top 3331 rowStep 0 thumb 280..300 shown"},
+        // Rows of 6 pixels: 46 hidden rows leave a 24-pixel thumb, still exact; 47 would leave 18.
+        {400, 300, 102, 78, 147, 0,
+         "columns 3 rows 3 visible 9 hidden 46 gaps 24,22 top 0 rowStep 6 thumb 0..24 shown"},
+        {400, 300, 102, 78, 150, 22,
+         "columns 3 rows 3 visible 9 hidden 47 gaps 24,22 top 22 rowStep 0 thumb 131..151 shown"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Describe(LayoutGrid(c.width, c.height, c.cellWidth, c.cellHeight, c.items, c.topRow)),
+                  c.expected)
+            << c.width << "x" << c.height << " with " << c.items << " items at row " << c.topRow;
+    }
+}
+
+TEST(GridLayout, CellsAndHitsFollowTheGapsAndTheScrollPosition) {
+    const GridLayout g = Page(20, 1);
+    EXPECT_EQ(g.CellCorner(0), (PixelPoint{0, 0}));
+    EXPECT_EQ(g.CellCorner(4), (PixelPoint{126, 100}));
+    EXPECT_EQ(g.CellCorner(8), (PixelPoint{252, 200}));
+    EXPECT_EQ(g.ItemAt(4), 7);
+    struct Hit {
+        int x, y, item;
+    };
+    const Hit hits[] = {
+        {0, 0, 3},     {125, 99, 3},    // the gaps after a cell belong to it
+        {126, 100, 7}, {379, 299, 11},  // the spare pixels at the right and bottom: the last column and row
+        {380, 10, -1}, {-1, 10, -1},    // the scroll bar, outside the control
+    };
+    for (const Hit& h : hits) EXPECT_EQ(g.HitItem(h.x, h.y), h.item) << h.x << "," << h.y;
+}
+
+TEST(GridLayout, DraggingTheThumbMovesByWholeRowsWithinTheRange) {
+    struct Case {
+        int items, dragTopRow, dy, expected;
+    };
+    const Case cases[] = {
+        {20, 0, 42, 1},
+        {20, 0, 41, 0},
+        {20, 1, -42, 0},
+        {20, 1, -41, 1},  // truncated toward zero
+        {20, 0, 500, 4},
+        {20, 2, -500, 0},
+        {2, 0, 300, 0},  // fewer items than cells: nothing to scroll
+        // Proportional: the thumb's 280 pixels of travel cover the 3331 hidden rows.
+        {10000, 0, 280, 3331},
+        {10000, 0, 140, 1665},
+        {10000, 3331, -1, 3320},
+        {10000, 0, 9999, 3331},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Page(c.items, c.dragTopRow).DraggedTopRow(c.dragTopRow, c.dy), c.expected)
+            << c.items << " items, from row " << c.dragTopRow << " by " << c.dy;
+    }
+}
+
+// A 400 x 300 grid of 96 x 72 items, laid out as a paint leaves it.
+GridState Grid(int items, bool multi = false, bool clearOnRelease = false) {
+    GridState grid;
+    grid.SetItemSize(96, 72);
+    grid.SetMultiSelect(multi);
+    grid.SetClearOnRelease(clearOnRelease);
+    grid.SetItemCount(items);
+    grid.Layout(400, 300);
+    return grid;
+}
+
+// The centre of page cell k of the 400 x 300 grid.
+PixelPoint Centre(int k) { return {126 * (k % 3) + 51, 100 * (k / 3) + 39}; }
+
+int PressAt(GridState& grid, PixelPoint p, bool* changed = nullptr) {
+    int hit = -1;
+    bool ignored = false;
+    grid.Press(p.x, p.y, hit, changed ? *changed : ignored);
+    grid.Release();
+    return hit;
+}
+
+TEST(GridState, SingleSelectionMovesTogglesAndClearsOnAnEmptyCell) {
+    GridState grid = Grid(5);
+    struct Step {
+        int cell, hit, selected;
+    };
+    const Step steps[] = {
+        {0, 0, 0},   {4, 4, 4},   {4, 4, -1},
+        {2, 2, 2},   {7, -1, -1},  // an empty cell selects nothing and clears the choice
+        {7, -1, -1},
+    };
+    for (const Step& s : steps) {
+        EXPECT_EQ(PressAt(grid, Centre(s.cell)), s.hit) << "cell " << s.cell;
+        EXPECT_EQ(grid.GetSelected(), s.selected) << "cell " << s.cell;
+        EXPECT_EQ(grid.SelectedCount(), s.selected < 0 ? 0 : 1);
+    }
+    bool changed = true;
+    PressAt(grid, Centre(8), &changed);
+    EXPECT_FALSE(changed) << "an empty cell with nothing selected changes nothing";
+}
+
+TEST(GridState, MultipleSelectionTogglesEachItemAndClearOnReleaseEmptiesIt) {
+    GridState multi = Grid(20, true);
+    for (int k : {1, 5, 3, 5}) PressAt(multi, Centre(k));
+    EXPECT_TRUE(multi.IsSelected(1));
+    EXPECT_TRUE(multi.IsSelected(3));
+    EXPECT_FALSE(multi.IsSelected(5));
+    EXPECT_EQ(multi.SelectedCount(), 2);
+    EXPECT_EQ(multi.GetSelected(), -1) << "multiple selection has no single choice";
+
+    GridState flash = Grid(20, false, true);
+    int hit = -1;
+    bool changed = false;
+    flash.Press(Centre(2).x, Centre(2).y, hit, changed);
+    EXPECT_EQ(flash.GetSelected(), 2) << "selected while the button is down";
+    EXPECT_TRUE(flash.Release());
+    EXPECT_EQ(flash.GetSelected(), -1);
+    EXPECT_EQ(hit, 2);
+}
+
+TEST(GridState, ScrollBarPagesAndDragsOnlyWhenItemsAreHidden) {
+    GridState grid = Grid(20);  // thumb 0..132, rowStep 42, 4 hidden rows
+    struct Step {
+        PixelPoint at;
+        GridPress press;
+        int topRow;
+    };
+    const Step steps[] = {
+        {{390, 200}, GridPress::PageDown, 3}, {{390, 299}, GridPress::PageDown, 4},
+        {{390, 299}, GridPress::Thumb, 4},  // the thumb now reaches the bottom
+        {{390, 10}, GridPress::PageUp, 1},    {{390, 10}, GridPress::PageUp, 0},
+        {{390, 10}, GridPress::Thumb, 0},
+    };
+    for (const Step& s : steps) {
+        int hit = 0;
+        bool changed = false;
+        EXPECT_EQ(grid.Press(s.at.x, s.at.y, hit, changed), s.press) << s.at.y;
+        grid.Release();
+        EXPECT_EQ(hit, -1);
+        EXPECT_EQ(grid.GetTopRow(), s.topRow) << "after a press at " << s.at.y;
+    }
+
+    GridState few = Grid(5);
+    for (int y : {10, 150, 299}) {
+        int hit = 0;
+        bool changed = true;
+        EXPECT_EQ(few.Press(390, y, hit, changed), GridPress::None);
+        EXPECT_FALSE(changed);
+        EXPECT_FALSE(few.Drag(y + 100));
+        EXPECT_FALSE(few.ScrollRows(1));
+        EXPECT_EQ(few.GetTopRow(), 0);
+    }
+}
+
+TEST(GridState, ThumbDragFollowsThePointerUntilRelease) {
+    GridState grid = Grid(20);
+    int hit = 0;
+    bool changed = false;
+    ASSERT_EQ(grid.Press(390, 20, hit, changed), GridPress::Thumb);
+    EXPECT_TRUE(grid.IsDragging());
+    EXPECT_TRUE(grid.Drag(20 + 42));
+    EXPECT_EQ(grid.GetTopRow(), 1);
+    EXPECT_EQ(grid.CurrentLayout().thumb.top, 42) << "the thumb follows at once";
+    EXPECT_FALSE(grid.Drag(20 + 83));
+    EXPECT_TRUE(grid.Drag(20 + 1000));
+    EXPECT_EQ(grid.GetTopRow(), 4);
+    EXPECT_TRUE(grid.Release());
+    EXPECT_FALSE(grid.Drag(20));
+    EXPECT_EQ(grid.GetTopRow(), 4);
+
+    EXPECT_TRUE(grid.ScrollRows(-1));
+    EXPECT_EQ(grid.GetTopRow(), 3);
+    EXPECT_TRUE(grid.ScrollRows(10));
+    EXPECT_EQ(grid.GetTopRow(), 4);
+    EXPECT_FALSE(grid.ScrollRows(1));
+}
+
+TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {
+    GridState grid = Grid(10000);
+    ASSERT_TRUE(grid.ScrollRows(1 << 20));
+    EXPECT_EQ(grid.GetTopRow(), 3331);
+    // The last item is alone in the last row: cell 6 of the last page.
+    EXPECT_EQ(PressAt(grid, Centre(6)), 9999);
+    EXPECT_EQ(grid.GetSelected(), 9999);
+
+    grid.RemoveItemFlag(9998);
+    EXPECT_EQ(grid.GetCount(), 9999);
+    EXPECT_EQ(grid.GetSelected(), 9998) << "later flags move down one place";
+    grid.RemoveItemFlag(9998);
+    EXPECT_EQ(grid.GetSelected(), -1);
+    EXPECT_EQ(grid.SelectedCount(), 0);
+    grid.RemoveItemFlag(20000);
+    EXPECT_EQ(grid.GetCount(), 9998);
+
+    grid.SetFlag(7, true);
+    grid.SetItemCount(50);
+    EXPECT_EQ(grid.SelectedCount(), 0) << "a new count clears every flag";
+    EXPECT_FALSE(grid.IsSelected(7));
+    EXPECT_EQ(grid.GetTopRow(), 14) << "kept within the new range";
+    grid.ResetSelection();
+    EXPECT_EQ(grid.GetCount(), 0);
+    EXPECT_EQ(grid.GetTopRow(), 0);
+}
+
+TEST(GridState, ItemSizesBelowSixPixelsKeepTheCell) {
+    GridState grid;
+    EXPECT_EQ(grid.GetCellWidth(), 11);
+    grid.SetItemSize(5, 40);
+    EXPECT_EQ(grid.GetCellWidth(), 11);
+    EXPECT_EQ(grid.GetCellHeight(), 46);
+    grid.SetItemSize(6, 3);
+    EXPECT_EQ(grid.GetCellWidth(), 12);
+    EXPECT_EQ(grid.GetCellHeight(), 46);
+}
+
+TEST(ThumbnailFit, ScalesIntoTheAreaKeepingTheAspectAndCentres) {
+    struct Case {
+        int width, height;
+        PixelBox expected;
+    };
+    const Case cases[] = {
+        {96, 72, {0, 0, 96, 72}},
+        {192, 144, {0, 0, 96, 72}},
+        {48, 36, {0, 0, 96, 72}},
+        {200, 50, {0, 24, 96, 48}},  // wide: full width, 24 high
+        {36, 72, {30, 0, 66, 72}},   // tall: full height, 36 wide
+        {100, 74, {0, 0, 96, 71}},   // 96 x 71.04, truncated, centred by whole pixels
+        {1, 100000, {47, 0, 48, 72}},
+        {100000, 1, {0, 35, 96, 36}},  // never below one pixel
+        {0, 72, {}},
+        {96, -1, {}},
+    };
+    for (const Case& c : cases) {
+        const PixelBox box = FitThumbnail(c.width, c.height);
+        EXPECT_EQ(box, c.expected) << c.width << "x" << c.height;
+    }
+    EXPECT_TRUE(IsAcceptableThumbnailSize(8192, 2048));
+    EXPECT_FALSE(IsAcceptableThumbnailSize(8193, 1));
+    EXPECT_FALSE(IsAcceptableThumbnailSize(4097, 4097));
+    EXPECT_FALSE(IsAcceptableThumbnailSize(0, 5));
+}
+
+}  // namespace
+}  // namespace motivra
