@@ -1,13 +1,9 @@
 #include "core/library/thumbnail_fit.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace motivra {
-
-bool IsAcceptableThumbnailSize(int width, int height) {
-    return width > 0 && height > 0 && width <= kMaxThumbnailSide && height <= kMaxThumbnailSide &&
-           static_cast<std::int64_t>(width) * height <= kMaxThumbnailPixels;
-}
 
 PixelBox FitThumbnail(int width, int height, int areaWidth, int areaHeight) {
     if (width <= 0 || height <= 0 || areaWidth <= 0 || areaHeight <= 0) return {};

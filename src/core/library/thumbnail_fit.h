@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "core/geometry/pixel_geometry.h"
 #include "core/skin/colour_arithmetic.h"
 
@@ -12,16 +10,6 @@ inline constexpr int kThumbnailWidth = 96;
 inline constexpr int kThumbnailHeight = 72;
 // What the grid shows where a thumbnail is missing or cannot be read: an orange box (GDI form).
 inline constexpr Colour kThumbnailPlaceholderColour = 0x004080FF;
-
-// Limits on a thumbnail file before it is decoded, so a hostile file can neither make the grid read without
-// bound nor allocate a huge picture. A 96 x 72 thumbnail at 32 bits per pixel is 27,702 bytes; the limits
-// leave room for pictures many times larger, which are scaled down.
-inline constexpr std::int64_t kMaxThumbnailFileBytes = std::int64_t{16} << 20;
-inline constexpr int kMaxThumbnailSide = 8192;
-inline constexpr std::int64_t kMaxThumbnailPixels = std::int64_t{16} << 20;
-
-// Whether a picture of this size may be decoded as a thumbnail.
-bool IsAcceptableThumbnailSize(int width, int height);
 
 // Where a picture of width x height is drawn in an area of areaWidth x areaHeight: scaled, up or down, to the
 // largest size that fits with its aspect kept (each side at least 1 pixel), centred, in the area's

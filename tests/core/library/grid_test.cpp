@@ -1,17 +1,11 @@
 #include "core/library/grid_layout.h"
 #include "core/library/grid_state.h"
-#include "core/library/thumbnail_fit.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace motivra {
-
-void PrintTo(const PixelBox& b, std::ostream* os) {
-    *os << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom << ")";
-}
 
 namespace {
 
@@ -266,33 +260,6 @@ TEST(GridState, ItemSizesBelowSixPixelsKeepTheCell) {
     grid.SetItemSize(6, 3);
     EXPECT_EQ(grid.GetCellWidth(), 12);
     EXPECT_EQ(grid.GetCellHeight(), 46);
-}
-
-TEST(ThumbnailFit, ScalesIntoTheAreaKeepingTheAspectAndCentres) {
-    struct Case {
-        int width, height;
-        PixelBox expected;
-    };
-    const Case cases[] = {
-        {96, 72, {0, 0, 96, 72}},
-        {192, 144, {0, 0, 96, 72}},
-        {48, 36, {0, 0, 96, 72}},
-        {200, 50, {0, 24, 96, 48}},  // wide: full width, 24 high
-        {36, 72, {30, 0, 66, 72}},   // tall: full height, 36 wide
-        {100, 74, {0, 0, 96, 71}},   // 96 x 71.04, truncated, centred by whole pixels
-        {1, 100000, {47, 0, 48, 72}},
-        {100000, 1, {0, 35, 96, 36}},  // never below one pixel
-        {0, 72, {}},
-        {96, -1, {}},
-    };
-    for (const Case& c : cases) {
-        const PixelBox box = FitThumbnail(c.width, c.height);
-        EXPECT_EQ(box, c.expected) << c.width << "x" << c.height;
-    }
-    EXPECT_TRUE(IsAcceptableThumbnailSize(8192, 2048));
-    EXPECT_FALSE(IsAcceptableThumbnailSize(8193, 1));
-    EXPECT_FALSE(IsAcceptableThumbnailSize(4097, 4097));
-    EXPECT_FALSE(IsAcceptableThumbnailSize(0, 5));
 }
 
 }  // namespace
