@@ -1,0 +1,140 @@
+#include "gui/library/grid_control.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "core/library/disk_object.h"
+#include "core/library/library_folder.h"
+#include "gui/library/grid_look.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_colour.h"
+
+namespace motivra {
+
+namespace {
+
+constexpr int kWheelNotch = 120;  // eighths of a degree in one notch of a mouse wheel
+
+}  // namespace
+
+GridControl::GridControl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    colours_.Load(SettingsSchemeSource{});
+    state_.Layout(width(), height());
+}
+
+void GridControl::SetItemSize(int width, int height) {
+    state_.SetItemSize(width, height);
+    update();
+}
+
+void GridControl::SetItemCount(int n) {
+    state_.SetItemCount(n);
+    update();
+}
+
+void GridControl::ResetSelection() {
+    state_.ResetSelection();
+    update();
+}
+
+void GridControl::RemoveItemFlag(int i) {
+    state_.RemoveItemFlag(i);
+    update();
+}
+
+void GridControl::SetFlag(int i, bool value) {
+    state_.SetFlag(i, value);
+    update();
+}
+
+void GridControl::ClearSelection() {
+    if (state_.ClearSelection()) update();
+}
+
+QRect GridControl::CellRect(int k) const {
+    const PixelPoint corner = Layout().CellCorner(k);
+    return QRect(corner.x, corner.y, GetCellWidth(), GetCellHeight());
+}
+
+void GridControl::LoadColours() {
+    colours_.Load(SettingsSchemeSource{});
+    update();
+}
+
+void GridControl::SetBGColour(Colour c) {
+    colours_.SetBGColour(c);
+    update();
+}
+
+std::string GridControl::FindFolder(const std::string& name) {
+    return FindLibraryFolder(name, LibrarySearch::Grid,
+                             QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+}
+
+std::vector<std::string> GridControl::ListFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    CDiskObject().ListFiles(folder, names, false);
+    return names;
+}
+
+void GridControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const GridLayout& layout = state_.Layout(width(), height());
+    painter.fillRect(rect(), GdiColour(colours_.fillColour));
+    if (layout.HasScrollBar()) PaintGridScrollBar(painter, layout, colours_, state_.IsDragging());
+    for (int k = 0; k < layout.visibleCount && layout.ItemAt(k) < GetCount(); ++k) {
+        PaintItem(painter, layout.ItemAt(k), CellRect(k));
+    }
+    for (int k = 0; k < layout.visibleCount; ++k) {
+        if (state_.IsSelected(layout.ItemAt(k))) PaintGridSelection(painter, CellRect(k), colours_);
+    }
+}
+
+void GridControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    setFocus(Qt::MouseFocusReason);
+    bool changed = false;
+    const QPoint at = event->position().toPoint();
+    state_.Press(at.x(), at.y(), hitIndex_, changed);
+    if (changed) update();
+}
+
+void GridControl::mouseMoveEvent(QMouseEvent* event) {
+    if (!state_.IsDragging()) return;
+    if (!(event->buttons() & Qt::LeftButton)) {
+        FinishRelease();
+        return;
+    }
+    if (state_.Drag(event->position().toPoint().y())) update();
+}
+
+void GridControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    emit clicked();
+    FinishRelease();
+}
+
+void GridControl::FinishRelease() {
+    state_.Release();
+    update();
+}
+
+// The second press of a double click is swallowed; its release still reports a click.
+void GridControl::mouseDoubleClickEvent(QMouseEvent*) {}
+
+void GridControl::wheelEvent(QWheelEvent* event) {
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
+    if (notches != 0 && state_.ScrollRows(-notches)) update();
+    event->accept();
+}
+
+void GridControl::resizeEvent(QResizeEvent*) { state_.Layout(width(), height()); }
+
+}  // namespace motivra

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "core/library/grid_state.h"
+#include "core/library/library_colours.h"
+
+class QPainter;
+
+namespace motivra {
+
+// The scrolling grid of equal cells that the behaviour grid and the colour setup's palette and swatch lists
+// build on. A derived view only says how many items there are (SetItemCount) and how large one is
+// (SetItemSize), and paints one item into its cell (PaintItem); the base lays the page out, paints the
+// background, the scroll bar and the selection, and handles the mouse: click selection (single or multiple,
+// optionally cleared on release), paging and thumb dragging on the scroll bar, and the wheel (a row per
+// notch). Every release of the left button is reported by clicked(), before the selection is cleared on
+// release, so the owner can read HitIndex() and GetSelected() then.
+class GridControl : public QWidget {
+    Q_OBJECT
+
+public:
+    void SetItemSize(int width, int height);
+    void SetItemCount(int n);
+    void ResetSelection();
+    void RemoveItemFlag(int i);
+    void RemoveSelectedItemFlag() { RemoveItemFlag(GetSelected()); }
+    void SetFlag(int i, bool value);
+    bool IsSelected(int i) const { return state_.IsSelected(i); }
+    int GetSelected() const { return state_.GetSelected(); }
+    bool IsMultiSelect() const { return state_.IsMultiSelect(); }
+    void SetMultiSelect(bool multi) { state_.SetMultiSelect(multi); }
+    void SetClearOnRelease(bool clear) { state_.SetClearOnRelease(clear); }
+    void ClearSelection();
+
+    // The item under the last press of the left button, -1 when it hit no item (an empty cell, the scroll
+    // bar) or before any press.
+    int HitIndex() const { return hitIndex_; }
+
+    int GetCount() const { return state_.GetCount(); }
+    int GetColumns() const { return Layout().columns; }
+    int GetRows() const { return Layout().rows; }
+    int GetVisibleCount() const { return Layout().visibleCount; }
+    int GetTopRow() const { return state_.GetTopRow(); }
+    int GetCellWidth() const { return state_.GetCellWidth(); }
+    int GetCellHeight() const { return state_.GetCellHeight(); }
+    QPoint GetGap() const { return {Layout().gapX, Layout().gapY}; }
+    // The page as laid out for the control's present size.
+    const GridLayout& Layout() const { return state_.CurrentLayout(); }
+    // The rectangle of a page cell (0 <= k < visible count), in client coordinates.
+    QRect CellRect(int k) const;
+
+    // Re-reads BGColour, TextColour, SelectedColour and ButtonColour from the settings.
+    void LoadColours();
+    // Tints the area behind the cells only; the scroll bar keeps its colour.
+    void SetBGColour(Colour c);
+    Colour GetTextColour() const { return colours_.textColour; }
+    const GridColours& Colours() const { return colours_; }
+
+    // The data folder called name beside the program or in the folder above it (the grid's search), or "".
+    static std::string FindFolder(const std::string& name);
+    // The bare names of the files of a folder, sorted byte-wise; none when it cannot be read.
+    static std::vector<std::string> ListFolder(const std::string& folder);
+
+signals:
+    void clicked();
+
+protected:
+    explicit GridControl(QWidget* parent);
+
+    // Paints item index into cell, the whole cell (the item plus 3 pixels on each side) in client
+    // coordinates. Called for the shown items of the page only, after the background and before the
+    // selection look.
+    virtual void PaintItem(QPainter& painter, int index, const QRect& cell) = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FinishRelease();
+
+    GridState state_;
+    GridColours colours_;
+    int hitIndex_ = -1;
+    int wheelRemainder_ = 0;  // eighths of a degree not yet turned into whole rows
+};
+
+}  // namespace motivra

@@ -1,0 +1,132 @@
+#include "gui/library/tag_list_control.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "core/library/tag_click.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_colour.h"
+#include "gui/skin/skin_font.h"
+
+namespace motivra {
+
+namespace {
+
+constexpr int kWheelNotch = 120;    // eighths of a degree in one notch of a mouse wheel
+constexpr int kIndicatorWidth = 3;  // the scroll position mark at the right edge of a scrolled cloud
+constexpr int kIndicatorAlpha = 110;
+
+QString TagText(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
+
+}  // namespace
+
+TagListControl::TagListControl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    for (std::size_t b = 0; b < fonts_.size(); ++b) {
+        fonts_[b] = SkinFont(FontFace::Verdana, kTagFontHeights[b]);
+        metrics_.emplace_back(fonts_[b]);
+    }
+    colours_.Load(SettingsSchemeSource{});
+}
+
+void TagListControl::SetFolder(const std::string& name) {
+    table_.SetFolder(name, QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+}
+
+void TagListControl::LoadColours() {
+    colours_.Load(SettingsSchemeSource{});
+    update();
+}
+
+void TagListControl::SetBGColour(Colour c) {
+    colours_.SetBGColour(c);
+    update();
+}
+
+std::vector<TextExtent> TagListControl::MeasureTags() const {
+    std::vector<TextExtent> extents;
+    extents.reserve(static_cast<std::size_t>(table_.Count()));
+    for (int i = 0; i < table_.Count(); ++i) {
+        const QFontMetrics& m = metrics_[static_cast<std::size_t>(table_.FontBucket(i))];
+        extents.push_back({m.horizontalAdvance(TagText(table_.Entry(i).name)), m.height()});
+    }
+    return extents;
+}
+
+TagCloudLayout TagListControl::Layout() const { return LayoutTagCloud(MeasureTags(), width()); }
+
+int TagListControl::ScrollOffset() const {
+    return ClampCloudScroll(scroll_, Layout().contentHeight, height());
+}
+
+int TagListControl::HitTest(QPoint at) const {
+    const TagCloudLayout layout = Layout();
+    const int offset = ClampCloudScroll(scroll_, layout.contentHeight, height());
+    return layout.HitTest(at.x(), at.y() + offset);
+}
+
+void TagListControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    const std::vector<TextExtent> extents = MeasureTags();
+    const TagCloudLayout layout = LayoutTagCloud(extents, width());
+    scroll_ = ClampCloudScroll(scroll_, layout.contentHeight, height());
+    for (int i = 0; i < table_.Count(); ++i) {
+        const TagPlacement& tag = layout.tags[static_cast<std::size_t>(i)];
+        const TextExtent& extent = extents[static_cast<std::size_t>(i)];
+        const int top = tag.text.y - scroll_;
+        if (top + extent.height <= 0 || top >= height()) continue;
+        const std::size_t bucket = static_cast<std::size_t>(table_.FontBucket(i));
+        const TagCloudColours::Pair pair = colours_.ForState(table_.Entry(i).state);
+        // An opaque background exactly behind the text.
+        painter.fillRect(tag.text.x, top, extent.width, extent.height, GdiColour(pair.background));
+        painter.setFont(fonts_[bucket]);
+        painter.setPen(GdiColour(pair.text));
+        painter.drawText(tag.text.x, top + metrics_[bucket].ascent(), TagText(table_.Entry(i).name));
+    }
+    if (layout.contentHeight > height() && height() > 0) {
+        const int length = std::max(kIndicatorWidth, height() * height() / layout.contentHeight);
+        const int top = (height() - length) * scroll_ / (layout.contentHeight - height());
+        QColor mark = GdiColour(colours_.textColour);
+        mark.setAlpha(kIndicatorAlpha);
+        painter.fillRect(width() - kIndicatorWidth, top, kIndicatorWidth, length, mark);
+    }
+}
+
+void TagListControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    setFocus(Qt::MouseFocusReason);
+    const int hit = HitTest(event->position().toPoint());
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const bool alt = event->modifiers() & Qt::AltModifier;
+    if (PressTagCloud(table_, hit, ctrl, alt)) update();
+}
+
+void TagListControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    update();
+    emit clicked();
+}
+
+// Double clicks do nothing: the second press changes no state; its release still reports a click.
+void TagListControl::mouseDoubleClickEvent(QMouseEvent*) {}
+
+void TagListControl::wheelEvent(QWheelEvent* event) {
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
+    const int offset = ScrollOffset();
+    const int scrolled =
+        ClampCloudScroll(offset - notches * kTagLineHeight, Layout().contentHeight, height());
+    if (scrolled != offset) {
+        scroll_ = scrolled;
+        update();
+    }
+    event->accept();
+}
+
+}  // namespace motivra

@@ -1,0 +1,203 @@
+#include "gui/library/behaviour_grid.h"
+
+#include <QBuffer>
+#include <QSignalSpy>
+
+#include <sys/stat.h>
+
+#include "core/library/thumbnail_fit.h"
+#include "gui/skin/skin_colour.h"
+#include "library_widget_support.h"
+
+namespace motivra {
+namespace {
+
+using test::Describe;
+using test::Near;
+using test::PictureOf;
+using Names = std::vector<std::string>;
+
+const QColor kOrange = GdiColour(kThumbnailPlaceholderColour);
+const QColor kBlue(20, 40, 220);
+const QColor kGreen(30, 200, 60);
+
+struct BehaviourGridTest : ::testing::Test {
+    // Loads the library into a 400 x 300 grid.
+    void Show() {
+        grid.SetFolder(library.Folder());
+        grid.Load();
+        test::ShowAt(grid, 400, 300);
+    }
+    // The colour in the middle of the thumbnail area of page cell k.
+    QColor Middle(int k) { return PictureOf(grid).pixelColor(grid.CellRect(k).center()); }
+    Names Shown() const {
+        Names names;
+        for (int k = 0; k < grid.GetCount(); ++k) names.push_back(grid.GetShownName(k));
+        return names;
+    }
+
+    test::Library library;
+    BehaviourGrid grid;
+};
+
+TEST_F(BehaviourGridTest, ShowsEachThumbnailAndAnOrangeBoxWhereOneIsMissing) {
+    library.Write({"a.vmr", "b.vmr"});
+    library.WriteThumbnail("a", kBlue);
+    Show();
+    EXPECT_EQ(grid.GetAllCount(), 2);
+    EXPECT_TRUE(Near(Middle(0), kBlue)) << Describe(Middle(0));
+    EXPECT_EQ(Middle(1), kOrange);
+    // The whole thumbnail area is covered, corner to corner, and the shadow darkens the pixels beside it.
+    const QRect cell = grid.CellRect(1);
+    const QImage picture = PictureOf(grid);
+    EXPECT_EQ(picture.pixelColor(cell.left() + 3, cell.top() + 3), kOrange);
+    EXPECT_EQ(picture.pixelColor(cell.right() - 3, cell.bottom() - 3), kOrange);
+    const QColor background = GdiColour(grid.Colours().fillColour);
+    EXPECT_EQ(picture.pixelColor(cell.left() + 2, cell.top() + 40), background);
+    EXPECT_LT(picture.pixelColor(cell.right() - 2, cell.top() + 40).value(), background.value());
+    EXPECT_LT(picture.pixelColor(cell.left() + 40, cell.bottom() - 1).value(), background.value());
+
+    // A missing thumbnail is looked for again at the next paint; a shown one is kept until the next Load.
+    library.WriteThumbnail("b", kGreen);
+    std::filesystem::remove(ThumbnailPath(library.Folder(), "a"));
+    EXPECT_TRUE(Near(Middle(1), kGreen)) << Describe(Middle(1));
+    EXPECT_TRUE(Near(Middle(0), kBlue));
+    EXPECT_EQ(grid.Thumbnails().LoadedCount(), 2);
+    grid.Load();
+    EXPECT_EQ(Middle(0), kOrange);
+    EXPECT_EQ(grid.Thumbnails().LoadedCount(), 1);
+}
+
+TEST_F(BehaviourGridTest, OtherSizesAreScaledIntoTheAreaKeepingTheirAspect) {
+    library.Write({"wide.vmr", "tall.vmr", "big.vmr"});
+    library.WriteThumbnail("wide", kBlue, {200, 50});   // 96 x 24, centred
+    library.WriteThumbnail("tall", kBlue, {10, 40});    // 18 x 72, centred
+    library.WriteThumbnail("big", kGreen, {960, 720});  // 96 x 72
+    Show();
+    const QImage picture = PictureOf(grid);
+    const QColor background = GdiColour(grid.Colours().fillColour);
+    // Listing order: big, tall, wide.
+    const QRect big = grid.CellRect(0).adjusted(3, 3, -3, -3);
+    EXPECT_TRUE(Near(picture.pixelColor(big.topLeft()), kGreen));
+    EXPECT_TRUE(Near(picture.pixelColor(big.bottomRight()), kGreen));
+    const QRect tall = grid.CellRect(1).adjusted(3, 3, -3, -3);
+    EXPECT_TRUE(Near(picture.pixelColor(tall.center()), kBlue));
+    EXPECT_EQ(picture.pixelColor(tall.left() + 20, tall.center().y()), background);
+    const QRect wide = grid.CellRect(2).adjusted(3, 3, -3, -3);
+    EXPECT_TRUE(Near(picture.pixelColor(wide.left(), wide.top() + 24), kBlue));
+    EXPECT_EQ(picture.pixelColor(wide.center().x(), wide.top() + 10), background);
+}
+
+// Thumbnails that are not bitmaps a grid may decode: each shows the orange box and the grid goes on.
+TEST_F(BehaviourGridTest, DamagedOrHostileBitmapsShowThePlaceholder) {
+    QByteArray good;
+    {
+        QImage picture(96, 72, QImage::Format_RGB32);
+        picture.fill(kBlue);
+        QBuffer buffer(&good);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "BMP");
+    }
+    const std::string header = good.left(54).toStdString();
+    std::string huge = header;  // claims 60000 x 60000 pixels
+    for (int at : {18, 22}) {
+        huge[at] = '\x60';
+        huge[at + 1] = '\xEA';
+        huge[at + 2] = 0;
+    }
+    std::string negative = header;  // a width of -96
+    negative[18] = '\xA0';
+    negative[19] = negative[20] = negative[21] = '\xFF';
+    const std::pair<const char*, std::string> files[] = {
+        {"empty", ""},
+        {"text", "this is no picture"},
+        {"header", header},
+        {"truncated", good.left(good.size() / 2).toStdString()},
+        {"huge", huge + std::string(4096, '\x7F')},
+        {"negative", negative + good.mid(54).toStdString()},
+        {"png",
+         [] {
+             QByteArray png;
+             QBuffer buffer(&png);
+             buffer.open(QIODevice::WriteOnly);
+             QImage(96, 72, QImage::Format_RGB32).save(&buffer, "PNG");
+             return png.toStdString();
+         }()},
+    };
+    for (const auto& [name, bytes] : files) {
+        library.Write({std::string(name) + ".vmr"});
+        library.Write({"thumbs/" + std::string(name) + ".bmp"}, bytes);
+    }
+    library.Write({"folder.vmr", "pipe.vmr"});
+    std::filesystem::create_directory(library.folder / "thumbs" / "folder.bmp");
+    ASSERT_EQ(mkfifo(ThumbnailPath(library.Folder(), "pipe").c_str(), 0600), 0);
+    Show();
+    ASSERT_EQ(grid.GetAllCount(), 9);
+    const QImage picture = PictureOf(grid);
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(picture.pixelColor(grid.CellRect(k).center()), kOrange) << grid.GetShownName(k);
+    }
+    EXPECT_EQ(grid.Thumbnails().LoadedCount(), 0);
+}
+
+TEST_F(BehaviourGridTest, ClicksSelectShownBehavioursAndReportEveryRelease) {
+    library.Write({"a.vmr", "b.vmr", "c.vmr"});
+    Show();
+    QSignalSpy clicks(&grid, &GridControl::clicked);
+    std::string nameAtClick;
+    QObject::connect(&grid, &GridControl::clicked, [&] { nameAtClick = grid.GetSelectedName(); });
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1).center());
+    EXPECT_EQ(nameAtClick, "b");
+    EXPECT_EQ(grid.GetSelectedName(), "b") << "the choice stays after the release";
+    EXPECT_TRUE(grid.hasFocus());
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(5).center());
+    EXPECT_EQ(nameAtClick, "");
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(390, 100));
+    EXPECT_EQ(clicks.count(), 3) << "once for every release, the scroll bar's too";
+}
+
+TEST_F(BehaviourGridTest, ShowNamesAndRemoveShownWorkOnShownPositions) {
+    library.Write({"a.vmr", "b.vmr", "c.vmr"});
+    library.WriteThumbnail("a", kBlue);
+    Show();
+    EXPECT_EQ(Shown(), (Names{"a", "b", "c"}));
+    grid.ShowNames({"b", "a", "x", "b"});
+    EXPECT_EQ(Shown(), (Names{"b", "a", "b"}));
+    EXPECT_TRUE(Near(Middle(1), kBlue)) << "a's thumbnail in a's shown position";
+    EXPECT_EQ(Middle(0), kOrange);
+
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1).center());
+    ASSERT_EQ(grid.GetSelectedName(), "a");
+    grid.RemoveShown(0);
+    EXPECT_EQ(Shown(), (Names{"a", "b"}));
+    EXPECT_EQ(grid.GetSelected(), 0);
+    EXPECT_EQ(grid.GetSelectedName(), "a");
+    EXPECT_TRUE(Near(Middle(0), kBlue));
+    grid.RemoveSelected();
+    EXPECT_EQ(Shown(), (Names{"b"}));
+    EXPECT_EQ(grid.GetSelectedName(), "");
+    grid.RemoveShown(5);
+    EXPECT_EQ(grid.GetAllCount(), 3) << "the full list keeps them until the next Load";
+    EXPECT_EQ(grid.GetAllName(2), "c");
+    EXPECT_EQ(grid.GetAllName(3), "");
+
+    grid.ShowNames({});
+    EXPECT_EQ(grid.GetCount(), 0);
+    grid.ShowAll();
+    EXPECT_EQ(Shown(), (Names{"a", "b", "c"}));
+    grid.ShowNone();
+    EXPECT_EQ(Middle(0), GdiColour(grid.Colours().fillColour));
+}
+
+TEST_F(BehaviourGridTest, WithoutALibraryNothingIsShown) {
+    grid.SetFolder((library.root.Path() / "nowhere").string());
+    grid.Load();
+    test::ShowAt(grid, 400, 300);
+    EXPECT_EQ(grid.Folder(), "");
+    EXPECT_EQ(grid.GetAllCount(), 0);
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(0).center());
+    EXPECT_EQ(grid.GetSelectedName(), "");
+}
+
+}  // namespace
+}  // namespace motivra

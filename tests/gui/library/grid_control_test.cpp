@@ -1,0 +1,158 @@
+#include "gui/library/grid_control.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_colour.h"
+#include "library_widget_support.h"
+
+namespace motivra {
+namespace {
+
+using test::Describe;
+using test::Near;
+using test::PictureOf;
+
+// Each item filled with a colour of its own, so a pixel tells which item a cell shows.
+QColor ItemColour(int i) { return QColor::fromHsv((i * 47) % 360, 255, 160 + (i * 13) % 90); }
+
+class ColourGrid : public GridControl {
+public:
+    explicit ColourGrid(int items, bool multi = false, bool clearOnRelease = false) : GridControl(nullptr) {
+        SetItemSize(96, 72);
+        SetItemCount(items);
+        SetMultiSelect(multi);
+        SetClearOnRelease(clearOnRelease);
+        test::ShowAt(*this, 400, 300);
+    }
+    // The item a page cell shows, read from its centre pixel (-1 when it shows the background).
+    int ShownItem(int k) {
+        const QColor c = PictureOf(*this).pixelColor(CellRect(k).center());
+        for (int i = 0; i < GetCount(); ++i)
+            if (Near(c, ItemColour(i), 0)) return i;
+        return -1;
+    }
+    void Click(int k, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(this, Qt::LeftButton, modifiers, CellRect(k).center());
+    }
+    void ClickBar(int y) { QTest::mouseClick(this, Qt::LeftButton, {}, QPoint(390, y)); }
+
+protected:
+    void PaintItem(QPainter& painter, int index, const QRect& cell) override {
+        painter.fillRect(cell.adjusted(3, 3, -3, -3), ItemColour(index));
+    }
+};
+
+TEST(GridControl, LaysOutTheFourHundredByThreeHundredPage) {
+    ColourGrid grid(20);
+    EXPECT_EQ(grid.GetColumns(), 3);
+    EXPECT_EQ(grid.GetRows(), 3);
+    EXPECT_EQ(grid.GetVisibleCount(), 9);
+    EXPECT_EQ(grid.Layout().hiddenRows, 4);
+    EXPECT_EQ(grid.GetGap(), QPoint(24, 22));
+    EXPECT_EQ(grid.CellRect(4), QRect(126, 100, 102, 78));
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(grid.ShownItem(k), k);
+    // The thumb (0..132 of the 300-pixel bar) in the button colour, the strip below it without.
+    const QImage picture = PictureOf(grid);
+    const QColor button = PlusColour(grid.Colours().buttonColour);
+    EXPECT_TRUE(Near(picture.pixelColor(390, 60), button, 40)) << Describe(picture.pixelColor(390, 60));
+    EXPECT_FALSE(Near(picture.pixelColor(390, 200), button, 40)) << Describe(picture.pixelColor(390, 200));
+}
+
+TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDead) {
+    ColourGrid grid(5);
+    const QImage before = PictureOf(grid);
+    const QColor strip = before.pixelColor(390, 150);
+    for (int y : {10, 150, 290}) {
+        EXPECT_TRUE(Near(before.pixelColor(390, y), strip, 2)) << "no thumb at " << y;
+        grid.ClickBar(y);
+    }
+    EXPECT_EQ(grid.GetTopRow(), 0);
+    EXPECT_EQ(PictureOf(grid), before);
+    EXPECT_EQ(grid.ShownItem(5), -1) << "an empty cell shows the background";
+}
+
+TEST(GridControl, SingleSelectionMovesAndTogglesWithOneClickSignalPerRelease) {
+    ColourGrid grid(20);
+    QSignalSpy clicks(&grid, &GridControl::clicked);
+    const QColor frame = PlusColour(grid.Colours().selectedColour);
+    struct Step {
+        int cell, selected;
+    };
+    const Step steps[] = {{1, 1}, {5, 5}, {5, -1}, {0, 0}};
+    for (const Step& s : steps) {
+        grid.Click(s.cell);
+        EXPECT_EQ(grid.GetSelected(), s.selected) << "after clicking cell " << s.cell;
+        EXPECT_EQ(grid.HitIndex(), s.cell);
+        // The frame in the cell's margin: in the selection colour only around the selected cell.
+        const QImage picture = PictureOf(grid);
+        for (int k : {0, 1, 5}) {
+            const QColor margin =
+                picture.pixelColor(grid.CellRect(k).left() + 1, grid.CellRect(k).center().y());
+            EXPECT_EQ(Near(margin, frame, 8), k == s.selected) << "cell " << k << " " << Describe(margin);
+        }
+    }
+    EXPECT_EQ(clicks.count(), 4);
+    // A double click from the window system: the second press is swallowed, so the item stays selected.
+    QTest::mouseDClick(grid.windowHandle(), Qt::LeftButton, {}, grid.CellRect(2).center());
+    EXPECT_EQ(grid.GetSelected(), 2);
+}
+
+TEST(GridControl, MultipleSelectionAndClearOnReleaseReportBeforeClearing) {
+    ColourGrid multi(20, true);
+    for (int k : {1, 3, 1, 7}) multi.Click(k);
+    EXPECT_FALSE(multi.IsSelected(1));
+    EXPECT_TRUE(multi.IsSelected(3));
+    EXPECT_TRUE(multi.IsSelected(7));
+
+    ColourGrid flash(20, false, true);
+    int selectedAtClick = -2;
+    QObject::connect(&flash, &GridControl::clicked, [&] { selectedAtClick = flash.GetSelected(); });
+    flash.Click(4);
+    EXPECT_EQ(selectedAtClick, 4) << "the owner reads the choice when the click arrives";
+    EXPECT_EQ(flash.GetSelected(), -1);
+    EXPECT_EQ(flash.HitIndex(), 4);
+}
+
+TEST(GridControl, PagingDraggingAndTheWheelScrollByRows) {
+    ColourGrid grid(20);  // 4 hidden rows, 42 pixels of the bar a row
+    grid.ClickBar(250);
+    EXPECT_EQ(grid.GetTopRow(), 3);
+    EXPECT_EQ(grid.ShownItem(0), 9);
+    grid.ClickBar(10);
+    EXPECT_EQ(grid.GetTopRow(), 0);
+
+    // Dragging the thumb by one row step scrolls one row; by a pixel less, none.
+    test::Drag(&grid, QPoint(390, 20), QPoint(390, 20 + 41));
+    EXPECT_EQ(grid.GetTopRow(), 0);
+    test::Drag(&grid, QPoint(390, 20), QPoint(390, 20 + 42));
+    EXPECT_EQ(grid.GetTopRow(), 1);
+    EXPECT_EQ(grid.ShownItem(0), 3);
+    EXPECT_EQ(grid.GetSelected(), -1) << "scroll-bar clicks select nothing";
+
+    test::Wheel(grid, QPoint(100, 100), -1);
+    EXPECT_EQ(grid.GetTopRow(), 2);
+    test::Wheel(grid, QPoint(100, 100), -5);
+    EXPECT_EQ(grid.GetTopRow(), 4);
+    test::Wheel(grid, QPoint(100, 100), 1);
+    EXPECT_EQ(grid.GetTopRow(), 3);
+    EXPECT_EQ(grid.ShownItem(8), 17);
+}
+
+TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
+    WriteSchemeDword(scheme::kBGColour, 0x203040);
+    ColourGrid grid(5);
+    const QImage before = PictureOf(grid);
+    EXPECT_EQ(before.pixelColor(330, 290), GdiColour(0x203040));
+    grid.SetBGColour(0x0000C0);
+    const QImage tinted = PictureOf(grid);
+    EXPECT_EQ(tinted.pixelColor(330, 290), GdiColour(0x0000C0));
+    EXPECT_EQ(tinted.pixelColor(390, 150), before.pixelColor(390, 150));
+    grid.LoadColours();
+    EXPECT_EQ(PictureOf(grid).pixelColor(330, 290), GdiColour(0x203040));
+    WriteSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour);
+}
+
+}  // namespace
+}  // namespace motivra

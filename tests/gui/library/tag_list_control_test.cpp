@@ -1,0 +1,166 @@
+#include "gui/library/tag_list_control.h"
+
+#include <QFontMetrics>
+#include <QSignalSpy>
+
+#include "gui/skin/skin_colour.h"
+#include "library_widget_support.h"
+
+namespace motivra {
+namespace {
+
+using test::Describe;
+using test::PictureOf;
+
+struct TagListTest : ::testing::Test {
+    // Tag files with the given numbers of links, loaded into a control of the given size.
+    void Show(const std::vector<std::pair<std::string, int>>& tags, int width = 300, int height = 120) {
+        for (const auto& [name, links] : tags) {
+            std::string lines;
+            for (int i = 0; i < links; ++i) lines += "vmrk-" + std::to_string(i) + "\r\n";
+            library.Write({"tags/" + name + ".tag"}, lines);
+        }
+        control.SetFolder(library.Folder());
+        control.Table().LoadTags();
+        test::ShowAt(control, width, height);
+    }
+    QPoint Centre(int tag) const {
+        const PixelBox r = control.Layout().tags.at(static_cast<std::size_t>(tag)).rect;
+        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2 - control.ScrollOffset());
+    }
+    void Click(int tag, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(&control, Qt::LeftButton, modifiers, Centre(tag));
+    }
+    // The pixel just inside the top-left corner of a tag's text, where its opaque background shows.
+    QColor Behind(int tag) {
+        const TagPlacement t = control.Layout().tags.at(static_cast<std::size_t>(tag));
+        return PictureOf(control).pixelColor(t.text.x, t.text.y + 1 - control.ScrollOffset());
+    }
+    std::string States() const {
+        std::string text;
+        for (const TagEntry& e : control.Table().Entries())
+            text += e.state == TagState::Selected ? '+' : e.state == TagState::Subtracted ? '-' : '.';
+        return text;
+    }
+
+    test::Library library;
+    TagListControl control;
+};
+
+TEST_F(TagListTest, WeightsPickTheFontSizesAndStatesTheColours) {
+    Show({{"eleven", 11}, {"five", 5}, {"zero", 0}});
+    EXPECT_EQ(control.Table().TagFolder(), library.Folder() + "/tags/");
+    struct Case {
+        int bucket, height;
+    };
+    const Case cases[] = {{5, 21}, {2, 17}, {0, 12}};  // eleven, five, zero in listing order
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(control.Table().FontBucket(i), cases[i].bucket) << control.Table().Entry(i).name;
+        // The mapped face has not every cell height; it comes within a pixel, and the cloud keeps the named
+        // one.
+        EXPECT_NEAR(QFontMetrics(control.BucketFont(cases[i].bucket)).height(), cases[i].height, 1);
+    }
+    // One line, each name raised so that the sizes share it.
+    const TagCloudLayout layout = control.Layout();
+    EXPECT_EQ(layout.tags[0].text.y, -1);
+    EXPECT_EQ(layout.tags[1].text.y, 2);
+    EXPECT_EQ(layout.tags[2].text.y, 5);
+    EXPECT_EQ(layout.tags[1].text.x, layout.tags[0].rect.right);
+
+    control.Table().SetState(0, TagState::Selected);
+    control.Table().SetState(1, TagState::Subtracted);
+    const TagCloudColours& colours = control.Colours();
+    EXPECT_EQ(Behind(0), GdiColour(colours.selectedColour)) << Describe(Behind(0));
+    EXPECT_EQ(Behind(1), GdiColour(colours.selectedTextColour)) << Describe(Behind(1));
+    EXPECT_EQ(Behind(2), GdiColour(colours.bgColour));
+    control.SetBGColour(0x0000C0);
+    EXPECT_EQ(Behind(2), GdiColour(0x0000C0));
+    EXPECT_EQ(PictureOf(control).pixelColor(150, 110), GdiColour(0x0000C0));
+}
+
+TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
+    Show({{"a", 1}, {"b", 2}, {"c", 3}});
+    QSignalSpy clicks(&control, &TagListControl::clicked);
+    std::string statesAtClick;
+    QObject::connect(&control, &TagListControl::clicked, [&] { statesAtClick = States(); });
+    struct Step {
+        int tag;  // -1: empty space
+        Qt::KeyboardModifiers modifiers;
+        std::string states;
+    };
+    const Step steps[] = {
+        {1, {}, ".+."},
+        {0, Qt::ControlModifier, "++."},
+        {1, Qt::ControlModifier, "+.."},
+        {2, Qt::AltModifier, "+.-"},
+        {2, Qt::ControlModifier, "+.+"},  // Ctrl+click selects a subtracted tag
+        {2, Qt::AltModifier, "+.-"},
+        {2, Qt::AltModifier | Qt::ControlModifier, "+.."},  // Alt+Ctrl+click clears it
+        {0, Qt::AltModifier, "-.."},
+        {-1, Qt::ControlModifier, "-.."},
+        {-1, {}, "..."},  // a plain click on empty space clears every state
+    };
+    for (const Step& s : steps) {
+        if (s.tag < 0) {
+            QTest::mouseClick(&control, Qt::LeftButton, s.modifiers, QPoint(200, 100));
+        } else {
+            Click(s.tag, s.modifiers);
+        }
+        EXPECT_EQ(States(), s.states) << "tag " << s.tag << " modifiers " << s.modifiers.toInt();
+        EXPECT_EQ(statesAtClick, s.states) << "the press has changed the states when the click arrives";
+    }
+    EXPECT_EQ(clicks.count(), 10);
+    EXPECT_TRUE(control.hasFocus());
+}
+
+TEST_F(TagListTest, ATagWiderThanTheControlHasALineOfItsOwnAndIsClipped) {
+    Show({{"ab", 1}, {"b-tag-name-far-too-long-for-this-narrow-control", 1}, {"cd", 1}}, 120, 80);
+    const TagCloudLayout layout = control.Layout();
+    EXPECT_EQ(layout.tags[0].rect.left, 0);
+    EXPECT_EQ(layout.tags[1].rect.left, 0);
+    EXPECT_EQ(layout.tags[1].rect.top, layout.tags[0].rect.top + 20);
+    EXPECT_EQ(layout.tags[2].rect.left, 0);
+    EXPECT_EQ(layout.tags[2].rect.top, layout.tags[1].rect.top + 20);
+    Click(1);
+    // Its selection colour runs to the control's right edge.
+    const QColor edge = PictureOf(control).pixelColor(119, layout.tags[1].text.y + 1);
+    EXPECT_EQ(edge, GdiColour(control.Colours().selectedColour)) << Describe(edge);
+    EXPECT_EQ(control.HitTest(QPoint(119, layout.tags[1].text.y + 5)), 1);
+}
+
+TEST_F(TagListTest, TheWheelBringsEveryTagWithinReach) {
+    std::vector<std::pair<std::string, int>> tags;
+    for (int i = 0; i < 40; ++i) tags.push_back({"tag-" + std::to_string(100 + i), i % 7});
+    Show(tags, 200, 60);
+    const int last = control.Count() - 1;
+    const TagCloudLayout layout = control.Layout();
+    ASSERT_GT(layout.contentHeight, 60 + 40) << "the cloud must be taller than the control";
+    EXPECT_EQ(control.ScrollOffset(), 0);
+    EXPECT_GT(Centre(last).y(), 60);
+
+    test::Wheel(control, QPoint(100, 30), -1);
+    EXPECT_EQ(control.ScrollOffset(), 20) << "a line per notch";
+    test::Wheel(control, QPoint(100, 30), -100);
+    EXPECT_EQ(control.ScrollOffset(), layout.contentHeight - 60) << "no further than the last line";
+    ASSERT_LT(Centre(last).y(), 60);
+    Click(last);
+    EXPECT_EQ(control.Table().Entry(last).state, TagState::Selected);
+    EXPECT_EQ(Behind(last), GdiColour(control.Colours().selectedColour));
+    test::Wheel(control, QPoint(100, 30), 100);
+    EXPECT_EQ(control.ScrollOffset(), 0);
+}
+
+TEST_F(TagListTest, WithoutALibraryTheCloudIsEmptyAndClicksChangeNothing) {
+    control.SetFolder((library.root.Path() / "nowhere").string());
+    control.Table().LoadTags();
+    test::ShowAt(control, 200, 60);
+    EXPECT_EQ(control.Table().TagFolder(), "");
+    EXPECT_EQ(control.Count(), 0);
+    QSignalSpy clicks(&control, &TagListControl::clicked);
+    QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(PictureOf(control).pixelColor(10, 10), GdiColour(control.Colours().bgColour));
+}
+
+}  // namespace
+}  // namespace motivra
