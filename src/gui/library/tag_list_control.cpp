@@ -50,9 +50,12 @@ void TagListControl::SetBGColour(Colour c) {
 std::vector<TextExtent> TagListControl::MeasureTags() const {
     std::vector<TextExtent> extents;
     extents.reserve(static_cast<std::size_t>(table_.Count()));
+    // The named cell height, not the mapped face's own: the face has not every height, and the cloud's
+    // lines are laid out for these.
     for (int i = 0; i < table_.Count(); ++i) {
-        const QFontMetrics& m = metrics_[static_cast<std::size_t>(table_.FontBucket(i))];
-        extents.push_back({m.horizontalAdvance(TagText(table_.Entry(i).name)), m.height()});
+        const std::size_t bucket = static_cast<std::size_t>(table_.FontBucket(i));
+        extents.push_back(
+            {metrics_[bucket].horizontalAdvance(TagText(table_.Entry(i).name)), kTagFontHeights[bucket]});
     }
     return extents;
 }
@@ -86,7 +89,9 @@ void TagListControl::paintEvent(QPaintEvent*) {
         painter.fillRect(tag.text.x, top, extent.width, extent.height, GdiColour(pair.background));
         painter.setFont(fonts_[bucket]);
         painter.setPen(GdiColour(pair.text));
-        painter.drawText(tag.text.x, top + metrics_[bucket].ascent(), TagText(table_.Entry(i).name));
+        const QFontMetrics& m = metrics_[bucket];
+        painter.drawText(tag.text.x, top + (extent.height - m.height()) / 2 + m.ascent(),
+                         TagText(table_.Entry(i).name));
     }
     if (layout.contentHeight > height() && height() > 0) {
         const int length = std::max(kIndicatorWidth, height() * height() / layout.contentHeight);

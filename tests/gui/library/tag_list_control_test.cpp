@@ -73,6 +73,11 @@ TEST_F(TagListTest, WeightsPickTheFontSizesAndStatesTheColours) {
     EXPECT_EQ(Behind(0), GdiColour(colours.selectedColour)) << Describe(Behind(0));
     EXPECT_EQ(Behind(1), GdiColour(colours.selectedTextColour)) << Describe(Behind(1));
     EXPECT_EQ(Behind(2), GdiColour(colours.bgColour));
+    // The opaque background is the named cell, 17 pixels high in bucket 2, whatever the face's own cell.
+    const TagPlacement five = layout.tags[1];
+    const QImage picture = PictureOf(control);
+    EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 16), GdiColour(colours.selectedTextColour));
+    EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 17), GdiColour(colours.bgColour));
     control.SetBGColour(0x0000C0);
     EXPECT_EQ(Behind(2), GdiColour(0x0000C0));
     EXPECT_EQ(PictureOf(control).pixelColor(150, 110), GdiColour(0x0000C0));
