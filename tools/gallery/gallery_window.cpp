@@ -5,6 +5,7 @@
 #include "gallery_panel.h"
 #include "gui/platform/settings.h"
 #include "gui/skin/balloon_tip.h"
+#include "library_gallery_panel.h"
 
 namespace motivra {
 
@@ -20,11 +21,13 @@ void WriteLightScheme() {
 
 GalleryWindow::GalleryWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Motivra skin gallery");
-    setFixedSize(1128, 700);
+    setFixedSize(1128, 990);
     defaultPanel_ = new GalleryPanel("Default scheme", this);
+    (new LibraryGalleryPanel(this))->move(0, 700);
     WriteLightScheme();
     lightPanel_ = new GalleryPanel("Light scheme", this);
     lightPanel_->move(568, 0);
+    (new LibraryGalleryPanel(this))->move(568, 700);
 }
 
 QImage GalleryWindow::Picture() {

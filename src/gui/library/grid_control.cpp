@@ -98,6 +98,7 @@ void GridControl::paintEvent(QPaintEvent*) {
 void GridControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     setFocus(Qt::MouseFocusReason);
+    state_.Layout(width(), height());  // a resize may still be on its way to a hidden control
     bool changed = false;
     const QPoint at = event->position().toPoint();
     state_.Press(at.x(), at.y(), hitIndex_, changed);
@@ -131,6 +132,7 @@ void GridControl::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / kWheelNotch;
     wheelRemainder_ -= notches * kWheelNotch;
+    state_.Layout(width(), height());
     if (notches != 0 && state_.ScrollRows(-notches)) update();
     event->accept();
 }

@@ -40,9 +40,10 @@ void PaintGridScrollBar(QPainter& painter, const GridLayout& layout, const GridC
     QLinearGradient shine(thumb.left(), 0, thumb.right(), 0);
     shine.setColorAt(0, PlusColour(Shade(FlipRedBlue(face), 30)));
     shine.setColorAt(1, PlusColour(face));
-    painter.setPen(Qt::NoPen);
+    // A darker rim keeps a light thumb visible on a light strip.
+    painter.setPen(QPen(PlusColour(Shade(FlipRedBlue(face), -70)), 1));
     painter.setBrush(shine);
-    painter.drawRoundedRect(thumb, radius, radius);
+    painter.drawRoundedRect(thumb.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5, radius - 0.5);
     painter.restore();
 }
 
