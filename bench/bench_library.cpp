@@ -1,8 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -11,77 +8,14 @@
 #include "core/library/library_folder.h"
 #include "core/library/library_maintenance.h"
 #include "core/library/tag_table.h"
-#include "core/library/text_file.h"
+#include "generated_library.h"
 
 namespace motivra {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr int kBehaviours = 10000;
-constexpr int kOtherTags = 497;  // besides the three filter tags: 500 tags in all
-
-std::string BehaviourName(int i) {
-    char name[16];
-    std::snprintf(name, sizeof name, "vmrk-%04d", i);
-    return name;
-}
-
-std::string OtherTag(int t) { return "tag-" + std::to_string(t); }
-
-// The tags of behaviour i: the filter tags "chosen" (even i), "also" (i below 5000) and "minus" (i % 4 < 2),
-// 5,000 links each, and three or four of the others, 35,000 links: 50,000 links in all.
-std::vector<std::string> TagsOf(int i) {
-    std::vector<std::string> tags;
-    if (i % 2 == 0) tags.push_back("chosen");
-    if (i < kBehaviours / 2) tags.push_back("also");
-    if (i % 4 < 2) tags.push_back("minus");
-    const int others = 3 + i % 2;
-    for (int k = 0; k < others; ++k) tags.push_back(OtherTag((i + k * 131) % kOtherTags));
-    return tags;
-}
-
-// A library of 10,000 behaviours with thumbnails and tag databases and 500 tag files holding 50,000 links,
-// in a temporary folder removed with the object.
-class GeneratedLibrary {
-public:
-    GeneratedLibrary()
-        : root_(fs::temp_directory_path() /
-                ("motivra-bench-library-" + std::to_string(std::random_device{}()))),
-          library_((root_ / "behaviours").string()) {
-        for (const char* sub : {"thumbs", "tagdb", "tags"})
-            fs::create_directories(root_ / "behaviours" / sub);
-        TagTable table;
-        table.SetTagFolder(TagFolderOf(library_));
-        TextFile file;
-        for (int i = 0; i < kBehaviours; ++i) {
-            const std::string name = BehaviourName(i);
-            file.WriteLines(BehaviourPath(library_, name), {});
-            file.WriteLines(ThumbnailPath(library_, name), {});
-            const std::vector<std::string> tags = TagsOf(i);
-            file.WriteLines(TagDbPath(library_, name), tags);
-            table.ClearStates();
-            for (const std::string& tag : tags) {
-                table.AddTag(tag);
-                table.SetState(table.FindTag(tag), TagState::Selected);
-            }
-            table.LinkSelectedAll(name);
-        }
-        table.SaveAllTags();
-    }
-    GeneratedLibrary(const GeneratedLibrary&) = delete;
-    GeneratedLibrary& operator=(const GeneratedLibrary&) = delete;
-    ~GeneratedLibrary() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-
-    const std::string& Library() const { return library_; }
-
-private:
-    fs::path root_;
-    std::string library_;
-};
+using bench::BehaviourName;
+using bench::GeneratedLibrary;
+using bench::kBehaviours;
 
 void ReportTarget(benchmark::State& state, double targetMs) { state.counters["target_ms"] = targetMs; }
 

@@ -47,6 +47,19 @@ void TagListControl::SetBGColour(Colour c) {
     update();
 }
 
+const TagListControl::ShownName& TagListControl::Shown(int index, std::size_t bucket) const {
+    const std::string& name = table_.Entry(index).name;
+    auto found = shownNames_.find(name);
+    if (found == shownNames_.end()) {
+        ShownName shown{TagText(name), {}};
+        shown.advance.fill(-1);
+        found = shownNames_.emplace(name, std::move(shown)).first;
+    }
+    int& advance = found->second.advance[bucket];
+    if (advance < 0) advance = metrics_[bucket].horizontalAdvance(found->second.text);
+    return found->second;
+}
+
 std::vector<TextExtent> TagListControl::MeasureTags() const {
     std::vector<TextExtent> extents;
     extents.reserve(static_cast<std::size_t>(table_.Count()));
@@ -54,8 +67,7 @@ std::vector<TextExtent> TagListControl::MeasureTags() const {
     // lines are laid out for these.
     for (int i = 0; i < table_.Count(); ++i) {
         const std::size_t bucket = static_cast<std::size_t>(table_.FontBucket(i));
-        extents.push_back(
-            {metrics_[bucket].horizontalAdvance(TagText(table_.Entry(i).name)), kTagFontHeights[bucket]});
+        extents.push_back({Shown(i, bucket).advance[bucket], kTagFontHeights[bucket]});
     }
     return extents;
 }
@@ -91,7 +103,7 @@ void TagListControl::paintEvent(QPaintEvent*) {
         painter.setPen(GdiColour(pair.text));
         const QFontMetrics& m = metrics_[bucket];
         painter.drawText(tag.text.x, top + (extent.height - m.height()) / 2 + m.ascent(),
-                         TagText(table_.Entry(i).name));
+                         Shown(i, bucket).text);
     }
     if (layout.contentHeight > height() && height() > 0) {
         const int length = std::max(kIndicatorWidth, height() * height() / layout.contentHeight);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/library/library_colours.h"
@@ -63,6 +64,13 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // A tag name as drawn, with its advance in each bucket's font once measured (-1 before).
+    struct ShownName {
+        QString text;
+        std::array<int, TagTable::kFontCount> advance;
+    };
+
+    const ShownName& Shown(int index, std::size_t bucket) const;
     // Each tag's text extent in its bucket's font, in table order.
     std::vector<TextExtent> MeasureTags() const;
 
@@ -70,6 +78,9 @@ private:
     TagCloudColours colours_;
     std::array<QFont, TagTable::kFontCount> fonts_;
     std::vector<QFontMetrics> metrics_;
+    // Names are converted and measured once, not at every paint and click; any name of the table may be
+    // looked up, so the cache is filled from const layout queries.
+    mutable std::unordered_map<std::string, ShownName> shownNames_;
     int scroll_ = 0;
     int wheelRemainder_ = 0;  // eighths of a degree not yet turned into whole lines
 };
