@@ -216,12 +216,6 @@ TEST(GridState, ThumbDragFollowsThePointerUntilRelease) {
     EXPECT_TRUE(grid.Release());
     EXPECT_FALSE(grid.Drag(20));
     EXPECT_EQ(grid.GetTopRow(), 4);
-
-    EXPECT_TRUE(grid.ScrollRows(-1));
-    EXPECT_EQ(grid.GetTopRow(), 3);
-    EXPECT_TRUE(grid.ScrollRows(10));
-    EXPECT_EQ(grid.GetTopRow(), 4);
-    EXPECT_FALSE(grid.ScrollRows(1));
 }
 
 TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {

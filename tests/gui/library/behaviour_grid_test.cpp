@@ -88,7 +88,8 @@ TEST_F(BehaviourGridTest, OtherSizesAreScaledIntoTheAreaKeepingTheirAspect) {
     EXPECT_EQ(picture.pixelColor(wide.center().x(), wide.top() + 10), background);
 }
 
-// Thumbnails that are not bitmaps a grid may decode: each shows the orange box and the grid goes on.
+// Thumbnails that are not bitmaps a grid may decode (the header rules are the core's): each shows the orange
+// box and the grid goes on.
 TEST_F(BehaviourGridTest, DamagedOrHostileBitmapsShowThePlaceholder) {
     QByteArray good;
     {
@@ -98,23 +99,16 @@ TEST_F(BehaviourGridTest, DamagedOrHostileBitmapsShowThePlaceholder) {
         buffer.open(QIODevice::WriteOnly);
         picture.save(&buffer, "BMP");
     }
-    const std::string header = good.left(54).toStdString();
-    std::string huge = header;  // claims 60000 x 60000 pixels
+    std::string huge = good.left(54).toStdString();  // the headers, claiming 60000 x 60000 pixels
     for (int at : {18, 22}) {
         huge[at] = '\x60';
         huge[at + 1] = '\xEA';
         huge[at + 2] = 0;
     }
-    std::string negative = header;  // a width of -96
-    negative[18] = '\xA0';
-    negative[19] = negative[20] = negative[21] = '\xFF';
     const std::pair<const char*, std::string> files[] = {
-        {"empty", ""},
         {"text", "this is no picture"},
-        {"header", header},
         {"truncated", good.left(good.size() / 2).toStdString()},
         {"huge", huge + std::string(4096, '\x7F')},
-        {"negative", negative + good.mid(54).toStdString()},
         {"png",
          [] {
              QByteArray png;
@@ -132,9 +126,9 @@ TEST_F(BehaviourGridTest, DamagedOrHostileBitmapsShowThePlaceholder) {
     std::filesystem::create_directory(library.folder / "thumbs" / "folder.bmp");
     ASSERT_EQ(mkfifo(ThumbnailPath(library.Folder(), "pipe").c_str(), 0600), 0);
     Show();
-    ASSERT_EQ(grid.GetAllCount(), 9);
+    ASSERT_EQ(grid.GetAllCount(), 6);
     const QImage picture = PictureOf(grid);
-    for (int k = 0; k < 9; ++k) {
+    for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(picture.pixelColor(grid.CellRect(k).center()), kOrange) << grid.GetShownName(k);
     }
     EXPECT_EQ(grid.Thumbnails().LoadedCount(), 0);

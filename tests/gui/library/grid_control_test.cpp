@@ -99,13 +99,7 @@ TEST(GridControl, SingleSelectionMovesAndTogglesWithOneClickSignalPerRelease) {
     EXPECT_EQ(grid.GetSelected(), 2);
 }
 
-TEST(GridControl, MultipleSelectionAndClearOnReleaseReportBeforeClearing) {
-    ColourGrid multi(20, true);
-    for (int k : {1, 3, 1, 7}) multi.Click(k);
-    EXPECT_FALSE(multi.IsSelected(1));
-    EXPECT_TRUE(multi.IsSelected(3));
-    EXPECT_TRUE(multi.IsSelected(7));
-
+TEST(GridControl, ClearOnReleaseReportsTheClickBeforeClearing) {
     ColourGrid flash(20, false, true);
     int selectedAtClick = -2;
     QObject::connect(&flash, &GridControl::clicked, [&] { selectedAtClick = flash.GetSelected(); });
@@ -135,9 +129,7 @@ TEST(GridControl, PagingDraggingAndTheWheelScrollByRows) {
     EXPECT_EQ(grid.GetTopRow(), 2);
     test::Wheel(grid, QPoint(100, 100), -5);
     EXPECT_EQ(grid.GetTopRow(), 4);
-    test::Wheel(grid, QPoint(100, 100), 1);
-    EXPECT_EQ(grid.GetTopRow(), 3);
-    EXPECT_EQ(grid.ShownItem(8), 17);
+    EXPECT_EQ(grid.ShownItem(7), 19) << "the last page";
 }
 
 TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
