@@ -17,6 +17,17 @@ constexpr int kItemInset = 3;         // the cell's margin around its thumbnail
 constexpr int kShadowAlpha = 76;      // the outer shadow lines
 constexpr int kShadowSoftAlpha = 32;  // the line along the bottom edge
 
+// The soft shadow along the right and bottom edges of a thumbnail box.
+void PaintThumbnailShadow(QPainter& painter, const QRect& box) {
+    const int right = box.left() + box.width();   // just outside the picture
+    const int bottom = box.top() + box.height();  // just below it
+    const QColor shadow(0, 0, 0, kShadowAlpha);
+    painter.fillRect(QRect(QPoint(right, box.top() + 1), QPoint(right, bottom)), shadow);
+    painter.fillRect(QRect(QPoint(box.left() + 1, bottom + 1), QPoint(right, bottom + 1)), shadow);
+    painter.fillRect(QRect(QPoint(box.left() + 1, bottom), QPoint(right - 1, bottom)),
+                     QColor(0, 0, 0, kShadowSoftAlpha));
+}
+
 }  // namespace
 
 BehaviourGrid::BehaviourGrid(QWidget* parent) : GridControl(parent) {
@@ -69,6 +80,7 @@ void BehaviourGrid::RemoveSelected() {
 }
 
 void BehaviourGrid::PaintItem(QPainter& painter, int index, const QRect& cell) {
+    if (index >= list_.ShownCount()) return;  // a count set on the base alone names no behaviour
     const int j = list_.ShownToAll(index);
     const QImage& picture = thumbnails_.Get(j, ThumbnailPath(list_.Folder(), list_.GetAllName(j)));
     const QRect area = cell.adjusted(kItemInset, kItemInset, -kItemInset, -kItemInset);
@@ -81,16 +93,6 @@ void BehaviourGrid::PaintItem(QPainter& painter, int index, const QRect& cell) {
         painter.drawImage(box.topLeft(), picture);
     }
     PaintThumbnailShadow(painter, box);
-}
-
-void PaintThumbnailShadow(QPainter& painter, const QRect& box) {
-    const int right = box.left() + box.width();   // just outside the picture
-    const int bottom = box.top() + box.height();  // just below it
-    const QColor shadow(0, 0, 0, kShadowAlpha);
-    painter.fillRect(QRect(QPoint(right, box.top() + 1), QPoint(right, bottom)), shadow);
-    painter.fillRect(QRect(QPoint(box.left() + 1, bottom + 1), QPoint(right, bottom + 1)), shadow);
-    painter.fillRect(QRect(QPoint(box.left() + 1, bottom), QPoint(right - 1, bottom)),
-                     QColor(0, 0, 0, kShadowSoftAlpha));
 }
 
 }  // namespace motivra

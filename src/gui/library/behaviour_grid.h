@@ -53,7 +53,4 @@ private:
     ThumbnailCache thumbnails_;
 };
 
-// The grid's soft shadow along the right and bottom edges of a thumbnail box.
-void PaintThumbnailShadow(QPainter& painter, const QRect& box);
-
 }  // namespace motivra
