@@ -4,8 +4,22 @@
 
 namespace motivra {
 
+// The running program's own file path. The help pages are looked up from it.
+std::string ProgramPath();
+
+// The user's own data folder, where a system-wide installation's data folders are copied: the generic data
+// location followed by Velmora/zenthar (~/.local/share/Velmora/zenthar on Linux); empty when the system has
+// no such location.
+std::string UserDataFolder();
+
 // The program path that the library, palette and swatch lookups start from. Every window that looks for a
-// data folder beside the program asks here, so the lookup has one place to change.
+// data folder beside the program asks here, so the lookup has one place to change: it is the program's own
+// path while the user may write its data folders, and a path inside UserDataFolder() once they were copied
+// there because the user may not.
 std::string DataProgramPath();
+
+// Called once at start-up, before any window: copies the program's data folders into UserDataFolder() when
+// the user may not write them and has no copy yet.
+void PrepareUserDataCopy();
 
 }  // namespace motivra

@@ -1,0 +1,133 @@
+#include "core/library/user_data_copy.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/engine/behaviour_file.h"
+#include "core/engine/track_store.h"
+#include "core/library/behaviour_naming.h"
+#include "core/library/library_folder.h"
+#include "library_fixture.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Names;
+using test::ReadText;
+using test::TreeOf;
+using test::WriteText;
+
+// An installation in prefix/ (program in bin/, help and data beside it) and a user's data folder elsewhere.
+// Whether the installation may be written is up to the test's probe, because the tests may run as a user who
+// can write anywhere.
+class UserDataCopyTest : public ::testing::Test {
+protected:
+    UserDataCopyTest() {
+        for (const char* folder : {"bin", "help", "behaviours/thumbs", "behaviours/tagdb", "behaviours/tags",
+                                   "palettes", "swatches"}) {
+            fs::create_directories(prefix / folder);
+        }
+        WriteText(prefix / "bin/motivra", "");
+        WriteText(prefix / "help/welcome.htm", "<html></html>");
+        WriteText(prefix / "behaviours/vmrk-0000.vmr", "behaviour");
+        WriteText(prefix / "behaviours/thumbs/vmrk-0000.bmp", "thumbnail");
+        WriteText(prefix / "behaviours/tagdb/vmrk-0000.tdb", "spin\r\n");
+        WriteText(prefix / "behaviours/tags/spin.tag", "vmrk-0000\r\n");
+        WriteText(prefix / "palettes/warm.vmp", "palette");
+        WriteText(prefix / "swatches/test.vmw", "swatches");
+        // Installed read-only, as a package may lay its files out.
+        for (const auto& entry : fs::recursive_directory_iterator(prefix)) {
+            if (entry.is_regular_file())
+                fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read);
+        }
+    }
+
+    std::string Program() const { return (prefix / "bin/motivra").string(); }
+    std::string User() const { return user.string(); }
+
+    test::TempDir root;
+    const fs::path prefix = root.Path() / "prefix";
+    const fs::path user = root.Path() / "home/.local/share/Velmora/zenthar";
+    // Nothing inside the installation accepts files.
+    const WritableProbe readOnlyInstall = [this](const std::string& folder) {
+        return folder.rfind(prefix.string(), 0) != 0 && FolderAcceptsFiles(folder);
+    };
+};
+
+TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndABehaviourSavedThroughTheLookupLandsInTheCopy) {
+    ASSERT_TRUE(NeedsUserDataCopy(Program(), readOnlyInstall));
+    const std::string lookup = PrepareDataLookupPath(Program(), User(), readOnlyInstall);
+    EXPECT_EQ(lookup, User() + "/bin/motivra");
+    EXPECT_EQ(TreeOf(user), (Names{"behaviours", "behaviours/tagdb", "behaviours/tagdb/vmrk-0000.tdb",
+                                   "behaviours/tags", "behaviours/tags/spin.tag", "behaviours/thumbs",
+                                   "behaviours/thumbs/vmrk-0000.bmp", "behaviours/vmrk-0000.vmr", "palettes",
+                                   "palettes/warm.vmp", "swatches", "swatches/test.vmw"}))
+        << "the help pages are only read and stay where they are";
+    EXPECT_EQ(ReadText(user / "behaviours/tags/spin.tag"), "vmrk-0000\r\n");
+    EXPECT_NE(fs::status(user / "palettes/warm.vmp").permissions() & fs::perms::owner_write, fs::perms::none)
+        << "the copies are the user's to change";
+
+    // Every data lookup now finds the copy, both ways the windows search.
+    const std::string library = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup);
+    EXPECT_EQ(library, User() + "/behaviours");
+    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, lookup), library);
+    EXPECT_EQ(FindLibraryFolder("palettes", LibrarySearch::Grid, lookup), User() + "/palettes");
+    EXPECT_EQ(FindLibraryFolder("swatches", LibrarySearch::Grid, lookup), User() + "/swatches");
+
+    const std::string name = NextBehaviourName("vmrk", ThumbsFolder(library));
+    EXPECT_EQ(name, "vmrk-0001");
+    TrackStore store;
+    ASSERT_TRUE(SaveBehaviourFile(store, library + "/", name, "saved", BehaviourFlags{1, 1, 0, 0}));
+    EXPECT_TRUE(fs::is_regular_file(user / "behaviours/vmrk-0001.vmr"));
+    EXPECT_FALSE(fs::exists(prefix / "behaviours/vmrk-0001.vmr"));
+
+    // Later starts keep what the user did: a deleted sample stays deleted, a changed file stays changed.
+    fs::remove(user / "behaviours/vmrk-0000.vmr");
+    WriteText(user / "palettes/warm.vmp", "the user's palette");
+    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), readOnlyInstall), lookup);
+    EXPECT_FALSE(fs::exists(user / "behaviours/vmrk-0000.vmr"));
+    EXPECT_EQ(ReadText(user / "palettes/warm.vmp"), "the user's palette");
+    EXPECT_TRUE(fs::exists(user / "behaviours/vmrk-0001.vmr"));
+}
+
+TEST_F(UserDataCopyTest, AWritableInstallIsUsedAsItIsAndNothingIsCopied) {
+    const WritableProbe everywhere = [](const std::string&) { return true; };
+    EXPECT_FALSE(NeedsUserDataCopy(Program(), everywhere));
+    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), everywhere), Program());
+    EXPECT_FALSE(fs::exists(user));
+
+    // One folder the program writes into is enough to need the copy.
+    const fs::path tags = prefix / "behaviours/tags";
+    const WritableProbe allButTags = [&](const std::string& folder) { return fs::path(folder) != tags / ""; };
+    EXPECT_TRUE(NeedsUserDataCopy(Program(), allButTags));
+}
+
+TEST_F(UserDataCopyTest, AnUnfinishedOrImpossibleCopyLeavesTheLookupOnTheInstallation) {
+    // A copy interrupted earlier left its temporary folder: it is not the user's library.
+    fs::create_directories(user / ".behaviours.partial/half");
+    EXPECT_EQ(DataLookupPath(Program(), User(), readOnlyInstall), Program());
+    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), readOnlyInstall), User() + "/bin/motivra");
+    EXPECT_FALSE(fs::exists(user / ".behaviours.partial"));
+    EXPECT_FALSE(fs::exists(user / "behaviours/half"));
+
+    // A user folder that cannot be made (a file stands in the way): the installation is read as it is.
+    const fs::path blocked = root.Path() / "blocked";
+    WriteText(blocked, "");
+    EXPECT_EQ(PrepareDataLookupPath(Program(), (blocked / "zenthar").string(), readOnlyInstall), Program());
+    EXPECT_EQ(PrepareDataLookupPath(Program(), "", readOnlyInstall), Program());
+}
+
+TEST(FolderAcceptsFiles, AnswersForFoldersOnlyAndLeavesNothingBehind) {
+    test::TempDir dir;
+    WriteText(dir.Path() / "file", "");
+    EXPECT_TRUE(FolderAcceptsFiles(dir.Path().string()));
+    EXPECT_FALSE(FolderAcceptsFiles(dir.File("file")));
+    EXPECT_FALSE(FolderAcceptsFiles(dir.File("missing")));
+    EXPECT_EQ(TreeOf(dir.Path()), (Names{"file"}));
+}
+
+}  // namespace
+}  // namespace motivra
