@@ -2,6 +2,7 @@
 //   editor/banner_130.png        872 x 51, the banner across the top of the dialogs
 //   editor/icon_131_<n>.png      the program icon at 16, 24, 32, 48, 64, 128 and 256 pixels
 //   skin/header_145.png          29 x 26, the picture of the dialog headers
+//   editor/welcome_134.png       400 x 346, the welcome window's picture when no help page can be found
 // Every picture is one motif in the default scheme's colours: a layer's start pose outlined, its end pose
 // filled in the selection orange, and the path between them, which is what a behaviour is.
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <QTransform>
 
@@ -144,6 +146,91 @@ QImage Banner() {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// A leaf of length `length` pointing along +y before `t` places it: two curved edges and a midrib.
+void DrawLeaf(QPainter& p, const QTransform& t, double length, const QColor& colour) {
+    const double h = length / 2;
+    QPainterPath leaf(QPointF(0, -h));
+    leaf.cubicTo(QPointF(h * 0.75, -h * 0.45), QPointF(h * 0.55, h * 0.55), QPointF(0, h));
+    leaf.cubicTo(QPointF(-h * 0.55, h * 0.55), QPointF(-h * 0.75, -h * 0.45), QPointF(0, -h));
+    p.save();
+    p.setTransform(t, true);
+    QLinearGradient fill(QPointF(-h / 2, -h), QPointF(h / 2, h));
+    fill.setColorAt(0, colour.lighter(120));
+    fill.setColorAt(1, colour.darker(125));
+    p.setPen(QPen(colour.darker(170), 1.0));
+    p.setBrush(fill);
+    p.drawPath(leaf);
+    p.setPen(QPen(colour.darker(150), 1.0));
+    p.drawLine(QPointF(0, -h * 0.8), QPointF(0, h * 1.25));
+    p.restore();
+}
+
+// The welcome window's fallback: its help page lies buried under leaves that nobody has swept up. Leaves
+// take the default scheme's orange and its autumn neighbours; their places come from a fixed sequence, so
+// the picture is the same every time it is drawn.
+QImage WelcomePicture() {
+    const int w = 400, h = 346;
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(image.rect(), kGroup);
+    QRadialGradient glow(QPointF(w / 2.0, h / 2.0), w * 0.55);
+    glow.setColorAt(0, QColor(240, 120, 0, 36));
+    glow.setColorAt(1, QColor(240, 120, 0, 0));
+    p.fillRect(image.rect(), glow);
+
+    // The page, tilted, with the layer motif at its head and lines of text under it.
+    p.save();
+    p.translate(w / 2.0, h / 2.0 - 6);
+    p.rotate(-7);
+    const QRectF sheet(-105, -132, 210, 264);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawRoundedRect(sheet.translated(5, 6), 6, 6);
+    p.setBrush(QColor(236, 232, 224));
+    p.setPen(QPen(QColor(150, 146, 140), 1.0));
+    p.drawRoundedRect(sheet, 6, 6);
+    QRectF motif(sheet.left() + 18, sheet.top() + 16, 46, 46);
+    p.setBrush(kDialog);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(motif.adjusted(-4, -4, 4, 4), 6, 6);
+    DrawMotif(p, motif, 1.5, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 90, 96));
+    p.drawRoundedRect(QRectF(sheet.left() + 78, sheet.top() + 24, 108, 11), 3, 3);
+    p.setBrush(QColor(160, 158, 154));
+    p.drawRoundedRect(QRectF(sheet.left() + 78, sheet.top() + 44, 80, 7), 3, 3);
+    for (int line = 0; line < 11; ++line) {
+        const double width = line % 4 == 3 ? 96 : 172 - 9 * (line % 3);
+        p.drawRoundedRect(QRectF(sheet.left() + 18, sheet.top() + 84 + line * 15, width, 6), 3, 3);
+    }
+    p.restore();
+
+    // The leaves: a fixed linear congruential sequence places them, denser towards the bottom.
+    const QColor tones[] = {kOrange, QColor(214, 88, 24), QColor(186, 60, 30), QColor(226, 160, 40),
+                            QColor(150, 92, 40)};
+    unsigned seed = 134;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<double>((seed >> 8) & 0xFFFF) / 65535.0;
+    };
+    for (int i = 0; i < 46; ++i) {
+        const double x = 10 + next() * (w - 20);
+        const double y = h * (0.18 + 0.82 * std::sqrt(next()));
+        QTransform t;
+        t.translate(x, y);
+        t.rotate(next() * 360);
+        t.scale(1.0, 0.55 + next() * 0.45);  // leaves lying at an angle look narrower
+        DrawLeaf(p, t, 26 + next() * 22, tones[i % 5]);
+    }
+    // One leaf still on its way down, high up and apart.
+    QTransform falling;
+    falling.translate(w * 0.8, h * 0.1);
+    falling.rotate(35);
+    DrawLeaf(p, falling, 30, kOrange);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 bool Save(const QImage& image, const QString& path) {
     if (image.save(path)) return true;
     std::fprintf(stderr, "motivra-artwork: cannot write %s\n", qPrintable(path));
@@ -165,5 +252,6 @@ int main(int argc, char** argv) {
         ok = Save(Icon(size), out.filePath(QStringLiteral("editor/icon_131_%1.png").arg(size))) && ok;
     }
     ok = Save(Header(), out.filePath(QStringLiteral("skin/header_145.png"))) && ok;
+    ok = Save(WelcomePicture(), out.filePath(QStringLiteral("editor/welcome_134.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 
 #include "gui/editor/editor_window.h"
 #include "gui/platform/instance_lock.h"
+#include "gui/platform/program_location.h"
 
 namespace motivra {
 
@@ -22,10 +23,12 @@ int EditorApp::Run(const QString& screenshotPath) {
     InstanceLock lock;
     if (!lock.TryLock()) return 0;
 
+    PrepareUserDataCopy();
     EditorWindow window;
     connect(&window, &QDialog::finished, this, &QCoreApplication::quit);
     if (screenshotPath.isEmpty()) {
         window.show();
+        window.OpenStartupHelp();
         return exec();
     }
     bool written = false;

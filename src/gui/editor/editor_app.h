@@ -5,8 +5,10 @@
 
 namespace motivra {
 
-// The program: a QApplication that takes the per-user single-instance lock before anything else, then runs
-// the editor window for the whole run. Closing the window ends the run.
+// The program: a QApplication that takes the per-user single-instance lock before anything else, makes the
+// user's copy of the data folders when the installation's cannot be written, then runs the editor window for
+// the whole run, with the welcome page beside it unless the user turned that off. Closing the editor ends the
+// run.
 class EditorApp : public QApplication {
     Q_OBJECT
 

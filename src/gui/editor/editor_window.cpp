@@ -1,18 +1,26 @@
 #include "gui/editor/editor_window.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+
+#include "core/editor/help_location.h"
+#include "core/editor/welcome_layout.h"
 
 #include "gui/editor/editor_playback.h"
+#include "gui/editor/editor_resources.h"
 #include "gui/editor/editor_template.h"
 #include "gui/editor/focus_frame.h"
+#include "gui/editor/welcome_window.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/engine/timeline_control.h"
 #include "gui/engine/transport_control.h"
+#include "gui/platform/program_location.h"
 #include "gui/platform/settings.h"
+#include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_colour.h"
@@ -21,23 +29,12 @@
 #include "gui/skin/skin_label.h"
 #include "gui/skin/skin_slider.h"
 
-// The editor's pictures live in a static library, whose resource registration the linker would drop unless it
-// is asked for by name.
-static void RegisterEditorResources() { Q_INIT_RESOURCE(editor); }
-
 namespace motivra {
 
 namespace {
 
 constexpr int kMarkerBitmap = 129;
 constexpr int kMarkerWidth = 13;
-
-QIcon EditorIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/ICON/131/%1").arg(size));
-    return icon;
-}
 
 QWidget* CreateCustomControl(const DialogItem& item, QWidget* window) {
     switch (item.id) {
@@ -64,12 +61,14 @@ SkinButton* Button(const QWidget& window, int id) { return FindControl<SkinButto
 }  // namespace
 
 EditorWindow::EditorWindow(QWidget* parent)
-    : QDialog(parent), dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
-    static const bool registered = (RegisterEditorResources(), true);
-    (void)registered;
+    : QDialog(parent),
+      helpProgramPath_(QString::fromStdString(ProgramPath())),
+      showHelp_(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 1)),
+      dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    UseEditorResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Motivra"));
-    setWindowIcon(EditorIcon());
+    setWindowIcon(ProgramIcon());
     BuildSkinDialog(*this, kEditorWidthUnits, kEditorHeightUnits, EditorTemplate(), CreateCustomControl);
     if (auto* banner = FindControl<QLabel>(*this, editor_id::kBanner))
         banner->resize(banner->pixmap().size());
@@ -107,6 +106,8 @@ EditorWindow::EditorWindow(QWidget* parent)
     controls_.rows[0].startSlider->setFocus(Qt::OtherFocusReason);
 }
 
+EditorWindow::~EditorWindow() = default;
+
 void EditorWindow::Connect() {
     for (int r = 0; r < kParameterCount; ++r) ConnectRow(r);
     using namespace editor_id;
@@ -122,6 +123,10 @@ void EditorWindow::Connect() {
     option(controls_.lockEnds, &EditorModel::ClickLockEnds);
     option(controls_.leadIn, &EditorModel::ClickLeadIn);
     option(controls_.leadOut, &EditorModel::ClickLeadOut);
+    connect(Button(*this, kHelp), &SkinButton::clicked, this,
+            [this] { ShowHelpPage(QString::fromLatin1(kWelcomePage)); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { ShowHelpPage(QString::fromLatin1(kMainHelpPage)); });
     TransportControl* transport = controls_.transport;
     connect(transport, &TransportControl::timesChanged, this, [this, transport] {
         Edit([&](EditorModel& m) { m.ChangeTimes({transport->GetStartTime(), transport->GetEndTime()}); });
@@ -148,6 +153,41 @@ void EditorWindow::ConnectRow(int r) {
     connect(row.label, &SkinLabel::clicked, this,
             [this, r] { Edit([&](EditorModel& m) { m.ClickLabel(r); }); });
     connect(row.reset, &SkinButton::clicked, this, [this, r] { Edit([&](EditorModel& m) { m.Reset(r); }); });
+}
+
+void EditorWindow::ShowHelpPage(const QString& page) { OpenHelp(page, false); }
+
+void EditorWindow::OpenStartupHelp() {
+    if (showHelp_ != 0) OpenHelp(QString::fromLatin1(kWelcomePage), true);
+}
+
+void EditorWindow::OpenHelp(const QString& page, bool atStartup) {
+    const bool created = welcome_ == nullptr;
+    if (created) {
+        welcome_ = std::make_unique<WelcomeWindow>();
+        welcome_->SetStartupBox(showHelp_ != 0);
+        connect(welcome_.get(), &WelcomeWindow::helpKeyPressed, this,
+                [this] { ShowHelpPage(QString::fromLatin1(kMainHelpPage)); });
+    }
+    welcome_->OpenPage(
+        QString::fromStdString(HelpPagePath(helpProgramPath_.toStdString(), page.toStdString())));
+    welcome_->ShowPage();
+    welcome_->LayOut();
+    if (created) PlaceWelcome(atStartup);
+    welcome_->show();
+    welcome_->raise();
+    welcome_->activateWindow();
+}
+
+void EditorWindow::PlaceWelcome(bool atStartup) {
+    const QRect frame = frameGeometry();
+    const QSize decoration = frame.size() - size();
+    const QRect screenArea = screen()->availableGeometry();
+    const WindowPlacement placement = motivra::PlaceWelcome(
+        ToPixelBox(screenArea), ToPixelBox(frame), welcome_->width() + decoration.width(),
+        welcome_->height() + decoration.height(), atStartup);
+    if (atStartup) move(placement.editor.x, placement.editor.y);
+    welcome_->move(placement.welcome.x, placement.welcome.y);
 }
 
 void EditorWindow::ReloadColours() {

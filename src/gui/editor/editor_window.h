@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
 
 #include "core/editor/editor_model.h"
 #include "core/skin/colour_arithmetic.h"
@@ -10,6 +14,7 @@ namespace motivra {
 
 class EditorPlayback;
 class FocusFrame;
+class WelcomeWindow;
 
 // The main window, laid out from template 102: the 13 parameter rows, the option boxes, the file buttons,
 // the preview, timeline, transport and thumbnail, and the playback strip. Every event of a row or option
@@ -20,6 +25,7 @@ class EditorWindow : public QDialog {
 
 public:
     explicit EditorWindow(QWidget* parent = nullptr);
+    ~EditorWindow() override;
 
     const EditorModel& Model() const { return model_; }
     EditorPlayback& Playback() { return *playback_; }
@@ -29,6 +35,16 @@ public:
     // Every skinned control, the timeline, the transport and the window re-read the colour scheme and the
     // whole window repaints; enabled rows keep their highlighted labels.
     void ReloadColours();
+
+    // Opens a help page, named inside the help folder ("welcome.htm", "motivra/save.htm"), in the welcome
+    // window, which is created on first use; a page that does not exist leaves the window on the page it had.
+    // Help opens "welcome.htm", F1 "motivra/main.htm"; the dialogs' Help buttons open their own pages.
+    void ShowHelpPage(const QString& page);
+    // At start-up, unless the user turned it off ("BehaviourHelp" 0): "welcome.htm" beside the editor.
+    void OpenStartupHelp();
+    // The program path the help folder is found from: the running program's unless set.
+    void SetHelpProgramPath(const QString& path) { helpProgramPath_ = path; }
+    WelcomeWindow* Welcome() const { return welcome_.get(); }
 
 signals:
     // The window's first paint has been made (its controls paint in the same pass).
@@ -41,6 +57,9 @@ protected:
 private:
     void Connect();
     void ConnectRow(int r);
+    void OpenHelp(const QString& page, bool atStartup);
+    // Places a new welcome window beside the editor; at start-up the editor may move to make room.
+    void PlaceWelcome(bool atStartup);
     // Applies one change to the model and shows what it changed.
     template <class Change>
     void Edit(Change change) {
@@ -51,8 +70,11 @@ private:
 
     EditorModel model_;
     EditorControls controls_;
-    EditorPlayback* playback_ = nullptr;  // child QObject
-    FocusFrame* focusFrame_ = nullptr;    // child widget
+    EditorPlayback* playback_ = nullptr;      // child QObject
+    FocusFrame* focusFrame_ = nullptr;        // child widget
+    std::unique_ptr<WelcomeWindow> welcome_;  // a window of its own, living as long as the editor
+    QString helpProgramPath_;
+    std::uint32_t showHelp_ = 1;  // "BehaviourHelp" as read at start
     Colour dlgColour_ = 0;
     bool painted_ = false;
 };

@@ -1,0 +1,22 @@
+#include "gui/editor/editor_resources.h"
+
+#include <QString>
+
+static void RegisterEditorResources() { Q_INIT_RESOURCE(editor); }
+
+namespace motivra {
+
+void UseEditorResources() {
+    static const bool registered = (RegisterEditorResources(), true);
+    (void)registered;
+}
+
+QIcon ProgramIcon() {
+    UseEditorResources();
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/ICON/131/%1").arg(size));
+    return icon;
+}
+
+}  // namespace motivra

@@ -1,0 +1,228 @@
+#include "gui/editor/welcome_window.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QWindow>
+
+#include <vector>
+
+#include "gui/editor/browser_host.h"
+#include "gui/editor/editor_test_support.h"
+#include "gui/editor/welcome_template.h"
+#include "gui/platform/settings.h"
+
+namespace motivra {
+namespace {
+
+using test::Picture;
+
+constexpr QRgb kPageColour = qRgb(0x10, 0x20, 0x30);    // the test pages' background
+constexpr QRgb kWindowColour = qRgb(0x46, 0x46, 0x46);  // BGColour
+
+// A program placed in X/tools/bin, with its help pages in X/tools/help.
+struct HelpFolder {
+    HelpFolder() {
+        QDir(dir.path()).mkpath(QStringLiteral("tools/help/motivra"));
+        Write("tools/help/welcome.htm",
+              "<p><a href=\"motivra/main.htm\">guide</a> <a href=\"missing.htm\">missing</a> "
+              "<a href=\"https://example.org/motivra\">web</a></p>");
+        Write("tools/help/motivra/main.htm", "<p>The guide.</p>");
+    }
+    void Write(const QString& file, const QByteArray& body) const {
+        QFile out(dir.filePath(file));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("<html><body bgcolor=\"#102030\" text=\"#ffffff\">" + body + "</body></html>");
+    }
+    QString Path(const QString& file) const { return dir.filePath(file); }
+    std::string File(const QString& file) const { return Path(file).toStdString(); }
+
+    QTemporaryDir dir;
+};
+
+// The editor with its help found from `program`; the welcome window opens with the start-up flag as set.
+struct HelpEditor : HelpFolder {
+    explicit HelpEditor(std::uint32_t showHelp = 1, const char* program = "tools/bin/motivra") {
+        settings::WriteNumber(QStringLiteral("BehaviourHelp"), showHelp);
+        editor = std::make_unique<test::ShownEditor>();
+        editor->window.SetHelpProgramPath(Path(program));
+    }
+    WelcomeWindow* Welcome() const { return editor->window.Welcome(); }
+    void ClickHelp() { editor->Click(editor->Button(editor_id::kHelp)); }
+    std::string Shown() const { return Welcome()->Browser()->Page().toStdString(); }
+
+    std::unique_ptr<test::ShownEditor> editor;
+};
+
+// Where the link to href is drawn in the browser's viewport.
+QPoint LinkPoint(const QTextBrowser& browser, const QString& href) {
+    for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorHref() != href) continue;
+            QTextCursor cursor(browser.document());
+            cursor.setPosition(it.fragment().position() + 1);
+            return browser.cursorRect(cursor).center();
+        }
+    }
+    ADD_FAILURE() << "no link to " << href.toStdString();
+    return {};
+}
+
+void ClickLink(const WelcomeWindow& welcome, const QString& href) {
+    QTextBrowser* browser = welcome.Browser()->Browser();
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, LinkPoint(*browser, href));
+}
+
+// Receives the web addresses the browser hands to the user's own browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    std::vector<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+TEST(WelcomeWindow, HelpAndF1FindThePagesBesideTheProgramsBinFolderAndAMissingPageKeepsTheLastOne) {
+    HelpEditor e(0);
+    e.editor->window.OpenStartupHelp();
+    EXPECT_EQ(e.Welcome(), nullptr) << "BehaviourHelp 0: no window at start";
+
+    e.ClickHelp();
+    WelcomeWindow* welcome = e.Welcome();
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
+    EXPECT_EQ(welcome->windowTitle(), " Welcome");
+    EXPECT_EQ(welcome->PagePath().toStdString(), e.File("tools/help/welcome.htm"));
+    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
+    EXPECT_FALSE(welcome->ShowsFallback());
+    EXPECT_EQ(welcome->StartupBox()->GetCheck(), 0) << "ticked from the editor's flag";
+    EXPECT_EQ(Picture(*welcome).pixel(440, 300), kPageColour);
+
+    QTest::keyClick(&e.editor->window, Qt::Key_F1);
+    EXPECT_EQ(e.Shown(), e.File("tools/help/motivra/main.htm"));
+    e.editor->window.ShowHelpPage(QStringLiteral("motivra/save.htm"));
+    EXPECT_EQ(welcome->PagePath().toStdString(), e.File("tools/help/motivra/main.htm"));
+    EXPECT_EQ(e.Shown(), e.File("tools/help/motivra/main.htm"));
+    EXPECT_FALSE(welcome->ShowsFallback());
+
+    // Closing only hides it; Help brings the same window back. F1 in it opens the guide too.
+    welcome->close();
+    EXPECT_FALSE(welcome->isVisible());
+    e.ClickHelp();
+    EXPECT_EQ(e.Welcome(), welcome);
+    EXPECT_TRUE(welcome->isVisible());
+    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(welcome)) << "Help makes it the active window";
+    QTest::keyClick(welcome, Qt::Key_F1);
+    EXPECT_EQ(e.Shown(), e.File("tools/help/motivra/main.htm"));
+    QTest::keyClick(welcome, Qt::Key_Escape);
+    EXPECT_FALSE(welcome->isVisible());
+    EXPECT_TRUE(e.editor->window.isVisible()) << "the editor goes on";
+}
+
+TEST(WelcomeWindow, AProgramWithoutABinFolderShowsTheFallbackPictureAndText) {
+    HelpEditor e(1, "tools/motivra");
+    e.Write("tools/help/welcome.htm", "<p>not looked at: the path holds no bin folder</p>");
+    e.ClickHelp();
+    WelcomeWindow* welcome = e.Welcome();
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
+    EXPECT_TRUE(welcome->ShowsFallback());
+    EXPECT_TRUE(welcome->PagePath().isEmpty());
+    EXPECT_FALSE(welcome->Browser()->isVisible());
+
+    const QImage shot = Picture(*welcome);
+    const QRect picture = FindControl(*welcome, welcome_id::kFallbackPicture)->geometry();
+    EXPECT_EQ(picture.size(), QSize(400, 346));
+    EXPECT_NE(shot.pixel(picture.center()), kWindowColour) << "the picture is drawn";
+    EXPECT_EQ(shot.pixel(20, 20), kWindowColour) << "the window's background around it";
+    const QRect text = FindControl(*welcome, welcome_id::kFallbackText)->geometry();
+    const auto [darkest, brightest] = test::GreyRange(shot, text);
+    EXPECT_GT(brightest, 0x46 + 40) << "the text is written in the scheme's text colour";
+    EXPECT_EQ(darkest, 0x46);
+}
+
+TEST(WelcomeWindow, UntickingTheStartUpBoxWritesBehaviourHelpAndTheNextEditorOpensNoWindow) {
+    {
+        HelpEditor e(1);
+        e.editor->window.OpenStartupHelp();
+        WelcomeWindow* welcome = e.Welcome();
+        ASSERT_NE(welcome, nullptr);
+        EXPECT_TRUE(welcome->isVisible());
+        EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
+        EXPECT_EQ(welcome->StartupBox()->GetCheck(), 1);
+        QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
+        EXPECT_EQ(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 7), 0u);
+        QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
+        EXPECT_EQ(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 7), 1u);
+        QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    test::ShownEditor next;
+    next.window.OpenStartupHelp();
+    EXPECT_EQ(next.window.Welcome(), nullptr);
+}
+
+TEST(WelcomeWindow, LocalLinksOpenInTheViewAndWebLinksInTheUsersBrowser) {
+    HelpEditor e;
+    UrlCatcher catcher;
+    e.ClickHelp();
+    WelcomeWindow* welcome = e.Welcome();
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
+
+    ClickLink(*welcome, QStringLiteral("missing.htm"));
+    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm")) << "a link to no page leaves the view as it is";
+    ClickLink(*welcome, QStringLiteral("https://example.org/motivra"));
+    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
+    ASSERT_EQ(catcher.opened.size(), 1u);
+    EXPECT_EQ(catcher.opened[0], QUrl(QStringLiteral("https://example.org/motivra")));
+    ClickLink(*welcome, QStringLiteral("motivra/main.htm"));
+    EXPECT_EQ(e.Shown(), e.File("tools/help/motivra/main.htm"));
+    EXPECT_EQ(catcher.opened.size(), 1u);
+}
+
+// The window system resizes the window to `proposed`, as when the user drags its frame; returns once the
+// window has handled it.
+void Resize(WelcomeWindow& window, const QRect& proposed) {
+    QSignalSpy changes(window.windowHandle(), &QWindow::widthChanged);
+    QSignalSpy heightChanges(window.windowHandle(), &QWindow::heightChanged);
+    window.windowHandle()->setGeometry(proposed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !changes.isEmpty() || !heightChanges.isEmpty(); }));
+    QCoreApplication::processEvents();
+}
+
+TEST(WelcomeWindow, ItKeepsItsMinimumSizeWithTheDraggedEdgeCorrectedAndLaysOutAfterEveryResize) {
+    HelpEditor e;
+    e.ClickHelp();
+    WelcomeWindow* welcome = e.Welcome();
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
+    EXPECT_EQ(welcome->size(), QSize(880, 640));
+
+    // The window system hands over a window whose left edge was dragged to make it 500 pixels wide.
+    const QRect before = welcome->geometry();
+    Resize(*welcome, QRect(before.right() + 1 - 500, before.top(), 500, before.height()));
+    EXPECT_EQ(welcome->geometry(), before) << "880 wide, the right edge where it was";
+
+    // Its top edge dragged down to 300 pixels high, then its right and bottom edges out to make it larger.
+    Resize(*welcome, QRect(before.left(), before.bottom() + 1 - 300, 880, 300));
+    EXPECT_EQ(welcome->geometry(), before);
+    Resize(*welcome, QRect(before.topLeft(), QSize(1000, 700)));
+    EXPECT_EQ(welcome->geometry(), QRect(before.topLeft(), QSize(1000, 700)));
+    EXPECT_EQ(welcome->StartupBox()->geometry(), QRect(5, 682, 200, 16));
+    EXPECT_EQ(welcome->Browser()->geometry(), QRect(0, 0, 1000, 677));
+    const QImage shot = Picture(*welcome);
+    EXPECT_EQ(shot.pixel(500, 676), kPageColour);
+    EXPECT_EQ(shot.pixel(500, 679), kWindowColour) << "the strip above the box";
+}
+
+}  // namespace
+}  // namespace motivra
+
+#include "welcome_window_test.moc"
