@@ -1,1 +1,3 @@
-vmrk-0002
+vmrk-0001
+vmrk-0008
+vmrk-0012

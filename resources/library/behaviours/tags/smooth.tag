@@ -1,2 +1,9 @@
 vmrk-0000
+vmrk-0001
 vmrk-0002
+vmrk-0004
+vmrk-0006
+vmrk-0010
+vmrk-0011
+vmrk-0012
+vmrk-0013

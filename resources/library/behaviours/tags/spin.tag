@@ -1,1 +1,3 @@
-vmrk-0001
+vmrk-0003
+vmrk-0004
+vmrk-0005
