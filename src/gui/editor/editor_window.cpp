@@ -8,7 +8,6 @@
 
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
-
 #include "gui/editor/editor_playback.h"
 #include "gui/editor/editor_resources.h"
 #include "gui/editor/editor_template.h"
@@ -199,6 +198,7 @@ void EditorWindow::ReloadColours() {
     controls_.timeline->LoadColours(SettingsSchemeSource{});
     controls_.transport->LoadColours(SettingsSchemeSource{});
     focusFrame_->LoadColours();
+    if (welcome_) welcome_->ReloadColours();
     dlgColour_ = ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour);
     for (int r = 0; r < kParameterCount; ++r) {
         if (model_.State().LabelHighlighted(r)) controls_.ColourLabel(r, true);

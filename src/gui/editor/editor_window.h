@@ -33,7 +33,7 @@ public:
     const FocusFrame& Focus() const { return *focusFrame_; }
 
     // Every skinned control, the timeline, the transport and the window re-read the colour scheme and the
-    // whole window repaints; enabled rows keep their highlighted labels.
+    // whole window repaints; enabled rows keep their highlighted labels. The welcome window follows.
     void ReloadColours();
 
     // Opens a help page, named inside the help folder ("welcome.htm", "motivra/save.htm"), in the welcome

@@ -91,6 +91,15 @@ void WelcomeWindow::LayOut() {
     fallbackPicture_->setGeometry(ToQRect(layout.fallbackPicture));
 }
 
+void WelcomeWindow::ReloadColours() {
+    bgColour_ = ReadSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour);
+    startupBox_->LoadColours();
+    fallbackText_->LoadColours();
+    startupBox_->update();
+    fallbackText_->update();
+    update();
+}
+
 void WelcomeWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), GdiColour(bgColour_));

@@ -30,6 +30,8 @@ public:
     // Shows the page in the browser, or the fallback when the page path names no page.
     void ShowPage();
     void LayOut();
+    // The background, the box and the fallback text re-read the colour scheme, and the window repaints.
+    void ReloadColours();
 
     BrowserHost* Browser() const { return browser_; }
     SkinCheckBox* StartupBox() const { return startupBox_; }

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -146,6 +147,14 @@ TEST(WelcomeWindow, AProgramWithoutABinFolderShowsTheFallbackPictureAndText) {
     const auto [darkest, brightest] = test::GreyRange(shot, text);
     EXPECT_GT(brightest, 0x46 + 40) << "the text is written in the scheme's text colour";
     EXPECT_EQ(darkest, 0x46);
+
+    // A new scheme reaches the welcome window with the editor's colour reload.
+    WriteSchemeDword(scheme::kBGColour, 0x605040);
+    e.editor->window.ReloadColours();
+    const QImage recoloured = Picture(*welcome);
+    EXPECT_EQ(recoloured.pixel(20, 20), qRgb(0x40, 0x50, 0x60));
+    EXPECT_EQ(recoloured.pixel(text.left() + 1, text.bottom() - 1), qRgb(0x40, 0x50, 0x60));
+    QSettings("Velmora", "zenthar").remove(QStringLiteral("UI/BGColour"));
 }
 
 TEST(WelcomeWindow, UntickingTheStartUpBoxWritesBehaviourHelpAndTheNextEditorOpensNoWindow) {
