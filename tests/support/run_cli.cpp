@@ -1,8 +1,10 @@
 #include "support/run_cli.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -12,6 +14,8 @@
 namespace motivra::test {
 
 namespace {
+
+constexpr const char* kNobody = "65534";
 
 std::string Quote(const std::string& arg) {
     std::string quoted = "'";
@@ -30,22 +34,54 @@ std::string Slurp(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace
-
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+std::string CliPath() {
     const char* cli = std::getenv("MOTIVRA_CLI");
     if (cli == nullptr) throw std::runtime_error("MOTIVRA_CLI is not set; run the tests through ctest");
+    return cli;
+}
+
+std::string AsNobody() {
+    return std::string("setpriv --reuid=") + kNobody + " --regid=" + kNobody + " --clear-groups -- ";
+}
+
+int Status(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
+
+}  // namespace
+
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input, const CliOptions& options) {
+    const std::string cli = CliPath();
     TempDir io;
     { std::ofstream(io.Path() / "in", std::ios::binary) << input; }
-    std::string command = Quote(cli);
+    std::string command = options.unprivileged && ::geteuid() == 0 ? AsNobody() : std::string();
+    if (!options.environment.empty()) {
+        command += "env";
+        for (const std::string& variable : options.environment) command += " " + Quote(variable);
+        command += " ";
+    }
+    command += Quote(cli);
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " <" + Quote(io.File("in")) + " >" + Quote(io.File("out")) + " 2>" + Quote(io.File("err"));
-    const int raw = std::system(command.c_str());
     CliResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.status = Status(std::system(command.c_str()));
     result.out = Slurp(io.Path() / "out");
     result.err = Slurp(io.Path() / "err");
     return result;
+}
+
+bool CanRunUnprivileged() {
+    if (::geteuid() != 0) return true;
+    return Status(std::system((AsNobody() + Quote(CliPath()) + " --help >/dev/null 2>&1").c_str())) == 0;
+}
+
+void GiveToNobody(const std::string& folder) {
+    if (::geteuid() != 0) return;
+    const auto nobody = static_cast<uid_t>(std::stoul(kNobody));
+    const auto own = [&](const std::filesystem::path& path) {
+        if (::lchown(path.c_str(), nobody, nobody) != 0)
+            throw std::runtime_error("cannot chown " + path.string());
+    };
+    own(folder);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) own(entry.path());
 }
 
 }  // namespace motivra::test

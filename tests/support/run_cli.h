@@ -11,8 +11,24 @@ struct CliResult {
     std::string err;
 };
 
+struct CliOptions {
+    // Extra environment variables, "NAME=value".
+    std::vector<std::string> environment;
+    // Run as the unprivileged user nobody (uid and gid 65534) when the test runs as root; see
+    // CanRunUnprivileged.
+    bool unprivileged = false;
+};
+
 // Runs the built motivra-cli (path from the MOTIVRA_CLI environment variable) with the given arguments and
 // standard input, and collects its exit status and both outputs.
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {},
+                 const CliOptions& options = {});
+
+// Whether a run with `unprivileged` set is really without privileges: the tests run as an ordinary user, or
+// as root with setpriv present and motivra-cli reachable by nobody. Tests that need it skip otherwise.
+bool CanRunUnprivileged();
+
+// Hands a folder and everything in it to nobody, so an unprivileged run can work in it (only as root).
+void GiveToNobody(const std::string& folder);
 
 }  // namespace motivra::test

@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "cli/cli_error.h"
+#include "cli/cli_paths.h"
 #include "core/colour_setup/colour_code.h"
 #include "core/colour_setup/palette_model.h"
 #include "core/colour_setup/swatch_library.h"
@@ -33,15 +33,6 @@ FolderAndName SplitPath(const std::string& path) {
     return {folder.empty() ? std::string(".") : folder, p.filename().string()};
 }
 
-// The file a model is about to read must be a readable regular file; the models themselves treat anything
-// else as absent, which on the command line deserves a message.
-void RequireReadableFile(const std::string& path) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) throw CliError(path + ": no such file");
-    if (!fs::is_regular_file(path, ec)) throw CliError(path + ": not a regular file");
-    if (!std::ifstream(path, std::ios::binary)) throw CliError(path + ": cannot be opened for reading");
-}
-
 const CLI::Validator kColourCode(
     [](std::string& text) {
         return ParseColourCode(text) ? std::string() : "expected six hexadecimal digits RRGGBB, got " + text;
@@ -55,6 +46,8 @@ struct PaletteRequest {
 };
 
 void RunPalette(const PaletteRequest& request) {
+    // The file is named in the answer, so a name JSON cannot hold is refused before anything is changed.
+    RequireUtf8Name(request.path);
     const FolderAndName where = SplitPath(request.path);
     PaletteModel palette;
     palette.SetFolder(where.folder);
@@ -75,9 +68,10 @@ void RunPalette(const PaletteRequest& request) {
     }
 
     // Saving an Adobe palette renames it, so the file is named after the save.
-    const bool saved = !palette.IsChanged() || palette.Save();
+    std::string why;
+    const bool saved = !palette.IsChanged() || palette.Save(&why);
     const std::string file = (fs::path(where.folder) / palette.PaletteName()).string();
-    if (!saved) throw CliError(file + ": cannot be written");
+    if (!saved) throw CliError(file + ": not written: " + why);
 
     Json colours = Json::array();
     for (const PaletteRecord& record : palette.Colours()) colours.push_back(ColourCode(record.GdiColour()));
@@ -94,6 +88,7 @@ struct SwatchRequest {
 };
 
 void RunSwatches(const SwatchRequest& request) {
+    RequireUtf8Name(request.path);
     const FolderAndName where = SplitPath(request.path);
     SwatchLibrary library;
     library.SetFolder(where.folder);
@@ -111,7 +106,8 @@ void RunSwatches(const SwatchRequest& request) {
     if (request.deleteIndex >= 0 && !library.Delete(request.deleteIndex)) {
         throw CliError(file + ": no swatch at index " + std::to_string(request.deleteIndex));
     }
-    if (library.IsChanged() && !library.Save()) throw CliError(file + ": cannot be written");
+    std::string why;
+    if (library.IsChanged() && !library.Save(&why)) throw CliError(file + ": not written: " + why);
 
     Json swatches = Json::array();
     for (const SwatchRecord& swatch : library.Swatches()) {

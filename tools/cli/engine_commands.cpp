@@ -1,7 +1,6 @@
 #include "cli/engine_commands.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -10,6 +9,7 @@
 
 #include "cli/behaviour_json.h"
 #include "cli/cli_error.h"
+#include "cli/cli_paths.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/parameter_table.h"
 
@@ -21,10 +21,7 @@ namespace fs = std::filesystem;
 
 // Loads and completes a behaviour file as the editor does, refusing paths that are not readable files.
 TrackStore LoadForCommand(const std::string& path) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) throw CliError(path + ": no such file");
-    if (!fs::is_regular_file(path, ec)) throw CliError(path + ": not a regular file");
-    if (!std::ifstream(path, std::ios::binary)) throw CliError(path + ": cannot be opened for reading");
+    RequireReadableFile(path);
     TrackStore store;
     LoadBehaviourFile(store, path);
     store.CompleteLoad();
@@ -59,7 +56,8 @@ void RunWrite(const std::string& out) {
     Json document;
     try {
         document = Json::parse(input);
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {
+        // Syntax errors and numbers beyond the range of a double alike.
         throw CliError(std::string("malformed JSON on standard input: ") + e.what());
     }
     TrackStore store;
@@ -68,10 +66,12 @@ void RunWrite(const std::string& out) {
     const fs::path target(out);
     if (target.extension() != kBehaviourExtension) throw CliError(out + ": the file name must end in .vmr");
     std::string folder = target.parent_path().string();
+    RequireFolder(folder);
     folder = folder.empty() ? std::string("./") : folder + "/";
-    if (!fs::is_directory(folder)) throw CliError(folder + ": no such folder");
-    if (!SaveBehaviourFile(store, folder, target.stem().string(), store.ThumbnailText(), store.Flags())) {
-        throw CliError(out + ": cannot be written");
+    std::string why;
+    if (!SaveBehaviourFile(store, folder, target.stem().string(), store.ThumbnailText(), store.Flags(),
+                           &why)) {
+        throw CliError(out + ": not written: " + why);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
 #include "core/library/file_checks.h"
+#include "core/library/library_change.h"
 #include "core/library/library_folder.h"
 #include "core/library/library_maintenance.h"
 #include "core/library/library_names.h"
@@ -52,24 +53,63 @@ void PrintLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) std::cout << line << '\n';
 }
 
+std::string JsonText(const std::string& text) {
+    // Names are file names: bytes that are not UTF-8 are shown as replacement characters.
+    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The library's tag table; a library past the table's limits is refused as a whole, since any answer or
+// change would rest on tags that were not read.
+TagTable LoadTags(const std::string& library) {
+    TagTable table = LoadLibraryTags(library);
+    if (table.ExceedsLimits()) {
+        throw CliError(TagFolderOf(library) + ": " + table.ReadError(table.UnreadableTags().front()) +
+                       "; Motivra works on libraries up to that size");
+    }
+    return table;
+}
+
+std::vector<std::string> UnreadableLines(const TagTable& table) {
+    std::vector<std::string> lines;
+    for (const int i : table.UnreadableTags()) {
+        lines.push_back(TagFilePath(table.TagFolder(), table.Entry(i).name) +
+                        ": cannot be read: " + table.ReadError(i));
+    }
+    return lines;
+}
+
 void RunList(const LibraryRequest& request) { PrintLines(ListBehaviourNames(LibraryFolder(request))); }
 
+// Written one link at a time, so the answer costs no memory beyond the table's own.
 void RunTags(const LibraryRequest& request) {
-    const TagTable table = LoadLibraryTags(LibraryFolder(request));
-    Json tags = Json::array();
-    for (const TagEntry& entry : table.Entries()) {
-        tags.push_back({{"name", entry.name}, {"weight", entry.weight}, {"links", entry.links}});
+    const TagTable table = LoadTags(LibraryFolder(request));
+    std::cout << '[';
+    bool first = true;
+    for (int i = 0; i < table.Count(); ++i) {
+        if (!table.IsReadable(i)) continue;
+        const TagEntry& entry = table.Entry(i);
+        std::cout << (first ? "\n" : ",\n") << "  {\n    \"name\": " << JsonText(entry.name)
+                  << ",\n    \"weight\": " << entry.weight << ",\n    \"links\": [";
+        for (std::size_t i = 0; i < entry.links.size(); ++i)
+            std::cout << (i == 0 ? "\n" : ",\n") << "      " << JsonText(entry.links[i]);
+        std::cout << (entry.links.empty() ? "]" : "\n    ]") << "\n  }";
+        first = false;
     }
-    // Names are file names: bytes that are not UTF-8 are shown as replacement characters.
-    std::cout << tags.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    std::cout << (first ? "]\n" : "\n]\n");
+    // Tags whose files could not be read are named instead of shown without links.
+    if (const auto unreadable = UnreadableLines(table); !unreadable.empty()) throw CliError(unreadable);
 }
 
 void RunFilter(const LibraryRequest& request) {
-    TagTable table = LoadLibraryTags(LibraryFolder(request));
+    TagTable table = LoadTags(LibraryFolder(request));
     const auto mark = [&](const std::vector<std::string>& names, TagState state) {
         for (const std::string& name : names) {
             const int index = table.FindTag(name);
             if (index < 0) throw CliError(name + ": no such tag");
+            if (!table.IsReadable(index)) {
+                throw CliError(TagFilePath(table.TagFolder(), name) +
+                               ": cannot be read: " + table.ReadError(index));
+            }
             table.SetState(index, state);
         }
     };
@@ -103,13 +143,28 @@ void RunNextName(const LibraryRequest& request) {
     throw CliError("no number follows the highest thumbnail number of " + core);
 }
 
+// A change that did not complete: what it did goes to standard output, each file left alone and the
+// failure to standard error (as the lines of the error), and the command fails.
+void ReportIncomplete(const LibraryChange& change, const std::string& outcome) {
+    PrintLines(change.done);
+    std::vector<std::string> lines = change.skipped;
+    if (!change.failure.empty()) lines.push_back(change.failure + outcome);
+    throw CliError(lines);
+}
+
 void RunRebuild(const LibraryRequest& request) {
     const std::string library = LibraryFolder(request);
     if (!FolderExists(TagFolderOf(library))) throw CliError(TagFolderOf(library) + ": no such folder");
-    TagTable table = LoadLibraryTags(library);
+    TagTable table = LoadTags(library);
     const std::vector<std::string> behaviours = ListBehaviourNames(library);
-    ReconstructTagLinks(table, library, behaviours);
-    std::cout << "rebuilt " << table.Count() << " tag files from " << behaviours.size() << " behaviours\n";
+    const LibraryChange change = ReconstructTagLinks(table, library, behaviours);
+    if (!change.Complete()) {
+        ReportIncomplete(change, change.refused ? std::string()
+                                                : "; rewrote " + std::to_string(change.done.size()) +
+                                                      " tag files before it, the others are as they were");
+    }
+    std::cout << "rebuilt " << change.done.size() << " tag files from " << behaviours.size()
+              << " behaviours\n";
 }
 
 void RunDelete(const LibraryRequest& request) {
@@ -120,9 +175,13 @@ void RunDelete(const LibraryRequest& request) {
     if (!FileExists(BehaviourPath(library, request.name))) {
         throw CliError(request.name + ": no such behaviour in " + library);
     }
-    TagTable table = LoadLibraryTags(library);
-    DeleteBehaviour(table, library, request.name);
-    table.SaveAllTags();
+    TagTable table = LoadTags(library);
+    const LibraryChange change = RemoveBehaviour(table, library, request.name);
+    if (!change.Complete()) {
+        const bool kept = FileExists(BehaviourPath(library, request.name));
+        ReportIncomplete(change, kept ? "; " + request.name + " was not deleted" : std::string());
+    }
+    PrintLines(change.done);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <iostream>
 
 #include "cli/cli_error.h"
@@ -8,15 +9,16 @@
 #include "cli/library_commands.h"
 #include "cli/render_commands.h"
 
-// Exit status: 0 done, 1 the command failed (one line on standard error), 2 wrong arguments (usage shown).
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     CLI::App app{
         "Motivra command-line tool: behaviour files, libraries, palettes and swatches without the editor"};
     app.name("motivra-cli");
     app.require_subcommand(1);
     motivra::cli::AddEngineCommands(app);
     motivra::cli::AddColourCommands(app);
-    motivra::cli::AddLibraryCommands(app, argv[0]);
+    motivra::cli::AddLibraryCommands(app, argc > 0 ? argv[0] : "motivra-cli");
     motivra::cli::AddRenderCommands(app);
 
     try {
@@ -28,9 +30,24 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         std::cerr << "motivra-cli: " << e.what() << "\n\n" << app.help();
         return 2;
-    } catch (const motivra::cli::CliError& e) {
-        std::cerr << "motivra-cli: " << e.what() << '\n';
-        return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+// Exit status: 0 done, 1 the command failed (one line on standard error, or one for each file it had to
+// leave alone), 2 wrong arguments (usage shown). No exception leaves main: whatever a command did not expect
+// is still one line and status 1.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const motivra::cli::CliError& e) {
+        for (const std::string& line : e.Lines()) std::cerr << "motivra-cli: " << line << '\n';
+    } catch (const std::exception& e) {
+        std::cerr << "motivra-cli: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "motivra-cli: unexpected failure\n";
+    }
+    return 1;
 }

@@ -9,16 +9,19 @@
 
 #include <nlohmann/json.hpp>
 
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "cli/cli_error.h"
+#include "cli/cli_paths.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/bitmap_file.h"
 #include "core/io/file_io.h"
@@ -42,14 +45,23 @@ struct Size {
     int height = 0;
 };
 
-std::optional<Size> ParseSize(const std::string& text) {
-    Size size;
-    int consumed = 0;
-    if (std::sscanf(text.c_str(), "%dx%d%n", &size.width, &size.height, &consumed) != 2) return std::nullopt;
-    if (static_cast<std::size_t>(consumed) != text.size()) return std::nullopt;
-    if (size.width < 1 || size.height < 1 || size.width > kMaxSide || size.height > kMaxSide)
+// A side: decimal digits only (no sign, blank or other base), 1 to kMaxSide; any overflow is out of range.
+std::optional<int> ParseSide(std::string_view text) {
+    int value = 0;
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kMaxSide)
         return std::nullopt;
-    return size;
+    return value;
+}
+
+std::optional<Size> ParseSize(const std::string& text) {
+    const auto cut = text.find('x');
+    if (cut == std::string::npos) return std::nullopt;
+    const auto width = ParseSide(std::string_view(text).substr(0, cut));
+    const auto height = ParseSide(std::string_view(text).substr(cut + 1));
+    if (!width || !height) return std::nullopt;
+    return Size{*width, *height};
 }
 
 const CLI::Validator kSize(
@@ -60,17 +72,10 @@ const CLI::Validator kSize(
     },
     "WxH");
 
-void CheckReadable(const std::string& path) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) throw CliError(path + ": no such file");
-    if (!fs::is_regular_file(path, ec)) throw CliError(path + ": not a regular file");
-    if (!std::ifstream(path, std::ios::binary)) throw CliError(path + ": cannot be opened for reading");
-}
-
 // Reads a behaviour into a window's tracks as the editor does; a file cut short shows what was read before
 // the cut, with a warning.
 void LoadInto(TrackStore& tracks, const std::string& path) {
-    CheckReadable(path);
+    RequireReadableFile(path);
     LoadBehaviourFile(tracks, path);
     tracks.CompleteLoad();
     if (!tracks.IsLoaded())
@@ -106,7 +111,7 @@ void RunThumbnail(const std::string& path, const std::string& out, const std::st
     if (name.find("..") != std::string::npos) throw CliError(out + ": the file name may not hold \"..\"");
     const std::string folder =
         target.parent_path().empty() ? std::string(".") : target.parent_path().string();
-    if (!fs::is_directory(folder)) throw CliError(folder + ": no such folder");
+    RequireFolder(folder);
 
     OffscreenApplication app;
     ThumbnailView view;
@@ -118,9 +123,16 @@ void RunThumbnail(const std::string& path, const std::string& out, const std::st
         throw CliError(out + ": " + failures.join("; ").replace('\n', ' ').toStdString());
 }
 
+// The frames already written when a later one fails, for its message.
+std::string NoteWritten(std::size_t count) {
+    return count == 0 ? std::string("; no frame was written")
+                      : "; frames 0 to " + std::to_string(count - 1) + " were written";
+}
+
 void RunFrames(const std::string& path, const std::string& outDir, int count, const std::string& sizeText) {
     const Size size = *ParseSize(sizeText);
-    if (!fs::is_directory(outDir)) throw CliError(outDir + ": no such folder");
+    RequireUtf8Name(outDir);
+    RequireFolder(outDir);
 
     OffscreenApplication app;
     PreviewWindow preview;
@@ -141,8 +153,9 @@ void RunFrames(const std::string& path, const std::string& outDir, int count, co
         std::snprintf(file, sizeof file, "frame-%04d.png", i);
         const std::string framePath = (fs::path(outDir) / file).string();
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
-        if (!WriteFileAtomically(framePath, std::span(bytes, static_cast<std::size_t>(png.size())))) {
-            throw CliError(framePath + ": cannot be written");
+        std::string why;
+        if (!WriteFileAtomically(framePath, std::span(bytes, static_cast<std::size_t>(png.size())), &why)) {
+            throw CliError(framePath + ": not written: " + why + NoteWritten(written.size()));
         }
         Json entry;
         entry["file"] = framePath;

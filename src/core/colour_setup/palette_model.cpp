@@ -90,15 +90,20 @@ void PaletteModel::BuildFolderView(const std::vector<std::string>& names) {
     if (!names_.empty()) changed_ = false;
 }
 
-bool PaletteModel::Save() {
-    if (!changed_ || folder_.empty() || paletteName_.empty() || !paletteView_) return false;
+bool PaletteModel::Save(std::string* error) {
+    const auto fail = [error](const char* why) {
+        if (error != nullptr) *error = why;
+        return false;
+    };
+    if (!changed_) return fail("nothing changed");
+    if (folder_.empty() || paletteName_.empty() || !paletteView_) return fail("no palette open");
     if (EndsWithIgnoringCase(paletteName_, kAdobeEnding)) {
         paletteName_.replace(paletteName_.size() - 3, 3, "vmp");
     }
     const std::string path = InFolder(folder_, paletteName_);
-    if (IsWriteProtected(path)) return false;
+    if (IsWriteProtected(path)) return fail("the file is write-protected");
     const std::vector<PaletteRecord> colours = Colours();
-    if (!WriteFileAtomically(path, EncodePaletteFile(colours))) return false;
+    if (!WriteFileAtomically(path, EncodePaletteFile(colours), error)) return false;
     changed_ = false;
     return true;
 }

@@ -41,8 +41,9 @@ public:
     // The folder view over these bare names of files in the folder, with their previews.
     void BuildFolderView(const std::vector<std::string>& names);
     // Writes a changed palette into the folder: an ".aco" name is first turned into the same name ending in
-    // ".vmp", so the Adobe file is never written. True when the file was written.
-    bool Save();
+    // ".vmp", so the Adobe file is never written. True when the file was written; otherwise the previous
+    // file stays as it was and *error says why.
+    bool Save(std::string* error = nullptr);
 
     // Appends a colour given as 0x00RRGGBB to the open palette, unless a colour with the same three bytes is
     // already there or the palette holds 511 items. True when it was added.

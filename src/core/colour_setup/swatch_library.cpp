@@ -50,10 +50,16 @@ void SwatchLibrary::Load() {
     changed_ = false;
 }
 
-bool SwatchLibrary::Save() {
+bool SwatchLibrary::Save(std::string* error) {
+    const auto fail = [error](const char* why) {
+        if (error != nullptr) *error = why;
+        return false;
+    };
     const std::string path = FilePath();
-    if (!changed_ || !IsLibraryFile(path) || IsWriteProtected(path)) return false;
-    if (!WriteFileAtomically(path, EncodeSwatchFile(swatches_, nextId_))) return false;
+    if (!changed_) return fail("nothing changed");
+    if (!IsLibraryFile(path)) return fail("no such library file");
+    if (IsWriteProtected(path)) return fail("the file is write-protected");
+    if (!WriteFileAtomically(path, EncodeSwatchFile(swatches_, nextId_), error)) return false;
     changed_ = false;
     return true;
 }

@@ -32,7 +32,7 @@ public:
     void Load();
     // Writes a changed library over its file; the file is never created, so without one the changes last only
     // while the program runs. True when the file was written.
-    bool Save();
+    bool Save(std::string* error = nullptr);
 
     // Appends a swatch of six colours (slot order, GDI form) under the next id, unless the library holds 255.
     bool Add(const std::array<Colour, 6>& colours);

@@ -49,11 +49,14 @@ std::vector<std::uint8_t> EncodeBehaviourFile(TrackStore& store, const std::stri
 }
 
 bool SaveBehaviourFile(TrackStore& store, const std::string& folder, const std::string& coreName,
-                       const std::string& thumbnailText, const BehaviourFlags& flags) {
+                       const std::string& thumbnailText, const BehaviourFlags& flags, std::string* error) {
     std::error_code ec;
-    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) return false;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) {
+        if (error != nullptr) *error = "no such folder";
+        return false;
+    }
     const std::vector<std::uint8_t> bytes = EncodeBehaviourFile(store, thumbnailText, flags);
-    return WriteFileAtomically(folder + coreName + kBehaviourExtension, bytes);
+    return WriteFileAtomically(folder + coreName + kBehaviourExtension, bytes, error);
 }
 
 void DecodeBehaviourFile(TrackStore& store, std::span<const std::uint8_t> bytes) {

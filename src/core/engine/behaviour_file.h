@@ -21,9 +21,10 @@ std::vector<std::uint8_t> EncodeBehaviourFile(TrackStore& store, const std::stri
                                               const BehaviourFlags& flags);
 
 // Writes folder + coreName + ".vmr" (folder ends with a separator) atomically. Nothing is written when the
-// folder does not exist or the file cannot be replaced; false then.
+// folder does not exist or the file cannot be replaced; false then, with the reason in *error.
 bool SaveBehaviourFile(TrackStore& store, const std::string& folder, const std::string& coreName,
-                       const std::string& thumbnailText, const BehaviourFlags& flags);
+                       const std::string& thumbnailText, const BehaviourFlags& flags,
+                       std::string* error = nullptr);
 
 // Reads a behaviour file's bytes into the store: tracks reset first, then the records named by their kind,
 // the flags and the text. The caller completes the load with TrackStore::CompleteLoad.

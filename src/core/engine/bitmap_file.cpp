@@ -121,14 +121,14 @@ std::string BitmapPath(const std::string& folder, const std::string& name) {
 }
 
 BitmapSaveResult SaveBitmapFile(const std::string& folder, const std::string& name,
-                                const DeviceBitmap& bitmap) {
+                                const DeviceBitmap& bitmap, std::string* error) {
     std::error_code ec;
     if (folder.empty() || !std::filesystem::is_directory(folder, ec)) return BitmapSaveResult::FolderMissing;
     if (!NameStaysInFolder(name)) return BitmapSaveResult::NameRefused;
     const auto bytes = EncodeBitmapFile(bitmap);
     if (!bytes) return BitmapSaveResult::NotEncodable;
-    return WriteFileAtomically(BitmapPath(folder, name), *bytes) ? BitmapSaveResult::Written
-                                                                 : BitmapSaveResult::WriteFailed;
+    return WriteFileAtomically(BitmapPath(folder, name), *bytes, error) ? BitmapSaveResult::Written
+                                                                        : BitmapSaveResult::WriteFailed;
 }
 
 }  // namespace motivra

@@ -69,8 +69,9 @@ enum class BitmapSaveResult {
     WriteFailed,    // the file could not be created or replaced; any previous file is kept
 };
 
-// Writes the picture to BitmapPath(folder, name), replacing any file there atomically.
+// Writes the picture to BitmapPath(folder, name), replacing any file there atomically; on WriteFailed the
+// system's reason is in *error.
 BitmapSaveResult SaveBitmapFile(const std::string& folder, const std::string& name,
-                                const DeviceBitmap& bitmap);
+                                const DeviceBitmap& bitmap, std::string* error = nullptr);
 
 }  // namespace motivra

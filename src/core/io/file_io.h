@@ -10,15 +10,27 @@
 namespace motivra {
 
 // Reads a whole regular file, refusing anything larger than maxBytes so a hostile file cannot exhaust memory.
-// Empty when the path is not a readable regular file.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);
+// Empty when the path is not a readable regular file, with the reason in *error.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes,
+                                                       std::string* error = nullptr);
 
 // Reads at most maxBytes from the start of a regular file; readers of formats whose meaningful length is
 // bounded ignore anything after it. Empty when the path is not a readable regular file.
 std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path, std::size_t maxBytes);
 
-// Replaces the file at path with data: writes a temporary file beside it, flushes it to disk and renames it
-// over the old one, so a failure at any step leaves the previous file exactly as it was. False on failure.
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data);
+// Replaces the file at path with data, so that a failure at any step leaves the previous file exactly as it
+// was and no temporary file behind: writes a temporary file of a short name beside it (checking every write,
+// the sync to disk and the close), gives it the replaced file's mode, owner and group (the owner where the
+// system allows it), renames it over the old one and syncs the folder. A path that is a symbolic link is
+// written through to its target. A file the caller may not write, a folder and any other non-regular file
+// are refused. False on failure, with the step and the system's reason in *error ("write: No space left on
+// device"). When only the folder's sync fails the new content is already in place: false all the same, since
+// the save may not survive a crash, and the reason says so.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+                         std::string* error = nullptr);
+
+// Whether the calling user may write path (a file, or a folder to create and remove files in), as the system
+// judges it; the system's reason in *error when not. Multi-file changes check this before they begin.
+bool CanWrite(const std::string& path, std::string* error = nullptr);
 
 }  // namespace motivra

@@ -13,15 +13,19 @@ bool FolderExists(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
+    // The entry itself counts, so a link whose target is missing or that points at itself is there to be
+    // listed and deleted like any other file.
     std::error_code ec;
-    return !path.empty() && fs::exists(path, ec);
+    return !path.empty() && fs::exists(fs::symlink_status(path, ec));
 }
 
-void DeleteFileIfPresent(const std::string& path) {
-    if (!FileExists(path)) return;
+bool DeleteFileIfPresent(const std::string& path, std::string* error) {
+    if (!FileExists(path)) return true;
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return;
-    fs::remove(path, ec);
+    if (fs::is_directory(path, ec)) return true;
+    if (fs::remove(path, ec) || !ec) return true;
+    if (error != nullptr) *error = ec.message();
+    return false;
 }
 
 }  // namespace motivra

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/library/tag_entry.h"
@@ -15,6 +17,11 @@ namespace motivra {
 class TagTable {
 public:
     static constexpr int kFontCount = 6;
+    // The most a library's tag files may hold together, so that loading a library costs memory in proportion
+    // to it (each link a few dozen bytes at most) whatever its files hold. Tag files past either limit are
+    // not read, and the table says so (ExceedsLimits).
+    static constexpr std::uintmax_t kMaxTotalTagBytes = std::uintmax_t{64} << 20;
+    static constexpr std::size_t kMaxTotalLinks = 2'000'000;
 
     // The tag list's folder: name itself when it is a folder, else the tag-list search beside the program;
     // then "/tags/" below it. No library leaves the tag folder empty and every file operation does nothing.
@@ -31,23 +38,41 @@ public:
 
     // Files. Each does nothing while the tag folder (or the folder given) does not exist.
     // Replaces the table by the tags of the "*.tag" files of the tag folder, in listing order, each with the
-    // links of its file and a weight of their number. Files whose names are no acceptable tag names, and
-    // unreadable files' links, are skipped.
+    // links of its file and a weight of their number. Files whose names are no acceptable tag names are
+    // skipped. A file that cannot be read (no permission, not a regular file, too large, or past the
+    // library's limits) gives an entry without links whose read error says why. Such a tag's file is never
+    // rewritten, so links that could not be seen are never lost.
     void LoadTags();
+    // Why the entry's file could not be read by the last LoadTags; empty when it was read, or the tag was
+    // added since.
+    const std::string& ReadError(int index) const;
+    bool IsReadable(int index) const { return ReadError(index).empty(); }
+    // The indexes of the entries whose files could not be read, in table order.
+    std::vector<int> UnreadableTags() const;
+    // Whether the last LoadTags left files unread because the library's tag files exceed kMaxTotalTagBytes
+    // or kMaxTotalLinks together.
+    bool ExceedsLimits() const { return exceedsLimits_; }
     // Deletes the entry's tag file, then the entry; ignored for an index outside the table.
     void RemoveTag(int index);
     // RemoveTag on every entry that is not Unselected.
     void RemoveMarkedTags();
     // Trims the entry's links (kept so in memory) and writes them as its tag file. False when nothing was
-    // written.
-    bool WriteTagFile(int index);
-    void SaveAllTags();
+    // written, with the reason in *error: no tag folder, an index outside the table, a tag whose file could
+    // not be read when loaded, or a failed write (the previous file then stays as it was).
+    bool WriteTagFile(int index, std::string* error = nullptr);
+    // WriteTagFile for every entry, in table order. The tags whose files were not written, each with the
+    // reason; nothing when there is no tag folder.
+    std::vector<std::pair<std::string, std::string>> SaveAllTags();
     // Writes the names of the Selected entries, in table order, to folder + behaviour + ".tdb"; folder ends
-    // with a separator. False when nothing was written.
-    bool WriteTagDb(const std::string& folder, const std::string& behaviour) const;
+    // with a separator. False when nothing was written, with the reason in *error.
+    bool WriteTagDb(const std::string& folder, const std::string& behaviour,
+                    std::string* error = nullptr) const;
     // Selects exactly the tags the file names, adding the ones not yet in the table (weight 0). An empty
-    // path or unreadable file leaves every tag Unselected.
-    void ReadTagDb(const std::string& path);
+    // path or unreadable file leaves every tag Unselected: false then for an unreadable file, with the
+    // reason in *error.
+    bool ReadTagDb(const std::string& path, std::string* error = nullptr);
+    // Selects exactly the tags named, as ReadTagDb does with the lines of a tag database.
+    void SelectNames(const std::vector<std::string>& names);
 
     // Appends a tag, Unselected and without links. Refuses (false) a name already in the table and a name
     // that is not an acceptable tag name.
@@ -96,6 +121,9 @@ private:
     std::unordered_map<std::string, int> indexByName_;
     std::vector<std::string> capturedSelected_;
     std::vector<std::string> capturedSubtracted_;
+    // Read errors of the last LoadTags by tag name, so they follow their entries through removals.
+    std::unordered_map<std::string, std::string> readErrors_;
+    bool exceedsLimits_ = false;
     // Kept up to date with every change of the entries or their weights; both 0 for an empty table.
     int minWeight_ = 0;
     int maxWeight_ = 0;

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <climits>
+#include <filesystem>
+#include <system_error>
 
 #include "core/library/disk_object.h"
 #include "core/library/file_checks.h"
@@ -13,6 +15,11 @@ namespace motivra {
 namespace {
 
 constexpr std::size_t kTagExtensionLength = 4;  // ".tag"
+// Why the tag files past the library's limits were not read.
+std::string OverLimits() {
+    return "the library's tag files hold more than " + std::to_string(TagTable::kMaxTotalTagBytes >> 20) +
+           " MiB or " + std::to_string(TagTable::kMaxTotalLinks) + " links together";
+}
 
 }  // namespace
 
@@ -23,20 +30,53 @@ void TagTable::SetFolder(const std::string& name, const std::string& programPath
 void TagTable::LoadTags() {
     if (tagFolder_.empty() || !FolderExists(tagFolder_)) return;
     entries_.clear();
+    readErrors_.clear();
+    exceedsLimits_ = false;
     CDiskObject disk;
     std::vector<std::string> files;
     disk.ListFiles("*.tag", tagFolder_, files, false);
     TextFile file;
+    std::uintmax_t bytes = 0;
+    std::size_t links = 0;
     for (const std::string& fileName : files) {
         std::string name = fileName.substr(0, fileName.size() - kTagExtensionLength);
         if (!IsAcceptableTagName(name)) continue;
-        std::vector<std::string> links;
-        file.ReadLines(TagFilePath(tagFolder_, name), links);
-        const int weight = static_cast<int>(std::min<std::size_t>(links.size(), INT_MAX));
-        entries_.push_back(TagEntry{std::move(name), weight, TagState::Unselected, std::move(links)});
+        const std::string path = TagFilePath(tagFolder_, name);
+        TagEntry entry{std::move(name), 0, TagState::Unselected, {}};
+        std::string readError;
+        // The sizes of the files to be read count against the library's limit before any is read; a file too
+        // large for a line file is refused on its own and not read at all.
+        std::error_code ec;
+        const std::uintmax_t size = std::filesystem::file_size(path, ec);
+        if (!ec && size <= TextFile::kMaxTextFileBytes) bytes += size;
+        if (exceedsLimits_ || bytes > kMaxTotalTagBytes) {
+            exceedsLimits_ = true;
+        } else if (!file.ReadLines(path, entry.links, kMaxTotalLinks - links)) {
+            exceedsLimits_ = file.TooManyLines();
+            readError = file.ErrorText();
+        }
+        if (exceedsLimits_) readError = OverLimits();
+        if (!readError.empty()) readErrors_.emplace(entry.name, std::move(readError));
+        links += entry.links.size();
+        entry.weight = static_cast<int>(std::min<std::size_t>(entry.links.size(), INT_MAX));
+        entries_.push_back(std::move(entry));
     }
     Reindex();
     RecountWeights();
+}
+
+const std::string& TagTable::ReadError(int index) const {
+    static const std::string kNone;
+    const auto found = readErrors_.find(Entry(index).name);
+    return found == readErrors_.end() ? kNone : found->second;
+}
+
+std::vector<int> TagTable::UnreadableTags() const {
+    std::vector<int> unreadable;
+    for (int i = 0; i < Count(); ++i) {
+        if (!IsReadable(i)) unreadable.push_back(i);
+    }
+    return unreadable;
 }
 
 void TagTable::RemoveTag(int index) {
@@ -60,31 +100,56 @@ void TagTable::RemoveMarkedTags() {
     RecountWeights();
 }
 
-bool TagTable::WriteTagFile(int index) {
-    if (index < 0 || index >= Count() || tagFolder_.empty() || !FolderExists(tagFolder_)) return false;
+bool TagTable::WriteTagFile(int index, std::string* error) {
+    const auto fail = [error](std::string why) {
+        if (error != nullptr) *error = std::move(why);
+        return false;
+    };
+    if (index < 0 || index >= Count()) return fail("no such tag");
+    if (tagFolder_.empty() || !FolderExists(tagFolder_)) return fail("no tag folder");
     TagEntry& entry = entries_[static_cast<std::size_t>(index)];
+    if (!IsReadable(index)) return fail("skipped, it could not be read: " + ReadError(index));
     for (std::string& link : entry.links) link = TrimLink(std::move(link));
-    return TextFile().WriteLines(TagFilePath(tagFolder_, entry.name), entry.links);
+    TextFile file;
+    return file.WriteLines(TagFilePath(tagFolder_, entry.name), entry.links) || fail(file.ErrorText());
 }
 
-void TagTable::SaveAllTags() {
-    if (tagFolder_.empty() || !FolderExists(tagFolder_)) return;
-    for (int i = 0; i < Count(); ++i) WriteTagFile(i);
+std::vector<std::pair<std::string, std::string>> TagTable::SaveAllTags() {
+    std::vector<std::pair<std::string, std::string>> failures;
+    if (tagFolder_.empty() || !FolderExists(tagFolder_)) return failures;
+    for (int i = 0; i < Count(); ++i) {
+        std::string why;
+        if (!WriteTagFile(i, &why)) failures.emplace_back(Entry(i).name, why);
+    }
+    return failures;
 }
 
-bool TagTable::WriteTagDb(const std::string& folder, const std::string& behaviour) const {
-    if (!FolderExists(folder) || !IsAcceptableBehaviourName(behaviour)) return false;
+bool TagTable::WriteTagDb(const std::string& folder, const std::string& behaviour, std::string* error) const {
+    const auto fail = [error](std::string why) {
+        if (error != nullptr) *error = std::move(why);
+        return false;
+    };
+    if (!FolderExists(folder)) return fail("no such folder");
+    if (!IsAcceptableBehaviourName(behaviour)) return fail("not a behaviour name");
     std::vector<std::string> names;
     for (const TagEntry& entry : entries_) {
         if (entry.state == TagState::Selected) names.push_back(entry.name);
     }
-    return TextFile().WriteLines(folder + behaviour + ".tdb", names);
+    TextFile file;
+    return file.WriteLines(folder + behaviour + ".tdb", names) || fail(file.ErrorText());
 }
 
-void TagTable::ReadTagDb(const std::string& path) {
-    ClearStates();
+bool TagTable::ReadTagDb(const std::string& path, std::string* error) {
     std::vector<std::string> names;
-    if (!path.empty()) TextFile().ReadLines(path, names);
+    TextFile file;
+    const bool read = path.empty() || file.ReadLines(path, names);
+    if (!read && error != nullptr) *error = file.ErrorText();
+    SelectNames(names);
+    return read;
+}
+
+void TagTable::SelectNames(const std::vector<std::string>& names) {
+    ClearStates();
     for (const std::string& name : names) {
         const int index = FindTag(name);
         if (index >= 0) {

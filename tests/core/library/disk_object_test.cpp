@@ -44,6 +44,9 @@ TEST(CDiskObject, ListsFilesSortedByteWiseUpperCaseFirst) {
         {{"vmrk-1.bmp", "vmrk.bmp", "vmrk2.bmp"}, "vmrk?*.bmp", {"vmrk-1.bmp", "vmrk2.bmp"}},
         {{"aXbYbZc", "aXbYc.", "ac"}, "a*b*c", {"aXbYbZc"}},
         {{"\xc3\xa9.tag", "zoo.tag", "Zoo.tag"}, "*.tag", {"Zoo.tag", "zoo.tag", "\xc3\xa9.tag"}},
+        // A '*' or '?' in a name is an ordinary character of it.
+        {{"*x.tag", "?.tag", "*.vmr"}, "*.tag", {"*x.tag", "?.tag"}},
+        {{"a*b", "a*", "b*a"}, "a*", {"a*", "a*b"}},
     };
     for (const Case& c : cases) {
         test::TempDir dir;
@@ -127,7 +130,7 @@ TEST(TextFile, FailuresLeaveTheListAndTheDiskAsTheyWere) {
     const std::pair<std::string, std::string> cases[] = {{"missing", "No such file or directory"},
                                                          {"", "Is a directory"},
                                                          {"huge", "File too large"},
-                                                         {"pipe", "Invalid argument"}};
+                                                         {"pipe", "not a regular file"}};
     for (const auto& [name, error] : cases) {
         Names lines{"kept"};
         EXPECT_FALSE(file.ReadLines(dir.File(name), lines));
@@ -135,7 +138,7 @@ TEST(TextFile, FailuresLeaveTheListAndTheDiskAsTheyWere) {
         EXPECT_EQ(file.ErrorText(), error);
     }
     EXPECT_FALSE(file.WriteLines(dir.File("missing/t.tag"), {"a"}));
-    EXPECT_EQ(file.ErrorText(), "No such file or directory");
+    EXPECT_EQ(file.ErrorText(), "create: No such file or directory");
     EXPECT_EQ(test::TreeOf(dir.Path()), before);
 }
 

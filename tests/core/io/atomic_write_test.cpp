@@ -1,0 +1,106 @@
+// What a replacement keeps of the file it replaces, and what it refuses.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/io/file_io.h"
+#include "support/temp_dir.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::uint8_t> kOld = {'o', 'l', 'd'};
+const std::vector<std::uint8_t> kNew = {'n', 'e', 'w', '!'};
+
+std::vector<std::string> Listing(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct stat Status(const fs::path& path) {
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return status;
+}
+
+TEST(AtomicWrite, TheReplacedFileKeepsItsMode) {
+    for (const mode_t mode : {0600, 0640, 0604, 0755}) {
+        test::TempDir dir;
+        const fs::path file = dir.Path() / "f";
+        test::WriteBytes(file, kOld);
+        ::chmod(file.c_str(), mode);
+        ASSERT_TRUE(WriteFileAtomically(file.string(), kNew));
+        EXPECT_EQ(Status(file).st_mode & 07777, mode) << std::oct << mode;
+        EXPECT_EQ(test::ReadBytes(file), kNew);
+    }
+}
+
+TEST(AtomicWrite, TheReplacedFileKeepsItsOwnerWhereTheSystemAllows) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    test::TempDir dir;
+    const fs::path file = dir.Path() / "f";
+    test::WriteBytes(file, kOld);
+    ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(WriteFileAtomically(file.string(), kNew));
+    EXPECT_EQ(Status(file).st_uid, 65534u);
+    EXPECT_EQ(Status(file).st_gid, 65534u);
+}
+
+// The link stays a link and its target, wherever the chain of links ends, gets the content.
+TEST(AtomicWrite, ALinkIsWrittenThroughToItsTarget) {
+    test::TempDir dir;
+    fs::create_directory(dir.Path() / "real");
+    const fs::path target = dir.Path() / "real" / "palette.vmp";
+    test::WriteBytes(target, kOld);
+    fs::create_symlink("real/palette.vmp", dir.Path() / "relative");
+    fs::create_symlink(dir.Path() / "relative", dir.Path() / "chained");
+    for (const char* link : {"relative", "chained"}) {
+        ASSERT_TRUE(WriteFileAtomically((dir.Path() / link).string(), kNew)) << link;
+        EXPECT_TRUE(fs::is_symlink(dir.Path() / link)) << link;
+        EXPECT_EQ(test::ReadBytes(target), kNew) << link;
+        test::WriteBytes(target, kOld);
+    }
+    EXPECT_EQ(Listing(dir.Path() / "real"), std::vector<std::string>{"palette.vmp"});
+}
+
+TEST(AtomicWrite, WhatCannotBeReplacedIsRefusedAndLeavesNothingBehind) {
+    test::TempDir dir;
+    fs::create_symlink("loop", dir.Path() / "loop");
+    fs::create_directory(dir.Path() / "folder");
+    const std::pair<const char*, std::string> cases[] = {
+        {"loop", "open: Too many levels of symbolic links"},
+        {"folder", "open: Is a directory"},
+        {"missing/f", "create: No such file or directory"},
+    };
+    const std::vector<std::string> before = Listing(dir.Path());
+    for (const auto& [name, reason] : cases) {
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomically((dir.Path() / name).string(), kNew, &error)) << name;
+        EXPECT_EQ(error, reason) << name;
+    }
+    EXPECT_EQ(Listing(dir.Path()), before);
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "loop"));
+}
+
+// The temporary name does not grow with the file's, so a name of the system's full length still saves.
+TEST(AtomicWrite, ANameOfFullLengthSaves) {
+    test::TempDir dir;
+    for (const std::size_t length : {250, 255}) {
+        const std::string name(length, 'n');
+        ASSERT_TRUE(WriteFileAtomically((dir.Path() / name).string(), kNew)) << length;
+        EXPECT_EQ(test::ReadBytes(dir.Path() / name), kNew);
+    }
+    EXPECT_EQ(Listing(dir.Path()).size(), 2u);
+}
+
+}  // namespace
+}  // namespace motivra

@@ -1,0 +1,155 @@
+// Test-only fault injection. Linked into a test program, or preloaded into motivra-cli with LD_PRELOAD, it
+// stands in front of the C library's write, fsync, fdatasync, close and rename and makes the armed one fail
+// for files inside one folder; every other call goes through unchanged. It is never part of the program.
+//
+// Armed in process by motivra_fault_arm(fault, folder), or at load from the environment: MOTIVRA_FAULT names
+// the fault and MOTIVRA_FAULT_DIR the folder. Faults:
+//   write       write() to a regular file fails: ENOSPC, as on a full disk
+//   flush       fsync()/fdatasync() of a regular file fails: EIO
+//   close       close() of a regular file closes it and then reports EIO, as a network file system may
+//   fsync       every fsync()/fdatasync(), of files and folders: EIO
+//   rename      rename() whose destination is in the folder fails: EIO
+//   foldersync  fsync() of the folder itself fails: EIO (the file has already been renamed into place)
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+enum Fault : int { kNone, kWrite, kFlush, kClose, kFsync, kRename, kFolderSync };
+
+std::atomic<int> armed{kNone};
+char folder[PATH_MAX];  // written only while disarmed
+
+Fault Parse(const char* name) {
+    static const struct {
+        const char* name;
+        Fault fault;
+    } kNames[] = {{"write", kWrite}, {"flush", kFlush},   {"close", kClose},
+                  {"fsync", kFsync}, {"rename", kRename}, {"foldersync", kFolderSync}};
+    for (const auto& entry : kNames) {
+        if (name != nullptr && strcmp(name, entry.name) == 0) return entry.fault;
+    }
+    return kNone;
+}
+
+void Arm(const char* name, const char* where) {
+    armed.store(kNone);
+    const Fault fault = Parse(name);
+    if (fault == kNone || where == nullptr || realpath(where, folder) == nullptr) return;
+    armed.store(fault);
+}
+
+__attribute__((constructor)) void ArmFromEnvironment() {
+    Arm(getenv("MOTIVRA_FAULT"), getenv("MOTIVRA_FAULT_DIR"));
+}
+
+bool Inside(const char* path, bool folderItself) {
+    const size_t length = strlen(folder);
+    if (strncmp(path, folder, length) != 0) return false;
+    return path[length] == '/' || (folderItself && path[length] == '\0');
+}
+
+// Whether the descriptor is a regular file (or, for folders, the folder itself) inside the armed folder.
+bool Targets(int fd, bool wantFolder) {
+    struct stat status {};
+    if (fstat(fd, &status) != 0) return false;
+    if (wantFolder ? !S_ISDIR(status.st_mode) : !S_ISREG(status.st_mode)) return false;
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char path[PATH_MAX];
+    const ssize_t n = readlink(link, path, sizeof path - 1);
+    if (n <= 0) return false;
+    path[n] = '\0';
+    return Inside(path, wantFolder);
+}
+
+template <typename F>
+F Next(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+int Fail(int code) {
+    errno = code;
+    return -1;
+}
+
+bool SyncFails(int fd) {
+    const int fault = armed.load();
+    if (fault == kFlush) return Targets(fd, false);
+    if (fault == kFsync) return Targets(fd, false) || Targets(fd, true);
+    if (fault == kFolderSync) return Targets(fd, true);
+    return false;
+}
+
+}  // namespace
+
+extern "C" {
+
+__attribute__((visibility("default"))) void motivra_fault_arm(const char* fault, const char* where) {
+    Arm(fault, where);
+}
+
+__attribute__((visibility("default"))) void motivra_fault_disarm() { armed.store(kNone); }
+
+__attribute__((visibility("default"))) ssize_t write(int fd, const void* data, size_t size) {
+    static const auto real = Next<ssize_t (*)(int, const void*, size_t)>("write");
+    if (armed.load() == kWrite && Targets(fd, false)) return Fail(ENOSPC);
+    return real(fd, data, size);
+}
+
+__attribute__((visibility("default"))) int fsync(int fd) {
+    static const auto real = Next<int (*)(int)>("fsync");
+    if (SyncFails(fd)) return Fail(EIO);
+    return real(fd);
+}
+
+__attribute__((visibility("default"))) int fdatasync(int fd) {
+    static const auto real = Next<int (*)(int)>("fdatasync");
+    if (SyncFails(fd)) return Fail(EIO);
+    return real(fd);
+}
+
+__attribute__((visibility("default"))) int close(int fd) {
+    static const auto real = Next<int (*)(int)>("close");
+    const bool fails = armed.load() == kClose && Targets(fd, false);
+    const int result = real(fd);
+    return fails ? Fail(EIO) : result;
+}
+
+__attribute__((visibility("default"))) int rename(const char* from, const char* to) {
+    static const auto real = Next<int (*)(const char*, const char*)>("rename");
+    if (armed.load() == kRename) {
+        // The destination's folder, resolved, decides; the file itself may not exist yet.
+        char resolved[PATH_MAX];
+        const char* slash = strrchr(to, '/');
+        char parent[PATH_MAX];
+        if (slash == nullptr) {
+            strcpy(parent, ".");
+        } else {
+            const size_t length = slash == to ? 1 : static_cast<size_t>(slash - to);
+            if (length >= sizeof parent) return real(from, to);
+            memcpy(parent, to, length);
+            parent[length] = '\0';
+        }
+        if (realpath(parent, resolved) != nullptr) {
+            const size_t n = strlen(resolved);
+            if (n + 1 < sizeof resolved) {
+                resolved[n] = '/';
+                resolved[n + 1] = '\0';
+                if (Inside(resolved, true)) return Fail(EIO);
+            }
+        }
+    }
+    return real(from, to);
+}
+
+}  // extern "C"
