@@ -63,7 +63,7 @@ std::string JsonText(const std::string& text) {
 TagTable LoadTags(const std::string& library) {
     TagTable table = LoadLibraryTags(library);
     if (table.ExceedsLimits()) {
-        throw CliError(TagFolderOf(library) + ": " + table.ReadError(table.UnreadableTags().front()) +
+        throw CliError(TagFolderOf(library) + ": " + TagTable::LimitsText() +
                        "; Motivra works on libraries up to that size");
     }
     return table;
@@ -178,7 +178,7 @@ void RunDelete(const LibraryRequest& request) {
     TagTable table = LoadTags(library);
     const LibraryChange change = RemoveBehaviour(table, library, request.name);
     if (!change.Complete()) {
-        const bool kept = FileExists(BehaviourPath(library, request.name));
+        const bool kept = !change.refused && FileExists(BehaviourPath(library, request.name));
         ReportIncomplete(change, kept ? "; " + request.name + " was not deleted" : std::string());
     }
     PrintLines(change.done);

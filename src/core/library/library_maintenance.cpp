@@ -95,6 +95,7 @@ LibraryChange ReconstructTagLinks(TagTable& table, const std::string& library,
                                   const std::vector<std::string>& behaviours) {
     const std::string& tagFolder = table.TagFolder();
     if (tagFolder.empty() || !FolderExists(tagFolder)) return Refuse(tagFolder + ": no such folder");
+    if (table.ExceedsLimits()) return Refuse(tagFolder + ": " + TagTable::LimitsText());
     if (std::string unreadable = FirstUnreadable(table); !unreadable.empty()) return Refuse(unreadable);
 
     std::string problem;
@@ -137,7 +138,7 @@ LibraryChange RemoveBehaviour(TagTable& table, const std::string& library, const
     if (!IsAcceptableBehaviourName(name)) return Refuse("\"" + name + "\": not a behaviour name");
     const std::string behaviour = BehaviourPath(library, name);
     if (!FileExists(behaviour)) return Refuse(name + ": no such behaviour in " + library);
-    if (table.ExceedsLimits()) return Refuse(FirstUnreadable(table));
+    if (table.ExceedsLimits()) return Refuse(table.TagFolder() + ": " + TagTable::LimitsText());
 
     LibraryChange change;
     std::vector<int> changed;
@@ -158,7 +159,7 @@ LibraryChange RemoveBehaviour(TagTable& table, const std::string& library, const
     for (const std::string& path : {behaviour, TagDbPath(library, name), ThumbnailPath(library, name)}) {
         if (FileExists(path) && !FolderExists(path)) companions.push_back(path);
     }
-    std::string problem;
+    std::string problem = changed.empty() ? std::string() : WriteProblem(table.TagFolder());
     for (const int i : changed) {
         if (problem.empty()) problem = WriteProblem(TagFilePath(table.TagFolder(), table.Entry(i).name));
     }

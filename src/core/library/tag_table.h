@@ -52,6 +52,8 @@ public:
     // Whether the last LoadTags left files unread because the library's tag files exceed kMaxTotalTagBytes
     // or kMaxTotalLinks together.
     bool ExceedsLimits() const { return exceedsLimits_; }
+    // The read error of the tag files left unread for that reason.
+    static std::string LimitsText();
     // Deletes the entry's tag file, then the entry; ignored for an index outside the table.
     void RemoveTag(int index);
     // RemoveTag on every entry that is not Unselected.

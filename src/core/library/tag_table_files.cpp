@@ -15,11 +15,6 @@ namespace motivra {
 namespace {
 
 constexpr std::size_t kTagExtensionLength = 4;  // ".tag"
-// Why the tag files past the library's limits were not read.
-std::string OverLimits() {
-    return "the library's tag files hold more than " + std::to_string(TagTable::kMaxTotalTagBytes >> 20) +
-           " MiB or " + std::to_string(TagTable::kMaxTotalLinks) + " links together";
-}
 
 }  // namespace
 
@@ -55,7 +50,7 @@ void TagTable::LoadTags() {
             exceedsLimits_ = file.TooManyLines();
             readError = file.ErrorText();
         }
-        if (exceedsLimits_) readError = OverLimits();
+        if (exceedsLimits_) readError = LimitsText();
         if (!readError.empty()) readErrors_.emplace(entry.name, std::move(readError));
         links += entry.links.size();
         entry.weight = static_cast<int>(std::min<std::size_t>(entry.links.size(), INT_MAX));
@@ -63,6 +58,11 @@ void TagTable::LoadTags() {
     }
     Reindex();
     RecountWeights();
+}
+
+std::string TagTable::LimitsText() {
+    return "the library's tag files hold more than " + std::to_string(kMaxTotalTagBytes >> 20) + " MiB or " +
+           std::to_string(kMaxTotalLinks) + " links together";
 }
 
 const std::string& TagTable::ReadError(int index) const {

@@ -107,5 +107,165 @@ TEST_F(CliSafetyTest, EveryWritingCommandKeepsThePreviousFileUnderEveryFault) {
     }
 }
 
+// Inputs the tool once aborted on (status 134) are refused with one line, before anything is written.
+TEST_F(CliSafetyTest, HostileInputsAreRefusedWithOneLineAndWriteNothing) {
+    const fs::path out = root.Path() / "out";
+    fs::create_directory(out);
+    const std::string notUtf8 = "p\xff";
+    fs::create_directory(out / notUtf8);
+    test::WriteBytes(out / (notUtf8 + ".vmp"),
+                     EncodePaletteFile(std::vector<PaletteRecord>{PaletteRecord::FromRgb(0x102030)}));
+    test::WriteBytes(out / (notUtf8 + ".vmw"), EncodeSwatchFile({}, 3));
+    const std::string behaviour = (library / "x.vmr").string();
+    const std::string tooLong = (out / std::string(300, 'n')).string();  // longer than a name may be
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"palette", (out / (notUtf8 + ".vmp")).string(), "--add", "405060"}, ""},
+        {{"swatches", (out / (notUtf8 + ".vmw")).string(), "--add", "111111", "222222", "333333", "444444",
+          "555555", "666666"},
+         ""},
+        {{"frames", behaviour, (out / notUtf8).string(), "--count", "1"}, ""},
+        {{"write", (out / "big.vmr").string()}, R"({"tracks": [{"start": 1e400}]})"},
+        {{"write", tooLong + "/x.vmr"}, "{}"},
+        {{"thumbnail", behaviour, tooLong + "/x.bmp"}, ""},
+        {{"frames", behaviour, tooLong}, ""},
+    };
+    const auto before = Snapshot();
+    for (const auto& [args, input] : cases) {
+        const CliResult result = RunCli(args, input);
+        EXPECT_EQ(result.status, 1) << args.front() << ": " << result.err;
+        EXPECT_TRUE(OneLine(result.err)) << args.front() << ": " << result.err;
+        EXPECT_EQ(result.out, "") << args.front();
+    }
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(RunCli({"write", tooLong + "/x.vmr"}, "{}").err,
+              "motivra-cli: " + tooLong + ": File name too long\n");
+}
+
+TEST_F(CliSafetyTest, SizesAreParsedStrictly) {
+    const std::string bitmap = (root.Path() / "x.bmp").string();
+    for (const char* size : {"4294967297x1", "1x4294967297", "+5x5", " 5x5", "5x5 ", "0x5", "8193x1", "5x",
+                             "x5", "5x5x5", "-1x5", "5X5", "0x10x5"}) {
+        const CliResult result = RunCli({"thumbnail", (library / "x.vmr").string(), bitmap, "--size", size});
+        EXPECT_EQ(result.status, 2) << size;
+        EXPECT_FALSE(fs::exists(bitmap)) << size;
+    }
+}
+
+TEST_F(CliSafetyTest, TagsNamesTheFilesItCouldNotReadAndALibraryPastTheLimitsIsRefused) {
+    ASSERT_EQ(mkfifo((library / "tags/fifo.tag").c_str(), 0600), 0);
+    const CliResult tags = RunCli(Library({"tags"}));
+    EXPECT_EQ(tags.status, 1);
+    EXPECT_EQ(tags.err, "motivra-cli: " + (library / "tags/fifo.tag").string() +
+                            ": cannot be read: not a regular file\n");
+    EXPECT_NE(tags.out.find("\"D\""), std::string::npos);
+    EXPECT_EQ(tags.out.find("fifo"), std::string::npos);
+
+    Write({"tags/lines.tag"}, std::string(TagTable::kMaxTotalLinks, '\n'));
+    const auto before = Snapshot();
+    for (const auto& args : {Library({"tags"}), Library({"delete", "x"}), Library({"rebuild"})}) {
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 1) << args[3];
+        EXPECT_EQ(result.err,
+                  "motivra-cli: " + (library / "tags/").string() +
+                      ": the library's tag files hold more than 64 MiB or 2000000 links together; "
+                      "Motivra works on libraries up to that size\n")
+            << args[3];
+    }
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CliSafetyTest, NamesStartingWithAStarAndLinksThatPointNowhereAreEverywhere) {
+    Write({"*wave.vmr", "thumbs/*-0000.bmp"});
+    Write({"tags/*x.tag"}, "*wave\r\n");
+    fs::create_symlink("self.vmr", library / "self.vmr");
+    EXPECT_EQ(RunCli(Library({"list"})).out, "*wave\nself\nx\ny\n");
+    EXPECT_EQ(RunCli(Library({"next-name", "*"})).out, "*-0001\n");
+    EXPECT_EQ(RunCli(Library({"filter", "--tag", "*x"})).out, "*wave\n");
+    const CliResult removed = RunCli(Library({"delete", "self"}));
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_EQ(removed.out, "removed " + (library / "self.vmr").string() + "\n");
+    EXPECT_EQ(RunCli(Library({"list"})).out, "*wave\nx\ny\n");
+}
+
+// Runs as an ordinary user, so that a file without read permission really cannot be read.
+class CliUnprivilegedTest : public CliSafetyTest {
+protected:
+    void SetUp() override {
+        if (!test::CanRunUnprivileged()) GTEST_SKIP() << "no way to run motivra-cli without privileges";
+        CliSafetyTest::SetUp();
+        test::GiveToNobody(root.Path().string());
+    }
+    CliResult Run(const std::vector<std::string>& args, const std::string& input = {}) const {
+        return RunCli(args, input, {{}, true});
+    }
+};
+
+TEST_F(CliUnprivilegedTest, ARebuildThatCannotReadATagDatabaseChangesNothing) {
+    fs::permissions(library / "tagdb/x.tdb", fs::perms::none);
+    const auto before = Snapshot();
+    const CliResult result = Run(Library({"rebuild"}));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "motivra-cli: " + (library / "tagdb/x.tdb").string() +
+                              ": cannot be read: Permission denied; nothing was changed\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(Read("tags/D.tag"), "x\r\n");
+}
+
+TEST_F(CliUnprivilegedTest, DeleteSkipsATagFileItCannotReadAndSaysSo) {
+    fs::permissions(library / "tags/D.tag", fs::perms::none);
+    const CliResult result = Run(Library({"delete", "x"}));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "motivra-cli: " + (library / "tags/D.tag").string() +
+                              ": skipped, it could not be read: Permission denied\n");
+    EXPECT_EQ(result.out, "rewrote " + (library / "tags/A.tag").string() + "\nremoved " +
+                              (library / "x.vmr").string() + "\nremoved " +
+                              (library / "tagdb/x.tdb").string() + "\nremoved " +
+                              (library / "thumbs/x.bmp").string() + "\n");
+    fs::permissions(library / "tags/D.tag", fs::perms::owner_read);
+    EXPECT_EQ(Read("tags/D.tag"), "x\r\n");
+    EXPECT_EQ(Read("tags/A.tag"), "y\r\n");
+}
+
+// What cannot be written is found before anything is changed.
+TEST_F(CliUnprivilegedTest, AReadOnlyFolderOrFileIsRefusedBeforeAnythingChanges) {
+    fs::permissions(library / "tags", fs::perms::owner_read | fs::perms::owner_exec);
+    const auto before = Snapshot();
+    const std::string tags = (library / "tags").string();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {Library({"rebuild"}), tags + "/: Permission denied; nothing was changed"},
+        {Library({"delete", "x"}), tags + "/: Permission denied; nothing was changed"},
+    };
+    for (const auto& [args, err] : cases) {
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.status, 1) << args[3];
+        EXPECT_EQ(result.err, "motivra-cli: " + err + "\n") << args[3];
+    }
+    EXPECT_EQ(Snapshot(), before);
+
+    // A file of another user in the user's own folder: the rename could replace it, the save does not.
+    fs::create_directory(root.Path() / "locked");
+    const fs::path theirs = library / "theirs.vmr";
+    test::WriteBytes(theirs, {'o', 'l', 'd'});
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(theirs.c_str(), 0, 0), 0);
+    }
+    fs::permissions(theirs, fs::perms::owner_read | fs::perms::others_read);
+    fs::permissions(root.Path() / "locked", fs::perms::none);
+    const std::pair<std::string, std::string> writes[] = {
+        {theirs.string(), theirs.string() + ": not written: open: Permission denied"},
+        {(root.Path() / "locked/x.vmr").string(),
+         (root.Path() / "locked/x.vmr").string() + ": not written: open: Permission denied"},
+        {(root.Path() / "locked/sub/x.vmr").string(),
+         (root.Path() / "locked/sub").string() + ": Permission denied"},
+    };
+    for (const auto& [target, err] : writes) {
+        const CliResult result = Run({"write", target}, "{}");
+        EXPECT_EQ(result.status, 1) << target;
+        EXPECT_EQ(result.err, "motivra-cli: " + err + "\n");
+    }
+    EXPECT_EQ(test::ReadBytes(theirs), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+}
+
 }  // namespace
 }  // namespace motivra
