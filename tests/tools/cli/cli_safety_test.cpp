@@ -187,6 +187,26 @@ TEST_F(CliSafetyTest, NamesStartingWithAStarAndLinksThatPointNowhereAreEverywher
     EXPECT_EQ(RunCli(Library({"list"})).out, "*wave\nx\ny\n");
 }
 
+// A save replaces the content only: the file keeps its mode, a link stays a link, and a name of full
+// length still saves.
+TEST_F(CliSafetyTest, ASaveKeepsModeAndLinksAndTakesLongNames) {
+    const fs::path real = root.Path() / "real";
+    fs::create_directory(real);
+    test::WriteBytes(real / "p.vmp",
+                     EncodePaletteFile(std::vector<PaletteRecord>{PaletteRecord::FromRgb(0x102030)}));
+    fs::permissions(real / "p.vmp", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real/p.vmp", root.Path() / "link.vmp");
+    ASSERT_EQ(RunCli({"palette", (root.Path() / "link.vmp").string(), "--add", "405060"}).status, 0);
+    EXPECT_TRUE(fs::is_symlink(root.Path() / "link.vmp"));
+    EXPECT_EQ(fs::status(real / "p.vmp").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(test::ReadBytes(real / "p.vmp").size(), 4u + 3 * 10);
+
+    const std::string name = std::string(246, 'n') + ".vmr";
+    const CliResult written = RunCli({"write", (root.Path() / name).string()}, "{}");
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(test::ReadBytes(root.Path() / name).size(), 22u);
+}
+
 // Runs as an ordinary user, so that a file without read permission really cannot be read.
 class CliUnprivilegedTest : public CliSafetyTest {
 protected:
