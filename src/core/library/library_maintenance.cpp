@@ -1,5 +1,6 @@
 #include "core/library/library_maintenance.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -140,18 +141,19 @@ LibraryChange RemoveBehaviour(TagTable& table, const std::string& library, const
     if (!FileExists(behaviour)) return Refuse(name + ": no such behaviour in " + library);
     if (table.ExceedsLimits()) return Refuse(table.TagFolder() + ": " + TagTable::LimitsText());
 
+    // The tags that will lose links; the table itself changes only once everything has been checked.
     LibraryChange change;
     std::vector<int> changed;
-    std::vector<std::size_t> before;
-    for (const TagEntry& entry : table.Entries()) before.push_back(entry.links.size());
-    table.UnlinkBehaviour(name);
     for (int i = 0; i < table.Count(); ++i) {
         const TagEntry& entry = table.Entry(i);
         const std::string path = TagFilePath(table.TagFolder(), entry.name);
         if (!table.IsReadable(i)) {
             change.skipped.push_back(path + ": skipped, it could not be read: " + table.ReadError(i));
         }
-        if (entry.links.size() != before[static_cast<std::size_t>(i)]) changed.push_back(i);
+        if (std::any_of(entry.links.begin(), entry.links.end(),
+                        [&](const std::string& link) { return link.starts_with(name); })) {
+            changed.push_back(i);
+        }
     }
 
     // Everything that will be written or removed must be writable before anything is.
@@ -172,6 +174,7 @@ LibraryChange RemoveBehaviour(TagTable& table, const std::string& library, const
         return refused;
     }
 
+    table.UnlinkBehaviour(name);
     WriteTagFiles(table, changed, change);
     if (!change.failure.empty()) return change;
     for (const std::string& path : companions) {
