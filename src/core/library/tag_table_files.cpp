@@ -142,7 +142,8 @@ bool TagTable::WriteTagDb(const std::string& folder, const std::string& behaviou
 bool TagTable::ReadTagDb(const std::string& path, std::string* error) {
     std::vector<std::string> names;
     TextFile file;
-    const bool read = path.empty() || file.ReadLines(path, names);
+    // One tag database never holds more lines than the whole library may hold links.
+    const bool read = path.empty() || file.ReadLines(path, names, kMaxTotalLinks);
     if (!read && error != nullptr) *error = file.ErrorText();
     SelectNames(names);
     return read;
