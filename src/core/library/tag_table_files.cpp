@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/io/file_io.h"
 #include "core/library/disk_object.h"
 #include "core/library/file_checks.h"
 #include "core/library/library_folder.h"
@@ -110,8 +111,14 @@ bool TagTable::WriteTagFile(int index, std::string* error) {
     TagEntry& entry = entries_[static_cast<std::size_t>(index)];
     if (!IsReadable(index)) return fail("skipped, it could not be read: " + ReadError(index));
     for (std::string& link : entry.links) link = TrimLink(std::move(link));
+    const std::string path = TagFilePath(tagFolder_, entry.name);
+    // A file that already holds exactly these lines is left alone: rewriting and syncing it to disk would
+    // change nothing but its time, and saving every tag of a large library would take seconds.
     TextFile file;
-    return file.WriteLines(TagFilePath(tagFolder_, entry.name), entry.links) || fail(file.ErrorText());
+    const std::string bytes = EncodeLines(entry.links, file.LineEnd());
+    const auto current = ReadFilePrefix(path, bytes.size() + 1);
+    if (current && std::equal(current->begin(), current->end(), bytes.begin(), bytes.end())) return true;
+    return file.WriteLines(path, entry.links) || fail(file.ErrorText());
 }
 
 std::vector<std::pair<std::string, std::string>> TagTable::SaveAllTags() {

@@ -17,6 +17,7 @@ public:
     explicit TextFile(std::string lineEnd = "\n") : lineEnd_(std::move(lineEnd)) {}
 
     const std::string& ErrorText() const { return errorText_; }
+    const std::string& LineEnd() const { return lineEnd_; }
     // Whether the last ReadLines failed only because the file holds more lines than allowed.
     bool TooManyLines() const { return tooManyLines_; }
 
