@@ -84,6 +84,24 @@ TEST_F(LibrarySafetyTest, DeletingSkipsUnreadableTagFilesAndSaysSo) {
     EXPECT_EQ(Read("tags/other.tag"), "y\r\n");
 }
 
+// Every save syncs to disk, so a tag file that would get its own bytes again is left alone (same inode).
+TEST_F(LibrarySafetyTest, OnlyTagFilesThatChangeAreRewritten) {
+    Write({"tags/same.tag"}, "x\r\n");
+    Write({"tags/trimmed.tag"}, "x \r\n");
+    const auto inode = [&](const char* file) {
+        struct stat status {};
+        ::stat((library / "tags" / file).c_str(), &status);
+        return status.st_ino;
+    };
+    const auto same = inode("same.tag");
+    const auto trimmed = inode("trimmed.tag");
+    TagTable table = Tags();
+    EXPECT_TRUE(table.SaveAllTags().empty());
+    EXPECT_EQ(inode("same.tag"), same);
+    EXPECT_NE(inode("trimmed.tag"), trimmed);
+    EXPECT_EQ(Read("tags/trimmed.tag"), "x\r\n");
+}
+
 // A rebuild from part of the tag databases would drop the links of the others.
 TEST_F(LibrarySafetyTest, RebuildChangesNothingWhenATagDatabaseOrTagFileCannotBeRead) {
     Write({"a.vmr", "b.vmr"});
