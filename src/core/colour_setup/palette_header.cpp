@@ -1,0 +1,14 @@
+#include "core/colour_setup/palette_header.h"
+
+#include "core/colour_setup/file_name_rules.h"
+
+namespace motivra {
+
+PaletteHeader PaletteHeaderFor(const PaletteModel& palette) {
+    if (!palette.IsPaletteView()) return {"Colour Palettes:", 4};
+    std::string name = palette.PaletteName();
+    if (EndsWithIgnoringCase(name, ".vmp")) name.resize(name.size() - 4);
+    return {"Colour Palette: " + name, 5};
+}
+
+}  // namespace motivra

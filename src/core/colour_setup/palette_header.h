@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "core/colour_setup/palette_model.h"
+
+namespace motivra {
+
+// The header above the palette view: "Colour Palettes:" with the colour-pages icon (header style 4) in the
+// folder view; "Colour Palette: " and the open palette's name, its ".vmp" ending dropped, with the strokes
+// icon (style 5) in the palette view.
+struct PaletteHeader {
+    std::string text;
+    int style = 4;
+    friend bool operator==(const PaletteHeader&, const PaletteHeader&) = default;
+};
+
+PaletteHeader PaletteHeaderFor(const PaletteModel& palette);
+
+}  // namespace motivra
