@@ -1,7 +1,5 @@
 #include "gui/library/grid_control.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -56,6 +54,17 @@ void GridControl::ClearSelection() {
     if (state_.ClearSelection()) update();
 }
 
+void GridControl::ShowItem(int i) {
+    if (i < 0 || i >= GetCount()) return;
+    const GridLayout& layout = state_.Layout(width(), height());
+    const int row = i / layout.columns;
+    const int top = state_.GetTopRow();
+    int delta = 0;
+    if (row < top) delta = row - top;
+    if (row >= top + layout.rows) delta = row - (top + layout.rows - 1);
+    if (delta != 0 && state_.ScrollRows(delta)) update();
+}
+
 QRect GridControl::CellRect(int k) const {
     const PixelPoint corner = Layout().CellCorner(k);
     return QRect(corner.x, corner.y, GetCellWidth(), GetCellHeight());
@@ -71,9 +80,8 @@ void GridControl::SetBGColour(Colour c) {
     update();
 }
 
-std::string GridControl::FindFolder(const std::string& name) {
-    return FindLibraryFolder(name, LibrarySearch::Grid,
-                             QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+std::string GridControl::FindFolder(const std::string& name, const std::string& programPath) {
+    return FindLibraryFolder(name, LibrarySearch::Grid, programPath);
 }
 
 std::vector<std::string> GridControl::ListFolder(const std::string& folder) {

@@ -9,6 +9,7 @@
 
 #include "core/library/grid_state.h"
 #include "core/library/library_colours.h"
+#include "gui/platform/program_location.h"
 
 class QPainter;
 
@@ -37,6 +38,8 @@ public:
     void SetMultiSelect(bool multi) { state_.SetMultiSelect(multi); }
     void SetClearOnRelease(bool clear) { state_.SetClearOnRelease(clear); }
     void ClearSelection();
+    // Scrolls the least needed to bring item i's row onto the page (ignored outside the items).
+    void ShowItem(int i);
 
     // The item under the last press of the left button, -1 when it hit no item (an empty cell, the scroll
     // bar) or before any press.
@@ -63,7 +66,9 @@ public:
     const GridColours& Colours() const { return colours_; }
 
     // The data folder called name beside the program or in the folder above it (the grid's search), or "".
-    static std::string FindFolder(const std::string& name);
+    // The search starts from the program path every data-folder lookup shares; tests place a program.
+    static std::string FindFolder(const std::string& name,
+                                  const std::string& programPath = DataProgramPath());
     // The bare names of the files of a folder, sorted byte-wise; none when it cannot be read.
     static std::vector<std::string> ListFolder(const std::string& folder);
 
