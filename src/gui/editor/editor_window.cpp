@@ -8,6 +8,7 @@
 
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
+#include "gui/colour_setup/setup_ui_dialog.h"
 #include "gui/editor/editor_playback.h"
 #include "gui/editor/editor_resources.h"
 #include "gui/editor/editor_template.h"
@@ -126,6 +127,7 @@ void EditorWindow::Connect() {
             [this] { ShowHelpPage(QString::fromLatin1(kWelcomePage)); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { ShowHelpPage(QString::fromLatin1(kMainHelpPage)); });
+    connect(Button(*this, kSetupUi), &SkinButton::clicked, this, &EditorWindow::RunSetupUi);
     TransportControl* transport = controls_.transport;
     connect(transport, &TransportControl::timesChanged, this, [this, transport] {
         Edit([&](EditorModel& m) { m.ChangeTimes({transport->GetStartTime(), transport->GetEndTime()}); });
@@ -187,6 +189,16 @@ void EditorWindow::PlaceWelcome(bool atStartup) {
         welcome_->height() + decoration.height(), atStartup);
     if (atStartup) move(placement.editor.x, placement.editor.y);
     welcome_->move(placement.welcome.x, placement.welcome.y);
+}
+
+void EditorWindow::RunSetupUi() {
+    bool accepted = false;
+    {
+        // Gone before the reload, so that only the editor's own controls read the new scheme.
+        SetupUiDialog dialog(this);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (accepted) ReloadColours();
 }
 
 void EditorWindow::ReloadColours() {

@@ -35,6 +35,8 @@ public:
     // Every skinned control, the timeline, the transport and the window re-read the colour scheme and the
     // whole window repaints; enabled rows keep their highlighted labels. The welcome window follows.
     void ReloadColours();
+    // "Setup UI": runs the Setup User Interface dialog; after OK the window shows the new scheme.
+    void RunSetupUi();
 
     // Opens a help page, named inside the help folder ("welcome.htm", "motivra/save.htm"), in the welcome
     // window, which is created on first use; a page that does not exist leaves the window on the page it had.

@@ -22,6 +22,8 @@ public:
     void SetTitleBar(bool shown) { titleBar_ = shown; }
     void SetTextColour(Colour c) { colours_.SetTextColour(c); }
     void SetTitleColour(Colour c) { colours_.SetTitleColour(c); }
+    // The area under the title band; the colour setup's test group shows the Group BG being edited.
+    void SetBGColour(Colour c) { colours_.bgColour = c; }
     const TitleColours& Colours() const { return colours_; }
     void LoadColours();
     // Repaints the title band alone, at once: after the owner changed the caption.

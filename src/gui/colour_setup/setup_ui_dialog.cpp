@@ -1,0 +1,324 @@
+#include "gui/colour_setup/setup_ui_dialog.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStringList>
+
+#include "gui/colour_setup/colour_block.h"
+#include "gui/colour_setup/hue_bar.h"
+#include "gui/colour_setup/palette_list.h"
+#include "gui/colour_setup/scheme_swatch.h"
+#include "gui/colour_setup/setup_ui_template.h"
+#include "gui/colour_setup/shade_square.h"
+#include "gui/colour_setup/swatch_list.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_button.h"
+#include "gui/skin/skin_check_box.h"
+#include "gui/skin/skin_colour.h"
+#include "gui/skin/skin_control_factory.h"
+#include "gui/skin/skin_header.h"
+#include "gui/skin/skin_label.h"
+#include "gui/skin/skin_slider_plain.h"
+
+namespace motivra {
+
+namespace {
+
+constexpr Colour kSpreadButtonColour = 0x0AA00A;  // green while spread mode is on
+constexpr Colour kDeleteButtonColour = 0x0A0A96;  // dark red while a delete mode is on
+
+QWidget* CreateCustomControl(const DialogItem& item, QWidget* dialog) {
+    using namespace setup_ui_id;
+    switch (item.id) {
+        case kSwatchLibrary:
+            return new SwatchList(dialog);
+        case kPaletteView:
+            return new PaletteList(dialog);
+        case kTestArea:
+            return new ColourBlock(dialog);
+        case kUiSwatch:
+            return new SchemeSwatch(dialog);
+        case kShadeSquare:
+            return new ShadeSquare(dialog);
+        case kHueBar:
+            return new HueBar(dialog);
+        default:
+            return nullptr;
+    }
+}
+
+SkinButton* Button(const QWidget& dialog, int id) { return FindControl<SkinButton>(dialog, id); }
+
+QString Native(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+}  // namespace
+
+SetupUiDialog::SetupUiDialog(QWidget* parent, const std::string& programPath)
+    : QDialog(parent), dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Setup User Interface"));
+    if (parent != nullptr) setWindowIcon(parent->window()->windowIcon());
+    BuildSkinDialog(*this, kSetupUiWidthUnits, kSetupUiHeightUnits, SetupUiTemplate(), CreateCustomControl);
+    controls_ = SetupUiControls::Find(*this);
+    Initialise(programPath);
+    Connect();
+}
+
+// A dialog that is destroyed without closing (its owner went first) still keeps the library edits.
+SetupUiDialog::~SetupUiDialog() { SaveLibraries(); }
+
+void SetupUiDialog::Initialise(const std::string& programPath) {
+    using namespace setup_ui_id;
+    const SetupUiControls& c = controls_;
+    for (int face = 0; face < 3; ++face) Button(*this, kVista + face)->SetFaceStyle(face);
+    for (const int id : {kOk, kCancel, kHelp}) Button(*this, id)->SetBGColour(dlgColour_);
+    c.testPressed->SetLatched(true);
+    c.testCheck->SetCheck(1);
+    c.swatchSize->SetMarkers(true, false);
+    c.swatchSize->SetRange(30, 92);
+    c.swatchSize->SetPos(45);
+    c.paletteSize->SetMarkers(true, false);
+    c.paletteSize->SetRange(14, 65);
+    c.paletteSize->SetPos(35);
+    c.testSlider->SetRange(0, 10);
+    c.testSlider->SetPos(6);
+    c.shade->SetBaseColour(dlgColour_);
+    for (int i = 0; i < kUiSlotCount; ++i)
+        c.uiSwatch->SetName(
+            i, QString::fromUtf8(kUiSlots[static_cast<std::size_t>(i)].name.data(),
+                                 static_cast<int>(kUiSlots[static_cast<std::size_t>(i)].name.size())));
+    model_.Load(SettingsSchemeSource{});
+    c.swatchList->Reset();
+    c.swatchList->SetFolder("swatches", programPath);
+    c.swatchList->SetFile("test");
+    c.swatchList->Load();
+    c.paletteList->Reset();
+    c.paletteList->SetFolder("palettes", programPath);
+    c.paletteList->SetPalette("");
+    c.paletteList->Open();
+    ShowPaletteView();
+    // The quiet note sits on the dialog's own background.
+    c.contrastNote->SetBGColour(dlgColour_);
+    ShowDeleteColoursMode(false);
+    ShowDeleteSwatchMode(false);
+    ShowTestUi();
+}
+
+void SetupUiDialog::Connect() {
+    using namespace setup_ui_id;
+    const SetupUiControls& c = controls_;
+    connect(Button(*this, kOk), &SkinButton::clicked, this, [this] {
+        WriteScheme();
+        accept();
+    });
+    connect(Button(*this, kCancel), &SkinButton::clicked, this, &SetupUiDialog::reject);
+    connect(Button(*this, kDefaultSwatch), &SkinButton::clicked, this, [this] {
+        model_.DefaultSwatch();
+        ShowTestUi();
+    });
+    connect(c.spread, &SkinButton::clicked, this, [this] { ShowSpreadMode(model_.ToggleSpread()); });
+    connect(Button(*this, kSwatchToLibrary), &SkinButton::clicked, this,
+            [this] { controls_.swatchList->Add(model_.State().colours); });
+    connect(c.colourToLibrary, &SkinButton::clicked, this,
+            [this] { controls_.paletteList->AddColour(PaletteAddForm(controls_.shade->GetColour())); });
+    connect(c.deleteColours, &SkinButton::clicked, this,
+            [this] { ShowDeleteColoursMode(model_.ToggleDeleteColours()); });
+    connect(c.deleteSwatch, &SkinButton::clicked, this,
+            [this] { ShowDeleteSwatchMode(model_.ToggleDeleteSwatch()); });
+    for (int face = 0; face < 3; ++face) {
+        connect(Button(*this, kVista + face), &SkinButton::clicked, this, [this, face] {
+            model_.SetButtonFace(static_cast<std::uint32_t>(face));
+            ShowTestUi();
+        });
+    }
+    connect(c.uiSwatch, &SchemeSwatch::clicked, this, &SetupUiDialog::ClickUiSwatch);
+    connect(c.shade, &ShadeSquare::colourChanged, this, [this] { UseColour(controls_.shade->GetColour()); });
+    connect(c.hue, &HueBar::colourChanged, this, [this] {
+        controls_.shade->SetBaseColour(controls_.hue->GetColour());
+        UseColour(controls_.shade->GetColour());
+    });
+    connect(c.paletteList, &PaletteList::clicked, this, &SetupUiDialog::ClickPalette);
+    connect(c.swatchList, &SwatchList::clicked, this, &SetupUiDialog::ClickSwatchLibrary);
+    connect(c.testCheck, &SkinCheckBox::clicked, this,
+            [this] { controls_.EnableTestControls(controls_.testCheck->GetCheck() == 1); });
+    connect(c.paletteSize, &SkinSliderPlain::positionChanged, this,
+            [this](int size) { controls_.paletteList->SetCellSize(size); });
+    connect(c.swatchSize, &SkinSliderPlain::positionChanged, this,
+            [this](int size) { controls_.swatchList->SetItemSize(size); });
+}
+
+void SetupUiDialog::ShowTestUi() {
+    controls_.ShowTestUi(model_.TestUi(), model_.State().colours, model_.ContrastNote());
+}
+
+void SetupUiDialog::ShowPaletteView() {
+    const PaletteHeader header = controls_.paletteList->Header();
+    controls_.paletteHeader->SetCaption(QFile::decodeName(header.text.c_str()));
+    controls_.paletteHeader->SetIconKind(header.style);
+    controls_.paletteHeader->update();
+    // Colours are added to an open palette only.
+    controls_.colourToLibrary->setEnabled(controls_.paletteList->Model().IsPaletteView());
+}
+
+void SetupUiDialog::UseColour(Colour colour) {
+    if (model_.UseColour(colour, controls_.uiSwatch->GetSelected())) ShowTestUi();
+}
+
+void SetupUiDialog::ClickUiSwatch() {
+    if (controls_.uiSwatch->GetSelected() < 0) return;
+    // The picker starts again from the slot's own colour: its mark goes to the corner that gives the base.
+    controls_.shade->ClearSelection();
+    controls_.shade->SetBaseColour(controls_.uiSwatch->GetSelectedRowColour());
+    controls_.hue->ClearSelection();
+}
+
+void SetupUiDialog::ClickPalette() {
+    PaletteList& palette = *controls_.paletteList;
+    switch (
+        model_.ClickPalette(palette.Model().IsPaletteView(), palette.HitIndex(), palette.IsBackCellHit())) {
+        case PaletteClick::Nothing:
+            return;
+        case PaletteClick::OpenFile:
+            palette.SetPalette(palette.HitName());
+            palette.Open();
+            // A file that went since the folder was listed, or a name that could leave the folder: back to
+            // the folder, which shows what is there now.
+            if (!palette.Model().IsPaletteView()) {
+                palette.SetPalette("");
+                palette.Open();
+            }
+            break;
+        case PaletteClick::Back:
+            if (!palette.Save()) {
+                // The palette stays open, so nothing the user added is lost.
+                QMessageBox::warning(this, windowTitle(), PaletteSaveProblem());
+                return;
+            }
+            palette.SetPalette("");
+            palette.Open();
+            break;
+        case PaletteClick::UseColour: {
+            const Colour colour = palette.ColourAtHit();
+            UseColour(colour);
+            controls_.shade->ClearSelection();
+            controls_.shade->SetBaseColour(colour);
+            controls_.hue->ClearSelection();
+            return;
+        }
+        case PaletteClick::DeleteColour:
+            palette.DeleteHitColour();
+            return;
+    }
+    ShowPaletteView();
+}
+
+void SetupUiDialog::ClickSwatchLibrary() {
+    SwatchList& library = *controls_.swatchList;
+    switch (model_.ClickSwatch(library.HitIndex())) {
+        case SwatchClick::Nothing:
+            return;
+        case SwatchClick::CopyToSlots:
+            model_.SetSlots(library.SwatchAtHit().colours);
+            ShowTestUi();
+            return;
+        case SwatchClick::Delete:
+            library.DeleteHitSwatch();
+            return;
+    }
+}
+
+void SetupUiDialog::ShowSpreadMode(bool on) {
+    if (on) {
+        controls_.spread->SetButtonColour(kSpreadButtonColour);
+    } else {
+        controls_.spread->LoadColours();
+    }
+    controls_.spread->update();
+}
+
+void SetupUiDialog::ShowDeleteColoursMode(bool on) {
+    if (on) {
+        controls_.deleteColours->SetButtonColour(kDeleteButtonColour);
+    } else {
+        controls_.deleteColours->LoadColours();
+    }
+    controls_.paletteList->SetDeleteLook(on);
+    controls_.deleteColours->update();
+}
+
+void SetupUiDialog::ShowDeleteSwatchMode(bool on) {
+    if (on) {
+        controls_.deleteSwatch->SetButtonColour(kDeleteButtonColour);
+    } else {
+        controls_.deleteSwatch->LoadColours();
+    }
+    controls_.swatchList->SetDeleteLook(on);
+    controls_.deleteSwatch->update();
+}
+
+void SetupUiDialog::WriteScheme() const {
+    for (const SchemeWrite& write : model_.OkWrites()) WriteSchemeDword(write.name, write.value);
+}
+
+void SetupUiDialog::done(int result) {
+    const QString problems = SaveLibraries();
+    if (!problems.isEmpty()) QMessageBox::warning(this, windowTitle(), problems);
+    QDialog::done(result);
+}
+
+QString SetupUiDialog::SaveLibraries() {
+    QStringList problems;
+    if (!controls_.paletteList->Save()) problems << PaletteSaveProblem();
+    if (!controls_.swatchList->Save()) problems << SwatchSaveProblem();
+    return problems.join(QStringLiteral("\n\n"));
+}
+
+QString SetupUiDialog::PaletteSaveProblem() const {
+    return QStringLiteral("The palette could not be saved as\n%1\nThe file there is as it was.")
+        .arg(Native(controls_.paletteList->SavePath()));
+}
+
+QString SetupUiDialog::SwatchSaveProblem() const {
+    const std::string path = controls_.swatchList->FilePath();
+    if (path.empty()) {
+        return QStringLiteral(
+            "There is no swatches folder beside the program, so the changes to the swatch library were not "
+            "kept.");
+    }
+    if (!QFileInfo(Native(path)).isFile()) {
+        return QStringLiteral(
+                   "There is no swatch library file\n%1\nso the changes to the swatch library were not kept.")
+            .arg(Native(path));
+    }
+    return QStringLiteral("The swatch library could not be saved to\n%1\nThe file there is as it was.")
+        .arg(Native(path));
+}
+
+void SetupUiDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), GdiColour(dlgColour_));
+}
+
+void SetupUiDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A focused push button takes Enter; anywhere else Enter is OK.
+            if (auto* button = qobject_cast<SkinButton*>(focusWidget());
+                button != nullptr && button->isEnabled()) {
+                button->click();
+            } else {
+                Button(*this, setup_ui_id::kOk)->click();
+            }
+            return;
+        case Qt::Key_F1:
+            return;  // help comes with the help pages
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+}  // namespace motivra

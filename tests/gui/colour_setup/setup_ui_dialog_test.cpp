@@ -1,0 +1,309 @@
+#include "gui/colour_setup/setup_ui_dialog.h"
+
+#include <memory>
+
+#include "colour_setup_support.h"
+#include "core/colour_setup/colour_code.h"
+#include "core/colour_setup/palette_model.h"
+#include "core/colour_setup/swatch_file.h"
+#include "gui/colour_setup/colour_block.h"
+#include "gui/colour_setup/hue_bar.h"
+#include "gui/colour_setup/palette_list.h"
+#include "gui/colour_setup/scheme_swatch.h"
+#include "gui/colour_setup/setup_ui_template.h"
+#include "gui/colour_setup/shade_square.h"
+#include "gui/colour_setup/swatch_list.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_button.h"
+#include "gui/skin/skin_check_box.h"
+#include "gui/skin/skin_group_box.h"
+#include "gui/skin/skin_header.h"
+#include "gui/skin/skin_label.h"
+#include "gui/skin/skin_slider_plain.h"
+#include "gui/skin/skin_test_support.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace setup_ui_id;
+using test::Picture;
+using test::colour::RawSwatch;
+
+constexpr UiSlots kDefaults{0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0};
+constexpr std::uint32_t kUnset = 0xDEADBEEF;
+
+std::vector<std::string> Codes(const std::vector<PaletteRecord>& colours) {
+    std::vector<std::string> codes;
+    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.GdiColour()));
+    return codes;
+}
+
+struct SetupUiTest : ::testing::Test {
+    void SetUp() override { test::ClearSettings(); }
+    void TearDown() override {
+        dialog.reset();
+        test::ClearSettings();
+    }
+
+    SetupUiDialog& Open() {
+        dialog = std::make_unique<SetupUiDialog>(nullptr, data.ProgramPath());
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return *dialog;
+    }
+    template <class T = QWidget>
+    T* Get(int id) const {
+        return FindControl<T>(*dialog, id);
+    }
+    void Press(int id) const { test::Click(Get(id), Get(id)->rect().center()); }
+    // Row r of the UI swatch, 120 x 208 pixels: rows 32 pixels apart.
+    void ClickSlot(int row) const { test::Click(Get(kUiSwatch), QPoint(60, row * 32 + 8)); }
+    void ClickPaletteCell(int k) const {
+        test::Click(Get(kPaletteView), dialog->Controls().paletteList->CellRect(k).center());
+    }
+    void ClickSwatchCard(int k) const {
+        test::Click(Get(kSwatchLibrary), dialog->Controls().swatchList->CellRect(k).center());
+    }
+    const UiSlots& Slots() const { return dialog->Model().State().colours; }
+    static std::uint32_t Setting(std::string_view name) { return ReadSchemeDword(name, kUnset); }
+    // The colours a palette file shows, read as the dialog would read it.
+    std::vector<std::string> PaletteFile(const std::string& name) const {
+        PaletteModel palette;
+        palette.SetFolder(data.palettes.string());
+        palette.SetPalette(name);
+        palette.Open([](const std::string&) { return std::vector<std::string>{}; });
+        return Codes(palette.Colours());
+    }
+
+    test::DataFolders data;
+    std::unique_ptr<SetupUiDialog> dialog;
+};
+
+TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
+    WriteSchemeDword(scheme::kBGColour, 0x0000C8);  // red, GDI form
+    WriteSchemeDword(scheme::kButtonFace, 2);
+    Open();
+    EXPECT_EQ(dialog->windowTitle(), "Setup User Interface");
+    for (const DialogItem& item : SetupUiTemplate()) {
+        const QWidget* control = Get(item.id);
+        ASSERT_NE(control, nullptr) << item.id;
+        EXPECT_EQ(control->geometry(), DialogRectToPixels(item.rect)) << item.id;
+    }
+    const SchemeSwatch* swatch = Get<SchemeSwatch>(kUiSwatch);
+    const UiSlots expected{0x323232, 0x0000C8, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(swatch->GetColour(i), expected[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(swatch->GetSelected(), 0);
+    for (int face = 0; face < 3; ++face) EXPECT_EQ(Get<SkinButton>(kVista + face)->FaceStyleValue(), face);
+    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 2) << "the test buttons show the face read";
+    EXPECT_TRUE(Get<SkinButton>(kTestPressed)->IsLatched());
+    EXPECT_EQ(Get<SkinCheckBox>(kTestCheck)->GetCheck(), 1);
+    EXPECT_EQ(Get<SkinSliderPlain>(kSwatchSize)->GetPos(), 45);
+    EXPECT_EQ(Get<SkinSliderPlain>(kPaletteSize)->GetPos(), 35);
+    EXPECT_EQ(Get<SkinHeader>(kPaletteHeader)->GetIconKind(), SkinHeader::kColourPagesIcon);
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x323232u) << "the dialog's background";
+    EXPECT_FALSE(Get(kColourToLibrary)->isEnabled()) << "no palette is open";
+
+    // The test area in the slots: Dialog BG around the group, which is red, as is the edit box's field (the
+    // background lightened by 75), which takes the colour with red and blue exchanged.
+    EXPECT_EQ(Picture(*Get(kTestArea)).pixel(2, 2), qRgb(0x32, 0x32, 0x32));
+    const QWidget* group = Get(kTestGroup);
+    EXPECT_EQ(Picture(*Get(kTestGroup)).pixel(3, group->height() - 4), qRgb(200, 0, 0));
+    const QWidget* edit = Get(kTestEdit);
+    EXPECT_EQ(Picture(*Get(kTestEdit)).pixel(edit->width() - 5, edit->height() / 2), qRgb(255, 75, 75));
+}
+
+TEST_F(SetupUiTest, DefaultUiSwatchThenOkWritesExactlyTheDefaults) {
+    const std::pair<std::string_view, std::uint32_t> light[] = {
+        {"DlgColour", 0xE4E4E4},    {"BGColour", 0xF2F2F2},   {"TitleColour", 0xC8C8C8},
+        {"ButtonColour", 0xE0E0E0}, {"TextColour", 0x303030}, {"SelectedColour", 0xD7781E},
+        {"ButtonFace", 2}};
+    for (const auto& [name, value] : light) WriteSchemeDword(name, value);
+    Open();
+    Press(kDefaultSwatch);
+    EXPECT_EQ(Slots(), kDefaults);
+    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 0);
+    for (const auto& [name, value] : light) EXPECT_EQ(Setting(name), value) << "nothing written before OK";
+    Press(kOk);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(Setting(kUiSlots[static_cast<std::size_t>(i)].valueName),
+                  kDefaults[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(Setting("ButtonFace"), 0u);
+}
+
+TEST_F(SetupUiTest, CancelAfterSwatchToLibraryKeepsTheSwatchButWritesNoSetting) {
+    test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(1, 4, {{3, {1, 2, 3, 4, 5, 6}}}));
+    WriteSchemeDword(scheme::kTextColour, 0x0000C8);
+    Open();
+    Press(kSwatchToLibrary);
+    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
+    test::Click(Get(kCancel), QPoint(10, 10));
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
+    ASSERT_EQ(saved.swatches.size(), 2u);
+    EXPECT_EQ(saved.swatches[1],
+              (SwatchRecord{4, {0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0x0000C8, 0x0078F0}}));
+    EXPECT_EQ(saved.nextId, 5u);
+    EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys(), QStringList{"UI/TextColour"});
+}
+
+TEST_F(SetupUiTest, APickedColourFillsTheSelectedSlotOrIsSpreadAndWithNeitherChangesNothing) {
+    Open();
+    ClickSlot(0);
+    EXPECT_EQ(Get<SchemeSwatch>(kUiSwatch)->GetSelected(), -1) << "the first slot starts selected";
+    test::Click(Get(kShadeSquare), QPoint(10, 10));
+    EXPECT_EQ(Slots(), kDefaults) << "no slot selected, spread off";
+
+    ClickSlot(1);
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646u) << "the picker starts from the slot";
+    test::Click(Get(kHueBar), QPoint(0, 5));
+    EXPECT_EQ(Slots()[1], 0x0000FFu) << "pure red from the hue bar's left end";
+    const QWidget* group = Get(kTestGroup);
+    EXPECT_EQ(Picture(*Get(kTestGroup)).pixel(3, group->height() - 4), qRgb(255, 0, 0)) << "shown at once";
+
+    Press(kSpreadColour);
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00Au) << "green while on";
+    test::Drag(Get(kShadeSquare), QPoint(5, 5), QPoint(-10, -10));  // to the white corner
+    const UiSlots spread{0xB6B6B6, 0xFFFFFF, 0x6D6D6D, 0xFFFFFF, 0xFFFFFF, 0x0078F0};
+    EXPECT_EQ(Slots(), spread) << "white spread: greys of 182 and 109, the lighter slots clamped";
+    Press(kSpreadColour);
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9Bu) << "the scheme's again";
+}
+
+TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
+    data.WritePalette("warm.vmp", {{200, 100, 50}, {10, 20, 30}});
+    Open();
+    ClickPaletteCell(0);
+    EXPECT_EQ(dialog->Controls().paletteList->Header(), (PaletteHeader{"Colour Palette: warm", 5}));
+    EXPECT_EQ(Get<SkinHeader>(kPaletteHeader)->GetIconKind(), SkinHeader::kStrokesIcon);
+    EXPECT_TRUE(Get(kColourToLibrary)->isEnabled());
+
+    ClickPaletteCell(1);
+    EXPECT_EQ(Slots()[0], MakeColour(200, 100, 50)) << "a palette colour fills the selected slot";
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), MakeColour(200, 100, 50));
+    test::Click(Get(kHueBar), QPoint(0, 5));
+    Press(kColourToLibrary);
+    EXPECT_EQ(dialog->Controls().paletteList->GetCount(), 4);
+    EXPECT_EQ(PaletteFile("warm.vmp"), (std::vector<std::string>{"C86432", "0A141E"})) << "not saved yet";
+    ClickPaletteCell(0);
+    EXPECT_EQ(PaletteFile("warm.vmp"), (std::vector<std::string>{"C86432", "0A141E", "FF0000"}));
+    EXPECT_EQ(dialog->Controls().paletteList->Header(), (PaletteHeader{"Colour Palettes:", 4}));
+    EXPECT_FALSE(Get(kColourToLibrary)->isEnabled());
+}
+
+TEST_F(SetupUiTest, AnAdobePaletteChangedIsSavedAsVmpBesideIt) {
+    const auto adobe = test::colour::AdobeVersion1Bytes({{255, 0, 0}, {0, 255, 0}, {0, 0, 255}});
+    test::WriteBytes(data.palettes / "sunset.aco", adobe);
+    Open();
+    ClickPaletteCell(0);
+    PaletteList* palette = dialog->Controls().paletteList;
+    ASSERT_EQ(palette->GetCount(), 3) << "the back cell and all but the last colour";
+    Press(kDeleteColours);
+    const QPoint gap(palette->CellRect(1).left() - 1, 20);
+    EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46 + 60, 0x46 - 40, 0x46 - 40)) << "tinted red";
+    ClickPaletteCell(1);
+    EXPECT_EQ(palette->GetCount(), 2) << "red deleted";
+    EXPECT_EQ(Slots(), kDefaults) << "a deleted colour is not used";
+    Press(kDeleteColours);
+    EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46, 0x46, 0x46));
+    ClickPaletteCell(0);
+    EXPECT_EQ(PaletteFile("sunset.vmp"), std::vector<std::string>{"00FF00"});
+    EXPECT_EQ(test::ReadBytes(data.palettes / "sunset.aco"), adobe);
+    EXPECT_EQ(palette->GetCount(), 2) << "both files listed";
+}
+
+TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) {
+    const std::vector<RawSwatch> swatches{{7, {1, 2, 3, 4, 5, 6}},
+                                          {8, {0xE4E4E4, 0xF2F2F2, 0xC8C8C8, 0xE0E0E0, 0x303030, 0xD7781E}},
+                                          {9, {9, 9, 9, 9, 9, 9}}};
+    test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(3, 10, swatches));
+    Open();
+    ClickSwatchCard(1);
+    EXPECT_EQ(Slots(), swatches[1].second);
+    EXPECT_EQ(Get<SchemeSwatch>(kUiSwatch)->GetColour(4), 0x303030u);
+    Press(kDeleteSwatch);
+    ClickSwatchCard(0);
+    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
+    EXPECT_EQ(Slots(), swatches[1].second) << "a deleted swatch is not copied";
+    Press(kDeleteSwatch);
+    ClickSwatchCard(1);
+    EXPECT_EQ(Slots(), swatches[2].second) << "copying again once the mode is off";
+    Press(kOk);
+    const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
+    ASSERT_EQ(saved.swatches.size(), 2u);
+    EXPECT_EQ(saved.swatches[0].id, 8u);
+    EXPECT_EQ(saved.swatches[1].id, 9u);
+    EXPECT_EQ(saved.nextId, 10u);
+    EXPECT_EQ(Setting("DlgColour"), 9u);
+}
+
+TEST_F(SetupUiTest, TheEnabledBoxDisablesTheTestButtonLabelAndSliderTogether) {
+    Open();
+    const QImage label = Picture(*Get(kTestLabel));
+    test::Click(Get(kTestCheck), QPoint(6, 6));
+    EXPECT_EQ(Get<SkinCheckBox>(kTestCheck)->GetCheck(), 0);
+    EXPECT_FALSE(Get(kTestNormal)->isEnabled());
+    EXPECT_FALSE(Get(kTestSlider)->isEnabled());
+    EXPECT_NE(Picture(*Get(kTestLabel)), label) << "the label is drawn disabled";
+    EXPECT_TRUE(Get(kTestPressed)->isEnabled()) << "the pressed button shows its look either way";
+    test::Click(Get(kTestCheck), QPoint(6, 6));
+    EXPECT_TRUE(Get(kTestNormal)->isEnabled());
+    EXPECT_EQ(Picture(*Get(kTestLabel)), label);
+}
+
+TEST_F(SetupUiTest, FaceButtonsShowTheirOwnStylesAndSetTheTestButtonsAndEnterIsOk) {
+    Open();
+    const QImage vista = Picture(*Get(kVista)), ramp = Picture(*Get(kRamp)), flat = Picture(*Get(kFlat));
+    const int x = 10, bottom = vista.height() - 4;
+    EXPECT_NE(vista.pixel(x, bottom), flat.pixel(x, bottom)) << "vista darkens its lower half, flat does not";
+    EXPECT_NE(ramp.pixel(x, vista.height() / 2 + 1), vista.pixel(x, vista.height() / 2 + 1));
+    Press(kRamp);
+    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 1);
+    EXPECT_EQ(Get<SkinButton>(kTestPressed)->FaceStyleValue(), 1);
+    EXPECT_EQ(Get<SkinButton>(kVista)->FaceStyleValue(), 0) << "each face button keeps its own";
+    Get(kUiSwatch)->setFocus();
+    QTest::keyClick(Get(kUiSwatch), Qt::Key_F1);
+    EXPECT_TRUE(dialog->isVisible()) << "F1 does nothing yet";
+    QTest::keyClick(Get(kUiSwatch), Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Setting("ButtonFace"), 1u);
+}
+
+TEST_F(SetupUiTest, HardToReadTextIsNotedQuietlyAndStillWritten) {
+    WriteSchemeDword(scheme::kTextColour, 0x505050);
+    Open();
+    const QString note = Get<SkinLabel>(kContrastNote)->ShownText();
+    EXPECT_EQ(note, "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1).");
+    Press(kOk);
+    EXPECT_EQ(Setting("TextColour"), 0x505050u) << "the choice is the user's";
+    Open();
+    Press(kDefaultSwatch);
+    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(), "");
+}
+
+TEST_F(SetupUiTest, AFailedSaveSaysSoKeepsTheFileAndLosesNothingOpen) {
+    data.WritePalette("locked.vmp", {{1, 2, 3}});
+    const fs::path locked = data.palettes / "locked.vmp";
+    const auto before = test::ReadBytes(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    Open();
+    ClickPaletteCell(0);
+    Press(kColourToLibrary);
+    const QString backProblem = test::MessageBoxText([this] { ClickPaletteCell(0); });
+    EXPECT_TRUE(backProblem.startsWith("The palette could not be saved as\n")) << backProblem.toStdString();
+    EXPECT_TRUE(dialog->Controls().paletteList->Model().IsPaletteView()) << "still open, with the new colour";
+    EXPECT_EQ(dialog->Controls().paletteList->GetCount(), 3);
+
+    Press(kSwatchToLibrary);  // there is no library file, which is never created
+    const QString closeProblem = test::MessageBoxText([this] { Press(kCancel); });
+    EXPECT_TRUE(closeProblem.contains("The palette could not be saved")) << closeProblem.toStdString();
+    EXPECT_TRUE(closeProblem.contains("There is no swatch library file")) << closeProblem.toStdString();
+    EXPECT_EQ(test::ReadBytes(locked), before);
+    EXPECT_FALSE(fs::exists(data.swatches / "test.vmw"));
+    fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
+}
+
+}  // namespace
+}  // namespace motivra
