@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "colour_setup_gallery_panel.h"
 #include "gallery_panel.h"
 #include "gui/platform/settings.h"
 #include "gui/skin/balloon_tip.h"
@@ -21,13 +22,15 @@ void WriteLightScheme() {
 
 GalleryWindow::GalleryWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Motivra skin gallery");
-    setFixedSize(1128, 990);
+    setFixedSize(1128, 1290);
     defaultPanel_ = new GalleryPanel("Default scheme", this);
     (new LibraryGalleryPanel(this))->move(0, 700);
+    (new ColourSetupGalleryPanel(this))->move(0, 990);
     WriteLightScheme();
     lightPanel_ = new GalleryPanel("Light scheme", this);
     lightPanel_->move(568, 0);
     (new LibraryGalleryPanel(this))->move(568, 700);
+    (new ColourSetupGalleryPanel(this))->move(568, 990);
 }
 
 QImage GalleryWindow::Picture() {
