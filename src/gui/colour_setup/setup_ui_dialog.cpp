@@ -52,6 +52,20 @@ QWidget* CreateCustomControl(const DialogItem& item, QWidget* dialog) {
 
 SkinButton* Button(const QWidget& dialog, int id) { return FindControl<SkinButton>(dialog, id); }
 
+// What the buttons whose captions say little on their own do.
+struct ButtonHint {
+    int id;
+    const char* text;
+};
+constexpr ButtonHint kHints[] = {
+    {setup_ui_id::kDeleteSwatch, "While on, a click on a swatch deletes it"},
+    {setup_ui_id::kColourToLibrary, "Adds the picked colour to the open palette"},
+    {setup_ui_id::kDefaultSwatch, "The standard dark scheme"},
+    {setup_ui_id::kSpreadColour, "While on, a picked colour fills every slot but Highlight, in shades"},
+    {setup_ui_id::kSwatchToLibrary, "Keeps the six colours as a new swatch"},
+    {setup_ui_id::kDeleteColours, "While on, a click on a palette colour deletes it"},
+};
+
 QString Native(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
 }  // namespace
@@ -75,6 +89,8 @@ void SetupUiDialog::Initialise(const std::string& programPath) {
     const SetupUiControls& c = controls_;
     for (int face = 0; face < 3; ++face) Button(*this, kVista + face)->SetFaceStyle(face);
     for (const int id : {kOk, kCancel, kHelp}) Button(*this, id)->SetBGColour(dlgColour_);
+    for (const ButtonHint& hint : kHints)
+        Button(*this, hint.id)->SetToolTipText(QString::fromUtf8(hint.text));
     c.testPressed->SetLatched(true);
     c.testCheck->SetCheck(1);
     c.swatchSize->SetMarkers(true, false);

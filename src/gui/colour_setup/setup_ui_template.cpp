@@ -18,7 +18,7 @@ std::vector<DialogItem> SetupUiTemplate() {
         {kTestEdit, Kind::Edit, "Sample text", {24, 313, 72, 14}},
         {kTestNormal, Kind::Button, "Normal", {120, 297, 54, 14}},
         {kTestPressed, Kind::Button, "Pressed", {120, 313, 54, 14}},
-        {kContrastNote, Kind::Label, "", {6, 339, 186, 17}},
+        {kContrastNote, Kind::Label, "", {6, 341, 278, 10}},
         {kEditGroup, Kind::GroupBox, "Edit Interface Colours", {198, 6, 272, 330}},
         {kUiSwatch, Kind::Custom, "", {204, 22, 80, 128}},
         {kShadeSquare, Kind::Custom, "", {204, 156, 80, 60}},
