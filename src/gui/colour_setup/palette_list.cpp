@@ -59,7 +59,7 @@ void PaletteList::Open() {
     Show();
 }
 
-bool PaletteList::Save() { return !model_.IsChanged() || model_.Save(); }
+bool PaletteList::Save(std::string* error) { return !model_.IsChanged() || model_.Save(error); }
 
 std::string PaletteList::SavePath() const {
     return (std::filesystem::path(model_.Folder()) / model_.PaletteName()).string();

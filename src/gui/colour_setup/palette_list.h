@@ -28,8 +28,9 @@ public:
     void SetPalette(const std::string& name);
     // Loads the named palette, or lists the folder when no palette is named, and shows it from the top.
     void Open();
-    // Writes a changed palette (an ".aco" one as ".vmp"); false when it was changed and could not be written.
-    bool Save();
+    // Writes a changed palette (an ".aco" one as ".vmp"); false when it was changed and could not be written,
+    // with *error saying why.
+    bool Save(std::string* error = nullptr);
     std::string SavePath() const;
 
     // A colour given as 0x00RRGGBB joins the open palette, and the view scrolls to show it.

@@ -207,15 +207,17 @@ void SetupUiDialog::ClickPalette() {
                 palette.Open();
             }
             break;
-        case PaletteClick::Back:
-            if (!palette.Save()) {
+        case PaletteClick::Back: {
+            std::string why;
+            if (!palette.Save(&why)) {
                 // The palette stays open, so nothing the user added is lost.
-                QMessageBox::warning(this, windowTitle(), PaletteSaveProblem());
+                QMessageBox::warning(this, windowTitle(), PaletteSaveProblem(why));
                 return;
             }
             palette.SetPalette("");
             palette.Open();
             break;
+        }
         case PaletteClick::UseColour: {
             const Colour colour = palette.ColourAtHit();
             UseColour(colour);
@@ -287,17 +289,19 @@ void SetupUiDialog::done(int result) {
 
 QString SetupUiDialog::SaveLibraries() {
     QStringList problems;
-    if (!controls_.paletteList->Save()) problems << PaletteSaveProblem();
-    if (!controls_.swatchList->Save()) problems << SwatchSaveProblem();
+    std::string why;
+    if (!controls_.paletteList->Save(&why)) problems << PaletteSaveProblem(why);
+    why.clear();
+    if (!controls_.swatchList->Save(&why)) problems << SwatchSaveProblem(why);
     return problems.join(QStringLiteral("\n\n"));
 }
 
-QString SetupUiDialog::PaletteSaveProblem() const {
-    return QStringLiteral("The palette could not be saved as\n%1\nThe file there is as it was.")
-        .arg(Native(controls_.paletteList->SavePath()));
+QString SetupUiDialog::PaletteSaveProblem(const std::string& why) const {
+    return QStringLiteral("The palette could not be saved as\n%1\n(%2). The file there is as it was.")
+        .arg(Native(controls_.paletteList->SavePath()), QString::fromLocal8Bit(why.c_str()));
 }
 
-QString SetupUiDialog::SwatchSaveProblem() const {
+QString SetupUiDialog::SwatchSaveProblem(const std::string& why) const {
     const std::string path = controls_.swatchList->FilePath();
     if (path.empty()) {
         return QStringLiteral(
@@ -309,8 +313,8 @@ QString SetupUiDialog::SwatchSaveProblem() const {
                    "There is no swatch library file\n%1\nso the changes to the swatch library were not kept.")
             .arg(Native(path));
     }
-    return QStringLiteral("The swatch library could not be saved to\n%1\nThe file there is as it was.")
-        .arg(Native(path));
+    return QStringLiteral("The swatch library could not be saved to\n%1\n(%2). The file there is as it was.")
+        .arg(Native(path), QString::fromLocal8Bit(why.c_str()));
 }
 
 void SetupUiDialog::paintEvent(QPaintEvent*) {

@@ -52,8 +52,8 @@ private:
     void WriteScheme() const;
     // What could not be saved, one paragraph per library; empty when everything was saved.
     QString SaveLibraries();
-    QString PaletteSaveProblem() const;
-    QString SwatchSaveProblem() const;
+    QString PaletteSaveProblem(const std::string& why) const;
+    QString SwatchSaveProblem(const std::string& why) const;
 
     SetupUiModel model_;
     SetupUiControls controls_;

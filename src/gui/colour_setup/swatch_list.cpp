@@ -27,7 +27,7 @@ void SwatchList::Load() {
     Show();
 }
 
-bool SwatchList::Save() { return !library_.IsChanged() || library_.Save(); }
+bool SwatchList::Save(std::string* error) { return !library_.IsChanged() || library_.Save(error); }
 
 bool SwatchList::Add(const std::array<Colour, 6>& colours) {
     if (!library_.Add(colours)) return false;

@@ -26,8 +26,9 @@ public:
     void SetFile(const std::string& name) { library_.SetFile(name); }
     void Load();
     // Writes a changed library over its file; false when it was changed and could not be written (there is
-    // no library file, which is never created, or the write failed and the file is as it was).
-    bool Save();
+    // no library file, which is never created, or the write failed and the file is as it was), with *error
+    // saying why.
+    bool Save(std::string* error = nullptr);
     // folder/file of the library, "" without a folder.
     std::string FilePath() const { return library_.FilePath(); }
 

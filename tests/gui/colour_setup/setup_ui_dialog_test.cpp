@@ -293,6 +293,7 @@ TEST_F(SetupUiTest, AFailedSaveSaysSoKeepsTheFileAndLosesNothingOpen) {
     Press(kColourToLibrary);
     const QString backProblem = test::MessageBoxText([this] { ClickPaletteCell(0); });
     EXPECT_TRUE(backProblem.startsWith("The palette could not be saved as\n")) << backProblem.toStdString();
+    EXPECT_TRUE(backProblem.contains("(the file is write-protected)")) << backProblem.toStdString();
     EXPECT_TRUE(dialog->Controls().paletteList->Model().IsPaletteView()) << "still open, with the new colour";
     EXPECT_EQ(dialog->Controls().paletteList->GetCount(), 3);
 
