@@ -119,14 +119,6 @@ TEST(SetupUiModel, ClicksOnTheLibrariesFollowTheDeleteModes) {
     EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile) << "files open in delete mode";
 }
 
-TEST(SetupUiModel, TheTestEditBoxTakesGroupBGWithRedAndBlueExchanged) {
-    SetupUiModel model = Loaded({{"BGColour", 0x0000C8}, {"ButtonFace", 1}});
-    const TestUiColours test = model.TestUi();
-    EXPECT_EQ(test.groupBG, 0x0000C8u);
-    EXPECT_EQ(test.editBGPlus, 0xC80000u) << "red in bits 16-23, the form the edit box takes";
-    EXPECT_EQ(test.buttonFace, 1u);
-}
-
 TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
     const std::pair<std::map<std::string, std::uint32_t, std::less<>>, std::string> cases[] = {
         {{}, ""},

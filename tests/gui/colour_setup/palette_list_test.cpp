@@ -73,12 +73,6 @@ TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) 
     ClickCell(2);
     EXPECT_FALSE(list->IsBackCellHit());
     EXPECT_EQ(list->ColourAtHit(), 0x00FF00u) << "green, GDI form";
-    EXPECT_TRUE(list->DeleteHitColour());
-    EXPECT_EQ(list->GetCount(), 4);
-    EXPECT_EQ(Picture(*list).pixel(Item(2).left() + 2, Item(2).top() + 2), qRgb(0, 0, 255))
-        << "blue moved up";
-    ClickCell(0);
-    EXPECT_FALSE(list->DeleteHitColour()) << "the back cell stays";
 }
 
 TEST_F(PaletteListTest, CellSizesFollowTheSliderWithinTheirRangeAndNewColoursScrollIntoView) {
@@ -100,15 +94,6 @@ TEST_F(PaletteListTest, CellSizesFollowTheSliderWithinTheirRangeAndNewColoursScr
     EXPECT_LT(last, page.ItemAt(page.visibleCount));
     EXPECT_FALSE(list->AddColour(0x102030)) << "a colour already there";
     EXPECT_TRUE(list->Model().IsChanged());
-}
-
-TEST_F(PaletteListTest, DeleteModeTintsTheAreaBehindTheCellsAndOffRestoresTheScheme) {
-    const QPoint gap(list->CellRect(1).left() - 1, 20);
-    EXPECT_EQ(Picture(*list).pixel(gap), qRgb(0x46, 0x46, 0x46));
-    list->SetDeleteLook(true);
-    EXPECT_EQ(Picture(*list).pixel(gap), qRgb(0x46 + 60, 0x46 - 40, 0x46 - 40));
-    list->SetDeleteLook(false);
-    EXPECT_EQ(Picture(*list).pixel(gap), qRgb(0x46, 0x46, 0x46));
 }
 
 }  // namespace

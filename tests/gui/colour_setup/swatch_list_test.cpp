@@ -59,22 +59,6 @@ TEST_F(SwatchListTest, EachCardShowsTheSixSlotsInOrderWithReadableCodes) {
     EXPECT_EQ(test::GreyRange(Picture(*list), white), std::make_pair(255, 255));
 }
 
-TEST_F(SwatchListTest, ClicksFindTheSwatchAndDeletingKeepsTheOthersInOrder) {
-    ClickCell(1);
-    EXPECT_EQ(list->SwatchAtHit().id, 8u);
-    ClickCell(3);
-    EXPECT_EQ(list->SwatchAtHit().id, kNoSwatchId) << "an empty cell";
-    EXPECT_FALSE(list->DeleteHitSwatch());
-    ClickCell(1);
-    EXPECT_TRUE(list->DeleteHitSwatch());
-    ASSERT_EQ(list->GetCount(), 2);
-    EXPECT_EQ(Picture(*list).pixel(Band(1, 0).right(), Band(1, 0).top()), qRgb(255, 0, 0))
-        << "the third moved up";
-    EXPECT_TRUE(list->Add({1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(list->Library().Swatches().back().id, 10u) << "the file's next id";
-    EXPECT_EQ(list->GetCount(), 3);
-}
-
 TEST_F(SwatchListTest, ItemSizesFollowTheSliderAndDeleteModeTints) {
     EXPECT_FALSE(list->SetItemSize(100));
     EXPECT_TRUE(list->SetItemSize(92));
