@@ -16,10 +16,14 @@ namespace motivra {
 QImage ReadThumbnail(const std::string& path) {
     const auto bytes = ReadWholeFile(path, static_cast<std::size_t>(kMaxThumbnailFileBytes));
     if (!bytes) return {};
-    const std::optional<BitmapSize> size = CheckThumbnailBitmap(*bytes);
+    return DecodeThumbnail(*bytes);
+}
+
+QImage DecodeThumbnail(std::span<const std::uint8_t> bytes) {
+    const std::optional<BitmapSize> size = CheckThumbnailBitmap(bytes);
     if (!size) return {};
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()),
-                                              static_cast<qsizetype>(bytes->size()));
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");

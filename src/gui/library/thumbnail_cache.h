@@ -3,6 +3,8 @@
 #include <QImage>
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@ namespace motivra {
 // bitmaps, so a hostile file can neither hang nor exhaust the program. A null image when the file is missing,
 // damaged or refused.
 QImage ReadThumbnail(const std::string& path);
+// The same for a thumbnail file's bytes: decoded only when CheckThumbnailBitmap accepts them.
+QImage DecodeThumbnail(std::span<const std::uint8_t> bytes);
 
 // The thumbnails of a behaviour list, one slot per behaviour of the full list: each is read the first time
 // it is asked for and kept until Reset. A slot whose file could not be read stays empty and is read again
