@@ -1,6 +1,7 @@
 #include "core/engine/behaviour_file.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "core/engine/parameter_table.h"
@@ -53,6 +54,11 @@ bool SaveBehaviourFile(TrackStore& store, const std::string& folder, const std::
     std::error_code ec;
     if (folder.empty() || !std::filesystem::is_directory(folder, ec)) {
         if (error != nullptr) *error = "no such folder";
+        return false;
+    }
+    // A separator would lead out of the folder, and a NUL would end the path early, naming another file.
+    if (coreName.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
+        if (error != nullptr) *error = "not a file name in the folder";
         return false;
     }
     const std::vector<std::uint8_t> bytes = EncodeBehaviourFile(store, thumbnailText, flags);

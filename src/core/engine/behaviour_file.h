@@ -21,7 +21,8 @@ std::vector<std::uint8_t> EncodeBehaviourFile(TrackStore& store, const std::stri
                                               const BehaviourFlags& flags);
 
 // Writes folder + coreName + ".vmr" (folder ends with a separator) atomically. Nothing is written when the
-// folder does not exist or the file cannot be replaced; false then, with the reason in *error.
+// folder does not exist, the core name holds a separator or a NUL (it would name a file elsewhere), or the
+// file cannot be replaced; false then, with the reason in *error.
 bool SaveBehaviourFile(TrackStore& store, const std::string& folder, const std::string& coreName,
                        const std::string& thumbnailText, const BehaviourFlags& flags,
                        std::string* error = nullptr);
