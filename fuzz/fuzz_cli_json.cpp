@@ -54,6 +54,7 @@ void CheckCopiedFields(const Json& document, const TrackStore& store) {
     }
     Require(cli::Latin1ToUtf8(store.ThumbnailText()) == document.value("thumbnailText", std::string()),
             "the text is the document's, in Latin-1");
+    Require(store.ThumbnailText().size() <= kMaxThumbnailTextInFile, "only texts a reader keeps are written");
     const auto entries = EntriesBySlot(document);
     for (int slot = 0; slot < kParameterCount; ++slot) {
         const Json* entry = entries[static_cast<std::size_t>(slot)];

@@ -4,6 +4,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/text_encoding.h"
+#include "core/engine/behaviour_file.h"
 #include "core/engine/editor_track.h"
 #include "core/engine/parameter_table.h"
 
@@ -102,6 +103,12 @@ void BehaviourFromJson(const Json& document, TrackStore& store) {
         if (!document.at("thumbnailText").is_string()) throw CliError("\"thumbnailText\" must be a string");
         const auto latin1 = Utf8ToLatin1(document.at("thumbnailText").get<std::string>());
         if (!latin1) throw CliError("\"thumbnailText\" holds a character outside Latin-1");
+        // Readers take a longer text as none, so writing it would lose it without a word.
+        if (latin1->size() > kMaxThumbnailTextInFile) {
+            throw CliError("\"thumbnailText\" holds " + std::to_string(latin1->size()) +
+                           " characters; a behaviour file keeps at most " +
+                           std::to_string(kMaxThumbnailTextInFile));
+        }
         text = *latin1;
     }
     store.SetThumbnailText(text);

@@ -14,7 +14,8 @@ Json BehaviourToJson(const TrackStore& store);
 
 // The behaviour a JSON document describes, put into the store in editor form through SetTrack, with its flags
 // and text. Missing slots and fields take the editor's defaults; a missing span is end - start and a missing
-// enabled is the editor's own verdict. Throws CliError naming the first bad field.
+// enabled is the editor's own verdict. Throws CliError naming the first bad field; a text of more than 64
+// characters is refused, since readers would take it as none.
 void BehaviourFromJson(const Json& document, TrackStore& store);
 
 }  // namespace motivra::cli

@@ -106,6 +106,7 @@ TEST(CliBehaviour, FailuresSayOneLineAndExitWithOne) {
         {{"write", dir.File("x.vmr")}, R"({"tracks":[{"slot":13}]})", "slot"},
         {{"write", dir.File("x.vmr")}, R"({"tracks":[{"slot":1,"start":"big"}]})", "\"start\""},
         {{"write", dir.File("x.vmr")}, R"({"thumbnailText":"π"})", "Latin-1"},
+        {{"write", dir.File("x.vmr")}, R"({"thumbnailText":")" + std::string(65, 'x') + "\"}", "at most 64"},
         {{"write", dir.File("nowhere/x.vmr")}, "{}", "no such folder"},
         {{"write", dir.File("x.txt")}, "{}", ".vmr"},
     };
