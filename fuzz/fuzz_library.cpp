@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/library/behaviour_list.h"
@@ -77,29 +78,33 @@ void MakeSurroundings(const fs::path& root, const fs::path& library) {
     WriteRaw(library / "thumbs" / "x", "unrelated");
 }
 
-Names ExpectedList(const LibraryPlan& plan) {
-    Names names;
-    for (const auto& [name, tagDb] : plan.behaviours) {
-        if (IsAcceptableBehaviourName(name)) names.push_back(name);
+// The acceptable names in the order of the folder listing, which sorts the files byte-wise with their
+// extension: "a\x03.vmr" comes before "a.vmr".
+template <typename Map>
+Names InListingOrder(const Map& named, std::string_view extension, bool (*acceptable)(std::string_view)) {
+    Names files;
+    for (const auto& [name, content] : named) {
+        if (acceptable(name)) files.push_back(name + std::string(extension));
     }
-    return names;  // a std::map keeps them in byte order, as the listing sorts
+    std::sort(files.begin(), files.end());
+    for (std::string& file : files) file.resize(file.size() - extension.size());
+    return files;
 }
 
 void CheckLoad(const LibraryPlan& plan, const TagTable& table, const Names& list,
                const std::string& library) {
     Require(ListBehaviourNames(library) == list, "list gives the behaviours' names, sorted byte-wise");
-    std::size_t i = 0;
-    for (const auto& [name, bytes] : plan.tags) {
-        if (!IsAcceptableTagName(name)) continue;
-        Require(static_cast<std::size_t>(table.Count()) > i, "every tag file is a tag");
-        const TagEntry& entry = table.Entry(static_cast<int>(i++));
+    const Names tags = InListingOrder(plan.tags, ".tag", IsAcceptableTagName);
+    Require(static_cast<std::size_t>(table.Count()) == tags.size(),
+            "every tag file is a tag, and nothing else");
+    for (int i = 0; i < table.Count(); ++i) {
+        const TagEntry& entry = table.Entry(i);
+        const std::string& name = tags[static_cast<std::size_t>(i)];
         Require(
-            entry.name == name && entry.links == DecodeLines(bytes) &&
-                entry.weight == static_cast<int>(entry.links.size()) &&
-                table.IsReadable(static_cast<int>(i - 1)),
+            entry.name == name && entry.links == DecodeLines(plan.tags.at(name)) &&
+                entry.weight == static_cast<int>(entry.links.size()) && table.IsReadable(i),
             "tags lists each tag file in listing order with its lines as links and their number as weight");
     }
-    Require(static_cast<std::size_t>(table.Count()) == i, "nothing but tag files are tags");
 }
 
 // filter: the first selected tag's links that every other selected tag links too, less the links of any
@@ -205,7 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Snapshot before = TakeSnapshot(box.watched);
 
     TagTable table = LoadLibraryTags(box.library.string());
-    const Names list = ExpectedList(plan);
+    const Names list = InListingOrder(plan.behaviours, ".vmr", IsAcceptableBehaviourName);
     CheckLoad(plan, table, list, box.library.string());
     CheckFilter(input, table);
     Require(TakeSnapshot(box.watched) == before, "reading the library changes nothing");
