@@ -5,6 +5,7 @@
 
 #include "core/library/disk_object.h"
 #include "core/library/file_checks.h"
+#include "core/library/library_folder.h"
 #include "core/library/library_names.h"
 
 namespace motivra {
@@ -60,10 +61,28 @@ std::string NextBehaviourName(const std::string& core, const std::string& thumbs
         if (value > highest) highest = value;
     }
     if (highest == std::numeric_limits<std::int64_t>::max()) return {};
+    return NumberedBehaviourName(core, highest + 1);
+}
 
-    std::string number = std::to_string(highest + 1);
-    if (number.size() < kMinimumDigits) number.insert(0, kMinimumDigits - number.size(), '0');
-    return core + "-" + number;
+std::string NumberedBehaviourName(const std::string& core, std::int64_t number) {
+    std::string digits = std::to_string(number);
+    if (digits.size() < kMinimumDigits) digits.insert(0, kMinimumDigits - digits.size(), '0');
+    return core + "-" + digits;
+}
+
+std::string NextFreeBehaviourName(const std::string& core, const std::string& library) {
+    std::string name = NextBehaviourName(core, ThumbsFolder(library));
+    if (name.empty()) return {};
+    std::int64_t number = ReadLeadingInteger(std::string_view(name).substr(core.size() + 1));
+    const auto taken = [&](const std::string& candidate) {
+        return FileExists(BehaviourPath(library, candidate)) || FileExists(TagDbPath(library, candidate)) ||
+               FileExists(ThumbnailPath(library, candidate));
+    };
+    while (taken(name)) {
+        if (number == std::numeric_limits<std::int64_t>::max()) return {};
+        name = NumberedBehaviourName(core, ++number);
+    }
+    return name;
 }
 
 }  // namespace motivra

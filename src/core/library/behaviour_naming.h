@@ -20,4 +20,13 @@ std::int64_t ReadLeadingInteger(std::string_view text);
 // number leaves no next one.
 std::string NextBehaviourName(const std::string& core, const std::string& thumbsFolder);
 
+// core + "-" + number, the number zero-padded to four digits.
+std::string NumberedBehaviourName(const std::string& core, std::int64_t number);
+
+// The name the Save dialog gives a new behaviour of core name in library: NextBehaviourName from the
+// library's thumbs folder, moved on past every number whose behaviour, tag database or thumbnail is already
+// there, so a behaviour that lost its thumbnail is never overwritten by the next save. Empty as
+// NextBehaviourName is, or when no number is left.
+std::string NextFreeBehaviourName(const std::string& core, const std::string& library);
+
 }  // namespace motivra

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/library/tag_editing.h"
+#include "core/library/tag_table.h"
+
+namespace motivra {
+
+// What the Edit Tags dialog is doing, as a value.
+struct EditTagsState {
+    TagDeleteMode deleteMode;
+    bool deleteBehaviourMode = false;
+    std::string picked;              // the behaviour whose tags the tag list edits; "" for none
+    bool pickedTagsReadable = true;  // its tag database could be read, or it has none
+    std::string rememberedTagText;   // SelectedTagsText of its tags as last read or written
+
+    bool operator==(const EditTagsState&) const = default;
+};
+
+// What a click on the tag list leads to.
+struct EditTagClick {
+    enum class Grid { Keep, ShowAll, ShowNames };
+    Grid grid = Grid::Keep;
+    std::vector<std::string> names;  // for ShowNames
+    bool resetPreview = false;
+    std::vector<std::string> problems;  // messages for the user
+
+    bool operator==(const EditTagClick&) const = default;
+};
+
+// What a click on the grid leads to.
+struct EditGridClick {
+    bool changed = false;               // false: the click left the same behaviour picked, nothing to do
+    std::string previewPath;            // the behaviour to play from the start; "" leaves the preview reset
+    std::string deleteName;             // Delete Behaviour mode: the behaviour to delete once confirmed
+    std::vector<std::string> problems;  // messages for the user
+
+    bool operator==(const EditGridClick&) const = default;
+};
+
+// What deleting a behaviour did.
+struct EditDeletion {
+    bool deleted = false;               // its file is gone: the grid drops it
+    std::vector<std::string> problems;  // messages for the user
+
+    bool operator==(const EditDeletion&) const = default;
+};
+
+// The Edit Behaviour Tags dialog without its windows. A picked behaviour's tags are shown selected; a tag
+// click rewrites its tag database and the tag files that changed at once, so the two sides of the library
+// never disagree for longer than a click. While nothing is picked, tag clicks filter the grid. The two
+// delete modes delete tags and behaviours with their files.
+class EditTagsModel {
+public:
+    // library: the library folder, "" when none was found (then every operation finds nothing to do).
+    explicit EditTagsModel(std::string library) : library_(std::move(library)) {}
+
+    const EditTagsState& State() const { return state_; }
+    const std::string& Library() const { return library_; }
+
+    // The Delete Tag button.
+    void ToggleDeleteMode(TagTable& table) { state_.deleteMode.Toggle(table); }
+    // The Delete Behaviour button (the dialog clears the grid's selection). Entering the mode lets go of the
+    // picked behaviour, whose selection the grid no longer shows: true when one was let go, so the preview
+    // and the tag list are reset.
+    bool ToggleDeleteBehaviourMode(TagTable& table);
+    // The mode ends by itself once the grid shows no behaviour.
+    void GridCountChanged(int shown);
+
+    EditTagClick ClickTag(TagTable& table);
+    // selectedName: the behaviour now selected in the grid, "" for none.
+    EditGridClick ClickGrid(TagTable& table, const std::string& selectedName);
+    // Deletes the behaviour with its files and unlinks it from every tag: the tag files first, then its
+    // ".vmr", tag database and thumbnail, once every one of them is known to be writable.
+    EditDeletion DeleteBehaviour(TagTable& table, const std::string& name);
+    // "Reconstruct Tag Links" over the grid's full list. The picked behaviour stays picked with its tags
+    // shown, read again from its tag database.
+    std::vector<std::string> Rebuild(TagTable& table, const std::vector<std::string>& behaviours);
+    // The dialog closes, by OK or otherwise: the tag files that changed are written.
+    std::vector<std::string> Close(TagTable& table);
+
+private:
+    // Picks the behaviour (or none): its tags become the selection, remembered and captured.
+    std::vector<std::string> ReadPickedTags(TagTable& table);
+    // The tags of the picked behaviour as last read or written, after a change was refused.
+    void RestorePickedTags(TagTable& table) const;
+    std::vector<std::string> WritePickedTags(TagTable& table);
+
+    std::string library_;
+    EditTagsState state_;
+};
+
+}  // namespace motivra

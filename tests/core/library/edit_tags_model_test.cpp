@@ -1,0 +1,194 @@
+#include "core/library/edit_tags_model.h"
+
+#include <gtest/gtest.h>
+
+#include "dialog_model_support.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ClickTag;
+using test::Key;
+using test::Names;
+using test::Summary;
+using Grid = EditTagClick::Grid;
+
+// B tagged {T1}, C tagged {T1, T2}, D untagged, in a library whose tag files agree with its tag databases.
+class EditTagsTest : public test::LibraryTest {
+protected:
+    EditTagsTest() {
+        Write({"B.vmr", "C.vmr", "D.vmr", "thumbs/B.bmp", "thumbs/C.bmp"});
+        Write({"tagdb/B.tdb"}, "T1\r\n");
+        Write({"tagdb/C.tdb"}, "T1\r\nT2\r\n");
+        Write({"tags/T1.tag"}, "B\r\nC\r\n");
+        Write({"tags/T2.tag"}, "C\r\n");
+        Write({"tags/T3.tag"});
+        table = Tags();
+    }
+    EditTagClick Click(const std::string& tag, Key key = Key::None) {
+        ClickTag(table, tag, key);
+        return model.ClickTag(table);
+    }
+    // The tag files and tag databases, as name=lines.
+    std::string Files() const {
+        std::string text;
+        for (const char* file : {"tags/T1.tag", "tags/T2.tag", "tags/T3.tag", "tagdb/B.tdb", "tagdb/C.tdb"}) {
+            text += std::string(text.empty() ? "" : " ") + file + "=" +
+                    (fs::exists(library / file) ? Read(file) : "(none)");
+        }
+        return text;
+    }
+
+    TagTable table;
+    EditTagsModel model{Library()};
+};
+
+TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAtOnce) {
+    const EditGridClick pick = model.ClickGrid(table, "B");
+    EXPECT_TRUE(pick.changed);
+    EXPECT_EQ(pick.previewPath, Library() + "/B.vmr");
+    EXPECT_EQ(Summary(table), "+T1=B,C T2=C T3=");
+    struct Step {
+        std::string tag;
+        Key key;
+        std::string files;
+    };
+    const Step steps[] = {
+        {"T2", Key::None, "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T2\r\n"},
+        {"T3", Key::None, "tags/T1.tag=C\r\n tags/T2.tag=C\r\n tags/T3.tag=B\r\n tagdb/B.tdb=T3\r\n"},
+        {"T1", Key::None, "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\n tags/T3.tag= tagdb/B.tdb=T1\r\n"},
+        {"T2", Key::Ctrl,
+         "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T1\r\nT2\r\n"},
+        {"T1", Key::Alt, "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T2\r\n"},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(Click(step.tag, step.key), EditTagClick{}) << step.tag << ": the grid and preview stay";
+        EXPECT_EQ(Files().substr(0, Files().find(" tagdb/C")), step.files) << step.tag;
+    }
+    EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\nT2\r\n");
+    EXPECT_TRUE(model.Close(table).empty());
+    EXPECT_EQ(Read("tags/T1.tag"), "C\r\n");
+}
+
+TEST_F(EditTagsTest, WithNothingPickedTagClicksFilterAndSubtractionAloneShowsEverything) {
+    struct Step {
+        std::string tag;
+        Key key;
+        Grid grid;
+        Names names;
+    };
+    const Step steps[] = {
+        {"T1", Key::None, Grid::ShowNames, {"B", "C"}},
+        {"T2", Key::Ctrl, Grid::ShowNames, {"C"}},
+        {"T1", Key::Ctrl, Grid::ShowNames, {"C"}},
+        {"T2", Key::Alt, Grid::ShowAll, {}},
+        {"T1", Key::Alt, Grid::ShowAll, {}},
+    };
+    for (const Step& step : steps) {
+        const EditTagClick click = Click(step.tag, step.key);
+        EXPECT_EQ(click.grid, step.grid) << step.tag;
+        EXPECT_EQ(click.names, step.names) << step.tag;
+        EXPECT_TRUE(click.resetPreview);
+    }
+    EXPECT_EQ(Files(),
+              "tags/T1.tag=B\r\nC\r\n tags/T2.tag=C\r\n tags/T3.tag= tagdb/B.tdb=T1\r\n "
+              "tagdb/C.tdb=T1\r\nT2\r\n")
+        << "filtering writes nothing";
+}
+
+TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChangesNothing) {
+    Write({"tagdb/D.tdb"}, "T3\r\nlost\r\n");
+    model.ClickGrid(table, "C");
+    EXPECT_EQ(Summary(table), "+T1=B,C +T2=C T3=");
+    EXPECT_EQ(model.ClickGrid(table, "C"), EditGridClick{}) << "a release on the scroll bar";
+    const EditGridClick d = model.ClickGrid(table, "D");
+    EXPECT_EQ(Summary(table), "T1=B,C T2=C +T3= +lost=") << "a tag named only in the database comes back";
+    EXPECT_EQ(model.State().rememberedTagText, "T3  lost");
+    EXPECT_EQ(model.ClickGrid(table, "").previewPath, "");
+    EXPECT_EQ(model.State().picked, "");
+    EXPECT_EQ(Summary(table), "T1=B,C T2=C T3= lost=");
+    EXPECT_EQ(model.ClickGrid(table, "sub").previewPath, "") << "a behaviour of a subfolder plays nothing";
+}
+
+TEST_F(EditTagsTest, DeleteTagModeKeepsThePickedBehavioursTagsOutOfHarm) {
+    model.ClickGrid(table, "C");
+    model.ToggleDeleteMode(table);
+    EXPECT_EQ(Summary(table), "T1=B,C T2=C T3=");
+    model.ToggleDeleteMode(table);
+    EXPECT_EQ(Summary(table), "+T1=B,C +T2=C T3=") << "leaving the mode shows C's tags again";
+    Click("T3", Key::Ctrl);
+    EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\nT2\r\nT3\r\n") << "adding a tag keeps the others";
+
+    model.ToggleDeleteMode(table);
+    const EditTagClick deletion = Click("T3");
+    EXPECT_FALSE(deletion.resetPreview) << "C plays on";
+    EXPECT_FALSE(fs::exists(library / "tags/T3.tag"));
+    model.ToggleDeleteMode(table);
+    EXPECT_EQ(Summary(table), "+T1=B,C +T2=C");
+
+    model.ToggleDeleteMode(table);
+    ClickTag(table, "T1", Key::Ctrl);
+    model.ClickGrid(table, "B");
+    EXPECT_FALSE(model.State().deleteMode.IsOn()) << "picking another behaviour ends the mode";
+    EXPECT_EQ(Summary(table), "+T1=B,C T2=C");
+    EXPECT_TRUE(fs::exists(library / "tags/T1.tag"));
+}
+
+TEST_F(EditTagsTest, DeletingBehavioursUnlinksThemAndTheLastOneShownEndsTheMode) {
+    model.ClickGrid(table, "C");
+    EXPECT_TRUE(model.ToggleDeleteBehaviourMode(table)) << "C is let go";
+    EXPECT_EQ(model.State().picked, "");
+    EXPECT_EQ(Summary(table), "T1=B,C T2=C T3=");
+    const EditGridClick click = model.ClickGrid(table, "C");
+    EXPECT_EQ(click.deleteName, "C");
+    EXPECT_EQ(model.ClickGrid(table, "").deleteName, "") << "a click that selected nothing deletes nothing";
+
+    const EditDeletion deletion = model.DeleteBehaviour(table, "C");
+    EXPECT_TRUE(deletion.deleted);
+    EXPECT_TRUE(deletion.problems.empty());
+    EXPECT_EQ(Files(), "tags/T1.tag=B\r\n tags/T2.tag= tags/T3.tag= tagdb/B.tdb=T1\r\n tagdb/C.tdb=(none)")
+        << "the tag files lose C at once";
+    EXPECT_FALSE(fs::exists(library / "C.vmr"));
+    EXPECT_FALSE(fs::exists(library / "thumbs/C.bmp"));
+    model.GridCountChanged(2);
+    EXPECT_TRUE(model.State().deleteBehaviourMode);
+    model.GridCountChanged(0);
+    EXPECT_FALSE(model.State().deleteBehaviourMode);
+
+    const EditDeletion missing = model.DeleteBehaviour(table, "C");
+    EXPECT_FALSE(missing.deleted);
+    ASSERT_EQ(missing.problems.size(), 1u);
+    EXPECT_NE(missing.problems[0].find("C was not deleted"), std::string::npos) << missing.problems[0];
+}
+
+TEST_F(EditTagsTest, RebuildFollowsTheTagDatabasesAndThePickedBehaviourKeepsItsTagsShown) {
+    Write({"tags/T3.tag"}, "B\r\nD\r\n");
+    Write({"tagdb/D.tdb"}, "T2\r\nfresh\r\n");
+    model.ClickGrid(table, "C");
+    EXPECT_TRUE(model.Rebuild(table, {"B", "C", "D"}).empty());
+    EXPECT_EQ(Files(),
+              "tags/T1.tag=B\r\nC\r\n tags/T2.tag=C\r\nD\r\n tags/T3.tag= tagdb/B.tdb=T1\r\n "
+              "tagdb/C.tdb=T1\r\nT2\r\n");
+    EXPECT_EQ(Read("tags/fresh.tag"), "D\r\n");
+    EXPECT_EQ(Summary(table), "+T1=B,C +T2=C,D T3= fresh=D");
+    Click("T2", Key::Ctrl);
+    EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\n") << "the next click still knows C's tags";
+}
+
+TEST_F(EditTagsTest, AnUnreadableTagDatabaseIsNeverOverwritten) {
+    fs::remove(library / "tagdb/C.tdb");
+    fs::create_directory(library / "tagdb/C.tdb");
+    const EditGridClick pick = model.ClickGrid(table, "C");
+    ASSERT_EQ(pick.problems.size(), 1u);
+    EXPECT_NE(pick.problems[0].find("could not be read"), std::string::npos) << pick.problems[0];
+    const EditTagClick click = Click("T3");
+    ASSERT_EQ(click.problems.size(), 1u);
+    EXPECT_NE(click.problems[0].find("cannot be changed"), std::string::npos) << click.problems[0];
+    EXPECT_EQ(Summary(table), "T1=B,C T2=C T3=");
+    EXPECT_TRUE(fs::is_directory(library / "tagdb/C.tdb"));
+    EXPECT_EQ(Read("tags/T3.tag"), "");
+}
+
+}  // namespace
+}  // namespace motivra

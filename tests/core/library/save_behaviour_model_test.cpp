@@ -1,0 +1,203 @@
+#include "core/library/save_behaviour_model.h"
+
+#include <gtest/gtest.h>
+
+#include "core/library/library_folder.h"
+#include "core/library/tag_editing.h"
+#include "dialog_model_support.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ClickTag;
+using test::Key;
+using test::Names;
+using test::Summary;
+
+class SaveModelTest : public test::LibraryTest {
+protected:
+    SaveOutcome Save(SaveBehaviourModel& model, bool enabled = true, const std::string& text = "wave") {
+        return model.Save({enabled, Library(), text}, table, writer);
+    }
+    void LoadTags(std::initializer_list<std::pair<std::string, std::string>> files) {
+        for (const auto& [name, links] : files) Write({"tags/" + name + ".tag"}, links);
+        table = Tags();
+    }
+
+    TagTable table;
+    test::FakeWriter writer;
+};
+
+TEST(SaveBehaviourModel, BoxesTrimTheCoreNameIsLowerCasedAndEnterEmptiesTheBoxKeepingTheValue) {
+    struct Case {
+        std::string typed;
+        bool enter;
+        BoxChange thumbnail, core;
+        std::string coreAfter;
+    };
+    const Case cases[] = {
+        {"  Wave  ", false, {false, "Wave"}, {false, "wave"}, "wave"},
+        {"Wave ", true, {true, std::nullopt}, {true, std::nullopt}, "wave"},  // the blank Enter typed
+        {"\tSlow SPIN\n", false, {false, "Slow SPIN"}, {false, "slow spin"}, "slow spin"},
+        {"\xc3\x84Z", false, {false, "\xc3\x84Z"}, {false, "\xc3\x84z"}, "\xc3\x84z"},  // ASCII letters only
+        {"   ", false, {false, ""}, {false, ""}, ""},
+    };
+    SaveBehaviourModel model("vmrk");
+    for (const Case& c : cases) {
+        EXPECT_EQ(SaveBehaviourModel::ThumbnailTextChanged(c.typed, c.enter), c.thumbnail) << c.typed;
+        EXPECT_EQ(model.CoreNameChanged(c.typed, c.enter), c.core) << c.typed;
+        EXPECT_EQ(model.CoreName(), c.coreAfter) << c.typed;
+    }
+}
+
+TEST_F(SaveModelTest, FirstSaveMakesTheMissingFoldersAndNumbersFromZero) {
+    for (const char* sub : {"thumbs", "tagdb", "tags"}) fs::remove(library / sub);
+    SaveBehaviourModel model("vmrk");
+    const SaveOutcome first = Save(model);
+    EXPECT_TRUE(first.saved);
+    EXPECT_EQ(first.savedPath, Library() + "/vmrk-0000.vmr");
+    EXPECT_TRUE(first.problems.empty());
+    EXPECT_EQ(Tree(),
+              (Names{"behaviours", "behaviours/tagdb", "behaviours/tagdb/vmrk-0000.tdb", "behaviours/tags",
+                     "behaviours/thumbs", "behaviours/thumbs/vmrk-0000.bmp", "behaviours/vmrk-0000.vmr"}));
+    EXPECT_EQ(Read("vmrk-0000.vmr"), "vmr:wave");
+    EXPECT_EQ(Read("tagdb/vmrk-0000.tdb"), "") << "no tag selected: an empty tag database";
+    EXPECT_EQ(Save(model).savedPath, Library() + "/vmrk-0001.vmr");
+    model.CoreNameChanged("  Wave  ", false);
+    EXPECT_EQ(Save(model).savedPath, Library() + "/wave-0000.vmr");
+}
+
+TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreName) {
+    struct Case {
+        bool enabled;
+        bool library;
+        std::string core;
+        std::string says;
+    };
+    const Case cases[] = {
+        {false, true, "vmrk", "nothing to save"},   {true, false, "vmrk", "No library"},
+        {true, true, "", "core filename"},          {true, true, "../up", "outside the library"},
+        {true, true, "a/b", "outside the library"}, {true, true, "a\\b", "outside the library"},
+    };
+    Write({"tags/T1.tag"});
+    table = Tags();
+    table.SetState(0, TagState::Selected);
+    const Names before = Tree();
+    for (const Case& c : cases) {
+        SaveBehaviourModel model(c.core);
+        const SaveOutcome outcome = model.Save({c.enabled, c.library ? Library() : "", "t"}, table, writer);
+        EXPECT_FALSE(outcome.saved) << c.core;
+        EXPECT_EQ(outcome.savedPath, "");
+        ASSERT_EQ(outcome.problems.size(), 1u);
+        EXPECT_NE(outcome.problems[0].find(c.says), std::string::npos) << outcome.problems[0];
+        EXPECT_EQ(Tree(), before);
+        EXPECT_EQ(Summary(table), "+T1=") << "no link without a save";
+    }
+}
+
+TEST_F(SaveModelTest, ABehaviourThatLostItsThumbnailIsNeverOverwritten) {
+    Write({"thumbs/vmrk-0002.bmp"});
+    Write({"vmrk-0003.vmr"}, "months of work");
+    Write({"tagdb/vmrk-0004.tdb"}, "T\r\n");
+    SaveBehaviourModel model("vmrk");
+    EXPECT_EQ(Save(model).savedPath, Library() + "/vmrk-0005.vmr");
+    EXPECT_EQ(Read("vmrk-0003.vmr"), "months of work");
+    EXPECT_EQ(Read("tagdb/vmrk-0004.tdb"), "T\r\n");
+}
+
+TEST_F(SaveModelTest, SelectedTagsAreWrittenToTheTagDatabaseAndLinkedForTheClose) {
+    LoadTags({{"T1", "old\r\n"}, {"T2", ""}, {"T3", ""}});
+    SaveBehaviourModel model("vmrk");
+    ClickTag(table, "T3");
+    EXPECT_EQ(model.ClickTag(table).label, "T3");
+    ClickTag(table, "T1", Key::Ctrl);
+    ClickTag(table, "T2", Key::Alt);
+    EXPECT_EQ(model.ClickTag(table).label, "T1  T3") << "a subtracted tag is not one of the behaviour's";
+    ASSERT_TRUE(Save(model).saved);
+    EXPECT_EQ(Read("tagdb/vmrk-0000.tdb"), "T1\r\nT3\r\n");
+    EXPECT_EQ(Summary(table), "+T1=old,vmrk-0000 -T2= +T3=vmrk-0000");
+    EXPECT_EQ(Read("tags/T1.tag"), "old\r\n") << "tag files wait for the close";
+    EXPECT_TRUE(SaveTagFiles(table, Library()).empty());
+    EXPECT_EQ(Read("tags/T1.tag"), "old\r\nvmrk-0000\r\n");
+    EXPECT_EQ(Read("tags/T3.tag"), "vmrk-0000\r\n");
+    EXPECT_EQ(Read("tags/T2.tag"), "");
+}
+
+TEST_F(SaveModelTest, AFailedBehaviourFileSavesNothingAndAFailedThumbnailIsReported) {
+    LoadTags({{"T1", ""}});
+    ClickTag(table, "T1");
+    SaveBehaviourModel model("vmrk");
+    writer.fail = "vmr";
+    const SaveOutcome refused = Save(model);
+    EXPECT_FALSE(refused.saved);
+    ASSERT_EQ(refused.problems.size(), 1u);
+    EXPECT_NE(refused.problems[0].find("No space left on device"), std::string::npos) << refused.problems[0];
+    EXPECT_FALSE(fs::exists(library / "tagdb/vmrk-0000.tdb"));
+    EXPECT_EQ(Summary(table), "+T1=");
+
+    writer.fail = "bmp";
+    const SaveOutcome partly = Save(model);
+    EXPECT_TRUE(partly.saved);
+    ASSERT_EQ(partly.problems.size(), 1u);
+    EXPECT_NE(partly.problems[0].find("thumbs/vmrk-0000.bmp could not be written"), std::string::npos)
+        << partly.problems[0];
+    EXPECT_EQ(Read("tagdb/vmrk-0000.tdb"), "T1\r\n") << "the behaviour is saved: its tags go with it";
+    EXPECT_EQ(Summary(table), "+T1=vmrk-0000");
+    writer.fail.clear();
+    EXPECT_EQ(Save(model).savedPath, Library() + "/vmrk-0001.vmr")
+        << "the thumbless behaviour keeps its name";
+}
+
+TEST_F(SaveModelTest, DeleteTagModeDeletesTheClickedTagsAndGivesTheSelectionBack) {
+    LoadTags({{"T1", "x\r\n"}, {"T2", ""}, {"T3", ""}});
+    SaveBehaviourModel model("vmrk");
+    ClickTag(table, "T1");
+    model.ToggleDeleteMode(table);
+    EXPECT_TRUE(model.DeleteMode());
+    EXPECT_EQ(Summary(table), "T1=x T2= T3=") << "nothing is marked on the way in";
+    model.ToggleDeleteMode(table);
+    EXPECT_FALSE(model.DeleteMode());
+    EXPECT_EQ(Summary(table), "+T1=x T2= T3=") << "twice changes nothing";
+
+    model.ToggleDeleteMode(table);
+    ClickTag(table, "T2");
+    EXPECT_EQ(model.ClickTag(table), SaveTagClick{}) << "the label stays as it was";
+    EXPECT_FALSE(fs::exists(library / "tags/T2.tag"));
+    EXPECT_TRUE(model.DeleteMode());
+    model.ToggleDeleteMode(table);
+    EXPECT_EQ(Summary(table), "+T1=x T3=");
+
+    model.ToggleDeleteMode(table);
+    ClickTag(table, "T1");
+    ClickTag(table, "T3", Key::Ctrl);
+    model.ClickTag(table);
+    EXPECT_FALSE(model.DeleteMode()) << "the last tag gone, the mode ends by itself";
+    EXPECT_EQ(Tree(), (Names{"behaviours", "behaviours/tagdb", "behaviours/tags", "behaviours/thumbs"}));
+}
+
+TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
+    LoadTags({{"T1", ""}});
+    struct Case {
+        std::string typed;
+        AddedTag expected;
+    };
+    const Case cases[] = {
+        {" new ", {true, true, ""}},
+        {"new", {false, false, "There is already a tag called \"new\"."}},
+        {"a/b", {false, false, "\"a/b\" cannot be a tag: a tag name may not hold \"/\"."}},
+        {"   ", {false, true, ""}},
+        {"", {false, false, ""}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(AddTypedTag(table, c.typed), c.expected) << c.typed;
+    EXPECT_EQ(Summary(table), "T1= new=");
+
+    fs::remove_all(library / "tags");
+    EXPECT_TRUE(SaveTagFiles(table, Library()).empty());
+    EXPECT_EQ(Tree(), (Names{"behaviours", "behaviours/tagdb", "behaviours/tags", "behaviours/tags/T1.tag",
+                             "behaviours/tags/new.tag", "behaviours/thumbs"}))
+        << "an added tag keeps its file, the tags folder made for it";
+}
+
+}  // namespace
+}  // namespace motivra
