@@ -1,11 +1,25 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "core/editor/editor_state.h"
 
 namespace motivra {
 
 // Which of a row's two sliders.
 enum class SliderEnd { Start, End };
+
+// A behaviour read from a file for Load or Merge, with the load completed: every track in editor form, the
+// header flags and the thumbnail text. Tracks the file does not name are the reader's defaults, not enabled.
+struct LoadedBehaviour {
+    std::array<BehaviourTrack, kParameterCount> tracks{};
+    BehaviourFlags flags;
+    std::string thumbnailText;
+};
+
+// Load replaces every row; Merge keeps the rows the file does not enable.
+enum class LoadKind { Load, Merge };
 
 // The editor's rows and commands as operations on one EditorState. Every change of a track goes through the
 // row routines below (reset, show, apply, refresh enabled, select, apply times), so one place sees every
@@ -52,6 +66,15 @@ public:
     void ClickLockEnds(bool ticked);
     void ClickLeadIn(bool ticked);
     void ClickLeadOut(bool ticked);
+
+    // --- File commands ---
+    // Load or Merge of the file at path: each row takes the file's track (a row the file does not enable is
+    // reset, or under Merge left as it is), is shown and has enabled refreshed; the path, the thumbnail text
+    // and the four option boxes come from the file, the lead in and lead out routines then enforce its
+    // flags, and "Save" is enabled.
+    void CompleteLoad(const LoadedBehaviour& file, const std::string& path, LoadKind kind);
+    // Save As ended with OK: the path saved to, the text of the dialog's thumbnail, "Save" enabled.
+    void CompleteSaveAs(const std::string& savedPath, const std::string& thumbnailText);
 
 private:
     EditorRow& Row(int r) { return state_.rows[static_cast<std::size_t>(r)]; }
