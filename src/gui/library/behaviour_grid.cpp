@@ -1,11 +1,10 @@
 #include "gui/library/behaviour_grid.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QPainter>
 
 #include "core/library/library_folder.h"
 #include "core/library/thumbnail_fit.h"
+#include "gui/platform/program_location.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 
@@ -35,9 +34,7 @@ BehaviourGrid::BehaviourGrid(QWidget* parent) : GridControl(parent) {
     SetClearOnRelease(false);
 }
 
-void BehaviourGrid::SetFolder(const std::string& name) {
-    list_.SetFolder(name, QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-}
+void BehaviourGrid::SetFolder(const std::string& name) { list_.SetFolder(name, DataProgramPath()); }
 
 void BehaviourGrid::Load() {
     if (list_.Folder().empty()) return;

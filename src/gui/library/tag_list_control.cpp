@@ -1,12 +1,12 @@
 #include "gui/library/tag_list_control.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 #include "core/library/tag_click.h"
+#include "gui/platform/program_location.h"
 #include "gui/platform/settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
@@ -33,9 +33,7 @@ TagListControl::TagListControl(QWidget* parent) : QWidget(parent) {
     colours_.Load(SettingsSchemeSource{});
 }
 
-void TagListControl::SetFolder(const std::string& name) {
-    table_.SetFolder(name, QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-}
+void TagListControl::SetFolder(const std::string& name) { table_.SetFolder(name, DataProgramPath()); }
 
 void TagListControl::LoadColours() {
     colours_.Load(SettingsSchemeSource{});

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <utility>
+
 #include "core/library/user_data_copy.h"
 
 namespace motivra {
@@ -16,7 +18,25 @@ std::string UserDataFolder() {
     return QDir(data).filePath(QStringLiteral("Velmora/zenthar")).toStdString();
 }
 
-std::string DataProgramPath() { return DataLookupPath(ProgramPath(), UserDataFolder(), FolderAcceptsFiles); }
+namespace {
+
+// The path a test guard put in place of the lookup, if any.
+std::optional<std::string>& OverriddenDataProgramPath() {
+    static std::optional<std::string> path;
+    return path;
+}
+
+}  // namespace
+
+std::string DataProgramPath() {
+    if (const std::optional<std::string>& overridden = OverriddenDataProgramPath()) return *overridden;
+    return DataLookupPath(ProgramPath(), UserDataFolder(), FolderAcceptsFiles);
+}
+
+DataProgramPathOverride::DataProgramPathOverride(std::string programPath)
+    : previous_(std::exchange(OverriddenDataProgramPath(), std::move(programPath))) {}
+
+DataProgramPathOverride::~DataProgramPathOverride() { OverriddenDataProgramPath() = std::move(previous_); }
 
 void PrepareUserDataCopy() { PrepareDataLookupPath(ProgramPath(), UserDataFolder(), FolderAcceptsFiles); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace motivra {
@@ -17,6 +18,19 @@ std::string UserDataFolder();
 // path while the user may write its data folders, and a path inside UserDataFolder() once they were copied
 // there because the user may not.
 std::string DataProgramPath();
+
+// Points DataProgramPath() at programPath while the guard lives, so a test can place a program beside a
+// library of its own in a temporary folder. Only tests use it; guards nest.
+class DataProgramPathOverride {
+public:
+    explicit DataProgramPathOverride(std::string programPath);
+    ~DataProgramPathOverride();
+    DataProgramPathOverride(const DataProgramPathOverride&) = delete;
+    DataProgramPathOverride& operator=(const DataProgramPathOverride&) = delete;
+
+private:
+    std::optional<std::string> previous_;
+};
 
 // Called once at start-up, before any window: copies the program's data folders into UserDataFolder() when
 // the user may not write them and has no copy yet.
