@@ -133,8 +133,14 @@ void GridControl::FinishRelease() {
     update();
 }
 
-// The second press of a double click is swallowed; its release still reports a click.
-void GridControl::mouseDoubleClickEvent(QMouseEvent*) {}
+// The second press of a double click selects nothing; its release still reports a click.
+void GridControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    state_.Layout(width(), height());
+    const QPoint at = event->position().toPoint();
+    const int item = Layout().HitItem(at.x(), at.y());
+    if (item >= 0 && item < GetCount()) emit itemDoubleClicked(item);
+}
 
 void GridControl::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += event->angleDelta().y();

@@ -21,7 +21,8 @@ namespace motivra {
 // background, the scroll bar and the selection, and handles the mouse: click selection (single or multiple,
 // optionally cleared on release), paging and thumb dragging on the scroll bar, and the wheel (a row per
 // notch). Every release of the left button is reported by clicked(), before the selection is cleared on
-// release, so the owner can read HitIndex() and GetSelected() then.
+// release, so the owner can read HitIndex() and GetSelected() then; a double click on an item is reported
+// by itemDoubleClicked() as well.
 class GridControl : public QWidget {
     Q_OBJECT
 
@@ -74,6 +75,9 @@ public:
 
 signals:
     void clicked();
+    // The second press of a double click landed on item (a shown item, never an empty cell). The press
+    // changes no selection: the first click of the pair already did.
+    void itemDoubleClicked(int item);
 
 protected:
     explicit GridControl(QWidget* parent);

@@ -73,8 +73,9 @@ void SkinEdit::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (!enterNotifies_) {
-            insert(QStringLiteral(" "));
+            // Set before the blank goes in, so an owner told of the change already reads it as Enter.
             enterPressed_ = true;
+            insert(QStringLiteral(" "));
         } else if (!notifyOnChange_) {
             emit enterNotified();
         }
