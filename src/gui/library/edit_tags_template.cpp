@@ -1,0 +1,32 @@
+#include "gui/library/edit_tags_template.h"
+
+namespace motivra {
+
+std::vector<DialogItem> EditTagsTemplate() {
+    using Kind = DialogControlKind;
+    using namespace library_dialog_id;
+    using namespace edit_tags_id;
+    return {
+        {kBanner, Kind::Custom, "", {0, 0, 581, 31}},
+        {kPreviewGroup, Kind::GroupBox, "Behaviour Preview", {6, 36, 168, 78}},
+        {kTagsGroup, Kind::GroupBox, "Available Tags", {6, 120, 168, 264}},
+        {kBehavioursGroup, Kind::GroupBox, "Behaviours", {180, 36, 396, 348}},
+        {kPreview, Kind::Custom, "", {30, 48, 114, 60}},
+        {kTagsIcon, Kind::Header, "", {12, 138, 24, 16}},
+        {kNewTag, Kind::Edit, "", {36, 138, 84, 13}},
+        {kAddTag, Kind::Button, "Add Tag", {126, 138, 42, 14}},
+        {kTagList, Kind::Custom, "", {12, 156, 156, 186}},
+        {kDeleteTag, Kind::Button, "Delete Tag", {12, 342, 48, 14}},
+        {kRebuild, Kind::Button, "Reconstruct Tag Links", {72, 342, 96, 14}},
+        {kHelpText,
+         Kind::Label,
+         "Select a behaviour.\nClick a tag to relate it to the behaviour.",
+         {12, 360, 156, 20}},
+        {kGrid, Kind::Custom, "", {186, 54, 384, 306}},
+        {kDeleteBehaviour, Kind::Button, "Delete Behaviour", {186, 360, 72, 15}},
+        {kOk, Kind::Button, "OK", {528, 390, 48, 14}},
+        {kHelp, Kind::Button, "Help", {6, 390, 48, 14}},
+    };
+}
+
+}  // namespace motivra

@@ -1,0 +1,103 @@
+#include "gui/library/library_dialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/library/library_folder.h"
+#include "gui/editor/editor_resources.h"
+#include "gui/editor/focus_frame.h"
+#include "gui/platform/program_location.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_button.h"
+#include "gui/skin/skin_colour.h"
+#include "gui/skin/skin_control_factory.h"
+#include "gui/skin/skin_edit.h"
+
+namespace motivra {
+
+LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, int widthUnits, int heightUnits,
+                             std::span<const DialogItem> items, const DialogControlFactory& custom)
+    : QDialog(parent),
+      library_(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, DataProgramPath())),
+      dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    UseEditorResources();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setModal(true);
+    setWindowTitle(title);
+    setWindowIcon(ProgramIcon());
+    BuildSkinDialog(*this, widthUnits, heightUnits, items,
+                    [&custom](const DialogItem& item, QWidget* dialog) {
+                        if (item.id != library_dialog_id::kBanner) return custom(item, dialog);
+                        auto* banner = new QLabel(dialog);
+                        banner->setPixmap(QPixmap(QStringLiteral(":/BITMAP/130")));
+                        return static_cast<QWidget*>(banner);
+                    });
+    if (auto* banner = FindControl<QLabel>(*this, library_dialog_id::kBanner))
+        banner->resize(banner->pixmap().size());
+    for (const int id : {library_dialog_id::kOk, library_dialog_id::kCancel, library_dialog_id::kHelp}) {
+        if (SkinButton* button = Button(id)) button->SetBGColour(dlgColour_);
+    }
+    for (SkinEdit* edit : findChildren<SkinEdit*>()) edit->installEventFilter(this);
+    new FocusFrame(this);
+
+    reporter_ = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
+    confirmer_ = [this](const QString& question, const QString& action) {
+        QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Cancel, this);
+        QPushButton* yes = box.addButton(action, QMessageBox::DestructiveRole);
+        box.setDefaultButton(yes);
+        box.exec();
+        return box.clickedButton() == yes;
+    };
+}
+
+SkinButton* LibraryDialog::Button(int id) const { return FindControl<SkinButton>(*this, id); }
+
+void LibraryDialog::Report(const std::vector<std::string>& messages) {
+    for (const std::string& message : messages) reporter_(QString::fromStdString(message));
+}
+
+bool LibraryDialog::Confirm(const QString& question, const QString& action) {
+    return confirmer_(question, action);
+}
+
+void LibraryDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), GdiColour(dlgColour_));
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
+}
+
+void LibraryDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // A focused push button is the default button; otherwise Enter is OK.
+            auto* button = qobject_cast<SkinButton*>(focusWidget());
+            if (button == nullptr || !button->isEnabled()) button = Button(library_dialog_id::kOk);
+            if (button != nullptr) button->click();
+            return;
+        }
+        case Qt::Key_Escape:
+            reject();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+// The text boxes take every key, Escape included; here Escape still closes the dialog, as everywhere else.
+bool LibraryDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        qobject_cast<SkinEdit*>(watched) != nullptr) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace motivra

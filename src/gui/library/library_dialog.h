@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/skin/colour_arithmetic.h"
+#include "gui/skin/dialog_template.h"
+
+namespace motivra {
+
+class SkinButton;
+
+// The ids every library dialog shares.
+namespace library_dialog_id {
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+inline constexpr int kHelp = 9;
+inline constexpr int kBanner = 130;  // the banner has no control id of its own: it goes by its picture's
+}  // namespace library_dialog_id
+
+// What the Save, Load and Edit Tags dialogs have in common: the window made from its template (fixed size,
+// modal, the program's icon, the banner across the top, the background in DlgColour, OK, Cancel and Help on
+// that background), the keys (Enter clicks the focused button or else OK; Escape closes, also from a text
+// box), a ring around the focused control, and the messages to the user. Help does nothing yet.
+class LibraryDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows a message to the user; a message box unless replaced (tests collect them).
+    using Reporter = std::function<void(const QString& message)>;
+    // Asks the user to agree to an action that cannot be undone; a message box unless replaced.
+    using Confirmer = std::function<bool(const QString& question, const QString& action)>;
+
+    void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    void SetConfirmer(Confirmer confirmer) { confirmer_ = std::move(confirmer); }
+
+    // The library folder the dialog works on, looked up once from the data program path (the tag-list
+    // search): its tag list, grid and file paths all use this one folder. "" when none was found.
+    const std::string& Library() const { return library_; }
+    Colour DlgColour() const { return dlgColour_; }
+
+signals:
+    // The window's first paint has been made (its controls paint in the same pass).
+    void firstPainted();
+
+protected:
+    // custom makes the Custom items (preview, grid, tag list...); the banner is made here.
+    LibraryDialog(QWidget* parent, const QString& title, int widthUnits, int heightUnits,
+                  std::span<const DialogItem> items, const DialogControlFactory& custom);
+
+    SkinButton* Button(int id) const;
+    // Each message in its own box, in order.
+    void Report(const std::vector<std::string>& messages);
+    bool Confirm(const QString& question, const QString& action);
+
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::string library_;
+    Colour dlgColour_ = 0;
+    Reporter reporter_;
+    Confirmer confirmer_;
+    bool painted_ = false;
+};
+
+}  // namespace motivra

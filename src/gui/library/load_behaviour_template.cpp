@@ -1,0 +1,27 @@
+#include "gui/library/load_behaviour_template.h"
+
+namespace motivra {
+
+std::vector<DialogItem> LoadBehaviourTemplate() {
+    using Kind = DialogControlKind;
+    using namespace library_dialog_id;
+    using namespace load_dialog_id;
+    return {
+        {kBanner, Kind::Custom, "", {0, 0, 581, 31}},
+        {kPreviewGroup, Kind::GroupBox, "Behaviour Preview", {6, 36, 162, 96}},
+        {kTagsGroup, Kind::GroupBox, "Available Tags", {6, 138, 162, 240}},
+        {kBehavioursGroup, Kind::GroupBox, "Behaviours", {174, 36, 402, 342}},
+        {kPreview, Kind::Custom, "", {24, 54, 126, 72}},
+        {kTagList, Kind::Custom, "", {12, 150, 150, 188}},
+        {kHelpText,
+         Kind::Label,
+         "Click a tag to show related behaviour.\nctrl+click to add a tag\natl+click to subtract a tag.",
+         {12, 342, 150, 30}},
+        {kGrid, Kind::Custom, "", {180, 48, 390, 324}},
+        {kOk, Kind::Button, "OK", {474, 384, 48, 14}},
+        {kCancel, Kind::Button, "Cancel", {528, 384, 48, 14}},
+        {kHelp, Kind::Button, "Help", {6, 384, 48, 14}},
+    };
+}
+
+}  // namespace motivra
