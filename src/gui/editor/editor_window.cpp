@@ -9,6 +9,7 @@
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
 #include "gui/colour_setup/setup_ui_dialog.h"
+#include "gui/editor/editor_file_commands.h"
 #include "gui/editor/editor_playback.h"
 #include "gui/editor/editor_resources.h"
 #include "gui/editor/editor_template.h"
@@ -123,6 +124,13 @@ void EditorWindow::Connect() {
     option(controls_.lockEnds, &EditorModel::ClickLockEnds);
     option(controls_.leadIn, &EditorModel::ClickLeadIn);
     option(controls_.leadOut, &EditorModel::ClickLeadOut);
+    fileCommands_ = new EditorFileCommands(
+        *this, model_, controls_, [this](const std::function<void(EditorModel&)>& change) { Edit(change); });
+    connect(Button(*this, kLoad), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Load);
+    connect(Button(*this, kMerge), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Merge);
+    connect(Button(*this, kSaveAs), &SkinButton::clicked, fileCommands_, &EditorFileCommands::SaveAs);
+    connect(Button(*this, kSave), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Save);
+    connect(Button(*this, kEditTags), &SkinButton::clicked, fileCommands_, &EditorFileCommands::EditTags);
     connect(Button(*this, kHelp), &SkinButton::clicked, this,
             [this] { ShowHelpPage(QString::fromLatin1(kWelcomePage)); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);

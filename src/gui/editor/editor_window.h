@@ -12,6 +12,7 @@
 
 namespace motivra {
 
+class EditorFileCommands;
 class EditorPlayback;
 class FocusFrame;
 class WelcomeWindow;
@@ -29,6 +30,7 @@ public:
 
     const EditorModel& Model() const { return model_; }
     EditorPlayback& Playback() { return *playback_; }
+    EditorFileCommands& FileCommands() { return *fileCommands_; }
     const EditorControls& Controls() const { return controls_; }
     const FocusFrame& Focus() const { return *focusFrame_; }
 
@@ -72,9 +74,10 @@ private:
 
     EditorModel model_;
     EditorControls controls_;
-    EditorPlayback* playback_ = nullptr;      // child QObject
-    FocusFrame* focusFrame_ = nullptr;        // child widget
-    std::unique_ptr<WelcomeWindow> welcome_;  // a window of its own, living as long as the editor
+    EditorPlayback* playback_ = nullptr;          // child QObject
+    EditorFileCommands* fileCommands_ = nullptr;  // child QObject
+    FocusFrame* focusFrame_ = nullptr;            // child widget
+    std::unique_ptr<WelcomeWindow> welcome_;      // a window of its own, living as long as the editor
     QString helpProgramPath_;
     std::uint32_t showHelp_ = 1;  // "BehaviourHelp" as read at start
     Colour dlgColour_ = 0;

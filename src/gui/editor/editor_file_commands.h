@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+#include "core/editor/editor_model.h"
+
+class QDialog;
+class QWidget;
+
+namespace motivra {
+
+struct EditorControls;
+
+// The editor's Load, Merge, Save As, Save and Edit Tags commands. Each runs its dialog modally and hands
+// what comes back to the EditorModel through the window's edit funnel, so every change of the editor's
+// state goes through the model; failures the user can cause end in a message, and nothing is written
+// where it should not be.
+class EditorFileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // The window's funnel: applies a change to the model and shows it.
+    using EditFunction = std::function<void(const std::function<void(EditorModel&)>& change)>;
+    // Runs a dialog modally and gives its result code; exec() unless replaced (tests drive the dialog).
+    using DialogRunner = std::function<int(QDialog& dialog)>;
+    // Shows a message to the user; a message box unless replaced.
+    using Reporter = std::function<void(const QString& message)>;
+
+    // The window, model and controls belong to the editor window, as this does.
+    EditorFileCommands(QWidget& window, const EditorModel& model, const EditorControls& controls,
+                       EditFunction edit);
+
+    void SetDialogRunner(DialogRunner runner) { runner_ = std::move(runner); }
+    void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+
+    // The Load dialog; on OK with a picked behaviour, every row from its file.
+    void Load();
+    // The Load dialog; on OK with a picked behaviour, the rows its file enables.
+    void Merge();
+    // The Save dialog with the editor's tracks and option boxes; on OK, its path and text.
+    void SaveAs();
+    // Writes the current file again, with its thumbnail, in place; tags are not touched.
+    void Save();
+    // The Edit Behaviour Tags dialog; its result changes nothing in the editor.
+    void EditTags();
+
+private:
+    void LoadFile(LoadKind kind);
+
+    QWidget& window_;
+    const EditorModel& model_;
+    const EditorControls& controls_;
+    EditFunction edit_;
+    DialogRunner runner_;
+    Reporter reporter_;
+};
+
+}  // namespace motivra
