@@ -1,0 +1,180 @@
+#include "gui/editor/editor_file_commands.h"
+
+#include <QImage>
+
+#include <iomanip>
+#include <sstream>
+
+#include "editor_test_support.h"
+#include "gui/engine/thumbnail_view.h"
+#include "gui/library/behaviour_grid.h"
+#include "gui/library/load_behaviour_dialog.h"
+#include "gui/library/save_behaviour_dialog.h"
+#include "gui/library/save_behaviour_template.h"
+#include "gui/library/tag_list_control.h"
+#include "gui/skin/skin_edit.h"
+#include "support/library_dialog_support.h"
+#include "support/run_cli.h"
+
+namespace motivra {
+namespace {
+
+using namespace editor_id;
+using library_dialog_id::kOk;
+using test::kXPosition;
+using test::kZoom;
+
+// The document motivra-cli write reads, for the editor's tracks and options.
+std::string BehaviourJson(const EditorState& s) {
+    std::ostringstream json;
+    json << std::setprecision(17) << "{\"lockStarts\": " << s.options.lockStarts
+         << ", \"lockEnds\": " << s.options.lockEnds << ", \"leadIn\": " << s.options.leadIn
+         << ", \"leadOut\": " << s.options.leadOut << ", \"thumbnailText\": \"" << s.thumbnailText
+         << "\", \"tracks\": [";
+    for (int r = 0; r < kParameterCount; ++r) {
+        const BehaviourTrack& t = s.rows[static_cast<std::size_t>(r)].track;
+        json << (r ? ", " : "") << "{\"slot\": " << r << ", \"kind\": " << t.kind
+             << ", \"timeMode\": " << t.timeMode << ", \"smooth\": " << t.smooth
+             << ", \"minimum\": " << t.minimum << ", \"maximum\": " << t.maximum << ", \"start\": " << t.start
+             << ", \"end\": " << t.end << ", \"span\": " << t.span << ", \"startTime\": " << t.startTime
+             << ", \"endTime\": " << t.endTime << ", \"defaultValue\": " << t.defaultValue
+             << ", \"ammend\": " << t.ammend << ", \"enabled\": " << int(t.enabled) << "}";
+    }
+    json << "]}";
+    return json.str();
+}
+
+// The editor over a temporary library; its dialogs are shown and driven by `drive` instead of running
+// modally.
+struct EditorFilesTest : ::testing::Test {
+    EditorFilesTest() {
+        Commands().SetReporter([this](const QString& m) { messages.shown.push_back(m.toStdString()); });
+        Commands().SetDialogRunner([this](QDialog& dialog) {
+            if (auto* library = qobject_cast<LibraryDialog*>(&dialog))
+                library->SetReporter(messages.Reporter());
+            test::ShowDialog(dialog);
+            if (drive) drive(dialog);
+            return dialog.result();
+        });
+    }
+    EditorFileCommands& Commands() { return editor.window.FileCommands(); }
+    const EditorState& State() const { return editor.window.Model().State(); }
+    // The Load dialog picks the first behaviour of the tag and says OK.
+    void PickWithTag(const std::string& tag) {
+        drive = [tag](QDialog& d) {
+            auto& load = static_cast<LoadBehaviourDialog&>(d);
+            test::ClickTag(load.Tags(), tag);
+            test::ClickCell(load.Grid(), 0);
+            test::ClickButton(load, kOk);
+        };
+    }
+
+    test::DialogLibrary library;
+    test::ShownEditor editor;
+    test::Messages messages;
+    std::function<void(QDialog&)> drive;
+};
+
+TEST_F(EditorFilesTest, SaveAsWritesWhatMotivraCliWritesAndTheLibraryCommandsReadItsTags) {
+    editor.Drag(editor.Row(kXPosition).endSlider, 40);
+    editor.Drag(editor.Row(kZoom).startSlider, -20);
+    drive = [](QDialog& d) {
+        auto& save = static_cast<SaveBehaviourDialog&>(d);
+        test::TypeInto(*FindControl<SkinEdit>(save, save_dialog_id::kThumbnailText), QStringLiteral("Drift"));
+        for (const char* tag : {"one", "two"}) {
+            test::TypeInto(*FindControl<SkinEdit>(save, save_dialog_id::kNewTag), QString::fromLatin1(tag));
+            test::ClickButton(save, save_dialog_id::kAddTag);
+        }
+        test::ClickTag(save.Tags(), "one");
+        test::ClickTag(save.Tags(), "two", Qt::ControlModifier);
+        test::ClickButton(save, kOk);
+    };
+    EXPECT_FALSE(editor.Button(kSave)->isEnabled());
+    editor.Click(editor.Button(kSaveAs));
+    EXPECT_EQ(State().currentPath, library.Path("vmrk-0000.vmr"));
+    EXPECT_EQ(State().thumbnailText, "Drift");
+    EXPECT_EQ(editor.window.Controls().thumbnail->ThumbnailText(), "Drift");
+    EXPECT_TRUE(editor.Button(kSave)->isEnabled());
+    EXPECT_TRUE(messages.shown.empty()) << messages.All();
+
+    const std::string written = (library.root.Path() / "cli.vmr").string();
+    EXPECT_EQ(test::RunCli({"write", written}, BehaviourJson(State())).status, 0);
+    EXPECT_EQ(test::ReadBytes(library.Path("vmrk-0000.vmr")), test::ReadBytes(written)) << "the same bytes";
+
+    const auto cli = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"library", "--library", library.Folder()});
+        return test::RunCli(args).out;
+    };
+    EXPECT_EQ(cli({"list"}), "vmrk-0000\n");
+    EXPECT_EQ(cli({"filter", "--tag", "one", "--tag", "two"}), "vmrk-0000\n");
+    for (const char* tag : {"one", "two"}) EXPECT_EQ(cli({"filter", "--tag", tag}), "vmrk-0000\n") << tag;
+    EXPECT_EQ(cli({"next-name"}), "vmrk-0001\n");
+}
+
+TEST_F(EditorFilesTest, MergeOfAnXOnlyFileChangesOnlyThatRowAndSaveOverwritesTheMergedFile) {
+    library.WriteBehaviour("x-0000", "x only", 3.5, {0, 1, 0, 0});
+    library.Write("tags/X.tag", "x-0000\r\n");
+    editor.Drag(editor.Row(kZoom).startSlider, 30);
+    const EditorState before = State();
+    PickWithTag("X");
+    editor.Click(editor.Button(kMerge));
+    for (int r = 0; r < kParameterCount; ++r) {
+        if (r == kXPosition) continue;
+        EXPECT_TRUE(State().rows[static_cast<std::size_t>(r)] == before.rows[static_cast<std::size_t>(r)])
+            << r;
+    }
+    EXPECT_EQ(editor.Track(kXPosition).end, 3.5);
+    EXPECT_EQ(editor.LabelBackground(kXPosition), test::kEnabledLabel);
+    EXPECT_EQ(State().currentPath, library.Path("x-0000.vmr"));
+    EXPECT_EQ(State().options, (BehaviourFlags{0, 1, 0, 0}));
+    EXPECT_EQ(editor.Box(kLockStarts)->GetCheck(), 0);
+
+    editor.Click(editor.Button(kSave));
+    TrackStore saved;
+    LoadBehaviourFile(saved, library.Path("x-0000.vmr"));
+    saved.CompleteLoad();
+    EXPECT_EQ(saved.GetTrack(kXPosition).end, 3.5);
+    EXPECT_EQ(saved.GetTrack(kZoom).start, editor.Track(kZoom).start) << "the merged rows are saved";
+    EXPECT_EQ(saved.GetTrack(kZoom).enabled, 1);
+    EXPECT_EQ(saved.ThumbnailText(), "x only");
+    EXPECT_EQ(QImage(QString::fromStdString(library.Path("thumbs/x-0000.bmp"))).size(), QSize(96, 72));
+    EXPECT_TRUE(messages.shown.empty()) << messages.All();
+}
+
+TEST_F(EditorFilesTest, LoadingALeadInFileHoldsEveryEndAtItsDefault) {
+    library.WriteBehaviour("lead", "lead in", 3.5, {1, 1, 1, 0});
+    library.Write("tags/in.tag", "lead\r\n");
+    editor.Drag(editor.Row(kZoom).endSlider, 30);
+    PickWithTag("in");
+    editor.Click(editor.Button(kLoad));
+    EXPECT_EQ(editor.Box(kLeadIn)->GetCheck(), 1);
+    for (int r = 0; r < kParameterCount; ++r) {
+        EXPECT_FALSE(editor.Row(r).endSlider->IsEnabled()) << r;
+        EXPECT_TRUE(editor.Row(r).startSlider->IsEnabled()) << r;
+        EXPECT_EQ(editor.Track(r).end, editor.Track(r).defaultValue) << r;
+    }
+    EXPECT_EQ(editor.Track(kZoom).start, 1.0) << "Load resets the rows the file does not name";
+}
+
+TEST_F(EditorFilesTest, CancelOrAFileThatCannotBeReadChangesNothing) {
+    library.WriteBehaviour("cut", "cut", 3.5);
+    const std::string whole = library.Read("cut.vmr");
+    library.Write("cut.vmr", whole.substr(0, 60));  // ends inside its only record
+    library.Write("tags/T.tag", "cut\r\n");
+    editor.Drag(editor.Row(kZoom).endSlider, 30);
+    const EditorState before = State();
+    drive = [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); };
+    editor.Click(editor.Button(kLoad));
+    EXPECT_TRUE(State() == before);
+    EXPECT_TRUE(messages.shown.empty());
+
+    PickWithTag("T");
+    editor.Click(editor.Button(kLoad));
+    EXPECT_TRUE(State() == before);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("could not be read"), std::string::npos) << messages.shown[0];
+    EXPECT_EQ(library.Read("cut.vmr"), whole.substr(0, 60));
+}
+
+}  // namespace
+}  // namespace motivra

@@ -1,0 +1,128 @@
+#include "gui/library/load_behaviour_dialog.h"
+
+#include "gui/engine/preview_window.h"
+#include "gui/library/dialog_preview.h"
+#include "gui/library/load_behaviour_template.h"
+#include "library_widget_support.h"
+#include "support/library_dialog_support.h"
+
+namespace motivra {
+namespace {
+
+using library_dialog_id::kCancel;
+using library_dialog_id::kOk;
+using Names = std::vector<std::string>;
+
+// Behaviours a, b, c, d; tags A = {c, a, b}, B = {a, c}, D = {c}.
+struct Behaviours : test::DialogLibrary {
+    Behaviours() {
+        const double ends[] = {2.5, 3.0, 3.5, 4.0};
+        int i = 0;
+        for (const char* name : {"a", "b", "c", "d"}) WriteBehaviour(name, name, ends[i++]);
+        Write("tags/A.tag", "c\r\na\r\nb\r\n");
+        Write("tags/B.tag", "a\r\nc\r\n");
+        Write("tags/D.tag", "c\r\n");
+    }
+};
+
+struct LoadDialogTest : ::testing::Test {
+    LoadDialogTest() { test::ShowDialog(dialog); }
+    PreviewWindow& Preview() const { return *FindControl<PreviewWindow>(dialog, load_dialog_id::kPreview); }
+
+    Behaviours library;  // made before the dialog that reads it
+    LoadBehaviourDialog dialog;
+};
+
+TEST_F(LoadDialogTest, OpensWithEveryTagAndNoBehaviourThenFiltersByPlainCtrlAndAltClicks) {
+    EXPECT_EQ(dialog.Tags().Count(), 3);
+    EXPECT_EQ(dialog.Grid().GetAllCount(), 4);
+    EXPECT_EQ(dialog.Grid().GetCount(), 0) << "behaviours appear once tags are chosen";
+    struct Step {
+        std::string tag;
+        Qt::KeyboardModifiers keys;
+        Names shown;
+    };
+    const Step steps[] = {
+        {"A", {}, {"c", "a", "b"}},    {"B", Qt::ControlModifier, {"c", "a"}},
+        {"D", Qt::AltModifier, {"a"}}, {"D", {}, {"c"}},
+        {"D", Qt::AltModifier, {}},  // a plain-selected tag subtracted: nothing is selected
+    };
+    for (const Step& step : steps) {
+        test::ClickTag(dialog.Tags(), step.tag, step.keys);
+        EXPECT_EQ(test::Shown(dialog.Grid()), step.shown) << step.tag;
+    }
+    test::ClickTag(dialog.Tags(), "A");
+    const QImage picture = test::PictureOf(dialog.Grid());
+    const QRect cell = dialog.Grid().CellRect(2);
+    EXPECT_EQ(picture.pixelColor(cell.center()), QColor(0xFF, 0x80, 0x40))
+        << "b has no thumbnail: the orange box";
+}
+
+TEST_F(LoadDialogTest, APickPlaysAndStaysTheResultThroughFilteringUntilItIsLetGo) {
+    test::ClickTag(dialog.Tags(), "A");
+    const QImage reset = Preview().Render();
+    test::ClickCell(dialog.Grid(), 2);
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("b.vmr"));
+    EXPECT_TRUE(dialog.Preview().IsRunning());
+    EXPECT_EQ(Preview().Tracks().GetTrack(0).end, 3.0) << "b's X Position";
+    dialog.Preview().Tick();
+    const QImage playing = Preview().Render();
+    dialog.Preview().Tick();
+    EXPECT_NE(Preview().Render(), playing) << "the current pose moves";
+
+    test::ClickTag(dialog.Tags(), "D");
+    EXPECT_EQ(test::Shown(dialog.Grid()), Names{"c"});
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("b.vmr")) << "no longer shown, still chosen";
+    test::ClickButton(dialog, kOk);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("b.vmr"));
+
+    test::ShowDialog(dialog);
+    test::ClickCell(dialog.Grid(), 0);
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("c.vmr"));
+    test::ClickCell(dialog.Grid(), 0);
+    EXPECT_EQ(dialog.ChosenPath(), "") << "a second click lets it go";
+    EXPECT_EQ(Preview().Render(), reset) << "and resets the preview";
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST_F(LoadDialogTest, ADoubleClickPicksAndAccepts) {
+    test::ClickTag(dialog.Tags(), "B");
+    test::ClickCell(dialog.Grid(), 1);
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("c.vmr"));
+    // The first click of the pair lets the picked behaviour go; the second picks it again and accepts.
+    const QPoint at = dialog.Grid().CellRect(1).center();
+    QTest::mouseClick(&dialog.Grid(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(&dialog.Grid(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("c.vmr"));
+}
+
+TEST_F(LoadDialogTest, EnterIsOkAndSubtractionAloneResetsThePreview) {
+    test::ClickTag(dialog.Tags(), "A");
+    test::ClickCell(dialog.Grid(), 0);
+    const QImage playing = Preview().Render();
+    test::ClickTag(dialog.Tags(), "A", Qt::AltModifier);
+    EXPECT_TRUE(test::Shown(dialog.Grid()).empty());
+    EXPECT_NE(Preview().Render(), playing);
+    EXPECT_EQ(Preview().Tracks().GetTrack(0).enabled, 0) << "the preview shows the reset state";
+    QTest::keyClick(&dialog.Tags(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("c.vmr"));
+}
+
+TEST(LoadDialogWithoutLibrary, ShowsNothingAndGivesNothing) {
+    test::TempDir root;
+    DataProgramPathOverride program((root.Path() / "bin" / "motivra").string());
+    LoadBehaviourDialog dialog;
+    test::ShowDialog(dialog);
+    EXPECT_EQ(dialog.Library(), "");
+    EXPECT_EQ(dialog.Tags().Count(), 0);
+    EXPECT_EQ(dialog.Grid().GetAllCount(), 0);
+    test::ClickButton(dialog, kOk);
+    EXPECT_EQ(dialog.ChosenPath(), "");
+}
+
+}  // namespace
+}  // namespace motivra

@@ -1,0 +1,201 @@
+#include "gui/library/save_behaviour_dialog.h"
+
+#include <QImage>
+#include <QSettings>
+
+#include "gui/engine/preview_window.h"
+#include "gui/engine/thumbnail_view.h"
+#include "gui/library/dialog_preview.h"
+#include "gui/library/save_behaviour_template.h"
+#include "gui/platform/settings.h"
+#include "gui/skin/skin_edit.h"
+#include "gui/skin/skin_label.h"
+#include "library_widget_support.h"
+#include "support/library_dialog_support.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace save_dialog_id;
+using library_dialog_id::kCancel;
+using library_dialog_id::kOk;
+
+// The Save dialog as Save As opens it: the editor's tracks (X Position moved) in its thumbnail view.
+struct SaveDialogTest : ::testing::Test {
+    SaveDialogTest() { settings::WriteText(QStringLiteral("CoreFilename"), QStringLiteral("vmrk")); }
+
+    void Open(bool withChange = true) {
+        dialog = std::make_unique<SaveBehaviourDialog>();
+        dialog->SetReporter(messages.Reporter());
+        if (withChange) dialog->Thumbnail().Tracks().SetTrack(0, test::DialogLibrary::Track(0, 3.5));
+        dialog->SetFlags({1, 0, 1, 0});
+        test::ShowDialog(*dialog);
+    }
+    SkinEdit& Box(int id) const { return *FindControl<SkinEdit>(*dialog, id); }
+    QString Label() const { return FindControl<SkinLabel>(*dialog, kSelectedTags)->ShownText(); }
+    // The tag list's background, in its bottom-left corner where no tag is drawn.
+    QColor TagListBackground() const {
+        return test::PictureOf(dialog->Tags()).pixelColor(2, dialog->Tags().height() - 3);
+    }
+
+    test::DialogLibrary library;
+    test::Messages messages;
+    std::unique_ptr<SaveBehaviourDialog> dialog;
+};
+
+TEST_F(SaveDialogTest, FirstSaveWritesTheNumberedBehaviourItsThumbnailAndTagDatabase) {
+    for (const char* sub : {"thumbs", "tagdb", "tags"}) fs::remove(library.folder / sub);
+    Open();
+    test::TypeInto(Box(kThumbnailText), QStringLiteral(" Drift "));
+    EXPECT_EQ(dialog->Thumbnail().ThumbnailText(), "Drift");
+    test::ClickButton(*dialog, kOk);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->SavedPath(), library.Path("vmrk-0000.vmr"));
+    EXPECT_TRUE(messages.shown.empty()) << messages.All();
+
+    TrackStore expected;
+    expected.SetTrack(0, test::DialogLibrary::Track(0, 3.5));
+    const std::vector<std::uint8_t> bytes = EncodeBehaviourFile(expected, "Drift", {1, 0, 1, 0});
+    EXPECT_EQ(library.Read("vmrk-0000.vmr"), std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(library.Read("tagdb/vmrk-0000.tdb"), "");
+    const QImage thumbnail(QString::fromStdString(library.Path("thumbs/vmrk-0000.bmp")));
+    ASSERT_EQ(thumbnail.size(), QSize(96, 72));
+    EXPECT_EQ(thumbnail.convertToFormat(QImage::Format_RGB32),
+              dialog->Thumbnail().Render().convertToFormat(QImage::Format_RGB32))
+        << "the bitmap is the picture the dialog shows";
+    EXPECT_TRUE(library.Exists("tags"));
+}
+
+TEST_F(SaveDialogTest, TheCoreNameIsTrimmedLowerCasedAndRememberedAfterCancelToo) {
+    Open();
+    test::TypeInto(Box(kCoreName), QStringLiteral("  Wave  "));
+    QTest::keyClick(&Box(kCoreName), Qt::Key_Return);
+    EXPECT_EQ(Box(kCoreName).text(), "") << "Enter empties the box";
+    EXPECT_EQ(dialog->Model().CoreName(), "wave") << "and keeps the name";
+    test::ClickButton(*dialog, kOk);
+    EXPECT_EQ(dialog->SavedPath(), library.Path("wave-0000.vmr"));
+    EXPECT_EQ(settings::ReadText(QStringLiteral("CoreFilename"), {}), "wave");
+
+    Open();
+    EXPECT_EQ(Box(kCoreName).text(), "wave");
+    test::TypeInto(Box(kCoreName), QStringLiteral("Spin"));
+    test::ClickButton(*dialog, kCancel);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(settings::ReadText(QStringLiteral("CoreFilename"), {}), "spin");
+    EXPECT_FALSE(library.Exists("spin-0000.vmr"));
+}
+
+TEST_F(SaveDialogTest, ATagAddedBeforeCancelKeepsItsEmptyFile) {
+    Open();
+    test::TypeInto(Box(kNewTag), QStringLiteral("fresh"));
+    test::ClickButton(*dialog, kAddTag);
+    test::TypeInto(Box(kNewTag), QStringLiteral("also"));
+    QTest::keyClick(&Box(kNewTag), Qt::Key_Return);
+    EXPECT_EQ(Box(kNewTag).text(), "");
+    EXPECT_FALSE(library.Exists("tags/fresh.tag")) << "tag files are written when the dialog closes";
+    QTest::keyClick(&Box(kThumbnailText), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible()) << "Escape closes the dialog from a text box too";
+    EXPECT_TRUE(library.Exists("tags/fresh.tag"));
+    EXPECT_EQ(library.Read("tags/fresh.tag"), "");
+    EXPECT_TRUE(library.Exists("tags/also.tag")) << "the blank Enter typed is not part of the name";
+    EXPECT_EQ(fs::directory_iterator(library.folder / "tagdb"), fs::directory_iterator());
+}
+
+TEST_F(SaveDialogTest, SelectedTagsAreShownLinkedAndDeleteTagTwiceChangesNothing) {
+    for (const char* tag : {"T1", "T2", "T3"}) library.Write(std::string("tags/") + tag + ".tag", "old\r\n");
+    Open();
+    test::ClickTag(dialog->Tags(), "T2");
+    test::ClickTag(dialog->Tags(), "T3", Qt::ControlModifier);
+    EXPECT_EQ(Label(), "T2  T3");
+    const QColor normal = TagListBackground();
+
+    test::ClickButton(*dialog, kDeleteTag);
+    EXPECT_TRUE(dialog->Model().DeleteMode());
+    EXPECT_GT(TagListBackground().red(), normal.red() + 40) << "a reddish tint while deleting";
+    test::ClickButton(*dialog, kDeleteTag);
+    EXPECT_FALSE(dialog->Model().DeleteMode());
+    EXPECT_EQ(TagListBackground(), normal);
+    EXPECT_EQ(Label(), "T2  T3");
+    for (const char* tag : {"T1", "T2", "T3"})
+        EXPECT_TRUE(library.Exists(std::string("tags/") + tag + ".tag"));
+
+    test::ClickButton(*dialog, kOk);
+    EXPECT_EQ(library.Read("tagdb/vmrk-0000.tdb"), "T2\r\nT3\r\n");
+    EXPECT_EQ(library.Read("tags/T1.tag"), "old\r\n");
+    EXPECT_EQ(library.Read("tags/T2.tag"), "old\r\nvmrk-0000\r\n");
+    EXPECT_EQ(library.Read("tags/T3.tag"), "old\r\nvmrk-0000\r\n");
+}
+
+TEST_F(SaveDialogTest, DeletingTheLastTagEndsDeleteModeAndTheHintReturns) {
+    library.Write("tags/only.tag", "x\r\n");
+    Open();
+    test::ClickButton(*dialog, kDeleteTag);
+    test::ClickTag(dialog->Tags(), "only");
+    EXPECT_FALSE(library.Exists("tags/only.tag"));
+    EXPECT_FALSE(dialog->Model().DeleteMode());
+    EXPECT_EQ(dialog->Tags().Count(), 0);
+    EXPECT_EQ(Label(), "(Click an available tag to select it.)");
+}
+
+TEST_F(SaveDialogTest, OkThatCannotSaveSaysWhyAndStaysOpen) {
+    struct Case {
+        bool withChange;
+        QString core;
+        std::string says;
+    };
+    const Case cases[] = {
+        {false, "vmrk", "nothing to save"},
+        {true, "", "Type a core filename"},
+        {true, "../elsewhere", "outside the library"},
+    };
+    for (const Case& c : cases) {
+        messages.shown.clear();
+        Open(c.withChange);
+        test::TypeInto(Box(kCoreName), c.core);
+        test::ClickButton(*dialog, kOk);
+        EXPECT_TRUE(dialog->isVisible()) << c.says;
+        EXPECT_EQ(dialog->SavedPath(), "");
+        ASSERT_EQ(messages.shown.size(), 1u) << c.says;
+        EXPECT_NE(messages.shown[0].find(c.says), std::string::npos) << messages.shown[0];
+        dialog->reject();
+    }
+    EXPECT_EQ(fs::directory_iterator(library.folder / "thumbs"), fs::directory_iterator());
+    EXPECT_FALSE(fs::exists(library.root.Path() / "elsewhere-0000.vmr"));
+}
+
+TEST_F(SaveDialogTest, EnterInTheThumbnailTextEmptiesTheBoxAndTheThumbnailKeepsItsText) {
+    Open();
+    QTest::keyClicks(&Box(kThumbnailText), QStringLiteral("Wave"));
+    QTest::keyClick(&Box(kThumbnailText), Qt::Key_Return);
+    EXPECT_EQ(Box(kThumbnailText).text(), "");
+    EXPECT_EQ(dialog->Thumbnail().ThumbnailText(), "Wave");
+    test::ClickButton(*dialog, kOk);
+    TrackStore saved;
+    LoadBehaviourFile(saved, dialog->SavedPath());
+    EXPECT_EQ(saved.ThumbnailText(), "Wave") << "the file says what its thumbnail shows";
+    EXPECT_EQ(Box(kThumbnailText).maxLength(), 64) << "no longer than a behaviour file keeps";
+}
+
+TEST_F(SaveDialogTest, ThePreviewPlaysTheTracksToBeSavedInALoop) {
+    Open();
+    PreviewWindow& preview = *FindControl<PreviewWindow>(*dialog, kPreview);
+    EXPECT_EQ(preview.Tracks().GetTrack(0), dialog->Thumbnail().Tracks().GetTrack(0));
+    EXPECT_TRUE(dialog->Preview().IsRunning());
+    const QImage start = preview.Render();
+    for (int i = 0; i < 10; ++i) dialog->Preview().Tick();
+    EXPECT_NEAR(preview.Tracks().Time(), 0.5, 1e-12);
+    EXPECT_NE(preview.Render(), start) << "the current pose has moved";
+    for (int i = 0; i < 9; ++i) dialog->Preview().Tick();
+    EXPECT_NEAR(preview.Tracks().Time(), 0.95, 1e-12);
+    dialog->Preview().Tick();
+    EXPECT_EQ(preview.Tracks().Time(), 0.0) << "0.05 twenty times is just above 1: back to the start";
+    EXPECT_EQ(preview.Render(), start);
+    dialog->reject();
+    EXPECT_FALSE(dialog->Preview().IsRunning());
+}
+
+}  // namespace
+}  // namespace motivra

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QString>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/engine/behaviour_file.h"
+#include "core/engine/editor_track.h"
+#include "core/engine/parameter_table.h"
+#include "core/engine/track_store.h"
+#include "core/library/library_folder.h"
+#include "gui/library/behaviour_grid.h"
+#include "gui/library/library_dialog.h"
+#include "gui/library/tag_list_control.h"
+#include "gui/platform/program_location.h"
+#include "gui/skin/skin_button.h"
+#include "support/temp_dir.h"
+
+namespace motivra::test {
+
+// A library folder "behaviours" with its thumbs, tagdb and tags subfolders in a temporary folder, and every
+// data lookup of the program pointed at a program in the bin folder beside it for the object's lifetime.
+struct DialogLibrary {
+    DialogLibrary() {
+        for (const char* sub : {"thumbs", "tagdb", "tags"}) std::filesystem::create_directories(folder / sub);
+    }
+
+    std::string Folder() const { return folder.string(); }
+    std::string Path(const std::string& relative) const { return (folder / relative).string(); }
+    bool Exists(const std::string& relative) const { return std::filesystem::exists(folder / relative); }
+    std::string Read(const std::string& relative) const {
+        std::ifstream in(folder / relative, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void Write(const std::string& relative, const std::string& bytes = "") const {
+        std::ofstream(folder / relative, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    // A behaviour whose X Position ends at xEnd (editor form), with its thumbnail text and flags.
+    void WriteBehaviour(const std::string& name, const std::string& text, double xEnd = 3.0,
+                        const BehaviourFlags& flags = {1, 1, 0, 0}) const {
+        TrackStore store;
+        store.SetTrack(0, Track(0, xEnd));
+        ASSERT_TRUE(SaveBehaviourFile(store, Folder() + "/", name, text, flags));
+    }
+    // The editor's track of a slot with its end moved to `end`, enabled.
+    static BehaviourTrack Track(int slot, double end) {
+        BehaviourTrack track = EditorDefaultTrack(slot);
+        track.end = end;
+        track.span = track.end - track.start;
+        track.enabled = 1;
+        return track;
+    }
+
+    TempDir root;
+    const std::filesystem::path folder = root.Path() / "behaviours";
+    DataProgramPathOverride program{(root.Path() / "bin" / "motivra").string()};
+};
+
+// The messages a dialog showed, in order.
+struct Messages {
+    LibraryDialog::Reporter Reporter() {
+        return [this](const QString& message) { shown.push_back(message.toStdString()); };
+    }
+    std::string All() const {
+        std::string text;
+        for (const std::string& m : shown) text += m + "\n";
+        return text;
+    }
+    std::vector<std::string> shown;
+};
+
+inline void ShowDialog(QDialog& dialog) {
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+}
+
+inline void ClickButton(const QWidget& dialog, int id) {
+    QTest::mouseClick(FindControl<SkinButton>(dialog, id), Qt::LeftButton, {}, QPoint(6, 6));
+}
+
+// Clicks the middle of the named tag, with Ctrl or Alt held as asked.
+inline void ClickTag(TagListControl& tags, const std::string& name, Qt::KeyboardModifiers keys = {}) {
+    const int index = tags.Table().FindTag(name);
+    ASSERT_GE(index, 0) << name;
+    const PixelBox r = tags.Layout().tags.at(static_cast<std::size_t>(index)).rect;
+    QTest::mouseClick(&tags, Qt::LeftButton, keys,
+                      QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2 - tags.ScrollOffset()));
+}
+
+// Clicks the cell of shown position k (on the first page).
+inline void ClickCell(BehaviourGrid& grid, int k) {
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(k).center());
+}
+
+inline std::vector<std::string> Shown(const BehaviourGrid& grid) {
+    std::vector<std::string> names;
+    for (int k = 0; k < grid.GetCount(); ++k) names.push_back(grid.GetShownName(k));
+    return names;
+}
+
+// Replaces the text of a box by typing, as a user selecting all and typing over it.
+inline void TypeInto(QLineEdit& box, const QString& text) {
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(&box, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(&box, text);
+    }
+}
+
+}  // namespace motivra::test
