@@ -71,10 +71,13 @@ SaveOutcome SaveBehaviourModel::Save(const SaveRequest& request, TagTable& table
     if (name.empty()) return Refuse("No numbered name is left for the core filename \"" + coreName_ + "\".");
 
     const std::string path = BehaviourPath(library, name);
-    if (std::string why = writer.WriteBehaviour(library + "/", name, request.thumbnailText); !why.empty()) {
-        return Refuse("Nothing was saved: " + path + " could not be written (" + why + ").");
-    }
     SaveOutcome outcome{true, path, {}};
+    if (std::string why = writer.WriteBehaviour(library + "/", name, request.thumbnailText); !why.empty()) {
+        // The name was free, so a file there now is this one, in place but perhaps not yet safe on disk.
+        if (!FileExists(path))
+            return Refuse("Nothing was saved: " + path + " could not be written (" + why + ").");
+        outcome.problems.push_back("The behaviour was saved as " + path + ", but " + why + ".");
+    }
     if (std::string why = writer.WriteThumbnail(ThumbsFolder(library), name); !why.empty()) {
         outcome.problems.push_back("The behaviour was saved as " + path + ", but its thumbnail " +
                                    ThumbnailPath(library, name) + " could not be written (" + why + ").");

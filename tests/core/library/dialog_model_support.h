@@ -16,12 +16,15 @@ inline void ClickTag(TagTable& table, const std::string& name, Key key = Key::No
 }
 
 // Stands in for the Save dialog's thumbnail view: writes a marker into each file, or refuses the file named
-// in fail ("vmr" or "bmp") with a reason.
+// in fail ("vmr" or "bmp") with a reason; "folder sync" writes the behaviour and then reports that its folder
+// could not be synced.
 struct FakeWriter : BehaviourWriter {
     std::string WriteBehaviour(const std::string& folder, const std::string& name,
                                const std::string& text) override {
         if (fail == "vmr") return "write: No space left on device";
         WriteText(folder + name + ".vmr", "vmr:" + text);
+        if (fail == "folder sync")
+            return "saved, but the folder could not be synced to disk: Input/output error";
         return {};
     }
     std::string WriteThumbnail(const std::string& thumbsFolder, const std::string& name) override {

@@ -144,9 +144,13 @@ TEST_F(SaveModelTest, AFailedBehaviourFileSavesNothingAndAFailedThumbnailIsRepor
         << partly.problems[0];
     EXPECT_EQ(Read("tagdb/vmrk-0000.tdb"), "T1\r\n") << "the behaviour is saved: its tags go with it";
     EXPECT_EQ(Summary(table), "+T1=vmrk-0000");
-    writer.fail.clear();
-    EXPECT_EQ(Save(model).savedPath, Library() + "/vmrk-0001.vmr")
-        << "the thumbless behaviour keeps its name";
+    writer.fail = "folder sync";
+    const SaveOutcome unsynced = Save(model);
+    EXPECT_TRUE(unsynced.saved) << "the file is in place: the save goes on and says so";
+    EXPECT_EQ(unsynced.savedPath, Library() + "/vmrk-0001.vmr") << "the thumbless behaviour keeps its name";
+    ASSERT_EQ(unsynced.problems.size(), 1u);
+    EXPECT_NE(unsynced.problems[0].find("could not be synced"), std::string::npos) << unsynced.problems[0];
+    EXPECT_EQ(Read("tagdb/vmrk-0001.tdb"), "T1\r\n");
 }
 
 TEST_F(SaveModelTest, DeleteTagModeDeletesTheClickedTagsAndGivesTheSelectionBack) {
