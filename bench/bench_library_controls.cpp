@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "core/engine/bitmap_file.h"
 #include "core/skin/dialog_units.h"
 #include "generated_library.h"
 #include "gui/library/behaviour_grid.h"
@@ -21,16 +20,6 @@ namespace motivra {
 namespace {
 
 using bench::GeneratedLibrary;
-
-// A 96 x 72 thumbnail as the Save dialog writes it: 32 bits per pixel, bottom row first.
-std::vector<std::uint8_t> ThumbnailBytes() {
-    std::vector<std::uint32_t> pixels(96 * 72);
-    for (int y = 0; y < 72; ++y)
-        for (int x = 0; x < 96; ++x)
-            pixels[static_cast<std::size_t>(y * 96 + x)] =
-                0xFF000000u | (x * 2u << 16) | (y * 3u << 8) | 0x40u;
-    return EncodeBitmapFile(*DeviceBitmapFromRgb32(96, 72, pixels)).value_or(std::vector<std::uint8_t>{});
-}
 
 // The behaviour grid and the tag list at their sizes in the Load dialog.
 QSize GridSize() { return {DialogUnitsToPixelsX(390), DialogUnitsToPixelsY(324)}; }
@@ -160,7 +149,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
-    const GeneratedLibrary library(motivra::ThumbnailBytes());
+    const GeneratedLibrary library(motivra::bench::ThumbnailBytes());
     using Run = void (*)(benchmark::State&, const GeneratedLibrary&);
     const auto add = [&](const char* name, Run run) {
         return benchmark::RegisterBenchmark(name,

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/engine/bitmap_file.h"
 #include "core/library/library_folder.h"
 #include "core/library/tag_table.h"
 #include "core/library/text_file.h"
@@ -25,6 +26,16 @@ inline std::string BehaviourName(int i) {
 }
 
 inline std::string OtherTag(int t) { return "tag-" + std::to_string(t); }
+
+// A 96 x 72 thumbnail as the Save dialog writes it: 32 bits per pixel, bottom row first.
+inline std::vector<std::uint8_t> ThumbnailBytes() {
+    std::vector<std::uint32_t> pixels(96 * 72);
+    for (int y = 0; y < 72; ++y)
+        for (int x = 0; x < 96; ++x)
+            pixels[static_cast<std::size_t>(y * 96 + x)] =
+                0xFF000000u | (x * 2u << 16) | (y * 3u << 8) | 0x40u;
+    return EncodeBitmapFile(*DeviceBitmapFromRgb32(96, 72, pixels)).value_or(std::vector<std::uint8_t>{});
+}
 
 // The tags of behaviour i: the filter tags "chosen" (even i), "also" (i below 5000) and "minus" (i % 4 < 2),
 // 5,000 links each, and three or four of the others, 35,000 links: 50,000 links in all.
