@@ -5,6 +5,7 @@
 
 #include "core/engine/behaviour_file.h"
 #include "core/library/behaviour_naming.h"
+#include "core/library/library_names.h"
 #include "core/library/tag_editing.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_bitmap.h"
@@ -203,7 +204,10 @@ void SaveBehaviourDialog::done(int result) {
         closed_ = true;
         preview_->Stop();
         Report(SaveTagFiles(tags_->Table(), Library()));
-        settings::WriteText(kCoreFilename, FromFileName(model_.CoreName()));
+        // A name the save would refuse is not worth remembering: the next dialog starts from the last good
+        // one.
+        if (IsAcceptableCoreName(model_.CoreName()))
+            settings::WriteText(kCoreFilename, FromFileName(model_.CoreName()));
     }
     LibraryDialog::done(result);
 }

@@ -85,6 +85,11 @@ TEST_F(SaveDialogTest, TheCoreNameIsTrimmedLowerCasedAndRememberedAfterCancelToo
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(settings::ReadText(QStringLiteral("CoreFilename"), {}), "spin");
     EXPECT_FALSE(library.Exists("spin-0000.vmr"));
+
+    Open();
+    test::TypeInto(Box(kCoreName), QStringLiteral("../up"));
+    dialog->reject();
+    EXPECT_EQ(settings::ReadText(QStringLiteral("CoreFilename"), {}), "spin") << "a refused name is not kept";
 }
 
 TEST_F(SaveDialogTest, ATagAddedBeforeCancelKeepsItsEmptyFile) {
