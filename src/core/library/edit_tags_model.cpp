@@ -32,7 +32,7 @@ void EditTagsModel::GridCountChanged(int shown) {
     if (shown == 0) state_.deleteBehaviourMode = false;
 }
 
-EditTagClick EditTagsModel::ClickTag(TagTable& table) {
+EditTagClick EditTagsModel::ClickTag(TagTable& table, bool hitTag) {
     EditTagClick click;
     if (state_.deleteMode.IsOn()) {
         click.problems = state_.deleteMode.DeleteMarked(table);
@@ -41,7 +41,11 @@ EditTagClick EditTagsModel::ClickTag(TagTable& table) {
         return click;
     }
     if (!state_.picked.empty()) {
-        click.problems = WritePickedTags(table);
+        if (hitTag) {
+            click.problems = WritePickedTags(table);
+        } else {
+            RestorePickedTags(table);
+        }
         return click;
     }
     click.resetPreview = true;

@@ -69,7 +69,10 @@ public:
     // The mode ends by itself once the grid shows no behaviour.
     void GridCountChanged(int shown);
 
-    EditTagClick ClickTag(TagTable& table);
+    // A click on the tag list; hitTag tells whether the press landed on a tag. A plain click on empty space
+    // clears every tag: on a picked behaviour that would take all its tags at a stray click, so its tags
+    // stay as they are then.
+    EditTagClick ClickTag(TagTable& table, bool hitTag = true);
     // selectedName: the behaviour now selected in the grid, "" for none.
     EditGridClick ClickGrid(TagTable& table, const std::string& selectedName);
     // Deletes the behaviour with its files and unlinks it from every tag: the tag files first, then its

@@ -111,7 +111,7 @@ void EditTagsDialog::AddTag() {
 
 void EditTagsDialog::ClickTags() {
     const bool deleting = model_.State().deleteMode.IsOn();
-    const EditTagClick click = model_.ClickTag(tags_->Table());
+    const EditTagClick click = model_.ClickTag(tags_->Table(), tags_->LastHit() >= 0);
     switch (click.grid) {
         case EditTagClick::Grid::Keep:
             break;

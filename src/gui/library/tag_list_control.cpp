@@ -116,6 +116,7 @@ void TagListControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     setFocus(Qt::MouseFocusReason);
     const int hit = HitTest(event->position().toPoint());
+    lastHit_ = hit;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const bool alt = event->modifiers() & Qt::AltModifier;
     if (PressTagCloud(table_, hit, ctrl, alt)) update();

@@ -48,6 +48,8 @@ public:
     TagCloudLayout Layout() const;
     // The tag under a client point, -1 when none.
     int HitTest(QPoint at) const;
+    // The tag under the last press of the left button, -1 when it hit empty space or before any press.
+    int LastHit() const { return lastHit_; }
     // Pixels of the cloud scrolled above the control's top.
     int ScrollOffset() const;
     // The font of weight bucket 0..5.
@@ -82,6 +84,7 @@ private:
     // looked up, so the cache is filled from const layout queries.
     mutable std::unordered_map<std::string, ShownName> shownNames_;
     int scroll_ = 0;
+    int lastHit_ = -1;
     int wheelRemainder_ = 0;  // eighths of a degree not yet turned into whole lines
 };
 

@@ -67,6 +67,10 @@ TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAt
         EXPECT_EQ(Files().substr(0, Files().find(" tagdb/C")), step.files) << step.tag;
     }
     EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\nT2\r\n");
+    PressTagCloud(table, -1, false, false);
+    model.ClickTag(table, false);
+    EXPECT_EQ(Summary(table), "T1=C +T2=C,B T3=") << "a stray click on empty space takes no tag away";
+    EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n");
     EXPECT_TRUE(model.Close(table).empty());
     EXPECT_EQ(Read("tags/T1.tag"), "C\r\n");
 }

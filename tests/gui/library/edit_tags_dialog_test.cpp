@@ -54,6 +54,10 @@ TEST_F(EditTagsTest, TagClicksOnAPickedBehaviourRewriteItsTagsAtOnceAndOkKeepsTh
     EXPECT_EQ(dialog.Tags().Table().SelectedTagsText(), "T1");
     for (const char* tag : {"T2", "T3", "T1"}) test::ClickTag(dialog.Tags(), tag);
     EXPECT_EQ(library.Read("tagdb/B.tdb"), "T1\r\n");
+    const QPoint emptySpace(dialog.Tags().width() - 4, dialog.Tags().height() - 4);
+    QTest::mouseClick(&dialog.Tags(), Qt::LeftButton, {}, emptySpace);
+    EXPECT_EQ(dialog.Tags().Table().SelectedTagsText(), "T1") << "a stray click keeps B's tags";
+    EXPECT_EQ(library.Read("tagdb/B.tdb"), "T1\r\n");
     EXPECT_EQ(library.Read("tags/T2.tag"), "C\r\n");
     EXPECT_EQ(library.Read("tags/T3.tag"), "");
     test::ClickButton(dialog, kOk);
