@@ -34,12 +34,6 @@ std::string Slurp(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string CliPath() {
-    const char* cli = std::getenv("MOTIVRA_CLI");
-    if (cli == nullptr) throw std::runtime_error("MOTIVRA_CLI is not set; run the tests through ctest");
-    return cli;
-}
-
 std::string AsNobody() {
     return std::string("setpriv --reuid=") + kNobody + " --regid=" + kNobody + " --clear-groups -- ";
 }
@@ -48,8 +42,14 @@ int Status(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
 
 }  // namespace
 
+std::string CliPath() {
+    const char* cli = std::getenv("MOTIVRA_CLI");
+    if (cli == nullptr) throw std::runtime_error("MOTIVRA_CLI is not set; run the tests through ctest");
+    return cli;
+}
+
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input, const CliOptions& options) {
-    const std::string cli = CliPath();
+    const std::string cli = options.program.empty() ? CliPath() : options.program;
     TempDir io;
     { std::ofstream(io.Path() / "in", std::ios::binary) << input; }
     std::string command = options.unprivileged && ::geteuid() == 0 ? AsNobody() : std::string();

@@ -17,7 +17,13 @@ struct CliOptions {
     // Run as the unprivileged user nobody (uid and gid 65534) when the test runs as root; see
     // CanRunUnprivileged.
     bool unprivileged = false;
+    // Another copy of motivra-cli to run, for tests of where the tool looks for its data; empty for the built
+    // one.
+    std::string program;
 };
+
+// The built motivra-cli.
+std::string CliPath();
 
 // Runs the built motivra-cli (path from the MOTIVRA_CLI environment variable) with the given arguments and
 // standard input, and collects its exit status and both outputs.

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "core/library/library_maintenance.h"
 #include "core/library/library_names.h"
 #include "core/library/tag_table.h"
+#include "core/library/user_data_copy.h"
 
 namespace motivra::cli {
 
@@ -32,6 +34,16 @@ struct LibraryRequest {
     std::string name;
 };
 
+// The user's data folder, as the editor finds it on this platform: $XDG_DATA_HOME or ~/.local/share, then
+// Velmora/zenthar. Empty when neither is known.
+std::string UserDataFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && data[0] == '/') return std::string(data) + "/Velmora/zenthar";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/share/Velmora/zenthar";
+    return {};
+}
+
 std::string LibraryFolder(const LibraryRequest& request) {
     if (!request.library.empty()) {
         if (!FolderExists(request.library)) throw CliError(request.library + ": no such folder");
@@ -39,8 +51,11 @@ std::string LibraryFolder(const LibraryRequest& request) {
         while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
         return folder;
     }
+    // A system-wide install's library is read-only; the editor works on the user's copy of it, and so does
+    // the tool. It never makes that copy itself: that is the editor's first start.
     const std::string program = RunningProgramPath(request.argv0);
-    const std::string found = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, program);
+    const std::string lookup = DataLookupPath(program, UserDataFolder(), FolderAcceptsFiles);
+    const std::string found = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup);
     if (found.empty()) {
         throw CliError(std::string("no \"") + kLibraryFolderName + "\" folder beside " +
                        (program.empty() ? request.argv0 : program) +

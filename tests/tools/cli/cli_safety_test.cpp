@@ -93,8 +93,9 @@ TEST_F(CliSafetyTest, EveryWritingCommandKeepsThePreviousFileUnderEveryFault) {
     for (const Writing& command : commands) {
         const auto before = Snapshot();
         for (const std::string& fault : test::kSaveFaults) {
-            const CliResult result = RunCli(command.args, command.input,
-                                            {test::FaultEnvironment(fault, root.Path() / command.folder)});
+            test::CliOptions options;
+            options.environment = {test::FaultEnvironment(fault, root.Path() / command.folder)};
+            const CliResult result = RunCli(command.args, command.input, options);
             const std::string where = command.name + " under " + fault + ": " + result.err;
             EXPECT_EQ(result.status, 1) << where;
             EXPECT_TRUE(OneLine(result.err)) << where;
@@ -216,7 +217,9 @@ protected:
         test::GiveToNobody(root.Path().string());
     }
     CliResult Run(const std::vector<std::string>& args, const std::string& input = {}) const {
-        return RunCli(args, input, {{}, true});
+        test::CliOptions options;
+        options.unprivileged = true;
+        return RunCli(args, input, options);
     }
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
@@ -81,6 +82,30 @@ TEST_F(LibraryCliTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
     const auto [status, err] = run(library / "tagdb");
     EXPECT_EQ(status, 1);
     EXPECT_NE(err.find("no \"behaviours\" folder beside"), std::string::npos) << err;
+}
+
+// Installed system-wide, the library beside the program is read-only: the tool then works on the user's copy
+// that the editor made at its first start, and on the installed one while there is no such copy.
+TEST_F(LibraryCliTest, AReadOnlyInstallUsesTheUsersCopy) {
+    if (!test::CanRunUnprivileged()) GTEST_SKIP() << "no way to run motivra-cli without privileges";
+    if (::geteuid() != 0) GTEST_SKIP() << "the installed library must belong to someone else";
+    fs::permissions(root.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec);
+    fs::create_directory(root.Path() / "bin");
+    const std::string program = (root.Path() / "bin" / "motivra-cli").string();
+    fs::copy_file(test::CliPath(), program);
+    const fs::path home = root.Path() / "home";
+    const fs::path copy = home / ".local/share/Velmora/zenthar/behaviours";
+    for (const char* sub : {"thumbs", "tagdb", "tags"}) fs::create_directories(copy / sub);
+    test::WriteText(copy / "mine.vmr", "");
+    test::GiveToNobody(home.string());
+    test::CliOptions options;
+    options.unprivileged = true;
+    options.program = program;
+    options.environment = {"HOME=" + home.string(), "XDG_DATA_HOME="};
+    EXPECT_EQ(test::RunCli({"library", "list"}, {}, options).out, "mine\n");
+    fs::remove_all(copy);
+    EXPECT_EQ(test::RunCli({"library", "list"}, {}, options).out, "x\ny\n");
 }
 
 }  // namespace
