@@ -69,6 +69,7 @@ void EditorFileCommands::SaveAs() {
     const EditorState& state = model_.State();
     for (int r = 0; r < kParameterCount; ++r)
         dialog.Thumbnail().Tracks().SetTrack(r, state.rows[static_cast<std::size_t>(r)].track);
+    dialog.Thumbnail().SetThumbnailText(state.shownThumbnailText);
     dialog.SetFlags(state.options);
     if (runner_(dialog) != QDialog::Accepted) return;
     const std::string path = dialog.SavedPath();

@@ -135,6 +135,8 @@ void SaveBehaviourDialog::showEvent(QShowEvent* event) {
     PreviewWindow& preview = *FindControl<PreviewWindow>(*this, save_dialog_id::kPreview);
     for (int r = 0; r < kParameterCount; ++r) preview.Tracks().SetTrack(r, thumbnail_->Tracks().GetTrack(r));
     preview_->Start();
+    // A behaviour saved again under a new name keeps its caption unless the user types another.
+    thumbnailText_->setText(QString::fromLatin1(thumbnail_->ThumbnailText()));
     if (const std::string note = UnreadableTagsMessage(tags_->Table()); !note.empty()) {
         QTimer::singleShot(0, this, [this, note] { Report({note}); });
     }

@@ -28,8 +28,8 @@ public:
     explicit SaveBehaviourDialog(QWidget* parent = nullptr);
     ~SaveBehaviourDialog() override;
 
-    // Before the dialog runs, the caller gives the thumbnail view the 13 tracks and the dialog the four
-    // option flags.
+    // Before the dialog runs, the caller gives the thumbnail view the 13 tracks and its caption (which the
+    // thumbnail text box then offers) and the dialog the four option flags.
     ThumbnailView& Thumbnail() const { return *thumbnail_; }
     void SetFlags(const BehaviourFlags& flags) { flags_ = flags; }
 

@@ -156,6 +156,29 @@ TEST_F(EditorFilesTest, LoadingALeadInFileHoldsEveryEndAtItsDefault) {
     EXPECT_EQ(editor.Track(kZoom).start, 1.0) << "Load resets the rows the file does not name";
 }
 
+TEST_F(EditorFilesTest, SaveAsOffersTheCaptionTheThumbnailShows) {
+    library.WriteBehaviour("wave", "wave", 3.5);
+    library.Write("tags/W.tag", "wave\r\n");
+    PickWithTag("W");
+    editor.Click(editor.Button(kLoad));
+    QString offered;
+    drive = [&offered](QDialog& d) {
+        auto& save = static_cast<SaveBehaviourDialog&>(d);
+        offered = FindControl<SkinEdit>(save, save_dialog_id::kThumbnailText)->text();
+        test::ClickButton(save, kOk);
+    };
+    editor.Click(editor.Button(kSaveAs));
+    EXPECT_EQ(offered, QStringLiteral("wave"));
+    TrackStore saved;
+    LoadBehaviourFile(saved, State().currentPath);
+    EXPECT_EQ(saved.ThumbnailText(), "wave");
+
+    editor.Click(editor.Button(kResetAll));  // the thumbnail shows no caption now
+    editor.Drag(editor.Row(kXPosition).endSlider, 40);
+    editor.Click(editor.Button(kSaveAs));
+    EXPECT_EQ(offered, QString());
+}
+
 TEST_F(EditorFilesTest, CancelOrAFileThatCannotBeReadChangesNothing) {
     library.WriteBehaviour("cut", "cut", 3.5);
     const std::string whole = library.Read("cut.vmr");
