@@ -8,6 +8,11 @@ namespace motivra {
 // The help pages the editor opens; pages are named relative to the help folder, with "/" between folders.
 inline constexpr std::string_view kWelcomePage = "welcome.htm";
 inline constexpr std::string_view kMainHelpPage = "motivra/main.htm";
+// The pages the dialogs' Help buttons (and F1 in them) open.
+inline constexpr std::string_view kSaveHelpPage = "motivra/save.htm";
+inline constexpr std::string_view kLoadHelpPage = "motivra/load.htm";
+inline constexpr std::string_view kEditTagsHelpPage = "motivra/tags.htm";
+inline constexpr std::string_view kColourSetupHelpPage = "motivra/colours.htm";
 
 // Where a help page lives for the program at programPath (a full file path): the path is cut before its last
 // folder named "bin" (in any case; the rest keeps its case), then "help/" and the page are appended, so

@@ -5,8 +5,10 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QShortcut>
 #include <QStringList>
 
+#include "core/editor/help_location.h"
 #include "gui/colour_setup/colour_block.h"
 #include "gui/colour_setup/hue_bar.h"
 #include "gui/colour_setup/palette_list.h"
@@ -74,6 +76,7 @@ SetupUiDialog::SetupUiDialog(QWidget* parent, const std::string& programPath)
     : QDialog(parent), dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Setup User Interface"));
+    setWindowModality(Qt::WindowModal);
     if (parent != nullptr) setWindowIcon(parent->window()->windowIcon());
     BuildSkinDialog(*this, kSetupUiWidthUnits, kSetupUiHeightUnits, SetupUiTemplate(), CreateCustomControl);
     controls_ = SetupUiControls::Find(*this);
@@ -131,6 +134,13 @@ void SetupUiDialog::Connect() {
         accept();
     });
     connect(Button(*this, kCancel), &SkinButton::clicked, this, &SetupUiDialog::reject);
+    const auto askForHelp = [this] {
+        emit helpRequested(QString::fromUtf8(kColourSetupHelpPage.data(),
+                                             static_cast<qsizetype>(kColourSetupHelpPage.size())));
+    };
+    connect(Button(*this, kHelp), &SkinButton::clicked, this, askForHelp);
+    // Window-wide, so F1 works whichever control has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, askForHelp);
     connect(Button(*this, kDefaultSwatch), &SkinButton::clicked, this, [this] {
         model_.DefaultSwatch();
         ShowTestUi();
@@ -334,8 +344,6 @@ void SetupUiDialog::keyPressEvent(QKeyEvent* event) {
                 Button(*this, setup_ui_id::kOk)->click();
             }
             return;
-        case Qt::Key_F1:
-            return;  // help comes with the help pages
         default:
             QDialog::keyPressEvent(event);
     }

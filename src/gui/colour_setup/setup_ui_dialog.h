@@ -16,7 +16,8 @@ namespace motivra {
 // controls, and OK writes the scheme. The deciding is SetupUiModel's; this window forwards each control's
 // event to it and shows the result. Palette and swatch library edits are saved when the dialog closes,
 // whether by OK or Cancel; a save that fails says so and leaves the file as it was. Nothing reaches the
-// settings before OK. Help and F1 do nothing yet.
+// settings before OK. Help and F1 ask for the colour setup's help page through helpRequested. The dialog is
+// window-modal, so the help window stays usable beside it.
 class SetupUiDialog : public QDialog {
     Q_OBJECT
 
@@ -31,6 +32,10 @@ public:
 
     // Saves the changed libraries before the dialog closes.
     void done(int result) override;
+
+signals:
+    // Help or F1: the colour setup's page, named inside the help folder.
+    void helpRequested(const QString& page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -43,10 +43,15 @@ void EditorFileCommands::LoadFile(LoadKind kind) {
     std::string path;
     {
         LoadBehaviourDialog dialog(&window_);
+        ConnectHelp(dialog);
         if (runner_(dialog) != QDialog::Accepted) return;
         path = dialog.ChosenPath();
     }
     if (path.empty() || !FileExists(path)) return;
+    LoadPath(path, kind);
+}
+
+bool EditorFileCommands::LoadPath(const std::string& path, LoadKind kind) {
     // Read aside first: a file that cannot be read whole changes nothing, so a later Save cannot overwrite
     // it with what little was read.
     TrackStore read;
@@ -55,17 +60,19 @@ void EditorFileCommands::LoadFile(LoadKind kind) {
     if (!read.IsLoaded()) {
         reporter_(QStringLiteral("%1 could not be read as a behaviour, so nothing was loaded.")
                       .arg(FromFileName(path)));
-        return;
+        return false;
     }
     LoadedBehaviour file;
     for (int r = 0; r < kParameterCount; ++r) file.tracks[static_cast<std::size_t>(r)] = read.GetTrack(r);
     file.flags = read.Flags();
     file.thumbnailText = read.ThumbnailText();
     edit_([&](EditorModel& m) { m.CompleteLoad(file, path, kind); });
+    return true;
 }
 
 void EditorFileCommands::SaveAs() {
     SaveBehaviourDialog dialog(&window_);
+    ConnectHelp(dialog);
     const EditorState& state = model_.State();
     for (int r = 0; r < kParameterCount; ++r)
         dialog.Thumbnail().Tracks().SetTrack(r, state.rows[static_cast<std::size_t>(r)].track);
@@ -108,6 +115,7 @@ void EditorFileCommands::Save() {
 
 void EditorFileCommands::EditTags() {
     EditTagsDialog dialog(&window_);
+    ConnectHelp(dialog);
     runner_(dialog);
 }
 

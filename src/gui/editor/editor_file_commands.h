@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 #include "core/editor/editor_model.h"
 
@@ -28,6 +29,8 @@ public:
     using DialogRunner = std::function<int(QDialog& dialog)>;
     // Shows a message to the user; a message box unless replaced.
     using Reporter = std::function<void(const QString& message)>;
+    // Opens a help page, named inside the help folder; the dialogs' Help buttons and F1 ask through it.
+    using HelpOpener = std::function<void(const QString& page)>;
 
     // The window, model and controls belong to the editor window, as this does.
     EditorFileCommands(QWidget& window, const EditorModel& model, const EditorControls& controls,
@@ -35,6 +38,7 @@ public:
 
     void SetDialogRunner(DialogRunner runner) { runner_ = std::move(runner); }
     void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    void SetHelpOpener(HelpOpener opener) { helpOpener_ = std::move(opener); }
 
     // The Load dialog; on OK with a picked behaviour, every row from its file.
     void Load();
@@ -46,9 +50,19 @@ public:
     void Save();
     // The Edit Behaviour Tags dialog; its result changes nothing in the editor.
     void EditTags();
+    // What Load or Merge do once a behaviour file is chosen; a file that cannot be read whole changes
+    // nothing and is reported. Whether the file was taken.
+    bool LoadPath(const std::string& path, LoadKind kind);
 
 private:
     void LoadFile(LoadKind kind);
+    // Hands the dialog's requests for its help page to the help opener.
+    template <class Dialog>
+    void ConnectHelp(const Dialog& dialog) {
+        connect(&dialog, &Dialog::helpRequested, this, [this](const QString& page) {
+            if (helpOpener_) helpOpener_(page);
+        });
+    }
 
     QWidget& window_;
     const EditorModel& model_;
@@ -56,6 +70,7 @@ private:
     EditFunction edit_;
     DialogRunner runner_;
     Reporter reporter_;
+    HelpOpener helpOpener_;
 };
 
 }  // namespace motivra

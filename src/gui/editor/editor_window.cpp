@@ -126,6 +126,7 @@ void EditorWindow::Connect() {
     option(controls_.leadOut, &EditorModel::ClickLeadOut);
     fileCommands_ = new EditorFileCommands(
         *this, model_, controls_, [this](const std::function<void(EditorModel&)>& change) { Edit(change); });
+    fileCommands_->SetHelpOpener([this](const QString& page) { ShowHelpPage(page); });
     connect(Button(*this, kLoad), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Load);
     connect(Button(*this, kMerge), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Merge);
     connect(Button(*this, kSaveAs), &SkinButton::clicked, fileCommands_, &EditorFileCommands::SaveAs);
@@ -204,6 +205,7 @@ void EditorWindow::RunSetupUi() {
     {
         // Gone before the reload, so that only the editor's own controls read the new scheme.
         SetupUiDialog dialog(this);
+        connect(&dialog, &SetupUiDialog::helpRequested, this, &EditorWindow::ShowHelpPage);
         accepted = dialog.exec() == QDialog::Accepted;
     }
     if (accepted) ReloadColours();

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "core/editor/help_location.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/track_store.h"
 #include "core/library/library_folder.h"
@@ -43,8 +44,8 @@ QString FromFileName(const std::string& name) { return QFile::decodeName(QByteAr
 }  // namespace
 
 EditTagsDialog::EditTagsDialog(QWidget* parent)
-    : LibraryDialog(parent, QStringLiteral("Edit Behaviour Tags"), kEditTagsWidthUnits, kEditTagsHeightUnits,
-                    EditTagsTemplate(), CreateControl),
+    : LibraryDialog(parent, QStringLiteral("Edit Behaviour Tags"), kEditTagsHelpPage, kEditTagsWidthUnits,
+                    kEditTagsHeightUnits, EditTagsTemplate(), CreateControl),
       model_(Library()) {
     using namespace edit_tags_id;
     tags_ = FindControl<TagListControl>(*this, kTagList);

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "core/library/library_folder.h"
 #include "gui/editor/editor_resources.h"
@@ -18,14 +19,15 @@
 
 namespace motivra {
 
-LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, int widthUnits, int heightUnits,
-                             std::span<const DialogItem> items, const DialogControlFactory& custom)
+LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, std::string_view helpPage, int widthUnits,
+                             int heightUnits, std::span<const DialogItem> items,
+                             const DialogControlFactory& custom)
     : QDialog(parent),
       library_(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, DataProgramPath())),
       dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
     UseEditorResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setModal(true);
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(title);
     setWindowIcon(ProgramIcon());
     BuildSkinDialog(*this, widthUnits, heightUnits, items,
@@ -42,6 +44,12 @@ LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, int widthUni
     }
     for (SkinEdit* edit : findChildren<SkinEdit*>()) edit->installEventFilter(this);
     new FocusFrame(this);
+    const QString page = QString::fromUtf8(helpPage.data(), static_cast<qsizetype>(helpPage.size()));
+    const auto askForHelp = [this, page] { emit helpRequested(page); };
+    if (SkinButton* help = Button(library_dialog_id::kHelp))
+        connect(help, &SkinButton::clicked, this, askForHelp);
+    // Window-wide, so F1 works whichever control has the focus, the text boxes included.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, askForHelp);
 
     reporter_ = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
     confirmer_ = [this](const QString& question, const QString& action) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/skin/colour_arithmetic.h"
@@ -26,7 +27,10 @@ inline constexpr int kBanner = 130;  // the banner has no control id of its own:
 // What the Save, Load and Edit Tags dialogs have in common: the window made from its template (fixed size,
 // modal, the program's icon, the banner across the top, the background in DlgColour, OK, Cancel and Help on
 // that background), the keys (Enter clicks the focused button or else OK; Escape closes, also from a text
-// box), a ring around the focused control, and the messages to the user. Help does nothing yet.
+// box; F1 is Help), a ring around the focused control, and the messages to the user. Help and F1 ask for
+// the dialog's own help page through helpRequested; whoever shows help connects to it, so the dialog needs
+// no help window of its own. The dialog is window-modal: it blocks the window that opened it, not the help
+// window, which stays readable beside it.
 class LibraryDialog : public QDialog {
     Q_OBJECT
 
@@ -47,11 +51,14 @@ public:
 signals:
     // The window's first paint has been made (its controls paint in the same pass).
     void firstPainted();
+    // Help or F1: the page about this dialog, named inside the help folder ("motivra/save.htm").
+    void helpRequested(const QString& page);
 
 protected:
-    // custom makes the Custom items (preview, grid, tag list...); the banner is made here.
-    LibraryDialog(QWidget* parent, const QString& title, int widthUnits, int heightUnits,
-                  std::span<const DialogItem> items, const DialogControlFactory& custom);
+    // custom makes the Custom items (preview, grid, tag list...); the banner is made here. helpPage is the
+    // page Help and F1 ask for.
+    LibraryDialog(QWidget* parent, const QString& title, std::string_view helpPage, int widthUnits,
+                  int heightUnits, std::span<const DialogItem> items, const DialogControlFactory& custom);
 
     SkinButton* Button(int id) const;
     // Each message in its own box, in order.

@@ -1,5 +1,6 @@
 #include "gui/library/load_behaviour_dialog.h"
 
+#include "core/editor/help_location.h"
 #include "core/library/library_folder.h"
 #include "gui/engine/preview_window.h"
 #include "gui/library/behaviour_grid.h"
@@ -28,8 +29,8 @@ QWidget* CreateControl(const DialogItem& item, QWidget* dialog) {
 }  // namespace
 
 LoadBehaviourDialog::LoadBehaviourDialog(QWidget* parent)
-    : LibraryDialog(parent, QStringLiteral("Load Behaviour"), kLoadDialogWidthUnits, kLoadDialogHeightUnits,
-                    LoadBehaviourTemplate(), CreateControl),
+    : LibraryDialog(parent, QStringLiteral("Load Behaviour"), kLoadHelpPage, kLoadDialogWidthUnits,
+                    kLoadDialogHeightUnits, LoadBehaviourTemplate(), CreateControl),
       model_(Library()) {
     using namespace load_dialog_id;
     tags_ = FindControl<TagListControl>(*this, kTagList);

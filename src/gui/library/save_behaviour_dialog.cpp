@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include "core/editor/help_location.h"
 #include "core/engine/behaviour_file.h"
 #include "core/library/behaviour_naming.h"
 #include "core/library/library_names.h"
@@ -78,8 +79,8 @@ private:
 }  // namespace
 
 SaveBehaviourDialog::SaveBehaviourDialog(QWidget* parent)
-    : LibraryDialog(parent, QStringLiteral("Save Behaviour"), kSaveDialogWidthUnits, kSaveDialogHeightUnits,
-                    SaveBehaviourTemplate(), CreateControl),
+    : LibraryDialog(parent, QStringLiteral("Save Behaviour"), kSaveHelpPage, kSaveDialogWidthUnits,
+                    kSaveDialogHeightUnits, SaveBehaviourTemplate(), CreateControl),
       model_(StoredCoreName()) {
     using namespace save_dialog_id;
     thumbnail_ = FindControl<ThumbnailView>(*this, kThumbnail);
