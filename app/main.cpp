@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "gui/editor/editor_app.h"
 
@@ -18,9 +20,9 @@ bool HasArgument(int argc, char** argv, const char* name) {
 
 }  // namespace
 
-// motivra [Qt options] [--screenshot FILE.png]: the behaviour editor. With --screenshot the window is painted
-// once, written to FILE and the program ends; that needs no display (Qt's offscreen platform is taken unless
-// another one is named).
+// motivra [Qt options] [--screenshot FILE.png [options]]: the behaviour editor. With --screenshot the window
+// is painted once, set up as the options ask (see ScreenshotRequest), pictured into FILE, and the program
+// ends; that needs no display (Qt's offscreen platform is taken unless another one is named).
 int main(int argc, char** argv) {
     const bool screenshot = HasArgument(argc, argv, "--screenshot");
     const bool platformChosen =
@@ -38,13 +40,18 @@ int main(int argc, char** argv) {
 
     motivra::EditorApp app(argc, argv);
     // Qt has taken its own options out; ours remain.
-    const QStringList args = motivra::EditorApp::arguments().mid(1);
-    QString screenshotPath;
-    if (args.size() == 2 && args[0] == QLatin1String("--screenshot") && !args[1].isEmpty()) {
-        screenshotPath = args[1];
-    } else if (!args.isEmpty()) {
-        std::fprintf(stderr, "usage: motivra [--screenshot FILE.png]\n");
+    std::vector<std::string> args;
+    for (const QString& arg : motivra::EditorApp::arguments().mid(1)) args.push_back(arg.toStdString());
+    std::string error;
+    const std::optional<motivra::ScreenshotRequest> request = motivra::ParseScreenshotArguments(args, &error);
+    if (!error.empty()) {
+        std::fprintf(stderr,
+                     "motivra: %s\n"
+                     "usage: motivra [--screenshot FILE.png [--dialog save|load|tags|setup]\n"
+                     "               [--area rows|behaviour|options] [--load FILE.vmr] [--row 0-12]\n"
+                     "               [--time 0-1] [--tag NAME]... [--pick N] [--width PIXELS]]\n",
+                     error.c_str());
         return 2;
     }
-    return app.Run(screenshotPath);
+    return app.Run(request);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "gui/editor/editor_screenshot.h"
 #include "gui/editor/editor_window.h"
 #include "gui/platform/instance_lock.h"
 #include "gui/platform/program_location.h"
@@ -19,30 +20,39 @@ constexpr int kScreenshotTimeoutMs = 20000;
 
 EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
-int EditorApp::Run(const QString& screenshotPath) {
+int EditorApp::Run(const std::optional<ScreenshotRequest>& screenshot) {
     InstanceLock lock;
     if (!lock.TryLock()) return 0;
 
     PrepareUserDataCopy();
     EditorWindow window;
     connect(&window, &QDialog::finished, this, &QCoreApplication::quit);
-    if (screenshotPath.isEmpty()) {
+    if (!screenshot) {
         window.show();
         window.OpenStartupHelp();
         return exec();
     }
-    bool written = false;
+    const QString file = QString::fromStdString(screenshot->file);
+    QString error = QStringLiteral("the window never painted");
     connect(&window, &EditorWindow::firstPainted, this, [&] {
         QTimer::singleShot(0, this, [&] {
-            written = window.grab().save(screenshotPath);
+            EditorScreenshot shot(window, *screenshot);
+            const QImage picture = shot.Take();
+            if (picture.isNull()) {
+                error = shot.Error();
+            } else if (picture.save(file)) {
+                error.clear();
+            } else {
+                error = QStringLiteral("cannot write %1").arg(file);
+            }
             quit();
         });
     });
     QTimer::singleShot(kScreenshotTimeoutMs, this, &QCoreApplication::quit);
     window.show();
     exec();
-    if (!written) {
-        std::fprintf(stderr, "motivra: cannot write %s\n", qPrintable(screenshotPath));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "motivra: %s\n", qPrintable(error));
         return 1;
     }
     return 0;

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QString>
 
+#include <optional>
+
+#include "core/editor/screenshot_request.h"
+
 namespace motivra {
 
 // The program: a QApplication that takes the per-user single-instance lock before anything else, makes the
@@ -16,9 +20,10 @@ public:
     EditorApp(int& argc, char** argv);
 
     // The exit status. A second copy returns 0 at once, before any window exists, and says nothing. With a
-    // screenshot path the window is painted once and written there as a picture (its format from the file's
-    // ending), and the run ends: 1 when it could not be written.
-    int Run(const QString& screenshotPath = QString());
+    // screenshot request the window is painted once, set up as asked, and the picture (the editor, a part of
+    // it or one of its dialogs) written to the request's file in the format its ending gives; then the run
+    // ends: 1 when the picture could not be made or written.
+    int Run(const std::optional<ScreenshotRequest>& screenshot = std::nullopt);
 };
 
 }  // namespace motivra
