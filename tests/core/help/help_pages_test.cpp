@@ -1,0 +1,224 @@
+// The help pages as shipped: every local link, anchor and picture is there, every page the program opens
+// exists, and every page can be reached from the welcome page or the guide's contents.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kStartPages[] = {"welcome.htm", "motivra/main.htm"};
+// Pictures wider than this would not fit the help window's 880 pixels beside its margins.
+constexpr int kWidestPicture = 840;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Matches(const std::string& text, const std::regex& pattern) {
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator();
+         ++it)
+        found.push_back((*it)[1].str());
+    return found;
+}
+
+// The width a PNG file declares in its header; 0 when it is no PNG.
+int PngWidth(const fs::path& path) {
+    const std::string bytes = ReadFile(path);
+    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
+        bytes.compare(12, 4, "IHDR") != 0)
+        return 0;
+    int width = 0;
+    for (int i = 16; i < 20; ++i)
+        width = width * 256 + static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+    return width;
+}
+
+// Every page's path inside the help folder, with "/" between folders.
+std::set<std::string> Pages(const fs::path& help) {
+    std::set<std::string> pages;
+    for (const auto& entry : fs::recursive_directory_iterator(help)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".htm")
+            pages.insert(entry.path().lexically_relative(help).generic_string());
+    }
+    return pages;
+}
+
+// What is wrong with the help folder, one line each; empty when nothing is. codePages are the pages the
+// program asks for by name.
+std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::string>& codePages) {
+    std::vector<std::string> problems;
+    const std::set<std::string> pages = Pages(help);
+    const std::regex href(R"(<a\s[^>]*href="([^"]*)\")", std::regex::icase);
+    const std::regex anchor(R"(\s(?:name|id)="([^"]+)\")", std::regex::icase);
+    const std::regex img(R"((<img\s[^>]*>))", std::regex::icase);
+    const std::regex src(R"(\ssrc="([^"]*)\")", std::regex::icase);
+    const std::regex width(R"(\swidth="(\d+)\")", std::regex::icase);
+    const std::regex scheme(R"(^[a-z][a-z0-9+.-]*:)", std::regex::icase);
+
+    std::map<std::string, std::set<std::string>> anchors;
+    for (const std::string& page : pages) {
+        const auto names = Matches(ReadFile(help / page), anchor);
+        anchors[page] = {names.begin(), names.end()};
+    }
+    std::map<std::string, std::set<std::string>> linksTo;
+    std::set<fs::path> picturesUsed;
+    for (const std::string& page : pages) {
+        const std::string text = ReadFile(help / page);
+        const fs::path folder = fs::path(page).parent_path();
+        for (const std::string& link : Matches(text, href)) {
+            if (std::regex_search(link, scheme)) continue;  // the user's own browser opens these
+            const std::size_t hash = link.find('#');
+            const std::string file = link.substr(0, hash);
+            const std::string name = hash == std::string::npos ? "" : link.substr(hash + 1);
+            const std::string target =
+                file.empty() ? page : (folder / file).lexically_normal().generic_string();
+            if (pages.count(target) == 0) {
+                problems.push_back(page + ": link to a missing page " + link);
+                continue;
+            }
+            linksTo[page].insert(target);
+            if (!name.empty() && anchors[target].count(name) == 0)
+                problems.push_back(page + ": link to a missing anchor " + link);
+        }
+        const std::vector<std::string> pictures = Matches(text, img);
+        if (pictures.empty()) problems.push_back(page + ": no picture of the program");
+        for (const std::string& tag : pictures) {
+            std::smatch m;
+            if (!std::regex_search(tag, m, src)) {
+                problems.push_back(page + ": a picture without src");
+                continue;
+            }
+            const fs::path picture = (help / folder / m[1].str()).lexically_normal();
+            picturesUsed.insert(picture);
+            if (!fs::is_regular_file(picture)) {
+                problems.push_back(page + ": missing picture " + m[1].str());
+                continue;
+            }
+            // Shown at its own width a picture stays sharp: the help view scales without smoothing.
+            std::smatch w;
+            const int own = PngWidth(picture);
+            if (!std::regex_search(tag, w, width) || std::stoi(w[1].str()) != own)
+                problems.push_back(page + ": picture " + m[1].str() + " is not shown at its own width");
+            if (own > kWidestPicture)
+                problems.push_back(page + ": picture " + m[1].str() + " is wider than 840 pixels");
+        }
+    }
+    for (const std::string& page : codePages) {
+        if (pages.count(page) == 0) problems.push_back("the program opens a missing page " + page);
+    }
+    std::set<std::string> reached;
+    std::deque<std::string> next;
+    for (const char* start : kStartPages) {
+        if (pages.count(start) != 0 && reached.insert(start).second) next.push_back(start);
+    }
+    while (!next.empty()) {
+        for (const std::string& target : linksTo[next.front()]) {
+            if (reached.insert(target).second) next.push_back(target);
+        }
+        next.pop_front();
+    }
+    for (const std::string& page : pages) {
+        if (reached.count(page) == 0) problems.push_back(page + ": no way to reach it from the start pages");
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(help)) {
+        if (entry.path().extension() == ".png" && picturesUsed.count(entry.path().lexically_normal()) == 0)
+            problems.push_back(entry.path().lexically_relative(help).generic_string() +
+                               ": a picture no page shows");
+    }
+    return problems;
+}
+
+// The pages named in the program's sources: every string literal ending in ".htm".
+std::set<std::string> PagesNamedIn(const fs::path& sources) {
+    const std::regex literal(R"re("([A-Za-z0-9_./-]+\.htm)")re");
+    std::set<std::string> named;
+    for (const auto& entry : fs::recursive_directory_iterator(sources)) {
+        const std::string ending = entry.path().extension().string();
+        if (ending != ".cpp" && ending != ".h") continue;
+        for (const std::string& page : Matches(ReadFile(entry.path()), literal)) named.insert(page);
+    }
+    return named;
+}
+
+std::string Lines(const std::vector<std::string>& problems) {
+    std::string text;
+    for (const std::string& p : problems) text += p + "\n";
+    return text;
+}
+
+TEST(HelpPages, EveryLinkAnchorAndPictureIsThereAndEveryPageTheProgramOpensIsReachable) {
+    const fs::path source(MOTIVRA_SOURCE_DIR);
+    const std::set<std::string> named = PagesNamedIn(source / "src");
+    for (const char* page : {"welcome.htm", "motivra/main.htm", "motivra/save.htm", "motivra/load.htm",
+                             "motivra/tags.htm", "motivra/colours.htm"}) {
+        EXPECT_EQ(named.count(page), 1u) << page << " is not found among the program's page names";
+    }
+    const std::vector<std::string> problems = HelpProblems(source / "resources" / "help", named);
+    EXPECT_TRUE(problems.empty()) << Lines(problems);
+}
+
+// The header of a PNG file of the given width.
+void WritePng(const fs::path& path, int width) {
+    std::string bytes = "\x89PNG\r\n\x1a\n";
+    bytes += std::string("\0\0\0\x0dIHDR", 8);
+    for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((width >> shift) & 0xFF);
+    bytes += std::string("\0\0\0\x10", 4);
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The check itself: a small help folder with one fault of each kind.
+TEST(HelpPages, TheCheckFindsBrokenLinksAnchorsPicturesAndLostPages) {
+    test::TempDir dir;
+    const fs::path help = dir.Path() / "help";
+    fs::create_directories(help / "motivra" / "images");
+    WritePng(help / "motivra" / "images" / "a.png", 400);
+    WritePng(help / "motivra" / "images" / "wide.png", 900);
+    WritePng(help / "motivra" / "images" / "unused.png", 400);
+    const std::string picture = R"(<img src="images/a.png" width="400">)";
+    std::ofstream(help / "welcome.htm")
+        << R"(<a href="motivra/main.htm#top">guide</a> <img src="nowhere.png" width="300">)"
+        << R"(<a href="https://example.org/">web</a>)";
+    std::ofstream(help / "motivra" / "main.htm")
+        << R"(<a name="top"></a><a href="rows.htm">rows</a> <a href="gone.htm">gone</a> <a href="#nothing">x</a> )"
+        << picture << R"(<img src="images/a.png" width="300"><img src="images/wide.png" width="900">)";
+    std::ofstream(help / "motivra" / "rows.htm") << R"(<a href="../welcome.htm#top">back</a>)";
+    std::ofstream(help / "motivra" / "lost.htm") << picture;
+
+    const std::vector<std::string> problems = HelpProblems(help, {"welcome.htm", "motivra/save.htm"});
+    const std::vector<std::string> expected = {
+        "welcome.htm: missing picture nowhere.png",
+        "motivra/main.htm: link to a missing page gone.htm",
+        "motivra/main.htm: link to a missing anchor #nothing",
+        "motivra/main.htm: picture images/a.png is not shown at its own width",
+        "motivra/main.htm: picture images/wide.png is wider than 840 pixels",
+        "motivra/rows.htm: link to a missing anchor ../welcome.htm#top",
+        "motivra/rows.htm: no picture of the program",
+        "the program opens a missing page motivra/save.htm",
+        "motivra/lost.htm: no way to reach it from the start pages",
+        "motivra/images/unused.png: a picture no page shows",
+    };
+    for (const std::string& line : expected)
+        EXPECT_NE(std::find(problems.begin(), problems.end(), line), problems.end()) << line << "\n"
+                                                                                     << Lines(problems);
+    EXPECT_EQ(problems.size(), expected.size()) << Lines(problems);
+}
+
+}  // namespace
+}  // namespace motivra
