@@ -39,10 +39,12 @@ struct DialogHelpTest : ::testing::Test {
     DialogHelpTest() { editor.window.SetHelpProgramPath(pages.dir.filePath(QStringLiteral("bin/motivra"))); }
 
     // The page the welcome window shows, relative to the help folder; "" before it exists.
-    QString Shown() const {
+    std::string Shown() const {
         const WelcomeWindow* welcome = editor.window.Welcome();
         if (welcome == nullptr) return {};
-        return QDir(pages.dir.filePath(QStringLiteral("help"))).relativeFilePath(welcome->Browser()->Page());
+        return QDir(pages.dir.filePath(QStringLiteral("help")))
+            .relativeFilePath(welcome->Browser()->Page())
+            .toStdString();
     }
 
     // Clicks the editor's button, and while its dialog runs modally: Help shows the dialog's own page, the
@@ -56,7 +58,7 @@ struct DialogHelpTest : ::testing::Test {
             ASSERT_NE(dialog, nullptr);
             ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
             test::ClickButton(*dialog, helpButton);
-            EXPECT_EQ(Shown(), page);
+            EXPECT_EQ(Shown(), page.toStdString());
             ASSERT_NE(editor.window.Welcome(), nullptr);
             EXPECT_TRUE(editor.window.Welcome()->isVisible());
 
@@ -68,12 +70,15 @@ struct DialogHelpTest : ::testing::Test {
             WelcomeWindow* welcome = editor.window.Welcome();
             QTest::mouseClick(welcome->windowHandle(), Qt::LeftButton, {},
                               browser->viewport()->mapTo(welcome, browser->cursorRect(cursor).center()));
-            EXPECT_EQ(Shown(), QStringLiteral("motivra/main.htm")) << "the help window is not blocked";
+            EXPECT_EQ(Shown(), "motivra/main.htm") << "the help window is not blocked";
 
+            // The user comes back to the dialog.
+            dialog->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
             QWidget* target = focus != 0 ? FindControl(*dialog, focus) : dialog;
             target->setFocus();
             QTest::keyClick(target, Qt::Key_F1);
-            EXPECT_EQ(Shown(), page) << "F1 in the dialog";
+            EXPECT_EQ(Shown(), page.toStdString()) << "F1 in the dialog";
 
             EXPECT_TRUE(dialog->isVisible());
             EXPECT_EQ(QApplication::activeModalWidget(), dialog) << "the dialog is still running";
