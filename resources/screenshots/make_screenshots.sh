@@ -35,7 +35,7 @@ shot() {
 # vmrk-0014 "swing in": four rows with times and Smooth; vmrk-0005 "spin in": Rotations, Alpha and Zoom;
 # vmrk-0007 "zoom punch": rows in their own stretches of time; vmrk-0009 "flip": X 3D between two times;
 # vmrk-0000 "slide in": lead in; vmrk-0011 "fade in".
-shot images/welcome.png --width 800 --load "$library/vmrk-0014.vmr" --row 0 --time 0.45
+shot images/welcome.png --width 640 --load "$library/vmrk-0014.vmr" --row 0 --time 0.45
 shot motivra/images/editor.png --width 800 --load "$library/vmrk-0005.vmr" --row 12 --time 0.4
 shot motivra/images/rows.png --area rows --load "$library/vmrk-0014.vmr" --row 0
 shot motivra/images/time_boxes.png --area rows --load "$library/vmrk-0007.vmr" --row 12
