@@ -1,5 +1,7 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
+#include <QSignalSpy>
+
 #include <memory>
 
 #include "colour_setup_support.h"
@@ -253,7 +255,7 @@ TEST_F(SetupUiTest, TheEnabledBoxDisablesTheTestButtonLabelAndSliderTogether) {
     EXPECT_EQ(Picture(*Get(kTestLabel)), label);
 }
 
-TEST_F(SetupUiTest, FaceButtonsShowTheirOwnStylesAndSetTheTestButtonsAndEnterIsOk) {
+TEST_F(SetupUiTest, FaceButtonsSetTheTestButtonsHelpAndF1AskForTheColourPageAndEnterIsOk) {
     Open();
     const QImage vista = Picture(*Get(kVista)), ramp = Picture(*Get(kRamp)), flat = Picture(*Get(kFlat));
     const int x = 10, bottom = vista.height() - 4;
@@ -263,9 +265,17 @@ TEST_F(SetupUiTest, FaceButtonsShowTheirOwnStylesAndSetTheTestButtonsAndEnterIsO
     EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 1);
     EXPECT_EQ(Get<SkinButton>(kTestPressed)->FaceStyleValue(), 1);
     EXPECT_EQ(Get<SkinButton>(kVista)->FaceStyleValue(), 0) << "each face button keeps its own";
+    // Help and F1 ask for the colour setup's page, and the dialog stays open.
+    QSignalSpy help(dialog.get(), &SetupUiDialog::helpRequested);
+    Press(kHelp);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     Get(kUiSwatch)->setFocus();
     QTest::keyClick(Get(kUiSwatch), Qt::Key_F1);
-    EXPECT_TRUE(dialog->isVisible()) << "F1 does nothing yet";
+    ASSERT_EQ(help.count(), 2);
+    EXPECT_EQ(help.at(0).at(0).toString(), QStringLiteral("motivra/colours.htm"));
+    EXPECT_EQ(help.at(1).at(0).toString(), QStringLiteral("motivra/colours.htm"));
+    EXPECT_TRUE(dialog->isVisible());
     QTest::keyClick(Get(kUiSwatch), Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(Setting("ButtonFace"), 1u);
