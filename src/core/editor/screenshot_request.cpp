@@ -87,6 +87,14 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const std::vector<std:
         }
     }
     if (request.file.empty()) return fail("the options picture the editor: --screenshot FILE is missing");
+    using D = ScreenshotRequest::Dialog;
+    const bool hasTags =
+        request.dialog == D::Save || request.dialog == D::Load || request.dialog == D::EditTags;
+    const bool hasGrid = request.dialog == D::Load || request.dialog == D::EditTags;
+    if (!request.tags.empty() && !hasTags) return fail("--tag needs --dialog save, load or tags");
+    if (request.pick >= 0 && !hasGrid) return fail("--pick needs --dialog load or tags");
+    if (request.area != ScreenshotRequest::Area::Window && request.dialog != D::None)
+        return fail("--area pictures a part of the editor, not of a dialog");
     return request;
 }
 

@@ -20,7 +20,7 @@ struct ScreenshotRequest {
     std::string load;               // a behaviour file loaded into the editor first
     int row = -1;                   // the row clicked (shown in the graph), 0..12; -1 leaves the first
     double time = -1;               // the playback time shown, 0..1; -1 leaves it at 0
-    std::vector<std::string> tags;  // tags clicked in the Load or Edit Tags dialog, in order
+    std::vector<std::string> tags;  // tags clicked in the Save, Load or Edit Tags dialog, in order
     int pick = -1;                  // the behaviour clicked in the dialog's grid, by shown position
     int width = 0;                  // the picture scaled smoothly to this width in pixels; 0 keeps its own
 };

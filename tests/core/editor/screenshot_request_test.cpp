@@ -13,14 +13,12 @@ TEST(ScreenshotRequest, ReadsEveryOptionInAnyOrderAndNoArgumentsIsAPlainRun) {
     EXPECT_EQ(error, "");
 
     const auto request = ParseScreenshotArguments(
-        {"--dialog", "tags",  "--tag",  "spin",      "--screenshot", "out/tags.png", "--load",
-         "b/x.vmr",  "--row", "12",     "--time",    "0.35",         "--tag",        "fade",
-         "--pick",   "2",     "--area", "behaviour", "--width",      "760"},
+        {"--dialog", "tags", "--tag", "spin", "--screenshot", "out/tags.png", "--load", "b/x.vmr", "--row",
+         "12", "--time", "0.35", "--tag", "fade", "--pick", "2", "--width", "760"},
         &error);
     ASSERT_TRUE(request) << error;
     EXPECT_EQ(request->file, "out/tags.png");
     EXPECT_EQ(request->dialog, ScreenshotRequest::Dialog::EditTags);
-    EXPECT_EQ(request->area, ScreenshotRequest::Area::Behaviour);
     EXPECT_EQ(request->load, "b/x.vmr");
     EXPECT_EQ(request->row, 12);
     EXPECT_DOUBLE_EQ(request->time, 0.35);
@@ -42,8 +40,9 @@ TEST(ScreenshotRequest, ReadsEveryOptionInAnyOrderAndNoArgumentsIsAPlainRun) {
         EXPECT_EQ(ParseScreenshotArguments({"--screenshot", "e.png", "--dialog", name}, &error)->dialog,
                   dialog);
     }
-    for (const auto& [name, area] :
-         {std::pair{"rows", ScreenshotRequest::Area::Rows}, {"options", ScreenshotRequest::Area::Options}}) {
+    for (const auto& [name, area] : {std::pair{"rows", ScreenshotRequest::Area::Rows},
+                                     {"behaviour", ScreenshotRequest::Area::Behaviour},
+                                     {"options", ScreenshotRequest::Area::Options}}) {
         EXPECT_EQ(ParseScreenshotArguments({"--screenshot", "e.png", "--area", name}, &error)->area, area);
     }
 }
@@ -69,6 +68,10 @@ TEST(ScreenshotRequest, RefusesWhatItCannotPictureWithOneLine) {
         {{"--screenshot", "a.png", "--width", "4097"}, "not 4097"},
         {{"--screenshot", "a.png", "--colour", "red"}, "unknown option --colour"},
         {{"a.png"}, "a.png needs a value"},
+        {{"--screenshot", "a.png", "--tag", "spin"}, "--tag needs --dialog save, load or tags"},
+        {{"--screenshot", "a.png", "--dialog", "setup", "--tag", "spin"}, "--tag needs"},
+        {{"--screenshot", "a.png", "--dialog", "save", "--pick", "0"}, "--pick needs --dialog load or tags"},
+        {{"--screenshot", "a.png", "--dialog", "load", "--area", "rows"}, "not of a dialog"},
     };
     for (const auto& c : cases) {
         std::string error;
