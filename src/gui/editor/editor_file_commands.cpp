@@ -66,7 +66,8 @@ bool EditorFileCommands::LoadPath(const std::string& path, LoadKind kind) {
     for (int r = 0; r < kParameterCount; ++r) file.tracks[static_cast<std::size_t>(r)] = read.GetTrack(r);
     file.flags = read.Flags();
     file.thumbnailText = read.ThumbnailText();
-    edit_([&](EditorModel& m) { m.CompleteLoad(file, path, kind); });
+    edit_(kind == LoadKind::Load ? EditKind::Load : EditKind::Merge,
+          [&](EditorModel& m) { m.CompleteLoad(file, path, kind); });
     return true;
 }
 
@@ -81,7 +82,7 @@ void EditorFileCommands::SaveAs() {
     if (runner_(dialog) != QDialog::Accepted) return;
     const std::string path = dialog.SavedPath();
     const std::string text = dialog.Thumbnail().ThumbnailText();
-    edit_([&](EditorModel& m) { m.CompleteSaveAs(path, text); });
+    edit_(EditKind::SaveAs, [&](EditorModel& m) { m.CompleteSaveAs(path, text); });
 }
 
 void EditorFileCommands::Save() {

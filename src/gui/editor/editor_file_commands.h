@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "core/editor/edit_origin.h"
 #include "core/editor/editor_model.h"
 
 class QDialog;
@@ -23,8 +24,8 @@ class EditorFileCommands : public QObject {
     Q_OBJECT
 
 public:
-    // The window's funnel: applies a change to the model and shows it.
-    using EditFunction = std::function<void(const std::function<void(EditorModel&)>& change)>;
+    // The window's funnel: applies a change to the model, shows it and records it as one step of `kind`.
+    using EditFunction = std::function<void(EditKind kind, const std::function<void(EditorModel&)>& change)>;
     // Runs a dialog modally and gives its result code; exec() unless replaced (tests drive the dialog).
     using DialogRunner = std::function<int(QDialog& dialog)>;
     // Shows a message to the user; a message box unless replaced.

@@ -1,5 +1,6 @@
 #include "gui/editor/editor_window.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include "core/editor/welcome_layout.h"
 #include "gui/colour_setup/setup_ui_dialog.h"
 #include "gui/editor/editor_file_commands.h"
+#include "gui/editor/editor_history.h"
 #include "gui/editor/editor_playback.h"
 #include "gui/editor/editor_resources.h"
 #include "gui/editor/editor_template.h"
@@ -103,6 +105,7 @@ EditorWindow::EditorWindow(QWidget* parent)
                             Button(*this, kLoop), Button(*this, kFirst), Button(*this, kLast)},
                            this);
     focusFrame_ = new FocusFrame(this);
+    history_ = new EditorHistory(*this, model_, controls_);
     Connect();
     controls_.rows[0].startSlider->setFocus(Qt::OtherFocusReason);
 }
@@ -113,19 +116,21 @@ void EditorWindow::Connect() {
     for (int r = 0; r < kParameterCount; ++r) ConnectRow(r);
     using namespace editor_id;
     connect(Button(*this, kResetAll), &SkinButton::clicked, this,
-            [this] { Edit([](EditorModel& m) { m.ResetAll(); }); });
+            [this] { Edit({EditKind::ResetAll}, [](EditorModel& m) { m.ResetAll(); }); });
     connect(Button(*this, kSwap), &SkinButton::clicked, this,
-            [this] { Edit([](EditorModel& m) { m.SwapEndStart(); }); });
-    const auto option = [this](SkinCheckBox* box, void (EditorModel::*click)(bool)) {
-        connect(box, &SkinCheckBox::clicked, this,
-                [this, box, click] { Edit([&](EditorModel& m) { (m.*click)(box->GetCheck() == 1); }); });
+            [this] { Edit({EditKind::SwapEndStart}, [](EditorModel& m) { m.SwapEndStart(); }); });
+    const auto option = [this](SkinCheckBox* box, EditKind kind, void (EditorModel::*click)(bool)) {
+        connect(box, &SkinCheckBox::clicked, this, [this, box, kind, click] {
+            Edit({kind}, [&](EditorModel& m) { (m.*click)(box->GetCheck() == 1); });
+        });
     };
-    option(controls_.lockStarts, &EditorModel::ClickLockStarts);
-    option(controls_.lockEnds, &EditorModel::ClickLockEnds);
-    option(controls_.leadIn, &EditorModel::ClickLeadIn);
-    option(controls_.leadOut, &EditorModel::ClickLeadOut);
+    option(controls_.lockStarts, EditKind::LockStarts, &EditorModel::ClickLockStarts);
+    option(controls_.lockEnds, EditKind::LockEnds, &EditorModel::ClickLockEnds);
+    option(controls_.leadIn, EditKind::LeadIn, &EditorModel::ClickLeadIn);
+    option(controls_.leadOut, EditKind::LeadOut, &EditorModel::ClickLeadOut);
     fileCommands_ = new EditorFileCommands(
-        *this, model_, controls_, [this](const std::function<void(EditorModel&)>& change) { Edit(change); });
+        *this, model_, controls_,
+        [this](EditKind kind, const std::function<void(EditorModel&)>& change) { Edit({kind}, change); });
     fileCommands_->SetHelpOpener([this](const QString& page) { ShowHelpPage(page); });
     connect(Button(*this, kLoad), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Load);
     connect(Button(*this, kMerge), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Merge);
@@ -139,30 +144,59 @@ void EditorWindow::Connect() {
     connect(Button(*this, kSetupUi), &SkinButton::clicked, this, &EditorWindow::RunSetupUi);
     TransportControl* transport = controls_.transport;
     connect(transport, &TransportControl::timesChanged, this, [this, transport] {
-        Edit([&](EditorModel& m) { m.ChangeTimes({transport->GetStartTime(), transport->GetEndTime()}); });
+        Edit(history_->TransportOrigin(), [&](EditorModel& m) {
+            m.ChangeTimes({transport->GetStartTime(), transport->GetEndTime()});
+        });
     });
 }
 
 void EditorWindow::ConnectRow(int r) {
     const RowControls& row = controls_.rows[static_cast<std::size_t>(r)];
-    connect(row.startSlider, &SkinSlider::positionChanged, this,
-            [this, r](int p) { Edit([&](EditorModel& m) { m.MoveSlider(r, SliderEnd::Start, p); }); });
-    connect(row.endSlider, &SkinSlider::positionChanged, this,
-            [this, r](int p) { Edit([&](EditorModel& m) { m.MoveSlider(r, SliderEnd::End, p); }); });
+    const auto slider = [this, r](SkinSlider* control, SliderEnd end) {
+        connect(control, &SkinSlider::positionChanged, this, [this, r, control, end](int p) {
+            Edit(history_->SliderOrigin(r, end, *control), [&](EditorModel& m) { m.MoveSlider(r, end, p); });
+        });
+    };
+    slider(row.startSlider, SliderEnd::Start);
+    slider(row.endSlider, SliderEnd::End);
     SkinCheckBox* startBox = row.startTimeBox;
     SkinCheckBox* endBox = row.endTimeBox;
     SkinCheckBox* smooth = row.smoothBox;
     connect(startBox, &SkinCheckBox::clicked, this, [this, r, startBox] {
-        Edit([&](EditorModel& m) { m.ClickStartTimeBox(r, startBox->GetCheck() == 1); });
+        Edit({EditKind::StartTimeBox, r},
+             [&](EditorModel& m) { m.ClickStartTimeBox(r, startBox->GetCheck() == 1); });
     });
     connect(endBox, &SkinCheckBox::clicked, this, [this, r, endBox] {
-        Edit([&](EditorModel& m) { m.ClickEndTimeBox(r, endBox->GetCheck() == 1); });
+        Edit({EditKind::EndTimeBox, r},
+             [&](EditorModel& m) { m.ClickEndTimeBox(r, endBox->GetCheck() == 1); });
     });
-    connect(smooth, &SkinCheckBox::clicked, this,
-            [this, r, smooth] { Edit([&](EditorModel& m) { m.ClickSmooth(r, smooth->GetCheck() == 1); }); });
-    connect(row.label, &SkinLabel::clicked, this,
-            [this, r] { Edit([&](EditorModel& m) { m.ClickLabel(r); }); });
-    connect(row.reset, &SkinButton::clicked, this, [this, r] { Edit([&](EditorModel& m) { m.Reset(r); }); });
+    connect(smooth, &SkinCheckBox::clicked, this, [this, r, smooth] {
+        Edit({EditKind::Smooth, r}, [&](EditorModel& m) { m.ClickSmooth(r, smooth->GetCheck() == 1); });
+    });
+    connect(row.label, &SkinLabel::clicked, this, [this, r] {
+        Edit({EditKind::Label, r}, [&](EditorModel& m) { m.ClickLabel(r); });
+    });
+    connect(row.reset, &SkinButton::clicked, this, [this, r] {
+        Edit({EditKind::Reset, r}, [&](EditorModel& m) { m.Reset(r); });
+    });
+}
+
+void EditorWindow::Record(const EditOrigin& origin, const EditorState& before) {
+    history_->Record(origin, before);
+}
+
+bool EditorWindow::IsBackground(const QWidget* widget) const {
+    return widget == nullptr || widget == this || qobject_cast<const SkinGroupBox*>(widget) != nullptr ||
+           widget == FindControl<QWidget>(*this, editor_id::kBanner);
+}
+
+void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (!IsBackground(childAt(event->pos()))) {
+        event->ignore();
+        return;
+    }
+    history_->OpenMenu(event->globalPos());
+    event->accept();
 }
 
 void EditorWindow::ShowHelpPage(const QString& page) { OpenHelp(page, false); }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/editor/edit_origin.h"
 #include "core/editor/editor_model.h"
 #include "core/skin/colour_arithmetic.h"
 #include "gui/editor/editor_controls.h"
@@ -13,6 +14,7 @@
 namespace motivra {
 
 class EditorFileCommands;
+class EditorHistory;
 class EditorPlayback;
 class FocusFrame;
 class WelcomeWindow;
@@ -31,6 +33,7 @@ public:
     const EditorModel& Model() const { return model_; }
     EditorPlayback& Playback() { return *playback_; }
     EditorFileCommands& FileCommands() { return *fileCommands_; }
+    EditorHistory& History() { return *history_; }
     const EditorControls& Controls() const { return controls_; }
     const FocusFrame& Focus() const { return *focusFrame_; }
 
@@ -57,6 +60,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A right click on the window's background (not on a control) offers Undo and Redo.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Connect();
@@ -64,18 +69,23 @@ private:
     void OpenHelp(const QString& page, bool atStartup);
     // Places a new welcome window beside the editor; at start-up the editor may move to make room.
     void PlaceWelcome(bool atStartup);
-    // Applies one change to the model and shows what it changed.
+    // Applies one change to the model, shows what it changed and records it in the history.
     template <class Change>
-    void Edit(Change change) {
+    void Edit(const EditOrigin& origin, Change change) {
         const EditorState before = model_.State();
         change(model_);
         controls_.Show(&before, model_.State());
+        Record(origin, before);
     }
+    void Record(const EditOrigin& origin, const EditorState& before);
+    // The window itself, a group box or the banner: where the context menu may open.
+    bool IsBackground(const QWidget* widget) const;
 
     EditorModel model_;
     EditorControls controls_;
     EditorPlayback* playback_ = nullptr;          // child QObject
     EditorFileCommands* fileCommands_ = nullptr;  // child QObject
+    EditorHistory* history_ = nullptr;            // child QObject
     FocusFrame* focusFrame_ = nullptr;            // child widget
     std::unique_ptr<WelcomeWindow> welcome_;      // a window of its own, living as long as the editor
     QString helpProgramPath_;

@@ -1,11 +1,13 @@
 #include "gui/editor/editor_file_commands.h"
 
+#include <QAction>
 #include <QImage>
 
 #include <iomanip>
 #include <sstream>
 
 #include "editor_test_support.h"
+#include "gui/editor/editor_history.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/load_behaviour_dialog.h"
@@ -197,6 +199,41 @@ TEST_F(EditorFilesTest, CancelOrAFileThatCannotBeReadChangesNothing) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].find("could not be read"), std::string::npos) << messages.shown[0];
     EXPECT_EQ(library.Read("cut.vmr"), whole.substr(0, 60));
+}
+
+TEST_F(EditorFilesTest, LoadUndoneBringsBackTheBehaviourAndItsPathSoSaveWritesTheEarlierFile) {
+    library.WriteBehaviour("x-0000", "x only", 3.5, {0, 1, 1, 0});
+    library.Write("tags/X.tag", "x-0000\r\n");
+    const std::vector<std::uint8_t> loadedBytes = test::ReadBytes(library.Path("x-0000.vmr"));
+    editor.Drag(editor.Row(kZoom).startSlider, 30);
+    drive = [](QDialog& d) { test::ClickButton(d, kOk); };
+    editor.Click(editor.Button(kSaveAs));
+    const std::string first = library.Path("vmrk-0000.vmr");
+    ASSERT_EQ(State().currentPath, first);
+    const EditorState before = State();
+
+    PickWithTag("X");
+    editor.Click(editor.Button(kLoad));
+    ASSERT_EQ(State().currentPath, library.Path("x-0000.vmr"));
+    ASSERT_FALSE(editor.Row(kZoom).endSlider->IsEnabled()) << "the file has lead in";
+    EXPECT_EQ(editor.window.History().UndoAction()->text(), "Undo Load");
+    editor.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor.window));
+    QTest::keyClick(&editor.window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(editor.Row(kZoom).endSlider->IsEnabled());
+    EXPECT_EQ(editor.Box(kLeadIn)->GetCheck(), 0);
+    EXPECT_EQ(editor.window.Controls().thumbnail->ThumbnailText(), before.shownThumbnailText);
+
+    editor.Drag(editor.Row(kXPosition).endSlider, 20);
+    editor.Click(editor.Button(kSave));
+    TrackStore saved;
+    LoadBehaviourFile(saved, first);
+    saved.CompleteLoad();
+    EXPECT_EQ(saved.GetTrack(kXPosition).end, editor.Track(kXPosition).end) << "Save writes the earlier file";
+    EXPECT_EQ(saved.GetTrack(kZoom).start, editor.Track(kZoom).start);
+    EXPECT_EQ(test::ReadBytes(library.Path("x-0000.vmr")), loadedBytes) << "the loaded file is left alone";
+    EXPECT_TRUE(messages.shown.empty()) << messages.All();
 }
 
 }  // namespace

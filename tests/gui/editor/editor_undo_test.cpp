@@ -1,0 +1,257 @@
+#include "gui/editor/editor_history.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QUndoStack>
+
+#include "editor_test_support.h"
+#include "gui/editor/editor_playback.h"
+#include "gui/engine/preview_window.h"
+#include "gui/engine/thumbnail_view.h"
+#include "gui/engine/timeline_control.h"
+#include "gui/engine/transport_control.h"
+#include "gui/skin/pixel_rect.h"
+
+namespace motivra {
+
+void PrintTo(const EditorState& s, std::ostream* os) {
+    *os << "{current " << s.currentRow << ", save " << s.saveEnabled << ", saveAs " << s.saveAsEnabled
+        << ", path " << s.currentPath << ", rows:";
+    for (const EditorRow& row : s.rows) {
+        *os << " [" << row.track.start << "->" << row.track.end << " e" << int(row.track.enabled) << " t"
+            << row.track.startTime << ".." << row.track.endTime << "]";
+    }
+    *os << "}";
+}
+
+namespace {
+
+using namespace editor_id;
+using test::kEnabledLabel;
+using test::kSchemeLabel;
+using test::kXPosition;
+using test::kXScale;
+using test::kZoom;
+constexpr int kYScale = static_cast<int>(ParameterSlot::YScale);
+constexpr int kAlpha = static_cast<int>(ParameterSlot::Alpha);
+
+// The editor, active so that its window-wide shortcuts answer, with its history at hand.
+struct UndoEditor : test::ShownEditor {
+    UndoEditor() {
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    const EditorState& State() const { return window.Model().State(); }
+    QUndoStack& Stack() { return window.History().Stack(); }
+    // The shortcuts, typed at whichever control has the focus.
+    void Undo() { QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier); }
+    void RedoShiftZ() { QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
+    void RedoY() { QTest::keyClick(Focused(), Qt::Key_Y, Qt::ControlModifier); }
+    QWidget* Focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
+    QImage PreviewPicture() { return test::Picture(*window.Controls().preview); }
+    QImage TimelinePicture() { return test::Picture(*window.Controls().timeline); }
+    // A right click at a point of the window, through the platform as a user's would come.
+    QMenu* RightClick(QPoint at) {
+        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, at);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+};
+
+TEST(EditorUndo, ADragOfXScaleStartUndoesWithCtrlZAndRedoesWithCtrlShiftZOrCtrlY) {
+    UndoEditor e;
+    const EditorState before = e.State();
+    const QImage previewBefore = e.PreviewPicture();
+    const QImage timelineBefore = e.TimelinePicture();
+    e.Drag(e.Row(kXScale).startSlider, 40);
+    const EditorState after = e.State();
+    const QImage previewAfter = e.PreviewPicture();
+    const QImage timelineAfter = e.TimelinePicture();
+    ASSERT_GT(e.Track(kXScale).start, 1.05);
+    ASSERT_NE(previewAfter, previewBefore);
+    EXPECT_EQ(e.Stack().count(), 1) << "one drag, one step, however many positions it passed";
+    EXPECT_EQ(e.window.History().UndoAction()->text(), "Undo X Scale start");
+
+    e.Undo();
+    EXPECT_EQ(e.State(), before);
+    EXPECT_EQ(e.Row(kXScale).startSlider->GetPos(), 1000);
+    EXPECT_EQ(e.LabelBackground(kXScale), kSchemeLabel);
+    EXPECT_EQ(e.PreviewPicture(), previewBefore);
+    EXPECT_EQ(e.TimelinePicture(), timelineBefore);
+    EXPECT_EQ(e.GroupTitle(), "Behaviour: Zoom");
+    EXPECT_FALSE(e.Button(kSaveAs)->isEnabled());
+    EXPECT_EQ(e.window.Controls().thumbnail->Tracks().GetTrack(kXScale), e.Track(kXScale));
+
+    e.RedoShiftZ();
+    EXPECT_EQ(e.State(), after);
+    EXPECT_EQ(e.LabelBackground(kXScale), kEnabledLabel);
+    EXPECT_EQ(e.PreviewPicture(), previewAfter);
+    EXPECT_EQ(e.TimelinePicture(), timelineAfter);
+    EXPECT_EQ(e.GroupTitle(), "Behaviour: X Scale");
+    EXPECT_TRUE(e.Button(kSaveAs)->isEnabled());
+
+    e.Undo();
+    e.RedoY();
+    EXPECT_EQ(e.State(), after);
+    e.Click(e.Button(kSwap));
+    e.Undo();
+    EXPECT_EQ(e.State(), after) << "Ctrl+Z with a button focused";
+}
+
+TEST(EditorUndo, ResetAllUndoneBringsEveryRowBack) {
+    UndoEditor e;
+    e.Drag(e.Row(kXPosition).endSlider, 30);
+    e.Click(e.Row(kAlpha).smoothBox);
+    e.Row(kZoom).startSlider->setFocus();
+    e.Key(e.Row(kZoom).startSlider, Qt::Key_PageUp, 2);
+    const EditorState before = e.State();
+    e.Click(e.Button(kResetAll));
+    ASSERT_EQ(e.LabelBackground(kXPosition), kSchemeLabel);
+    ASSERT_FALSE(e.Button(kSaveAs)->isEnabled());
+    EXPECT_EQ(e.window.History().UndoAction()->text(), "Undo Reset All");
+    e.Undo();
+    EXPECT_EQ(e.State(), before);
+    for (const int r : {kXPosition, kAlpha, kZoom}) EXPECT_EQ(e.LabelBackground(r), kEnabledLabel) << r;
+    EXPECT_EQ(e.Row(kAlpha).smoothBox->GetCheck(), 1);
+    EXPECT_EQ(e.Row(kZoom).startSlider->GetPos(),
+              before.rows[static_cast<std::size_t>(kZoom)].startSlider.model.Position());
+    EXPECT_TRUE(e.Button(kSaveAs)->isEnabled());
+    e.Undo();
+    EXPECT_EQ(e.Row(kZoom).startSlider->GetPos(), 1000) << "the key run on Zoom was one step";
+}
+
+TEST(EditorUndo, ANewEditAfterAnUndoDropsTheRedoSteps) {
+    UndoEditor e;
+    e.Drag(e.Row(kXScale).startSlider, 30);
+    e.Drag(e.Row(kYScale).endSlider, -30);
+    e.Undo();
+    ASSERT_TRUE(e.window.History().RedoAction()->isEnabled());
+    EXPECT_EQ(e.window.History().RedoAction()->text(), "Redo Y Scale end");
+    e.Click(e.Row(kAlpha).smoothBox);
+    EXPECT_FALSE(e.window.History().RedoAction()->isEnabled());
+    EXPECT_EQ(e.window.History().RedoAction()->text(), "Redo");
+    const EditorState now = e.State();
+    e.RedoY();
+    EXPECT_EQ(e.State(), now) << "nothing to redo";
+    EXPECT_EQ(e.Stack().count(), 2);
+    e.Undo();
+    e.Undo();
+    EXPECT_EQ(e.State(), EditorModel().State());
+}
+
+TEST(EditorUndo, LockedStartsMovedInOneDragOfTheTransportComeBackInOneUndo) {
+    UndoEditor e;
+    e.Drag(e.Row(kXScale).endSlider, 30);
+    const EditorState before = e.State();
+    TransportControl* transport = e.window.Controls().transport;
+    const QPoint grab = ToQRect(transport->Layout().startHandle).center();
+    QTest::mousePress(transport, Qt::LeftButton, {}, grab);
+    for (int dx = 4; dx <= 40; dx += 4) test::MoveMouse(transport, grab + QPoint(dx, 0));
+    QTest::mouseRelease(transport, Qt::LeftButton, {}, grab + QPoint(40, 0));
+    const double moved = e.Track(kXPosition).startTime;
+    ASSERT_GT(moved, 0.1);
+    for (int r = 0; r < kParameterCount; ++r) ASSERT_EQ(e.Track(r).startTime, moved) << r;
+    EXPECT_EQ(e.Stack().count(), 2) << "the drag of the handle is one step";
+    EXPECT_EQ(e.window.History().UndoAction()->text(), "Undo Start and end times");
+    e.Undo();
+    EXPECT_EQ(e.State(), before);
+    EXPECT_EQ(transport->GetStartTime(), 0.0);
+    EXPECT_EQ(e.window.Controls().preview->Tracks().GetTrack(kZoom).startTime, 0.0);
+}
+
+TEST(EditorUndo, AKeyRunOnOneSliderIsOneStepAndDragsAndOtherSlidersMakeTheirOwn) {
+    UndoEditor e;
+    SkinSlider* xStart = e.Row(kXScale).startSlider;
+    SkinSlider* yEnd = e.Row(kYScale).endSlider;
+    xStart->setFocus();
+    e.Key(xStart, Qt::Key_Right, 5);
+    EXPECT_EQ(e.Stack().count(), 1);
+    yEnd->setFocus();
+    e.Key(yEnd, Qt::Key_Left, 3);
+    EXPECT_EQ(e.Stack().count(), 2) << "another slider";
+    xStart->setFocus();
+    e.Key(xStart, Qt::Key_Right, 2);
+    EXPECT_EQ(e.Stack().count(), 3) << "a step came between";
+    e.Drag(xStart, 20);
+    e.Drag(xStart, 20);
+    EXPECT_EQ(e.Stack().count(), 5) << "each drag is a step of its own, and not part of the keys";
+
+    e.Undo();
+    e.Undo();
+    e.Undo();
+    EXPECT_EQ(xStart->GetPos(), 1005) << "the two keys after Y Scale went in one undo";
+    e.Key(xStart, Qt::Key_Right);
+    EXPECT_EQ(e.Stack().count(), 3) << "keys after an undo start a step of their own";
+    e.Undo();
+    EXPECT_EQ(xStart->GetPos(), 1005);
+    e.Undo();
+    EXPECT_EQ(yEnd->GetPos(), 1000);
+
+    // A run that comes back to where it began leaves nothing to undo, and drops the redo steps.
+    const int index = e.Stack().index();
+    e.Key(xStart, Qt::Key_Right, 3);
+    e.Key(xStart, Qt::Key_Left, 3);
+    EXPECT_EQ(xStart->GetPos(), 1005);
+    EXPECT_EQ(e.Stack().index(), index);
+    EXPECT_EQ(e.Stack().count(), index);
+}
+
+TEST(EditorUndo, TheBackgroundsContextMenuNamesTheStepsAndGreysWhatCannotBeDone) {
+    UndoEditor e;
+    const QPoint background(3, 300);  // left of every group box
+    QMenu* menu = e.RightClick(background);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    QAction* undo = menu->actions()[0];
+    QAction* redo = menu->actions()[1];
+    EXPECT_EQ(undo->text(), "Undo");
+    EXPECT_EQ(redo->text(), "Redo");
+    EXPECT_FALSE(undo->isEnabled() || redo->isEnabled());
+    const QImage look = test::Picture(*menu);
+    EXPECT_EQ(look.pixel(look.width() - 3, look.height() / 2), qRgb(0x32, 0x32, 0x32)) << "DlgColour";
+    menu->close();
+    QApplication::processEvents();
+
+    SkinSlider* slider = e.Row(kXScale).startSlider;
+    EXPECT_EQ(e.RightClick(slider->mapTo(&e.window, slider->rect().center())), nullptr) << "not on a control";
+
+    e.Drag(slider, 30);
+    const EditorState after = e.State();
+    const QPoint inGroup = e.window.Controls().rowGroup->geometry().bottomLeft() + QPoint(6, -6);
+    menu = e.RightClick(inGroup);
+    ASSERT_NE(menu, nullptr) << "a group box's empty part is background too";
+    EXPECT_EQ(menu->actions()[0]->text(), "Undo X Scale start");
+    EXPECT_TRUE(menu->actions()[0]->isEnabled());
+    EXPECT_FALSE(menu->actions()[1]->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[0]).center());
+    EXPECT_EQ(e.Track(kXScale).start, 1.0);
+
+    menu = e.RightClick(QPoint(400, 20));
+    ASSERT_NE(menu, nullptr) << "the banner";
+    EXPECT_FALSE(menu->actions()[0]->isEnabled());
+    EXPECT_EQ(menu->actions()[1]->text(), "Redo X Scale start");
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[1]).center());
+    EXPECT_EQ(e.State(), after);
+}
+
+TEST(EditorUndo, PlaybackGoesOnThroughAnUndoAndSelectingARowIsNoStep) {
+    UndoEditor e;
+    e.Drag(e.Row(kXScale).endSlider, 30);
+    e.Click(e.Button(kPlay));
+    e.window.Playback().Tick();
+    e.window.Playback().Tick();
+    const double time = e.window.Controls().timeline->GetTime();
+    e.Click(e.Row(kAlpha).label);
+    EXPECT_EQ(e.GroupTitle(), "Behaviour: Alpha");
+    EXPECT_EQ(e.Stack().count(), 1) << "a label click only selects its row";
+    e.Undo();
+    EXPECT_TRUE(e.window.Playback().IsPlaying());
+    EXPECT_TRUE(e.window.Playback().TimerRunning());
+    EXPECT_EQ(e.window.Controls().timeline->GetTime(), time);
+    EXPECT_EQ(e.GroupTitle(), "Behaviour: Zoom") << "the row current before the drag";
+    e.window.Playback().Tick();
+    EXPECT_GT(e.window.Controls().timeline->GetTime(), time);
+}
+
+}  // namespace
+}  // namespace motivra
