@@ -63,6 +63,7 @@ TEST(EditorUndo, ADragOfXScaleStartUndoesWithCtrlZAndRedoesWithCtrlShiftZOrCtrlY
     const EditorState before = e.State();
     const QImage previewBefore = e.PreviewPicture();
     const QImage timelineBefore = e.TimelinePicture();
+    const QImage sliderBefore = test::Picture(*e.Row(kXScale).startSlider);
     e.Drag(e.Row(kXScale).startSlider, 40);
     const EditorState after = e.State();
     const QImage previewAfter = e.PreviewPicture();
@@ -75,6 +76,7 @@ TEST(EditorUndo, ADragOfXScaleStartUndoesWithCtrlZAndRedoesWithCtrlShiftZOrCtrlY
     e.Undo();
     EXPECT_EQ(e.State(), before);
     EXPECT_EQ(e.Row(kXScale).startSlider->GetPos(), 1000);
+    EXPECT_EQ(test::Picture(*e.Row(kXScale).startSlider), sliderBefore);
     EXPECT_EQ(e.LabelBackground(kXScale), kSchemeLabel);
     EXPECT_EQ(e.PreviewPicture(), previewBefore);
     EXPECT_EQ(e.TimelinePicture(), timelineBefore);
