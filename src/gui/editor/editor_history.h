@@ -54,11 +54,12 @@ private:
     QWidget& window_;
     EditorModel& model_;
     const EditorControls& controls_;
-    QUndoStack stack_;
     QAction* undo_ = nullptr;  // child of the window
     QAction* redo_ = nullptr;  // child of the window
     std::uint32_t serial_ = 0;
     bool pushing_ = false;
+    // Last, so that it goes first: clearing itself on the way out, it signals to members still alive.
+    QUndoStack stack_;
 };
 
 }  // namespace motivra
