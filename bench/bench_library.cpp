@@ -8,14 +8,14 @@
 #include "core/library/library_folder.h"
 #include "core/library/library_maintenance.h"
 #include "core/library/tag_table.h"
-#include "generated_library.h"
+#include "support/generated_library.h"
 
 namespace motivra {
 namespace {
 
-using bench::BehaviourName;
-using bench::GeneratedLibrary;
-using bench::kBehaviours;
+using test::BehaviourName;
+using test::GeneratedLibrary;
+using test::kBehaviours;
 
 void ReportTarget(benchmark::State& state, double targetMs) { state.counters["target_ms"] = targetMs; }
 

@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "core/skin/dialog_units.h"
-#include "generated_library.h"
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/tag_list_control.h"
+#include "support/generated_library.h"
 
 namespace motivra {
 namespace {
 
-using bench::GeneratedLibrary;
+using test::GeneratedLibrary;
 
 // The behaviour grid and the tag list at their sizes in the Load dialog.
 QSize GridSize() { return {DialogUnitsToPixelsX(390), DialogUnitsToPixelsY(324)}; }
@@ -141,7 +141,7 @@ void TagCloudPaint(benchmark::State& state, const GeneratedLibrary& library, QSi
 }  // namespace motivra
 
 int main(int argc, char** argv) {
-    using motivra::bench::GeneratedLibrary;
+    using motivra::test::GeneratedLibrary;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
-    const GeneratedLibrary library(motivra::bench::ThumbnailBytes());
+    const GeneratedLibrary library(motivra::test::ThumbnailBytes());
     using Run = void (*)(benchmark::State&, const GeneratedLibrary&);
     const auto add = [&](const char* name, Run run) {
         return benchmark::RegisterBenchmark(name,

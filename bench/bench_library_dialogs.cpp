@@ -8,18 +8,18 @@
 
 #include <filesystem>
 
-#include "generated_library.h"
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/edit_tags_dialog.h"
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/save_behaviour_dialog.h"
 #include "gui/library/tag_list_control.h"
 #include "gui/platform/program_location.h"
+#include "support/generated_library.h"
 
 namespace motivra {
 namespace {
 
-using bench::GeneratedLibrary;
+using test::GeneratedLibrary;
 
 // The program beside the generated library, so every dialog finds it.
 std::string ProgramBeside(const GeneratedLibrary& library) {
@@ -67,7 +67,7 @@ void FilterLoadDialog(benchmark::State& state, const GeneratedLibrary& library) 
 }  // namespace motivra
 
 int main(int argc, char** argv) {
-    using motivra::bench::GeneratedLibrary;
+    using motivra::test::GeneratedLibrary;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
-    const GeneratedLibrary library(motivra::bench::ThumbnailBytes());
+    const GeneratedLibrary library(motivra::test::ThumbnailBytes());
     const auto add = [&](const char* name, auto run) {
         return benchmark::RegisterBenchmark(name,
                                             [&library, run](benchmark::State& state) { run(state, library); })

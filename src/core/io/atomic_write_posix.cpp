@@ -105,6 +105,20 @@ bool CanWrite(const std::string& path, std::string* error) {
     return false;
 }
 
+bool SyncToDisk(const std::string& path, std::string* error) {
+    const WriteFailure fail(error);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return fail("open", errno);
+    struct stat status {};
+    const bool folder = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+    if (::fsync(fd) != 0 && !(folder && FolderSyncUnsupported(errno))) {
+        const int code = errno;
+        ::close(fd);
+        return fail("sync to disk", code);
+    }
+    return ::close(fd) == 0 || fail("close", errno);
+}
+
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data, std::string* error) {
     const WriteFailure fail(error);
     if (path.empty()) return fail("open", ENOENT);
@@ -149,7 +163,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     const bool synced = ::fsync(folderFd) == 0 || FolderSyncUnsupported(errno);
     code = errno;
     ::close(folderFd);
-    return synced || fail("saved, but the folder could not be synced to disk", code);
+    return synced || fail(kSavedButNotSynced.data(), code);
 }
 
 }  // namespace motivra

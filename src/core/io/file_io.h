@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace motivra {
@@ -28,6 +29,15 @@ std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
 // the save may not survive a crash, and the reason says so.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
                          std::string* error = nullptr);
+
+// The reason WriteFileAtomically gives when only the folder's sync failed, and whether a reason is that one:
+// the new content is in place then, and a caller must not say the previous file was kept.
+inline constexpr std::string_view kSavedButNotSynced = "saved, but the folder could not be synced to disk";
+inline bool SavedButNotSynced(std::string_view error) { return error.starts_with(kSavedButNotSynced); }
+
+// Syncs a file or folder to disk (a folder's sync makes the entries made in it last). False on failure,
+// with the reason in *error.
+bool SyncToDisk(const std::string& path, std::string* error = nullptr);
 
 // Whether the calling user may write path (a file, or a folder to create and remove files in), as the system
 // judges it; the system's reason in *error when not. Multi-file changes check this before they begin.

@@ -174,9 +174,15 @@ LibraryChange RemoveBehaviour(TagTable& table, const std::string& library, const
         return refused;
     }
 
+    const TagTable before = table;
     table.UnlinkBehaviour(name);
     WriteTagFiles(table, changed, change);
-    if (!change.failure.empty()) return change;
+    if (!change.failure.empty()) {
+        // The behaviour stays, so its links stay in the table: a later save of the table (the Edit Tags
+        // dialog's close) would otherwise unlink it from the tag files this write did not reach.
+        table = before;
+        return change;
+    }
     for (const std::string& path : companions) {
         std::string why;
         if (!DeleteFileIfPresent(path, &why)) {

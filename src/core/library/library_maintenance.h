@@ -33,7 +33,8 @@ bool DeleteBehaviour(TagTable& table, const std::string& library, const std::str
 // removed, so a failure never leaves links lost while the behaviour stays deleted. Tag files that could not
 // be read are skipped (never rewritten) and listed. Refused, with nothing changed, for a name that is not an
 // acceptable behaviour name or has no ".vmr", for a library past the table's limits, and when a file to be
-// written or removed is not writable. A failed step stops the deletion; done tells what was changed.
+// written or removed is not writable. A failed step stops the deletion; done tells what was changed. When a
+// tag file cannot be written the table keeps every link it had, since the behaviour stays.
 LibraryChange RemoveBehaviour(TagTable& table, const std::string& library, const std::string& name);
 
 }  // namespace motivra

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/io/file_io.h"
 #include "core/library/file_checks.h"
 #include "core/library/library_folder.h"
 
@@ -14,6 +15,9 @@ namespace motivra {
 namespace fs = std::filesystem;
 
 namespace {
+
+// Larger files are nothing the program reads; such a file makes the copy fail, and the installation is read.
+constexpr std::size_t kMaxCopiedFileBytes = std::size_t{256} << 20;
 
 struct DataFolder {
     std::string name;
@@ -44,10 +48,13 @@ std::vector<std::string> WrittenFolders(const std::vector<DataFolder>& folders) 
 }
 
 // Copies the folders and regular files under from into to (which must not exist). Links are not followed,
-// so a link back up cannot make the copy endless.
+// so a link back up cannot make the copy endless. Every file is written atomically and synced, and every
+// folder synced, before the caller renames the copy into place: a crash can then never leave the user's data
+// folder with files that did not reach the disk.
 bool CopyTree(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     if (!fs::create_directory(to, ec)) return false;
+    std::vector<std::string> folders{to.string()};
     fs::recursive_directory_iterator it(from, ec), end;
     if (ec) return false;
     for (; it != end; it.increment(ec)) {
@@ -58,15 +65,18 @@ bool CopyTree(const fs::path& from, const fs::path& to) {
         if (ec) return false;
         if (fs::is_directory(status)) {
             if (!fs::create_directory(target, ec) && ec) return false;
+            folders.push_back(target.string());
         } else if (fs::is_regular_file(status)) {
-            if (!fs::copy_file(it->path(), target, ec)) return false;
-            // An installed file may be read-only; the user's copy is the user's to change.
-            fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                            ec);
-            if (ec) return false;
+            // Installed files may be read-only; the new file is the user's to change.
+            const auto bytes = ReadWholeFile(it->path().string(), kMaxCopiedFileBytes);
+            if (!bytes || !WriteFileAtomically(target.string(), *bytes)) return false;
         }
     }
-    return !ec;
+    if (ec) return false;
+    for (const std::string& folder : folders) {
+        if (!SyncToDisk(folder)) return false;
+    }
+    return true;
 }
 
 std::string FileName(const std::string& programPath) {
@@ -125,6 +135,7 @@ bool CopyDataFolders(const std::string& programPath, const std::string& userFold
         fs::rename(partial, target, ec);
         if (ec) fs::remove_all(partial, ec);
     }
+    SyncToDisk(userFolder);  // the renames; a copy in place is complete even if this fails
     return UserCopyComplete(folders, userFolder);
 }
 

@@ -28,9 +28,10 @@ bool NeedsUserDataCopy(const std::string& programPath, const WritableProbe& writ
 
 // Copies each of the program's data folders that userFolder does not hold yet, whole, into userFolder: into a
 // temporary folder first, renamed into place once complete, so an interrupted copy is never taken for the
-// user's data. A folder the user already has is never touched, so files the user saved, changed or deleted
-// stay as they are. Only folders and regular files are copied, and the copies are the user's to write. True
-// when userFolder holds every one of the program's data folders afterwards.
+// user's data; each file and folder reaches the disk before that rename. A folder the user already has is
+// never touched, so files the user saved, changed or deleted stay as they are. Only folders and regular files
+// are copied, and the copies are the user's to write. True when userFolder holds every one of the program's
+// data folders afterwards.
 bool CopyDataFolders(const std::string& programPath, const std::string& userFolder);
 
 // The program path the data lookups start from: programPath itself while its data folders are writable (or

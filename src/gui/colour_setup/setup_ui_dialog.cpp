@@ -1,5 +1,6 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -130,8 +131,8 @@ void SetupUiDialog::Connect() {
     using namespace setup_ui_id;
     const SetupUiControls& c = controls_;
     connect(Button(*this, kOk), &SkinButton::clicked, this, [this] {
-        WriteScheme();
-        accept();
+        // The dialog stays open until the scheme is written, so the colours picked are not lost.
+        if (WriteScheme()) accept();
     });
     connect(Button(*this, kCancel), &SkinButton::clicked, this, &SetupUiDialog::reject);
     const auto askForHelp = [this] {
@@ -287,8 +288,17 @@ void SetupUiDialog::ShowDeleteSwatchMode(bool on) {
     controls_.deleteSwatch->update();
 }
 
-void SetupUiDialog::WriteScheme() const {
-    for (const SchemeWrite& write : model_.OkWrites()) WriteSchemeDword(write.name, write.value);
+bool SetupUiDialog::WriteScheme() {
+    std::vector<std::pair<std::string_view, std::uint32_t>> values;
+    for (const SchemeWrite& write : model_.OkWrites()) values.emplace_back(write.name, write.value);
+    QString file;
+    if (WriteSchemeDwords(values, &file)) return true;
+    QMessageBox::warning(
+        this, windowTitle(),
+        QStringLiteral("The colour scheme could not be written to\n%1\nThe scheme in use is as it "
+                       "was; OK again tries once more, Cancel leaves it.")
+            .arg(QDir::toNativeSeparators(file)));
+    return false;
 }
 
 void SetupUiDialog::done(int result) {

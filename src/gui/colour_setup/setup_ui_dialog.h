@@ -54,7 +54,8 @@ private:
     void ShowDeleteColoursMode(bool on);
     void ShowDeleteSwatchMode(bool on);
     void ShowSpreadMode(bool on);
-    void WriteScheme() const;
+    // False, after telling the user, when the settings could not be written.
+    bool WriteScheme();
     // What could not be saved, one paragraph per library; empty when everything was saved.
     QString SaveLibraries();
     QString PaletteSaveProblem(const std::string& why) const;

@@ -8,7 +8,7 @@
 #include "core/editor/save_target.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/track_store.h"
-#include "core/library/file_checks.h"
+#include "core/io/file_io.h"
 #include "core/library/thumbnail_fit.h"
 #include "gui/editor/editor_controls.h"
 #include "gui/engine/thumbnail_bitmap.h"
@@ -47,7 +47,7 @@ void EditorFileCommands::LoadFile(LoadKind kind) {
         if (runner_(dialog) != QDialog::Accepted) return;
         path = dialog.ChosenPath();
     }
-    if (path.empty() || !FileExists(path)) return;
+    if (path.empty()) return;
     LoadPath(path, kind);
 }
 
@@ -96,10 +96,15 @@ void EditorFileCommands::Save() {
     const QString path = FromFileName(target->folder + target->name + kBehaviourExtension);
     std::string why;
     if (!SaveBehaviourFile(view.Tracks(), target->folder, target->name, state.thumbnailText, state.options,
-                           &why)) {
+                           &why) &&
+        !SavedButNotSynced(why)) {
         reporter_(QStringLiteral("The behaviour could not be saved to %1 (%2); the file is kept as it was.")
                       .arg(path, FromFileName(why.empty() ? std::string("its folder is missing") : why)));
         return;
+    }
+    // The new file is in place, though perhaps not yet safe on disk; its thumbnail follows it.
+    if (!why.empty()) {
+        reporter_(QStringLiteral("The behaviour was saved to %1, but %2.").arg(path, FromFileName(why)));
     }
     // The library's thumbnails are all 96 x 72, whatever the editor's own view measures after rounding.
     const QSize size(kThumbnailWidth, kThumbnailHeight);

@@ -80,6 +80,30 @@ void WriteSchemeDword(std::string_view name, std::uint32_t value) {
     settings::WriteNumber(FromView(name), value);
 }
 
+bool WriteSchemeDwords(const std::vector<std::pair<std::string_view, std::uint32_t>>& values, QString* file) {
+    QSettings store(kOrganisation, kApplication);
+    store.beginGroup(kGroup);
+    std::vector<QVariant> previous;
+    for (const auto& [name, value] : values) {
+        previous.push_back(store.value(FromView(name)));
+        store.setValue(FromView(name), QVariant::fromValue<quint32>(value));
+    }
+    store.sync();
+    if (file != nullptr) *file = store.fileName();
+    if (store.status() == QSettings::NoError) return true;
+    // Unwritten values stay pending in the process's settings and a later write would save them: they are
+    // put back as they were, so readers see the scheme in use and no later write carries this one.
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const QString name = FromView(values[i].first);
+        if (previous[i].isValid()) {
+            store.setValue(name, previous[i]);
+        } else {
+            store.remove(name);
+        }
+    }
+    return false;
+}
+
 ColourScheme LoadColourScheme() { return ColourScheme(SettingsSchemeSource{}); }
 
 }  // namespace motivra

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/skin/colour_scheme.h"
 
@@ -23,6 +25,10 @@ void WriteText(const QString& name, const QString& value);
 
 std::uint32_t ReadSchemeDword(std::string_view name, std::uint32_t defaultValue);
 void WriteSchemeDword(std::string_view name, std::uint32_t value);
+// Writes the values in one go, so the settings file holds all of them or, when it cannot be written, stays
+// as it was (it is replaced atomically). False then, with the file's path in *file.
+bool WriteSchemeDwords(const std::vector<std::pair<std::string_view, std::uint32_t>>& values,
+                       QString* file = nullptr);
 
 // The user's colour scheme as the skinned controls read it.
 class SettingsSchemeSource : public SchemeSource {

@@ -14,7 +14,7 @@
 #include "core/library/tag_table.h"
 #include "core/library/text_file.h"
 
-namespace motivra::bench {
+namespace motivra::test {
 
 inline constexpr int kBehaviours = 10000;
 inline constexpr int kOtherTags = 497;  // besides the three filter tags: 500 tags in all
@@ -54,13 +54,20 @@ inline void WritePlain(const std::string& path, const std::vector<std::string>& 
     std::ofstream(path, std::ios::binary | std::ios::trunc) << EncodeLines(lines, "\n");
 }
 
+inline void WritePlainBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
 // A library of 10,000 behaviours with thumbnails and tag databases and 500 tag files holding 50,000 links,
-// in a temporary folder removed with the object. Every thumbnail holds the given bytes (none by default).
+// in a temporary folder removed with the object, shared by the benchmarks and the stress tests. Every
+// thumbnail holds the given bytes, and every behaviour file the other bytes (none by default), under parent.
 class GeneratedLibrary {
 public:
-    explicit GeneratedLibrary(const std::vector<std::uint8_t>& thumbnail = {})
-        : root_(std::filesystem::temp_directory_path() /
-                ("motivra-bench-library-" + std::to_string(std::random_device{}()))),
+    explicit GeneratedLibrary(const std::vector<std::uint8_t>& thumbnail = {},
+                              const std::vector<std::uint8_t>& behaviour = {},
+                              const std::filesystem::path& parent = std::filesystem::temp_directory_path())
+        : root_(parent / ("motivra-generated-library-" + std::to_string(std::random_device{}()))),
           library_((root_ / "behaviours").string()) {
         for (const char* sub : {"thumbs", "tagdb", "tags"})
             std::filesystem::create_directories(root_ / "behaviours" / sub);
@@ -68,10 +75,8 @@ public:
         table.SetTagFolder(TagFolderOf(library_));
         for (int i = 0; i < kBehaviours; ++i) {
             const std::string name = BehaviourName(i);
-            WritePlain(BehaviourPath(library_, name), {});
-            std::ofstream(ThumbnailPath(library_, name), std::ios::binary)
-                .write(reinterpret_cast<const char*>(thumbnail.data()),
-                       static_cast<std::streamsize>(thumbnail.size()));
+            WritePlainBytes(BehaviourPath(library_, name), behaviour);
+            WritePlainBytes(ThumbnailPath(library_, name), thumbnail);
             const std::vector<std::string> tags = TagsOf(i);
             WritePlain(TagDbPath(library_, name), tags);
             table.ClearStates();
@@ -98,4 +103,4 @@ private:
     std::string library_;
 };
 
-}  // namespace motivra::bench
+}  // namespace motivra::test
