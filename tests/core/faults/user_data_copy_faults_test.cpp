@@ -72,5 +72,17 @@ TEST_F(UserCopyFaultsTest, ACopyThatFailsLeavesNoFolderForTheUsersDataAndTheNext
     }
 }
 
+// A folder of the copy holding no file is synced on its own, or a crash could lose it after the rename.
+TEST_F(UserCopyFaultsTest, AnEmptyFolderOfTheCopyMustReachTheDiskToo) {
+    fs::remove(prefix / "palettes/warm.vmp");
+    {
+        const test::FaultScope scope("foldersync", user);
+        EXPECT_EQ(Prepare(), Program());
+    }
+    EXPECT_EQ(TreeOf(user), Names{});
+    EXPECT_EQ(Prepare(), (user / "bin/motivra").string());
+    EXPECT_TRUE(fs::is_directory(user / "palettes"));
+}
+
 }  // namespace
 }  // namespace motivra
