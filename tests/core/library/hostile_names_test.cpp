@@ -198,6 +198,12 @@ TEST_F(HostileNamesTest, LinksReadBackAsWrittenAndShowOnlyListedBehaviours) {
         table.UnlinkBehaviour(name);
         table.SaveAllTags();
         EXPECT_NE(Tags().Entry(table.FindTag("wave")).links, Names{}) << "an empty name unlinks nothing";
+        // The same for a tag taken away from a picked behaviour in Edit Tags.
+        table.CaptureSelection();
+        table.SetState(table.FindTag("wave"), TagState::Unselected);
+        table.UnlinkDeselected(name);
+        table.SaveAllTags();
+        EXPECT_NE(Tags().Entry(table.FindTag("wave")).links, Names{}) << "an empty name unlinks nothing";
     });
 
     std::string links;
