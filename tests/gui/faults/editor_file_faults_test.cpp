@@ -156,7 +156,7 @@ struct EditTagsFaultsTest : ::testing::Test {
     test::Messages messages;
 };
 
-TEST_F(EditTagsFaultsTest, ADeletionThatCannotRewriteATagFileKeepsTheBehaviourAndItsLinksAfterClosing) {
+TEST(EditTagsFaults, ADeletionThatCannotRewriteATagFileKeepsTheBehaviourAndItsLinksAfterClosing) {
     for (const std::string& fault : test::kSaveFaults) {
         SCOPED_TRACE(fault);
         Tagged fresh;
@@ -184,8 +184,8 @@ TEST_F(EditTagsFaultsTest, ADeletionThatCannotRewriteATagFileKeepsTheBehaviourAn
     }
 }
 
-TEST_F(EditTagsFaultsTest, ADeletionWhoseFilesCannotBeRemovedSaysSoAndTheRestStaysWhole) {
-    // The tag files are rewritten first; without a fault there the deletion reaches the companions.
+// The check on the test above: without a fault the same deletion goes through.
+TEST_F(EditTagsFaultsTest, WithoutAFaultTheDeletionRewritesTheTagFilesAndRemovesTheFiles) {
     DeleteFirstBehaviour();
     EXPECT_TRUE(messages.shown.empty()) << messages.All();
     EXPECT_FALSE(library.Exists("B.vmr"));
