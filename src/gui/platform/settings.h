@@ -13,7 +13,8 @@ namespace motivra {
 
 // The program's settings: QSettings("Velmora", "zenthar"), group "UI" — the registry key
 // Software\Velmora\zenthar\UI on Windows, ~/.config/Velmora/zenthar.conf on Linux. A value that is missing,
-// or that does not read back as the asked type, gives the caller's default; writes are not checked.
+// or that does not read back as the asked type, gives the caller's default; single writes are not checked
+// (the colour scheme, written by WriteSchemeDwords, is).
 namespace settings {
 
 std::uint32_t ReadNumber(const QString& name, std::uint32_t defaultValue);
