@@ -3,9 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMessageBox>
-#include <QPainter>
 #include <QShortcut>
 #include <QStringList>
 
@@ -74,7 +72,7 @@ QString Native(const std::string& path) { return QFile::decodeName(path.c_str())
 }  // namespace
 
 SetupUiDialog::SetupUiDialog(QWidget* parent, const std::string& programPath)
-    : QDialog(parent), dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    : SkinDialog(parent, setup_ui_id::kOk) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Setup User Interface"));
     setWindowModality(Qt::WindowModal);
@@ -92,7 +90,7 @@ void SetupUiDialog::Initialise(const std::string& programPath) {
     using namespace setup_ui_id;
     const SetupUiControls& c = controls_;
     for (int face = 0; face < 3; ++face) Button(*this, kVista + face)->SetFaceStyle(face);
-    for (const int id : {kOk, kCancel, kHelp}) Button(*this, id)->SetBGColour(dlgColour_);
+    for (const int id : {kOk, kCancel, kHelp}) Button(*this, id)->SetBGColour(DlgColour());
     for (const ButtonHint& hint : kHints)
         Button(*this, hint.id)->SetToolTipText(QString::fromUtf8(hint.text));
     c.testPressed->SetLatched(true);
@@ -105,7 +103,7 @@ void SetupUiDialog::Initialise(const std::string& programPath) {
     c.paletteSize->SetPos(35);
     c.testSlider->SetRange(0, 10);
     c.testSlider->SetPos(6);
-    c.shade->SetBaseColour(dlgColour_);
+    c.shade->SetBaseColour(DlgColour());
     for (int i = 0; i < kUiSlotCount; ++i)
         c.uiSwatch->SetName(
             i, QString::fromUtf8(kUiSlots[static_cast<std::size_t>(i)].name.data(),
@@ -121,7 +119,7 @@ void SetupUiDialog::Initialise(const std::string& programPath) {
     c.paletteList->Open();
     ShowPaletteView();
     // The quiet note sits on the dialog's own background.
-    c.contrastNote->SetBGColour(dlgColour_);
+    c.contrastNote->SetBGColour(DlgColour());
     ShowDeleteColoursMode(false);
     ShowDeleteSwatchMode(false);
     ShowTestUi();
@@ -304,7 +302,7 @@ bool SetupUiDialog::WriteScheme() {
 void SetupUiDialog::done(int result) {
     const QString problems = SaveLibraries();
     if (!problems.isEmpty()) QMessageBox::warning(this, windowTitle(), problems);
-    QDialog::done(result);
+    SkinDialog::done(result);
 }
 
 QString SetupUiDialog::SaveLibraries() {
@@ -335,28 +333,6 @@ QString SetupUiDialog::SwatchSaveProblem(const std::string& why) const {
     }
     return QStringLiteral("The swatch library could not be saved to\n%1\n(%2). The file there is as it was.")
         .arg(Native(path), QString::fromLocal8Bit(why.c_str()));
-}
-
-void SetupUiDialog::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(dlgColour_));
-}
-
-void SetupUiDialog::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // A focused push button takes Enter; anywhere else Enter is OK.
-            if (auto* button = qobject_cast<SkinButton*>(focusWidget());
-                button != nullptr && button->isEnabled()) {
-                button->click();
-            } else {
-                Button(*this, setup_ui_id::kOk)->click();
-            }
-            return;
-        default:
-            QDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace motivra

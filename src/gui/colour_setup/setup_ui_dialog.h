@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include <string>
@@ -8,6 +7,7 @@
 #include "core/colour_setup/setup_ui_model.h"
 #include "gui/colour_setup/setup_ui_controls.h"
 #include "gui/platform/program_location.h"
+#include "gui/skin/skin_dialog.h"
 
 namespace motivra {
 
@@ -18,7 +18,7 @@ namespace motivra {
 // whether by OK or Cancel; a save that fails says so and leaves the file as it was. Nothing reaches the
 // settings before OK. Help and F1 ask for the colour setup's help page through helpRequested. The dialog is
 // window-modal, so the help window stays usable beside it.
-class SetupUiDialog : public QDialog {
+class SetupUiDialog : public SkinDialog {
     Q_OBJECT
 
 public:
@@ -36,10 +36,6 @@ public:
 signals:
     // Help or F1: the colour setup's page, named inside the help folder.
     void helpRequested(const QString& page);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Initialise(const std::string& programPath);
@@ -63,7 +59,6 @@ private:
 
     SetupUiModel model_;
     SetupUiControls controls_;
-    Colour dlgColour_ = 0;  // the dialog's own background, as read when it opened
 };
 
 }  // namespace motivra

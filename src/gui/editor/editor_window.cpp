@@ -1,9 +1,7 @@
 #include "gui/editor/editor_window.h"
 
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 
@@ -64,10 +62,9 @@ SkinButton* Button(const QWidget& window, int id) { return FindControl<SkinButto
 }  // namespace
 
 EditorWindow::EditorWindow(QWidget* parent)
-    : QDialog(parent),
+    : SkinDialog(parent),
       helpProgramPath_(QString::fromStdString(ProgramPath())),
-      showHelp_(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 1)),
-      dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+      showHelp_(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 1)) {
     UseEditorResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Motivra"));
@@ -255,41 +252,12 @@ void EditorWindow::ReloadColours() {
     controls_.transport->LoadColours(SettingsSchemeSource{});
     focusFrame_->LoadColours();
     if (welcome_) welcome_->ReloadColours();
-    dlgColour_ = ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour);
+    ReloadDlgColour();
     for (int r = 0; r < kParameterCount; ++r) {
         if (model_.State().LabelHighlighted(r)) controls_.ColourLabel(r, true);
     }
     for (QWidget* w : findChildren<QWidget*>()) w->update();
     update();
-}
-
-void EditorWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(dlgColour_));
-    if (!painted_) {
-        painted_ = true;
-        emit firstPainted();
-    }
-}
-
-void EditorWindow::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // A focused push button is the default button; otherwise Enter is the dialog's OK.
-            if (auto* button = qobject_cast<SkinButton*>(focusWidget());
-                button != nullptr && button->isEnabled()) {
-                button->click();
-            } else {
-                accept();
-            }
-            return;
-        case Qt::Key_Escape:
-            reject();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace motivra

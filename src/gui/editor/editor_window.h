@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include <cstdint>
@@ -8,8 +7,8 @@
 
 #include "core/editor/edit_origin.h"
 #include "core/editor/editor_model.h"
-#include "core/skin/colour_arithmetic.h"
 #include "gui/editor/editor_controls.h"
+#include "gui/skin/skin_dialog.h"
 
 namespace motivra {
 
@@ -23,7 +22,7 @@ class WelcomeWindow;
 // the preview, timeline, transport and thumbnail, and the playback strip. Every event of a row or option
 // control is forwarded to the EditorModel, and the window then shows the model's new state. Enter and Escape
 // close it as a dialog's default handling does (Enter on a focused button clicks that button instead).
-class EditorWindow : public QDialog {
+class EditorWindow : public SkinDialog {
     Q_OBJECT
 
 public:
@@ -53,13 +52,7 @@ public:
     void SetHelpProgramPath(const QString& path) { helpProgramPath_ = path; }
     WelcomeWindow* Welcome() const { return welcome_.get(); }
 
-signals:
-    // The window's first paint has been made (its controls paint in the same pass).
-    void firstPainted();
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     // A right click on the window's background (not on a control) offers Undo and Redo.
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -90,8 +83,6 @@ private:
     std::unique_ptr<WelcomeWindow> welcome_;      // a window of its own, living as long as the editor
     QString helpProgramPath_;
     std::uint32_t showHelp_ = 1;  // "BehaviourHelp" as read at start
-    Colour dlgColour_ = 0;
-    bool painted_ = false;
 };
 
 }  // namespace motivra

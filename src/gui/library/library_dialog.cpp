@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -22,9 +21,8 @@ namespace motivra {
 LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, std::string_view helpPage, int widthUnits,
                              int heightUnits, std::span<const DialogItem> items,
                              const DialogControlFactory& custom)
-    : QDialog(parent),
-      library_(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, DataProgramPath())),
-      dlgColour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    : SkinDialog(parent, library_dialog_id::kOk),
+      library_(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, DataProgramPath())) {
     UseEditorResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowModality(Qt::WindowModal);
@@ -40,7 +38,7 @@ LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, std::string_
     if (auto* banner = FindControl<QLabel>(*this, library_dialog_id::kBanner))
         banner->resize(banner->pixmap().size());
     for (const int id : {library_dialog_id::kOk, library_dialog_id::kCancel, library_dialog_id::kHelp}) {
-        if (SkinButton* button = Button(id)) button->SetBGColour(dlgColour_);
+        if (SkinButton* button = Button(id)) button->SetBGColour(DlgColour());
     }
     for (SkinEdit* edit : findChildren<SkinEdit*>()) edit->installEventFilter(this);
     new FocusFrame(this);
@@ -71,33 +69,6 @@ bool LibraryDialog::Confirm(const QString& question, const QString& action) {
     return confirmer_(question, action);
 }
 
-void LibraryDialog::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(dlgColour_));
-    if (!painted_) {
-        painted_ = true;
-        emit firstPainted();
-    }
-}
-
-void LibraryDialog::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: {
-            // A focused push button is the default button; otherwise Enter is OK.
-            auto* button = qobject_cast<SkinButton*>(focusWidget());
-            if (button == nullptr || !button->isEnabled()) button = Button(library_dialog_id::kOk);
-            if (button != nullptr) button->click();
-            return;
-        }
-        case Qt::Key_Escape:
-            reject();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
-    }
-}
-
 // The text boxes take every key, Escape included; here Escape still closes the dialog, as everywhere else.
 bool LibraryDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
@@ -105,7 +76,7 @@ bool LibraryDialog::eventFilter(QObject* watched, QEvent* event) {
         reject();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return SkinDialog::eventFilter(watched, event);
 }
 
 }  // namespace motivra

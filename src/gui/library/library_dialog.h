@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include <functional>
@@ -11,6 +10,7 @@
 
 #include "core/skin/colour_arithmetic.h"
 #include "gui/skin/dialog_template.h"
+#include "gui/skin/skin_dialog.h"
 
 namespace motivra {
 
@@ -31,7 +31,7 @@ inline constexpr int kBanner = 130;  // the banner has no control id of its own:
 // the dialog's own help page through helpRequested; whoever shows help connects to it, so the dialog needs
 // no help window of its own. The dialog is window-modal: it blocks the window that opened it, not the help
 // window, which stays readable beside it.
-class LibraryDialog : public QDialog {
+class LibraryDialog : public SkinDialog {
     Q_OBJECT
 
 public:
@@ -46,11 +46,8 @@ public:
     // The library folder the dialog works on, looked up once from the data program path (the tag-list
     // search): its tag list, grid and file paths all use this one folder. "" when none was found.
     const std::string& Library() const { return library_; }
-    Colour DlgColour() const { return dlgColour_; }
 
 signals:
-    // The window's first paint has been made (its controls paint in the same pass).
-    void firstPainted();
     // Help or F1: the page about this dialog, named inside the help folder ("motivra/save.htm").
     void helpRequested(const QString& page);
 
@@ -65,16 +62,12 @@ protected:
     void Report(const std::vector<std::string>& messages);
     bool Confirm(const QString& question, const QString& action);
 
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::string library_;
-    Colour dlgColour_ = 0;
     Reporter reporter_;
     Confirmer confirmer_;
-    bool painted_ = false;
 };
 
 }  // namespace motivra
