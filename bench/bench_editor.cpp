@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include "gui/editor/editor_playback.h"
 #include "gui/editor/editor_template.h"
@@ -13,6 +11,7 @@
 #include "gui/engine/timeline_control.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_slider.h"
+#include "gui_bench.h"
 
 namespace motivra {
 namespace {
@@ -71,15 +70,4 @@ BENCHMARK(PlaybackTickAndRepaint)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace motivra
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The default scheme, from a settings folder of the benchmark's own.
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return motivra::bench::RunGuiBenchmarks(argc, argv); }

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <vector>
@@ -17,6 +15,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_slider.h"
+#include "gui_bench.h"
 
 namespace motivra {
 namespace {
@@ -147,15 +146,4 @@ BENCHMARK(UndoResetAllAndRepaint)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace motivra
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The default scheme, from a settings folder of the benchmark's own.
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return motivra::bench::RunGuiBenchmarks(argc, argv); }

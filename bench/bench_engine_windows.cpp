@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -13,6 +12,7 @@
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_bitmap.h"
 #include "gui/engine/thumbnail_view.h"
+#include "gui_bench.h"
 
 namespace motivra {
 namespace {
@@ -69,11 +69,4 @@ BENCHMARK(RenderAndWriteThumbnail)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace motivra
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return motivra::bench::RunGuiBenchmarks(argc, argv); }

@@ -1,7 +1,5 @@
 #include <QApplication>
 #include <QImage>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWheelEvent>
 
 #include <benchmark/benchmark.h>
@@ -14,6 +12,7 @@
 #include "core/skin/dialog_units.h"
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/tag_list_control.h"
+#include "gui_bench.h"
 #include "support/generated_library.h"
 
 namespace motivra {
@@ -144,11 +143,7 @@ int main(int argc, char** argv) {
     using motivra::test::GeneratedLibrary;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settingsDir;  // the default scheme, never the user's settings
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QApplication app(argc, argv);
+    const motivra::bench::GuiBench gui(argc, argv);
     const GeneratedLibrary library(motivra::test::ThumbnailBytes());
     using Run = void (*)(benchmark::State&, const GeneratedLibrary&);
     const auto add = [&](const char* name, Run run) {

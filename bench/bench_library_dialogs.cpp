@@ -1,8 +1,5 @@
 // The library dialogs on a library of 10,000 behaviours and 500 tags: opening each until its first paint,
 // and the Load dialog's filter click that fills its grid with 5,000 behaviours.
-#include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +11,7 @@
 #include "gui/library/save_behaviour_dialog.h"
 #include "gui/library/tag_list_control.h"
 #include "gui/platform/program_location.h"
+#include "gui_bench.h"
 #include "support/generated_library.h"
 
 namespace motivra {
@@ -70,11 +68,7 @@ int main(int argc, char** argv) {
     using motivra::test::GeneratedLibrary;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settingsDir;  // the default scheme and core name, never the user's settings
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QApplication app(argc, argv);
+    const motivra::bench::GuiBench gui(argc, argv);
     const GeneratedLibrary library(motivra::test::ThumbnailBytes());
     const auto add = [&](const char* name, auto run) {
         return benchmark::RegisterBenchmark(name,

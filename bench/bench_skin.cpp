@@ -1,10 +1,6 @@
-#include <QApplication>
+#include <benchmark/benchmark.h>
 #include <QImage>
 #include <QPainter>
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 #include <memory>
 
@@ -18,6 +14,7 @@
 #include "gui/skin/skin_label.h"
 #include "gui/skin/skin_slider.h"
 #include "gui/skin/skin_slider_plain.h"
+#include "gui_bench.h"
 
 namespace motivra {
 namespace {
@@ -128,15 +125,4 @@ BENCHMARK(BM_BalloonTip)->Iterations(1000)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace motivra
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The controls read the scheme from settings: a folder of the benchmark's own, never the user's.
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return motivra::bench::RunGuiBenchmarks(argc, argv); }
