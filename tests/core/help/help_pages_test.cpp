@@ -71,6 +71,7 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
     const std::regex src(R"(\ssrc="([^"]*)\")", std::regex::icase);
     const std::regex width(R"(\swidth="(\d+)\")", std::regex::icase);
     const std::regex scheme(R"(^[a-z][a-z0-9+.-]*:)", std::regex::icase);
+    const std::regex stylesheet(R"(<link\s[^>]*href="([^"]*)\")", std::regex::icase);
 
     std::map<std::string, std::set<std::string>> anchors;
     for (const std::string& page : pages) {
@@ -96,6 +97,13 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
             linksTo[page].insert(target);
             if (!name.empty() && anchors[target].count(name) == 0)
                 problems.push_back(page + ": link to a missing anchor " + link);
+        }
+        // The pages share one style sheet; without it a page would show in the view's plain colours.
+        const std::vector<std::string> sheets = Matches(text, stylesheet);
+        if (sheets.empty()) problems.push_back(page + ": no style sheet");
+        for (const std::string& sheet : sheets) {
+            if (!fs::is_regular_file(help / folder / sheet))
+                problems.push_back(page + ": missing style sheet " + sheet);
         }
         const std::vector<std::string> pictures = Matches(text, img);
         if (pictures.empty()) problems.push_back(page + ": no picture of the program");
@@ -184,21 +192,23 @@ void WritePng(const fs::path& path, int width) {
 }
 
 // The check itself: a small help folder with one fault of each kind.
-TEST(HelpPages, TheCheckFindsBrokenLinksAnchorsPicturesAndLostPages) {
+TEST(HelpPages, TheCheckFindsBrokenLinksAnchorsPicturesStyleSheetsAndLostPages) {
     test::TempDir dir;
     const fs::path help = dir.Path() / "help";
     fs::create_directories(help / "motivra" / "images");
     WritePng(help / "motivra" / "images" / "a.png", 400);
     WritePng(help / "motivra" / "images" / "wide.png", 900);
     WritePng(help / "motivra" / "images" / "unused.png", 400);
+    std::ofstream(help / "help.css") << "body { color: #dcdcdc; }";
     const std::string picture = R"(<img src="images/a.png" width="400">)";
     std::ofstream(help / "welcome.htm")
-        << R"(<a href="motivra/main.htm#top">guide</a> <img src="nowhere.png" width="300">)"
+        << R"(<link rel="stylesheet" href="help.css"><a href="motivra/main.htm#top">guide</a> <img src="nowhere.png" width="300">)"
         << R"(<a href="https://example.org/">web</a>)";
     std::ofstream(help / "motivra" / "main.htm")
-        << R"(<a name="top"></a><a href="rows.htm">rows</a> <a href="gone.htm">gone</a> <a href="#nothing">x</a> )"
+        << R"(<link rel="stylesheet" href="../help.css"><a name="top"></a><a href="rows.htm">rows</a> <a href="gone.htm">gone</a> <a href="#nothing">x</a> )"
         << picture << R"(<img src="images/a.png" width="300"><img src="images/wide.png" width="900">)";
-    std::ofstream(help / "motivra" / "rows.htm") << R"(<a href="../welcome.htm#top">back</a>)";
+    std::ofstream(help / "motivra" / "rows.htm")
+        << R"(<link rel="stylesheet" href="help.css"><a href="../welcome.htm#top">back</a>)";
     std::ofstream(help / "motivra" / "lost.htm") << picture;
 
     const std::vector<std::string> problems = HelpProblems(help, {"welcome.htm", "motivra/save.htm"});
@@ -210,6 +220,8 @@ TEST(HelpPages, TheCheckFindsBrokenLinksAnchorsPicturesAndLostPages) {
         "motivra/main.htm: picture images/wide.png is wider than 840 pixels",
         "motivra/rows.htm: link to a missing anchor ../welcome.htm#top",
         "motivra/rows.htm: no picture of the program",
+        "motivra/rows.htm: missing style sheet help.css",
+        "motivra/lost.htm: no style sheet",
         "the program opens a missing page motivra/save.htm",
         "motivra/lost.htm: no way to reach it from the start pages",
         "motivra/images/unused.png: a picture no page shows",
