@@ -8,18 +8,6 @@
 namespace motivra {
 namespace {
 
-TEST(TrackStore, EditorResetOfXPositionIsTwoInEditorFormAndZeroStored) {
-    TrackStore store;
-    store.SetTrack(0, EditorDefaultTrack(0));
-    const BehaviourTrack& stored = store.StoredTrack(0);
-    EXPECT_EQ(stored.start, 0.0);
-    EXPECT_EQ(stored.end, 0.0);
-    EXPECT_EQ(stored.minimum, -2.0);
-    EXPECT_EQ(stored.maximum, 2.0);
-    EXPECT_EQ(stored.defaultValue, 2.0);  // never converted
-    EXPECT_EQ(store.GetTrack(0), EditorDefaultTrack(0));
-}
-
 TEST(TrackStore, ConversionTouchesExactlyTheFourFieldsAndRoundTrips) {
     TrackStore store;
     BehaviourTrack t = EditorDefaultTrack(2);  // Degrees, ammend -1
@@ -93,7 +81,6 @@ TEST(EditorTrack, OnlyStartEndOrSmoothMakeARowDiffer) {
 TEST(ParameterTable, EveryKindLeadsBackToItsSlot) {
     for (int slot = 0; slot < kParameterCount; ++slot) EXPECT_EQ(SlotForKind(Parameter(slot).kind), slot);
     EXPECT_FALSE(SlotForKind(13).has_value());
-    EXPECT_EQ(Parameter(ParameterSlot::BlendMode).groupTitle, "Behaviour: Blend mode");
 }
 
 }  // namespace
