@@ -150,22 +150,13 @@ TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
     EXPECT_DOUBLE_EQ(ContrastRatio(0x0078F0, 0x0078F0), 1.0);
 
     // Either side of 3:1: grey 148 on white is 3.03, grey 149 is 2.995; grey 90 on black 3.04, grey 89 2.998.
-    const std::array<std::tuple<Colour, Colour, bool>, 6> verdicts = {{{0x949494, 0xFFFFFF, false},
+    // Which backgrounds a colour set is checked against is the contrast note's test.
+    const std::array<std::tuple<Colour, Colour, bool>, 4> verdicts = {{{0x949494, 0xFFFFFF, false},
                                                                        {0x959595, 0xFFFFFF, true},
                                                                        {0x5A5A5A, 0x000000, false},
-                                                                       {0x595959, 0x000000, true},
-                                                                       {red, 0x000000, false},
-                                                                       {blue, 0x000000, true}}};
+                                                                       {0x595959, 0x000000, true}}};
     for (const auto& [text, background, hard] : verdicts)
         EXPECT_EQ(IsHardToRead(text, background), hard) << std::hex << text << " on " << background;
-
-    // The defaults read well on both backgrounds (5.5 and 4.1).
-    EXPECT_FALSE(CheckTextContrast({0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0}).Any());
-    // Blue 200 text: 1.8 on a black dialog, 11.4 on a white group.
-    const TextContrastCheck blueText = CheckTextContrast({0x000000, 0xFFFFFF, 0, 0, 0xC80000, 0});
-    EXPECT_EQ(blueText, (TextContrastCheck{true, false}));
-    EXPECT_EQ(CheckTextContrast({0xFFFFFF, 0x000000, 0, 0, 0xC80000, 0}), (TextContrastCheck{false, true}));
-    EXPECT_FALSE(CheckTextContrast({0x000000, 0xFFFFFF, 0, 0, 0x0000C8, 0}).Any()) << "red 200: 3.5 and 6.1";
 }
 
 }  // namespace

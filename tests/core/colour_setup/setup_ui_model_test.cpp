@@ -43,18 +43,11 @@ TEST(SetupUiModel, LoadsTheSchemeWithDefaultsAndStartsWithEveryModeOff) {
     EXPECT_EQ(model.State().buttonFace, 2u);
 }
 
-TEST(SetupUiModel, DefaultSwatchThenOkWritesExactlyTheDefaultsInOrderAndTheVistaFace) {
-    SetupUiModel model = Loaded({{"DlgColour", 0xE4E4E4}, {"TextColour", 0x303030}, {"ButtonFace", 1}});
-    model.DefaultSwatch();
-    const std::vector<SchemeWrite> expected{{"DlgColour", 0x323232},   {"BGColour", 0x464646},
-                                            {"TitleColour", 0x1E1E1E}, {"ButtonColour", 0x9B9B9B},
-                                            {"TextColour", 0xAAAAAA},  {"SelectedColour", 0x0078F0},
-                                            {"ButtonFace", 0}};
-    EXPECT_EQ(model.OkWrites(), expected);
-}
-
 TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch) {
     const Colour picked = 0x3C1E8C;  // red 140, green 30, blue 60: a slot exchange would show
+    // Each byte times k / 70, truncated and limited to 255: 140 * 50 / 70 = 100, 30 * 50 / 70 = 21.4.
+    const UiSlots spread{MakeColour(100, 21, 42),  picked,  MakeColour(60, 12, 25), MakeColour(170, 36, 72),
+                         MakeColour(255, 72, 145), 0x0078F0};
     struct Case {
         const char* what;
         bool spread;
@@ -70,19 +63,8 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
          2,
          true,
          {0x323232, 0x464646, picked, 0x9B9B9B, 0xAAAAAA, 0x0078F0}},
-        // Each byte times k / 70, truncated and limited to 255: 140 * 50 / 70 = 100, 30 * 50 / 70 = 21.4.
-        {"spread, whatever is selected",
-         true,
-         4,
-         true,
-         {MakeColour(100, 21, 42), picked, MakeColour(60, 12, 25), MakeColour(170, 36, 72),
-          MakeColour(255, 72, 145), 0x0078F0}},
-        {"spread with nothing selected",
-         true,
-         -1,
-         true,
-         {MakeColour(100, 21, 42), picked, MakeColour(60, 12, 25), MakeColour(170, 36, 72),
-          MakeColour(255, 72, 145), 0x0078F0}},
+        {"spread, whatever is selected", true, 4, true, spread},
+        {"spread with nothing selected", true, -1, true, spread},
     };
     for (const Case& c : cases) {
         SetupUiModel model = Loaded({});
@@ -90,15 +72,6 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
         EXPECT_EQ(model.UseColour(picked, c.selected), c.taken) << c.what;
         EXPECT_EQ(model.State().colours, c.expected) << c.what;
     }
-}
-
-TEST(SetupUiModel, SpreadingWhiteGivesTheTwoGreysAndClampsTheLighterSlots) {
-    SetupUiModel model = Loaded({});
-    EXPECT_TRUE(model.ToggleSpread());
-    model.UseColour(0xFFFFFF, -1);
-    const UiSlots expected{0xB6B6B6, 0xFFFFFF, 0x6D6D6D, 0xFFFFFF, 0xFFFFFF, 0x0078F0};  // 182, 109
-    EXPECT_EQ(model.State().colours, expected);
-    EXPECT_FALSE(model.ToggleSpread());
 }
 
 TEST(SetupUiModel, ClicksOnTheLibrariesFollowTheDeleteModes) {
