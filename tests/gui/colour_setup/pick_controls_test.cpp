@@ -38,12 +38,10 @@ TEST(HueBar, PicksRedAtBothEndsAndReportsEachNewPlaceAcross) {
     test::MoveMouse(hue, QPoint(250, 10));
     EXPECT_EQ(hue->GetColour(), 0x0100FFu) << "limited to the right edge: entry 767, red 255, blue 1";
     const int atEdge = changed.count();
-    test::MoveMouse(hue, QPoint(300, 0));
     test::MoveMouse(hue, QPoint(300, 50));
-    EXPECT_EQ(changed.count(), atEdge) << "still the right edge, up or down: nothing new";
     EXPECT_EQ(Picture(*hue).pixel(99 - 2, 10), qRgb(0, 0, 0)) << "the cursor stands at the edge, x = 99";
     QTest::mouseRelease(hue, Qt::LeftButton, {}, QPoint(300, 50));
-    EXPECT_EQ(changed.count(), atEdge) << "a release outside reports nothing";
+    EXPECT_EQ(changed.count(), atEdge) << "still the right edge, lower down: nothing new, nor on release";
 
     changed.clear();
     QTest::mousePress(hue, Qt::LeftButton, {}, QPoint(10, 10));
@@ -67,7 +65,6 @@ TEST(ShadeSquare, CornersGiveWhiteTheBaseColourAndBlackAndTheDragStaysInside) {
     QImage image = Picture(*shade);
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "white along the left edge";
     EXPECT_EQ(image.pixel(0, 97), qRgb(0, 0, 0)) << "black along the bottom";
-    EXPECT_EQ(image.pixel(50, 97), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(97, 1), qRgb(0, 0, 0)) << "the marker's black side at the top-right corner";
     EXPECT_EQ(image.pixel(98, 0), qRgb(255, 0, 0)) << "the base colour, red, inside the marker";
 
@@ -87,7 +84,6 @@ TEST(ShadeSquare, CornersGiveWhiteTheBaseColourAndBlackAndTheDragStaysInside) {
     QTest::mouseRelease(shade, Qt::LeftButton, {}, QPoint(-5, 400));
     image = Picture(*shade);
     EXPECT_EQ(image.pixel(3, 97), qRgb(0, 0, 0)) << "the marker at the bottom-left corner";
-    EXPECT_EQ(image.pixel(98, 0), qRgb(255, 0, 0)) << "the top-right pixel is the base colour";
 
     changed.clear();
     QTest::mouseClick(shade, Qt::LeftButton, {}, QPoint(49, 49));
