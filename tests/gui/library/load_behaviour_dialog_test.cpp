@@ -51,11 +51,6 @@ TEST_F(LoadDialogTest, OpensWithEveryTagAndNoBehaviourThenFiltersByPlainCtrlAndA
         test::ClickTag(dialog.Tags(), step.tag, step.keys);
         EXPECT_EQ(test::Shown(dialog.Grid()), step.shown) << step.tag;
     }
-    test::ClickTag(dialog.Tags(), "A");
-    const QImage picture = test::PictureOf(dialog.Grid());
-    const QRect cell = dialog.Grid().CellRect(2);
-    EXPECT_EQ(picture.pixelColor(cell.center()), QColor(0xFF, 0x80, 0x40))
-        << "b has no thumbnail: the orange box";
 }
 
 TEST_F(LoadDialogTest, APickPlaysAndStaysTheResultThroughFilteringUntilItIsLetGo) {
@@ -65,10 +60,6 @@ TEST_F(LoadDialogTest, APickPlaysAndStaysTheResultThroughFilteringUntilItIsLetGo
     EXPECT_EQ(dialog.ChosenPath(), library.Path("b.vmr"));
     EXPECT_TRUE(dialog.Preview().IsRunning());
     EXPECT_EQ(Preview().Tracks().GetTrack(0).end, 3.0) << "b's X Position";
-    dialog.Preview().Tick();
-    const QImage playing = Preview().Render();
-    dialog.Preview().Tick();
-    EXPECT_NE(Preview().Render(), playing) << "the current pose moves";
 
     test::ClickTag(dialog.Tags(), "D");
     EXPECT_EQ(test::Shown(dialog.Grid()), Names{"c"});
