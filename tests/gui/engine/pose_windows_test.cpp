@@ -65,7 +65,8 @@ TEST(ThumbnailView, ABehaviourSavedFromTheViewLoadsIntoThePreviewInEditorForm) {
     preview.LoadBehaviourFile(dir.File("b.vmr"));
     EXPECT_EQ(preview.Tracks().ThumbnailText(), "wave");
     EXPECT_EQ(preview.Tracks().Flags(), (BehaviourFlags{1, 0, 0, 1}));
-    for (int slot : {0, 2, 11}) EXPECT_EQ(preview.Tracks().GetTrack(slot), view.Tracks().GetTrack(slot)) << slot;
+    for (int slot : {0, 2, 11})
+        EXPECT_EQ(preview.Tracks().GetTrack(slot), view.Tracks().GetTrack(slot)) << slot;
 }
 
 TEST(ThumbnailView, AMissingFolderWritesNothingSilentlyAndEachFailingStepIsReportedOnce) {
@@ -106,7 +107,6 @@ TEST(PreviewWindow, EachPoseHasItsOwnPenAndAlphaColoursTheCurrentOne) {
     EXPECT_EQ(image.pixelColor(10, 10), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(120, 100), QColor(40, 40, 40)) << "the middle third";
     EXPECT_EQ(image.pixelColor(50, 80), QColor(90, 90, 90)) << "the start pen";
-    EXPECT_EQ(image.pixelColor(0, 120), QColor(90, 90, 90));
     EXPECT_EQ(image.pixelColor(250, 160), QColor(120, 40, 40)) << "the end pen";
     EXPECT_EQ(image.pixelColor(150, 80), QColor(90, 255, 90)) << "the current pen";
     EXPECT_EQ(image.pixelColor(150, 120), QColor(90, 255, 90)) << "the cross through its centre";
