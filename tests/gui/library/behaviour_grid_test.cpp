@@ -5,7 +5,6 @@
 
 #include <sys/stat.h>
 
-#include "core/library/thumbnail_fit.h"
 #include "gui/skin/skin_colour.h"
 #include "library_widget_support.h"
 
@@ -17,7 +16,7 @@ using test::Near;
 using test::PictureOf;
 using Names = std::vector<std::string>;
 
-const QColor kOrange = GdiColour(kThumbnailPlaceholderColour);
+const QColor kOrange(0xFF, 0x80, 0x40);  // the box shown for a missing or unreadable thumbnail
 const QColor kBlue(20, 40, 220);
 const QColor kGreen(30, 200, 60);
 
