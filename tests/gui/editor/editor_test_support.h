@@ -8,6 +8,10 @@
 #include "gui/editor/editor_controls.h"
 #include "gui/editor/editor_template.h"
 #include "gui/editor/editor_window.h"
+#include "gui/engine/preview_window.h"
+#include "gui/engine/thumbnail_view.h"
+#include "gui/engine/timeline_control.h"
+#include "gui/engine/transport_control.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_group_box.h"
@@ -61,10 +65,45 @@ struct ShownEditor {
         return image.pixel(image.width() - 2, image.height() - 2);
     }
 
+    // Every control shows the model's state: what a missed or stale update would leave wrong.
+    void ExpectShowsState() const;
+
     EditorWindow window;
 };
 
 inline constexpr QRgb kEnabledLabel = qRgb(0x96, 0x0A, 0x0A);
 inline constexpr QRgb kSchemeLabel = qRgb(0x46, 0x46, 0x46);  // BGColour
+
+inline void ShownEditor::ExpectShowsState() const {
+    const EditorState& s = window.Model().State();
+    const EditorControls& c = window.Controls();
+    for (int r = 0; r < kParameterCount; ++r) {
+        const EditorRow& row = s.rows[static_cast<std::size_t>(r)];
+        const RowControls& shown = Row(r);
+        EXPECT_EQ(shown.startSlider->GetPos(), row.startSlider.model.Position()) << r;
+        EXPECT_EQ(shown.endSlider->GetPos(), row.endSlider.model.Position()) << r;
+        EXPECT_EQ(shown.startSlider->IsEnabled(), row.startSlider.enabled) << r;
+        EXPECT_EQ(shown.endSlider->IsEnabled(), row.endSlider.enabled) << r;
+        EXPECT_EQ(shown.startTimeBox->GetCheck(), row.startTimeTicked) << r;
+        EXPECT_EQ(shown.endTimeBox->GetCheck(), row.endTimeTicked) << r;
+        EXPECT_EQ(shown.smoothBox->GetCheck(), row.smoothTicked) << r;
+        EXPECT_EQ(c.preview->Tracks().GetTrack(r), row.track) << r;
+        EXPECT_EQ(c.thumbnail->Tracks().GetTrack(r), row.track) << r;
+        if (r != kHiddenRow) {
+            EXPECT_EQ(LabelBackground(r), s.LabelHighlighted(r) ? kEnabledLabel : kSchemeLabel) << r;
+        }
+    }
+    EXPECT_EQ(c.lockStarts->GetCheck(), int(s.options.lockStarts));
+    EXPECT_EQ(c.lockEnds->GetCheck(), int(s.options.lockEnds));
+    EXPECT_EQ(c.leadIn->GetCheck(), int(s.options.leadIn));
+    EXPECT_EQ(c.leadOut->GetCheck(), int(s.options.leadOut));
+    EXPECT_EQ(GroupTitle().toStdString(), s.GroupTitle());
+    EXPECT_EQ(c.transport->GetStartTime(), s.transport.startTime);
+    EXPECT_EQ(c.transport->GetEndTime(), s.transport.endTime);
+    EXPECT_EQ(c.timeline->StartTime(), s.timeline.times.startTime);
+    EXPECT_EQ(c.save->isEnabled(), s.saveEnabled);
+    EXPECT_EQ(c.saveAs->isEnabled(), s.saveAsEnabled);
+    EXPECT_EQ(c.thumbnail->ThumbnailText(), s.shownThumbnailText);
+}
 
 }  // namespace motivra::test
