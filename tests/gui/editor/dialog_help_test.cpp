@@ -108,8 +108,6 @@ TEST_F(DialogHelpTest, HelpAndF1InEachDialogOpenItsOwnPageAndTheDialogStaysOpenA
     });
     CheckHelp(kLoad, kHelp, QStringLiteral("motivra/load.htm"), 0,
               [](QDialog& d) { test::ClickButton(d, library_dialog_id::kCancel); });
-    CheckHelp(kMerge, kHelp, QStringLiteral("motivra/load.htm"), 0,
-              [](QDialog& d) { test::ClickButton(d, library_dialog_id::kCancel); });
     CheckHelp(kEditTags, kHelp, QStringLiteral("motivra/tags.htm"), edit_tags_id::kNewTag,
               [](QDialog& d) { test::ClickButton(d, library_dialog_id::kOk); });
     CheckHelp(kSetupUi, setup_ui_id::kHelp, QStringLiteral("motivra/colours.htm"), 0,
