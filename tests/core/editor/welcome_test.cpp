@@ -107,22 +107,12 @@ TEST(WelcomeLayout, TheWelcomeWindowOpensBesideTheEditor) {
         PixelPoint welcomeAt;
     };
     const Case cases[] = {
-        {"start-up, room for both: centred together",
-         wide,
-         {524, 218, 1396, 832},
-         true,
-         {80, 218},
-         {960, 205}},
-        {"start-up, too narrow: against both edges",
-         narrow,
-         {204, 205, 1076, 819},
-         true,
-         {0, 217},
-         {400, 204}},
+        {"start-up, room for both: centred", wide, {524, 218, 1396, 832}, true, {80, 218}, {960, 205}},
+        {"start-up, too narrow: both edges", narrow, {204, 205, 1076, 819}, true, {0, 217}, {400, 204}},
         {"later, room on the right", wide, {10, 10, 882, 624}, false, {10, 10}, {890, 205}},
         {"later, room on the left", wide, {1040, 10, 1912, 624}, false, {1040, 10}, {152, 205}},
-        {"later, no room: the wider side's edge", narrow, {300, 100, 1172, 714}, false, {300, 100}, {0, 204}},
-        {"later, no room, more on the right", narrow, {10, 100, 882, 714}, false, {10, 100}, {400, 204}},
+        {"later, no room: wider side", narrow, {300, 100, 1172, 714}, false, {300, 100}, {0, 204}},
+        {"later, no room, more right", narrow, {10, 100, 882, 714}, false, {10, 100}, {400, 204}},
     };
     for (const Case& c : cases) {
         const WindowPlacement p = PlaceWelcome(c.screen, c.editor, 880, 640, c.editorMayMove);
