@@ -23,8 +23,6 @@ using test::kZoom;
 
 TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndXPositionStartsOnItsMarkPrintingZero) {
     test::ShownEditor e;
-    EXPECT_EQ(e.window.size(), QSize(872, 614));
-    EXPECT_EQ(e.window.windowTitle(), "Motivra");
     EXPECT_FALSE(e.window.windowIcon().isNull());
     const RowIds h = RowIdsFor(kHiddenRow);
     const std::set<int> hidden{h.label,      h.startSlider, h.endSlider, h.startTimeBox,
