@@ -54,20 +54,16 @@ TEST(EditorStep, UndoGivesExactlyTheStateBeforeAndRedoTheStateAfterForEveryComma
     };
     const Case cases[] = {
         {"slider", EditKind::Slider, [](EditorModel& m) { m.MoveSlider(kXScale, SliderEnd::Start, 1400); }},
-        {"time box", EditKind::StartTimeBox, [](EditorModel& m) { m.ClickStartTimeBox(kYScale, true); }},
-        {"times under both locks", EditKind::Times,
+        {"times, both locked", EditKind::Times,
          [](EditorModel& m) {
              m.ChangeTimes({0.2, 0.7});
          }},
-        {"reset", EditKind::Reset, [](EditorModel& m) { m.Reset(kXPosition); }},
         {"reset all", EditKind::ResetAll, [](EditorModel& m) { m.ResetAll(); }},
         {"swap", EditKind::SwapEndStart, [](EditorModel& m) { m.SwapEndStart(); }},
         {"lead in", EditKind::LeadIn, [](EditorModel& m) { m.ClickLeadIn(true); }},
         {"lock starts off", EditKind::LockStarts, [](EditorModel& m) { m.ClickLockStarts(false); }},
         {"load", EditKind::Load,
          [](EditorModel& m) { m.CompleteLoad(SpinFile(), "/lib/spin-0001.vmr", LoadKind::Load); }},
-        {"merge", EditKind::Merge,
-         [](EditorModel& m) { m.CompleteLoad(SpinFile(), "/lib/spin-0001.vmr", LoadKind::Merge); }},
         {"save as", EditKind::SaveAs,
          [](EditorModel& m) { m.CompleteSaveAs("/lib/second-0001.vmr", "two"); }},
     };

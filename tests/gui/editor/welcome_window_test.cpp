@@ -53,7 +53,12 @@ struct HelpEditor : HelpFolder {
         editor->window.SetHelpProgramPath(Path(program));
     }
     WelcomeWindow* Welcome() const { return editor->window.Welcome(); }
-    void ClickHelp() { editor->Click(editor->Button(editor_id::kHelp)); }
+    // Clicks Help; the welcome window, shown, or null.
+    WelcomeWindow* ClickHelp() {
+        editor->Click(editor->Button(editor_id::kHelp));
+        EXPECT_TRUE(Welcome() != nullptr && QTest::qWaitForWindowExposed(Welcome()));
+        return Welcome();
+    }
     std::string Shown() const { return Welcome()->Browser()->Page().toStdString(); }
 
     std::unique_ptr<test::ShownEditor> editor;
@@ -94,10 +99,8 @@ TEST(WelcomeWindow, HelpAndF1FindThePagesBesideTheProgramsBinFolderAndAMissingPa
     e.editor->window.OpenStartupHelp();
     EXPECT_EQ(e.Welcome(), nullptr) << "BehaviourHelp 0: no window at start";
 
-    e.ClickHelp();
-    WelcomeWindow* welcome = e.Welcome();
+    WelcomeWindow* welcome = e.ClickHelp();
     ASSERT_NE(welcome, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
     EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
     EXPECT_EQ(welcome->StartupBox()->GetCheck(), 0) << "ticked from the editor's flag";
     EXPECT_EQ(Picture(*welcome).pixel(440, 300), kPageColour);
@@ -124,10 +127,8 @@ TEST(WelcomeWindow, HelpAndF1FindThePagesBesideTheProgramsBinFolderAndAMissingPa
 TEST(WelcomeWindow, AProgramWithoutABinFolderShowsTheFallbackPictureAndText) {
     HelpEditor e(1, "tools/motivra");
     e.Write("tools/help/welcome.htm", "<p>not looked at: the path holds no bin folder</p>");
-    e.ClickHelp();
-    WelcomeWindow* welcome = e.Welcome();
+    WelcomeWindow* welcome = e.ClickHelp();
     ASSERT_NE(welcome, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
     EXPECT_TRUE(welcome->ShowsFallback());
 
     const QImage shot = Picture(*welcome);
@@ -169,10 +170,8 @@ TEST(WelcomeWindow, UntickingTheStartUpBoxWritesBehaviourHelpAndTheNextEditorOpe
 TEST(WelcomeWindow, LocalLinksOpenInTheViewAndWebLinksInTheUsersBrowser) {
     HelpEditor e;
     UrlCatcher catcher;
-    e.ClickHelp();
-    WelcomeWindow* welcome = e.Welcome();
+    WelcomeWindow* welcome = e.ClickHelp();
     ASSERT_NE(welcome, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
 
     ClickLink(*welcome, QStringLiteral("missing.htm"));
     EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm")) << "a link to no page leaves the view as it is";
@@ -197,10 +196,8 @@ void Resize(WelcomeWindow& window, const QRect& proposed) {
 
 TEST(WelcomeWindow, ItKeepsItsMinimumSizeWithTheDraggedEdgeCorrectedAndLaysOutAfterEveryResize) {
     HelpEditor e;
-    e.ClickHelp();
-    WelcomeWindow* welcome = e.Welcome();
+    WelcomeWindow* welcome = e.ClickHelp();
     ASSERT_NE(welcome, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(welcome));
     EXPECT_EQ(welcome->size(), QSize(880, 640));
 
     // The window system hands over a window whose left edge was dragged to make it 500 pixels wide.
