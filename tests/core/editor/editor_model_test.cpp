@@ -43,10 +43,7 @@ TEST(EditorModel, StartShowsEveryRowAtItsDefaultOnItsMarkWithZoomCurrent) {
     EXPECT_EQ(s.currentRow, kZoom);
     EXPECT_EQ(s.options, (BehaviourFlags{1, 1, 0, 0}));
     EXPECT_FALSE(s.saveEnabled || s.saveAsEnabled);
-    for (int r = 0; r < kParameterCount; ++r) {
-        EXPECT_EQ(Track(m, r), EditorDefaultTrack(r)) << r;
-        EXPECT_FALSE(s.LabelHighlighted(r));
-    }
+    for (int r = 0; r < kParameterCount; ++r) EXPECT_EQ(Track(m, r), EditorDefaultTrack(r)) << r;
     EXPECT_EQ(s.timeline.start, 1.0) << "the timeline graphs Zoom";
     EXPECT_EQ(s.timeline.times, (TimeRange{0, 1}));
 }
@@ -75,7 +72,6 @@ TEST(EditorModel, SliderMovesApplyTheRowAsTheyAreRead) {
         EXPECT_EQ(t.end, c.endValue) << c.what;
         EXPECT_EQ(t.span, c.endValue - c.start) << c.what;
         EXPECT_EQ(t.enabled != 0, c.enabled) << c.what;
-        EXPECT_EQ(m.State().LabelHighlighted(c.row), c.enabled) << c.what;
         EXPECT_EQ(m.State().currentRow, c.row) << c.what;
         EXPECT_TRUE(m.State().saveAsEnabled) << c.what;
         EXPECT_EQ(m.State().timeline.end, c.endValue) << c.what << ": the timeline graphs the row";
@@ -87,7 +83,6 @@ TEST(EditorModel, EnabledIsClearedOnlyWhenValuesAndTimesAreBackAtTheirDefaults) 
     m.MoveSlider(kXScale, SliderEnd::Start, 1500);
     m.MoveSlider(kXScale, SliderEnd::Start, 1000);
     EXPECT_EQ(Track(m, kXScale), EditorDefaultTrack(kXScale)) << "back on the default: not enabled";
-    EXPECT_FALSE(m.State().LabelHighlighted(kXScale));
 
     m.ClickLockStarts(false);
     m.ClickLockEnds(false);

@@ -4,29 +4,12 @@
 
 #include <cmath>
 #include <limits>
-#include <vector>
 
 #include "core/editor/playback_clock.h"
 #include "core/engine/parameter_table.h"
 
 namespace motivra {
 namespace {
-
-constexpr int kXPosition = static_cast<int>(ParameterSlot::XPosition);
-
-TEST(SliderMapping, ThousandthsTruncateSoTwentyFourPositionsOfXPositionDoNotComeBack) {
-    std::vector<int> lost;
-    for (int p = 0; p <= 4000; ++p) {
-        if (ToSliderPosition(FromSliderPosition(p, kXPosition), kXPosition) != p) lost.push_back(p);
-    }
-    // The odd positions 1001..1023 and every fourth from 2002 to 2046.
-    std::vector<int> expected;
-    for (int p = 1001; p <= 1023; p += 2) expected.push_back(p);
-    for (int p = 2002; p <= 2046; p += 4) expected.push_back(p);
-    EXPECT_EQ(lost, expected);
-    EXPECT_EQ(ToSliderPosition(FromSliderPosition(1001, kXPosition), kXPosition), 1000);
-    EXPECT_DOUBLE_EQ(FromSliderPosition(1001, kXPosition), 1.001);
-}
 
 TEST(SliderMapping, ScalesTruncationTowardZeroAndHostileValues) {
     struct Case {

@@ -72,15 +72,5 @@ TEST(EditorPlayback, TheMarkerScrubsThePreviewWhilePlayingAndPlayingGoesOnFromTh
     EXPECT_EQ(p.PreviewTime(), scrubbed + 0.05);
 }
 
-TEST(EditorPlayback, MovedSlidersAnimateThePreview) {
-    Playing p;
-    p.Drag(p.Row(test::kXPosition).endSlider, 60);
-    p.Click(p.Button(kPlay));
-    const QImage first = p.preview->Render();
-    for (int tick = 0; tick < 10; ++tick) p.playback.Tick();
-    EXPECT_NE(p.preview->Render(), first) << "the layer moved";
-    p.playback.Stop();
-}
-
 }  // namespace
 }  // namespace motivra
