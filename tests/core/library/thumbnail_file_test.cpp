@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -62,116 +61,39 @@ struct Bitmap {
 };
 
 TEST(ThumbnailFile, AcceptsCompleteBitmapsOfAcceptableSizeOnly) {
-    struct Case {
-        const char* what;
-        std::function<void(Bitmap&)> change;
-        std::optional<BitmapSize> expected;
+    const std::optional<BitmapSize> thumb = BitmapSize{96, 72}, refused;
+    const std::pair<Bitmap, std::optional<BitmapSize>> cases[] = {
+        {{}, thumb},
+        {{.height = -72}, thumb},  // rows stored top first
+        {{.bits = 32, .pixelBytes = 96 * 4 * 72}, thumb},
+        {{.width = 5, .height = 2, .pixelBytes = 16 * 2}, BitmapSize{5, 2}},  // rows padded to 4 bytes
+        {{.width = 5, .height = 2, .pixelBytes = 16 * 2 - 1}, refused},       // the last row short
+        {{.headerBytes = 12, .dataOffset = 26}, thumb},                       // a core header
+        {{.headerBytes = 124, .dataOffset = 138}, thumb},                     // a version 5 header
+        // Run-length data: present, cut, without a data size, of the wrong depth.
+        {{.bits = 8, .compression = 1, .dataBytes = 100, .dataOffset = 54 + 1024, .pixelBytes = 100}, thumb},
+        {{.bits = 8, .compression = 1, .dataBytes = 100, .dataOffset = 54 + 1024, .pixelBytes = 99}, refused},
+        {{.bits = 8, .compression = 1}, refused},
+        {{.compression = 2, .dataBytes = 10}, refused},
+        {{.pixelBytes = 96 * 3 * 72 - 1}, refused},
+        {{.magic = 0x4D43}, refused},
+        {{.headerBytes = 20, .dataOffset = 34}, refused},
+        {{.dataOffset = 40}, refused},  // pixels inside the header
+        {{.width = 0}, refused},
+        {{.width = -96}, refused},
+        {{.height = INT32_MIN, .pixelBytes = 0}, refused},
+        {{.planes = 2}, refused},
+        {{.bits = 7}, refused},
+        {{.compression = 4}, refused},  // a JPEG inside
+        {{.width = 60000, .height = 60000}, refused},
+        {{.width = 4097, .height = 4097}, refused},
+        {{.width = 8192, .height = 2048, .bits = 1, .pixelBytes = 1024 * 2048}, BitmapSize{8192, 2048}},
     };
-    const Case cases[] = {
-        {"a 96 x 72 thumbnail", [](Bitmap&) {}, BitmapSize{96, 72}},
-        {"rows stored top first", [](Bitmap& b) { b.height = -72; }, BitmapSize{96, 72}},
-        {"32 bits",
-         [](Bitmap& b) {
-             b.bits = 32;
-             b.pixelBytes = 96 * 4 * 72;
-         },
-         BitmapSize{96, 72}},
-        {"rows padded to 4 bytes",
-         [](Bitmap& b) {
-             b.width = 5;
-             b.height = 2;
-             b.pixelBytes = 16 * 2;
-         },
-         BitmapSize{5, 2}},
-        {"the last row short",
-         [](Bitmap& b) {
-             b.width = 5;
-             b.height = 2;
-             b.pixelBytes = 16 * 2 - 1;
-         },
-         std::nullopt},
-        {"a core header",
-         [](Bitmap& b) {
-             b.headerBytes = 12;
-             b.dataOffset = 26;
-         },
-         BitmapSize{96, 72}},
-        {"a version 5 header",
-         [](Bitmap& b) {
-             b.headerBytes = 124;
-             b.dataOffset = 138;
-         },
-         BitmapSize{96, 72}},
-        {"run-length data present",
-         [](Bitmap& b) {
-             b.bits = 8;
-             b.compression = 1;
-             b.dataBytes = 100;
-             b.dataOffset = 54 + 1024;
-             b.pixelBytes = 100;
-         },
-         BitmapSize{96, 72}},
-        {"run-length data cut",
-         [](Bitmap& b) {
-             b.bits = 8;
-             b.compression = 1;
-             b.dataBytes = 100;
-             b.dataOffset = 54 + 1024;
-             b.pixelBytes = 99;
-         },
-         std::nullopt},
-        {"run-length without a data size",
-         [](Bitmap& b) {
-             b.bits = 8;
-             b.compression = 1;
-         },
-         std::nullopt},
-        {"run-length of the wrong depth",
-         [](Bitmap& b) {
-             b.compression = 2;
-             b.dataBytes = 10;
-         },
-         std::nullopt},
-        {"truncated pixels", [](Bitmap& b) { b.pixelBytes -= 1; }, std::nullopt},
-        {"not BM", [](Bitmap& b) { b.magic = 0x4D43; }, std::nullopt},
-        {"a header size of 20",
-         [](Bitmap& b) {
-             b.headerBytes = 20;
-             b.dataOffset = 34;
-         },
-         std::nullopt},
-        {"pixels inside the header", [](Bitmap& b) { b.dataOffset = 40; }, std::nullopt},
-        {"no width", [](Bitmap& b) { b.width = 0; }, std::nullopt},
-        {"a negative width", [](Bitmap& b) { b.width = -96; }, std::nullopt},
-        {"the lowest height",
-         [](Bitmap& b) {
-             b.height = INT32_MIN;
-             b.pixelBytes = 0;
-         },
-         std::nullopt},
-        {"two planes", [](Bitmap& b) { b.planes = 2; }, std::nullopt},
-        {"7 bits", [](Bitmap& b) { b.bits = 7; }, std::nullopt},
-        {"a JPEG inside", [](Bitmap& b) { b.compression = 4; }, std::nullopt},
-        {"60000 x 60000 claimed", [](Bitmap& b) { b.width = b.height = 60000; }, std::nullopt},
-        {"4097 x 4097 claimed", [](Bitmap& b) { b.width = b.height = 4097; }, std::nullopt},
-        {"8192 x 2048, 1 bit",
-         [](Bitmap& b) {
-             b.width = 8192;
-             b.height = 2048;
-             b.bits = 1;
-             b.pixelBytes = 1024 * 2048;
-         },
-         BitmapSize{8192, 2048}},
-    };
-    for (const Case& c : cases) {
-        Bitmap bitmap;
-        c.change(bitmap);
-        EXPECT_EQ(CheckThumbnailBitmap(bitmap.Bytes()), c.expected) << c.what;
-    }
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(CheckThumbnailBitmap(cases[i].first.Bytes()), cases[i].second) << "case " << i;
     const std::vector<std::uint8_t> whole = Bitmap{}.Bytes();
-    for (std::size_t cut : {0, 1, 2, 14, 17, 30, 53}) {
+    for (std::size_t cut : {0, 1, 2, 14, 17, 30, 53})
         EXPECT_EQ(CheckThumbnailBitmap(std::span(whole).first(cut)), std::nullopt) << "cut at " << cut;
-    }
 }
 
 TEST(ThumbnailFit, ScalesIntoTheAreaKeepingTheAspectAndCentres) {
