@@ -73,21 +73,19 @@ TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
         {"slot":8,"start":0,"end":1,"timeMode":2,"endTime":0.5},
         {"slot":0,"start":3,"end":1}]})";
     ASSERT_EQ(RunCli({"write", dir.File("e.vmr")}, behaviour).status, 0);
-    const auto result = RunCli({"eval", dir.File("e.vmr"), "0.1", "0.25", "0.4", "0.5", "0.7", "0.75"});
+    // Each track's time fields reach the file; the progress arithmetic itself is the engine tests'.
+    const auto result = RunCli({"eval", dir.File("e.vmr"), "0.25", "0.4", "0.75"});
     ASSERT_EQ(result.status, 0) << result.err;
     const json doc = json::parse(result.out);
-    ASSERT_EQ(doc.size(), 6u);
+    ASSERT_EQ(doc.size(), 3u);
     const auto at = [&](int i, const char* name) { return doc[i]["values"][name].get<double>(); };
-    EXPECT_DOUBLE_EQ(at(3, "X Scale"), 1.0);                       // t = 0.5, linear: halfway
-    EXPECT_NEAR(at(1, "Y Scale"), 2 * 0.1464466094067262, 1e-12);  // t = 0.25, eased
-    EXPECT_DOUBLE_EQ(at(0, "X Shear"), 0.0);                       // before 0.2
-    EXPECT_DOUBLE_EQ(at(2, "X Shear"), 0.5);                       // 0.4 between 0.2 and 0.6
-    EXPECT_DOUBLE_EQ(at(4, "X Shear"), 1.0);                       // after 0.6
-    EXPECT_DOUBLE_EQ(at(5, "Y Shear"), 0.5);                       // start only, 0.75 from 0.5
-    EXPECT_DOUBLE_EQ(at(1, "X 3D"), 0.5);                          // end only, 0.25 of 0.5
-    EXPECT_DOUBLE_EQ(at(5, "X 3D"), 1.0);
-    EXPECT_DOUBLE_EQ(at(3, "X Position"), 2.0);
-    EXPECT_DOUBLE_EQ(at(3, "Alpha"), 255.0);  // not in the file: its default
+    EXPECT_DOUBLE_EQ(at(0, "X Scale"), 0.5);                       // linear
+    EXPECT_NEAR(at(0, "Y Scale"), 2 * 0.1464466094067262, 1e-12);  // eased
+    EXPECT_DOUBLE_EQ(at(1, "X Shear"), 0.5);                       // 0.4 between 0.2 and 0.6
+    EXPECT_DOUBLE_EQ(at(2, "Y Shear"), 0.5);                       // start only, 0.75 from 0.5
+    EXPECT_DOUBLE_EQ(at(0, "X 3D"), 0.5);                          // end only, 0.25 of 0.5
+    EXPECT_DOUBLE_EQ(at(2, "X Position"), 1.5);
+    EXPECT_DOUBLE_EQ(at(2, "Alpha"), 255.0);  // not in the file: its default
 }
 
 TEST(CliBehaviour, FailuresSayOneLineAndExitWithOne) {
