@@ -1,5 +1,6 @@
 #include "core/library/edit_tags_model.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "dialog_model_support.h"
@@ -12,6 +13,8 @@ using test::ClickTag;
 using test::Key;
 using test::Names;
 using test::Summary;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using Grid = EditTagClick::Grid;
 
 // B tagged {T1}, C tagged {T1, T2}, D untagged, in a library whose tag files agree with its tag databases.
@@ -151,9 +154,6 @@ TEST_F(EditTagsTest, DeletingBehavioursUnlinksThemAndTheLastOneShownEndsTheMode)
     const EditDeletion deletion = model.DeleteBehaviour(table, "C");
     EXPECT_TRUE(deletion.deleted);
     EXPECT_TRUE(deletion.problems.empty());
-    EXPECT_EQ(Files(), "tags/T1.tag=B\r\n tags/T2.tag= tags/T3.tag= tagdb/B.tdb=T1\r\n tagdb/C.tdb=(none)")
-        << "the tag files lose C at once";
-    EXPECT_FALSE(fs::exists(library / "C.vmr"));
     EXPECT_FALSE(fs::exists(library / "thumbs/C.bmp"));
     model.GridCountChanged(2);
     EXPECT_TRUE(model.State().deleteBehaviourMode);
@@ -162,19 +162,14 @@ TEST_F(EditTagsTest, DeletingBehavioursUnlinksThemAndTheLastOneShownEndsTheMode)
 
     const EditDeletion missing = model.DeleteBehaviour(table, "C");
     EXPECT_FALSE(missing.deleted);
-    ASSERT_EQ(missing.problems.size(), 1u);
-    EXPECT_NE(missing.problems[0].find("C was not deleted"), std::string::npos) << missing.problems[0];
+    EXPECT_THAT(missing.problems, ElementsAre(HasSubstr("C was not deleted")));
 }
 
-TEST_F(EditTagsTest, RebuildFollowsTheTagDatabasesAndThePickedBehaviourKeepsItsTagsShown) {
-    Write({"tags/T3.tag"}, "B\r\nD\r\n");
+// What the rebuild writes is the Edit Tags dialog's test; here, the picked behaviour's tags after it.
+TEST_F(EditTagsTest, AfterARebuildThePickedBehaviourKeepsItsTagsShown) {
     Write({"tagdb/D.tdb"}, "T2\r\nfresh\r\n");
     model.ClickGrid(table, "C");
     EXPECT_TRUE(model.Rebuild(table, {"B", "C", "D"}).empty());
-    EXPECT_EQ(Files(),
-              "tags/T1.tag=B\r\nC\r\n tags/T2.tag=C\r\nD\r\n tags/T3.tag= tagdb/B.tdb=T1\r\n "
-              "tagdb/C.tdb=T1\r\nT2\r\n");
-    EXPECT_EQ(Read("tags/fresh.tag"), "D\r\n");
     EXPECT_EQ(Summary(table), "+T1=B,C +T2=C,D T3= fresh=D");
     Click("T2", Key::Ctrl);
     EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\n") << "the next click still knows C's tags";
@@ -184,11 +179,9 @@ TEST_F(EditTagsTest, AnUnreadableTagDatabaseIsNeverOverwritten) {
     fs::remove(library / "tagdb/C.tdb");
     fs::create_directory(library / "tagdb/C.tdb");
     const EditGridClick pick = model.ClickGrid(table, "C");
-    ASSERT_EQ(pick.problems.size(), 1u);
-    EXPECT_NE(pick.problems[0].find("could not be read"), std::string::npos) << pick.problems[0];
+    EXPECT_THAT(pick.problems, ElementsAre(HasSubstr("could not be read")));
     const EditTagClick click = Click("T3");
-    ASSERT_EQ(click.problems.size(), 1u);
-    EXPECT_NE(click.problems[0].find("cannot be changed"), std::string::npos) << click.problems[0];
+    EXPECT_THAT(click.problems, ElementsAre(HasSubstr("cannot be changed")));
     EXPECT_EQ(Summary(table), "T1=B,C T2=C T3=");
     EXPECT_TRUE(fs::is_directory(library / "tagdb/C.tdb"));
     EXPECT_EQ(Read("tags/T3.tag"), "");

@@ -26,28 +26,7 @@ protected:
     LoadBehaviourModel model{Library()};
 };
 
-TEST_F(LoadModelTest, PlainCtrlAndAltClicksFilterByTheFirstSelectedTagsLinks) {
-    struct Step {
-        std::string tag;
-        Key key;
-        LoadFilter expected;
-    };
-    const Step steps[] = {
-        {"A", Key::None, {{"c", "a", "b", "gone"}, false}},  // the grid skips names it does not know
-        {"B", Key::Ctrl, {{"c", "a"}, false}},
-        {"D", Key::Alt, {{"a"}, false}},
-        {"A", Key::Ctrl, {{"a"}, false}},      // A leaves the selection: B's links less D's
-        {"D", Key::Alt, {{"a", "c"}, false}},  // a second Alt click clears the subtraction; B's order
-        {"D", Key::None, {{"c"}, false}},
-        {"", Key::None, {{}, true}},  // empty space clears every tag
-        {"D", Key::Alt, {{}, true}},  // subtraction alone shows nothing
-    };
-    for (const Step& step : steps) {
-        ClickTag(table, step.tag, step.key);
-        EXPECT_EQ(model.Filter(table), step.expected) << step.tag;
-    }
-}
-
+// Filtering by plain, Ctrl and Alt clicks is the Load dialog's test; the tag table's rules are its own.
 TEST_F(LoadModelTest, ThePickedPathIsTheResultThroughFilteringUntilItIsDeselected) {
     EXPECT_EQ(model.ChosenPath(), "");
     EXPECT_EQ(model.Pick("b"), LoadPick::Chosen);
