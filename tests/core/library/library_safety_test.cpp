@@ -4,7 +4,6 @@
 
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
-#include "core/library/disk_object.h"
 #include "core/library/library_fixture.h"
 #include "core/library/text_file.h"
 
@@ -14,15 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::Names;
 using test::Summary;
-
-TEST(Wildcard, StarsAndQuestionMarksInNamesAreOrdinaryCharacters) {
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"*.tag", "*x.tag", true}, {"a*", "a*b", true},   {"*", "*", true},          {"?x", "*x", true},
-        {"*-*", "*-0000", true},   {"a*b", "a*c", false}, {"*.tag", "*.vmr", false}, {"a?", "a", false},
-    };
-    for (const auto& [pattern, name, matches] : cases)
-        EXPECT_EQ(MatchesWildcard(pattern, name), matches) << pattern << " " << name;
-}
 
 class LibrarySafetyTest : public test::LibraryTest {
 protected:
