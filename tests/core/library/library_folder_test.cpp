@@ -105,6 +105,7 @@ TEST_F(LibraryFolderTest, NextBehaviourNameGivesNothingWithoutThumbsOrForAHostil
     EXPECT_EQ(Next(), "");
 }
 
+// Showing part of the list is the behaviour grid's test.
 TEST_F(LibraryFolderTest, BehavioursAreListedFolderFirstSortedByFileNameAndShownByName) {
     Write({"thumbs/a.vmr"});
     EXPECT_TRUE(ListBehaviourNames(Library()).empty());  // none in the folder itself
@@ -113,13 +114,6 @@ TEST_F(LibraryFolderTest, BehavioursAreListedFolderFirstSortedByFileNameAndShown
     list.SetFolder(Library(), "/nowhere/motivra");
     list.Load();
     ASSERT_EQ(list.ShownNames(), (Names{"A", "a..b", "a", "b", "a"}));
-    list.ShowNames({"b", "a", "unknown"});
-    EXPECT_EQ(list.ShownNames(), (Names{"b", "a", "a"}));
-    EXPECT_EQ(list.ShownToAll(2), 4);
-    list.RemoveShown(0);
-    list.RemoveShown(7);
-    EXPECT_EQ(list.ShownToAll(1), 4);
-    EXPECT_EQ(list.ShownName(2), "");
     list.SetFolder("no-such-folder", "/nowhere/motivra");
     list.Load();  // without a library, what was listed stays
     EXPECT_EQ(list.GetAllCount(), 5);
