@@ -53,16 +53,11 @@ protected:
     };
 };
 
+// What the copy holds is the fault tests' concern; here, that the program then works on it.
 TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndABehaviourSavedThroughTheLookupLandsInTheCopy) {
     ASSERT_TRUE(NeedsUserDataCopy(Program(), readOnlyInstall));
     const std::string lookup = PrepareDataLookupPath(Program(), User(), readOnlyInstall);
     EXPECT_EQ(lookup, User() + "/bin/motivra");
-    EXPECT_EQ(TreeOf(user), (Names{"behaviours", "behaviours/tagdb", "behaviours/tagdb/vmrk-0000.tdb",
-                                   "behaviours/tags", "behaviours/tags/spin.tag", "behaviours/thumbs",
-                                   "behaviours/thumbs/vmrk-0000.bmp", "behaviours/vmrk-0000.vmr", "palettes",
-                                   "palettes/warm.vmp", "swatches", "swatches/test.vmw"}))
-        << "the help pages are only read and stay where they are";
-    EXPECT_EQ(ReadText(user / "behaviours/tags/spin.tag"), "vmrk-0000\r\n");
     EXPECT_NE(fs::status(user / "palettes/warm.vmp").permissions() & fs::perms::owner_write, fs::perms::none)
         << "the copies are the user's to change";
 
