@@ -67,19 +67,12 @@ TEST(GridLayout, DraggingTheThumbMovesByWholeRowsWithinTheRange) {
     struct Case {
         int items, dragTopRow, dy, expected;
     };
-    const Case cases[] = {
-        {20, 0, 42, 1},
-        {20, 1, -42, 0},
-        {20, 1, -41, 1},  // truncated toward zero
-        {20, 0, 500, 4},
-        {20, 2, -500, 0},
-        {2, 0, 300, 0},  // fewer items than cells: nothing to scroll
-        // Proportional: the thumb's 280 pixels of travel cover the 3331 hidden rows.
-        {10000, 0, 280, 3331},
-        {10000, 0, 140, 1665},
-        {10000, 3331, -1, 3320},
-        {10000, 0, 9999, 3331},
-    };
+    // -41 pixels are truncated toward zero; with fewer items than cells there is nothing to scroll; with
+    // 10000 items the thumb's 280 pixels of travel cover the 3331 hidden rows in proportion.
+    const Case cases[] = {{20, 0, 42, 1},        {20, 1, -42, 0},       {20, 1, -41, 1},
+                          {20, 0, 500, 4},       {20, 2, -500, 0},      {2, 0, 300, 0},
+                          {10000, 0, 280, 3331}, {10000, 0, 140, 1665}, {10000, 3331, -1, 3320},
+                          {10000, 0, 9999, 3331}};
     for (const Case& c : cases) {
         EXPECT_EQ(Page(c.items, c.dragTopRow).DraggedTopRow(c.dragTopRow, c.dy), c.expected)
             << c.items << " items, from row " << c.dragTopRow << " by " << c.dy;
@@ -87,11 +80,10 @@ TEST(GridLayout, DraggingTheThumbMovesByWholeRowsWithinTheRange) {
 }
 
 // A 400 x 300 grid of 96 x 72 items, laid out as a paint leaves it.
-GridState Grid(int items, bool multi = false, bool clearOnRelease = false) {
+GridState Grid(int items, bool multi = false) {
     GridState grid;
     grid.SetItemSize(96, 72);
     grid.SetMultiSelect(multi);
-    grid.SetClearOnRelease(clearOnRelease);
     grid.SetItemCount(items);
     grid.Layout(400, 300);
     return grid;

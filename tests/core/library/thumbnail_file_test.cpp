@@ -97,26 +97,14 @@ TEST(ThumbnailFile, AcceptsCompleteBitmapsOfAcceptableSizeOnly) {
 }
 
 TEST(ThumbnailFit, ScalesIntoTheAreaKeepingTheAspectAndCentres) {
-    struct Case {
-        int width, height;
-        PixelBox expected;
-    };
-    const Case cases[] = {
-        {96, 72, {0, 0, 96, 72}},
-        {192, 144, {0, 0, 96, 72}},
-        {48, 36, {0, 0, 96, 72}},
-        {200, 50, {0, 24, 96, 48}},  // wide: full width, 24 high
-        {36, 72, {30, 0, 66, 72}},   // tall: full height, 36 wide
-        {100, 74, {0, 0, 96, 71}},   // 96 x 71.04, truncated, centred by whole pixels
-        {1, 100000, {47, 0, 48, 72}},
-        {100000, 1, {0, 35, 96, 36}},  // never below one pixel
-        {0, 72, {}},
-        {96, -1, {}},
-    };
-    for (const Case& c : cases) {
-        const PixelBox box = FitThumbnail(c.width, c.height);
-        EXPECT_EQ(box, c.expected) << c.width << "x" << c.height;
-    }
+    // Wide: full width, 24 high; tall: full height, 36 wide; 96 x 71.04 truncated and centred by whole
+    // pixels; never below one pixel; nothing for no size. Each case: width, height, then the box.
+    const int cases[][6] = {{96, 72, 0, 0, 96, 72},     {192, 144, 0, 0, 96, 72},   {48, 36, 0, 0, 96, 72},
+                            {200, 50, 0, 24, 96, 48},   {36, 72, 30, 0, 66, 72},    {100, 74, 0, 0, 96, 71},
+                            {1, 100000, 47, 0, 48, 72}, {100000, 1, 0, 35, 96, 36}, {0, 72, 0, 0, 0, 0},
+                            {96, -1, 0, 0, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FitThumbnail(c[0], c[1]), (PixelBox{c[2], c[3], c[4], c[5]})) << c[0] << "x" << c[1];
 }
 
 }  // namespace
