@@ -84,6 +84,7 @@ GridState Grid(int items, bool multi = false) {
     GridState grid;
     grid.SetItemSize(96, 72);
     grid.SetMultiSelect(multi);
+    grid.SetClearOnRelease(false);  // a new grid clears its choice on release
     grid.SetItemCount(items);
     grid.Layout(400, 300);
     return grid;
