@@ -29,15 +29,11 @@ const char* const kBehaviours[] = {
 
 TEST(CliBehaviour, InfoThenWriteReproducesFilesByteForByte) {
     test::TempDir dir;
-    int n = 0;
+    const std::string first = dir.File("first.vmr"), second = dir.File("second.vmr");
     for (const char* behaviour : kBehaviours) {
         SCOPED_TRACE(behaviour);
-        const std::string first = dir.File("first" + std::to_string(n) + ".vmr");
-        const std::string second = dir.File("second" + std::to_string(n) + ".vmr");
-        ++n;
         const auto written = RunCli({"write", first}, behaviour);
         ASSERT_EQ(written.status, 0) << written.err;
-
         const auto info = RunCli({"info", first});
         ASSERT_EQ(info.status, 0) << info.err;
         ASSERT_EQ(RunCli({"write", second}, info.out).status, 0);
