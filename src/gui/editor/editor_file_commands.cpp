@@ -68,6 +68,7 @@ bool EditorFileCommands::LoadPath(const std::string& path, LoadKind kind) {
     file.thumbnailText = read.ThumbnailText();
     edit_(kind == LoadKind::Load ? EditKind::Load : EditKind::Merge,
           [&](EditorModel& m) { m.CompleteLoad(file, path, kind); });
+    if (kind == LoadKind::Load) emit matchesFile();
     return true;
 }
 
@@ -83,6 +84,7 @@ void EditorFileCommands::SaveAs() {
     const std::string path = dialog.SavedPath();
     const std::string text = dialog.Thumbnail().ThumbnailText();
     edit_(EditKind::SaveAs, [&](EditorModel& m) { m.CompleteSaveAs(path, text); });
+    emit matchesFile();
 }
 
 void EditorFileCommands::Save() {
@@ -103,6 +105,7 @@ void EditorFileCommands::Save() {
         return;
     }
     // The new file is in place, though perhaps not yet safe on disk; its thumbnail follows it.
+    emit matchesFile();
     if (!why.empty()) {
         reporter_(QStringLiteral("The behaviour was saved to %1, but %2.").arg(path, FromFileName(why)));
     }

@@ -55,6 +55,11 @@ public:
     // nothing and is reported. Whether the file was taken.
     bool LoadPath(const std::string& path, LoadKind kind);
 
+signals:
+    // The editor now shows exactly what its behaviour file holds: after a Load, a Save As or a Save whose
+    // behaviour file was written.
+    void matchesFile();
+
 private:
     void LoadFile(LoadKind kind);
     // Hands the dialog's requests for its help page to the help opener.

@@ -2,10 +2,14 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QUndoStack>
 
 #include "core/editor/help_location.h"
+#include "core/editor/save_target.h"
 #include "core/editor/welcome_layout.h"
 #include "gui/colour_setup/setup_ui_dialog.h"
 #include "gui/editor/editor_file_commands.h"
@@ -129,6 +133,21 @@ void EditorWindow::Connect() {
         *this, model_, controls_,
         [this](EditKind kind, const std::function<void(EditorModel&)>& change) { Edit({kind}, change); });
     fileCommands_->SetHelpOpener([this](const QString& page) { ShowHelpPage(page); });
+    connect(fileCommands_, &EditorFileCommands::matchesFile, &history_->Stack(), &QUndoStack::setClean);
+    unsavedAsker_ = [this] {
+        QMessageBox box(QMessageBox::Question, windowTitle(),
+                        QStringLiteral("The behaviour has changes that are not saved."),
+                        QMessageBox::NoButton, this);
+        box.setInformativeText(QStringLiteral("Save them before Motivra closes?"));
+        QPushButton* save = box.addButton(QMessageBox::Save);
+        QPushButton* discard =
+            box.addButton(QStringLiteral("Close Without Saving"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(save);
+        box.exec();
+        if (box.clickedButton() == save) return UnsavedAnswer::Save;
+        return box.clickedButton() == discard ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
+    };
     connect(Button(*this, kLoad), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Load);
     connect(Button(*this, kMerge), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Merge);
     connect(Button(*this, kSaveAs), &SkinButton::clicked, fileCommands_, &EditorFileCommands::SaveAs);
@@ -185,6 +204,34 @@ void EditorWindow::Record(const EditOrigin& origin, const EditorState& before) {
 bool EditorWindow::IsBackground(const QWidget* widget) const {
     return widget == nullptr || widget == this || qobject_cast<const SkinGroupBox*>(widget) != nullptr ||
            widget == FindControl<QWidget>(*this, editor_id::kBanner);
+}
+
+bool EditorWindow::HasUnsavedChanges() const {
+    if (history_->Stack().isClean()) return false;
+    // A behaviour without an enabled row cannot be saved, so there is nothing to lose.
+    for (int r = 0; r < kParameterCount; ++r) {
+        if (model_.State().LabelHighlighted(r)) return true;
+    }
+    return false;
+}
+
+void EditorWindow::done(int result) {
+    if (HasUnsavedChanges()) {
+        switch (unsavedAsker_()) {
+            case UnsavedAnswer::Cancel:
+                return;
+            case UnsavedAnswer::Save:
+                if (PlainSaveTarget(model_.State().currentPath))
+                    fileCommands_->Save();
+                else
+                    fileCommands_->SaveAs();
+                if (!history_->Stack().isClean()) return;  // not saved: the changes stay open
+                break;
+            case UnsavedAnswer::Discard:
+                break;
+        }
+    }
+    SkinDialog::done(result);
 }
 
 void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "core/editor/edit_origin.h"
@@ -50,6 +51,17 @@ public:
     void OpenStartupHelp();
     // The program path the help folder is found from: the running program's unless set.
     void SetHelpProgramPath(const QString& path) { helpProgramPath_ = path; }
+
+    // What the user answers when the editor closes with changes no file holds.
+    enum class UnsavedAnswer { Save, Discard, Cancel };
+    // Asks that question; a message box unless replaced (tests answer it themselves).
+    using UnsavedAsker = std::function<UnsavedAnswer()>;
+    void SetUnsavedAsker(UnsavedAsker asker) { unsavedAsker_ = std::move(asker); }
+    // The history has moved since the behaviour was last loaded or saved, and there is something to save.
+    bool HasUnsavedChanges() const;
+    // Closing (Enter, Escape, the close box) with unsaved changes asks first: Save saves them, through Save
+    // As when there is no file yet, and closes only once they are saved; Cancel keeps the editor open.
+    void done(int result) override;
     WelcomeWindow* Welcome() const { return welcome_.get(); }
 
 protected:
@@ -82,6 +94,7 @@ private:
     FocusFrame* focusFrame_ = nullptr;            // child widget
     std::unique_ptr<WelcomeWindow> welcome_;      // a window of its own, living as long as the editor
     QString helpProgramPath_;
+    UnsavedAsker unsavedAsker_;
     std::uint32_t showHelp_ = 1;  // "BehaviourHelp" as read at start
 };
 

@@ -155,6 +155,49 @@ TEST_F(EditorFilesTest, SaveAsOffersTheCaptionTheThumbnailShows) {
     EXPECT_EQ(offered, QString());
 }
 
+TEST_F(EditorFilesTest, ClosingWithUnsavedChangesAsksAndClosesOnlyOnceTheyAreSavedOrDropped) {
+    using Answer = EditorWindow::UnsavedAnswer;
+    int asked = 0;
+    Answer answer = Answer::Cancel;
+    editor.window.SetUnsavedAsker([&] {
+        ++asked;
+        return answer;
+    });
+    const auto close = [&] { editor.Key(editor.Row(kXPosition).startSlider, Qt::Key_Escape); };
+    editor.Drag(editor.Row(kZoom).startSlider, 30);
+    close();
+    EXPECT_TRUE(editor.window.isVisible()) << "Cancel keeps the editor open";
+
+    answer = Answer::Save;  // without a file, Save is Save As, here cancelled
+    drive = [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); };
+    close();
+    EXPECT_TRUE(editor.window.isVisible()) << "nothing was saved, so nothing is closed";
+    drive = [](QDialog& d) { test::ClickButton(d, kOk); };
+    close();
+    EXPECT_FALSE(editor.window.isVisible());
+    EXPECT_TRUE(library.Exists("vmrk-0000.vmr"));
+    EXPECT_EQ(asked, 3);
+
+    editor.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor.window));
+    close();
+    EXPECT_EQ(asked, 3) << "what is shown is what the file holds";
+    editor.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor.window));
+    editor.Drag(editor.Row(kXPosition).endSlider, 40);
+    close();  // Save writes the behaviour's own file
+    EXPECT_FALSE(editor.window.isVisible());
+    TrackStore saved;
+    LoadBehaviourFile(saved, library.Path("vmrk-0000.vmr"));
+    saved.CompleteLoad();
+    EXPECT_EQ(saved.GetTrack(kXPosition).end, editor.Track(kXPosition).end);
+    editor.window.History().UndoAction()->trigger();
+    EXPECT_TRUE(editor.window.HasUnsavedChanges()) << "undone past the save";
+    editor.Click(editor.Button(kResetAll));
+    EXPECT_FALSE(editor.window.HasUnsavedChanges()) << "nothing enabled, nothing to save";
+    EXPECT_TRUE(messages.shown.empty()) << messages.All();
+}
+
 TEST_F(EditorFilesTest, CancelOrAFileThatCannotBeReadChangesNothing) {
     library.WriteBehaviour("cut", "cut", 3.5);
     const std::string whole = library.Read("cut.vmr");

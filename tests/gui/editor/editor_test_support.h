@@ -28,6 +28,9 @@ inline constexpr int kZoom = static_cast<int>(ParameterSlot::Zoom);
 // The editor window shown in the default scheme, its controls reached by id and driven by real events.
 struct ShownEditor {
     ShownEditor() {
+        // Closing an edited editor asks about its changes: here the answer is to drop them, unless a test of
+        // that question answers itself.
+        window.SetUnsavedAsker([] { return EditorWindow::UnsavedAnswer::Discard; });
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
