@@ -8,6 +8,7 @@
 #include "core/library/library_folder.h"
 #include "core/library/library_maintenance.h"
 #include "core/library/tag_table.h"
+#include "library_bench.h"
 #include "support/generated_library.h"
 
 namespace motivra {
@@ -70,10 +71,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     const motivra::GeneratedLibrary library;
-    const auto add = [&](const char* name, void (*run)(benchmark::State&, const motivra::GeneratedLibrary&)) {
-        return benchmark::RegisterBenchmark(name,
-                                            [&library, run](benchmark::State& state) { run(state, library); })
-            ->Unit(benchmark::kMillisecond);
+    const auto add = [&](const char* name, auto run) {
+        return motivra::bench::RegisterOnLibrary(name, library, run);
     };
     add("ListBehaviours/10000", motivra::ListBehaviours);
     add("LoadTags/500tags_50000links", motivra::LoadTags);

@@ -13,6 +13,7 @@
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/tag_list_control.h"
 #include "gui_bench.h"
+#include "library_bench.h"
 #include "support/generated_library.h"
 
 namespace motivra {
@@ -145,11 +146,8 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     const motivra::bench::GuiBench gui(argc, argv);
     const GeneratedLibrary library(motivra::test::ThumbnailBytes());
-    using Run = void (*)(benchmark::State&, const GeneratedLibrary&);
-    const auto add = [&](const char* name, Run run) {
-        return benchmark::RegisterBenchmark(name,
-                                            [&library, run](benchmark::State& state) { run(state, library); })
-            ->Unit(benchmark::kMillisecond);
+    const auto add = [&](const char* name, auto run) {
+        return motivra::bench::RegisterOnLibrary(name, library, run);
     };
     add("BehaviourGrid/MemoryAfterShowingAll/10000", motivra::GridMemoryAfterShowingAll)->Iterations(1);
     add("BehaviourGrid/Load/10000", motivra::GridLoad);

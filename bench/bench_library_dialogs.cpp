@@ -12,6 +12,7 @@
 #include "gui/library/tag_list_control.h"
 #include "gui/platform/program_location.h"
 #include "gui_bench.h"
+#include "library_bench.h"
 #include "support/generated_library.h"
 
 namespace motivra {
@@ -71,9 +72,7 @@ int main(int argc, char** argv) {
     const motivra::bench::GuiBench gui(argc, argv);
     const GeneratedLibrary library(motivra::test::ThumbnailBytes());
     const auto add = [&](const char* name, auto run) {
-        return benchmark::RegisterBenchmark(name,
-                                            [&library, run](benchmark::State& state) { run(state, library); })
-            ->Unit(benchmark::kMillisecond);
+        return motivra::bench::RegisterOnLibrary(name, library, run);
     };
     add("LoadDialog/OpenToFirstPaint/10000behaviours_500tags",
         [](benchmark::State& s, const GeneratedLibrary& l) {
