@@ -142,25 +142,21 @@ void TagCloudPaint(benchmark::State& state, const GeneratedLibrary& library, QSi
 
 int main(int argc, char** argv) {
     using motivra::test::GeneratedLibrary;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    const motivra::bench::GuiBench gui(argc, argv);
-    const GeneratedLibrary library(motivra::test::ThumbnailBytes());
-    const auto add = [&](const char* name, auto run) {
-        return motivra::bench::RegisterOnLibrary(name, library, run);
-    };
-    add("BehaviourGrid/MemoryAfterShowingAll/10000", motivra::GridMemoryAfterShowingAll)->Iterations(1);
-    add("BehaviourGrid/Load/10000", motivra::GridLoad);
-    add("BehaviourGrid/PaintPage/cached", motivra::GridPaintCachedPage)->Unit(benchmark::kMicrosecond);
-    add("BehaviourGrid/ScrollAllPages/readingEachThumbnail", motivra::GridScrollLoadingEveryThumbnail)
-        ->Iterations(3);
-    benchmark::RegisterBenchmark("TagList/Paint/500tags_LoadDialogSize", [&library](benchmark::State& state) {
-        motivra::TagCloudPaint(state, library, motivra::TagListSize());
-    })->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("TagList/Paint/500tags_allShown", [&library](benchmark::State& state) {
-        motivra::TagCloudPaint(state, library, QSize(1200, 800));
-    })->Unit(benchmark::kMicrosecond);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return motivra::bench::RunOnThumbnailLibrary(argc, argv, [](const GeneratedLibrary& library) {
+        const auto add = [&](const char* name, auto run) {
+            return motivra::bench::RegisterOnLibrary(name, library, run);
+        };
+        add("BehaviourGrid/MemoryAfterShowingAll/10000", motivra::GridMemoryAfterShowingAll)->Iterations(1);
+        add("BehaviourGrid/Load/10000", motivra::GridLoad);
+        add("BehaviourGrid/PaintPage/cached", motivra::GridPaintCachedPage)->Unit(benchmark::kMicrosecond);
+        add("BehaviourGrid/ScrollAllPages/readingEachThumbnail", motivra::GridScrollLoadingEveryThumbnail)
+            ->Iterations(3);
+        benchmark::RegisterBenchmark("TagList/Paint/500tags_LoadDialogSize", [&library](
+                                                                                 benchmark::State& state) {
+            motivra::TagCloudPaint(state, library, motivra::TagListSize());
+        })->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("TagList/Paint/500tags_allShown", [&library](benchmark::State& state) {
+            motivra::TagCloudPaint(state, library, QSize(1200, 800));
+        })->Unit(benchmark::kMicrosecond);
+    });
 }

@@ -67,26 +67,21 @@ void FilterLoadDialog(benchmark::State& state, const GeneratedLibrary& library) 
 
 int main(int argc, char** argv) {
     using motivra::test::GeneratedLibrary;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    const motivra::bench::GuiBench gui(argc, argv);
-    const GeneratedLibrary library(motivra::test::ThumbnailBytes());
-    const auto add = [&](const char* name, auto run) {
-        return motivra::bench::RegisterOnLibrary(name, library, run);
-    };
-    add("LoadDialog/OpenToFirstPaint/10000behaviours_500tags",
-        [](benchmark::State& s, const GeneratedLibrary& l) {
-            motivra::OpenUntilFirstPaint<motivra::LoadBehaviourDialog>(s, l, 250);
+    return motivra::bench::RunOnThumbnailLibrary(argc, argv, [](const GeneratedLibrary& library) {
+        const auto add = [&](const char* name, auto run) {
+            return motivra::bench::RegisterOnLibrary(name, library, run);
+        };
+        add("LoadDialog/OpenToFirstPaint/10000behaviours_500tags",
+            [](benchmark::State& s, const GeneratedLibrary& l) {
+                motivra::OpenUntilFirstPaint<motivra::LoadBehaviourDialog>(s, l, 250);
+            });
+        add("EditTagsDialog/OpenToFirstPaint/10000behaviours_500tags",
+            [](benchmark::State& s, const GeneratedLibrary& l) {
+                motivra::OpenUntilFirstPaint<motivra::EditTagsDialog>(s, l, 250);
+            });
+        add("SaveDialog/OpenToFirstPaint/500tags", [](benchmark::State& s, const GeneratedLibrary& l) {
+            motivra::OpenUntilFirstPaint<motivra::SaveBehaviourDialog>(s, l, 250);
         });
-    add("EditTagsDialog/OpenToFirstPaint/10000behaviours_500tags",
-        [](benchmark::State& s, const GeneratedLibrary& l) {
-            motivra::OpenUntilFirstPaint<motivra::EditTagsDialog>(s, l, 250);
-        });
-    add("SaveDialog/OpenToFirstPaint/500tags", [](benchmark::State& s, const GeneratedLibrary& l) {
-        motivra::OpenUntilFirstPaint<motivra::SaveBehaviourDialog>(s, l, 250);
+        add("LoadDialog/FilterClick/5000shown", motivra::FilterLoadDialog);
     });
-    add("LoadDialog/FilterClick/5000shown", motivra::FilterLoadDialog);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }
