@@ -151,7 +151,7 @@ LibraryChange RemoveBehaviour(TagTable& table, const std::string& library, const
             change.skipped.push_back(path + ": skipped, it could not be read: " + table.ReadError(i));
         }
         if (std::any_of(entry.links.begin(), entry.links.end(),
-                        [&](const std::string& link) { return link.starts_with(name); })) {
+                        [&](const std::string& link) { return LinkNames(link, name); })) {
             changed.push_back(i);
         }
     }

@@ -8,4 +8,15 @@ std::string TrimLink(std::string link) {
     return link;
 }
 
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto last = text.find_last_of(kTagAllowedCharacters);
+    return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+}
+
+}  // namespace
+
+bool LinkNames(std::string_view link, std::string_view behaviour) { return Trimmed(link) == Trimmed(behaviour); }
+
 }  // namespace motivra

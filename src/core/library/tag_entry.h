@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace motivra {
@@ -22,5 +23,9 @@ inline constexpr const char* kTagAllowedCharacters =
 
 // The link without every trailing character outside kTagAllowedCharacters; characters inside stay.
 std::string TrimLink(std::string link);
+
+// Whether a link names the behaviour: the two are equal once both are trimmed as a tag file trims its links,
+// so "vmrk-1000" is linked by "vmrk-1000 " but not by "vmrk-10000".
+bool LinkNames(std::string_view link, std::string_view behaviour);
 
 }  // namespace motivra

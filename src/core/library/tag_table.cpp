@@ -10,12 +10,8 @@ namespace motivra {
 
 namespace {
 
-bool MatchesByPrefix(const std::string& link, const std::string& behaviour) {
-    return link.starts_with(behaviour);
-}
-
-void RemovePrefixMatches(TagEntry& entry, const std::string& behaviour) {
-    std::erase_if(entry.links, [&](const std::string& link) { return MatchesByPrefix(link, behaviour); });
+void RemoveLinksTo(TagEntry& entry, const std::string& behaviour) {
+    std::erase_if(entry.links, [&](const std::string& link) { return LinkNames(link, behaviour); });
 }
 
 // Membership in one tag's links: an open-addressing hash table of pointers to them, at most half full, built
@@ -97,7 +93,7 @@ void TagTable::LinkSelected(const std::string& behaviour) {
     for (TagEntry& entry : entries_) {
         if (entry.state != TagState::Selected) continue;
         const bool linked = std::any_of(entry.links.begin(), entry.links.end(), [&](const std::string& link) {
-            return MatchesByPrefix(link, behaviour);
+            return LinkNames(link, behaviour);
         });
         if (!linked) entry.links.push_back(behaviour);
     }
@@ -112,7 +108,7 @@ void TagTable::LinkSelectedAll(const std::string& behaviour) {
 
 void TagTable::UnlinkBehaviour(const std::string& behaviour) {
     if (!IsAcceptableBehaviourName(behaviour)) return;
-    for (TagEntry& entry : entries_) RemovePrefixMatches(entry, behaviour);
+    for (TagEntry& entry : entries_) RemoveLinksTo(entry, behaviour);
 }
 
 void TagTable::UnlinkDeselected(const std::string& behaviour) {
@@ -121,7 +117,7 @@ void TagTable::UnlinkDeselected(const std::string& behaviour) {
         const int index = FindTag(name);
         if (index < 0) continue;
         TagEntry& entry = entries_[static_cast<std::size_t>(index)];
-        if (entry.state == TagState::Unselected) RemovePrefixMatches(entry, behaviour);
+        if (entry.state == TagState::Unselected) RemoveLinksTo(entry, behaviour);
     }
 }
 

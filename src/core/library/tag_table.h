@@ -83,14 +83,14 @@ public:
     // Index of the entry of exactly this name, -1 if none.
     int FindTag(const std::string& name) const;
 
-    // Links match a behaviour name exactly, or by prefix where said: the link starts with the name.
-    // Every Selected entry gets the behaviour unless one of its links matches it by prefix.
+    // Links match a behaviour by its whole name, both trimmed as tag files trim links (LinkNames).
+    // Every Selected entry gets the behaviour unless one of its links names it already.
     void LinkSelected(const std::string& behaviour);
     // Every Selected entry gets the behaviour, without looking at its links.
     void LinkSelectedAll(const std::string& behaviour);
-    // Every link matching the behaviour by prefix goes, in every entry.
+    // Every link naming the behaviour goes, in every entry.
     void UnlinkBehaviour(const std::string& behaviour);
-    // In every entry captured as Selected that is Unselected now, every link matching by prefix goes.
+    // In every entry captured as Selected that is Unselected now, every link naming the behaviour goes.
     void UnlinkDeselected(const std::string& behaviour);
     void ClearAllLinks();
     void ClearStates();

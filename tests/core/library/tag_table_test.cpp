@@ -59,19 +59,20 @@ TEST(TagTable, FilterIntersectsInTheFirstTagsOrderThenSubtracts) {
     EXPECT_EQ(table.TagFilter(), (Names{"x", "z"}));
 }
 
-TEST(TagTable, LinkingAndUnlinkingMatchByPrefix) {
-    TagTable table = TableOf(
-        {{"A", {"vmrk-1000", "vmrk-10000", "vmrk-1000", "vmrk-100"}}, {"B", {"vmrk-10", "wave"}}, {"C", {}}});
+TEST(TagTable, LinkingAndUnlinkingMatchTheWholeTrimmedName) {
+    TagTable table = TableOf({{"A", {"vmrk-1000", "vmrk-10000", "vmrk-1000.", "vmrk-100"}},
+                              {"B", {"vmrk-10", "wave"}},
+                              {"C", {}}});
     table.UnlinkBehaviour("vmrk-1000");
-    EXPECT_EQ(Summary(table), "A=vmrk-100 B=vmrk-10,wave C=");
+    EXPECT_EQ(Summary(table), "A=vmrk-10000,vmrk-100 B=vmrk-10,wave C=");
     Select(table, {"A", "C"});
-    table.LinkSelected("vmrk-10");  // A already holds vmrk-100
+    table.LinkSelected("vmrk-10");  // A holds vmrk-100 and vmrk-10000, neither of them vmrk-10
+    table.LinkSelected("vmrk-100 ");
     table.LinkSelected("bad/name");
-    EXPECT_EQ(Summary(table), "+A=vmrk-100 B=vmrk-10,wave +C=vmrk-10");
-    table.LinkSelectedAll("vmrk-10");
+    EXPECT_EQ(Summary(table), "+A=vmrk-10000,vmrk-100,vmrk-10 B=vmrk-10,wave +C=vmrk-10,vmrk-100 ");
     table.SetState(2, TagState::Unselected);
     table.UnlinkDeselected("vmrk-10");  // only from tags captured Selected and clear now
-    EXPECT_EQ(Summary(table), "+A=vmrk-100,vmrk-10 B=vmrk-10,wave C=");
+    EXPECT_EQ(Summary(table), "+A=vmrk-10000,vmrk-100,vmrk-10 B=vmrk-10,wave C=vmrk-100 ");
 }
 
 TEST(TagTable, WeightsGiveTheFontBuckets) {
