@@ -11,7 +11,7 @@
 
 #include "cli/behaviour_json.h"
 #include "cli/cli_error.h"
-#include "cli/text_encoding.h"
+#include "core/engine/text_encoding.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/parameter_table.h"
 #include "fuzz_support.h"
@@ -53,7 +53,7 @@ void CheckCopiedFields(const Json& document, const TrackStore& store) {
                                                                            : store.Flags().leadOut;
         Require(value == document.value(flag, 0u), "flags are taken as given");
     }
-    Require(cli::Latin1ToUtf8(store.ThumbnailText()) == document.value("thumbnailText", std::string()),
+    Require(Latin1ToUtf8(store.ThumbnailText()) == document.value("thumbnailText", std::string()),
             "the text is the document's, in Latin-1");
     Require(store.ThumbnailText().size() <= kMaxThumbnailTextInFile, "only texts a reader keeps are written");
     const auto entries = EntriesBySlot(document);

@@ -1,8 +1,9 @@
 // A whole library folder built from the fuzzer's bytes (behaviour names, thumbnails, tag databases, tag
 // files) run through load, filter, and then rebuild or delete, each checked against what the README promises
 // of the `motivra-cli library` commands: list, tags and filter answer from the files; rebuild leaves each tag
-// file listing exactly the behaviours whose tag database names it; delete removes the behaviour's three files
-// and every link starting with its name, or refuses and changes nothing. Nothing outside the library is ever
+// file listing exactly the behaviours whose tag database names it, writing only those whose links change;
+// delete removes the behaviour's three files and every line naming it, keeping every other byte, or refuses
+// and changes nothing. Nothing outside the library is ever
 // touched: the library lies a few folders deep in a scratch folder whose every other file is watched.
 #include <algorithm>
 #include <map>
@@ -12,8 +13,9 @@
 #include <vector>
 
 #include "core/library/behaviour_list.h"
+#include "core/library/library_edits.h"
 #include "core/library/library_folder.h"
-#include "core/library/library_maintenance.h"
+#include "core/library/library_lock.h"
 #include "core/library/library_names.h"
 #include "core/library/tag_table.h"
 #include "core/library/text_file.h"
@@ -156,36 +158,48 @@ void CheckRebuild(const LibraryPlan& plan, TagTable& table, const Names& list, c
             linked[line].push_back(TrimLink(behaviour));
         }
     }
-    const LibraryChange change = ReconstructTagLinks(table, box.library.string(), list);
+    const LibraryChange change = RebuildTagLinks(box.library.string());
     Require(change.Complete(), "a library whose files can all be read and written is rebuilt");
-    for (const std::string& tag : tags) expected[box.TagFile(tag)] = "F" + EncodeLines(linked[tag], "\n");
+    for (const std::string& tag : tags) {
+        const int index = table.FindTag(tag);
+        if (index < 0 || table.Entry(index).links != linked[tag])
+            expected[box.TagFile(tag)] = "F" + EncodeLines(linked[tag], "\n");
+    }
     Require(TakeSnapshot(box.watched) == expected,
-            "rebuild rewrites exactly the tag files, and them as promised");
+            "rebuild rewrites exactly the tag files whose links change, and them as promised");
+}
+
+// The bytes of each line with its line end, as they lie in the file.
+Names SplitKeepingEnds(const std::string& bytes) {
+    Names lines;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const auto end = bytes.find('\n', start);
+        const std::size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        lines.push_back(bytes.substr(start, next - start));
+        start = next;
+    }
+    return lines;
 }
 
 // delete NAME: refused with nothing changed for a name that is no behaviour of the library; otherwise the tag
-// files linking it lose every link starting with the name, then its three files go.
+// files linking it lose every line naming it, then its three files go.
 void CheckDelete(const std::string& name, TagTable& table, const Sandbox& box, Snapshot expected) {
     const bool present =
         IsAcceptableBehaviourName(name) && expected.contains(box.Relative(box.library / (name + ".vmr")));
-    const LibraryChange change = RemoveBehaviour(table, box.library.string(), name);
+    const LibraryChange change = RemoveBehaviour(box.library.string(), name);
     if (!present) {
-        Require(change.refused, "deleting what is not a behaviour of the library is refused");
+        Require(!change.failure.empty(), "deleting what is not a behaviour of the library is refused");
         Require(TakeSnapshot(box.watched) == expected, "a refused delete changes nothing");
         return;
     }
     Require(change.Complete(), "a behaviour whose files can all be written is deleted");
     for (const TagEntry& entry : table.Entries()) {
         const std::string path = box.TagFile(entry.name);
-        const Names before = DecodeLines(expected[path].substr(1));
-        if (std::none_of(before.begin(), before.end(),
-                         [&](const std::string& l) { return l.starts_with(name); }))
-            continue;
-        Names kept;
-        for (const std::string& link : before) {
-            if (!link.starts_with(name)) kept.push_back(TrimLink(link));
+        std::string kept;
+        for (const std::string& line : SplitKeepingEnds(expected[path].substr(1))) {
+            if (!LinkNames(DecodeLines(line).front(), name)) kept += line;
         }
-        expected[path] = "F" + EncodeLines(kept, "\n");
+        expected[path] = "F" + kept;
     }
     for (const fs::path& file : {box.library / (name + ".vmr"), box.library / "tagdb" / (name + ".tdb"),
                                  box.library / "thumbs" / (name + ".bmp")})
@@ -207,6 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* sub : {"thumbs", "tagdb", "tags"}) fs::create_directories(box.library / sub);
     const LibraryPlan plan = MakeLibrary(input, box.library);
     MakeSurroundings(box.watched, box.library);
+    LibraryLock::Take(box.library.string());  // its lock file stays once made, as in any library in use
     const Snapshot before = TakeSnapshot(box.watched);
 
     TagTable table = LoadLibraryTags(box.library.string());

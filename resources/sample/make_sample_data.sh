@@ -31,6 +31,7 @@ for source in "$here"/behaviours/*.json; do
   jq -r '.tags[]' "$source" | while IFS= read -r tag; do printf '%s\r\n' "$tag"; done > "$lib/tagdb/$name.tdb"
 done
 "$cli" library --library "$lib" rebuild > /dev/null
+rm -f "$lib/.motivra-lock"  # the lock the rebuild took is no part of the sample
 
 # Palettes: an empty .vmp (version 69, count 1: the record after the last colour) that motivra-cli fills
 # colour by colour, as the Setup User Interface dialog would.

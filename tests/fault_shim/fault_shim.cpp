@@ -3,13 +3,17 @@
 // for files inside one folder; every other call goes through unchanged. It is never part of the program.
 //
 // Armed in process by motivra_fault_arm(fault, folder), or at load from the environment: MOTIVRA_FAULT names
-// the fault and MOTIVRA_FAULT_DIR the folder. Faults:
+// the fault and MOTIVRA_FAULT_DIR the folder. Armed with motivra_fault_arm_at(fault, folder, n) (or
+// MOTIVRA_FAULT_AT=n) only the n-th call the fault applies to fails, so a test can fail each step of a change
+// in turn; motivra_fault_calls() counts the calls it applied to so far. Faults:
 //   write       write() to a regular file fails: ENOSPC, as on a full disk
 //   flush       fsync()/fdatasync() of a regular file fails: EIO
 //   close       close() of a regular file closes it and then reports EIO, as a network file system may
 //   fsync       every fsync()/fdatasync(), of files and folders: EIO
 //   rename      rename() whose destination is in the folder fails: EIO
 //   foldersync  fsync() of the folder itself fails: EIO (the file has already been renamed into place)
+//   slow        nothing fails, but every write, sync, close and rename it would apply to first waits
+//               MOTIVRA_FAULT_DELAY_MS milliseconds (default 20), to widen a window for a kill
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -21,12 +25,16 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
-enum Fault : int { kNone, kWrite, kFlush, kClose, kFsync, kRename, kFolderSync };
+enum Fault : int { kNone, kWrite, kFlush, kClose, kFsync, kRename, kFolderSync, kSlow };
 
 std::atomic<int> armed{kNone};
+std::atomic<long> failAt{0};  // 0: every call the fault applies to fails
+std::atomic<long> calls{0};
+long delayMs = 20;
 char folder[PATH_MAX];  // written only while disarmed
 
 Fault Parse(const char* name) {
@@ -34,22 +42,41 @@ Fault Parse(const char* name) {
         const char* name;
         Fault fault;
     } kNames[] = {{"write", kWrite}, {"flush", kFlush},   {"close", kClose},
-                  {"fsync", kFsync}, {"rename", kRename}, {"foldersync", kFolderSync}};
+                  {"fsync", kFsync}, {"rename", kRename}, {"foldersync", kFolderSync},
+                  {"slow", kSlow}};
     for (const auto& entry : kNames) {
         if (name != nullptr && strcmp(name, entry.name) == 0) return entry.fault;
     }
     return kNone;
 }
 
-void Arm(const char* name, const char* where) {
+void Arm(const char* name, const char* where, long at) {
     armed.store(kNone);
     const Fault fault = Parse(name);
     if (fault == kNone || where == nullptr || realpath(where, folder) == nullptr) return;
+    calls.store(0);
+    failAt.store(at);
     armed.store(fault);
 }
 
 __attribute__((constructor)) void ArmFromEnvironment() {
-    Arm(getenv("MOTIVRA_FAULT"), getenv("MOTIVRA_FAULT_DIR"));
+    const char* at = getenv("MOTIVRA_FAULT_AT");
+    const char* delay = getenv("MOTIVRA_FAULT_DELAY_MS");
+    if (delay != nullptr) delayMs = strtol(delay, nullptr, 10);
+    Arm(getenv("MOTIVRA_FAULT"), getenv("MOTIVRA_FAULT_DIR"), at == nullptr ? 0 : strtol(at, nullptr, 10));
+}
+
+// A call the armed fault applies to: counted, and failing unless only another call is to fail. The slow
+// fault waits instead and never fails.
+bool Strikes() {
+    const long n = calls.fetch_add(1) + 1;
+    if (armed.load() == kSlow) {
+        const timespec pause{delayMs / 1000, (delayMs % 1000) * 1000000};
+        nanosleep(&pause, nullptr);
+        return false;
+    }
+    const long at = failAt.load();
+    return at == 0 || n == at;
 }
 
 bool Inside(const char* path, bool folderItself) {
@@ -84,9 +111,9 @@ int Fail(int code) {
 
 bool SyncFails(int fd) {
     const int fault = armed.load();
-    if (fault == kFlush) return Targets(fd, false);
-    if (fault == kFsync) return Targets(fd, false) || Targets(fd, true);
-    if (fault == kFolderSync) return Targets(fd, true);
+    if (fault == kFlush) return Targets(fd, false) && Strikes();
+    if (fault == kFsync || fault == kSlow) return (Targets(fd, false) || Targets(fd, true)) && Strikes();
+    if (fault == kFolderSync) return Targets(fd, true) && Strikes();
     return false;
 }
 
@@ -95,14 +122,24 @@ bool SyncFails(int fd) {
 extern "C" {
 
 __attribute__((visibility("default"))) void motivra_fault_arm(const char* fault, const char* where) {
-    Arm(fault, where);
+    Arm(fault, where, 0);
 }
+
+__attribute__((visibility("default"))) void motivra_fault_arm_at(const char* fault, const char* where, long n) {
+    Arm(fault, where, n);
+}
+
+__attribute__((visibility("default"))) long motivra_fault_calls() { return calls.load(); }
+
+// The wait of the slow fault, for a process that arms it itself.
+__attribute__((visibility("default"))) void motivra_fault_delay(long milliseconds) { delayMs = milliseconds; }
 
 __attribute__((visibility("default"))) void motivra_fault_disarm() { armed.store(kNone); }
 
 __attribute__((visibility("default"))) ssize_t write(int fd, const void* data, size_t size) {
     static const auto real = Next<ssize_t (*)(int, const void*, size_t)>("write");
-    if (armed.load() == kWrite && Targets(fd, false)) return Fail(ENOSPC);
+    const int fault = armed.load();
+    if ((fault == kWrite || fault == kSlow) && Targets(fd, false) && Strikes()) return Fail(ENOSPC);
     return real(fd, data, size);
 }
 
@@ -120,14 +157,16 @@ __attribute__((visibility("default"))) int fdatasync(int fd) {
 
 __attribute__((visibility("default"))) int close(int fd) {
     static const auto real = Next<int (*)(int)>("close");
-    const bool fails = armed.load() == kClose && Targets(fd, false);
+    const int fault = armed.load();
+    const bool fails = (fault == kClose || fault == kSlow) && Targets(fd, false) && Strikes();
     const int result = real(fd);
     return fails ? Fail(EIO) : result;
 }
 
 __attribute__((visibility("default"))) int rename(const char* from, const char* to) {
     static const auto real = Next<int (*)(const char*, const char*)>("rename");
-    if (armed.load() == kRename) {
+    const int fault = armed.load();
+    if (fault == kRename || fault == kSlow) {
         // The destination's folder, resolved, decides; the file itself may not exist yet.
         char resolved[PATH_MAX];
         const char* slash = strrchr(to, '/');
@@ -145,7 +184,7 @@ __attribute__((visibility("default"))) int rename(const char* from, const char* 
             if (n + 1 < sizeof resolved) {
                 resolved[n] = '/';
                 resolved[n + 1] = '\0';
-                if (Inside(resolved, true)) return Fail(EIO);
+                if (Inside(resolved, true) && Strikes()) return Fail(EIO);
             }
         }
     }

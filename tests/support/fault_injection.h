@@ -6,6 +6,9 @@
 
 // Implemented by the test-only shim (tests/fault_shim), which the fault-injection test programs link.
 extern "C" void motivra_fault_arm(const char* fault, const char* folder);
+extern "C" void motivra_fault_arm_at(const char* fault, const char* folder, long n);
+extern "C" long motivra_fault_calls();
+extern "C" void motivra_fault_delay(long milliseconds);
 extern "C" void motivra_fault_disarm();
 
 namespace motivra::test {
@@ -14,11 +17,12 @@ namespace motivra::test {
 // makes a save fail before its rename, except FolderSync, which fails the folder's sync after it.
 inline const std::vector<std::string> kSaveFaults = {"write", "flush", "close", "fsync", "rename"};
 
-// Arms a fault for the calls of this process while the object lives.
+// Arms a fault for the calls of this process while the object lives: every call it applies to fails, or
+// only the n-th.
 class FaultScope {
 public:
-    FaultScope(const std::string& fault, const std::filesystem::path& folder) {
-        motivra_fault_arm(fault.c_str(), folder.c_str());
+    FaultScope(const std::string& fault, const std::filesystem::path& folder, long n = 0) {
+        motivra_fault_arm_at(fault.c_str(), folder.c_str(), n);
     }
     FaultScope(const FaultScope&) = delete;
     FaultScope& operator=(const FaultScope&) = delete;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <system_error>
@@ -71,23 +72,16 @@ public:
           library_((root_ / "behaviours").string()) {
         for (const char* sub : {"thumbs", "tagdb", "tags"})
             std::filesystem::create_directories(root_ / "behaviours" / sub);
-        TagTable table;
-        table.SetTagFolder(TagFolderOf(library_));
+        std::map<std::string, std::vector<std::string>> links;
         for (int i = 0; i < kBehaviours; ++i) {
             const std::string name = BehaviourName(i);
             WritePlainBytes(BehaviourPath(library_, name), behaviour);
             WritePlainBytes(ThumbnailPath(library_, name), thumbnail);
             const std::vector<std::string> tags = TagsOf(i);
             WritePlain(TagDbPath(library_, name), tags);
-            table.ClearStates();
-            for (const std::string& tag : tags) {
-                table.AddTag(tag);
-                table.SetState(table.FindTag(tag), TagState::Selected);
-            }
-            table.LinkSelectedAll(name);
+            for (const std::string& tag : tags) links[tag].push_back(name);
         }
-        for (const TagEntry& entry : table.Entries())
-            WritePlain(TagFilePath(table.TagFolder(), entry.name), entry.links);
+        for (const auto& [tag, names] : links) WritePlain(TagFilePath(TagFolderOf(library_), tag), names);
     }
     GeneratedLibrary(const GeneratedLibrary&) = delete;
     GeneratedLibrary& operator=(const GeneratedLibrary&) = delete;

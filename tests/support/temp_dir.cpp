@@ -44,4 +44,15 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (entry.path().filename() == ".motivra-lock") continue;
+        const auto bytes = entry.is_regular_file() ? ReadBytes(entry.path()) : std::vector<std::uint8_t>{};
+        files[std::filesystem::relative(entry.path(), root).string()] =
+            entry.is_regular_file() ? std::string(bytes.begin(), bytes.end()) : "(folder)";
+    }
+    return files;
+}
+
 }  // namespace motivra::test

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,9 @@ private:
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+// Every file and folder under root by its path relative to root: a file's bytes, "(folder)" for a folder. A
+// library's lock file is left out: it stays once made and holds nothing.
+std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& root);
 
 }  // namespace motivra::test

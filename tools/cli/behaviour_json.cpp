@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/cli_error.h"
-#include "cli/text_encoding.h"
+#include "core/engine/text_encoding.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/editor_track.h"
 #include "core/engine/parameter_table.h"

@@ -13,9 +13,11 @@
 #include "core/library/behaviour_naming.h"
 #include "core/library/file_checks.h"
 #include "core/library/library_change.h"
+#include "core/library/library_edits.h"
 #include "core/library/library_folder.h"
-#include "core/library/library_maintenance.h"
+#include "core/library/library_lock.h"
 #include "core/library/library_names.h"
+#include "core/library/save_behaviour_model.h"
 #include "core/library/tag_table.h"
 #include "core/library/user_data_copy.h"
 
@@ -32,6 +34,7 @@ struct LibraryRequest {
     std::vector<std::string> minus;
     std::string core = kDefaultCoreName;
     std::string name;
+    std::vector<std::string> tagNames;  // tag and untag
 };
 
 // The user's data folder, as the editor finds it on this platform: $XDG_DATA_HOME or ~/.local/share, then
@@ -134,69 +137,64 @@ void RunFilter(const LibraryRequest& request) {
     PrintLines(table.TagFilter());
 }
 
-// The Save dialog turns the typed core name into lower case.
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
+// The name the Save dialog would give: the same function, so the two never disagree.
 void RunNextName(const LibraryRequest& request) {
     const std::string library = LibraryFolder(request);
-    const std::string core = LowerCase(request.core);
-    const std::string name = NextBehaviourName(core, ThumbsFolder(library));
-    if (!name.empty()) {
-        std::cout << name << '\n';
-        return;
-    }
+    const std::string core = LowerCaseCoreName(request.core);
     if (!IsAcceptableCoreName(core)) {
         throw CliError("\"" + core +
-                       "\": a core name must not be empty or hold '/', '\\', '..' or a line break");
+                       "\": a core name must not be empty, be made of dots only or hold '/', '\\', '..' or a "
+                       "line break");
     }
-    if (!FolderExists(ThumbsFolder(library))) throw CliError(ThumbsFolder(library) + ": no such folder");
-    throw CliError("no number follows the highest thumbnail number of " + core);
+    // Under the lock a change a crash cut off is settled first, as it is before the Save dialog's save; a
+    // library that cannot be locked (read-only) has none, and its files are read as they are.
+    const auto lock = LibraryLock::Take(library);
+    const std::string name = NextFreeBehaviourName(core, library);
+    if (name.empty()) {
+        if (!FolderExists(ThumbsFolder(library))) throw CliError(ThumbsFolder(library) + ": no such folder");
+        throw CliError("no number follows the highest thumbnail number of " + core);
+    }
+    std::cout << name << '\n';
 }
 
-// A change that did not complete: what it did goes to standard output, each file left alone and the
-// failure to standard error (as the lines of the error), and the command fails.
-void ReportIncomplete(const LibraryChange& change, const std::string& outcome) {
+// A change is made whole or not at all: its files on standard output, or one line saying why not.
+void Report(const LibraryChange& change) {
+    if (!change.failure.empty()) throw CliError(change.failure + "; nothing was changed");
     PrintLines(change.done);
-    std::vector<std::string> lines = change.skipped;
-    if (!change.failure.empty()) lines.push_back(change.failure + outcome);
-    throw CliError(lines);
-}
-
-void RunRebuild(const LibraryRequest& request) {
-    const std::string library = LibraryFolder(request);
-    if (!FolderExists(TagFolderOf(library))) throw CliError(TagFolderOf(library) + ": no such folder");
-    TagTable table = LoadTags(library);
-    const std::vector<std::string> behaviours = ListBehaviourNames(library);
-    const LibraryChange change = ReconstructTagLinks(table, library, behaviours);
-    if (!change.Complete()) {
-        ReportIncomplete(change, change.refused ? std::string()
-                                                : "; rewrote " + std::to_string(change.done.size()) +
-                                                      " tag files before it, the others are as they were");
+    if (!change.skipped.empty()) {
+        std::vector<std::string> lines;
+        for (const std::string& line : change.skipped) lines.push_back(line + "; left as it was");
+        throw CliError(lines);
     }
-    std::cout << "rebuilt " << change.done.size() << " tag files from " << behaviours.size()
-              << " behaviours\n";
 }
 
-void RunDelete(const LibraryRequest& request) {
-    const std::string library = LibraryFolder(request);
+std::string RequireBehaviour(const LibraryRequest& request, const std::string& library) {
     if (!IsAcceptableBehaviourName(request.name)) {
-        throw CliError("\"" + request.name + "\": not a behaviour name (no '/', '..' or line breaks)");
+        throw CliError("\"" + request.name + "\": not a behaviour name (no '/', line breaks, or dots only)");
     }
     if (!FileExists(BehaviourPath(library, request.name))) {
         throw CliError(request.name + ": no such behaviour in " + library);
     }
-    TagTable table = LoadTags(library);
-    const LibraryChange change = RemoveBehaviour(table, library, request.name);
-    if (!change.Complete()) {
-        const bool kept = !change.refused && FileExists(BehaviourPath(library, request.name));
-        ReportIncomplete(change, kept ? "; " + request.name + " was not deleted" : std::string());
-    }
-    PrintLines(change.done);
+    return request.name;
+}
+
+void RunRebuild(const LibraryRequest& request) {
+    RebuildCounts counts;
+    const LibraryChange change = RebuildTagLinks(LibraryFolder(request), &counts);
+    Report(change);
+    std::cout << "rebuilt " << counts.Text() << '\n';
+}
+
+void RunDelete(const LibraryRequest& request) {
+    const std::string library = LibraryFolder(request);
+    Report(RemoveBehaviour(library, RequireBehaviour(request, library)));
+}
+
+void RunRetag(const LibraryRequest& request, bool add) {
+    const std::string library = LibraryFolder(request);
+    const std::string behaviour = RequireBehaviour(request, library);
+    const std::vector<std::string> none;
+    Report(RetagBehaviour(library, behaviour, add ? request.tagNames : none, add ? none : request.tagNames));
 }
 
 }  // namespace
@@ -235,6 +233,16 @@ void AddLibraryCommands(CLI::App& app, const std::string& argv0) {
         "delete", "Delete a behaviour with its thumbnail and tag database and unlink it from every tag");
     remove->add_option("NAME", request->name, "behaviour name (without .vmr)")->required();
     remove->callback([request] { RunDelete(*request); });
+
+    for (const bool add : {true, false}) {
+        CLI::App* retag = library->add_subcommand(
+            add ? "tag" : "untag",
+            add ? "Give a behaviour tags, as a click in Edit Tags does (tags are made as needed)"
+                : "Take tags from a behaviour, as a click in Edit Tags does");
+        retag->add_option("NAME", request->name, "behaviour name (without .vmr)")->required();
+        retag->add_option("TAG", request->tagNames, "tag names")->required();
+        retag->callback([request, add] { RunRetag(*request, add); });
+    }
 }
 
 }  // namespace motivra::cli

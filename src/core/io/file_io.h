@@ -39,6 +39,25 @@ inline bool SavedButNotSynced(std::string_view error) { return error.starts_with
 // with the reason in *error.
 bool SyncToDisk(const std::string& path, std::string* error = nullptr);
 
+// The steps a change of several files is made of, so that it can be made all or nothing (the library's
+// changes). Each returns false with the step and the system's reason in *error.
+
+// Writes data to a new temporary file beside the file path names (a link at path is followed to its target,
+// as WriteFileAtomically does), synced and closed, with the mode, owner and group of the file it will
+// replace. *temp names it; *target the file the rename must replace.
+bool WriteTemporaryBeside(const std::string& path, std::span<const std::uint8_t> data, std::string* temp,
+                          std::string* target, std::string* error = nullptr);
+// A second name for the file at path, a temporary one beside it (a hard link, or a synced copy where the
+// file system has no links), so the file can be put back after a rename replaced or removed it.
+bool KeepBackup(const std::string& path, std::string* backup, std::string* error = nullptr);
+// rename(2): from replaces to.
+bool RenameFile(const std::string& from, const std::string& to, std::string* error = nullptr);
+// Removes the file (never a folder); a file that is not there is no failure.
+bool RemoveFile(const std::string& path, std::string* error = nullptr);
+// Whether name (without folder) is one of the temporary names the steps above and WriteFileAtomically make:
+// ".mtv", 8 letters or digits, ".tmp" or ".old".
+bool IsTemporaryName(std::string_view name);
+
 // Whether the calling user may write path (a file, or a folder to create and remove files in), as the system
 // judges it; the system's reason in *error when not. Multi-file changes check this before they begin.
 bool CanWrite(const std::string& path, std::string* error = nullptr);

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/library/file_checks.h"
+#include "core/library/library_edits.h"
 #include "core/library/library_folder.h"
-#include "core/library/library_maintenance.h"
 #include "core/library/library_names.h"
 #include "core/library/library_subfolders.h"
 
@@ -35,7 +35,7 @@ void EditTagsModel::GridCountChanged(int shown) {
 EditTagClick EditTagsModel::ClickTag(TagTable& table, bool hitTag) {
     EditTagClick click;
     if (state_.deleteMode.IsOn()) {
-        click.problems = state_.deleteMode.DeleteMarked(table);
+        click.marked = TagDeleteMode::Marked(table);
         // The picked behaviour's preview plays on: deleting a tag does not change the behaviour.
         click.resetPreview = state_.picked.empty();
         return click;
@@ -59,8 +59,17 @@ EditTagClick EditTagsModel::ClickTag(TagTable& table, bool hitTag) {
     return click;
 }
 
+std::vector<std::string> EditTagsModel::DeleteTags(TagTable& table, const std::vector<std::string>& tags,
+                                                   bool agreed) {
+    if (!agreed) {
+        table.ClearStates();
+        return {};
+    }
+    return state_.deleteMode.Delete(table, library_, tags);
+}
+
 std::vector<std::string> EditTagsModel::WritePickedTags(TagTable& table) {
-    const std::string& behaviour = state_.picked;
+    const std::string behaviour = state_.picked;
     if (!state_.pickedTagsReadable) {
         RestorePickedTags(table);
         return {"The tags of " + behaviour + " cannot be changed here: its tag database " +
@@ -71,43 +80,27 @@ std::vector<std::string> EditTagsModel::WritePickedTags(TagTable& table) {
     for (int i = 0; i < table.Count(); ++i) {
         if (table.Entry(i).state == TagState::Subtracted) table.SetState(i, TagState::Unselected);
     }
-    const std::string text = table.SelectedTagsText();
-    if (text == state_.rememberedTagText) return {};
+    if (table.SelectedTagsText() == state_.rememberedTagText) return {};
 
-    const TagTable before = table;
-    std::string why = EnsureLibrarySubfolders(library_);
-    if (why.empty()) {
-        table.UnlinkDeselected(behaviour);
-        if (table.WriteTagDb(TagDbFolder(library_), behaviour, &why)) why.clear();
-    }
-    if (!why.empty()) {
-        table = before;
-        RestorePickedTags(table);
-        return {"The tags of " + behaviour + " were not changed: " + TagDbPath(library_, behaviour) +
-                " could not be written (" + why + ")."};
-    }
-    table.LinkSelected(behaviour);
-    state_.rememberedTagText = text;
-
-    // Only the tags that gained or lost the behaviour have new tag files.
-    std::vector<std::string> touched = table.CapturedSelected();
+    // Only what this click changed: the tags gained and the tags lost since the tags were last read.
+    const std::vector<std::string>& had = table.CapturedSelected();
+    std::vector<std::string> add;
+    std::vector<std::string> remove;
     for (const TagEntry& entry : table.Entries()) {
-        if (entry.state == TagState::Selected) touched.push_back(entry.name);
+        const bool before = std::find(had.begin(), had.end(), entry.name) != had.end();
+        if (entry.state == TagState::Selected && !before) add.push_back(entry.name);
     }
-    table.CaptureSelection();
-    std::sort(touched.begin(), touched.end());
-    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
-    std::vector<std::string> problems;
-    for (const std::string& name : touched) {
+    for (const std::string& name : had) {
         const int index = table.FindTag(name);
-        if (index < 0 || !table.IsReadable(index)) continue;
-        if (!table.WriteTagFile(index, &why)) {
-            problems.push_back("The tag file " + TagFilePath(table.TagFolder(), name) +
-                               " could not be written (" + why + "); the tag database of " + behaviour +
-                               " holds the change, and Reconstruct Tag Links brings the tag files in line.");
-        }
+        if (index < 0 || table.Entry(index).state != TagState::Selected) remove.push_back(name);
     }
-    return problems;
+    const LibraryChange change = RetagBehaviour(library_, behaviour, add, remove);
+    if (!change.failure.empty()) {
+        RestorePickedTags(table);
+        return {"The tags of " + behaviour + " were not changed: " + change.failure + "."};
+    }
+    table.Refresh();
+    return ReadPickedTags(table);
 }
 
 void EditTagsModel::RestorePickedTags(TagTable& table) const {
@@ -158,41 +151,44 @@ std::vector<std::string> EditTagsModel::ReadPickedTags(TagTable& table) {
 EditDeletion EditTagsModel::DeleteBehaviour(TagTable& table, const std::string& name) {
     EditDeletion deletion;
     if (library_.empty()) return deletion;
-    const LibraryChange change = RemoveBehaviour(table, library_, name);
-    deletion.deleted = !change.refused && !FileExists(BehaviourPath(library_, name));
-    if (change.refused) {
+    const LibraryChange change = RemoveBehaviour(library_, name);
+    deletion.deleted = change.failure.empty();
+    if (!change.failure.empty())
         deletion.problems.push_back(name + " was not deleted: " + change.failure + ".");
-    } else if (!change.failure.empty()) {
-        deletion.problems.push_back("Deleting " + name + " stopped: " + change.failure +
-                                    ". Done before that:" + Join(change.done) +
-                                    "\nReconstruct Tag Links brings the tag files in line again.");
-    }
     if (!change.skipped.empty()) {
-        deletion.problems.push_back("Left as they were:" + Join(change.skipped));
+        deletion.problems.push_back(name +
+                                    " was deleted, but these tag files could not be read and may still "
+                                    "link it:" +
+                                    Join(change.skipped));
     }
+    table.Refresh();
     return deletion;
 }
 
-std::vector<std::string> EditTagsModel::Rebuild(TagTable& table, const std::vector<std::string>& behaviours) {
+std::vector<std::string> EditTagsModel::Rebuild(TagTable& table) {
     if (library_.empty()) return {};
-    std::vector<std::string> problems;
-    if (std::string why = EnsureTagFolder(library_); !why.empty()) {
-        return {"The tag links were not rebuilt: " + why + "."};
+    RebuildCounts counts;
+    const LibraryChange change = RebuildTagLinks(library_, &counts);
+    std::vector<std::string> messages;
+    if (!change.failure.empty()) {
+        messages.push_back("The tag links were not rebuilt: " + change.failure + ".");
+    } else if (counts.tagFiles == 0) {
+        messages.push_back("The tag links already agree with the tag databases of " +
+                           std::to_string(counts.behaviours) + " behaviours: no tag file was written.");
+    } else {
+        messages.push_back("Reconstruct Tag Links wrote " + counts.Text() + ".");
     }
-    const LibraryChange change = ReconstructTagLinks(table, library_, behaviours);
-    if (change.refused) {
-        problems.push_back("The tag links were not rebuilt: " + change.failure + ".");
-    } else if (!change.failure.empty()) {
-        problems.push_back("Rebuilding the tag links stopped: " + change.failure +
-                           ". The tag files written before it:" + Join(change.done));
-    }
-    if (!state_.picked.empty()) {
-        const std::vector<std::string> more = ReadPickedTags(table);
-        problems.insert(problems.end(), more.begin(), more.end());
-    }
-    return problems;
+    const std::vector<std::string> more = Refresh(table);
+    messages.insert(messages.end(), more.begin(), more.end());
+    return messages;
 }
 
-std::vector<std::string> EditTagsModel::Close(TagTable& table) { return SaveTagFiles(table, library_); }
+std::vector<std::string> EditTagsModel::Refresh(TagTable& table) {
+    table.Refresh();
+    // Tags marked for deletion keep their marks; the picked behaviour's tags are read again when the mode
+    // ends.
+    if (state_.picked.empty() || state_.deleteMode.IsOn()) return {};
+    return ReadPickedTags(table);
+}
 
 }  // namespace motivra

@@ -25,6 +25,7 @@ struct EditTagClick {
     Grid grid = Grid::Keep;
     std::vector<std::string> names;  // for ShowNames
     bool resetPreview = false;
+    std::vector<std::string> marked;    // Delete Tag mode: the tags to delete once the user agrees
     std::vector<std::string> problems;  // messages for the user
 
     bool operator==(const EditTagClick&) const = default;
@@ -49,9 +50,11 @@ struct EditDeletion {
 };
 
 // The Edit Behaviour Tags dialog without its windows. A picked behaviour's tags are shown selected; a tag
-// click rewrites its tag database and the tag files that changed at once, so the two sides of the library
-// never disagree for longer than a click. While nothing is picked, tag clicks filter the grid. The two
-// delete modes delete tags and behaviours with their files.
+// click gives the behaviour the tags it gained and takes the ones it lost, in its tag database and in those
+// tag files, at once and onto the files as they are on disk, so the two sides of the library never disagree
+// and another writer's changes stay. While nothing is picked, tag clicks filter the grid. The two delete
+// modes delete tags and behaviours with their files. Every change is made when it is clicked, so closing
+// the dialog writes nothing.
 class EditTagsModel {
 public:
     // library: the library folder, "" when none was found (then every operation finds nothing to do).
@@ -73,16 +76,19 @@ public:
     // clears every tag: on a picked behaviour that would take all its tags at a stray click, so its tags
     // stay as they are then.
     EditTagClick ClickTag(TagTable& table, bool hitTag = true);
+    // Delete Tag mode: the user agreed to delete the marked tags (or not: then the marks go).
+    std::vector<std::string> DeleteTags(TagTable& table, const std::vector<std::string>& tags, bool agreed);
     // selectedName: the behaviour now selected in the grid, "" for none.
     EditGridClick ClickGrid(TagTable& table, const std::string& selectedName);
-    // Deletes the behaviour with its files and unlinks it from every tag: the tag files first, then its
-    // ".vmr", tag database and thumbnail, once every one of them is known to be writable.
+    // Deletes the behaviour with its ".vmr", tag database and thumbnail and unlinks it from every tag, as one
+    // change of the library.
     EditDeletion DeleteBehaviour(TagTable& table, const std::string& name);
-    // "Reconstruct Tag Links" over the grid's full list. The picked behaviour stays picked with its tags
-    // shown, read again from its tag database.
-    std::vector<std::string> Rebuild(TagTable& table, const std::vector<std::string>& behaviours);
-    // The dialog closes, by OK or otherwise: the tag files that changed are written.
-    std::vector<std::string> Close(TagTable& table);
+    // "Reconstruct Tag Links" over the library's behaviours as they are on disk. The first message says
+    // what it wrote. The picked behaviour stays picked with its tags shown, read again from its tag database.
+    std::vector<std::string> Rebuild(TagTable& table);
+    // The library changed on disk (another program, or this dialog): the table is read again, and the
+    // picked behaviour's tags from its tag database.
+    std::vector<std::string> Refresh(TagTable& table);
 
 private:
     // Picks the behaviour (or none): its tags become the selection, remembered and captured.

@@ -5,16 +5,15 @@
 
 namespace motivra {
 
-// What a change of several library files did, so the caller can say exactly that. A refused change touched
-// nothing; otherwise the files in done were changed, in order, and the change stopped at failure.
+// What a change of a library did, so the caller can say exactly that. A change is made whole or not at all:
+// when failure is empty, done lists every file written or removed, in order; otherwise nothing changed.
 struct LibraryChange {
-    bool refused = false;
-    std::vector<std::string> done;     // "rewrote PATH" or "removed PATH" for each file changed, in order
+    std::vector<std::string> done;     // "wrote PATH" or "removed PATH" for each file changed, in order
     std::vector<std::string> skipped;  // "path: why" for each file deliberately left alone
-    std::string failure;               // "path: why" for the refusal or the step that failed; empty if none
+    std::string failure;               // why nothing was changed; empty if the change was made
 
     // Everything asked for was done and nothing was skipped.
-    bool Complete() const { return !refused && failure.empty() && skipped.empty(); }
+    bool Complete() const { return failure.empty() && skipped.empty(); }
 };
 
 }  // namespace motivra

@@ -3,12 +3,11 @@
 namespace motivra {
 
 bool IsAcceptableTagName(std::string_view name) {
-    return !name.empty() && name.find_first_of(std::string_view("/\0\r\n", 4)) == std::string_view::npos;
+    return name.find_first_not_of('.') != std::string_view::npos &&
+           name.find_first_of(std::string_view("/\0\r\n", 4)) == std::string_view::npos;
 }
 
-bool IsAcceptableBehaviourName(std::string_view name) {
-    return IsAcceptableTagName(name) && name != "." && name != "..";
-}
+bool IsAcceptableBehaviourName(std::string_view name) { return IsAcceptableTagName(name); }
 
 bool IsAcceptableCoreName(std::string_view core) {
     return IsAcceptableBehaviourName(core) && core.find("..") == std::string_view::npos &&

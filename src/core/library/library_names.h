@@ -8,10 +8,11 @@ namespace motivra {
 // the tag files. A name that could leave its folder (a separator, a NUL) or break a line file (CR, LF) is
 // refused wherever it would reach the disk, so nothing is ever written outside the library.
 
-// A tag: not empty, no '/', NUL, CR or LF. Other characters, dots and blanks included, are the user's text.
+// A tag: not empty, not made of dots only ("." and ".." are folders, and ".." would make a hidden "...tag"),
+// no '/', NUL, CR or LF. Other characters, blanks included, are the user's text.
 bool IsAcceptableTagName(std::string_view name);
 
-// A behaviour name: an acceptable tag name that is neither "." nor "..".
+// A behaviour name: the same rule.
 bool IsAcceptableBehaviourName(std::string_view name);
 
 // A core name for numbered behaviours: an acceptable behaviour name that holds no ".." and no '\' (the

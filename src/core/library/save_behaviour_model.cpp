@@ -1,26 +1,23 @@
 #include "core/library/save_behaviour_model.h"
 
-#include "core/io/file_io.h"
-#include "core/library/behaviour_naming.h"
-#include "core/library/file_checks.h"
+#include "core/library/library_edits.h"
 #include "core/library/library_folder.h"
 #include "core/library/library_names.h"
-#include "core/library/library_subfolders.h"
 
 namespace motivra {
 
 namespace {
 
-std::string ToLowerAscii(std::string text) {
+SaveOutcome Refuse(std::string message) { return {false, {}, {std::move(message)}}; }
+
+}  // namespace
+
+std::string LowerCaseCoreName(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
 }
-
-SaveOutcome Refuse(std::string message) { return {false, {}, {std::move(message)}}; }
-
-}  // namespace
 
 SaveBehaviourModel::SaveBehaviourModel(std::string coreName) : coreName_(std::move(coreName)) {}
 
@@ -31,13 +28,20 @@ BoxChange SaveBehaviourModel::ThumbnailTextChanged(std::string_view text, bool e
 
 BoxChange SaveBehaviourModel::CoreNameChanged(std::string_view text, bool enter) {
     if (enter) return {true, std::nullopt};
-    coreName_ = ToLowerAscii(TrimWhiteSpace(text));
+    coreName_ = LowerCaseCoreName(TrimWhiteSpace(text));
     return {false, coreName_};
 }
 
 SaveTagClick SaveBehaviourModel::ClickTag(TagTable& table) {
-    if (deleteMode_.IsOn()) return {std::nullopt, deleteMode_.DeleteMarked(table)};
+    if (deleteMode_.IsOn()) return {std::nullopt, TagDeleteMode::Marked(table)};
     return {table.SelectedTagsText(), {}};
+}
+
+std::vector<std::string> SaveBehaviourModel::DeleteTags(TagTable& table, const std::string& library,
+                                                        const std::vector<std::string>& tags, bool agreed) {
+    if (agreed) return deleteMode_.Delete(table, library, tags);
+    table.ClearStates();
+    return {};
 }
 
 SaveOutcome SaveBehaviourModel::Save(const SaveRequest& request, TagTable& table, BehaviourWriter& writer) {
@@ -56,39 +60,27 @@ SaveOutcome SaveBehaviourModel::Save(const SaveRequest& request, TagTable& table
     if (!IsAcceptableCoreName(coreName_)) {
         return Refuse("\"" + coreName_ +
                       "\" cannot be a core filename: it would save the behaviour outside the library. Leave "
-                      "out \"/\", \"\\\" and \"..\".");
+                      "out \"/\", \"\\\" and \"..\", and do not make it of dots only.");
     }
-    if (std::string problem = EnsureLibrarySubfolders(library); !problem.empty()) {
-        return Refuse("Nothing was saved: the library's folders could not be made (" + problem + ").");
+    if (!request.unsupportedCharacters.empty()) {
+        std::string listed;
+        for (const std::string& c : request.unsupportedCharacters) listed += (listed.empty() ? "" : " ") + c;
+        return Refuse("The thumbnail text holds characters a behaviour file cannot keep: " + listed +
+                      ". Use the letters, digits and signs of Western European languages (Latin-1).");
     }
-    for (const std::string& folder : {library, ThumbsFolder(library), TagDbFolder(library)}) {
-        std::string why;
-        if (!CanWrite(folder, &why)) {
-            return Refuse("Nothing was saved: the library cannot be written (" + folder + ": " + why + ").");
-        }
-    }
-    const std::string name = NextFreeBehaviourName(coreName_, library);
-    if (name.empty()) return Refuse("No numbered name is left for the core filename \"" + coreName_ + "\".");
+    std::string why;
+    const std::optional<std::string> thumbnail = writer.EncodeThumbnail(&why);
+    if (!thumbnail) return Refuse("Nothing was saved: the thumbnail could not be made (" + why + ").");
 
-    const std::string path = BehaviourPath(library, name);
-    SaveOutcome outcome{true, path, {}};
-    if (std::string why = writer.WriteBehaviour(library + "/", name, request.thumbnailText); !why.empty()) {
-        // The name was free, so a file there now is this one, in place but perhaps not yet safe on disk.
-        if (!FileExists(path))
-            return Refuse("Nothing was saved: " + path + " could not be written (" + why + ").");
-        outcome.problems.push_back("The behaviour was saved as " + path + ", but " + why + ".");
+    NewBehaviour behaviour{coreName_, writer.EncodeBehaviour(request.thumbnailText), *thumbnail, {}};
+    for (const TagEntry& entry : table.Entries()) {
+        if (entry.state == TagState::Selected) behaviour.tags.push_back(entry.name);
     }
-    if (std::string why = writer.WriteThumbnail(ThumbsFolder(library), name); !why.empty()) {
-        outcome.problems.push_back("The behaviour was saved as " + path + ", but its thumbnail " +
-                                   ThumbnailPath(library, name) + " could not be written (" + why + ").");
-    }
-    if (std::string why; !table.WriteTagDb(TagDbFolder(library), name, &why)) {
-        outcome.problems.push_back("The behaviour was saved as " + path +
-                                   ", but its tags could not be written to " + TagDbPath(library, name) +
-                                   " (" + why + ").");
-    }
-    if (table.CountSelected() > 0 && FolderExists(TagFolderOf(library))) table.LinkSelected(name);
-    return outcome;
+    std::string name;
+    const LibraryChange change = SaveNewBehaviour(library, behaviour, &name);
+    if (!change.failure.empty()) return Refuse("Nothing was saved: " + change.failure + ".");
+    table.Refresh();
+    return {true, BehaviourPath(library, name), {}};
 }
 
 }  // namespace motivra

@@ -10,16 +10,15 @@
 
 namespace motivra {
 
-// Writes the two files of a behaviour being saved: the Save dialog's thumbnail view holds the tracks and the
-// picture. Each returns "" when the file was written, else why not (the previous file, if any, is kept).
+// Makes the two files of a behaviour being saved, in memory: the Save dialog's thumbnail view holds the
+// tracks and the picture. The library writes them with the rest of the save, all or nothing.
 class BehaviourWriter {
 public:
     virtual ~BehaviourWriter() = default;
-    // folder ends with a separator; the file is folder + name + ".vmr".
-    virtual std::string WriteBehaviour(const std::string& folder, const std::string& name,
-                                       const std::string& thumbnailText) = 0;
-    // The thumbnail bitmap thumbsFolder/name.bmp.
-    virtual std::string WriteThumbnail(const std::string& thumbsFolder, const std::string& name) = 0;
+    // The bytes of the ".vmr".
+    virtual std::string EncodeBehaviour(const std::string& thumbnailText) = 0;
+    // The bytes of the ".bmp"; nullopt when the picture could not be made, with why in *error.
+    virtual std::optional<std::string> EncodeThumbnail(std::string* error) = 0;
 };
 
 // What a change of the thumbnail text or core name box leads to.
@@ -35,11 +34,13 @@ struct SaveRequest {
     bool anyTrackEnabled = false;
     std::string library;        // the library folder, "" when none was found
     std::string thumbnailText;  // the text the thumbnail view shows
+    // The characters of the typed thumbnail text that a behaviour file cannot hold (UTF-8, one each).
+    std::vector<std::string> unsupportedCharacters;
 };
 
-// What OK did. Refused: nothing was saved and the dialog stays open for the user to put it right or
-// cancel. Otherwise the behaviour is at savedPath and the dialog ends with OK; problems then tell what
-// could not be written beside it.
+// What OK did. Refused: nothing was saved and the dialog stays open for the user to put it right or cancel.
+// Otherwise the behaviour is at savedPath with its thumbnail, tag database and links, and the dialog ends
+// with OK.
 struct SaveOutcome {
     bool saved = false;
     std::string savedPath;
@@ -48,14 +49,14 @@ struct SaveOutcome {
 
 // What a click on the tag list leads to.
 struct SaveTagClick {
-    std::optional<std::string> label;   // the new text of "These tags have been selected:"'s label
-    std::vector<std::string> problems;  // tag files that could not be removed in Delete Tag mode
+    std::optional<std::string> label;  // the new text of "These tags have been selected:"'s label
+    std::vector<std::string> marked;   // Delete Tag mode: the tags to delete once the user agrees
 
     bool operator==(const SaveTagClick&) const = default;
 };
 
 // The Save Behaviour dialog without its windows: the core name, the box rules, the tag clicks in both modes
-// and the save sequence.
+// and the save.
 class SaveBehaviourModel {
 public:
     // The core name as the settings held it ("CoreFilename"); "vmrk" when there was none.
@@ -73,19 +74,25 @@ public:
 
     // The Delete Tag button.
     void ToggleDeleteMode(TagTable& table) { deleteMode_.Toggle(table); }
-    // A click on the tag list: in Delete Tag mode the marked tags are deleted; otherwise the label shows the
+    // A click on the tag list: in Delete Tag mode it names the marked tags; otherwise the label shows the
     // selected tags.
     SaveTagClick ClickTag(TagTable& table);
+    // The user agreed to delete the marked tags (or not: then the marks go).
+    std::vector<std::string> DeleteTags(TagTable& table, const std::string& library,
+                                        const std::vector<std::string>& tags, bool agreed);
 
-    // OK: the save sequence. Nothing is saved without an enabled track, a library or an acceptable core
-    // name, or when the library cannot be written; the missing thumbs, tagdb and tags subfolders are made.
-    // The behaviour gets the next free numbered name, then its file, thumbnail and tag database are written
-    // and the selected tags linked to it (the tag files are written when the dialog closes).
+    // OK: the save. Nothing is saved without an enabled track, a library or an acceptable core name, with a
+    // thumbnail text the file cannot hold, or when any of its files cannot be written: the behaviour, its
+    // thumbnail, its tag database and its links are one change of the library, under the next free
+    // numbered name.
     SaveOutcome Save(const SaveRequest& request, TagTable& table, BehaviourWriter& writer);
 
 private:
     std::string coreName_;
     TagDeleteMode deleteMode_;
 };
+
+// The lower case the Save dialog and motivra-cli give a typed core name (ASCII letters only).
+std::string LowerCaseCoreName(std::string text);
 
 }  // namespace motivra

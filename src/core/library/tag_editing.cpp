@@ -1,8 +1,8 @@
 #include "core/library/tag_editing.h"
 
-#include "core/library/file_checks.h"
+#include "core/library/library_edits.h"
 #include "core/library/library_folder.h"
-#include "core/library/library_subfolders.h"
+#include "core/library/library_names.h"
 
 namespace motivra {
 
@@ -18,13 +18,18 @@ std::string TrimWhiteSpace(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1));
 }
 
-AddedTag AddTypedTag(TagTable& table, std::string_view typed) {
+AddedTag AddTypedTag(TagTable& table, const std::string& library, std::string_view typed) {
     const std::string name = TrimWhiteSpace(typed);
     if (name.empty()) return {false, !typed.empty(), {}};
     if (table.FindTag(name) >= 0) return {false, false, "There is already a tag called \"" + name + "\"."};
-    if (!table.AddTag(name)) {
-        return {false, false, "\"" + name + "\" cannot be a tag: a tag name may not hold \"/\"."};
+    if (!IsAcceptableTagName(name)) {
+        return {false, false,
+                "\"" + name + "\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."};
     }
+    if (const LibraryChange change = AddLibraryTag(library, name); !change.failure.empty())
+        return {false, false, "The tag \"" + name + "\" was not added: " + change.failure + "."};
+    table.Refresh();
+    table.AddTag(name);  // already there when its file was made; also shown when there is no library
     return {true, true, {}};
 }
 
@@ -48,36 +53,41 @@ void TagDeleteMode::Leave(TagTable& table) {
     on_ = false;
 }
 
-std::vector<std::string> TagDeleteMode::DeleteMarked(TagTable& table) {
-    std::vector<std::string> removed;
+std::vector<std::string> TagDeleteMode::Marked(const TagTable& table) {
+    std::vector<std::string> marked;
     for (const TagEntry& entry : table.Entries()) {
-        if (entry.state != TagState::Unselected) removed.push_back(entry.name);
+        if (entry.state != TagState::Unselected) marked.push_back(entry.name);
     }
-    table.RemoveMarkedTags();
-    std::vector<std::string> problems;
-    for (const std::string& name : removed) {
-        const std::string path = TagFilePath(table.TagFolder(), name);
-        if (!table.TagFolder().empty() && FileExists(path))
-            problems.push_back("The tag file " + path + " could not be removed.");
-    }
-    if (table.Count() == 0) Leave(table);
-    return problems;
+    return marked;
 }
 
-std::vector<std::string> SaveTagFiles(TagTable& table, const std::string& library) {
-    if (library.empty() || table.Count() == 0) return {};
-    if (std::string problem = EnsureTagFolder(library); !problem.empty()) {
-        return {"The tags could not be saved: " + problem + "."};
-    }
+std::string TagDeleteMode::Question(const std::vector<std::string>& tags) {
+    std::string names;
+    for (std::size_t i = 0; i < tags.size(); ++i)
+        names += (i == 0 ? "\"" : i + 1 == tags.size() ? " and \"" : ", \"") + tags[i] + "\"";
+    return "Delete the tag" + std::string(tags.size() == 1 ? " " : "s ") + names +
+           " from the library? Every behaviour loses " + (tags.size() == 1 ? "it" : "them") +
+           "; the behaviours themselves stay.";
+}
+
+std::vector<std::string> TagDeleteMode::Delete(TagTable& table, const std::string& library,
+                                               const std::vector<std::string>& tags) {
     std::vector<std::string> problems;
-    for (int i = 0; i < table.Count(); ++i) {
-        if (!table.IsReadable(i)) continue;
-        std::string why;
-        if (!table.WriteTagFile(i, &why)) {
-            problems.push_back("The tag file " + TagFilePath(table.TagFolder(), table.Entry(i).name) +
-                               " could not be written (" + why + "); it is kept as it was.");
+    for (const std::string& tag : tags) {
+        const LibraryChange change = DeleteLibraryTag(library, tag);
+        if (!change.failure.empty()) {
+            problems.push_back("The tag \"" + tag + "\" was not deleted: " + change.failure + ".");
+        } else if (!change.skipped.empty()) {
+            std::string text = "The tag \"" + tag +
+                               "\" was deleted, but these tag databases could not be read and "
+                               "may still name it:";
+            for (const std::string& line : change.skipped) text += "\n" + line;
+            problems.push_back(text);
         }
     }
+    table.ClearStates();
+    table.Refresh();
+    if (table.Count() == 0) Leave(table);
     return problems;
 }
 

@@ -17,6 +17,8 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-bool LinkNames(std::string_view link, std::string_view behaviour) { return Trimmed(link) == Trimmed(behaviour); }
+bool LinkNames(std::string_view link, std::string_view behaviour) {
+    return Trimmed(link) == Trimmed(behaviour);
+}
 
 }  // namespace motivra

@@ -10,10 +10,6 @@ namespace motivra {
 
 namespace {
 
-void RemoveLinksTo(TagEntry& entry, const std::string& behaviour) {
-    std::erase_if(entry.links, [&](const std::string& link) { return LinkNames(link, behaviour); });
-}
-
 // Membership in one tag's links: an open-addressing hash table of pointers to them, at most half full, built
 // with a single allocation.
 class LinkSet {
@@ -86,47 +82,6 @@ bool TagTable::AddEntry(const std::string& name, int weight) {
 int TagTable::FindTag(const std::string& name) const {
     const auto found = indexByName_.find(name);
     return found == indexByName_.end() ? -1 : found->second;
-}
-
-void TagTable::LinkSelected(const std::string& behaviour) {
-    if (!IsAcceptableBehaviourName(behaviour)) return;
-    for (TagEntry& entry : entries_) {
-        if (entry.state != TagState::Selected) continue;
-        const bool linked = std::any_of(entry.links.begin(), entry.links.end(), [&](const std::string& link) {
-            return LinkNames(link, behaviour);
-        });
-        if (!linked) entry.links.push_back(behaviour);
-    }
-}
-
-void TagTable::LinkSelectedAll(const std::string& behaviour) {
-    if (!IsAcceptableBehaviourName(behaviour)) return;
-    for (TagEntry& entry : entries_) {
-        if (entry.state == TagState::Selected) entry.links.push_back(behaviour);
-    }
-}
-
-void TagTable::UnlinkBehaviour(const std::string& behaviour) {
-    if (!IsAcceptableBehaviourName(behaviour)) return;
-    for (TagEntry& entry : entries_) RemoveLinksTo(entry, behaviour);
-}
-
-void TagTable::UnlinkDeselected(const std::string& behaviour) {
-    if (!IsAcceptableBehaviourName(behaviour)) return;
-    for (const std::string& name : capturedSelected_) {
-        const int index = FindTag(name);
-        if (index < 0) continue;
-        TagEntry& entry = entries_[static_cast<std::size_t>(index)];
-        if (entry.state == TagState::Unselected) RemoveLinksTo(entry, behaviour);
-    }
-}
-
-void TagTable::ClearAllLinks() {
-    for (TagEntry& entry : entries_) {
-        entry.weight = 0;
-        entry.links.clear();
-    }
-    RecountWeights();
 }
 
 void TagTable::ClearStates() {

@@ -10,10 +10,10 @@
 
 namespace motivra {
 
-// The library's tags with their links, as the tag list holds them, and every operation on them and on the
-// tag files. The table has no fixed capacity. Tag names are unique in it and are always acceptable file
-// names (IsAcceptableTagName), so no tag file is ever written outside the tag folder. Behaviour names given
-// to the link operations that are not acceptable behaviour names (IsAcceptableBehaviourName) are ignored.
+// The library's tags with their links, as the tag list holds and shows them: read from the tag files, with
+// each tag's state in the dialog and the filter over them. The table never writes a file: every change of
+// the library is made onto the files as they are on disk (library_edits), after which the table is read
+// again (Refresh). It has no fixed capacity; tag names are unique in it and are acceptable file names.
 class TagTable {
 public:
     static constexpr int kFontCount = 6;
@@ -36,12 +36,11 @@ public:
     // Ignored for an index outside the table.
     void SetState(int index, TagState state);
 
-    // Files. Each does nothing while the tag folder (or the folder given) does not exist.
+    // Reading. Each does nothing while the tag folder (or the folder given) does not exist.
     // Replaces the table by the tags of the "*.tag" files of the tag folder, in listing order, each with the
     // links of its file and a weight of their number. Files whose names are no acceptable tag names are
     // skipped. A file that cannot be read (no permission, not a regular file, too large, or past the
-    // library's limits) gives an entry without links whose read error says why. Such a tag's file is never
-    // rewritten, so links that could not be seen are never lost.
+    // library's limits) gives an entry without links whose read error says why.
     void LoadTags();
     // Why the entry's file could not be read by the last LoadTags; empty when it was read, or the tag was
     // added since.
@@ -54,21 +53,9 @@ public:
     bool ExceedsLimits() const { return exceedsLimits_; }
     // The read error of the tag files left unread for that reason.
     static std::string LimitsText();
-    // Deletes the entry's tag file, then the entry; ignored for an index outside the table.
-    void RemoveTag(int index);
-    // RemoveTag on every entry that is not Unselected.
-    void RemoveMarkedTags();
-    // Trims the entry's links (kept so in memory) and writes them as its tag file. False when nothing was
-    // written, with the reason in *error: no tag folder, an index outside the table, a tag whose file could
-    // not be read when loaded, or a failed write (the previous file then stays as it was).
-    bool WriteTagFile(int index, std::string* error = nullptr);
-    // WriteTagFile for every entry, in table order. The tags whose files were not written, each with the
-    // reason; nothing when there is no tag folder.
-    std::vector<std::pair<std::string, std::string>> SaveAllTags();
-    // Writes the names of the Selected entries, in table order, to folder + behaviour + ".tdb"; folder ends
-    // with a separator. False when nothing was written, with the reason in *error.
-    bool WriteTagDb(const std::string& folder, const std::string& behaviour,
-                    std::string* error = nullptr) const;
+    // LoadTags again, for a library that changed on disk: the states, and the captured selection, stay with
+    // the tags of the same names that are still there.
+    void Refresh();
     // Selects exactly the tags the file names, adding the ones not yet in the table (weight 0). An empty
     // path or unreadable file leaves every tag Unselected: false then for an unreadable file, with the
     // reason in *error.
@@ -83,16 +70,6 @@ public:
     // Index of the entry of exactly this name, -1 if none.
     int FindTag(const std::string& name) const;
 
-    // Links match a behaviour by its whole name, both trimmed as tag files trim links (LinkNames).
-    // Every Selected entry gets the behaviour unless one of its links names it already.
-    void LinkSelected(const std::string& behaviour);
-    // Every Selected entry gets the behaviour, without looking at its links.
-    void LinkSelectedAll(const std::string& behaviour);
-    // Every link naming the behaviour goes, in every entry.
-    void UnlinkBehaviour(const std::string& behaviour);
-    // In every entry captured as Selected that is Unselected now, every link naming the behaviour goes.
-    void UnlinkDeselected(const std::string& behaviour);
-    void ClearAllLinks();
     void ClearStates();
 
     // Remembers the names of the Selected and of the Subtracted entries, in table order, for TagFilter.
@@ -130,5 +107,8 @@ private:
     int minWeight_ = 0;
     int maxWeight_ = 0;
 };
+
+// The tag table of a library folder, loaded from its tag files; empty when it has no tag folder.
+TagTable LoadLibraryTags(const std::string& library);
 
 }  // namespace motivra

@@ -80,70 +80,20 @@ std::vector<int> TagTable::UnreadableTags() const {
     return unreadable;
 }
 
-void TagTable::RemoveTag(int index) {
-    if (index < 0 || index >= Count()) return;
-    if (!tagFolder_.empty())
-        DeleteFileIfPresent(TagFilePath(tagFolder_, entries_[static_cast<std::size_t>(index)].name));
-    entries_.erase(entries_.begin() + index);
-    Reindex();
-    RecountWeights();
+TagTable LoadLibraryTags(const std::string& library) {
+    TagTable table;
+    table.SetTagFolder(TagFolderOf(library));
+    table.LoadTags();
+    return table;
 }
 
-void TagTable::RemoveMarkedTags() {
-    const auto marked = [](const TagEntry& entry) { return entry.state != TagState::Unselected; };
-    if (!tagFolder_.empty()) {
-        for (const TagEntry& entry : entries_) {
-            if (marked(entry)) DeleteFileIfPresent(TagFilePath(tagFolder_, entry.name));
-        }
+void TagTable::Refresh() {
+    std::unordered_map<std::string, TagState> states;
+    for (const TagEntry& entry : entries_) states.emplace(entry.name, entry.state);
+    LoadTags();
+    for (TagEntry& entry : entries_) {
+        if (const auto found = states.find(entry.name); found != states.end()) entry.state = found->second;
     }
-    std::erase_if(entries_, marked);
-    Reindex();
-    RecountWeights();
-}
-
-bool TagTable::WriteTagFile(int index, std::string* error) {
-    const auto fail = [error](std::string why) {
-        if (error != nullptr) *error = std::move(why);
-        return false;
-    };
-    if (index < 0 || index >= Count()) return fail("no such tag");
-    if (tagFolder_.empty() || !FolderExists(tagFolder_)) return fail("no tag folder");
-    TagEntry& entry = entries_[static_cast<std::size_t>(index)];
-    if (!IsReadable(index)) return fail("skipped, it could not be read: " + ReadError(index));
-    for (std::string& link : entry.links) link = TrimLink(std::move(link));
-    const std::string path = TagFilePath(tagFolder_, entry.name);
-    // A file that already holds exactly these lines is left alone: rewriting and syncing it to disk would
-    // change nothing but its time, and saving every tag of a large library would take seconds.
-    TextFile file;
-    const std::string bytes = EncodeLines(entry.links, file.LineEnd());
-    const auto current = ReadFilePrefix(path, bytes.size() + 1);
-    if (current && std::equal(current->begin(), current->end(), bytes.begin(), bytes.end())) return true;
-    return file.WriteLines(path, entry.links) || fail(file.ErrorText());
-}
-
-std::vector<std::pair<std::string, std::string>> TagTable::SaveAllTags() {
-    std::vector<std::pair<std::string, std::string>> failures;
-    if (tagFolder_.empty() || !FolderExists(tagFolder_)) return failures;
-    for (int i = 0; i < Count(); ++i) {
-        std::string why;
-        if (!WriteTagFile(i, &why)) failures.emplace_back(Entry(i).name, why);
-    }
-    return failures;
-}
-
-bool TagTable::WriteTagDb(const std::string& folder, const std::string& behaviour, std::string* error) const {
-    const auto fail = [error](std::string why) {
-        if (error != nullptr) *error = std::move(why);
-        return false;
-    };
-    if (!FolderExists(folder)) return fail("no such folder");
-    if (!IsAcceptableBehaviourName(behaviour)) return fail("not a behaviour name");
-    std::vector<std::string> names;
-    for (const TagEntry& entry : entries_) {
-        if (entry.state == TagState::Selected) names.push_back(entry.name);
-    }
-    TextFile file;
-    return file.WriteLines(folder + behaviour + ".tdb", names) || fail(file.ErrorText());
 }
 
 bool TagTable::ReadTagDb(const std::string& path, std::string* error) {

@@ -2,8 +2,11 @@
 
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 
+#include "core/library/library_folder.h"
+#include "core/library/library_lock.h"
 #include "gui/editor/editor_screenshot.h"
 #include "gui/editor/editor_window.h"
 #include "gui/platform/instance_lock.h"
@@ -25,6 +28,9 @@ int EditorApp::Run(const std::optional<ScreenshotRequest>& screenshot) {
     if (!lock.TryLock()) return 0;
 
     PrepareUserDataCopy();
+    // A change of the library that a crash cut off is finished or undone before anything reads it.
+    const std::string library = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, DataProgramPath());
+    if (!library.empty()) LibraryLock::Take(library, nullptr, std::chrono::milliseconds(0));
     EditorWindow window;
     connect(&window, &QDialog::finished, this, &QCoreApplication::quit);
     if (!screenshot) {

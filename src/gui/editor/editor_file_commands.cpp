@@ -8,7 +8,7 @@
 #include "core/editor/save_target.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/track_store.h"
-#include "core/io/file_io.h"
+#include "core/library/library_edits.h"
 #include "core/library/thumbnail_fit.h"
 #include "gui/editor/editor_controls.h"
 #include "gui/engine/thumbnail_bitmap.h"
@@ -89,37 +89,37 @@ void EditorFileCommands::SaveAs() {
 
 void EditorFileCommands::Save() {
     const EditorState& state = model_.State();
-    const std::optional<SaveTarget> target = PlainSaveTarget(state.currentPath);
+    const std::optional<SaveTarget> target = InPlaceSaveTarget(state.currentPath, state.saveEnabled);
     if (!target) {
-        reporter_(QStringLiteral("There is no behaviour file to save to: use Save As."));
+        SaveAs();
         return;
     }
     ThumbnailView& view = *controls_.thumbnail;
+    const std::string folder = target->folder.substr(0, target->folder.size() - 1);
     const QString path = FromFileName(target->folder + target->name + kBehaviourExtension);
-    std::string why;
-    if (!SaveBehaviourFile(view.Tracks(), target->folder, target->name, state.thumbnailText, state.options,
-                           &why) &&
-        !SavedButNotSynced(why)) {
-        reporter_(QStringLiteral("The behaviour could not be saved to %1 (%2); the file is kept as it was.")
-                      .arg(path, FromFileName(why.empty() ? std::string("its folder is missing") : why)));
-        return;
-    }
-    // The new file is in place, though perhaps not yet safe on disk; its thumbnail follows it.
-    emit matchesFile();
-    if (!why.empty()) {
-        reporter_(QStringLiteral("The behaviour was saved to %1, but %2.").arg(path, FromFileName(why)));
-    }
     // The library's thumbnails are all 96 x 72, whatever the editor's own view measures after rounding.
     const QSize size(kThumbnailWidth, kThumbnailHeight);
     MemoryDC picture(size);
     ThumbnailView::Paint(picture.Painter(), view.Tracks(), state.thumbnailText, size);
-    const QStringList failures = WriteThumbnailBitmap(
-        picture.Finish(), size, FromFileName(target->folder + "thumbs"), FromFileName(target->name));
-    if (!failures.isEmpty()) {
+    QStringList failures;
+    const std::optional<std::string> thumbnail = EncodeThumbnailBitmap(picture.Finish(), size, &failures);
+    if (!thumbnail) {
         reporter_(
-            QStringLiteral("The behaviour was saved to %1, but its thumbnail could not be written (%2).")
+            QStringLiteral("The behaviour was not saved to %1: its thumbnail could not be made (%2).")
                 .arg(path, failures.join(QStringLiteral(", ")).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        return;
     }
+    const std::vector<std::uint8_t> bytes =
+        EncodeBehaviourFile(view.Tracks(), state.thumbnailText, state.options);
+    const LibraryChange change =
+        ResaveBehaviour(folder, target->name, std::string(bytes.begin(), bytes.end()), *thumbnail);
+    if (!change.failure.empty()) {
+        reporter_(
+            QStringLiteral("The behaviour could not be saved to %1 (%2); its files are kept as they were.")
+                .arg(path, FromFileName(change.failure)));
+        return;
+    }
+    emit matchesFile();
 }
 
 void EditorFileCommands::EditTags() {

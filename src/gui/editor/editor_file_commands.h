@@ -47,7 +47,8 @@ public:
     void Merge();
     // The Save dialog with the editor's tracks and option boxes; on OK, its path and text.
     void SaveAs();
-    // Writes the current file again, with its thumbnail, in place; tags are not touched.
+    // Writes the current file again, with its thumbnail, in place; tags are not touched. Where that could
+    // overwrite or bring back a behaviour without asking (InPlaceSaveTarget), it is Save As instead.
     void Save();
     // The Edit Behaviour Tags dialog; its result changes nothing in the editor.
     void EditTags();

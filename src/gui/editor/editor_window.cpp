@@ -9,7 +9,6 @@
 #include <QUndoStack>
 
 #include "core/editor/help_location.h"
-#include "core/editor/save_target.h"
 #include "core/editor/welcome_layout.h"
 #include "gui/colour_setup/setup_ui_dialog.h"
 #include "gui/editor/editor_file_commands.h"
@@ -221,10 +220,7 @@ void EditorWindow::done(int result) {
             case UnsavedAnswer::Cancel:
                 return;
             case UnsavedAnswer::Save:
-                if (PlainSaveTarget(model_.State().currentPath))
-                    fileCommands_->Save();
-                else
-                    fileCommands_->SaveAs();
+                fileCommands_->Save();
                 if (!history_->Stack().isClean()) return;  // not saved: the changes stay open
                 break;
             case UnsavedAnswer::Discard:

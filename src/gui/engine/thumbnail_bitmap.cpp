@@ -9,15 +9,16 @@
 
 namespace motivra {
 
-QStringList WriteThumbnailBitmap(const QImage& picture, QSize size, const QString& folder,
-                                 const QString& name) {
-    using namespace thumbnail_bitmap;
-    if (!QFileInfo(folder).isDir()) return {};
-    if (size.isEmpty()) return {kFailed};
+namespace {
 
-    QStringList failures;
-    if (picture.isNull()) failures << kAllocFailed;
-    // The pixels as the display holds them: 32 bits, the top byte unused.
+// The pixels as the display holds them: 32 bits, the top byte unused.
+std::optional<DeviceBitmap> PictureBitmap(const QImage& picture, QSize size, QStringList* failures) {
+    using namespace thumbnail_bitmap;
+    if (size.isEmpty()) {
+        *failures << kFailed;
+        return std::nullopt;
+    }
+    if (picture.isNull()) *failures << kAllocFailed;
     const QImage pixels = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
     std::optional<DeviceBitmap> bitmap;
     if (pixels.size() == size) {
@@ -26,22 +27,42 @@ QStringList WriteThumbnailBitmap(const QImage& picture, QSize size, const QStrin
             DeviceBitmapFromRgb32(size.width(), size.height(),
                                   std::span(words, static_cast<std::size_t>(size.width()) * size.height()));
     }
-    if (!bitmap) {
-        // Without pixels there is nothing worth writing: the previous thumbnail stays.
-        failures << kReadFailed;
-        return failures;
-    }
-    switch (SaveBitmapFile(QFile::encodeName(folder).toStdString(), QFile::encodeName(name).toStdString(),
-                           *bitmap)) {
+    if (!bitmap) *failures << kReadFailed;
+    return bitmap;
+}
+
+}  // namespace
+
+std::optional<std::string> EncodeThumbnailBitmap(const QImage& picture, QSize size, QStringList* failures) {
+    const std::optional<DeviceBitmap> bitmap = PictureBitmap(picture, size, failures);
+    const auto bytes = bitmap ? EncodeBitmapFile(*bitmap) : std::nullopt;
+    if (bitmap && !bytes) *failures << thumbnail_bitmap::kFailed;
+    if (!bytes) return std::nullopt;
+    return std::string(bytes->begin(), bytes->end());
+}
+
+QStringList WriteThumbnailBitmap(const QImage& picture, QSize size, const QString& folder,
+                                 const QString& name) {
+    if (!QFileInfo(folder).isDir()) return {};
+    QStringList failures;
+    const std::optional<DeviceBitmap> bitmap = PictureBitmap(picture, size, &failures);
+    // Without pixels there is nothing worth writing: the previous thumbnail stays.
+    if (!bitmap) return failures;
+    const std::string folderName = QFile::encodeName(folder).toStdString();
+    const std::string fileName = QFile::encodeName(name).toStdString();
+    std::string why;
+    switch (SaveBitmapFile(folderName, fileName, *bitmap, &why)) {
         case BitmapSaveResult::Written:
         case BitmapSaveResult::FolderMissing:
         case BitmapSaveResult::NameRefused:
             break;
         case BitmapSaveResult::NotEncodable:
-            failures << kFailed;
+            failures << thumbnail_bitmap::kFailed;
             break;
         case BitmapSaveResult::WriteFailed:
-            failures << kCreateFailed;
+            failures << thumbnail_bitmap::kCreateFailed + QLatin1Char('\n') +
+                            QFile::decodeName(
+                                QByteArray::fromStdString(BitmapPath(folderName, fileName) + ": " + why));
             break;
     }
     return failures;

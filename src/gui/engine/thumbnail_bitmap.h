@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <string>
+
 namespace motivra {
 
 // The bitmap writer's messages, one per failing step.
@@ -14,10 +17,15 @@ inline const QString kCreateFailed = QStringLiteral("CreateFile\nError");  // th
 inline const QString kFailed = QStringLiteral("error\nError");  // the picture has no size to describe
 }  // namespace thumbnail_bitmap
 
-// Writes a picture rendered at `size` as folder/name.bmp: 32 bits per pixel, bottom row first, replacing any
-// file there atomically. `picture` is null when rendering could not allocate it. Returns the messages of the
-// steps that failed, in order; empty when the file was written, and also when the folder is missing or the
-// name would leave it (then nothing is written).
+// A picture rendered at `size` as the bytes of a bitmap file: 32 bits per pixel, bottom row first. `picture`
+// is null when rendering could not allocate it. Nullopt when there is nothing worth writing, with the
+// messages of the steps that failed, in order, in *failures.
+std::optional<std::string> EncodeThumbnailBitmap(const QImage& picture, QSize size, QStringList* failures);
+
+// Writes the picture as folder/name.bmp, replacing any file there atomically. Returns the messages of the
+// steps that failed, in order; a failed write's message goes on with the file and the system's reason
+// ("CreateFile Error" alone tells the user nothing). Empty when the file was written, and also when the
+// folder is missing or the name would leave it (then nothing is written).
 QStringList WriteThumbnailBitmap(const QImage& picture, QSize size, const QString& folder,
                                  const QString& name);
 

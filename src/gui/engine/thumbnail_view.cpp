@@ -1,13 +1,11 @@
 #include "gui/engine/thumbnail_view.h"
 
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
 #include "core/engine/behaviour_file.h"
 #include "core/engine/thumbnail_layout.h"
-#include "gui/engine/thumbnail_bitmap.h"
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/memory_dc.h"
 #include "gui/skin/skin_font.h"
@@ -96,16 +94,6 @@ void DrawText(QPainter& painter, const std::string& text, QSize size) {
 ThumbnailView::ThumbnailView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    reporter_ = [this](const QString& message) { QMessageBox::critical(this, QString(), message); };
-}
-
-bool ThumbnailView::SaveBehaviourFile(const std::string& folder, const std::string& coreName,
-                                      const std::string& text, const BehaviourFlags& flags) {
-    return motivra::SaveBehaviourFile(tracks_, folder, coreName, text, flags);
-}
-
-void ThumbnailView::SaveThumbnailBitmap(const QString& folder, const QString& name) {
-    for (const QString& message : WriteThumbnailBitmap(Render(), size(), folder, name)) reporter_(message);
 }
 
 QImage ThumbnailView::Render() const {

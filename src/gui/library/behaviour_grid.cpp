@@ -43,6 +43,28 @@ void BehaviourGrid::Load() {
     SetItemCount(list_.ShownCount());
 }
 
+bool BehaviourGrid::Relist() {
+    if (list_.Folder().empty()) return false;
+    if (ListBehaviourNames(list_.Folder()) == list_.AllNames()) {
+        thumbnails_.Reset(list_.GetAllCount());
+        update();
+        return false;
+    }
+    Load();
+    return true;
+}
+
+bool BehaviourGrid::SelectName(const std::string& name) {
+    for (int k = 0; k < list_.ShownCount(); ++k) {
+        if (list_.ShownName(k) != name) continue;
+        ClearSelection();
+        SetFlag(k, true);
+        ShowItem(k);
+        return true;
+    }
+    return false;
+}
+
 void BehaviourGrid::ShowNone() {
     list_.ShowNone();
     ResetSelection();

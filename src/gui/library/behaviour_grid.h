@@ -27,6 +27,9 @@ public:
     const std::string& Folder() const { return list_.Folder(); }
     // Lists the library again, forgets every thumbnail, and shows every behaviour.
     void Load();
+    // For a library that changed on disk: every thumbnail is read again, and when the behaviours themselves
+    // changed the grid is loaded again (true; the owner shows its selection of them again).
+    bool Relist();
 
     void ShowNone();
     void ShowAll();
@@ -42,6 +45,8 @@ public:
     // Drops shown position k (ignored outside the shown list); the full list keeps it until the next Load.
     void RemoveShown(int k);
     void RemoveSelected();
+    // Selects the first shown behaviour of that name and scrolls it into view; false when none is shown.
+    bool SelectName(const std::string& name);
 
     const ThumbnailCache& Thumbnails() const { return thumbnails_; }
 

@@ -104,7 +104,8 @@ void EditTagsDialog::ShowModes(bool deleteTagWasOn, bool deleteBehaviourWasOn) {
 }
 
 void EditTagsDialog::AddTag() {
-    const AddedTag added = AddTypedTag(tags_->Table(), QFile::encodeName(newTag_->text()).toStdString());
+    const AddedTag added =
+        AddTypedTag(tags_->Table(), Library(), QFile::encodeName(newTag_->text()).toStdString());
     if (added.added) tags_->update();
     if (added.clearBox) newTag_->clear();
     if (!added.message.empty()) Report({added.message});
@@ -113,6 +114,13 @@ void EditTagsDialog::AddTag() {
 void EditTagsDialog::ClickTags() {
     const bool deleting = model_.State().deleteMode.IsOn();
     const EditTagClick click = model_.ClickTag(tags_->Table(), tags_->LastHit() >= 0);
+    std::vector<std::string> problems = click.problems;
+    if (!click.marked.empty()) {
+        tags_->repaint();
+        const bool agreed =
+            Confirm(FromFileName(TagDeleteMode::Question(click.marked)), QStringLiteral("Delete"));
+        problems = model_.DeleteTags(tags_->Table(), click.marked, agreed);
+    }
     switch (click.grid) {
         case EditTagClick::Grid::Keep:
             break;
@@ -127,7 +135,7 @@ void EditTagsDialog::ClickTags() {
     if (click.resetPreview) preview_->Reset();
     ShowModes(deleting, model_.State().deleteBehaviourMode);
     tags_->update();
-    Report(click.problems);
+    Report(problems);
 }
 
 void EditTagsDialog::ClickGrid() {
@@ -189,21 +197,35 @@ void EditTagsDialog::Rebuild() {
     SkinButton& button = *Button(edit_tags_id::kRebuild);
     button.SetButtonColour(kDeleteButtonColour);
     button.repaint();
-    std::vector<std::string> behaviours;
-    for (int i = 0; i < grid_->GetAllCount(); ++i) behaviours.push_back(grid_->GetAllName(i));
-    const std::vector<std::string> problems = model_.Rebuild(tags_->Table(), behaviours);
+    const std::vector<std::string> messages = model_.Rebuild(tags_->Table());
     button.LoadColours();
     button.update();
+    tags_->update();
+    Report(messages);
+}
+
+void EditTagsDialog::LibraryChanged() {
+    const std::string picked = model_.State().picked;
+    std::vector<std::string> problems = model_.Refresh(tags_->Table());
+    if (grid_->Relist()) {
+        const TagTable& table = tags_->Table();
+        if (picked.empty() && table.CountSelected() > 0) grid_->ShowNames(table.TagFilter());
+        // A behaviour someone else deleted is let go, as a click on empty space would.
+        if (!picked.empty() && !grid_->SelectName(picked)) {
+            const EditGridClick click = model_.ClickGrid(tags_->Table(), {});
+            preview_->Stop();
+            preview_->Reset();
+            problems.insert(problems.end(), click.problems.begin(), click.problems.end());
+        }
+        model_.GridCountChanged(grid_->GetCount());
+    }
+    grid_->update();
     tags_->update();
     Report(problems);
 }
 
 void EditTagsDialog::done(int result) {
-    if (!closed_) {
-        closed_ = true;
-        preview_->Stop();
-        Report(model_.Close(tags_->Table()));
-    }
+    preview_->Stop();
     LibraryDialog::done(result);
 }
 

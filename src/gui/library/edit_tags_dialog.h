@@ -11,10 +11,10 @@ class SkinEdit;
 class TagListControl;
 
 // "Edit Behaviour Tags" (template 367), the library's maintenance window. Picking a behaviour shows its
-// tags selected, and each tag click rewrites its tag database and the tag files concerned at once; with
-// nothing picked, tag clicks filter the grid. Tags are added by name and deleted in Delete Tag mode;
-// behaviours, after a question, in Delete Behaviour mode; "Reconstruct Tag Links" rebuilds every tag file
-// from the tag databases. The tag files are written whenever the dialog closes, by OK or otherwise.
+// tags selected, and each tag click changes its tag database and the tag files concerned at once; with
+// nothing picked, tag clicks filter the grid. Tags are added by name and deleted in Delete Tag mode,
+// behaviours in Delete Behaviour mode, each after a question; "Reconstruct Tag Links" rebuilds every tag
+// file from the tag databases. Every change is made when it is clicked, so closing writes nothing.
 class EditTagsDialog : public LibraryDialog {
     Q_OBJECT
 
@@ -30,6 +30,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    void LibraryChanged() override;
 
 private:
     void Connect();
@@ -48,7 +49,6 @@ private:
     SkinEdit* newTag_ = nullptr;
     DialogPreview* preview_ = nullptr;  // child QObject
     bool started_ = false;
-    bool closed_ = false;
 };
 
 }  // namespace motivra

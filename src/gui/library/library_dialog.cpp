@@ -1,12 +1,19 @@
 #include "gui/library/library_dialog.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
+
+#include <chrono>
 
 #include "core/library/library_folder.h"
+#include "core/library/library_lock.h"
 #include "gui/editor/editor_resources.h"
 #include "gui/editor/focus_frame.h"
 #include "gui/platform/program_location.h"
@@ -49,6 +56,7 @@ LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, std::string_
     // Window-wide, so F1 works whichever control has the focus, the text boxes included.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, askForHelp);
 
+    WatchLibrary();
     reporter_ = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
     confirmer_ = [this](const QString& question, const QString& action) {
         QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Cancel, this);
@@ -57,6 +65,29 @@ LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, std::string_
         box.exec();
         return box.clickedButton() == yes;
     };
+}
+
+void LibraryDialog::WatchLibrary() {
+    if (library_.empty()) return;
+    // A change another writer is making now is theirs to finish; only a cut-off one is repaired here.
+    LibraryLock::Take(library_, nullptr, std::chrono::milliseconds(0));
+    watcher_ = new QFileSystemWatcher(this);
+    settle_ = new QTimer(this);
+    settle_->setSingleShot(true);
+    settle_->setInterval(150);
+    const auto watch = [this] {
+        for (const std::string& folder :
+             {library_, ThumbsFolder(library_), TagDbFolder(library_), TagFolderOf(library_)}) {
+            const QString path = QFile::decodeName(QByteArray::fromStdString(folder));
+            if (!watcher_->directories().contains(path) && QFileInfo(path).isDir()) watcher_->addPath(path);
+        }
+    };
+    watch();
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
+    connect(settle_, &QTimer::timeout, this, [this, watch] {
+        watch();  // a folder made since is watched too
+        LibraryChanged();
+    });
 }
 
 SkinButton* LibraryDialog::Button(int id) const { return FindControl<SkinButton>(*this, id); }

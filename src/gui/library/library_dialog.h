@@ -12,6 +12,9 @@
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/skin_dialog.h"
 
+class QFileSystemWatcher;
+class QTimer;
+
 namespace motivra {
 
 class SkinButton;
@@ -30,7 +33,8 @@ inline constexpr int kBanner = 130;  // the banner has no control id of its own:
 // box; F1 is Help), a ring around the focused control, and the messages to the user. Help and F1 ask for
 // the dialog's own help page through helpRequested; whoever shows help connects to it, so the dialog needs
 // no help window of its own. The dialog is window-modal: it blocks the window that opened it, not the help
-// window, which stays readable beside it.
+// window, which stays readable beside it. Opening the dialog finishes or undoes a change of the library
+// that a crash cut off; while it is open it watches the library's folders and shows what others change.
 class LibraryDialog : public SkinDialog {
     Q_OBJECT
 
@@ -58,6 +62,9 @@ protected:
                   int heightUnits, std::span<const DialogItem> items, const DialogControlFactory& custom);
 
     SkinButton* Button(int id) const;
+    // The library changed on disk, by another program or by this dialog: the dialog shows it again. Called
+    // once a burst of changes has settled.
+    virtual void LibraryChanged() {}
     // Each message in its own box, in order.
     void Report(const std::vector<std::string>& messages);
     bool Confirm(const QString& question, const QString& action);
@@ -65,7 +72,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void WatchLibrary();
+
     std::string library_;
+    QFileSystemWatcher* watcher_ = nullptr;  // child QObjects
+    QTimer* settle_ = nullptr;
     Reporter reporter_;
     Confirmer confirmer_;
 };

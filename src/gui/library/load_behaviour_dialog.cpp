@@ -88,6 +88,17 @@ void LoadBehaviourDialog::PickAndAccept(int item) {
         accept();
 }
 
+// The tags' links are read again and the filter shown again; the chosen behaviour stays chosen while it is
+// still shown.
+void LoadBehaviourDialog::LibraryChanged() {
+    const std::string selected = grid_->GetSelectedName();
+    tags_->Table().Refresh();
+    grid_->Relist();
+    Filter();
+    if (!selected.empty() && !grid_->SelectName(selected)) Pick();
+    tags_->update();
+}
+
 void LoadBehaviourDialog::done(int result) {
     preview_->Stop();
     LibraryDialog::done(result);

@@ -31,6 +31,7 @@ public:
 
 protected:
     void done(int result) override;
+    void LibraryChanged() override;
 
 private:
     void Filter();

@@ -5,6 +5,7 @@
 
 #include "core/editor/help_location.h"
 #include "core/engine/behaviour_file.h"
+#include "core/engine/text_encoding.h"
 #include "core/library/behaviour_naming.h"
 #include "core/library/library_names.h"
 #include "core/library/tag_editing.h"
@@ -53,22 +54,21 @@ std::string StoredCoreName() {
 std::string FileName(const QString& text) { return QFile::encodeName(text).toStdString(); }
 QString FromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
-// The thumbnail view writes the behaviour file from its tracks and the bitmap from its picture.
+// The thumbnail view makes the behaviour file from its tracks and the bitmap from its picture.
 class ViewWriter : public BehaviourWriter {
 public:
     ViewWriter(ThumbnailView& view, const BehaviourFlags& flags) : view_(view), flags_(flags) {}
 
-    std::string WriteBehaviour(const std::string& folder, const std::string& name,
-                               const std::string& thumbnailText) override {
-        std::string why;
-        return SaveBehaviourFile(view_.Tracks(), folder, name, thumbnailText, flags_, &why)
-                   ? std::string()
-                   : (why.empty() ? std::string("not written") : why);
+    std::string EncodeBehaviour(const std::string& thumbnailText) override {
+        const std::vector<std::uint8_t> bytes = EncodeBehaviourFile(view_.Tracks(), thumbnailText, flags_);
+        return {bytes.begin(), bytes.end()};
     }
-    std::string WriteThumbnail(const std::string& thumbsFolder, const std::string& name) override {
-        const QStringList failures = WriteThumbnailBitmap(view_.Render(), view_.size(),
-                                                          FromFileName(thumbsFolder), FromFileName(name));
-        return failures.join(QStringLiteral(", ")).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString();
+    std::optional<std::string> EncodeThumbnail(std::string* error) override {
+        QStringList failures;
+        std::optional<std::string> bytes = EncodeThumbnailBitmap(view_.Render(), view_.size(), &failures);
+        *error =
+            failures.join(QStringLiteral(", ")).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString();
+        return bytes;
     }
 
 private:
@@ -149,7 +149,8 @@ void SaveBehaviourDialog::ClickOk() {
         anyTrackEnabled |= thumbnail_->Tracks().StoredTrack(r).enabled != 0;
     ViewWriter writer(*thumbnail_, flags_);
     const SaveOutcome outcome =
-        model_.Save({anyTrackEnabled, Library(), thumbnail_->ThumbnailText()}, tags_->Table(), writer);
+        model_.Save({anyTrackEnabled, Library(), thumbnail_->ThumbnailText(), unsupportedCharacters_},
+                    tags_->Table(), writer);
     tags_->update();
     Report(outcome.problems);
     if (!outcome.saved) return;
@@ -158,7 +159,7 @@ void SaveBehaviourDialog::ClickOk() {
 }
 
 void SaveBehaviourDialog::AddTag() {
-    const AddedTag added = AddTypedTag(tags_->Table(), FileName(newTag_->text()));
+    const AddedTag added = AddTypedTag(tags_->Table(), Library(), FileName(newTag_->text()));
     if (added.added) tags_->update();
     if (added.clearBox) newTag_->clear();
     if (!added.message.empty()) Report({added.message});
@@ -168,12 +169,19 @@ void SaveBehaviourDialog::ClickTags() {
     const bool deleting = model_.DeleteMode();
     const SaveTagClick click = model_.ClickTag(tags_->Table());
     if (click.label) ShowSelectedTags(*click.label);
+    std::vector<std::string> problems;
+    if (!click.marked.empty()) {
+        tags_->repaint();
+        const bool agreed =
+            Confirm(FromFileName(TagDeleteMode::Question(click.marked)), QStringLiteral("Delete"));
+        problems = model_.DeleteTags(tags_->Table(), Library(), click.marked, agreed);
+    }
     if (deleting != model_.DeleteMode()) {
         ShowDeleteMode();
         ShowSelectedTags(tags_->Table().SelectedTagsText());
     }
     tags_->update();
-    Report(click.problems);
+    Report(problems);
 }
 
 // With no tag selected the label shows its hint again rather than nothing.
@@ -187,6 +195,7 @@ void SaveBehaviourDialog::ThumbnailTextChanged() {
         thumbnailText_->text().toLatin1().toStdString(), thumbnailText_->WasEnterPressed());
     if (change.clearBox) thumbnailText_->clear();
     if (change.applied) {
+        unsupportedCharacters_ = CharactersOutsideLatin1(thumbnailText_->text().toStdString());
         thumbnail_->SetThumbnailText(*change.applied);
         thumbnail_->update();
     }
@@ -202,11 +211,16 @@ void SaveBehaviourDialog::ShowDeleteMode() {
     ShowDeleteLook(*Button(save_dialog_id::kDeleteTag), *tags_, model_.DeleteMode());
 }
 
+void SaveBehaviourDialog::LibraryChanged() {
+    tags_->Table().Refresh();
+    if (!model_.DeleteMode()) ShowSelectedTags(tags_->Table().SelectedTagsText());
+    tags_->update();
+}
+
 void SaveBehaviourDialog::done(int result) {
     if (!closed_) {
         closed_ = true;
         preview_->Stop();
-        Report(SaveTagFiles(tags_->Table(), Library()));
         // A name the save would refuse is not worth remembering: the next dialog starts from the last good
         // one.
         if (IsAcceptableCoreName(model_.CoreName()))

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 #include "core/engine/behaviour_track.h"
 #include "core/library/save_behaviour_model.h"
@@ -44,6 +45,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Writes the tag files and the core filename, whichever way the dialog ends.
     void done(int result) override;
+    void LibraryChanged() override;
 
 private:
     void Connect();
@@ -65,6 +67,8 @@ private:
     SkinEdit* newTag_ = nullptr;
     SkinLabel* selectedTags_ = nullptr;
     QString selectedHint_;              // the label's text from the template
+    // Characters of the typed thumbnail text that a behaviour file cannot hold, named when OK is clicked.
+    std::vector<std::string> unsupportedCharacters_;
     DialogPreview* preview_ = nullptr;  // child QObject
     bool started_ = false;
     bool closed_ = false;

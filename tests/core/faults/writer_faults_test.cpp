@@ -12,7 +12,6 @@
 #include "core/engine/behaviour_file.h"
 #include "core/engine/bitmap_file.h"
 #include "core/engine/track_store.h"
-#include "core/library/tag_table.h"
 #include "support/fault_injection.h"
 #include "support/temp_dir.h"
 
@@ -53,22 +52,6 @@ std::vector<Writer> Writers() {
              const std::vector<std::uint32_t> pixels(4, 0xFF102030);
              const auto bitmap = DeviceBitmapFromRgb32(2, 2, pixels);
              return SaveBitmapFile(dir.Path().string(), "b", *bitmap, error) == BitmapSaveResult::Written;
-         }},
-        {"tag file", "wave.tag", Bytes("x\r\n"),
-         [](const test::TempDir& dir, std::string* error) {
-             TagTable table;
-             table.SetTagFolder(dir.Folder());
-             table.LoadTags();
-             table.SetState(0, TagState::Selected);
-             table.LinkSelectedAll("y");
-             return table.WriteTagFile(0, error);
-         }},
-        {"tag database", "b.tdb", Bytes("old\r\n"),
-         [](const test::TempDir& dir, std::string* error) {
-             TagTable table;
-             table.AddTag("new");
-             table.SetState(0, TagState::Selected);
-             return table.WriteTagDb(dir.Folder(), "b", error);
          }},
         {"palette", "p.vmp", EncodePaletteFile(std::vector<PaletteRecord>{red}),
          [](const test::TempDir& dir, std::string* error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/library/save_behaviour_model.h"
@@ -15,24 +16,15 @@ inline void ClickTag(TagTable& table, const std::string& name, Key key = Key::No
     PressTagCloud(table, name.empty() ? -1 : table.FindTag(name), key == Key::Ctrl, key == Key::Alt);
 }
 
-// Stands in for the Save dialog's thumbnail view: writes a marker into each file, or refuses the file named
-// in fail ("vmr" or "bmp") with a reason; "folder sync" writes the behaviour and then reports that its folder
-// could not be synced.
+// Stands in for the Save dialog's thumbnail view: makes marker bytes, or no thumbnail with a reason.
 struct FakeWriter : BehaviourWriter {
-    std::string WriteBehaviour(const std::string& folder, const std::string& name,
-                               const std::string& text) override {
-        if (fail == "vmr") return "write: No space left on device";
-        WriteText(folder + name + ".vmr", "vmr:" + text);
-        if (fail == "folder sync")
-            return "saved, but the folder could not be synced to disk: Input/output error";
-        return {};
+    std::string EncodeBehaviour(const std::string& text) override { return "vmr:" + text; }
+    std::optional<std::string> EncodeThumbnail(std::string* error) override {
+        if (!failThumbnail) return "bmp";
+        *error = "out of memory";
+        return std::nullopt;
     }
-    std::string WriteThumbnail(const std::string& thumbsFolder, const std::string& name) override {
-        if (fail == "bmp") return "CreateFile Error";
-        WriteText(thumbsFolder + "/" + name + ".bmp", "bmp");
-        return {};
-    }
-    std::string fail;
+    bool failThumbnail = false;
 };
 
 }  // namespace motivra::test

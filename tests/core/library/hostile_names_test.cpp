@@ -13,6 +13,7 @@
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
 #include "core/library/library_fixture.h"
+#include "core/library/library_edits.h"
 #include "core/library/library_folder.h"
 
 namespace motivra {
@@ -72,7 +73,7 @@ protected:
     Files Snapshot() const {
         Files files;
         for (const auto& entry : fs::recursive_directory_iterator(root.Path())) {
-            if (entry.is_regular_file())
+            if (entry.is_regular_file() && entry.path().filename() != ".motivra-lock")
                 files[fs::relative(entry.path(), library).string()] = test::ReadText(entry.path());
         }
         return files;
@@ -103,45 +104,35 @@ protected:
     }
 };
 
-// Tags added from a tag database or typed in a dialog, then saved, written to a tag database and deleted.
-TEST_F(HostileNamesTest, TagNamesStayInTheTagFolder) {
+// Tags added, given to a behaviour (its tag database and the tag file) and deleted.
+TEST_F(HostileNamesTest, TagNamesStayInTheTagFolderAndTheTagDatabases) {
+    Write({"b.vmr", "tagdb/b.tdb"});
     ExpectConfined("tags/", ".tag", [&](const std::string& name) {
-        TagTable table = Tags();
-        table.AddTag(name);
-        for (int i = 0; i < table.Count(); ++i) table.SetState(i, TagState::Selected);
-        table.LinkSelectedAll("b");
-        table.SaveAllTags();
-        table.RemoveMarkedTags();
+        AddLibraryTag(Library(), name);
+        RetagBehaviour(Library(), "b", {name}, {});
+        RetagBehaviour(Library(), "b", {}, {name});
+        DeleteLibraryTag(Library(), name);
         EXPECT_EQ(Tags().Count(), 0) << name.substr(0, 40);
+        EXPECT_EQ(Read("tagdb/b.tdb"), "") << name.substr(0, 40);
     });
     // Names that are file names work as any other: the tag has its file in the tag folder.
-    for (const char* name : {"..", ".", "\xff\xfe", "wave.", "a\\..\\outside"}) {
-        TagTable table = Tags();
-        ASSERT_TRUE(table.AddTag(name)) << name;
-        EXPECT_TRUE(table.WriteTagFile(table.Count() - 1)) << name;
+    for (const char* name : {"\xff\xfe", "wave.", "a\\..\\outside"}) {
+        EXPECT_EQ(AddLibraryTag(Library(), name).failure, "") << name;
         EXPECT_TRUE(fs::is_regular_file(library / "tags" / (std::string(name) + ".tag"))) << name;
     }
 }
 
-// A tag database lists the selected tags one a line: a tag name holding a line break would come back as
-// other tags, so such names are never tags, whether typed or found as tag file names.
+// A tag database lists the tags one a line: a tag name holding a line break would come back as other tags,
+// so such names are never tags, whether typed or found as tag file names.
 TEST_F(HostileNamesTest, TagNamesNeverSplitTheLinesOfATagDatabase) {
-    ExpectConfined("tagdb/", ".tdb", [&](const std::string& name) {
-        TagTable table = Tags();
-        table.AddTag(name);
-        for (int i = 0; i < table.Count(); ++i) table.SetState(i, TagState::Selected);
-        ASSERT_TRUE(table.WriteTagDb((library / "tagdb/").string(), "b"));
-        TagTable again = Tags();
-        again.ReadTagDb((library / "tagdb/b.tdb").string());
-        for (const TagEntry& entry : again.Entries())
-            EXPECT_EQ(entry.state == TagState::Selected, table.FindTag(entry.name) >= 0) << entry.name;
-    });
-    Write({"tags/two\nlines.tag", "tags/cr\r.tag", "tags/\xff\xfe.tag", "tags/...tag"});
-    EXPECT_EQ(test::Summary(Tags()), "..= \xff\xfe=");
+    Write({"tags/two\nlines.tag", "tags/cr\r.tag", "tags/\xff\xfe.tag", "tags/...tag", "tags/..tag"});
+    EXPECT_EQ(test::Summary(Tags()), "\xff\xfe=");
+    for (const char* name : {"two\nlines", "cr\r", "..", "."})
+        EXPECT_NE(RetagBehaviour(Library(), "b", {name}, {}).failure, "") << name;
 }
 
-// Core names: the name given to a new behaviour stays a file name of the library, and the behaviour and
-// thumbnail writers refuse names that would leave their folder.
+// Core names: the name given to a new behaviour stays a file name of the library, and Save As refuses core
+// names that would leave their folder.
 TEST_F(HostileNamesTest, CoreNamesNeverNameAFileOutsideTheLibrary) {
     for (const std::string& core : kHostileNames) {
         const std::string name = NextBehaviourName(core, ThumbsFolder(Library()));
@@ -150,62 +141,39 @@ TEST_F(HostileNamesTest, CoreNamesNeverNameAFileOutsideTheLibrary) {
                      name.find("..") == std::string::npos))
             << name.substr(0, 40);
     }
-    ExpectConfined("", ".vmr", [&](const std::string& name) {
-        TrackStore store;
-        SaveBehaviourFile(store, Library() + "/", name, "text", {});
-    });
-    const auto bitmap = DeviceBitmapFromRgb32(1, 1, std::vector<std::uint32_t>{0xFF0000});
-    ASSERT_TRUE(bitmap);
-    ExpectConfined("thumbs/", ".bmp",
-                   [&](const std::string& name) { SaveBitmapFile(ThumbsFolder(Library()), name, *bitmap); });
-    TrackStore store;
-    ASSERT_TRUE(SaveBehaviourFile(store, Library() + "/", "\xff\xfe-0000", "", {}));
+    const Names before = Tree();
+    for (const std::string& core : kHostileNames) {
+        if (core == "\xff\xfe" || core == "caf\xc3" || core == "wave." || core.size() == 4000) continue;
+        EXPECT_NE(SaveNewBehaviour(Library(), {core, "vmr", "bmp", {}}, nullptr).failure, "")
+            << core.substr(0, 40);
+    }
+    Names after = Tree();
+    std::erase(after, "behaviours/.motivra-lock");
+    EXPECT_EQ(after, before);
+    std::string name;
+    ASSERT_EQ(SaveNewBehaviour(Library(), {"\xff\xfe", "vmr", "bmp", {}}, &name).failure, "");
     EXPECT_TRUE(fs::is_regular_file(library / "\xff\xfe-0000.vmr"));
 }
 
-// Behaviour names reach the disk when a behaviour is deleted and when its tag database is written; nothing
-// that is not a behaviour of the library is deleted, and a name ending early never deletes "keep".
+// Behaviour names reach the disk when a behaviour is deleted or retagged; nothing that is not a behaviour of
+// the library is deleted, and a name ending early never deletes "keep".
 TEST_F(HostileNamesTest, BehaviourNamesDeleteAndWriteOnlyTheirOwnFiles) {
     const std::string real = "\xff\xfe-0";
     Write({real + ".vmr", "thumbs/" + real + ".bmp", "tagdb/" + real + ".tdb"});
     Write({"tags/wave.tag"}, real + "\r\nb\r\n");
-    ExpectConfined("tags/", ".tag", [&](const std::string& name) {
-        TagTable table = Tags();
-        EXPECT_TRUE(RemoveBehaviour(table, Library(), name).refused) << name.substr(0, 40);
-        DeleteBehaviour(table, Library(), name);  // "\xff\xfe" unlinks the real one by prefix, as promised
-        table.SaveAllTags();
+    ExpectConfined("", "", [&](const std::string& name) {
+        EXPECT_NE(RemoveBehaviour(Library(), name).failure, "") << name.substr(0, 40);
+        EXPECT_NE(RetagBehaviour(Library(), name, {"wave"}, {}).failure, "") << name.substr(0, 40);
     });
-    ExpectConfined("tagdb/", ".tdb",
-                   [&](const std::string& name) { Tags().WriteTagDb((library / "tagdb/").string(), name); });
-    TagTable table = Tags();
-    EXPECT_TRUE(RemoveBehaviour(table, Library(), real).Complete());
+    EXPECT_TRUE(RemoveBehaviour(Library(), real).Complete());
     EXPECT_EQ(test::ReadText(library / "tags/wave.tag"), "b\r\n");
     EXPECT_FALSE(fs::exists(library / (real + ".vmr")));
 }
 
-// Links are behaviour names read from tag files: linking them writes lines that read back as the same links,
-// an empty name unlinks nothing, and filtering shows only behaviours the library lists.
-TEST_F(HostileNamesTest, LinksReadBackAsWrittenAndShowOnlyListedBehaviours) {
+// Links are behaviour names read from tag files: filtering shows only behaviours the library lists, and a
+// rebuild reads only the tag databases of the library's behaviours.
+TEST_F(HostileNamesTest, LinksShowOnlyListedBehavioursAndRebuildReadsOnlyTheLibrary) {
     Write({"b.vmr", "\xff\xfe.vmr"});
-    Write({"tags/wave.tag"}, "b\r\n");
-    ExpectConfined("tags/", ".tag", [&](const std::string& name) {
-        TagTable table = Tags();
-        table.SetState(table.FindTag("wave"), TagState::Selected);
-        table.LinkSelected(name);
-        table.LinkSelectedAll(name);
-        table.SaveAllTags();
-        EXPECT_EQ(Tags().Entry(table.FindTag("wave")).links, table.Entry(table.FindTag("wave")).links);
-        table.UnlinkBehaviour(name);
-        table.SaveAllTags();
-        EXPECT_NE(Tags().Entry(table.FindTag("wave")).links, Names{}) << "an empty name unlinks nothing";
-        // The same for a tag taken away from a picked behaviour in Edit Tags.
-        table.CaptureSelection();
-        table.SetState(table.FindTag("wave"), TagState::Unselected);
-        table.UnlinkDeselected(name);
-        table.SaveAllTags();
-        EXPECT_NE(Tags().Entry(table.FindTag("wave")).links, Names{}) << "an empty name unlinks nothing";
-    });
-
     std::string links;
     for (const std::string& name : kHostileNames) links += name + "\r\n";
     Write({"tags/wave.tag"}, links + "b\r\n");
@@ -217,22 +185,10 @@ TEST_F(HostileNamesTest, LinksReadBackAsWrittenAndShowOnlyListedBehaviours) {
     list.Load();
     list.ShowNames(table.TagFilter());
     EXPECT_EQ(list.ShownNames(), (Names{"\xff\xfe", "b"}));
-}
 
-// "Reconstruct Tag Links" reads the tag databases of the behaviours it is given: a hostile name among them
-// reads none, so a tag database outside the tagdb folder never adds its tags.
-TEST_F(HostileNamesTest, RebuildReadsOnlyTheTagDatabasesOfTheLibrary) {
-    Write({"b.vmr"});
     Write({"tagdb/b.tdb"}, "wave\r\n");
-    for (const char* outside : {"outside.tdb", "keep", "tagdb/keep"}) Write({outside}, "leaked\r\n");
-    Write({"../outside.tdb"}, "leaked\r\n");
-    Names behaviours = kHostileNames;
-    behaviours.push_back("b");
-    ExpectConfined("tags/", ".tag",
-                   [&](const std::string&) {
-                       TagTable table = Tags();
-                       EXPECT_TRUE(ReconstructTagLinks(table, Library(), behaviours).Complete());
-                   },
+    for (const char* outside : {"outside.tdb", "keep", "tagdb/keep", "../outside.tdb"}) Write({outside}, "leaked\r\n");
+    ExpectConfined("tags/", ".tag", [&](const std::string&) { EXPECT_EQ(RebuildTagLinks(Library()).failure, ""); },
                    {"once"});
     EXPECT_EQ(test::Summary(Tags()), "wave=b");
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/library/library_maintenance.h"
+#include "core/library/tag_table.h"
 #include "support/temp_dir.h"
 
 namespace motivra::test {
@@ -59,7 +59,7 @@ struct CurrentFolder {
 
 // A library folder "behaviours" with its thumbs, tagdb and tags subfolders inside a temporary folder.
 class LibraryTest : public ::testing::Test {
-protected:
+public:
     LibraryTest() {
         for (const char* sub : {"thumbs", "tagdb", "tags"})
             std::filesystem::create_directories(library / sub);

@@ -1,9 +1,11 @@
 // The library never loses what it could not read, and multi-file changes say exactly what they did.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
+#include "core/library/library_edits.h"
 #include "core/library/library_fixture.h"
 #include "core/library/text_file.h"
 
@@ -13,6 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::Names;
 using test::Summary;
+using ::testing::HasSubstr;
 
 class LibrarySafetyTest : public test::LibraryTest {
 protected:
@@ -33,78 +36,43 @@ protected:
 
 TEST_F(LibrarySafetyTest, UnreadableTagFilesAreRecordedAndNeverRewritten) {
     WriteUnreadableTags();
-    Write({"tags/wave.tag"}, "x\r\n");
-    TagTable table = Tags();
-    EXPECT_EQ(Summary(table), "fifo= huge= loop= wave=x");
+    Write({"x.vmr", "y.vmr", "thumbs/x.bmp", "tagdb/x.tdb"});
+    Write({"tags/wave.tag"}, "x\r\ny\r\n");
+    const TagTable table = Tags();
+    EXPECT_EQ(Summary(table), "fifo= huge= loop= wave=x,y");
     EXPECT_EQ(table.UnreadableTags(), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(table.ReadError(0), "not a regular file");
     EXPECT_EQ(table.ReadError(1), "File too large");
     EXPECT_EQ(table.ReadError(2), "Too many levels of symbolic links");
     EXPECT_FALSE(table.ExceedsLimits());
 
-    for (int i = 0; i < 3; ++i) table.SetState(i, TagState::Selected);
-    table.LinkSelected("y");  // what the Save dialog does; the links cannot reach those files
-    const auto failures = table.SaveAllTags();
-    ASSERT_EQ(failures.size(), 3u);
-    const std::pair<std::string, std::string> huge("huge", "skipped, it could not be read: File too large");
-    EXPECT_EQ(failures[1], huge);
-    ExpectUnreadableTagsUntouched();
-    EXPECT_EQ(Read("tags/wave.tag"), "x\r\n");
-}
-
-TEST_F(LibrarySafetyTest, DeletingSkipsUnreadableTagFilesAndSaysSo) {
-    WriteUnreadableTags();
-    Write({"x.vmr", "y.vmr", "thumbs/x.bmp", "tagdb/x.tdb"});
-    Write({"tags/wave.tag"}, "x\r\ny\r\n");
-    Write({"tags/other.tag"}, "y\r\n");
-    TagTable table = Tags();
-    const LibraryChange change = RemoveBehaviour(table, Library(), "x");
-    const std::string tags = table.TagFolder();
-    EXPECT_EQ(change.done,
-              (Names{"rewrote " + tags + "wave.tag", "removed " + Library() + "/x.vmr",
-                     "removed " + Library() + "/tagdb/x.tdb", "removed " + Library() + "/thumbs/x.bmp"}));
-    EXPECT_EQ(change.skipped,
-              (Names{tags + "fifo.tag: skipped, it could not be read: not a regular file",
-                     tags + "huge.tag: skipped, it could not be read: File too large",
-                     tags + "loop.tag: skipped, it could not be read: Too many levels of symbolic links"}));
-    EXPECT_TRUE(change.failure.empty());
-    EXPECT_FALSE(change.Complete());
+    for (const char* tag : {"fifo", "huge", "loop"}) {
+        EXPECT_THAT(RetagBehaviour(Library(), "y", {tag}, {}).failure, HasSubstr(tag + std::string(".tag: cannot be read")));
+    }
+    EXPECT_NE(RebuildTagLinks(Library()).failure, "");
+    const LibraryChange removal = RemoveBehaviour(Library(), "x");
+    const std::string tags = Library() + "/tags/";
+    EXPECT_EQ(removal.failure, "");
+    EXPECT_EQ(removal.skipped, (Names{tags + "fifo.tag: cannot be read: not a regular file",
+                                      tags + "huge.tag: cannot be read: File too large",
+                                      tags + "loop.tag: cannot be read: Too many levels of symbolic links"}));
+    EXPECT_FALSE(removal.Complete());
     ExpectUnreadableTagsUntouched();
     EXPECT_EQ(Read("tags/wave.tag"), "y\r\n");
-    EXPECT_EQ(Read("tags/other.tag"), "y\r\n");
+    EXPECT_FALSE(fs::exists(library / "x.vmr"));
 }
 
-// Every save syncs to disk, so a tag file that would get its own bytes again is left alone (same inode).
-TEST_F(LibrarySafetyTest, OnlyTagFilesThatChangeAreRewritten) {
-    Write({"tags/same.tag"}, "x\r\n");
-    Write({"tags/trimmed.tag"}, "x \r\n");
-    const auto inode = [&](const char* file) {
-        struct stat status {};
-        ::stat((library / "tags" / file).c_str(), &status);
-        return status.st_ino;
-    };
-    const auto same = inode("same.tag");
-    const auto trimmed = inode("trimmed.tag");
-    TagTable table = Tags();
-    EXPECT_TRUE(table.SaveAllTags().empty());
-    EXPECT_EQ(inode("same.tag"), same);
-    EXPECT_NE(inode("trimmed.tag"), trimmed);
-    EXPECT_EQ(Read("tags/trimmed.tag"), "x\r\n");
-}
-
-// A rebuild from part of the tag databases would drop the links of the others.
-TEST_F(LibrarySafetyTest, RebuildChangesNothingWhenATagDatabaseOrTagFileCannotBeRead) {
+// A rebuild from part of the tag databases would drop the links of the others; one that agrees writes nothing.
+TEST_F(LibrarySafetyTest, RebuildChangesNothingWhenATagDatabaseCannotBeReadOrAllAgree) {
     Write({"a.vmr", "b.vmr"});
     Write({"tagdb/a.tdb"}, "wave\r\n");
     Write({"tags/wave.tag"}, "a\r\nb\r\n");
     const auto expectRefused = [&](const std::string& reason) {
+        Write({".motivra-lock"});  // the lock stays behind, as every writer leaves it
         const Names before = Tree();
-        TagTable table = Tags();
-        const LibraryChange change = ReconstructTagLinks(table, Library(), ListBehaviourNames(Library()));
-        EXPECT_TRUE(change.refused);
+        const LibraryChange change = RebuildTagLinks(Library());
         EXPECT_TRUE(change.done.empty());
-        EXPECT_EQ(change.failure, reason + "; nothing was changed");
-        EXPECT_EQ(Read("tags/wave.tag"), "a\r\nb\r\n");
+        EXPECT_EQ(change.failure, reason);
         EXPECT_EQ(Tree(), before);
     };
     ASSERT_EQ(mkfifo((library / "tagdb/b.tdb").c_str(), 0600), 0);
@@ -113,32 +81,29 @@ TEST_F(LibrarySafetyTest, RebuildChangesNothingWhenATagDatabaseOrTagFileCannotBe
     fs::create_symlink("gone.tdb", library / "tagdb/b.tdb");
     expectRefused(Library() + "/tagdb/b.tdb: cannot be read: No such file or directory");
     fs::remove(library / "tagdb/b.tdb");
-    ASSERT_EQ(mkfifo((library / "tags/fifo.tag").c_str(), 0600), 0);
-    expectRefused(Library() + "/tags/fifo.tag: cannot be read: not a regular file");
-    fs::remove(library / "tags/fifo.tag");
 
-    TagTable table = Tags();
-    const LibraryChange change = ReconstructTagLinks(table, Library(), ListBehaviourNames(Library()));
-    EXPECT_TRUE(change.Complete()) << change.failure;
-    EXPECT_EQ(change.done, Names{"rewrote " + Library() + "/tags/wave.tag"});
+    EXPECT_EQ(RebuildTagLinks(Library()).done, Names{"wrote " + Library() + "/tags/wave.tag"});
     EXPECT_EQ(Read("tags/wave.tag"), "a\r\n");
+    struct stat before {};
+    ::stat((library / "tags/wave.tag").c_str(), &before);
+    EXPECT_EQ(RebuildTagLinks(Library()).done, Names{});
+    struct stat after {};
+    ::stat((library / "tags/wave.tag").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
 // Memory follows the bytes read: the tag files together are limited, and the limit is checked before lines
 // are made, so a file of millions of empty lines costs its bytes only.
-TEST_F(LibrarySafetyTest, ALibraryPastTheLimitsIsMarkedAndNeverRewritten) {
+TEST_F(LibrarySafetyTest, ALibraryPastTheLimitsIsMarkedAndNotRebuilt) {
     Write({"tags/a.tag"}, "x\r\n");
     Write({"tags/lines.tag"}, std::string(TagTable::kMaxTotalLinks, '\n'));
     Write({"tags/z.tag"}, "y\r\n");
-    TagTable table = Tags();
+    const TagTable table = Tags();
     EXPECT_TRUE(table.ExceedsLimits());
     EXPECT_EQ(Summary(table), "a=x lines= z=");
     EXPECT_EQ(table.UnreadableTags(), (std::vector<int>{1, 2}));
     EXPECT_EQ(table.ReadError(2), "the library's tag files hold more than 64 MiB or 2000000 links together");
-    Write({"x.vmr"});
-    const LibraryChange change = RemoveBehaviour(table, Library(), "x");
-    EXPECT_TRUE(change.refused);
-    EXPECT_TRUE(fs::exists(library / "x.vmr"));
+    EXPECT_THAT(RebuildTagLinks(Library()).failure, HasSubstr("more than 64 MiB"));
     EXPECT_EQ(Read("tags/a.tag"), "x\r\n");
 
     fs::resize_file(library / "tags/lines.tag", 0);
@@ -154,11 +119,10 @@ TEST_F(LibrarySafetyTest, ListingNumberingAndDeletingAgreeOnOddNames) {
     fs::create_symlink("self.vmr", library / "self.vmr");
     EXPECT_EQ(ListBehaviourNames(Library()), (Names{"*wave", "self"}));
     EXPECT_EQ(NextBehaviourName("*", ThumbsFolder(Library())), "*-0001");
-    TagTable table = Tags();
-    EXPECT_EQ(table.FindTag("*x"), 0);
-    EXPECT_TRUE(RemoveBehaviour(table, Library(), "*wave").Complete());
+    EXPECT_EQ(Tags().FindTag("*x"), 0);
+    EXPECT_TRUE(RemoveBehaviour(Library(), "*wave").Complete());
     EXPECT_EQ(Read("tags/*x.tag"), "");
-    EXPECT_TRUE(RemoveBehaviour(table, Library(), "self").Complete());
+    EXPECT_TRUE(RemoveBehaviour(Library(), "self").Complete());
     EXPECT_EQ(ListBehaviourNames(Library()), Names{});
 }
 

@@ -21,7 +21,7 @@ using ::testing::HasSubstr;
 class SaveModelTest : public test::LibraryTest {
 protected:
     SaveOutcome Save(SaveBehaviourModel& model, bool enabled = true, const std::string& text = "wave") {
-        return model.Save({enabled, Library(), text}, table, writer);
+        return model.Save({enabled, Library(), text, {}}, table, writer);
     }
     void LoadTags(std::initializer_list<std::pair<std::string, std::string>> files) {
         for (const auto& [name, links] : files) Write({"tags/" + name + ".tag"}, links);
@@ -72,7 +72,7 @@ TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreNam
     const Names before = Tree();
     for (const Case& c : cases) {
         SaveBehaviourModel model(c.core);
-        const SaveOutcome outcome = model.Save({c.enabled, c.library ? Library() : "", "t"}, table, writer);
+        const SaveOutcome outcome = model.Save({c.enabled, c.library ? Library() : "", "t", {}}, table, writer);
         EXPECT_FALSE(outcome.saved) << c.core;
         EXPECT_EQ(outcome.savedPath, "");
         EXPECT_THAT(outcome.problems, ElementsAre(HasSubstr(c.says)));
@@ -91,7 +91,7 @@ TEST_F(SaveModelTest, ABehaviourThatLostItsThumbnailIsNeverOverwritten) {
     EXPECT_EQ(Read("tagdb/vmrk-0004.tdb"), "T\r\n");
 }
 
-TEST_F(SaveModelTest, SelectedTagsAreWrittenToTheTagDatabaseAndLinkedForTheClose) {
+TEST_F(SaveModelTest, TheBehaviourItsThumbnailTagsAndLinksAreSavedTogether) {
     LoadTags({{"T1", "old\r\n"}, {"T2", ""}, {"T3", ""}});
     SaveBehaviourModel model("vmrk");
     ClickTag(table, "T3");
@@ -99,48 +99,48 @@ TEST_F(SaveModelTest, SelectedTagsAreWrittenToTheTagDatabaseAndLinkedForTheClose
     ClickTag(table, "T2", Key::Alt);
     EXPECT_EQ(model.ClickTag(table).label, "T1  T3") << "a subtracted tag is not one of the behaviour's";
     ASSERT_TRUE(Save(model).saved);
+    EXPECT_EQ(Read("vmrk-0000.vmr") + Read("thumbs/vmrk-0000.bmp"), "vmr:wavebmp");
     EXPECT_EQ(Read("tagdb/vmrk-0000.tdb"), "T1\r\nT3\r\n");
-    EXPECT_EQ(Summary(table), "+T1=old,vmrk-0000 -T2= +T3=vmrk-0000");
-    EXPECT_EQ(Read("tags/T1.tag"), "old\r\n") << "tag files wait for the close";
-    EXPECT_TRUE(SaveTagFiles(table, Library()).empty());
-    EXPECT_EQ(Read("tags/T1.tag"), "old\r\nvmrk-0000\r\n");
+    EXPECT_EQ(Read("tags/T1.tag") + Read("tags/T3.tag"), "old\r\nvmrk-0000\r\nvmrk-0000\r\n");
+    EXPECT_EQ(Summary(table), "+T1=old,vmrk-0000 -T2= +T3=vmrk-0000") << "the table is read again";
 }
 
-TEST_F(SaveModelTest, AFailedBehaviourFileSavesNothingAndAFailedThumbnailIsReported) {
+TEST_F(SaveModelTest, ASaveThatCannotBeMadeWholeSavesNothing) {
     LoadTags({{"T1", ""}});
     ClickTag(table, "T1");
     SaveBehaviourModel model("vmrk");
-    writer.fail = "vmr";
-    const SaveOutcome refused = Save(model);
-    EXPECT_FALSE(refused.saved);
-    EXPECT_THAT(refused.problems, ElementsAre(HasSubstr("No space left on device")));
-    EXPECT_FALSE(fs::exists(library / "tagdb/vmrk-0000.tdb"));
-    EXPECT_EQ(Summary(table), "+T1=");
-
-    writer.fail = "bmp";
-    const SaveOutcome partly = Save(model);
-    EXPECT_TRUE(partly.saved);
-    EXPECT_THAT(partly.problems, ElementsAre(HasSubstr("thumbs/vmrk-0000.bmp could not be written")));
-    EXPECT_EQ(Read("tagdb/vmrk-0000.tdb"), "T1\r\n") << "the behaviour is saved: its tags go with it";
-    EXPECT_EQ(Summary(table), "+T1=vmrk-0000");
-    writer.fail = "folder sync";
-    const SaveOutcome unsynced = Save(model);
-    EXPECT_TRUE(unsynced.saved) << "the file is in place: the save goes on and says so";
-    EXPECT_EQ(unsynced.savedPath, Library() + "/vmrk-0001.vmr") << "the thumbless behaviour keeps its name";
-    EXPECT_THAT(unsynced.problems, ElementsAre(HasSubstr("could not be synced")));
-    EXPECT_EQ(Read("tagdb/vmrk-0001.tdb"), "T1\r\n");
+    const Names before = Tree();
+    writer.failThumbnail = true;
+    EXPECT_THAT(Save(model).problems, ElementsAre(HasSubstr("thumbnail could not be made (out of memory)")));
+    writer.failThumbnail = false;
+    fs::remove(library / "tags/T1.tag");
+    fs::create_directory(library / "tags/T1.tag");
+    EXPECT_THAT(Save(model).problems, ElementsAre(HasSubstr("T1.tag: cannot be read")));
+    EXPECT_THAT(model.Save({true, Library(), "caf\xc3\xa9 \xe2\x82\xac", {"\xe2\x82\xac"}}, table, writer)
+                    .problems,
+                ElementsAre(HasSubstr("cannot keep: \xe2\x82\xac.")));
+    Names after = Tree();
+    std::erase(after, "behaviours/.motivra-lock");
+    EXPECT_EQ(after, before);
 }
 
 // Leaving the mode at once and deleting the last tag are the Save dialog's tests.
-TEST_F(SaveModelTest, DeleteTagModeDeletesTheClickedTagsAndGivesTheSelectionBack) {
+TEST_F(SaveModelTest, DeleteTagModeAsksThenDeletesTheClickedTagsAndGivesTheSelectionBack) {
     LoadTags({{"T1", "x\r\n"}, {"T2", ""}, {"T3", ""}});
+    Write({"tagdb/x.tdb"}, "T2\r\nT1\r\n");
     SaveBehaviourModel model("vmrk");
     ClickTag(table, "T1");
     model.ToggleDeleteMode(table);
     EXPECT_EQ(Summary(table), "T1=x T2= T3=") << "nothing is marked on the way in";
     ClickTag(table, "T2");
-    EXPECT_EQ(model.ClickTag(table), SaveTagClick{}) << "the label stays as it was";
+    EXPECT_EQ(model.ClickTag(table), (SaveTagClick{std::nullopt, {"T2"}})) << "the label stays as it was";
+    EXPECT_TRUE(fs::exists(library / "tags/T2.tag")) << "nothing goes before the user agrees";
+    EXPECT_THAT(model.DeleteTags(table, Library(), {"T2"}, false), ElementsAre());
+    EXPECT_TRUE(fs::exists(library / "tags/T2.tag"));
+    ClickTag(table, "T2");
+    EXPECT_THAT(model.DeleteTags(table, Library(), {"T2"}, true), ElementsAre());
     EXPECT_FALSE(fs::exists(library / "tags/T2.tag"));
+    EXPECT_EQ(Read("tagdb/x.tdb"), "T1\r\n") << "so the tag does not come back";
     EXPECT_TRUE(model.DeleteMode());
     model.ToggleDeleteMode(table);
     EXPECT_EQ(Summary(table), "+T1=x T3=");
@@ -155,18 +155,14 @@ TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
     const Case cases[] = {
         {" new ", {true, true, ""}},
         {"new", {false, false, "There is already a tag called \"new\"."}},
-        {"a/b", {false, false, "\"a/b\" cannot be a tag: a tag name may not hold \"/\"."}},
+        {"a/b", {false, false, "\"a/b\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
+        {" .. ", {false, false, "\"..\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
         {"   ", {false, true, ""}},
         {"", {false, false, ""}},
     };
-    for (const Case& c : cases) EXPECT_EQ(AddTypedTag(table, c.typed), c.expected) << c.typed;
+    for (const Case& c : cases) EXPECT_EQ(AddTypedTag(table, Library(), c.typed), c.expected) << c.typed;
     EXPECT_EQ(Summary(table), "T1= new=");
-
-    fs::remove_all(library / "tags");
-    EXPECT_TRUE(SaveTagFiles(table, Library()).empty());
-    EXPECT_EQ(Tree(), (Names{"behaviours", "behaviours/tagdb", "behaviours/tags", "behaviours/tags/T1.tag",
-                             "behaviours/tags/new.tag", "behaviours/thumbs"}))
-        << "an added tag keeps its file, the tags folder made for it";
+    EXPECT_TRUE(fs::is_regular_file(library / "tags/new.tag")) << "an added tag has its file at once";
 }
 
 }  // namespace

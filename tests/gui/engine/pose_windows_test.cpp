@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "core/engine/behaviour_file.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_bitmap.h"
 #include "gui/engine/thumbnail_view.h"
@@ -20,13 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 using S = ParameterSlot;
 
-// Writes the view's thumbnail bitmap, collecting the failures it would show.
+// Writes the view's thumbnail bitmap, giving the failures it would show.
 QStringList SaveThumbnail(ThumbnailView& view, const fs::path& folder, const QString& name) {
-    QStringList messages;
-    view.SetFailureReporter([&](const QString& message) { messages << message; });
-    view.SaveThumbnailBitmap(QString::fromStdString(folder.string()), name);
-    view.SetFailureReporter([](const QString&) {});
-    return messages;
+    return WriteThumbnailBitmap(view.Render(), view.size(), QString::fromStdString(folder.string()), name);
 }
 
 TEST(ThumbnailView, TheBitmapIsTheAntiAliasedPictureAndQtAndImageMagickReadIt) {
@@ -59,7 +56,7 @@ TEST(ThumbnailView, ABehaviourSavedFromTheViewLoadsIntoThePreviewInEditorForm) {
     test::TempDir dir;
     ThumbnailView view;
     view.Tracks() = test::Edited({{S::Degrees, 1.25, 0.5}, {S::XPosition, 3, 1}, {S::Alpha, 255, 0}});
-    ASSERT_TRUE(view.SaveBehaviourFile(dir.Folder(), "b", "wave", BehaviourFlags{1, 0, 0, 1}));
+    ASSERT_TRUE(SaveBehaviourFile(view.Tracks(), dir.Folder(), "b", "wave", BehaviourFlags{1, 0, 0, 1}));
 
     PreviewWindow preview;
     preview.LoadBehaviourFile(dir.File("b.vmr"));
@@ -77,7 +74,10 @@ TEST(ThumbnailView, AMissingFolderWritesNothingSilentlyAndEachFailingStepIsRepor
     EXPECT_TRUE(fs::is_empty(dir.Path()));
 
     fs::create_directories(dir.Path() / "taken.bmp" / "inside");
-    EXPECT_EQ(SaveThumbnail(view, dir.Path(), "taken"), QStringList{"CreateFile\nError"});
+    // A failed write names the file and the system's reason.
+    EXPECT_EQ(SaveThumbnail(view, dir.Path(), "taken"),
+              QStringList{"CreateFile\nError\n" + QString::fromStdString((dir.Path() / "taken.bmp").string()) +
+                          ": open: Is a directory"});
     EXPECT_TRUE(fs::is_directory(dir.Path() / "taken.bmp" / "inside"));
 
     view.resize(0, 0);

@@ -18,16 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using library_dialog_id::kOk;
 
-// Every file under the library with its bytes.
-std::map<std::string, std::string> Contents(const test::DialogLibrary& library) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(library.folder)) {
-        const std::string relative = fs::relative(entry.path(), library.folder).string();
-        files[relative] = entry.is_regular_file() ? library.Read(relative) : "(folder)";
-    }
-    return files;
-}
-
 struct Tagged : test::DialogLibrary {
     Tagged() {
         WriteBehaviour("vmrk-0000", "first");
@@ -40,7 +30,7 @@ struct Tagged : test::DialogLibrary {
 
 TEST(LibraryDialogFaults, ASaveThatCannotWriteSaysWhyAndChangesNothing) {
     Tagged library;
-    const auto before = Contents(library);
+    const auto before = test::FolderSnapshot(library.folder);
     const std::pair<std::string, std::string> faults[] = {{"write", "write: No space left on device"},
                                                           {"flush", "sync to disk"},
                                                           {"close", "close: Input/output error"},
@@ -62,13 +52,13 @@ TEST(LibraryDialogFaults, ASaveThatCannotWriteSaysWhyAndChangesNothing) {
         EXPECT_NE(messages.shown[0].find("Nothing was saved"), std::string::npos) << messages.shown[0];
         EXPECT_NE(messages.shown[0].find(reason), std::string::npos) << messages.shown[0];
         dialog.reject();
-        EXPECT_EQ(Contents(library), before) << fault;
+        EXPECT_EQ(test::FolderSnapshot(library.folder), before) << fault;
     }
 }
 
 TEST(LibraryDialogFaults, ATagChangeThatCannotBeWrittenKeepsTheTagDatabaseAndShowsTheOldTags) {
     Tagged library;
-    const auto before = Contents(library);
+    const auto before = test::FolderSnapshot(library.folder);
     test::Messages messages;
     EditTagsDialog dialog;
     dialog.SetReporter(messages.Reporter());
@@ -82,7 +72,7 @@ TEST(LibraryDialogFaults, ATagChangeThatCannotBeWrittenKeepsTheTagDatabaseAndSho
     EXPECT_NE(messages.shown[0].find("No space left on device"), std::string::npos) << messages.shown[0];
     EXPECT_EQ(dialog.Tags().Table().SelectedTagsText(), "T1") << "the tags it really has";
     dialog.accept();
-    EXPECT_EQ(Contents(library), before);
+    EXPECT_EQ(test::FolderSnapshot(library.folder), before);
 }
 
 }  // namespace

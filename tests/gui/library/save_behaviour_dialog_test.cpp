@@ -28,6 +28,10 @@ struct SaveDialogTest : ::testing::Test {
     void Open(bool withChange = true) {
         dialog = std::make_unique<SaveBehaviourDialog>();
         dialog->SetReporter(messages.Reporter());
+        dialog->SetConfirmer([this](const QString& question, const QString&) {
+            asked.push_back(question.toStdString());
+            return answer;
+        });
         if (withChange) dialog->Thumbnail().Tracks().SetTrack(0, test::DialogLibrary::Track(0, 3.5));
         dialog->SetFlags({1, 0, 1, 0});
         test::ShowDialog(*dialog);
@@ -41,6 +45,8 @@ struct SaveDialogTest : ::testing::Test {
 
     test::DialogLibrary library;
     test::Messages messages;
+    std::vector<std::string> asked;
+    bool answer = true;
     std::unique_ptr<SaveBehaviourDialog> dialog;
 };
 
@@ -92,21 +98,20 @@ TEST_F(SaveDialogTest, TheCoreNameIsTrimmedLowerCasedAndRememberedAfterCancelToo
     EXPECT_EQ(settings::ReadText(QStringLiteral("CoreFilename"), {}), "spin") << "a refused name is not kept";
 }
 
-TEST_F(SaveDialogTest, ATagAddedBeforeCancelKeepsItsEmptyFile) {
+TEST_F(SaveDialogTest, AnAddedTagIsWrittenAtOnceAndCancelWritesNothingMore) {
     Open();
     test::TypeInto(Box(kNewTag), QStringLiteral("fresh"));
     test::ClickButton(*dialog, kAddTag);
     test::TypeInto(Box(kNewTag), QStringLiteral("also"));
     QTest::keyClick(&Box(kNewTag), Qt::Key_Return);
     EXPECT_EQ(Box(kNewTag).text(), "");
-    EXPECT_FALSE(library.Exists("tags/fresh.tag")) << "tag files are written when the dialog closes";
+    EXPECT_EQ(library.Read("tags/fresh.tag"), "");
+    EXPECT_TRUE(library.Exists("tags/also.tag")) << "the blank Enter typed is not part of the name";
+    const auto before = test::FolderSnapshot(library.folder);
     QTest::keyClick(&Box(kThumbnailText), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_FALSE(dialog->isVisible()) << "Escape closes the dialog from a text box too";
-    EXPECT_TRUE(library.Exists("tags/fresh.tag"));
-    EXPECT_EQ(library.Read("tags/fresh.tag"), "");
-    EXPECT_TRUE(library.Exists("tags/also.tag")) << "the blank Enter typed is not part of the name";
-    EXPECT_EQ(fs::directory_iterator(library.folder / "tagdb"), fs::directory_iterator());
+    EXPECT_EQ(test::FolderSnapshot(library.folder), before);
 }
 
 TEST_F(SaveDialogTest, SelectedTagsAreShownLinkedAndDeleteTagTwiceChangesNothing) {
@@ -134,12 +139,20 @@ TEST_F(SaveDialogTest, SelectedTagsAreShownLinkedAndDeleteTagTwiceChangesNothing
     EXPECT_EQ(library.Read("tags/T3.tag"), "old\r\nvmrk-0000\r\n");
 }
 
-TEST_F(SaveDialogTest, DeletingTheLastTagEndsDeleteModeAndTheHintReturns) {
+TEST_F(SaveDialogTest, DeleteTagAsksFirstAndDeletingTheLastTagEndsDeleteMode) {
     library.Write("tags/only.tag", "x\r\n");
+    library.Write("tagdb/x.tdb", "other\r\nonly\r\n");
     Open();
     test::ClickButton(*dialog, kDeleteTag);
+    answer = false;
     test::ClickTag(dialog->Tags(), "only");
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(library.Exists("tags/only.tag")) << "No keeps the tag";
+    answer = true;
+    test::ClickTag(dialog->Tags(), "only");
+    EXPECT_EQ(asked.size(), 2u);
     EXPECT_FALSE(library.Exists("tags/only.tag"));
+    EXPECT_EQ(library.Read("tagdb/x.tdb"), "other\r\n") << "no tag database lists it any more";
     EXPECT_FALSE(dialog->Model().DeleteMode());
     EXPECT_EQ(dialog->Tags().Count(), 0);
     EXPECT_EQ(Label(), "(Click an available tag to select it.)");

@@ -42,8 +42,19 @@ TEST_F(LibraryCliTest, CommandsPrintLinesOrJsonAndRewriteTagFiles) {
 
     const test::CliResult rebuilt = Cli({"rebuild"});
     ASSERT_EQ(rebuilt.status, 0) << rebuilt.err;
-    EXPECT_EQ(rebuilt.out, "rebuilt 3 tag files from 2 behaviours\n");
+    const std::string tags = (library / "tags").string();
+    EXPECT_EQ(rebuilt.out,
+              "wrote " + tags + "/A.tag\nwrote " + tags + "/D.tag\nwrote " + tags +
+                  "/new.tag\nrebuilt 3 tag files with 2 links, from the tag databases of 1 behaviour\n");
     EXPECT_EQ(Read("tags/A.tag"), "x\r\n");
+
+    ASSERT_EQ(Cli({"tag", "y", "D", "more"}).status, 0);
+    ASSERT_EQ(Cli({"untag", "x", "new"}).status, 0);
+    EXPECT_EQ(Read("tags/D.tag"), "y\r\n");
+    EXPECT_EQ(Read("tags/more.tag"), "y\r\n");
+    EXPECT_EQ(Read("tags/new.tag"), "");
+    EXPECT_EQ(Read("tagdb/y.tdb"), "D\r\nmore\r\n");
+    EXPECT_EQ(Read("tagdb/x.tdb"), "A\r\n");
 
     ASSERT_EQ(Cli({"delete", "x"}).status, 0);
     EXPECT_FALSE(fs::exists(library / "x.vmr") || fs::exists(library / "tagdb/x.tdb"));

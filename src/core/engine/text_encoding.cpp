@@ -1,6 +1,8 @@
-#include "cli/text_encoding.h"
+#include "core/engine/text_encoding.h"
 
-namespace motivra::cli {
+#include <algorithm>
+
+namespace motivra {
 
 std::string Latin1ToUtf8(const std::string& latin1) {
     std::string out;
@@ -36,4 +38,19 @@ std::optional<std::string> Utf8ToLatin1(const std::string& utf8) {
     return out;
 }
 
-}  // namespace motivra::cli
+std::vector<std::string> CharactersOutsideLatin1(std::string_view utf8) {
+    std::vector<std::string> outside;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        std::size_t length = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        length = std::min(length, utf8.size() - i);
+        const std::string character(utf8.substr(i, length));
+        i += length;
+        if (Utf8ToLatin1(character)) continue;
+        if (std::find(outside.begin(), outside.end(), character) == outside.end())
+            outside.push_back(character);
+    }
+    return outside;
+}
+
+}  // namespace motivra

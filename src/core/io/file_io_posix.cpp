@@ -1,5 +1,5 @@
-// The platform piece of the atomic file replacement: POSIX calls, because the standard library can neither
-// sync a file or folder to disk nor report an error at close. A port to another system replaces this file.
+// The platform piece of the file writers: POSIX calls, because the standard library can neither sync a file
+// or folder to disk nor report an error at close. A port to another system replaces this file.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,13 +56,13 @@ int ResolveLinks(std::string& path) {
 
 // A short hidden name beside the file, whatever the file's own length, so a name of the system's full length
 // still saves. Created exclusively with the usual mode for new files (the umask applies). -1 on failure.
-int CreateTemporary(const std::string& folder, std::string& temp) {
+int CreateTemporary(const std::string& folder, std::string& temp, const char* suffix = ".tmp") {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device random;
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
         std::string name = ".mtv";
         for (int i = 0; i < 8; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
-        temp = folder + "/" + name + ".tmp";
+        temp = folder + "/" + name + suffix;
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -119,30 +119,28 @@ bool SyncToDisk(const std::string& path, std::string* error) {
     return ::close(fd) == 0 || fail("close", errno);
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data, std::string* error) {
+bool WriteTemporaryBeside(const std::string& path, std::span<const std::uint8_t> data, std::string* temp,
+                          std::string* target, std::string* error) {
     const WriteFailure fail(error);
     if (path.empty()) return fail("open", ENOENT);
-    std::string target = path;
-    if (const int code = ResolveLinks(target)) return fail("open", code);
+    *target = path;
+    if (const int code = ResolveLinks(*target)) return fail("open", code);
 
     struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    const bool replacing = ::stat(target->c_str(), &old) == 0;
     if (replacing) {
         if (S_ISDIR(old.st_mode)) return fail("open", EISDIR);
         if (!S_ISREG(old.st_mode)) return fail("open", EINVAL);
         // The rename could replace a file the user may not write; a save never does what a write could not.
-        if (::access(target.c_str(), W_OK) != 0) return fail("open", errno);
+        if (::access(target->c_str(), W_OK) != 0) return fail("open", errno);
     }
 
-    const std::string folder = FolderOf(target);
-    std::string temp;
-    const int fd = CreateTemporary(folder, temp);
+    const int fd = CreateTemporary(FolderOf(*target), *temp);
     if (fd < 0) return fail("create", errno);
     const auto abandon = [&](const char* step, int code) {
-        ::unlink(temp.c_str());
+        ::unlink(temp->c_str());
         return fail(step, code);
     };
-
     int code = 0;
     if (replacing) KeepOwnerAndMode(fd, old);
     if (!WriteAll(fd, data, code)) {
@@ -156,14 +154,68 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     }
     // close() releases the descriptor even when it reports an error, so it is never retried.
     if (::close(fd) != 0) return abandon("close", errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0) return abandon("rename", errno);
+    return true;
+}
 
+bool KeepBackup(const std::string& path, std::string* backup, std::string* error) {
+    const WriteFailure fail(error);
+    // The name is reserved by creating it, then freed for the link; only this program makes such names.
+    const int fd = CreateTemporary(FolderOf(path), *backup, ".old");
+    if (fd < 0) return fail("create", errno);
+    ::close(fd);
+    ::unlink(backup->c_str());
+    if (::link(path.c_str(), backup->c_str()) == 0) return true;
+    const int linkCode = errno;
+    if (linkCode != EPERM && linkCode != EXDEV && linkCode != EOPNOTSUPP && linkCode != EMLINK)
+        return fail("link", linkCode);
+    // A file system without hard links gets a copy.
+    std::string why;
+    const auto bytes = ReadWholeFile(path, std::size_t{1} << 30, &why);
+    if (!bytes) {
+        if (error != nullptr) *error = "read: " + why;
+        return false;
+    }
+    std::string temp;
+    std::string target;
+    if (!WriteTemporaryBeside(path, *bytes, &temp, &target, error)) return false;
+    if (RenameFile(temp, *backup, error)) return true;
+    ::unlink(temp.c_str());
+    return false;
+}
+
+bool RenameFile(const std::string& from, const std::string& to, std::string* error) {
+    return ::rename(from.c_str(), to.c_str()) == 0 || WriteFailure(error)("rename", errno);
+}
+
+bool RemoveFile(const std::string& path, std::string* error) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) return errno == ENOENT || WriteFailure(error)("remove", errno);
+    if (S_ISDIR(status.st_mode)) return WriteFailure(error)("remove", EISDIR);
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT || WriteFailure(error)("remove", errno);
+}
+
+bool IsTemporaryName(std::string_view name) {
+    if (name.size() != 16 || !name.starts_with(".mtv")) return false;
+    if (!name.ends_with(".tmp") && !name.ends_with(".old")) return false;
+    return std::all_of(name.begin() + 4, name.begin() + 12,
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data, std::string* error) {
+    std::string temp;
+    std::string target;
+    if (!WriteTemporaryBeside(path, data, &temp, &target, error)) return false;
+    if (!RenameFile(temp, target, error)) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    const std::string folder = FolderOf(target);
     const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0) return true;  // a folder that cannot be opened for reading cannot be synced either
     const bool synced = ::fsync(folderFd) == 0 || FolderSyncUnsupported(errno);
-    code = errno;
+    const int code = errno;
     ::close(folderFd);
-    return synced || fail(kSavedButNotSynced.data(), code);
+    return synced || WriteFailure(error)(kSavedButNotSynced.data(), code);
 }
 
 }  // namespace motivra
