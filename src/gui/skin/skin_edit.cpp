@@ -73,9 +73,11 @@ void SkinEdit::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (!enterNotifies_) {
-            // Set before the blank goes in, so an owner told of the change already reads it as Enter.
+            // True only while the blank goes in: an owner told of that change reads it as Enter, and the
+            // next key typed is an ordinary one.
             enterPressed_ = true;
             insert(QStringLiteral(" "));
+            enterPressed_ = false;
         } else if (!notifyOnChange_) {
             emit enterNotified();
         }
@@ -83,14 +85,12 @@ void SkinEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
-    if (!event->text().isEmpty()) enterPressed_ = false;
     // The field wants every key, Escape included, so that no key typed here closes the dialog.
     event->accept();
 }
 
 void SkinEdit::focusInEvent(QFocusEvent* event) {
     focused_ = true;
-    enterPressed_ = false;
     QLineEdit::focusInEvent(event);
     update();
 }

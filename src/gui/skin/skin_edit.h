@@ -22,6 +22,7 @@ public:
     const EditColours& Colours() const { return colours_; }
     void SetEnterNotifies(bool notifies) { enterNotifies_ = notifies; }
     void SetNotifyOnChange(bool notify);
+    // Whether the change being reported is the blank an Enter typed.
     bool WasEnterPressed() const { return enterPressed_; }
     bool HasFocusLook() const { return focused_; }
     // The first line, trimmed of white space and in lower case.

@@ -107,6 +107,15 @@ TEST_F(SaveDialogTest, AnAddedTagIsWrittenAtOnceAndCancelWritesNothingMore) {
     EXPECT_EQ(Box(kNewTag).text(), "");
     EXPECT_EQ(library.Read("tags/fresh.tag"), "");
     EXPECT_TRUE(library.Exists("tags/also.tag")) << "the blank Enter typed is not part of the name";
+    // The keys after Enter are typed, in every box: none is eaten or taken as a tag.
+    for (const int box : {kNewTag, kThumbnailText, kCoreName}) {
+        QTest::keyClicks(&Box(box), QStringLiteral("abc"));
+        QTest::keyClick(&Box(box), Qt::Key_Return);
+        QTest::keyClicks(&Box(box), QStringLiteral("def"));
+        EXPECT_EQ(Box(box).text(), "def") << box;
+        Box(box).clear();
+    }
+    EXPECT_FALSE(library.Exists("tags/d.tag"));
     const auto before = test::FolderSnapshot(library.folder);
     QTest::keyClick(&Box(kThumbnailText), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
