@@ -29,6 +29,20 @@ bool IsHardToRead(Colour text, Colour background) {
     return ContrastRatio(text, background) < kMinimumTextContrast;
 }
 
+Colour ReadableMark(Colour mark, Colour text) {
+    const auto towards = [&](int end, int step) {
+        const auto channel = [&](int c) { return c + (end - c) * step / 255; };
+        return MakeColour(channel(Byte0(mark)), channel(Byte1(mark)), channel(Byte2(mark)));
+    };
+    for (int step = 0; step <= 255; ++step) {
+        for (const int end : {255, 0}) {
+            const Colour candidate = towards(end, step);
+            if (ContrastRatio(candidate, text) >= kMinimumMarkContrast) return candidate;
+        }
+    }
+    return mark;
+}
+
 TextContrastCheck CheckTextContrast(const std::array<Colour, 6>& slots) {
     return {IsHardToRead(slots[4], slots[0]), IsHardToRead(slots[4], slots[1])};
 }

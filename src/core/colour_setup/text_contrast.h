@@ -20,6 +20,13 @@ inline constexpr double kMinimumTextContrast = 3.0;
 
 bool IsHardToRead(Colour text, Colour background);
 
+// Text on a coloured mark (a changed row's red label) must read at a glance: WCAG's 4.5:1 for body text.
+inline constexpr double kMinimumMarkContrast = 4.5;
+
+// mark (GDI form) when text reaches kMinimumMarkContrast on it, else the nearest colour of its hue that does:
+// mark moved the least towards white or towards black. One of the two always reaches it.
+Colour ReadableMark(Colour mark, Colour text);
+
 // The UI swatch's Text colour (slot 4) on the two backgrounds text is drawn on: Dialog BG (slot 0) and
 // Group BG (slot 1).
 struct TextContrastCheck {

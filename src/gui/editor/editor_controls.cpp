@@ -1,5 +1,6 @@
 #include "gui/editor/editor_controls.h"
 
+#include "core/colour_setup/text_contrast.h"
 #include "gui/editor/editor_template.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_view.h"
@@ -74,7 +75,7 @@ EditorControls EditorControls::Find(const QWidget& window) {
 void EditorControls::ColourLabel(int row, bool highlighted) const {
     SkinLabel& label = *rows[static_cast<std::size_t>(row)].label;
     if (highlighted) {
-        label.SetBGColour(kEnabledLabelColour);
+        label.SetBGColour(ReadableMark(kEnabledLabelColour, label.Colours().textColour));
     } else {
         label.LoadColours();
     }

@@ -155,6 +155,17 @@ TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
                                                                        {0x595959, 0x000000, true}}};
     for (const auto& [text, background, hard] : verdicts)
         EXPECT_EQ(IsHardToRead(text, background), hard) << std::hex << text << " on " << background;
+
+    // A changed row's red stays where white text reads on it, and is lightened or darkened the least for
+    // dark or mid-grey text.
+    constexpr Colour kRed = 0x0A0A96;
+    EXPECT_EQ(ReadableMark(kRed, 0xFFFFFF), kRed);
+    for (const Colour text : {Colour{0x000000}, Colour{0x404040}, Colour{0x808080}, Colour{0xB0B0B0}}) {
+        const Colour shown = ReadableMark(kRed, text);
+        EXPECT_GE(ContrastRatio(shown, text), kMinimumMarkContrast) << std::hex << text;
+        EXPECT_GT(Byte0(shown), Byte2(shown)) << "still a red";
+        EXPECT_LT(ContrastRatio(shown, text), 5.0) << std::hex << text << ": no further than it must";
+    }
 }
 
 }  // namespace
