@@ -118,7 +118,8 @@ void TagListControl::mousePressEvent(QMouseEvent* event) {
     const int hit = HitTest(event->position().toPoint());
     lastHit_ = hit;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const bool alt = event->modifiers() & Qt::AltModifier;
+    // Shift does what Alt does: many desktops take Alt+drag for moving the window.
+    const bool alt = event->modifiers() & (Qt::AltModifier | Qt::ShiftModifier);
     if (PressTagCloud(table_, hit, ctrl, alt)) update();
 }
 

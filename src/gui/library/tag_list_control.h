@@ -19,9 +19,9 @@ namespace motivra {
 // The library's tags as a cloud ("Available Tags" of the Save, Load and Edit Tags dialogs): names flowing in
 // lines, each in one of six "Verdana" sizes by how many behaviours it had when loaded, coloured by its state.
 // A plain click selects exactly the tag hit (or clears every tag on empty space); Ctrl+click toggles a tag in
-// or out of the selection; Alt+click marks it subtracted or clears it. The press changes the states, and
-// clicked() follows on the release, when the owner reads them. When the cloud is taller than the control,
-// the wheel scrolls it a line per notch, so every tag can be reached.
+// or out of the selection; Alt+click (or Shift+click) marks it subtracted or clears it. The press changes the
+// states, and clicked() follows on the release, when the owner reads them. When the cloud is taller than the
+// control, the wheel scrolls it a line per notch, so every tag can be reached.
 class TagListControl : public QWidget {
     Q_OBJECT
 

@@ -98,6 +98,8 @@ TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
         {0, Qt::ControlModifier, "++."},
         {2, Qt::AltModifier, "++-"},
         {2, Qt::AltModifier | Qt::ControlModifier, "++."},  // Alt+Ctrl+click clears a subtracted tag
+        {2, Qt::ShiftModifier, "++-"},                      // Shift stands for Alt
+        {2, Qt::ShiftModifier | Qt::ControlModifier, "++."},
         {-1, Qt::ControlModifier, "++."},
         {-1, {}, "..."},  // a plain click on empty space clears every state
     };
@@ -110,7 +112,7 @@ TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
         EXPECT_EQ(States(), s.states) << "tag " << s.tag << " modifiers " << s.modifiers.toInt();
         EXPECT_EQ(statesAtClick, s.states) << "the press has changed the states when the click arrives";
     }
-    EXPECT_EQ(clicks.count(), 6);
+    EXPECT_EQ(clicks.count(), 8);
     EXPECT_TRUE(control.hasFocus());
 }
 
