@@ -24,8 +24,9 @@ constexpr int kScreenshotTimeoutMs = 20000;
 EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 int EditorApp::Run(const std::optional<ScreenshotRequest>& screenshot) {
+    // A screenshot is no editing session: it is taken whether or not an editor runs.
     InstanceLock lock;
-    if (!lock.TryLock()) return 0;
+    if (!screenshot && !lock.TryLock()) return 0;
 
     PrepareUserDataCopy();
     // A change of the library that a crash cut off is finished or undone before anything reads it.
