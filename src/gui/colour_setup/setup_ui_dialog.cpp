@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QStringList>
 
@@ -22,6 +21,7 @@
 #include "gui/skin/skin_control_factory.h"
 #include "gui/skin/skin_header.h"
 #include "gui/skin/skin_label.h"
+#include "gui/skin/skin_message_box.h"
 #include "gui/skin/skin_slider_plain.h"
 
 namespace motivra {
@@ -220,7 +220,7 @@ void SetupUiDialog::ClickPalette() {
             std::string why;
             if (!palette.Save(&why)) {
                 // The palette stays open, so nothing the user added is lost.
-                QMessageBox::warning(this, windowTitle(), PaletteSaveProblem(why));
+                SkinMessageBox::Tell(this, windowTitle(), PaletteSaveProblem(why));
                 return;
             }
             palette.SetPalette("");
@@ -291,7 +291,7 @@ bool SetupUiDialog::WriteScheme() {
     for (const SchemeWrite& write : model_.OkWrites()) values.emplace_back(write.name, write.value);
     QString file;
     if (WriteSchemeDwords(values, &file)) return true;
-    QMessageBox::warning(
+    SkinMessageBox::Tell(
         this, windowTitle(),
         QStringLiteral("The colour scheme could not be written to\n%1\nThe scheme in use is as it "
                        "was; OK again tries once more, Cancel leaves it.")
@@ -301,7 +301,7 @@ bool SetupUiDialog::WriteScheme() {
 
 void SetupUiDialog::done(int result) {
     const QString problems = SaveLibraries();
-    if (!problems.isEmpty()) QMessageBox::warning(this, windowTitle(), problems);
+    if (!problems.isEmpty()) SkinMessageBox::Tell(this, windowTitle(), problems);
     SkinDialog::done(result);
 }
 

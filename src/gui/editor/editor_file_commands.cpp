@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QFile>
-#include <QMessageBox>
 #include <QWidget>
 
 #include "core/editor/save_target.h"
@@ -17,6 +16,7 @@
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/save_behaviour_dialog.h"
 #include "gui/skin/memory_dc.h"
+#include "gui/skin/skin_message_box.h"
 
 namespace motivra {
 
@@ -31,7 +31,7 @@ EditorFileCommands::EditorFileCommands(QWidget& window, const EditorModel& model
     : QObject(&window), window_(window), model_(model), controls_(controls), edit_(std::move(edit)) {
     runner_ = [](QDialog& dialog) { return dialog.exec(); };
     reporter_ = [this](const QString& message) {
-        QMessageBox::warning(&window_, window_.windowTitle(), message);
+        SkinMessageBox::Tell(&window_, window_.windowTitle(), message);
     };
 }
 

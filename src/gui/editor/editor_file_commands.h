@@ -30,8 +30,9 @@ public:
     using DialogRunner = std::function<int(QDialog& dialog)>;
     // Shows a message to the user; a message box unless replaced.
     using Reporter = std::function<void(const QString& message)>;
-    // Opens a help page, named inside the help folder; the dialogs' Help buttons and F1 ask through it.
-    using HelpOpener = std::function<void(const QString& page)>;
+    // Opens a help page, named inside the help folder, beside the dialog that asks; the dialogs' Help buttons
+    // and F1 ask through it.
+    using HelpOpener = std::function<void(const QString& page, const QWidget* asker)>;
 
     // The window, model and controls belong to the editor window, as this does.
     EditorFileCommands(QWidget& window, const EditorModel& model, const EditorControls& controls,
@@ -66,8 +67,8 @@ private:
     // Hands the dialog's requests for its help page to the help opener.
     template <class Dialog>
     void ConnectHelp(const Dialog& dialog) {
-        connect(&dialog, &Dialog::helpRequested, this, [this](const QString& page) {
-            if (helpOpener_) helpOpener_(page);
+        connect(&dialog, &Dialog::helpRequested, this, [this, &dialog](const QString& page) {
+            if (helpOpener_) helpOpener_(page, &dialog);
         });
     }
 

@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -31,6 +30,7 @@
 #include "gui/skin/skin_control_factory.h"
 #include "gui/skin/skin_group_box.h"
 #include "gui/skin/skin_label.h"
+#include "gui/skin/skin_message_box.h"
 #include "gui/skin/skin_slider.h"
 
 namespace motivra {
@@ -131,21 +131,18 @@ void EditorWindow::Connect() {
     fileCommands_ = new EditorFileCommands(
         *this, model_, controls_,
         [this](EditKind kind, const std::function<void(EditorModel&)>& change) { Edit({kind}, change); });
-    fileCommands_->SetHelpOpener([this](const QString& page) { ShowHelpPage(page); });
+    fileCommands_->SetHelpOpener(
+        [this](const QString& page, const QWidget* asker) { ShowHelpPage(page, asker); });
     connect(fileCommands_, &EditorFileCommands::matchesFile, &history_->Stack(), &QUndoStack::setClean);
     unsavedAsker_ = [this] {
-        QMessageBox box(QMessageBox::Question, windowTitle(),
-                        QStringLiteral("The behaviour has changes that are not saved."),
-                        QMessageBox::NoButton, this);
-        box.setInformativeText(QStringLiteral("Save them before Motivra closes?"));
-        QPushButton* save = box.addButton(QMessageBox::Save);
-        QPushButton* discard =
-            box.addButton(QStringLiteral("Close Without Saving"), QMessageBox::DestructiveRole);
-        box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(save);
-        box.exec();
-        if (box.clickedButton() == save) return UnsavedAnswer::Save;
-        return box.clickedButton() == discard ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
+        SkinMessageBox box(
+            this, windowTitle(),
+            QStringLiteral("The behaviour has changes that are not saved.\n"
+                           "Save them before Motivra closes?"),
+            {QStringLiteral("Save"), QStringLiteral("Close Without Saving"), QStringLiteral("Cancel")});
+        const int answer = box.Ask();
+        if (answer == 0) return UnsavedAnswer::Save;
+        return answer == 1 ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
     };
     connect(Button(*this, kLoad), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Load);
     connect(Button(*this, kMerge), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Merge);
@@ -239,13 +236,13 @@ void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-void EditorWindow::ShowHelpPage(const QString& page) { OpenHelp(page, false); }
+void EditorWindow::ShowHelpPage(const QString& page, const QWidget* asker) { OpenHelp(page, false, asker); }
 
 void EditorWindow::OpenStartupHelp() {
-    if (showHelp_ != 0) OpenHelp(QString::fromLatin1(kWelcomePage), true);
+    if (showHelp_ != 0) OpenHelp(QString::fromLatin1(kWelcomePage), true, nullptr);
 }
 
-void EditorWindow::OpenHelp(const QString& page, bool atStartup) {
+void EditorWindow::OpenHelp(const QString& page, bool atStartup, const QWidget* asker) {
     const bool created = welcome_ == nullptr;
     if (created) {
         welcome_ = std::make_unique<WelcomeWindow>();
@@ -257,16 +254,16 @@ void EditorWindow::OpenHelp(const QString& page, bool atStartup) {
         QString::fromStdString(HelpPagePath(helpProgramPath_.toStdString(), page.toStdString())));
     welcome_->ShowPage();
     welcome_->LayOut();
-    if (created) PlaceWelcome(atStartup);
+    if (created || asker != nullptr) PlaceWelcome(atStartup, asker != nullptr ? *asker->window() : *this);
     welcome_->show();
     welcome_->raise();
     welcome_->activateWindow();
 }
 
-void EditorWindow::PlaceWelcome(bool atStartup) {
-    const QRect frame = frameGeometry();
-    const QSize decoration = frame.size() - size();
-    const QRect screenArea = screen()->availableGeometry();
+void EditorWindow::PlaceWelcome(bool atStartup, const QWidget& beside) {
+    const QRect frame = beside.frameGeometry();
+    const QSize decoration = frame.size() - beside.size();
+    const QRect screenArea = (beside.screen() != nullptr ? beside.screen() : screen())->availableGeometry();
     const WindowPlacement placement = motivra::PlaceWelcome(
         ToPixelBox(screenArea), ToPixelBox(frame), welcome_->width() + decoration.width(),
         welcome_->height() + decoration.height(), atStartup);
@@ -279,7 +276,8 @@ void EditorWindow::RunSetupUi() {
     {
         // Gone before the reload, so that only the editor's own controls read the new scheme.
         SetupUiDialog dialog(this);
-        connect(&dialog, &SetupUiDialog::helpRequested, this, &EditorWindow::ShowHelpPage);
+        connect(&dialog, &SetupUiDialog::helpRequested, this,
+                [this, &dialog](const QString& page) { ShowHelpPage(page, &dialog); });
         accepted = dialog.exec() == QDialog::Accepted;
     }
     if (accepted) ReloadColours();

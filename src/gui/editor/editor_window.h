@@ -45,8 +45,9 @@ public:
 
     // Opens a help page, named inside the help folder ("welcome.htm", "motivra/save.htm"), in the welcome
     // window, which is created on first use; a page that does not exist leaves the window on the page it had.
-    // Help opens "welcome.htm", F1 "motivra/main.htm"; the dialogs' Help buttons open their own pages.
-    void ShowHelpPage(const QString& page);
+    // Help opens "welcome.htm", F1 "motivra/main.htm"; the dialogs' Help buttons open their own pages. Asked
+    // for by a dialog (asker), the window moves beside that dialog, so it hides none of its buttons.
+    void ShowHelpPage(const QString& page, const QWidget* asker = nullptr);
     // At start-up, unless the user turned it off ("BehaviourHelp" 0): "welcome.htm" beside the editor.
     void OpenStartupHelp();
     // The program path the help folder is found from: the running program's unless set.
@@ -71,9 +72,10 @@ protected:
 private:
     void Connect();
     void ConnectRow(int r);
-    void OpenHelp(const QString& page, bool atStartup);
-    // Places a new welcome window beside the editor; at start-up the editor may move to make room.
-    void PlaceWelcome(bool atStartup);
+    void OpenHelp(const QString& page, bool atStartup, const QWidget* asker);
+    // Places the welcome window beside the window that asked for it (the editor or a dialog); at start-up the
+    // editor may move to make room.
+    void PlaceWelcome(bool atStartup, const QWidget& beside);
     // Applies one change to the model, shows what it changed and records it in the history.
     template <class Change>
     void Edit(const EditOrigin& origin, Change change) {

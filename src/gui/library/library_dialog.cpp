@@ -5,7 +5,6 @@
 #include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -22,6 +21,7 @@
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_control_factory.h"
 #include "gui/skin/skin_edit.h"
+#include "gui/skin/skin_message_box.h"
 
 namespace motivra {
 
@@ -57,13 +57,9 @@ LibraryDialog::LibraryDialog(QWidget* parent, const QString& title, std::string_
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, askForHelp);
 
     WatchLibrary();
-    reporter_ = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
+    reporter_ = [this](const QString& message) { SkinMessageBox::Tell(this, windowTitle(), message); };
     confirmer_ = [this](const QString& question, const QString& action) {
-        QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Cancel, this);
-        QPushButton* yes = box.addButton(action, QMessageBox::DestructiveRole);
-        box.setDefaultButton(yes);
-        box.exec();
-        return box.clickedButton() == yes;
+        return SkinMessageBox(this, windowTitle(), question, {action, QStringLiteral("Cancel")}).Ask() == 0;
     };
 }
 

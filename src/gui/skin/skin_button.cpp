@@ -1,6 +1,5 @@
 #include "gui/skin/skin_button.h"
 
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -10,6 +9,7 @@
 #include "gui/skin/gradient_rect.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
+#include "gui/skin/skin_message_box.h"
 
 namespace motivra {
 
@@ -64,7 +64,7 @@ void SkinButton::SetImageFromResource(int id) {
         return;
     }
     imageKind_ = 0;
-    QMessageBox::warning(this, QString(), QStringLiteral("Button can't find some resources"));
+    SkinMessageBox::Tell(this, QString(), QStringLiteral("Button can't find some resources"));
 }
 
 void SkinButton::SetImageFromFile(const QString& path) {
@@ -77,7 +77,7 @@ void SkinButton::SetImageFromFile(const QString& path) {
         return;
     }
     imageKind_ = 0;
-    QMessageBox::warning(this, QString(), QStringLiteral("Button can't find the image:\n") + path);
+    SkinMessageBox::Tell(this, QString(), QStringLiteral("Button can't find the image:\n") + path);
 }
 
 void SkinButton::paintEvent(QPaintEvent*) {

@@ -1,7 +1,6 @@
 #include "gui/skin/skin_header.h"
 
 #include <QLinearGradient>
-#include <QMessageBox>
 #include <QPainter>
 
 #include "gui/platform/settings.h"
@@ -9,6 +8,7 @@
 #include "gui/skin/header_icons.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_group_box.h"
+#include "gui/skin/skin_message_box.h"
 
 namespace motivra {
 
@@ -26,7 +26,7 @@ void SkinHeader::SetImageFromResource(int id) {
         return;
     }
     iconKind_ = kNoIcon;
-    QMessageBox::warning(this, QString(),
+    SkinMessageBox::Tell(this, QString(),
                          QStringLiteral("Header can't find some resources\nContact Velmora"));
 }
 

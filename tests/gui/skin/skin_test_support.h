@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +11,8 @@
 #include <algorithm>
 #include <functional>
 #include <utility>
+
+#include "gui/skin/skin_message_box.h"
 
 namespace motivra::test {
 
@@ -64,8 +65,8 @@ inline QString MessageBoxText(const std::function<void()>& action) {
     QString text;
     QObject scope;  // a box that never comes leaves no timer behind
     QTimer::singleShot(0, &scope, [&text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
+        if (auto* box = qobject_cast<SkinMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->Text();
             box->close();
         }
     });
