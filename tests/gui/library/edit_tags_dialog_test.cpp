@@ -125,6 +125,18 @@ TEST_F(EditTagsTest, ReconstructTagLinksRewritesTheTagFilesFromTheTagDatabases) 
         "Reconstruct Tag Links wrote 3 tag files with 3 links, from the tag databases of 3 behaviours.");
 }
 
+// Another writer adds a behaviour listed before the picked one and a tag: both show, and the pick stays on C.
+TEST_F(EditTagsTest, AChangeMadeByAnotherWriterIsShownAndThePickKeepsItsBehaviour) {
+    test::ClickCell(dialog.Grid(), 1);
+    library.WriteBehaviour("A", "the A");
+    library.Write("tags/T9.tag", "A\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return test::Shown(dialog.Grid()).size() == 4; }, 5000));
+    EXPECT_EQ(dialog.Model().State().picked, "C");
+    EXPECT_EQ(dialog.Grid().GetSelectedName(), "C");
+    EXPECT_GE(dialog.Tags().Table().FindTag("T9"), 0);
+    EXPECT_EQ(dialog.Tags().Table().SelectedTagsText(), "T1  T2") << "C's tags, still shown";
+}
+
 TEST_F(EditTagsTest, AnAddedTagIsWrittenAtOnceAndClosingWritesNothing) {
     test::TypeInto(*FindControl<QLineEdit>(dialog, kNewTag), QStringLiteral("later"));
     test::ClickButton(dialog, kAddTag);
