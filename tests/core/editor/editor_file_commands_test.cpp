@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
 #include "core/editor/editor_model.h"
@@ -7,6 +8,7 @@
 #include "core/engine/behaviour_file.h"
 #include "core/engine/editor_track.h"
 #include "core/engine/track_store.h"
+#include "support/temp_dir.h"
 
 namespace motivra {
 namespace {
@@ -150,6 +152,19 @@ TEST(EditorFileCommands, PlainSaveWritesBackToTheFileItCameFrom) {
         {"", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(PlainSaveTarget(c.path), c.target) << c.path;
+}
+
+// The close question's Save and the plain Save write in place only where the Save button would: after Reset
+// All, or once the file is gone, they ask through the Save dialog.
+TEST(EditorFileCommands, SaveInPlaceOnlyWhileSaveIsEnabledAndTheFileIsThere) {
+    const test::TempDir folder;
+    const std::string path = folder.File("vmrk-0003.vmr");
+    test::WriteBytes(path, {1});
+    EXPECT_EQ(InPlaceSaveTarget(path, true), PlainSaveTarget(path));
+    EXPECT_EQ(InPlaceSaveTarget(path, false), std::nullopt) << "after Reset All";
+    EXPECT_EQ(InPlaceSaveTarget("", true), std::nullopt);
+    std::filesystem::remove(path);
+    EXPECT_EQ(InPlaceSaveTarget(path, true), std::nullopt) << "deleted in Edit Tags";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/engine/text_encoding.h"
 #include "core/library/library_folder.h"
 #include "core/library/tag_editing.h"
 #include "dialog_model_support.h"
@@ -62,9 +63,13 @@ TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreNam
         std::string says;
     };
     const Case cases[] = {
-        {false, true, "vmrk", "nothing to save"},   {true, false, "vmrk", "No library"},
-        {true, true, "", "core filename"},          {true, true, "../up", "outside the library"},
-        {true, true, "a/b", "outside the library"}, {true, true, "a\\b", "outside the library"},
+        {false, true, "vmrk", "nothing to save"},
+        {true, false, "vmrk", "No library"},
+        {true, true, "", "core filename"},
+        {true, true, "../up", "outside the library"},
+        {true, true, "a/b", "outside the library"},
+        {true, true, "a\\b", "outside the library"},
+        {true, true, "..", "dots only"},
     };
     Write({"tags/T1.tag"});
     table = Tags();
@@ -72,13 +77,26 @@ TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreNam
     const Names before = Tree();
     for (const Case& c : cases) {
         SaveBehaviourModel model(c.core);
-        const SaveOutcome outcome = model.Save({c.enabled, c.library ? Library() : "", "t", {}}, table, writer);
+        const SaveOutcome outcome =
+            model.Save({c.enabled, c.library ? Library() : "", "t", {}}, table, writer);
         EXPECT_FALSE(outcome.saved) << c.core;
         EXPECT_EQ(outcome.savedPath, "");
         EXPECT_THAT(outcome.problems, ElementsAre(HasSubstr(c.says)));
         EXPECT_EQ(Tree(), before);
         EXPECT_EQ(Summary(table), "+T1=") << "no link without a save";
     }
+}
+
+TEST_F(SaveModelTest, ThumbnailTextTheFileCannotHoldIsNamedAndNothingIsSaved) {
+    const Names before = Tree();
+    SaveBehaviourModel model("vmrk");
+    const SaveOutcome outcome =
+        model.Save({true, Library(), "t", {"\xe2\x82\xac", "\xe2\x86\x92"}}, table, writer);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_THAT(outcome.problems, ElementsAre(HasSubstr("cannot keep: \xe2\x82\xac \xe2\x86\x92.")));
+    EXPECT_EQ(Tree(), before);
+    EXPECT_EQ(CharactersOutsideLatin1("caf\xc3\xa9 \xe2\x82\xac" "5"), Names{"\xe2\x82\xac"})
+        << "\xc3\xa9 is Latin-1";
 }
 
 TEST_F(SaveModelTest, ABehaviourThatLostItsThumbnailIsNeverOverwritten) {
@@ -116,9 +134,9 @@ TEST_F(SaveModelTest, ASaveThatCannotBeMadeWholeSavesNothing) {
     fs::remove(library / "tags/T1.tag");
     fs::create_directory(library / "tags/T1.tag");
     EXPECT_THAT(Save(model).problems, ElementsAre(HasSubstr("T1.tag: cannot be read")));
-    EXPECT_THAT(model.Save({true, Library(), "caf\xc3\xa9 \xe2\x82\xac", {"\xe2\x82\xac"}}, table, writer)
-                    .problems,
-                ElementsAre(HasSubstr("cannot keep: \xe2\x82\xac.")));
+    EXPECT_THAT(
+        model.Save({true, Library(), "caf\xc3\xa9 \xe2\x82\xac", {"\xe2\x82\xac"}}, table, writer).problems,
+        ElementsAre(HasSubstr("cannot keep: \xe2\x82\xac.")));
     Names after = Tree();
     std::erase(after, "behaviours/.motivra-lock");
     EXPECT_EQ(after, before);
@@ -155,8 +173,10 @@ TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
     const Case cases[] = {
         {" new ", {true, true, ""}},
         {"new", {false, false, "There is already a tag called \"new\"."}},
-        {"a/b", {false, false, "\"a/b\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
-        {" .. ", {false, false, "\"..\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
+        {"a/b",
+         {false, false, "\"a/b\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
+        {" .. ",
+         {false, false, "\"..\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
         {"   ", {false, true, ""}},
         {"", {false, false, ""}},
     };
