@@ -1,0 +1,383 @@
+#include "core/player/pose_renderer.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+namespace motivra {
+
+namespace {
+
+// Pixels are handled as 32-bit words with alpha in the top byte.
+static_assert(std::endian::native == std::endian::little, "the pixel arithmetic assumes little-endian words");
+
+// A projective map as a 3 x 3 matrix, row by row: (x, y, w) = M (u, v, 1).
+struct Projective {
+    double m[9] = {};
+
+    PosePoint Apply(double u, double v) const {
+        const double w = m[6] * u + m[7] * v + m[8];
+        return {(m[0] * u + m[1] * v + m[2]) / w, (m[3] * u + m[4] * v + m[5]) / w};
+    }
+};
+
+// The map of the unit square onto the quad (corners TL, TR, BL, BR at (0,0), (1,0), (0,1), (1,1)); false
+// when the corners lie on one line.
+bool SquareToQuad(const Quad& q, Projective& out) {
+    const PosePoint p0 = q[0], p1 = q[1], p2 = q[3], p3 = q[2];  // around the square: TL, TR, BR, BL
+    const double sx = p0.x - p1.x + p2.x - p3.x;
+    const double sy = p0.y - p1.y + p2.y - p3.y;
+    double g = 0, h = 0;
+    if (sx != 0 || sy != 0) {
+        const double dx1 = p1.x - p2.x, dx2 = p3.x - p2.x, dy1 = p1.y - p2.y, dy2 = p3.y - p2.y;
+        const double den = dx1 * dy2 - dx2 * dy1;
+        if (den == 0) return false;
+        g = (sx * dy2 - dx2 * sy) / den;
+        h = (dx1 * sy - sx * dy1) / den;
+    }
+    out.m[0] = p1.x - p0.x + g * p1.x;
+    out.m[1] = p3.x - p0.x + h * p3.x;
+    out.m[2] = p0.x;
+    out.m[3] = p1.y - p0.y + g * p1.y;
+    out.m[4] = p3.y - p0.y + h * p3.y;
+    out.m[5] = p0.y;
+    out.m[6] = g;
+    out.m[7] = h;
+    out.m[8] = 1;
+    return true;
+}
+
+bool Invert(const Projective& a, Projective& out) {
+    const double* m = a.m;
+    const double c0 = m[4] * m[8] - m[5] * m[7];
+    const double c1 = m[5] * m[6] - m[3] * m[8];
+    const double c2 = m[3] * m[7] - m[4] * m[6];
+    const double det = m[0] * c0 + m[1] * c1 + m[2] * c2;
+    if (!std::isfinite(det) || std::abs(det) < 1e-12) return false;
+    const double r = 1 / det;
+    out.m[0] = c0 * r;
+    out.m[1] = (m[2] * m[7] - m[1] * m[8]) * r;
+    out.m[2] = (m[1] * m[5] - m[2] * m[4]) * r;
+    out.m[3] = c1 * r;
+    out.m[4] = (m[0] * m[8] - m[2] * m[6]) * r;
+    out.m[5] = (m[2] * m[3] - m[0] * m[5]) * r;
+    out.m[6] = c2 * r;
+    out.m[7] = (m[1] * m[6] - m[0] * m[7]) * r;
+    out.m[8] = (m[0] * m[4] - m[1] * m[3]) * r;
+    return true;
+}
+
+// A quad's edge as a line a x + b y + c = signed distance, positive inside.
+struct Edge {
+    double a = 0, b = 0, c = 0;
+};
+
+// The edges of a convex quad, inside positive; false for a quad that is not convex (a bow tie, say), whose
+// pixels are then covered wholly or not at all.
+bool ConvexEdges(const Quad& q, Edge (&edges)[4]) {
+    const PosePoint ring[4] = {q[0], q[1], q[3], q[2]};
+    double turn = 0;
+    for (int i = 0; i < 4; ++i) {
+        const PosePoint& p = ring[i];
+        const PosePoint& n = ring[(i + 1) % 4];
+        const PosePoint& nn = ring[(i + 2) % 4];
+        const double cross = (n.x - p.x) * (nn.y - n.y) - (n.y - p.y) * (nn.x - n.x);
+        if (cross == 0) continue;
+        if (turn == 0) turn = cross;
+        if ((cross > 0) != (turn > 0)) return false;
+    }
+    if (turn == 0) return false;
+    const double side = turn > 0 ? 1 : -1;
+    for (int i = 0; i < 4; ++i) {
+        const PosePoint& p = ring[i];
+        const PosePoint& n = ring[(i + 1) % 4];
+        const double len = std::hypot(n.x - p.x, n.y - p.y);
+        if (len == 0) return false;
+        // Inside is to the right of the edge for clockwise rings on a y-down frame.
+        edges[i].a = -(n.y - p.y) / len * side;
+        edges[i].b = (n.x - p.x) / len * side;
+        edges[i].c = -(edges[i].a * p.x + edges[i].b * p.y);
+    }
+    return true;
+}
+
+std::uint32_t Load(const std::uint8_t* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+void Store(std::uint8_t* p, std::uint32_t v) { std::memcpy(p, &v, 4); }
+
+// a and b mixed by w/256, all four bytes at once, two at a time in 16-bit lanes.
+std::uint32_t Mix(std::uint32_t a, std::uint32_t b, std::uint32_t w) {
+    const std::uint32_t rb = ((a & 0xFF00FFu) * (256 - w) + (b & 0xFF00FFu) * w) >> 8;
+    const std::uint32_t ag = (((a >> 8) & 0xFF00FFu) * (256 - w) + ((b >> 8) & 0xFF00FFu) * w) >> 8;
+    return (rb & 0xFF00FFu) | ((ag & 0xFF00FFu) << 8);
+}
+
+// Every byte times s/256.
+std::uint32_t ScaleAll(std::uint32_t v, std::uint32_t s) {
+    const std::uint32_t rb = ((v & 0xFF00FFu) * s) >> 8;
+    const std::uint32_t ag = (((v >> 8) & 0xFF00FFu) * s) >> 8;
+    return (rb & 0xFF00FFu) | ((ag & 0xFF00FFu) << 8);
+}
+
+// Byte 3 (alpha, on a little-endian machine the bytes R, G, B, A load as 0xAABBGGRR) times s/256.
+std::uint32_t ScaleAlpha(std::uint32_t v, std::uint32_t s) {
+    return (v & 0x00FFFFFFu) | ((((v >> 24) * s) >> 8) << 24);
+}
+
+// src over dst, straight alpha.
+std::uint32_t OverStraight(std::uint32_t src, std::uint32_t dst) {
+    const std::uint32_t sa = src >> 24;
+    if (sa == 255) return src;
+    if (sa == 0) return dst;
+    const std::uint32_t da = dst >> 24;
+    const std::uint32_t keep = da * (255 - sa) / 255;
+    const std::uint32_t oa = sa + keep;
+    std::uint32_t out = oa << 24;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
+        out |= ((s * sa + d * keep + oa / 2) / oa) << shift;
+    }
+    return out;
+}
+
+// src over dst, premultiplied alpha.
+std::uint32_t OverPremultiplied(std::uint32_t src, std::uint32_t dst) {
+    return src + ScaleAll(dst, 256 - ((src >> 24) + ((src >> 24) >> 7)));
+}
+
+class Sampler {
+public:
+    explicit Sampler(ConstRgbaView picture) : p_(picture) {}
+
+    // The picture at (u, v) of the unit square, bilinear, clamped at its edge.
+    std::uint32_t At(double u, double v) const {
+        const double x = u * p_.width - 0.5, y = v * p_.height - 0.5;
+        // Weights are rounded to 1/256 before the neighbours are chosen, so a pixel centre a rounding error
+        // away from a picture's pixel centre takes that pixel, not a 255/256 mix of its neighbour.
+        const double sx = std::round(std::clamp(x, -1.0, static_cast<double>(p_.width)) * 256);
+        const double sy = std::round(std::clamp(y, -1.0, static_cast<double>(p_.height)) * 256);
+        const double fx = std::floor(sx / 256), fy = std::floor(sy / 256);
+        const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
+        const auto wx = static_cast<std::uint32_t>(sx - fx * 256);
+        const auto wy = static_cast<std::uint32_t>(sy - fy * 256);
+        const int xa = std::clamp(x0, 0, p_.width - 1), xb = std::clamp(x0 + 1, 0, p_.width - 1);
+        const int ya = std::clamp(y0, 0, p_.height - 1), yb = std::clamp(y0 + 1, 0, p_.height - 1);
+        const std::uint8_t* rowA = p_.pixels + static_cast<std::ptrdiff_t>(ya) * p_.stride;
+        const std::uint8_t* rowB = p_.pixels + static_cast<std::ptrdiff_t>(yb) * p_.stride;
+        const std::uint32_t top = Mix(Load(rowA + 4 * xa), Load(rowA + 4 * xb), wx);
+        const std::uint32_t bottom = Mix(Load(rowB + 4 * xa), Load(rowB + 4 * xb), wx);
+        return Mix(top, bottom, wy);
+    }
+
+    // The same at picture pixel coordinates (x, y) in 16.16 fixed point, pixel centres at whole numbers.
+    std::uint32_t AtFixed(std::int64_t x, std::int64_t y) const {
+        const auto ix = static_cast<int>(x >> 16), iy = static_cast<int>(y >> 16);
+        const auto wx = static_cast<std::uint32_t>((x >> 8) & 0xFF),
+                   wy = static_cast<std::uint32_t>((y >> 8) & 0xFF);
+        if (ix >= 0 && iy >= 0 && ix < p_.width - 1 && iy < p_.height - 1) {
+            // Inside, the usual case: no clamping, and a pixel centre met exactly is a plain copy.
+            const std::uint8_t* a = p_.pixels + static_cast<std::ptrdiff_t>(iy) * p_.stride + 4 * ix;
+            if ((wx | wy) == 0) return Load(a);
+            const std::uint32_t top = Mix(Load(a), Load(a + 4), wx);
+            const std::uint32_t bottom = Mix(Load(a + p_.stride), Load(a + p_.stride + 4), wx);
+            return Mix(top, bottom, wy);
+        }
+        const int xa = std::clamp(ix, 0, p_.width - 1), xb = std::clamp(ix + 1, 0, p_.width - 1);
+        const int ya = std::clamp(iy, 0, p_.height - 1), yb = std::clamp(iy + 1, 0, p_.height - 1);
+        const std::uint8_t* rowA = p_.pixels + static_cast<std::ptrdiff_t>(ya) * p_.stride;
+        const std::uint8_t* rowB = p_.pixels + static_cast<std::ptrdiff_t>(yb) * p_.stride;
+        const std::uint32_t top = Mix(Load(rowA + 4 * xa), Load(rowA + 4 * xb), wx);
+        const std::uint32_t bottom = Mix(Load(rowB + 4 * xa), Load(rowB + 4 * xb), wx);
+        return Mix(top, bottom, wy);
+    }
+
+    int Width() const { return p_.width; }
+    int Height() const { return p_.height; }
+
+private:
+    ConstRgbaView p_;
+};
+
+// n wholly covered pixels from out on, sampled from (u, v) in steps of (du, dv), 16.16 fixed point. Every
+// value is a local copy: the frame's bytes could alias anything reached through a pointer, which would make
+// the compiler reload it for every pixel.
+struct FixedStep {
+    std::int64_t u, v, du, dv;
+};
+void SampleSpan(const Sampler& sampler, FixedStep step, int n, std::uint8_t* out, std::uint32_t opacity,
+                bool premultiplied, bool over) {
+    const Sampler local = sampler;
+    for (int i = 0; i < n; ++i, step.u += step.du, step.v += step.dv, out += 4) {
+        std::uint32_t sample = local.AtFixed(step.u, step.v);
+        if (opacity < 256) sample = premultiplied ? ScaleAll(sample, opacity) : ScaleAlpha(sample, opacity);
+        if (over) {
+            const std::uint32_t dst = Load(out);
+            sample = premultiplied ? OverPremultiplied(sample, dst) : OverStraight(sample, dst);
+        }
+        Store(out, sample);
+    }
+}
+
+bool Finite(const Quad& q) {
+    return std::all_of(q.begin(), q.end(),
+                       [](const PosePoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+}
+
+}  // namespace
+
+Quad FrameCorners(const Quad& pose, Placement placement, int width, int height) {
+    Quad out = pose;
+    for (PosePoint& p : out) {
+        if (placement == Placement::WholeFrame) {
+            p = {p.x * width, p.y * height};
+        } else {
+            p = {(p.x + 1) * width / 3.0, (p.y + 1) * height / 3.0};
+        }
+    }
+    return out;
+}
+
+void RenderPose(ConstRgbaView picture, RgbaView frame, const Quad& pose, const RenderOptions& options) {
+    if (frame.pixels == nullptr || frame.width <= 0 || frame.height <= 0) return;
+    const auto clearRow = [&](int y, int from, int to) {
+        if (!options.over && to > from)
+            std::memset(frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.stride + 4 * from, 0,
+                        4 * static_cast<std::size_t>(to - from));
+    };
+    const Quad corners = FrameCorners(pose, options.placement, frame.width, frame.height);
+    Projective forward, inverse;
+    const double opacity = std::isfinite(options.opacity) ? std::clamp(options.opacity, 0.0, 1.0) : 0.0;
+    const bool drawable = picture.pixels != nullptr && picture.width > 0 && picture.height > 0 &&
+                          Finite(corners) && opacity > 0 && SquareToQuad(corners, forward) &&
+                          Invert(forward, inverse);
+    if (!drawable) {
+        for (int y = 0; y < frame.height; ++y) clearRow(y, 0, frame.width);
+        return;
+    }
+    Edge edges[4];
+    const bool convex = ConvexEdges(corners, edges);
+    double top = corners[0].y, bottom = top, left = corners[0].x, right = left;
+    for (const PosePoint& p : corners) {
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+    }
+    const int y0 = static_cast<int>(std::clamp(std::floor(top - 1), 0.0, static_cast<double>(frame.height)));
+    const int y1 =
+        static_cast<int>(std::clamp(std::ceil(bottom + 1), 0.0, static_cast<double>(frame.height)));
+    const int xMin =
+        static_cast<int>(std::clamp(std::floor(left - 1), 0.0, static_cast<double>(frame.width)));
+    const int xMax =
+        static_cast<int>(std::clamp(std::ceil(right + 1), 0.0, static_cast<double>(frame.width)));
+    const Sampler sampler(picture);
+    const auto opacity256 = static_cast<std::uint32_t>(std::lround(opacity * 256));
+    const double* m = inverse.m;
+    // Copies: the frame's bytes could alias anything the options point at, which would reload them per pixel.
+    const bool over = options.over, premultiplied = options.premultiplied;
+
+    for (int y = 0; y < frame.height; ++y) {
+        if (y < y0 || y >= y1) {
+            clearRow(y, 0, frame.width);
+            continue;
+        }
+        const double cy = y + 0.5;
+        // The pixels a convex quad can reach on this row: where every edge is less than half a pixel away.
+        double from = xMin, to = xMax;
+        if (convex) {
+            for (const Edge& e : edges) {
+                const double base = e.b * cy + e.c + 0.5;  // distance + 0.5 at x = 0 is a x + base
+                if (e.a == 0) {
+                    if (base <= 0) to = from;
+                } else if (e.a > 0) {
+                    from = std::max(from, -base / e.a - 0.5);
+                } else {
+                    to = std::min(to, -base / e.a - 0.5 + 1);
+                }
+            }
+        }
+        const int xs = static_cast<int>(
+            std::clamp(std::floor(from), static_cast<double>(xMin), static_cast<double>(xMax)));
+        const int xe = std::max(xs, static_cast<int>(std::clamp(std::ceil(to), static_cast<double>(xMin),
+                                                                static_cast<double>(xMax))));
+        clearRow(y, 0, xs);
+        clearRow(y, xe, frame.width);
+        std::uint8_t* row = frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.stride;
+        const auto put = [&](int x, std::uint32_t out) {
+            std::uint8_t* px = row + 4 * x;
+            if (over) {
+                const std::uint32_t dst = Load(px);
+                Store(px, premultiplied ? OverPremultiplied(out, dst) : OverStraight(out, dst));
+            } else {
+                Store(px, out);
+            }
+        };
+        // An edge pixel: its coverage from the nearest edge's distance (or, for a quad that is not convex,
+        // whether its centre maps into the picture).
+        const auto edgePixel = [&](int x) {
+            const double cx = x + 0.5;
+            const double wn = m[6] * cx + m[7] * cy + m[8];
+            const double u = (m[0] * cx + m[1] * cy + m[2]) / wn, v = (m[3] * cx + m[4] * cy + m[5]) / wn;
+            double cover = 1;
+            if (convex) {
+                double nearest = 1e300;
+                for (const Edge& e : edges) nearest = std::min(nearest, e.a * cx + e.b * cy + e.c);
+                cover = std::clamp(nearest + 0.5, 0.0, 1.0);
+            } else if (wn <= 0 || u < 0 || u > 1 || v < 0 || v > 1) {
+                cover = 0;
+            }
+            std::uint32_t out = 0;
+            if (cover > 0) {
+                const auto scale = static_cast<std::uint32_t>(cover * opacity256 + 0.5);
+                const std::uint32_t sample = sampler.At(std::clamp(u, 0.0, 1.0), std::clamp(v, 0.0, 1.0));
+                out = premultiplied ? ScaleAll(sample, scale) : ScaleAlpha(sample, scale);
+            }
+            put(x, out);
+        };
+        // The pixels every edge of a convex quad is at least half a pixel from are wholly covered: they are
+        // sampled in fixed point, the projective map followed exactly every kChunk pixels and linearly
+        // between, which keeps a tilt within a hundredth of a pixel.
+        double whole0 = xe, whole1 = xe;
+        if (convex) {
+            whole0 = xs;
+            whole1 = xe;
+            for (const Edge& e : edges) {
+                const double base = e.b * cy + e.c - 0.5;  // distance - 0.5 at x = 0 is a x + base
+                if (e.a == 0) {
+                    if (base < 0) whole1 = whole0;
+                } else if (e.a > 0) {
+                    whole0 = std::max(whole0, -base / e.a - 0.5);
+                } else {
+                    whole1 = std::min(whole1, -base / e.a - 0.5);
+                }
+            }
+        }
+        const int fs = std::clamp(static_cast<int>(std::ceil(whole0)), xs, xe);
+        const int fe = std::clamp(static_cast<int>(std::floor(whole1)) + 1, fs, xe);
+        for (int x = xs; x < fs; ++x) edgePixel(x);
+        const auto fixedAt = [&](double cx) {
+            const double wn = m[6] * cx + m[7] * cy + m[8];
+            const double u = (m[0] * cx + m[1] * cy + m[2]) / wn, v = (m[3] * cx + m[4] * cy + m[5]) / wn;
+            const auto fixed = [](double value) {
+                return std::llround(std::clamp(value, -2.0, 65536.0) * 65536);
+            };
+            return std::pair{fixed(u * sampler.Width() - 0.5), fixed(v * sampler.Height() - 0.5)};
+        };
+        constexpr int kChunk = 16;
+        for (int x = fs; x < fe; x += kChunk) {
+            const int n = std::min(kChunk, fe - x);
+            const auto [fu, fv] = fixedAt(x + 0.5);
+            const auto [eu, ev] = fixedAt(x + n + 0.5);
+            const std::int64_t du = (eu - fu) / n, dv = (ev - fv) / n;
+            SampleSpan(sampler, {fu, fv, du, dv}, n, row + 4 * x, opacity256, premultiplied, over);
+        }
+        for (int x = fe; x < xe; ++x) edgePixel(x);
+    }
+}
+
+}  // namespace motivra
