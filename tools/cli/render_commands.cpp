@@ -9,7 +9,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -25,6 +28,8 @@
 #include "core/engine/behaviour_file.h"
 #include "core/engine/bitmap_file.h"
 #include "core/io/file_io.h"
+#include "core/player/playable_behaviour.h"
+#include "core/player/pose_renderer.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_bitmap.h"
 #include "gui/engine/thumbnail_view.h"
@@ -129,6 +134,26 @@ std::string NoteWritten(std::size_t count) {
                       : "; frames 0 to " + std::to_string(count - 1) + " were written";
 }
 
+// Writes frame number written.size() as OUTDIR/frame-NNNN.png and records it with its time.
+void WriteFrame(const QImage& picture, const std::string& outDir, double t, Json& written) {
+    const std::size_t i = written.size();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG")) throw CliError("frame " + std::to_string(i) + ": cannot be drawn");
+    char file[32];
+    std::snprintf(file, sizeof file, "frame-%04zu.png", i);
+    const std::string framePath = (fs::path(outDir) / file).string();
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
+    std::string why;
+    if (!WriteFileAtomically(framePath, std::span(bytes, static_cast<std::size_t>(png.size())), &why))
+        throw CliError(framePath + ": not written: " + why + NoteWritten(i));
+    Json entry;
+    entry["file"] = framePath;
+    entry["t"] = t;
+    written.push_back(entry);
+}
+
 void RunFrames(const std::string& path, const std::string& outDir, int count, const std::string& sizeText) {
     const Size size = *ParseSize(sizeText);
     RequireUtf8Name(outDir);
@@ -143,25 +168,58 @@ void RunFrames(const std::string& path, const std::string& outDir, int count, co
     for (int i = 0; i < count; ++i) {
         const double t = count == 1 ? 0.0 : static_cast<double>(i) / (count - 1);
         preview.Tracks().SetTime(t);
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!preview.Render().save(&buffer, "PNG"))
-            throw CliError("frame " + std::to_string(i) + ": cannot be drawn");
-
-        char file[32];
-        std::snprintf(file, sizeof file, "frame-%04d.png", i);
-        const std::string framePath = (fs::path(outDir) / file).string();
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
-        std::string why;
-        if (!WriteFileAtomically(framePath, std::span(bytes, static_cast<std::size_t>(png.size())), &why)) {
-            throw CliError(framePath + ": not written: " + why + NoteWritten(written.size()));
-        }
-        Json entry;
-        entry["file"] = framePath;
-        entry["t"] = t;
-        written.push_back(entry);
+        WriteFrame(preview.Render(), outDir, t, written);
     }
+    std::cout << written.dump(2) << '\n';
+}
+
+// The picture the behaviour plays on: the file given, or a light card with a dark edge.
+QImage PlayPicture(const std::string& path) {
+    if (path.empty()) {
+        QImage card(120, 90, QImage::Format_RGBA8888);
+        card.fill(QColor(60, 60, 60));
+        for (int y = 4; y < 86; ++y)
+            for (int x = 4; x < 116; ++x) card.setPixelColor(x, y, QColor(235, 235, 228));
+        return card;
+    }
+    RequireReadableFile(path);
+    QImage picture(QFile::decodeName(path.c_str()));
+    if (picture.isNull()) throw CliError(path + ": not a picture this tool can read (PNG, JPEG, BMP, GIF)");
+    return picture.convertToFormat(QImage::Format_RGBA8888);
+}
+
+// `duration` seconds at `fps` frames a second, the first at the behaviour's start and the last at its end,
+// drawn by the player's renderer with the picture resting in the middle third, as the preview shows it.
+void RunPlay(const std::string& path, const std::string& picturePath, const std::string& sizeText,
+             double duration, int fps, const std::string& outDir) {
+    const Size size = *ParseSize(sizeText);
+    RequireUtf8Name(outDir);
+    RequireFolder(outDir);
+    RequireReadableFile(path);
+    std::string why;
+    const auto behaviour = PlayableBehaviour::Open(path, &why);
+    if (!behaviour) throw CliError(why);
+    const QImage picture = PlayPicture(picturePath);
+    const long frames = std::lround(duration * fps);
+    if (frames < 1 || frames > kMaxFrames)
+        throw CliError("--duration times --fps gives " + std::to_string(frames) + " frames; 1 to " +
+                       std::to_string(kMaxFrames) + " can be written");
+    const bool progress = ::isatty(STDERR_FILENO) != 0;
+    QImage frame(size.width, size.height, QImage::Format_RGBA8888);
+    Json written = Json::array();
+    for (long i = 0; i < frames; ++i) {
+        const double t = frames == 1 ? 0.0 : static_cast<double>(i) / static_cast<double>(frames - 1);
+        RenderOptions options;
+        options.placement = Placement::MiddleThird;
+        options.opacity = behaviour->AlphaAt(t) / 255;
+        RenderPose({picture.constBits(), picture.width(), picture.height(),
+                    static_cast<int>(picture.bytesPerLine())},
+                   {frame.bits(), frame.width(), frame.height(), static_cast<int>(frame.bytesPerLine())},
+                   behaviour->PoseAt(t), options);
+        WriteFrame(frame, outDir, t, written);
+        if (progress) std::cerr << "\rframe " << i + 1 << " of " << frames << std::flush;
+    }
+    if (progress) std::cerr << '\n';
     std::cout << written.dump(2) << '\n';
 }
 
@@ -197,6 +255,24 @@ void AddRenderCommands(CLI::App& app) {
         ->add_option("--size", frames->size, "picture size in pixels (default 261x205, the editor's preview)")
         ->check(kSize);
     frame->callback([frames] { RunFrames(frames->path, frames->out, frames->count, frames->size); });
+
+    struct PlayRequest {
+        std::string path, picture, out, size = "400x300";
+        double duration = 2;
+        int fps = 25;
+    };
+    auto play = std::make_shared<PlayRequest>();
+    CLI::App* player = app.add_subcommand(
+        "play", "Write PNG frames of a picture playing the behaviour, as video software plays it");
+    player->add_option("FILE", play->path, "behaviour file (.vmr)")->required();
+    player->add_option("OUTDIR", play->out, "existing folder for frame-0000.png, frame-0001.png, ...")
+        ->required();
+    player->add_option("--picture", play->picture, "the layer (PNG, JPEG, BMP; default: a light card)");
+    player->add_option("--size", play->size, "frame size in pixels (default 400x300)")->check(kSize);
+    player->add_option("--duration", play->duration, "seconds (default 2)")->check(CLI::Range(0.001, 3600.0));
+    player->add_option("--fps", play->fps, "frames a second (default 25)")->check(CLI::Range(1, 240));
+    player->callback(
+        [play] { RunPlay(play->path, play->picture, play->size, play->duration, play->fps, play->out); });
 }
 
 }  // namespace motivra::cli

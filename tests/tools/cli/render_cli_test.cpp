@@ -9,7 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include <QImage>
+
 #include "core/engine/behaviour_file.h"
+#include "core/player/playable_behaviour.h"
+#include "core/player/pose_renderer.h"
 #include "support/engine_test_support.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
@@ -51,6 +55,8 @@ std::pair<std::uint32_t, std::uint32_t> PictureSize(const fs::path& path) {
     return {0, 0};
 }
 
+QImage ReadPng(const fs::path& path) { return QImage(QString::fromStdString(path.string())); }
+
 TEST(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
     test::TempDir dir;
     const std::string moving = Behaviour(dir, "moving", true);
@@ -82,6 +88,27 @@ TEST(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
     EXPECT_EQ(PictureSize(dir.Path() / "all" / "frame-0020.png"), std::pair(261u, 205u));
 }
 
+// play draws with the player's renderer: its frames show the picture where the player puts it.
+TEST(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
+    test::TempDir dir;
+    const std::string moving = Behaviour(dir, "moving", true);
+    fs::create_directory(dir.Path() / "out");
+    const auto run =
+        RunCli({"play", moving, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto listed = nlohmann::json::parse(run.out);
+    ASSERT_EQ(listed.size(), 5u);
+    EXPECT_EQ(listed[4]["t"].get<double>(), 1.0);
+    EXPECT_EQ(PictureSize(dir.Path() / "out" / "frame-0004.png"), std::pair(90u, 60u));
+    const auto playable = PlayableBehaviour::Open(moving);
+    ASSERT_TRUE(playable);
+    const auto frame = ReadPng(dir.Path() / "out" / "frame-0002.png");
+    const Quad pose = FrameCorners(playable->PoseAt(0.5), Placement::MiddleThird, 90, 60);
+    const PosePoint middle = Midpoint(Midpoint(pose[0], pose[3]), Midpoint(pose[1], pose[2]));
+    EXPECT_EQ(frame.pixelColor(static_cast<int>(middle.x), static_cast<int>(middle.y)).alpha(), 255);
+    EXPECT_EQ(frame.pixelColor(1, 1).alpha(), 0);
+}
+
 TEST(CliRender, BadRequestsFailWithoutWriting) {
     test::TempDir dir;
     const std::string b = Behaviour(dir, "b", true);
@@ -99,6 +126,10 @@ TEST(CliRender, BadRequestsFailWithoutWriting) {
         {{"frames", b, dir.File("missing")}, 1},
         {{"frames", folder, folder}, 1},
         {{"frames", b, folder, "--count", "0"}, 2},
+        {{"play", b, folder, "--picture", dir.File("none.png")}, 1},
+        {{"play", b, folder, "--picture", b}, 1},
+        {{"play", b, folder, "--fps", "0"}, 2},
+        {{"play", dir.File("none.vmr"), folder}, 1},
     };
     for (const BadCase& c : cases) {
         const auto run = RunCli(c.args);
