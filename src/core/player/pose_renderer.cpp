@@ -196,6 +196,9 @@ public:
         return Mix(top, bottom, wy);
     }
 
+    const std::uint8_t* Pixel(int x, int y) const {
+        return p_.pixels + static_cast<std::ptrdiff_t>(y) * p_.stride + 4 * x;
+    }
     int Width() const { return p_.width; }
     int Height() const { return p_.height; }
 
@@ -212,6 +215,15 @@ struct FixedStep {
 void SampleSpan(const Sampler& sampler, FixedStep step, int n, std::uint8_t* out, std::uint32_t opacity,
                 bool premultiplied, bool over) {
     const Sampler local = sampler;
+    // A picture moved by whole pixels at its own size (a layer at rest, the usual video frame): rows copied.
+    const std::int64_t lastU = step.u + (n - 1) * step.du;
+    if (step.du == 65536 && step.dv == 0 && opacity >= 256 && !over && ((step.u | step.v) & 0xFFFF) == 0 &&
+        step.u >= 0 && step.v >= 0 && lastU < (std::int64_t{local.Width()} << 16) &&
+        step.v < (std::int64_t{local.Height()} << 16)) {
+        std::memcpy(out, local.Pixel(static_cast<int>(step.u >> 16), static_cast<int>(step.v >> 16)),
+                    4 * static_cast<std::size_t>(n));
+        return;
+    }
     for (int i = 0; i < n; ++i, step.u += step.du, step.v += step.dv, out += 4) {
         std::uint32_t sample = local.AtFixed(step.u, step.v);
         if (opacity < 256) sample = premultiplied ? ScaleAll(sample, opacity) : ScaleAlpha(sample, opacity);
@@ -364,17 +376,20 @@ void RenderPose(ConstRgbaView picture, RgbaView frame, const Quad& pose, const R
             const double wn = m[6] * cx + m[7] * cy + m[8];
             const double u = (m[0] * cx + m[1] * cy + m[2]) / wn, v = (m[3] * cx + m[4] * cy + m[5]) / wn;
             const auto fixed = [](double value) {
-                return std::llround(std::clamp(value, -2.0, 65536.0) * 65536);
+                return static_cast<std::int64_t>(std::floor(std::clamp(value, -2.0, 65536.0) * 65536 + 0.5));
             };
             return std::pair{fixed(u * sampler.Width() - 0.5), fixed(v * sampler.Height() - 0.5)};
         };
-        constexpr int kChunk = 16;
-        for (int x = fs; x < fe; x += kChunk) {
-            const int n = std::min(kChunk, fe - x);
-            const auto [fu, fv] = fixedAt(x + 0.5);
-            const auto [eu, ev] = fixedAt(x + n + 0.5);
-            const std::int64_t du = (eu - fu) / n, dv = (ev - fv) / n;
-            SampleSpan(sampler, {fu, fv, du, dv}, n, row + 4 * x, opacity256, premultiplied, over);
+        // An affine map (no tilt) is linear along the row: one step for the whole span.
+        const int chunk = m[6] == 0 && m[7] == 0 ? std::max(1, fe - fs) : 16;
+        auto start = fixedAt(fs + 0.5);
+        for (int x = fs; x < fe; x += chunk) {
+            const int n = std::min(chunk, fe - x);
+            const auto end = fixedAt(x + n + 0.5);
+            const std::int64_t du = (end.first - start.first) / n, dv = (end.second - start.second) / n;
+            SampleSpan(sampler, {start.first, start.second, du, dv}, n, row + 4 * x, opacity256,
+                       premultiplied, over);
+            start = end;
         }
         for (int x = fe; x < xe; ++x) edgePixel(x);
     }
