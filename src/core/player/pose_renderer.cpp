@@ -369,8 +369,11 @@ void RenderPose(ConstRgbaView picture, RgbaView frame, const Quad& pose, const R
                 }
             }
         }
-        const int fs = std::clamp(static_cast<int>(std::ceil(whole0)), xs, xe);
-        const int fe = std::clamp(static_cast<int>(std::floor(whole1)) + 1, fs, xe);
+        // Clamped before the conversion: an edge almost along the row puts these far outside any int.
+        const int fs =
+            static_cast<int>(std::clamp(std::ceil(whole0), static_cast<double>(xs), static_cast<double>(xe)));
+        const int fe = static_cast<int>(
+            std::clamp(std::floor(whole1) + 1, static_cast<double>(fs), static_cast<double>(xe)));
         for (int x = xs; x < fs; ++x) edgePixel(x);
         const auto fixedAt = [&](double cx) {
             const double wn = m[6] * cx + m[7] * cy + m[8];
