@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     memset(picture, 255, 4 * W * H);
     int status = motivra_render(behaviour, 0.5, picture, W, H, 4 * W, frame, W, H, 4 * W, MOTIVRA_WHOLE);
     long covered = 0;
-    for (int i = 0; i < W * H; ++i) covered += frame[4 * i + 3] > 127;
+    for (int i = 0; i < W * H; ++i) covered += frame[4 * i + 3] > 0;
     printf("%ld of %d pixels covered\n", covered, W * H);
     free(picture);
     free(frame);
