@@ -50,6 +50,7 @@ enum motivra_placement { MOTIVRA_MIDDLE_THIRD = 0, MOTIVRA_WHOLE_FRAME = 1 };
 #define MOTIVRA_PREMULTIPLIED 1u /* picture and frame hold premultiplied alpha; else straight */
 #define MOTIVRA_OVER 2u          /* draw over the frame; else the frame becomes the layer alone */
 #define MOTIVRA_WHOLE 4u         /* the picture rests covering the whole frame; else in its middle third */
+#define MOTIVRA_THREADS 8u       /* draw bands of rows on every core the machine has; else on this thread */
 
 typedef struct motivra_behaviour motivra_behaviour;
 

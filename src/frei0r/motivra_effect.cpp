@@ -181,13 +181,17 @@ namespace {
 // layer: the picture played; base: the frame it is drawn over (mixer2), or none (filter).
 void Play(Effect* effect, double time, const uint32_t* layer, const uint32_t* base, uint32_t* out) {
     if (effect == nullptr || out == nullptr) return;
+    // The filter draws every pixel of its frame, so only the mixer needs its base underneath first.
     const uint32_t* keep = base != nullptr ? base : layer;
-    if (keep != nullptr && keep != out) std::memcpy(out, keep, effect->Bytes());
+    if (base != nullptr && base != out) std::memcpy(out, base, effect->Bytes());
     motivra_behaviour* behaviour = effect->Behaviour();
-    if (behaviour == nullptr || layer == nullptr) return;
+    if (behaviour == nullptr || layer == nullptr) {
+        if (base == nullptr && keep != nullptr && keep != out) std::memcpy(out, keep, effect->Bytes());
+        return;
+    }
     const int w = static_cast<int>(effect->width), h = static_cast<int>(effect->height);
     const double t = effect->TimeAt(time);
-    const unsigned flags = MOTIVRA_WHOLE | (base != nullptr ? MOTIVRA_OVER : 0u);
+    const unsigned flags = MOTIVRA_WHOLE | MOTIVRA_THREADS | (base != nullptr ? MOTIVRA_OVER : 0u);
     const int status = motivra_render(behaviour, t, reinterpret_cast<const uint8_t*>(layer), w, h, 4 * w,
                                       reinterpret_cast<uint8_t*>(out), w, h, 4 * w, flags);
     if (status != MOTIVRA_OK) {

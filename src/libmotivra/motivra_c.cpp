@@ -8,6 +8,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "core/engine/parameter_table.h"
 #include "core/player/effect_clock.h"
@@ -153,7 +154,7 @@ int motivra_render(const motivra_behaviour* behaviour, double t, const uint8_t* 
     if (behaviour == nullptr || !std::isfinite(t) ||
         !ValidImage(picture, picture_width, picture_height, picture_stride) ||
         !ValidImage(frame, frame_width, frame_height, frame_stride) ||
-        (flags & ~(MOTIVRA_PREMULTIPLIED | MOTIVRA_OVER | MOTIVRA_WHOLE)) != 0) {
+        (flags & ~(MOTIVRA_PREMULTIPLIED | MOTIVRA_OVER | MOTIVRA_WHOLE | MOTIVRA_THREADS)) != 0) {
         return MOTIVRA_ERROR;
     }
     motivra::RenderOptions options;
@@ -162,6 +163,8 @@ int motivra_render(const motivra_behaviour* behaviour, double t, const uint8_t* 
     options.premultiplied = (flags & MOTIVRA_PREMULTIPLIED) != 0;
     options.over = (flags & MOTIVRA_OVER) != 0;
     options.opacity = behaviour->playable.AlphaAt(t) / 255.0;
+    if ((flags & MOTIVRA_THREADS) != 0)
+        options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     motivra::RenderPose({picture, picture_width, picture_height, picture_stride},
                         {frame, frame_width, frame_height, frame_stride}, behaviour->playable.PoseAt(t),
                         options);

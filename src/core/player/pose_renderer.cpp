@@ -4,6 +4,9 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <system_error>
+#include <thread>
+#include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -31,8 +34,11 @@ bool SquareToQuad(const Quad& q, Projective& out) {
     const PosePoint p0 = q[0], p1 = q[1], p2 = q[3], p3 = q[2];  // around the square: TL, TR, BR, BL
     const double sx = p0.x - p1.x + p2.x - p3.x;
     const double sy = p0.y - p1.y + p2.y - p3.y;
+    // A parallelogram, up to rounding (a turned rectangle, say), maps affinely: sampled in one step a row.
+    const double extent =
+        std::abs(p1.x - p0.x) + std::abs(p1.y - p0.y) + std::abs(p3.x - p0.x) + std::abs(p3.y - p0.y);
     double g = 0, h = 0;
-    if (sx != 0 || sy != 0) {
+    if (std::abs(sx) + std::abs(sy) > extent * 1e-12) {
         const double dx1 = p1.x - p2.x, dx2 = p3.x - p2.x, dy1 = p1.y - p2.y, dy2 = p3.y - p2.y;
         const double den = dx1 * dy2 - dx2 * dy1;
         if (den == 0) return false;
@@ -226,6 +232,7 @@ public:
     const std::uint8_t* Pixel(int x, int y) const {
         return p_.pixels + static_cast<std::ptrdiff_t>(y) * p_.stride + 4 * x;
     }
+    std::ptrdiff_t Stride() const { return p_.stride; }
     int Width() const { return p_.width; }
     int Height() const { return p_.height; }
 
@@ -233,33 +240,141 @@ private:
     ConstRgbaView p_;
 };
 
-// n wholly covered pixels from out on, sampled from (u, v) in steps of (du, dv), 16.16 fixed point. Every
-// value is a local copy: the frame's bytes could alias anything reached through a pointer, which would make
-// the compiler reload it for every pixel.
+// A run of samples from (u, v) in steps of (du, dv), picture pixels in 16.16 fixed point.
 struct FixedStep {
     std::int64_t u, v, du, dv;
 };
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {  // b > 0
+    const std::int64_t q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+// Narrows [lo, hi) to the steps i at which 0 <= start + i * step < limit.
+void Within(std::int64_t start, std::int64_t step, std::int64_t limit, int& lo, int& hi) {
+    const auto narrow = [&](std::int64_t from, std::int64_t to) {
+        lo = static_cast<int>(std::clamp<std::int64_t>(from, lo, hi));
+        hi = static_cast<int>(std::clamp<std::int64_t>(to, lo, hi));
+    };
+    if (step == 0) {
+        if (start < 0 || start >= limit) hi = lo;
+    } else if (step > 0) {
+        narrow(-FloorDiv(start, step), FloorDiv(limit - 1 - start, step) + 1);
+    } else {
+        narrow(FloorDiv(start - limit, -step) + 1, FloorDiv(start, -step) + 1);
+    }
+}
+
+// n samples whose four neighbours all lie inside the picture, bilinear as AtFixed mixes them. Every value is
+// a local copy: the frame's bytes could alias anything reached through a pointer, which would make the
+// compiler reload it for every pixel.
+void BilinearInside(const Sampler& sampler, FixedStep step, int n, std::uint8_t* out) {
+    const Sampler local = sampler;
+    int i = 0;
+#if defined(__SSE2__)
+    // Four at a time, their weights made in vector lanes from u and v, which fit 32 bits for a picture under
+    // 32768 pixels a side.
+    if (local.Width() < 32768 && local.Height() < 32768) {
+        const std::uint8_t* base = local.Pixel(0, 0);
+        const std::ptrdiff_t stride = local.Stride();
+        const __m128i zero = _mm_setzero_si128(), whole = _mm_set1_epi16(256), low = _mm_set1_epi32(0xFF);
+        const auto lanes = [](std::int64_t start, std::int64_t d) {
+            return _mm_setr_epi32(static_cast<int>(start), static_cast<int>(start + d),
+                                  static_cast<int>(start + 2 * d), static_cast<int>(start + 3 * d));
+        };
+        __m128i us = lanes(step.u, step.du), vs = lanes(step.v, step.dv);
+        const __m128i du4 = _mm_set1_epi32(static_cast<int>(4 * step.du));
+        const __m128i dv4 = _mm_set1_epi32(static_cast<int>(4 * step.dv));
+        // One sample: its two rows mixed by the vertical weights, then weighted left and right.
+        const auto weighted = [&](std::int64_t u, std::int64_t v, __m128i up, __m128i down, __m128i across) {
+            const std::uint8_t* a = base + (v >> 16) * stride + 4 * (u >> 16);
+            const __m128i top = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a)), zero);
+            const __m128i bottom =
+                _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a + stride)), zero);
+            const __m128i rows =
+                _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(top, up), _mm_mullo_epi16(bottom, down)), 8);
+            return _mm_mullo_epi16(rows, across);
+        };
+        const auto columns = [](__m128i a, __m128i b) {
+            return _mm_srli_epi16(_mm_add_epi16(_mm_unpacklo_epi64(a, b), _mm_unpackhi_epi64(a, b)), 8);
+        };
+        for (; i + 4 <= n; i += 4) {
+            // Each lane's weight in both of its halves, so that one shuffle spreads it over a sample.
+            const __m128i wx = _mm_and_si128(_mm_srli_epi32(us, 8), low);
+            const __m128i wy = _mm_and_si128(_mm_srli_epi32(vs, 8), low);
+            const __m128i right = _mm_or_si128(wx, _mm_slli_epi32(wx, 16)),
+                          left = _mm_sub_epi16(whole, right);
+            const __m128i down = _mm_or_si128(wy, _mm_slli_epi32(wy, 16)), up = _mm_sub_epi16(whole, down);
+            const __m128i across01 = _mm_unpacklo_epi32(left, right),
+                          across23 = _mm_unpackhi_epi32(left, right);
+            const std::int64_t u = step.u + i * step.du, v = step.v + i * step.dv;
+            const __m128i p0 = weighted(u, v, _mm_shuffle_epi32(up, 0x00), _mm_shuffle_epi32(down, 0x00),
+                                        _mm_shuffle_epi32(across01, 0x50));
+            const __m128i p1 = weighted(u + step.du, v + step.dv, _mm_shuffle_epi32(up, 0x55),
+                                        _mm_shuffle_epi32(down, 0x55), _mm_shuffle_epi32(across01, 0xFA));
+            const __m128i p2 = weighted(u + 2 * step.du, v + 2 * step.dv, _mm_shuffle_epi32(up, 0xAA),
+                                        _mm_shuffle_epi32(down, 0xAA), _mm_shuffle_epi32(across23, 0x50));
+            const __m128i p3 = weighted(u + 3 * step.du, v + 3 * step.dv, _mm_shuffle_epi32(up, 0xFF),
+                                        _mm_shuffle_epi32(down, 0xFF), _mm_shuffle_epi32(across23, 0xFA));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * i),
+                             _mm_packus_epi16(columns(p0, p1), columns(p2, p3)));
+            us = _mm_add_epi32(us, du4);
+            vs = _mm_add_epi32(vs, dv4);
+        }
+    }
+#endif
+    for (; i < n; ++i) Store(out + 4 * i, local.AtFixed(step.u + i * step.du, step.v + i * step.dv));
+}
+
+// n wholly covered pixels from out on.
 void SampleSpan(const Sampler& sampler, FixedStep step, int n, std::uint8_t* out, std::uint32_t opacity,
                 bool premultiplied, bool over) {
     const Sampler local = sampler;
+    const bool plain = opacity >= 256 && !over;
     // A picture moved by whole pixels at its own size (a layer at rest, the usual video frame): rows copied.
     const std::int64_t lastU = step.u + (n - 1) * step.du;
-    if (step.du == 65536 && step.dv == 0 && opacity >= 256 && !over && ((step.u | step.v) & 0xFFFF) == 0 &&
-        step.u >= 0 && step.v >= 0 && lastU < (std::int64_t{local.Width()} << 16) &&
+    if (step.du == 65536 && step.dv == 0 && plain && ((step.u | step.v) & 0xFFFF) == 0 && step.u >= 0 &&
+        step.v >= 0 && lastU < (std::int64_t{local.Width()} << 16) &&
         step.v < (std::int64_t{local.Height()} << 16)) {
         std::memcpy(out, local.Pixel(static_cast<int>(step.u >> 16), static_cast<int>(step.v >> 16)),
                     4 * static_cast<std::size_t>(n));
         return;
     }
-    for (int i = 0; i < n; ++i, step.u += step.du, step.v += step.dv, out += 4) {
-        std::uint32_t sample = local.AtFixed(step.u, step.v);
+    const auto finish = [&](int i, std::uint32_t sample) {
+        std::uint8_t* px = out + 4 * i;
         if (opacity < 256) sample = premultiplied ? ScaleAll(sample, opacity) : ScaleAlpha(sample, opacity);
         if (over) {
-            const std::uint32_t dst = Load(out);
+            const std::uint32_t dst = Load(px);
             sample = premultiplied ? OverPremultiplied(sample, dst) : OverStraight(sample, dst);
         }
-        Store(out, sample);
+        Store(px, sample);
+    };
+    const auto at = [&](int i) { return local.AtFixed(step.u + i * step.du, step.v + i * step.dv); };
+    // The samples whose neighbours need no clamping, [lo, hi), are mixed without a test per pixel.
+    // A run is a line, so when both its ends are inside every sample is: the usual case needs no division.
+    const std::int64_t uLimit = std::int64_t{local.Width() - 1} << 16,
+                       vLimit = std::int64_t{local.Height() - 1} << 16;
+    const std::int64_t lastV = step.v + (n - 1) * step.dv;
+    int lo = 0, hi = n;
+    if (std::min(step.u, lastU) < 0 || std::max(step.u, lastU) >= uLimit || std::min(step.v, lastV) < 0 ||
+        std::max(step.v, lastV) >= vLimit) {
+        Within(step.u, step.du, uLimit, lo, hi);
+        Within(step.v, step.dv, vLimit, lo, hi);
     }
+    for (int i = 0; i < lo; ++i) finish(i, at(i));
+    constexpr int kBlock = 64;
+    for (int i = lo; i < hi; i += kBlock) {
+        const int count = std::min(kBlock, hi - i);
+        const FixedStep from{step.u + i * step.du, step.v + i * step.dv, step.du, step.dv};
+        if (plain) {
+            BilinearInside(local, from, count, out + 4 * i);
+        } else {
+            std::uint8_t block[4 * kBlock];
+            BilinearInside(local, from, count, block);
+            for (int k = 0; k < count; ++k) finish(i + k, Load(block + 4 * k));
+        }
+    }
+    for (int i = hi; i < n; ++i) finish(i, at(i));
 }
 
 bool Finite(const Quad& q) {
@@ -320,109 +435,126 @@ void RenderPose(ConstRgbaView picture, RgbaView frame, const Quad& pose, const R
     // Copies: the frame's bytes could alias anything the options point at, which would reload them per pixel.
     const bool over = options.over, premultiplied = options.premultiplied;
 
-    for (int y = 0; y < frame.height; ++y) {
-        if (y < y0 || y >= y1) {
-            clearRow(y, 0, frame.width);
-            continue;
-        }
-        const double cy = y + 0.5;
-        // The pixels a convex quad can reach on this row: where every edge is less than half a pixel away.
-        double from = xMin, to = xMax;
-        if (convex) {
-            for (const Edge& e : edges) {
-                const double base = e.b * cy + e.c + 0.5;  // distance + 0.5 at x = 0 is a x + base
-                if (e.a == 0) {
-                    if (base <= 0) to = from;
-                } else if (e.a > 0) {
-                    from = std::max(from, -base / e.a - 0.5);
-                } else {
-                    to = std::min(to, -base / e.a - 0.5 + 1);
-                }
+    const auto drawRows = [&](int firstRow, int endRow) {
+        for (int y = firstRow; y < endRow; ++y) {
+            if (y < y0 || y >= y1) {
+                clearRow(y, 0, frame.width);
+                continue;
             }
-        }
-        const int xs = static_cast<int>(
-            std::clamp(std::floor(from), static_cast<double>(xMin), static_cast<double>(xMax)));
-        const int xe = std::max(xs, static_cast<int>(std::clamp(std::ceil(to), static_cast<double>(xMin),
-                                                                static_cast<double>(xMax))));
-        clearRow(y, 0, xs);
-        clearRow(y, xe, frame.width);
-        std::uint8_t* row = frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.stride;
-        const auto put = [&](int x, std::uint32_t out) {
-            std::uint8_t* px = row + 4 * x;
-            if (over) {
-                const std::uint32_t dst = Load(px);
-                Store(px, premultiplied ? OverPremultiplied(out, dst) : OverStraight(out, dst));
-            } else {
-                Store(px, out);
-            }
-        };
-        // An edge pixel: its coverage from the nearest edge's distance (or, for a quad that is not convex,
-        // whether its centre maps into the picture).
-        const auto edgePixel = [&](int x) {
-            const double cx = x + 0.5;
-            const double wn = m[6] * cx + m[7] * cy + m[8];
-            const double u = (m[0] * cx + m[1] * cy + m[2]) / wn, v = (m[3] * cx + m[4] * cy + m[5]) / wn;
-            double cover = 1;
+            const double cy = y + 0.5;
+            // The pixels a convex quad can reach on this row: where every edge is less than half a pixel
+            // away.
+            double from = xMin, to = xMax;
             if (convex) {
-                double nearest = 1e300;
-                for (const Edge& e : edges) nearest = std::min(nearest, e.a * cx + e.b * cy + e.c);
-                cover = std::clamp(nearest + 0.5, 0.0, 1.0);
-            } else if (wn <= 0 || u < 0 || u > 1 || v < 0 || v > 1) {
-                cover = 0;
-            }
-            std::uint32_t out = 0;
-            if (cover > 0) {
-                const auto scale = static_cast<std::uint32_t>(cover * opacity256 + 0.5);
-                const std::uint32_t sample = sampler.At(std::clamp(u, 0.0, 1.0), std::clamp(v, 0.0, 1.0));
-                out = premultiplied ? ScaleAll(sample, scale) : ScaleAlpha(sample, scale);
-            }
-            put(x, out);
-        };
-        // The pixels every edge of a convex quad is at least half a pixel from are wholly covered: they are
-        // sampled in fixed point, the projective map followed exactly every kChunk pixels and linearly
-        // between, which keeps a tilt within a hundredth of a pixel.
-        double whole0 = xe, whole1 = xe;
-        if (convex) {
-            whole0 = xs;
-            whole1 = xe;
-            for (const Edge& e : edges) {
-                const double base = e.b * cy + e.c - 0.5;  // distance - 0.5 at x = 0 is a x + base
-                if (e.a == 0) {
-                    if (base < 0) whole1 = whole0;
-                } else if (e.a > 0) {
-                    whole0 = std::max(whole0, -base / e.a - 0.5);
-                } else {
-                    whole1 = std::min(whole1, -base / e.a - 0.5);
+                for (const Edge& e : edges) {
+                    const double base = e.b * cy + e.c + 0.5;  // distance + 0.5 at x = 0 is a x + base
+                    if (e.a == 0) {
+                        if (base <= 0) to = from;
+                    } else if (e.a > 0) {
+                        from = std::max(from, -base / e.a - 0.5);
+                    } else {
+                        to = std::min(to, -base / e.a - 0.5 + 1);
+                    }
                 }
             }
-        }
-        // Clamped before the conversion: an edge almost along the row puts these far outside any int.
-        const int fs =
-            static_cast<int>(std::clamp(std::ceil(whole0), static_cast<double>(xs), static_cast<double>(xe)));
-        const int fe = static_cast<int>(
-            std::clamp(std::floor(whole1) + 1, static_cast<double>(fs), static_cast<double>(xe)));
-        for (int x = xs; x < fs; ++x) edgePixel(x);
-        const auto fixedAt = [&](double cx) {
-            const double wn = m[6] * cx + m[7] * cy + m[8];
-            const double u = (m[0] * cx + m[1] * cy + m[2]) / wn, v = (m[3] * cx + m[4] * cy + m[5]) / wn;
-            const auto fixed = [](double value) {
-                return static_cast<std::int64_t>(std::floor(std::clamp(value, -2.0, 65536.0) * 65536 + 0.5));
+            const int xs = static_cast<int>(
+                std::clamp(std::floor(from), static_cast<double>(xMin), static_cast<double>(xMax)));
+            const int xe = std::max(xs, static_cast<int>(std::clamp(std::ceil(to), static_cast<double>(xMin),
+                                                                    static_cast<double>(xMax))));
+            clearRow(y, 0, xs);
+            clearRow(y, xe, frame.width);
+            std::uint8_t* row = frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.stride;
+            const auto put = [&](int x, std::uint32_t out) {
+                std::uint8_t* px = row + 4 * x;
+                if (over) {
+                    const std::uint32_t dst = Load(px);
+                    Store(px, premultiplied ? OverPremultiplied(out, dst) : OverStraight(out, dst));
+                } else {
+                    Store(px, out);
+                }
             };
-            return std::pair{fixed(u * sampler.Width() - 0.5), fixed(v * sampler.Height() - 0.5)};
-        };
-        // An affine map (no tilt) is linear along the row: one step for the whole span.
-        const int chunk = m[6] == 0 && m[7] == 0 ? std::max(1, fe - fs) : 16;
-        auto start = fixedAt(fs + 0.5);
-        for (int x = fs; x < fe; x += chunk) {
-            const int n = std::min(chunk, fe - x);
-            const auto end = fixedAt(x + n + 0.5);
-            const std::int64_t du = (end.first - start.first) / n, dv = (end.second - start.second) / n;
-            SampleSpan(sampler, {start.first, start.second, du, dv}, n, row + 4 * x, opacity256,
-                       premultiplied, over);
-            start = end;
+            // An edge pixel: its coverage from the nearest edge's distance (or, for a quad that is not
+            // convex, whether its centre maps into the picture).
+            const auto edgePixel = [&](int x) {
+                const double cx = x + 0.5;
+                const double wn = m[6] * cx + m[7] * cy + m[8];
+                const double u = (m[0] * cx + m[1] * cy + m[2]) / wn, v = (m[3] * cx + m[4] * cy + m[5]) / wn;
+                double cover = 1;
+                if (convex) {
+                    double nearest = 1e300;
+                    for (const Edge& e : edges) nearest = std::min(nearest, e.a * cx + e.b * cy + e.c);
+                    cover = std::clamp(nearest + 0.5, 0.0, 1.0);
+                } else if (wn <= 0 || u < 0 || u > 1 || v < 0 || v > 1) {
+                    cover = 0;
+                }
+                std::uint32_t out = 0;
+                if (cover > 0) {
+                    const auto scale = static_cast<std::uint32_t>(cover * opacity256 + 0.5);
+                    const std::uint32_t sample = sampler.At(std::clamp(u, 0.0, 1.0), std::clamp(v, 0.0, 1.0));
+                    out = premultiplied ? ScaleAll(sample, scale) : ScaleAlpha(sample, scale);
+                }
+                put(x, out);
+            };
+            // The pixels every edge of a convex quad is at least half a pixel from are wholly covered: they
+            // are sampled in fixed point, the projective map followed exactly every kChunk pixels and
+            // linearly between, which keeps a tilt within a hundredth of a pixel.
+            double whole0 = xe, whole1 = xe;
+            if (convex) {
+                whole0 = xs;
+                whole1 = xe;
+                for (const Edge& e : edges) {
+                    const double base = e.b * cy + e.c - 0.5;  // distance - 0.5 at x = 0 is a x + base
+                    if (e.a == 0) {
+                        if (base < 0) whole1 = whole0;
+                    } else if (e.a > 0) {
+                        whole0 = std::max(whole0, -base / e.a - 0.5);
+                    } else {
+                        whole1 = std::min(whole1, -base / e.a - 0.5);
+                    }
+                }
+            }
+            // Clamped before the conversion: an edge almost along the row puts these far outside any int.
+            const int fs = static_cast<int>(
+                std::clamp(std::ceil(whole0), static_cast<double>(xs), static_cast<double>(xe)));
+            const int fe = static_cast<int>(
+                std::clamp(std::floor(whole1) + 1, static_cast<double>(fs), static_cast<double>(xe)));
+            for (int x = xs; x < fs; ++x) edgePixel(x);
+            const auto fixedAt = [&](double cx) {
+                const double wn = m[6] * cx + m[7] * cy + m[8];
+                const double u = (m[0] * cx + m[1] * cy + m[2]) / wn, v = (m[3] * cx + m[4] * cy + m[5]) / wn;
+                const auto fixed = [](double value) {
+                    return static_cast<std::int64_t>(
+                        std::floor(std::clamp(value, -2.0, 65536.0) * 65536 + 0.5));
+                };
+                return std::pair{fixed(u * sampler.Width() - 0.5), fixed(v * sampler.Height() - 0.5)};
+            };
+            // An affine map (no tilt) is linear along the row: one step for the whole span.
+            const int chunk = m[6] == 0 && m[7] == 0 ? std::max(1, fe - fs) : 16;
+            auto start = fixedAt(fs + 0.5);
+            for (int x = fs; x < fe; x += chunk) {
+                const int n = std::min(chunk, fe - x);
+                const auto end = fixedAt(x + n + 0.5);
+                const std::int64_t du = (end.first - start.first) / n, dv = (end.second - start.second) / n;
+                SampleSpan(sampler, {start.first, start.second, du, dv}, n, row + 4 * x, opacity256,
+                           premultiplied, over);
+                start = end;
+            }
+            for (int x = fe; x < xe; ++x) edgePixel(x);
         }
-        for (int x = fe; x < xe; ++x) edgePixel(x);
+    };
+    // Rows depend on nothing but their own y, so bands of them are drawn at once.
+    const int bands = std::clamp(options.threads, 1, std::max(1, frame.height / 16));
+    std::vector<std::thread> helpers;
+    for (int band = 1; band < bands; ++band) {
+        const int from = frame.height * band / bands, to = frame.height * (band + 1) / bands;
+        try {
+            helpers.emplace_back(drawRows, from, to);
+        } catch (const std::system_error&) {
+            drawRows(from, to);  // no thread to be had: this one draws the band
+        }
     }
+    drawRows(0, frame.height / bands);
+    for (std::thread& helper : helpers) helper.join();
 }
 
 }  // namespace motivra

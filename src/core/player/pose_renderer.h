@@ -28,6 +28,7 @@ struct RenderOptions {
     bool premultiplied = false;  // picture and frame hold premultiplied alpha; else straight
     bool over = false;           // draw over the frame; else the frame becomes the layer alone
     double opacity = 1;          // 0..1, the Alpha track's value over 255
+    int threads = 1;             // bands of rows drawn at once, by this thread and threads - 1 more
 };
 
 // The pose's corners (picture units, as PreviewPose gives them) in pixels of a width x height frame, pixel
