@@ -128,6 +128,25 @@ TEST(PoseRenderer, ATiltMapsThroughTheDiagonals) {
     EXPECT_NEAR(sy / n, 200 * (0.1 + 0.8 * 0.4 / 1.3), 1.5);
 }
 
+// Bands drawn on several threads, over a picture enlarged so that runs reach its clamped edge, give the frame
+// one thread gives, for a turn and for a tilt.
+TEST(PoseRenderer, BandsOnThreadsDrawTheSameFrame) {
+    const Picture picture(37, 23);
+    const Quad tilt{{{0.2, 0.1}, {0.8, 0.2}, {0.1, 0.9}, {0.95, 0.8}}};
+    Quad turned = Rest();
+    for (PosePoint& p : turned)
+        p = {0.5 + 0.8 * (p.x - 0.5) - 0.3 * (p.y - 0.5), 0.5 + 0.3 * (p.x - 0.5) + 0.8 * (p.y - 0.5)};
+    for (const Quad& q : {turned, tilt}) {
+        Picture one(301, 157), three(301, 157);
+        RenderOptions options;
+        RenderPose(picture.View(), one.Frame(), q, options);
+        options.threads = 3;
+        RenderPose(picture.View(), three.Frame(), q, options);
+        EXPECT_EQ(one.bytes, three.bytes);
+        EXPECT_GT(one.At(150, 78, 3), 0);
+    }
+}
+
 TEST(PoseRenderer, OpacityAlphaFormsAndDrawingOver) {
     struct Case {
         bool premultiplied, over;
