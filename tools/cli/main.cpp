@@ -6,6 +6,7 @@
 #include "cli/cli_error.h"
 #include "cli/colour_commands.h"
 #include "cli/engine_commands.h"
+#include "cli/export_commands.h"
 #include "cli/library_commands.h"
 #include "cli/render_commands.h"
 
@@ -20,6 +21,7 @@ int Run(int argc, char** argv) {
     motivra::cli::AddColourCommands(app);
     motivra::cli::AddLibraryCommands(app, argc > 0 ? argv[0] : "motivra-cli");
     motivra::cli::AddRenderCommands(app);
+    motivra::cli::AddExportCommands(app);
 
     try {
         app.parse(argc, argv);

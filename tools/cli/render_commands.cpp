@@ -25,6 +25,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/cli_paths.h"
+#include "cli/cli_size.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/bitmap_file.h"
 #include "core/io/file_io.h"
@@ -41,41 +42,8 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
-constexpr int kMaxSide = 8192;
 constexpr int kMaxFrames = 10000;
 constexpr int kDefaultFrames = 21;  // t = 0, 0.05, ..., 1: the editor's playback steps
-
-struct Size {
-    int width = 0;
-    int height = 0;
-};
-
-// A side: decimal digits only (no sign, blank or other base), 1 to kMaxSide; any overflow is out of range.
-std::optional<int> ParseSide(std::string_view text) {
-    int value = 0;
-    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kMaxSide)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<Size> ParseSize(const std::string& text) {
-    const auto cut = text.find('x');
-    if (cut == std::string::npos) return std::nullopt;
-    const auto width = ParseSide(std::string_view(text).substr(0, cut));
-    const auto height = ParseSide(std::string_view(text).substr(cut + 1));
-    if (!width || !height) return std::nullopt;
-    return Size{*width, *height};
-}
-
-const CLI::Validator kSize(
-    [](std::string& text) {
-        return ParseSize(text)
-                   ? std::string()
-                   : "expected WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxSide) + ", got " + text;
-    },
-    "WxH");
 
 // Reads a behaviour into a window's tracks as the editor does; a file cut short shows what was read before
 // the cut, with a warning.
@@ -242,7 +210,8 @@ void AddRenderCommands(CLI::App& app) {
         app.add_subcommand("thumbnail", "Write a behaviour's thumbnail bitmap as the library shows it");
     thumb->add_option("FILE", thumbnail->path, "behaviour file (.vmr)")->required();
     thumb->add_option("OUT", thumbnail->out, "bitmap to write (.bmp)")->required();
-    thumb->add_option("--size", thumbnail->size, "picture size in pixels (default 96x72)")->check(kSize);
+    thumb->add_option("--size", thumbnail->size, "picture size in pixels (default 96x72)")
+        ->check(SizeCheck());
     thumb->callback([thumbnail] { RunThumbnail(thumbnail->path, thumbnail->out, thumbnail->size); });
 
     CLI::App* frame =
@@ -254,7 +223,7 @@ void AddRenderCommands(CLI::App& app) {
         ->check(CLI::Range(1, kMaxFrames));
     frame
         ->add_option("--size", frames->size, "picture size in pixels (default 261x205, the editor's preview)")
-        ->check(kSize);
+        ->check(SizeCheck());
     frame->callback([frames] { RunFrames(frames->path, frames->out, frames->count, frames->size); });
 
     struct PlayRequest {
@@ -269,7 +238,7 @@ void AddRenderCommands(CLI::App& app) {
     player->add_option("OUTDIR", play->out, "existing folder for frame-0000.png, frame-0001.png, ...")
         ->required();
     player->add_option("--picture", play->picture, "the layer (PNG, JPEG, BMP; default: a light card)");
-    player->add_option("--size", play->size, "frame size in pixels (default 400x300)")->check(kSize);
+    player->add_option("--size", play->size, "frame size in pixels (default 400x300)")->check(SizeCheck());
     player->add_option("--duration", play->duration, "seconds (default 2)")->check(CLI::Range(0.001, 3600.0));
     player->add_option("--fps", play->fps, "frames a second (default 25)")->check(CLI::Range(1, 240));
     player->callback(

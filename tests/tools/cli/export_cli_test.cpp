@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/engine/behaviour_file.h"
+#include "support/engine_test_support.h"
+#include "support/run_cli.h"
+#include "support/temp_dir.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunCli;
+
+std::string Behaviour(const test::TempDir& dir) {
+    TrackStore tracks =
+        test::Edited({{ParameterSlot::XPosition, 1.5, 2.5}, {ParameterSlot::BlendMode, 0, 1}});
+    EXPECT_TRUE(SaveBehaviourFile(tracks, dir.Folder(), "slide", "slide <in>", {}));
+    return dir.File("slide.vmr");
+}
+
+std::string Text(const fs::path& path) {
+    const auto bytes = test::ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+TEST(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
+    test::TempDir dir;
+    const std::string b = Behaviour(dir);
+    const auto run = RunCli({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto line = nlohmann::json::parse(run.out);
+    EXPECT_EQ(line["format"], "css");
+    EXPECT_EQ(line["not_kept"], nlohmann::json::array({"CSS: Blend Mode is not exported"}));
+    EXPECT_NE(line["kept"][0].get<std::string>().find("X Position"), std::string::npos);
+    const std::string css = Text(dir.Path() / "slide.css");
+    EXPECT_NE(css.find("@keyframes motivra-slide-x-position"), std::string::npos);
+    EXPECT_NE(css.find("--motivra-iterations: 3;"), std::string::npos);
+    const std::string page = Text(dir.Path() / "slide.html");
+    EXPECT_NE(page.find("href=\"slide.css\""), std::string::npos);
+    EXPECT_NE(page.find("slide &lt;in&gt;"), std::string::npos) << "the card's text, escaped";
+}
+
+TEST(CliExport, BadRequestsFailWithoutWriting) {
+    test::TempDir dir;
+    const std::string b = Behaviour(dir);
+    const std::vector<std::vector<std::string>> cases = {
+        {"export", dir.File("none.vmr"), dir.File("x.css")},
+        {"export", b, dir.File("x.unknown")},
+        {"export", b, dir.File("missing/x.css")},
+        {"export", b, dir.File("x.css"), "--loop", "0"},
+        {"export", b, dir.File("x.css"), "--loop", "2x"},
+        {"export", b, dir.File("x.css"), "--background", "red; } body { color: red"},
+        {"export", b, dir.File("x.css"), "--html", "--picture", dir.File("none.png")},
+    };
+    for (const auto& args : cases) {
+        const auto run = RunCli(args);
+        EXPECT_EQ(run.status, 1) << args.back() << ": " << run.err;
+        EXPECT_FALSE(run.err.empty());
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1) << "only the behaviour file";
+}
+
+}  // namespace
+}  // namespace motivra

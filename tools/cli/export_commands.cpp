@@ -1,0 +1,169 @@
+#include "cli/export_commands.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "cli/cli_error.h"
+#include "cli/cli_paths.h"
+#include "cli/cli_size.h"
+#include "core/engine/text_encoding.h"
+#include "core/export/css_export.h"
+#include "core/io/file_io.h"
+#include "core/player/playable_behaviour.h"
+
+namespace motivra::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+struct ExportRequest {
+    std::string path, out, format, picture, size = "400x300", loop = "forever", direction = "normal";
+    std::string background = "transparent";
+    double duration = 2;
+    bool html = false, fill = false, json = false;
+};
+
+// The format an export writes: --format, or OUT's extension.
+std::string FormatOf(const ExportRequest& request) {
+    if (!request.format.empty()) return request.format;
+    const std::string ext = fs::path(request.out).extension().string();
+    if (ext == ".css") return "css";
+    throw CliError(request.out + ": no format for this extension; name one with --format (css)");
+}
+
+// The behaviour's name in class and keyframe names: its file name without the extension, every character
+// that a CSS name cannot hold unescaped made "_".
+std::string ExportName(const std::string& path) {
+    std::string name = fs::path(path).stem().string();
+    for (char& c : name) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           c == '-' || c == '_';
+        if (!plain) c = '_';
+    }
+    return name.empty() ? std::string("behaviour") : name;
+}
+
+int Iterations(const std::string& loop) {
+    if (loop == "forever") return 0;
+    try {
+        std::size_t used = 0;
+        const int n = std::stoi(loop, &used);
+        if (used == loop.size() && n >= 1 && n <= 1000000) return n;
+    } catch (const std::exception&) {
+    }
+    throw CliError("--loop: expected forever or a count of 1 or more, got " + loop);
+}
+
+// A colour the page's stylesheet can hold as it is: #RGB to #RRGGBBAA, or a colour's name.
+void RequireColour(const std::string& colour) {
+    const bool hex = colour.size() >= 4 && colour.size() <= 9 && colour[0] == '#' &&
+                     std::all_of(colour.begin() + 1, colour.end(),
+                                 [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+    const bool named = !colour.empty() && colour.size() <= 32 &&
+                       std::all_of(colour.begin(), colour.end(),
+                                   [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+    if (!hex && !named)
+        throw CliError("--background: expected #RRGGBB, a colour's name or transparent, got " + colour);
+}
+
+void Write(const std::string& path, const std::string& text) {
+    std::string why;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    if (!WriteFileAtomically(path, std::span(bytes, text.size()), &why)) throw CliError(path + ": " + why);
+}
+
+void RunExport(const ExportRequest& request) {
+    const std::string format = FormatOf(request);
+    RequireColour(request.background);
+    RequireReadableFile(request.path);
+    RequireUtf8Name(request.out);
+    std::string why;
+    const auto behaviour = PlayableBehaviour::Open(request.path, &why);
+    if (!behaviour) throw CliError(why);
+    const Size stage = *ParseSize(request.size);
+    const std::string folder = fs::path(request.out).parent_path().string();
+    RequireFolder(folder.empty() ? "." : folder);
+
+    CssOptions options;
+    options.name = ExportName(request.path);
+    // The picture at rest: the stage's middle third, as the preview shows it, or the whole stage.
+    options.width = request.fill ? stage.width : stage.width / 3.0;
+    options.height = request.fill ? stage.height : stage.height / 3.0;
+    options.duration = request.duration;
+    options.iterations = Iterations(request.loop);
+    options.direction = request.direction;
+    const CssExport css = ExportCss(*behaviour, options);
+    std::string page;
+    if (request.html) {
+        const fs::path out(request.out);
+        const std::string pictureHref =
+            request.picture.empty()
+                ? std::string()
+                : fs::relative(fs::absolute(request.picture), fs::absolute(out).parent_path()).string();
+        if (!request.picture.empty()) RequireReadableFile(request.picture);
+        const std::string background = request.background == "transparent" ? "white" : request.background;
+        page = CssPage(options, out.filename().string(), pictureHref,
+                       Latin1ToUtf8(behaviour->Tracks().ThumbnailText()), background);
+    }
+    Write(request.out, css.stylesheet);
+    std::string pagePath;
+    if (request.html) {
+        pagePath = fs::path(request.out).replace_extension(".html").string();
+        Write(pagePath, page);
+    }
+
+    if (request.json) {
+        Json line{{"file", request.path}, {"format", format}, {"out", request.out}};
+        if (!pagePath.empty()) line["page"] = pagePath;
+        Json kept = Json::array(), dropped = Json::array();
+        for (const ExportNote& note : css.notes) (note.kept ? kept : dropped).push_back(note.text);
+        line["kept"] = kept;
+        line["not_kept"] = dropped;
+        std::cout << line.dump() << '\n';
+        return;
+    }
+    for (const ExportNote& note : css.notes)
+        std::cout << (note.kept ? "kept: " : "not kept: ") << note.text << '\n';
+}
+
+}  // namespace
+
+void AddExportCommands(CLI::App& app) {
+    auto request = std::make_shared<ExportRequest>();
+    CLI::App* command = app.add_subcommand(
+        "export", "Write a behaviour as a file that other software plays, and say what it kept");
+    command->add_option("FILE", request->path, "behaviour file (.vmr)")->required();
+    command->add_option("OUT", request->out, "file to write; its extension names the format (.css)")
+        ->required();
+    command->add_option("--format", request->format, "css")->check(CLI::IsMember({"css"}));
+    command->add_flag("--html", request->html,
+                      "also write a page (OUT with .html) that shows the stylesheet");
+    command->add_option("--picture", request->picture,
+                        "the layer the page shows (default: a card with the "
+                        "behaviour's thumbnail text)");
+    command
+        ->add_option("--size", request->size,
+                     "the stage; the picture rests in its middle third (default 400x300)")
+        ->check(SizeCheck());
+    command->add_flag("--fill", request->fill, "the picture fills the stage at rest");
+    command->add_option("--duration", request->duration, "seconds (default 2)")
+        ->check(CLI::Range(0.001, 3600.0));
+    command->add_option("--loop", request->loop, "plays: a count, or forever (default)");
+    command->add_option("--direction", request->direction, "normal (default), reverse or alternate")
+        ->check(CLI::IsMember({"normal", "reverse", "alternate"}));
+    command->add_option("--background", request->background,
+                        "the page's colour, a CSS colour (default white)");
+    command->add_flag("--json", request->json, "answer with one JSON line");
+    command->callback([request] { RunExport(*request); });
+}
+
+}  // namespace motivra::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace motivra::cli {
+
+// export: a behaviour as a file other software plays (a CSS animation, a Lottie file), saying what it kept.
+void AddExportCommands(CLI::App& app);
+
+}  // namespace motivra::cli
