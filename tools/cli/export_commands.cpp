@@ -1,5 +1,10 @@
 #include "cli/export_commands.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -15,6 +20,7 @@
 #include "cli/cli_size.h"
 #include "core/engine/text_encoding.h"
 #include "core/export/css_export.h"
+#include "core/export/lottie_export.h"
 #include "core/io/file_io.h"
 #include "core/player/playable_behaviour.h"
 
@@ -29,6 +35,7 @@ struct ExportRequest {
     std::string path, out, format, picture, size = "400x300", loop = "forever", direction = "normal";
     std::string background = "transparent";
     double duration = 2;
+    int fps = 25;
     bool html = false, fill = false, json = false;
 };
 
@@ -37,7 +44,8 @@ std::string FormatOf(const ExportRequest& request) {
     if (!request.format.empty()) return request.format;
     const std::string ext = fs::path(request.out).extension().string();
     if (ext == ".css") return "css";
-    throw CliError(request.out + ": no format for this extension; name one with --format (css)");
+    if (ext == ".json") return "lottie";
+    throw CliError(request.out + ": no format for this extension; name one with --format (css, lottie)");
 }
 
 // The behaviour's name in class and keyframe names: its file name without the extension, every character
@@ -81,6 +89,80 @@ void Write(const std::string& path, const std::string& text) {
     if (!WriteFileAtomically(path, std::span(bytes, text.size()), &why)) throw CliError(path + ": " + why);
 }
 
+// What an export wrote and said.
+struct Written {
+    std::string page;
+    std::vector<ExportNote> notes;
+};
+
+Written ExportCssFiles(const ExportRequest& request, const PlayableBehaviour& behaviour, const Size& stage) {
+    CssOptions options;
+    options.name = ExportName(request.path);
+    // The picture at rest: the stage's middle third, as the preview shows it, or the whole stage.
+    options.width = request.fill ? stage.width : stage.width / 3.0;
+    options.height = request.fill ? stage.height : stage.height / 3.0;
+    options.duration = request.duration;
+    options.iterations = Iterations(request.loop);
+    options.direction = request.direction;
+    const CssExport css = ExportCss(behaviour, options);
+    std::string page;
+    if (request.html) {
+        const fs::path out(request.out);
+        const std::string pictureHref =
+            request.picture.empty()
+                ? std::string()
+                : fs::relative(fs::absolute(request.picture), fs::absolute(out).parent_path()).string();
+        if (!request.picture.empty()) RequireReadableFile(request.picture);
+        const std::string background = request.background == "transparent" ? "white" : request.background;
+        page = CssPage(options, out.filename().string(), pictureHref,
+                       Latin1ToUtf8(behaviour.Tracks().ThumbnailText()), background);
+    }
+    Write(request.out, css.stylesheet);
+    std::string pagePath;
+    if (request.html) {
+        pagePath = fs::path(request.out).replace_extension(".html").string();
+        Write(pagePath, page);
+    }
+
+    return {pagePath, css.notes};
+}
+
+// The picture given, as PNG bytes, or none for Lottie's plain card.
+std::vector<std::uint8_t> PictureAsPng(const std::string& path, int& width, int& height) {
+    if (path.empty()) return {};
+    RequireReadableFile(path);
+    const QImage picture(QFile::decodeName(path.c_str()));
+    if (picture.isNull()) throw CliError(path + ": not a picture this tool can read (PNG, JPEG, BMP, GIF)");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    width = picture.width();
+    height = picture.height();
+    return {png.begin(), png.end()};
+}
+
+Written ExportLottieFile(const ExportRequest& request, const PlayableBehaviour& behaviour,
+                         const Size& stage) {
+    LottieOptions options;
+    options.name = ExportName(request.path);
+    options.width = stage.width;
+    options.height = stage.height;
+    options.duration = request.duration;
+    options.fps = request.fps;
+    options.fill = request.fill;
+    options.direction = request.direction == "reverse"     ? Direction::Reverse
+                        : request.direction == "alternate" ? Direction::Alternate
+                                                           : Direction::Normal;
+    options.png = PictureAsPng(request.picture, options.pictureWidth, options.pictureHeight);
+    LottieExport lottie = ExportLottie(behaviour, options);
+    if (Iterations(request.loop) != 0)
+        lottie.notes.push_back(
+            {false, "Lottie: the number of plays is the player's setting, not the file's"});
+    Write(request.out, lottie.json);
+    return {{}, lottie.notes};
+}
+
 void RunExport(const ExportRequest& request) {
     const std::string format = FormatOf(request);
     RequireColour(request.background);
@@ -93,45 +175,19 @@ void RunExport(const ExportRequest& request) {
     const std::string folder = fs::path(request.out).parent_path().string();
     RequireFolder(folder.empty() ? "." : folder);
 
-    CssOptions options;
-    options.name = ExportName(request.path);
-    // The picture at rest: the stage's middle third, as the preview shows it, or the whole stage.
-    options.width = request.fill ? stage.width : stage.width / 3.0;
-    options.height = request.fill ? stage.height : stage.height / 3.0;
-    options.duration = request.duration;
-    options.iterations = Iterations(request.loop);
-    options.direction = request.direction;
-    const CssExport css = ExportCss(*behaviour, options);
-    std::string page;
-    if (request.html) {
-        const fs::path out(request.out);
-        const std::string pictureHref =
-            request.picture.empty()
-                ? std::string()
-                : fs::relative(fs::absolute(request.picture), fs::absolute(out).parent_path()).string();
-        if (!request.picture.empty()) RequireReadableFile(request.picture);
-        const std::string background = request.background == "transparent" ? "white" : request.background;
-        page = CssPage(options, out.filename().string(), pictureHref,
-                       Latin1ToUtf8(behaviour->Tracks().ThumbnailText()), background);
-    }
-    Write(request.out, css.stylesheet);
-    std::string pagePath;
-    if (request.html) {
-        pagePath = fs::path(request.out).replace_extension(".html").string();
-        Write(pagePath, page);
-    }
-
+    const Written written = format == "css" ? ExportCssFiles(request, *behaviour, stage)
+                                            : ExportLottieFile(request, *behaviour, stage);
     if (request.json) {
         Json line{{"file", request.path}, {"format", format}, {"out", request.out}};
-        if (!pagePath.empty()) line["page"] = pagePath;
+        if (!written.page.empty()) line["page"] = written.page;
         Json kept = Json::array(), dropped = Json::array();
-        for (const ExportNote& note : css.notes) (note.kept ? kept : dropped).push_back(note.text);
+        for (const ExportNote& note : written.notes) (note.kept ? kept : dropped).push_back(note.text);
         line["kept"] = kept;
         line["not_kept"] = dropped;
         std::cout << line.dump() << '\n';
         return;
     }
-    for (const ExportNote& note : css.notes)
+    for (const ExportNote& note : written.notes)
         std::cout << (note.kept ? "kept: " : "not kept: ") << note.text << '\n';
 }
 
@@ -142,9 +198,10 @@ void AddExportCommands(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "export", "Write a behaviour as a file that other software plays, and say what it kept");
     command->add_option("FILE", request->path, "behaviour file (.vmr)")->required();
-    command->add_option("OUT", request->out, "file to write; its extension names the format (.css)")
+    command->add_option("OUT", request->out, "file to write; its extension names the format (.css, .json)")
         ->required();
-    command->add_option("--format", request->format, "css")->check(CLI::IsMember({"css"}));
+    command->add_option("--format", request->format, "css or lottie")
+        ->check(CLI::IsMember({"css", "lottie"}));
     command->add_flag("--html", request->html,
                       "also write a page (OUT with .html) that shows the stylesheet");
     command->add_option("--picture", request->picture,
@@ -157,6 +214,8 @@ void AddExportCommands(CLI::App& app) {
     command->add_flag("--fill", request->fill, "the picture fills the stage at rest");
     command->add_option("--duration", request->duration, "seconds (default 2)")
         ->check(CLI::Range(0.001, 3600.0));
+    command->add_option("--fps", request->fps, "Lottie's frames a second (default 25)")
+        ->check(CLI::Range(1, 120));
     command->add_option("--loop", request->loop, "plays: a count, or forever (default)");
     command->add_option("--direction", request->direction, "normal (default), reverse or alternate")
         ->check(CLI::IsMember({"normal", "reverse", "alternate"}));

@@ -46,6 +46,24 @@ TEST(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
     EXPECT_NE(page.find("slide &lt;in&gt;"), std::string::npos) << "the card's text, escaped";
 }
 
+TEST(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
+    test::TempDir dir;
+    const std::string b = Behaviour(dir);
+    const auto frames =
+        RunCli({"play", b, dir.Folder(), "--size", "30x20", "--duration", "0.04", "--fps", "25"});
+    ASSERT_EQ(frames.status, 0) << frames.err;
+    const auto run = RunCli({"export", b, dir.File("slide.json"), "--picture", dir.File("frame-0000.png"),
+                             "--json", "--loop", "2", "--fps", "10", "--direction", "alternate"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto line = nlohmann::json::parse(run.out);
+    EXPECT_EQ(line["format"], "lottie");
+    EXPECT_EQ(line["not_kept"].size(), 2u) << line.dump();
+    const auto lottie = nlohmann::json::parse(Text(dir.Path() / "slide.json"));
+    EXPECT_EQ(lottie["op"], 40) << "2 s at 10 a second, there and back";
+    EXPECT_EQ(lottie["assets"][0]["w"], 30);
+    EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
+}
+
 TEST(CliExport, BadRequestsFailWithoutWriting) {
     test::TempDir dir;
     const std::string b = Behaviour(dir);
@@ -57,6 +75,7 @@ TEST(CliExport, BadRequestsFailWithoutWriting) {
         {"export", b, dir.File("x.css"), "--loop", "2x"},
         {"export", b, dir.File("x.css"), "--background", "red; } body { color: red"},
         {"export", b, dir.File("x.css"), "--html", "--picture", dir.File("none.png")},
+        {"export", b, dir.File("x.json"), "--picture", b},
     };
     for (const auto& args : cases) {
         const auto run = RunCli(args);

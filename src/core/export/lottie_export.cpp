@@ -1,0 +1,195 @@
+#include "core/export/lottie_export.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/engine/parameter_table.h"
+#include "core/engine/pose_geometry.h"
+#include "core/export/base64.h"
+#include "core/export/export_number.h"
+#include "core/player/playable_behaviour.h"
+#include "core/player/pose_renderer.h"
+
+namespace motivra {
+
+namespace {
+
+using S = ParameterSlot;
+constexpr double kPi = 3.141592653589793;
+
+// Four decimals: a ten-thousandth of a pixel or a degree is below anything a player shows.
+std::string N(double v) { return ExportNumber(std::round(v * 10000) / 10000); }
+
+bool On(const PlayableBehaviour& b, S slot) {
+    return b.Tracks().StoredTrack(static_cast<int>(slot)).enabled != 0;
+}
+
+// The turn the preview gives at t, in degrees, Rotations added away from zero: continuous, however fast.
+double TurnDegrees(const PlayableBehaviour& b, double t) {
+    if (!On(b, S::Degrees) && !On(b, S::Rotations)) return 0;
+    const auto stored = [&](S slot) { return b.Value(static_cast<int>(slot), t) + Parameter(slot).ammend; };
+    double turns = stored(S::Degrees);
+    if (On(b, S::Rotations)) turns += turns >= 0 ? stored(S::Rotations) : -stored(S::Rotations);
+    return turns * 360;
+}
+
+// One frame of the layer: the affine map of the picture onto the pose's top left, top right and bottom left
+// corners, as Lottie's position, rotation, skew and scale.
+struct LayerFrame {
+    double x, y, rotation, skew, scaleX, scaleY, opacity;
+    Quad outline;
+};
+
+LayerFrame FrameAt(const PlayableBehaviour& b, double t, const LottieOptions& o, double previousRotation,
+                   bool first) {
+    const Quad c =
+        FrameCorners(b.PoseAt(t), o.fill ? Placement::WholeFrame : Placement::MiddleThird, o.width, o.height);
+    const double pw = o.pictureWidth, ph = o.pictureHeight;
+    // The picture's axes in stage pixels per picture pixel: L = R(r) [1 -tan(sk); 0 1] diag(sx, sy).
+    const double l11 = (c[1].x - c[0].x) / pw, l21 = (c[1].y - c[0].y) / pw;
+    const double l12 = (c[2].x - c[0].x) / ph, l22 = (c[2].y - c[0].y) / ph;
+    const double sx = std::hypot(l11, l21);
+    const double r = sx > 0 ? std::atan2(l21, l11) : 0;
+    const double u12 = std::cos(r) * l12 + std::sin(r) * l22, sy = -std::sin(r) * l12 + std::cos(r) * l22;
+    LayerFrame f{};
+    f.x = (c[1].x + c[2].x) / 2;
+    f.y = (c[1].y + c[2].y) / 2;
+    // The angle nearest the engine's own turn (or the last frame's), so a spin keeps its direction.
+    const double near = first ? TurnDegrees(b, t) : previousRotation;
+    const double raw = r * 180 / kPi;
+    f.rotation = raw + 360 * std::round((near - raw) / 360);
+    f.skew = sy != 0 ? std::atan(-u12 / sy) * 180 / kPi : 0;
+    f.scaleX = sx * 100;
+    f.scaleY = sy * 100;
+    f.opacity = b.AlphaAt(t) / 255 * 100;
+    f.outline = c;
+    return f;
+}
+
+std::string Vector(std::initializer_list<double> values) {
+    std::string out = "[";
+    for (const double v : values) out += (out.size() > 1 ? "," : "") + N(v);
+    return out + "]";
+}
+
+// An animated property with a keyframe at every frame, linear between.
+template <typename Value>
+std::string Keyed(const std::vector<LayerFrame>& frames, Value value) {
+    std::string out = "{\"a\":1,\"k\":[";
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        if (k > 0) out += ",";
+        out += "{\"t\":" + std::to_string(k) + ",\"s\":" + value(frames[k]);
+        if (k + 1 < frames.size()) out += R"(,"o":{"x":[0],"y":[0]},"i":{"x":[1],"y":[1]})";
+        out += "}";
+    }
+    return out + "]}";
+}
+
+std::string Static(const std::string& value) { return "{\"a\":0,\"k\":" + value + "}"; }
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) continue;
+        out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+LottieExport ExportLottie(const PlayableBehaviour& behaviour, const LottieOptions& options) {
+    LottieOptions o = options;
+    if (o.png.empty() || o.pictureWidth <= 0 || o.pictureHeight <= 0) {
+        o.png.clear();
+        o.pictureWidth = o.fill ? o.width : std::max(1, o.width / 3);
+        o.pictureHeight = o.fill ? o.height : std::max(1, o.height / 3);
+    }
+    const int plays = std::max(1, static_cast<int>(std::lround(o.duration * o.fps)));
+    const int last = o.direction == Direction::Alternate ? 2 * plays : plays;
+    std::vector<LayerFrame> frames;
+    for (int k = 0; k <= last; ++k) {
+        double t = std::min(k, 2 * plays - k) / static_cast<double>(plays);
+        if (o.direction == Direction::Reverse) t = 1 - t;
+        frames.push_back(
+            FrameAt(behaviour, t, o, frames.empty() ? 0 : frames.back().rotation, frames.empty()));
+    }
+    const bool tilted = On(behaviour, S::X3D) || On(behaviour, S::Y3D);
+
+    std::string transform =
+        "{\"a\":" + Static(Vector({o.pictureWidth / 2.0, o.pictureHeight / 2.0})) + ",\"p\":" +
+        Keyed(frames,
+              [](const LayerFrame& f) {
+                  return Vector({f.x, f.y});
+              }) +
+        ",\"s\":" +
+        Keyed(frames,
+              [](const LayerFrame& f) {
+                  return Vector({f.scaleX, f.scaleY});
+              }) +
+        ",\"r\":" + Keyed(frames, [](const LayerFrame& f) { return Vector({f.rotation}); }) +
+        ",\"sk\":" + Keyed(frames, [](const LayerFrame& f) { return Vector({f.skew}); }) +
+        ",\"sa\":" + Static("0") +
+        ",\"o\":" + Keyed(frames, [](const LayerFrame& f) { return Vector({f.opacity}); }) + "}";
+    const std::string frameSpan = "\"ip\":0,\"op\":" + std::to_string(last) + ",\"st\":0";
+    std::string layers;
+    if (tilted) {
+        // The pose's outline, corner for corner, over the picture.
+        std::string path = Keyed(frames, [](const LayerFrame& f) {
+            const Quad& q = f.outline;
+            return "[{\"c\":true,\"v\":[" + Vector({q[0].x, q[0].y}) + "," + Vector({q[1].x, q[1].y}) + "," +
+                   Vector({q[3].x, q[3].y}) + "," + Vector({q[2].x, q[2].y}) +
+                   "],\"i\":[[0,0],[0,0],[0,0],[0,0]],\"o\":[[0,0],[0,0],[0,0],[0,0]]}]";
+        });
+        layers +=
+            "{\"ty\":4,\"ind\":2,\"nm\":\"outline\"," + frameSpan + ",\"ks\":{\"a\":" + Static("[0,0]") +
+            ",\"p\":" + Static("[0,0]") + ",\"s\":" + Static("[100,100]") + ",\"r\":" + Static("0") +
+            ",\"o\":" + Static("100") + "},\"shapes\":[{\"ty\":\"gr\",\"nm\":\"outline\",\"it\":[" +
+            "{\"ty\":\"sh\",\"nm\":\"corners\",\"ks\":" + path + "}," +
+            "{\"ty\":\"st\",\"nm\":\"edge\",\"c\":" + Static("[0.2,0.2,0.2]") + ",\"o\":" + Static("100") +
+            ",\"w\":" + Static("2") + ",\"lc\":2,\"lj\":2}," + "{\"ty\":\"tr\",\"a\":" + Static("[0,0]") +
+            ",\"p\":" + Static("[0,0]") + ",\"s\":" + Static("[100,100]") + ",\"r\":" + Static("0") +
+            ",\"o\":" + Static("100") + "}]}]},";
+    }
+    std::string assets = "[]";
+    if (o.png.empty()) {
+        layers += "{\"ty\":1,\"ind\":1,\"nm\":\"picture\"," + frameSpan + ",\"ks\":" + transform +
+                  ",\"sc\":\"#f4f1ea\",\"sw\":" + std::to_string(o.pictureWidth) +
+                  ",\"sh\":" + std::to_string(o.pictureHeight) + "}";
+    } else {
+        assets = "[{\"id\":\"picture\",\"w\":" + std::to_string(o.pictureWidth) +
+                 ",\"h\":" + std::to_string(o.pictureHeight) +
+                 ",\"e\":1,\"u\":\"\",\"p\":\"data:image/png;base64," + Base64(o.png) + "\"}]";
+        layers += "{\"ty\":2,\"ind\":1,\"nm\":\"picture\",\"refId\":\"picture\"," + frameSpan +
+                  ",\"ks\":" + transform + "}";
+    }
+    LottieExport out;
+    out.json = "{\"v\":\"5.7.0\",\"ver\":10000,\"nm\":\"" + Escape(o.name) +
+               "\",\"fr\":" + std::to_string(o.fps) + ",\"ip\":0,\"op\":" + std::to_string(last) +
+               ",\"w\":" + std::to_string(o.width) + ",\"h\":" + std::to_string(o.height) +
+               ",\"ddd\":0,\"assets\":" + assets + ",\"layers\":[" + layers + "]}\n";
+
+    std::string kept;
+    for (int slot = 0; slot < kParameterCount; ++slot) {
+        if (behaviour.Tracks().StoredTrack(slot).enabled == 0) continue;
+        const auto s = static_cast<S>(slot);
+        if (s == S::BlendMode) {
+            out.notes.push_back({false, "Lottie: Blend Mode is not exported"});
+        } else if (s == S::X3D || s == S::Y3D) {
+            continue;
+        } else {
+            kept += (kept.empty() ? "" : ", ") + std::string(Parameter(slot).name);
+        }
+    }
+    if (!kept.empty())
+        out.notes.insert(out.notes.begin(),
+                         {true, "Lottie: " + kept + " as the layer's transform, keyed at every frame (" +
+                                    std::to_string(o.fps) + " a second)"});
+    if (tilted)
+        out.notes.push_back(
+            {false, "Lottie: X 3D and Y 3D drawn as an animated outline, not on the picture"});
+    return out;
+}
+
+}  // namespace motivra
