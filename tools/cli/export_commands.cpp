@@ -2,11 +2,14 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QString>
 
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -17,12 +20,17 @@
 
 #include "cli/cli_error.h"
 #include "cli/cli_paths.h"
+#include "cli/cli_picture.h"
 #include "cli/cli_size.h"
+#include "cli/offscreen_application.h"
+#include "core/engine/parameter_table.h"
 #include "core/engine/text_encoding.h"
 #include "core/export/css_export.h"
+#include "core/export/export_frames.h"
 #include "core/export/lottie_export.h"
 #include "core/io/file_io.h"
 #include "core/player/playable_behaviour.h"
+#include "encode/webp_writer.h"
 
 namespace motivra::cli {
 
@@ -45,7 +53,9 @@ std::string FormatOf(const ExportRequest& request) {
     const std::string ext = fs::path(request.out).extension().string();
     if (ext == ".css") return "css";
     if (ext == ".json") return "lottie";
-    throw CliError(request.out + ": no format for this extension; name one with --format (css, lottie)");
+    if (ext == ".webp") return "webp";
+    throw CliError(request.out +
+                   ": no format for this extension; name one with --format (css, lottie, webp)");
 }
 
 // The behaviour's name in class and keyframe names: its file name without the extension, every character
@@ -69,6 +79,12 @@ int Iterations(const std::string& loop) {
     } catch (const std::exception&) {
     }
     throw CliError("--loop: expected forever or a count of 1 or more, got " + loop);
+}
+
+Direction DirectionOf(const std::string& direction) {
+    return direction == "reverse"     ? Direction::Reverse
+           : direction == "alternate" ? Direction::Alternate
+                                      : Direction::Normal;
 }
 
 // A colour the page's stylesheet can hold as it is: #RGB to #RRGGBBAA, or a colour's name.
@@ -151,9 +167,7 @@ Written ExportLottieFile(const ExportRequest& request, const PlayableBehaviour& 
     options.duration = request.duration;
     options.fps = request.fps;
     options.fill = request.fill;
-    options.direction = request.direction == "reverse"     ? Direction::Reverse
-                        : request.direction == "alternate" ? Direction::Alternate
-                                                           : Direction::Normal;
+    options.direction = DirectionOf(request.direction);
     options.png = PictureAsPng(request.picture, options.pictureWidth, options.pictureHeight);
     LottieExport lottie = ExportLottie(behaviour, options);
     if (Iterations(request.loop) != 0)
@@ -161,6 +175,49 @@ Written ExportLottieFile(const ExportRequest& request, const PlayableBehaviour& 
             {false, "Lottie: the number of plays is the player's setting, not the file's"});
     Write(request.out, lottie.json);
     return {{}, lottie.notes};
+}
+
+// An animated picture drawn by the renderer, frame by frame, with a progress bar on a terminal.
+Written ExportWebpFile(const ExportRequest& request, const PlayableBehaviour& behaviour, const Size& stage) {
+    const OffscreenApplication application;  // the card's text is drawn with Qt's fonts
+    const QImage picture = LayerPicture(request.picture, behaviour.Tracks().ThumbnailText());
+    const std::vector<double> times =
+        ExportFrameTimes(request.duration, request.fps, DirectionOf(request.direction));
+    if (times.size() > 10000) throw CliError("--duration times --fps gives more than 10000 frames");
+    FrameLook look;
+    look.fill = request.fill;
+    look.transparent = request.background == "transparent";
+    if (!look.transparent) {
+        const QColor colour(QString::fromStdString(request.background));
+        if (!colour.isValid()) throw CliError("--background: not a colour: " + request.background);
+        look.background = colour.rgb() & 0xFFFFFFu;
+    }
+    const bool terminal = ::isatty(STDERR_FILENO) != 0;
+    FrameSequence frames;
+    frames.width = stage.width;
+    frames.height = stage.height;
+    frames.delays = FrameDelays(static_cast<int>(times.size()), request.fps);
+    frames.draw = [&](int k, RgbaView frame) {
+        RenderExportFrame(behaviour,
+                          {picture.constBits(), picture.width(), picture.height(),
+                           static_cast<int>(picture.bytesPerLine())},
+                          times[static_cast<std::size_t>(k)], look, frame);
+    };
+    if (terminal)
+        frames.progress = [&](int k) {
+            std::cerr << "\rframe " << k + 1 << " of " << times.size() << std::flush;
+        };
+    std::string why;
+    const bool written = WriteAnimatedWebp(request.out, frames, Iterations(request.loop), &why);
+    if (terminal) std::cerr << '\n';
+    if (!written) throw CliError(request.out + ": " + why);
+    Written out;
+    out.notes.push_back({true, "WebP: every parameter but Blend Mode, drawn by the renderer (" +
+                                   std::to_string(times.size()) + " frames, " + std::to_string(request.fps) +
+                                   " a second)"});
+    if (behaviour.Tracks().StoredTrack(static_cast<int>(ParameterSlot::BlendMode)).enabled != 0)
+        out.notes.push_back({false, "WebP: Blend Mode is not exported"});
+    return out;
 }
 
 void RunExport(const ExportRequest& request) {
@@ -175,8 +232,9 @@ void RunExport(const ExportRequest& request) {
     const std::string folder = fs::path(request.out).parent_path().string();
     RequireFolder(folder.empty() ? "." : folder);
 
-    const Written written = format == "css" ? ExportCssFiles(request, *behaviour, stage)
-                                            : ExportLottieFile(request, *behaviour, stage);
+    const Written written = format == "css"      ? ExportCssFiles(request, *behaviour, stage)
+                            : format == "lottie" ? ExportLottieFile(request, *behaviour, stage)
+                                                 : ExportWebpFile(request, *behaviour, stage);
     if (request.json) {
         Json line{{"file", request.path}, {"format", format}, {"out", request.out}};
         if (!written.page.empty()) line["page"] = written.page;
@@ -198,10 +256,12 @@ void AddExportCommands(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "export", "Write a behaviour as a file that other software plays, and say what it kept");
     command->add_option("FILE", request->path, "behaviour file (.vmr)")->required();
-    command->add_option("OUT", request->out, "file to write; its extension names the format (.css, .json)")
+    command
+        ->add_option("OUT", request->out,
+                     "file to write; its extension names the format (.css, .json, .webp)")
         ->required();
-    command->add_option("--format", request->format, "css or lottie")
-        ->check(CLI::IsMember({"css", "lottie"}));
+    command->add_option("--format", request->format, "css, lottie or webp")
+        ->check(CLI::IsMember({"css", "lottie", "webp"}));
     command->add_flag("--html", request->html,
                       "also write a page (OUT with .html) that shows the stylesheet");
     command->add_option("--picture", request->picture,
@@ -214,13 +274,13 @@ void AddExportCommands(CLI::App& app) {
     command->add_flag("--fill", request->fill, "the picture fills the stage at rest");
     command->add_option("--duration", request->duration, "seconds (default 2)")
         ->check(CLI::Range(0.001, 3600.0));
-    command->add_option("--fps", request->fps, "Lottie's frames a second (default 25)")
+    command->add_option("--fps", request->fps, "frames a second of Lottie and pictures (default 25)")
         ->check(CLI::Range(1, 120));
     command->add_option("--loop", request->loop, "plays: a count, or forever (default)");
     command->add_option("--direction", request->direction, "normal (default), reverse or alternate")
         ->check(CLI::IsMember({"normal", "reverse", "alternate"}));
     command->add_option("--background", request->background,
-                        "the page's colour, a CSS colour (default white)");
+                        "behind the picture: a colour, or transparent (default; a page is then white)");
     command->add_flag("--json", request->json, "answer with one JSON line");
     command->callback([request] { RunExport(*request); });
 }

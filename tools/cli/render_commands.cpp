@@ -25,7 +25,9 @@
 
 #include "cli/cli_error.h"
 #include "cli/cli_paths.h"
+#include "cli/cli_picture.h"
 #include "cli/cli_size.h"
+#include "cli/offscreen_application.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/bitmap_file.h"
 #include "core/io/file_io.h"
@@ -54,27 +56,6 @@ void LoadInto(TrackStore& tracks, const std::string& path) {
     if (!tracks.IsLoaded())
         std::cerr << path << ": the file ends early; drawing the records read before the cut\n";
 }
-
-// The windows need an application object; the offscreen platform draws without a display. Only these
-// commands make one, so the others start as quickly as before.
-class OffscreenApplication {
-public:
-    OffscreenApplication() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Qt's notes about the session (no runtime folder, and so on) are not the command's business: a
-        // failure is reported as one line of its own.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
-        });
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-
-private:
-    int argc_ = 1;
-    char name_[12] = "motivra-cli";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
 
 void RunThumbnail(const std::string& path, const std::string& out, const std::string& sizeText) {
     const Size size = *ParseSize(sizeText);
@@ -142,21 +123,6 @@ void RunFrames(const std::string& path, const std::string& outDir, int count, co
     std::cout << written.dump(2) << '\n';
 }
 
-// The picture the behaviour plays on: the file given, or a light card with a dark edge.
-QImage PlayPicture(const std::string& path) {
-    if (path.empty()) {
-        QImage card(120, 90, QImage::Format_RGBA8888);
-        card.fill(QColor(60, 60, 60));
-        for (int y = 4; y < 86; ++y)
-            for (int x = 4; x < 116; ++x) card.setPixelColor(x, y, QColor(235, 235, 228));
-        return card;
-    }
-    RequireReadableFile(path);
-    QImage picture(QFile::decodeName(path.c_str()));
-    if (picture.isNull()) throw CliError(path + ": not a picture this tool can read (PNG, JPEG, BMP, GIF)");
-    return picture.convertToFormat(QImage::Format_RGBA8888);
-}
-
 // `duration` seconds at `fps` frames a second, the first at the behaviour's start and the last at its end,
 // drawn by the player's renderer with the picture resting in the middle third, as the preview shows it.
 void RunPlay(const std::string& path, const std::string& picturePath, const std::string& sizeText,
@@ -168,7 +134,7 @@ void RunPlay(const std::string& path, const std::string& picturePath, const std:
     std::string why;
     const auto behaviour = PlayableBehaviour::Open(path, &why);
     if (!behaviour) throw CliError(why);
-    const QImage picture = PlayPicture(picturePath);
+    const QImage picture = LayerPicture(picturePath);
     const long frames = std::lround(duration * fps);
     if (frames < 1 || frames > kMaxFrames)
         throw CliError("--duration times --fps gives " + std::to_string(frames) + " frames; 1 to " +

@@ -64,6 +64,20 @@ TEST(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
     EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
 }
 
+TEST(CliExport, WebpIsAnAnimatedPictureOfTheAskedSize) {
+    test::TempDir dir;
+    const auto run = RunCli({"export", Behaviour(dir), dir.File("slide.webp"), "--size", "60x40",
+                             "--background", "#203040", "--duration", "0.5", "--fps", "10"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("kept: WebP: every parameter but Blend Mode, drawn by the renderer (5 frames"),
+              std::string::npos)
+        << run.out;
+    const std::string webp = Text(dir.Path() / "slide.webp");
+    ASSERT_GT(webp.size(), 30u);
+    EXPECT_EQ(webp.substr(0, 4) + webp.substr(8, 8), "RIFFWEBPVP8X");
+    EXPECT_NE(webp.find("ANIM"), std::string::npos);
+}
+
 TEST(CliExport, BadRequestsFailWithoutWriting) {
     test::TempDir dir;
     const std::string b = Behaviour(dir);
@@ -76,6 +90,7 @@ TEST(CliExport, BadRequestsFailWithoutWriting) {
         {"export", b, dir.File("x.css"), "--background", "red; } body { color: red"},
         {"export", b, dir.File("x.css"), "--html", "--picture", dir.File("none.png")},
         {"export", b, dir.File("x.json"), "--picture", b},
+        {"export", b, dir.File("x.webp"), "--background", "nocolour"},
     };
     for (const auto& args : cases) {
         const auto run = RunCli(args);

@@ -1,0 +1,37 @@
+#include "cli/cli_picture.h"
+
+#include <QColor>
+#include <QFile>
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include "cli/cli_error.h"
+#include "cli/cli_paths.h"
+
+namespace motivra::cli {
+
+QImage LayerPicture(const std::string& path, const std::string& cardText) {
+    if (path.empty()) {
+        QImage card(cardText.empty() ? 120 : 240, cardText.empty() ? 90 : 180, QImage::Format_RGBA8888);
+        card.fill(QColor(60, 60, 60));
+        QPainter painter(&card);
+        const int edge = card.width() / 30;
+        painter.fillRect(card.rect().adjusted(edge, edge, -edge, -edge), QColor(235, 235, 228));
+        if (!cardText.empty()) {
+            QFont font = painter.font();
+            font.setPixelSize(card.height() / 7);
+            painter.setFont(font);
+            painter.setPen(QColor(30, 30, 30));
+            painter.drawText(card.rect().adjusted(3 * edge, 3 * edge, -3 * edge, -3 * edge),
+                             Qt::AlignCenter | Qt::TextWordWrap, QString::fromLatin1(cardText.c_str()));
+        }
+        return card;
+    }
+    RequireReadableFile(path);
+    QImage picture(QFile::decodeName(path.c_str()));
+    if (picture.isNull()) throw CliError(path + ": not a picture this tool can read (PNG, JPEG, BMP, GIF)");
+    return picture.convertToFormat(QImage::Format_RGBA8888);
+}
+
+}  // namespace motivra::cli
