@@ -7,6 +7,10 @@
 #include <QImage>
 #include <QString>
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 #include <nlohmann/json.hpp>
 
 #include <unistd.h>
@@ -30,6 +34,7 @@
 #include "core/export/lottie_export.h"
 #include "core/io/file_io.h"
 #include "core/player/playable_behaviour.h"
+#include "encode/video_writer.h"
 #include "encode/webp_writer.h"
 
 namespace motivra::cli {
@@ -54,8 +59,10 @@ std::string FormatOf(const ExportRequest& request) {
     if (ext == ".css") return "css";
     if (ext == ".json") return "lottie";
     if (ext == ".webp") return "webp";
+    if (ext == ".apng") return "apng";
+    if (ext == ".webm") return "webm";
     throw CliError(request.out +
-                   ": no format for this extension; name one with --format (css, lottie, webp)");
+                   ": no format for this extension; name one with --format (css, lottie, webp, apng, webm)");
 }
 
 // The behaviour's name in class and keyframe names: its file name without the extension, every character
@@ -178,7 +185,8 @@ Written ExportLottieFile(const ExportRequest& request, const PlayableBehaviour& 
 }
 
 // An animated picture drawn by the renderer, frame by frame, with a progress bar on a terminal.
-Written ExportWebpFile(const ExportRequest& request, const PlayableBehaviour& behaviour, const Size& stage) {
+Written ExportPictureFile(const std::string& format, const ExportRequest& request,
+                          const PlayableBehaviour& behaviour, const Size& stage) {
     const OffscreenApplication application;  // the card's text is drawn with Qt's fonts
     const QImage picture = LayerPicture(request.picture, behaviour.Tracks().ThumbnailText());
     const std::vector<double> times =
@@ -208,15 +216,23 @@ Written ExportWebpFile(const ExportRequest& request, const PlayableBehaviour& be
             std::cerr << "\rframe " << k + 1 << " of " << times.size() << std::flush;
         };
     std::string why;
-    const bool written = WriteAnimatedWebp(request.out, frames, Iterations(request.loop), &why);
+    const int loops = Iterations(request.loop);
+    av_log_set_level(AV_LOG_ERROR);  // FFmpeg's notes (libvpx's version, say) are not the command's answer
+    const bool written = format == "webp"
+                             ? WriteAnimatedWebp(request.out, frames, loops, &why)
+                             : WriteVideo(request.out, frames, request.fps,
+                                          format == "webm" ? VideoKind::Webm : VideoKind::Apng, loops, &why);
     if (terminal) std::cerr << '\n';
     if (!written) throw CliError(request.out + ": " + why);
     Written out;
-    out.notes.push_back({true, "WebP: every parameter but Blend Mode, drawn by the renderer (" +
+    const std::string label = format == "webp" ? "WebP" : format == "apng" ? "APNG" : "WebM";
+    out.notes.push_back({true, label + ": every parameter but Blend Mode, drawn by the renderer (" +
                                    std::to_string(times.size()) + " frames, " + std::to_string(request.fps) +
                                    " a second)"});
     if (behaviour.Tracks().StoredTrack(static_cast<int>(ParameterSlot::BlendMode)).enabled != 0)
-        out.notes.push_back({false, "WebP: Blend Mode is not exported"});
+        out.notes.push_back({false, label + ": Blend Mode is not exported"});
+    if (format == "webm" && loops != 0)
+        out.notes.push_back({false, "WebM: the number of plays is the player's setting, not the file's"});
     return out;
 }
 
@@ -234,7 +250,7 @@ void RunExport(const ExportRequest& request) {
 
     const Written written = format == "css"      ? ExportCssFiles(request, *behaviour, stage)
                             : format == "lottie" ? ExportLottieFile(request, *behaviour, stage)
-                                                 : ExportWebpFile(request, *behaviour, stage);
+                                                 : ExportPictureFile(format, request, *behaviour, stage);
     if (request.json) {
         Json line{{"file", request.path}, {"format", format}, {"out", request.out}};
         if (!written.page.empty()) line["page"] = written.page;
@@ -258,10 +274,10 @@ void AddExportCommands(CLI::App& app) {
     command->add_option("FILE", request->path, "behaviour file (.vmr)")->required();
     command
         ->add_option("OUT", request->out,
-                     "file to write; its extension names the format (.css, .json, .webp)")
+                     "file to write; its extension names the format (.css, .json, .webp, .apng, .webm)")
         ->required();
-    command->add_option("--format", request->format, "css, lottie or webp")
-        ->check(CLI::IsMember({"css", "lottie", "webp"}));
+    command->add_option("--format", request->format, "css, lottie, webp, apng or webm")
+        ->check(CLI::IsMember({"css", "lottie", "webp", "apng", "webm"}));
     command->add_flag("--html", request->html,
                       "also write a page (OUT with .html) that shows the stylesheet");
     command->add_option("--picture", request->picture,

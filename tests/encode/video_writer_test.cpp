@@ -1,0 +1,106 @@
+// APNG and WebM written through FFmpeg's libraries and read back by the ffmpeg and ffprobe programs: the
+// asked size, frame count, frame rate and (APNG) plays, and every frame within 40 dB of the renderer's.
+#include "encode/video_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/export/export_frames.h"
+#include "core/io/file_io.h"
+#include "core/player/playable_behaviour.h"
+
+namespace motivra {
+namespace {
+
+constexpr int kW = 120, kH = 90, kFps = 10;
+
+std::string Output(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    char chunk[1 << 16];
+    for (std::size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
+    pclose(pipe);
+    return out;
+}
+
+// As the WebP test: colours weighted by their alpha.
+double Psnr(const std::uint8_t* a, const std::uint8_t* b, std::size_t pixels) {
+    double sum = 0;
+    for (std::size_t i = 0; i < pixels; ++i)
+        for (int c = 0; c < 4; ++c) {
+            const double x = c == 3 ? a[4 * i + 3] : a[4 * i + c] * a[4 * i + 3] / 255.0;
+            const double y = c == 3 ? b[4 * i + 3] : b[4 * i + c] * b[4 * i + 3] / 255.0;
+            sum += (x - y) * (x - y);
+        }
+    const double mse = sum / (4.0 * pixels);
+    return mse == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mse);
+}
+
+std::uint32_t BigEndian(const std::string& b, std::size_t at) {
+    return std::uint32_t{static_cast<std::uint8_t>(b[at])} << 24 |
+           static_cast<std::uint8_t>(b[at + 1]) << 16 | static_cast<std::uint8_t>(b[at + 2]) << 8 |
+           static_cast<std::uint8_t>(b[at + 3]);
+}
+
+class VideoWriterTest : public testing::TestWithParam<VideoKind> {};
+
+TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
+    const bool webm = GetParam() == VideoKind::Webm;
+    const auto behaviour = PlayableBehaviour::Open(std::string(MOTIVRA_BEHAVIOURS) + "/vmrk-0014.vmr");
+    ASSERT_TRUE(behaviour);
+    std::vector<std::uint8_t> picture(40 * 30 * 4);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            std::uint8_t* p = &picture[4 * (y * 40 + x)];
+            p[0] = static_cast<std::uint8_t>(6 * x), p[1] = static_cast<std::uint8_t>(8 * y), p[2] = 90,
+            p[3] = 255;
+        }
+    const std::vector<double> times = ExportFrameTimes(1.5, kFps, Direction::Normal);
+    const auto draw = [&](int k, RgbaView frame) {
+        RenderExportFrame(*behaviour, {picture.data(), 40, 30, 160}, times[static_cast<std::size_t>(k)], {},
+                          frame);
+    };
+    const FrameSequence frames{kW, kH, FrameDelays(static_cast<int>(times.size()), kFps), draw};
+    const std::string path = testing::TempDir() + (webm ? "/clip.webm" : "/clip.apng");
+    std::string why;
+    ASSERT_TRUE(WriteVideo(path, frames, kFps, GetParam(), 4, &why)) << why;
+
+    const std::string probe = Output(
+        "ffprobe -v error -count_frames -show_entries stream=width,height,r_frame_rate,"
+        "nb_read_frames -of default=nw=1 " +
+        path);
+    EXPECT_EQ(probe, "width=120\nheight=90\nr_frame_rate=10/1\nnb_read_frames=15\n");
+    if (!webm) {
+        const auto bytes = ReadWholeFile(path, 64 << 20);
+        ASSERT_TRUE(bytes);
+        const std::string b(bytes->begin(), bytes->end());
+        const auto actl = b.find("acTL"), fctl = b.find("fcTL");
+        ASSERT_NE(actl, std::string::npos);
+        EXPECT_EQ(BigEndian(b, actl + 4), 15u) << "frames";
+        EXPECT_EQ(BigEndian(b, actl + 8), 4u) << "plays";
+        EXPECT_EQ(BigEndian(b, fctl + 24), (1u << 16) | 10u) << "a delay of 1/10 s";
+    }
+    // libvpx's own decoder keeps the alpha that FFmpeg's VP9 decoder drops.
+    const std::string raw = Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") +
+                                   "-i " + path + " -f rawvideo -pix_fmt rgba -");
+    const std::size_t frameBytes = kW * kH * 4;
+    ASSERT_EQ(raw.size(), 15 * frameBytes);
+    std::vector<std::uint8_t> expected(frameBytes);
+    for (int k = 0; k < 15; ++k) {
+        draw(k, {expected.data(), kW, kH, 4 * kW});
+        EXPECT_GT(Psnr(reinterpret_cast<const std::uint8_t*>(raw.data()) + k * frameBytes, expected.data(),
+                       kW * kH),
+                  40)
+            << "frame " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, VideoWriterTest, testing::Values(VideoKind::Apng, VideoKind::Webm));
+
+}  // namespace
+}  // namespace motivra
