@@ -12,34 +12,12 @@
 #include "core/export/export_frames.h"
 #include "core/io/file_io.h"
 #include "core/player/playable_behaviour.h"
+#include "encode/frame_checks.h"
 
 namespace motivra {
 namespace {
 
 constexpr int kW = 120, kH = 90, kFps = 10;
-
-std::string Output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
-    char chunk[1 << 16];
-    for (std::size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
-    pclose(pipe);
-    return out;
-}
-
-// As the WebP test: colours weighted by their alpha.
-double Psnr(const std::uint8_t* a, const std::uint8_t* b, std::size_t pixels) {
-    double sum = 0;
-    for (std::size_t i = 0; i < pixels; ++i)
-        for (int c = 0; c < 4; ++c) {
-            const double x = c == 3 ? a[4 * i + 3] : a[4 * i + c] * a[4 * i + 3] / 255.0;
-            const double y = c == 3 ? b[4 * i + 3] : b[4 * i + c] * b[4 * i + 3] / 255.0;
-            sum += (x - y) * (x - y);
-        }
-    const double mse = sum / (4.0 * pixels);
-    return mse == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mse);
-}
 
 std::uint32_t BigEndian(const std::string& b, std::size_t at) {
     return std::uint32_t{static_cast<std::uint8_t>(b[at])} << 24 |
@@ -53,13 +31,7 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
     const bool webm = GetParam() == VideoKind::Webm;
     const auto behaviour = PlayableBehaviour::Open(std::string(MOTIVRA_BEHAVIOURS) + "/vmrk-0014.vmr");
     ASSERT_TRUE(behaviour);
-    std::vector<std::uint8_t> picture(40 * 30 * 4);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            std::uint8_t* p = &picture[4 * (y * 40 + x)];
-            p[0] = static_cast<std::uint8_t>(6 * x), p[1] = static_cast<std::uint8_t>(8 * y), p[2] = 90,
-            p[3] = 255;
-        }
+    const std::vector<std::uint8_t> picture = test::TestPicture(false);
     const std::vector<double> times = ExportFrameTimes(1.5, kFps, Direction::Normal);
     const auto draw = [&](int k, RgbaView frame) {
         RenderExportFrame(*behaviour, {picture.data(), 40, 30, 160}, times[static_cast<std::size_t>(k)], {},
@@ -70,7 +42,7 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
     std::string why;
     ASSERT_TRUE(WriteVideo(path, frames, kFps, GetParam(), 4, &why)) << why;
 
-    const std::string probe = Output(
+    const std::string probe = test::Output(
         "ffprobe -v error -count_frames -show_entries stream=width,height,r_frame_rate,"
         "nb_read_frames -of default=nw=1 " +
         path);
@@ -86,15 +58,15 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
         EXPECT_EQ(BigEndian(b, fctl + 24), (1u << 16) | 10u) << "a delay of 1/10 s";
     }
     // libvpx's own decoder keeps the alpha that FFmpeg's VP9 decoder drops.
-    const std::string raw = Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") +
-                                   "-i " + path + " -f rawvideo -pix_fmt rgba -");
+    const std::string raw = test::Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") +
+                                         "-i " + path + " -f rawvideo -pix_fmt rgba -");
     const std::size_t frameBytes = kW * kH * 4;
     ASSERT_EQ(raw.size(), 15 * frameBytes);
     std::vector<std::uint8_t> expected(frameBytes);
     for (int k = 0; k < 15; ++k) {
         draw(k, {expected.data(), kW, kH, 4 * kW});
-        EXPECT_GT(Psnr(reinterpret_cast<const std::uint8_t*>(raw.data()) + k * frameBytes, expected.data(),
-                       kW * kH),
+        EXPECT_GT(test::Psnr(reinterpret_cast<const std::uint8_t*>(raw.data()) + k * frameBytes,
+                             expected.data(), kW * kH),
                   40)
             << "frame " << k;
     }

@@ -14,25 +14,12 @@
 #include "core/export/export_frames.h"
 #include "core/io/file_io.h"
 #include "core/player/playable_behaviour.h"
+#include "encode/frame_checks.h"
 
 namespace motivra {
 namespace {
 
 constexpr int kW = 120, kH = 90, kFps = 10;
-
-// Peak signal to noise ratio of two RGBA frames, on colours weighted by their alpha (what a viewer sees).
-double Psnr(const std::uint8_t* a, const std::uint8_t* b, std::size_t pixels) {
-    double sum = 0;
-    for (std::size_t i = 0; i < pixels; ++i) {
-        for (int c = 0; c < 4; ++c) {
-            const double x = c == 3 ? a[4 * i + 3] : a[4 * i + c] * a[4 * i + 3] / 255.0;
-            const double y = c == 3 ? b[4 * i + 3] : b[4 * i + c] * b[4 * i + 3] / 255.0;
-            sum += (x - y) * (x - y);
-        }
-    }
-    const double mse = sum / (4.0 * pixels);
-    return mse == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mse);
-}
 
 class WebpWriter : public testing::TestWithParam<const char*> {};
 
@@ -40,14 +27,7 @@ TEST_P(WebpWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
     const auto behaviour =
         PlayableBehaviour::Open(std::string(MOTIVRA_BEHAVIOURS) + "/" + GetParam() + ".vmr");
     ASSERT_TRUE(behaviour);
-    // A picture with a gradient and a see-through corner.
-    std::vector<std::uint8_t> picture(40 * 30 * 4);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            std::uint8_t* p = &picture[4 * (y * 40 + x)];
-            p[0] = static_cast<std::uint8_t>(6 * x), p[1] = static_cast<std::uint8_t>(8 * y), p[2] = 90;
-            p[3] = x < 10 && y < 10 ? 100 : 255;
-        }
+    const std::vector<std::uint8_t> picture = test::TestPicture(true);
     const std::vector<double> times = ExportFrameTimes(1.2, kFps, Direction::Alternate);
     const FrameLook look;
     const auto draw = [&](int k, RgbaView frame) {
@@ -82,7 +62,7 @@ TEST_P(WebpWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
         EXPECT_EQ(timestamp - previous, 100) << "frame " << k;  // the time at which the frame ends
         previous = timestamp;
         draw(k, {expected.data(), kW, kH, 4 * kW});
-        EXPECT_GT(Psnr(decoded, expected.data(), kW * kH), 40) << "frame " << k;
+        EXPECT_GT(test::Psnr(decoded, expected.data(), kW * kH), 40) << "frame " << k;
         ++k;
     }
     EXPECT_EQ(k, 24);

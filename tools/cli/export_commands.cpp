@@ -34,6 +34,7 @@ extern "C" {
 #include "core/export/lottie_export.h"
 #include "core/io/file_io.h"
 #include "core/player/playable_behaviour.h"
+#include "encode/gif_writer.h"
 #include "encode/video_writer.h"
 #include "encode/webp_writer.h"
 
@@ -61,8 +62,10 @@ std::string FormatOf(const ExportRequest& request) {
     if (ext == ".webp") return "webp";
     if (ext == ".apng") return "apng";
     if (ext == ".webm") return "webm";
-    throw CliError(request.out +
-                   ": no format for this extension; name one with --format (css, lottie, webp, apng, webm)");
+    if (ext == ".gif") return "gif";
+    throw CliError(
+        request.out +
+        ": no format for this extension; name one with --format (css, lottie, webp, apng, gif, webm)");
 }
 
 // The behaviour's name in class and keyframe names: its file name without the extension, every character
@@ -225,12 +228,19 @@ Written ExportPictureFile(const std::string& format, const ExportRequest& reques
     if (terminal) std::cerr << '\n';
     if (!written) throw CliError(request.out + ": " + why);
     Written out;
-    const std::string label = format == "webp" ? "WebP" : format == "apng" ? "APNG" : "WebM";
+    const std::string label = format == "webp"   ? "WebP"
+                              : format == "apng" ? "APNG"
+                              : format == "gif"  ? "GIF"
+                                                 : "WebM";
     out.notes.push_back({true, label + ": every parameter but Blend Mode, drawn by the renderer (" +
                                    std::to_string(times.size()) + " frames, " + std::to_string(request.fps) +
                                    " a second)"});
     if (behaviour.Tracks().StoredTrack(static_cast<int>(ParameterSlot::BlendMode)).enabled != 0)
         out.notes.push_back({false, label + ": Blend Mode is not exported"});
+    if (format == "gif")
+        out.notes.push_back(
+            {false,
+             "GIF: 256 colours a frame, and no partial transparency (less than half opaque is transparent)"});
     if (format == "webm" && loops != 0)
         out.notes.push_back({false, "WebM: the number of plays is the player's setting, not the file's"});
     return out;
@@ -274,10 +284,10 @@ void AddExportCommands(CLI::App& app) {
     command->add_option("FILE", request->path, "behaviour file (.vmr)")->required();
     command
         ->add_option("OUT", request->out,
-                     "file to write; its extension names the format (.css, .json, .webp, .apng, .webm)")
+                     "file to write; its extension names the format (.css, .json, .webp, .apng, .gif, .webm)")
         ->required();
-    command->add_option("--format", request->format, "css, lottie, webp, apng or webm")
-        ->check(CLI::IsMember({"css", "lottie", "webp", "apng", "webm"}));
+    command->add_option("--format", request->format, "css, lottie, webp, apng, gif or webm")
+        ->check(CLI::IsMember({"css", "lottie", "webp", "apng", "gif", "webm"}));
     command->add_flag("--html", request->html,
                       "also write a page (OUT with .html) that shows the stylesheet");
     command->add_option("--picture", request->picture,

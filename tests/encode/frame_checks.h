@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace motivra::test {
+
+// Peak signal to noise ratio of two RGBA frames, on colours weighted by their alpha (what a viewer sees).
+inline double Psnr(const std::uint8_t* a, const std::uint8_t* b, std::size_t pixels) {
+    double sum = 0;
+    for (std::size_t i = 0; i < pixels; ++i)
+        for (int c = 0; c < 4; ++c) {
+            const double x = c == 3 ? a[4 * i + 3] : a[4 * i + c] * a[4 * i + 3] / 255.0;
+            const double y = c == 3 ? b[4 * i + 3] : b[4 * i + c] * b[4 * i + 3] / 255.0;
+            sum += (x - y) * (x - y);
+        }
+    const double mse = sum / (4.0 * pixels);
+    return mse == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mse);
+}
+
+// A 40 x 30 picture with a gradient, and a see-through corner when `seeThrough`.
+inline std::vector<std::uint8_t> TestPicture(bool seeThrough) {
+    std::vector<std::uint8_t> picture(40 * 30 * 4);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            std::uint8_t* p = &picture[4 * (y * 40 + x)];
+            p[0] = static_cast<std::uint8_t>(6 * x), p[1] = static_cast<std::uint8_t>(8 * y), p[2] = 90;
+            p[3] = seeThrough && x < 10 && y < 10 ? 100 : 255;
+        }
+    return picture;
+}
+
+// What a command prints on standard output.
+inline std::string Output(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    char chunk[1 << 16];
+    for (std::size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
+    pclose(pipe);
+    return out;
+}
+
+}  // namespace motivra::test
