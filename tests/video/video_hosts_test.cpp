@@ -120,6 +120,16 @@ testing::AssertionResult RunHost(const QString& program, const QStringList& args
     return testing::AssertionSuccess();
 }
 
+// melt 7.12 now and then ends at once, with status 0 and not a word, when another melt starts beside it (the
+// tests run two at a time); such a run is made again, up to twice. The frames it then writes are checked in
+// full.
+testing::AssertionResult RunMelt(const QStringList& args, const QString& firstFrame) {
+    for (int attempt = 0;; ++attempt) {
+        const testing::AssertionResult run = RunHost(MOTIVRA_MELT, args);
+        if (!run || QFileInfo::exists(firstFrame) || attempt == 2) return run;
+    }
+}
+
 // melt 7.12 crashes on a profile without a description.
 QString WriteProfile(const QTemporaryDir& dir, int w, int h) {
     const QString path = dir.filePath("profile");
@@ -173,11 +183,13 @@ TEST_P(VideoHosts, MeltFilterDrawsTheLayerAtThePoseOfItsClock) {
     constexpr int kW = 320, kH = 240;
     std::vector<double> times;
     for (int n = 0; n <= 15; ++n) times.push_back(std::clamp((n / double(kFps) - 0.2) / 0.4, 0.0, 1.0));
-    ASSERT_TRUE(RunHost(MOTIVRA_MELT,
-                        {"-quiet", "-profile", WriteProfile(dir_, kW, kH), "color:white", "out=15", "-filter",
-                         "frei0r.motivra-behaviour", "behaviour=" + QString::fromStdString(GetParam()),
-                         "duration=0.4", "offset=0.2", "loop=0", "-consumer",
-                         "avformat:" + dir_.filePath("f%03d.png"), "vcodec=png", "pix_fmt=rgba"}));
+    // real_time=0: every frame, however busy the machine (melt drops frames to keep up with the clock).
+    ASSERT_TRUE(
+        RunMelt({"-quiet", "-profile", WriteProfile(dir_, kW, kH), "color:white", "out=15", "-filter",
+                 "frei0r.motivra-behaviour", "behaviour=" + QString::fromStdString(GetParam()),
+                 "duration=0.4", "offset=0.2", "loop=0", "-consumer",
+                 "avformat:" + dir_.filePath("f%03d.png"), "vcodec=png", "pix_fmt=rgba", "real_time=0"},
+                dir_.filePath("f001.png")));
     ExpectPoses(GetParam(), dir_.filePath("f%1.png"), times, kW, kH, LayerAlone);
 }
 
@@ -233,8 +245,8 @@ TEST(VideoHostsMixer, MeltTransitionDrawsTheSecondTrackAtThePoseOverTheFirst) {
         "-quiet",      "-profile",  profile,       "color:0x2040c0ff",     "out=19",      "-track",
         "color:white", "out=19",    "-transition", "frei0r.motivra-layer", "in=0",        "out=19",
         "a_track=0",   "b_track=1", file,          "duration=0.4",         "offset=0.02", "loop=1",
-        "-consumer",   frames,      "vcodec=png",  "pix_fmt=rgba"};
-    ASSERT_TRUE(RunHost(MOTIVRA_MELT, args));
+        "-consumer",   frames,      "vcodec=png",  "pix_fmt=rgba",         "real_time=0"};
+    ASSERT_TRUE(RunMelt(args, dir.filePath("f001.png")));
     ExpectPoses(behaviour, dir.filePath("f%1.png"), times, kW, kH, LayerOver({0x20, 0x40, 0xc0}));
 }
 
