@@ -16,6 +16,7 @@ extern "C" {
 #include <unistd.h>
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -23,6 +24,7 @@ extern "C" {
 #include <string>
 
 #include "cli/cli_error.h"
+#include "cli/cli_library.h"
 #include "cli/cli_paths.h"
 #include "cli/cli_picture.h"
 #include "cli/cli_size.h"
@@ -46,6 +48,10 @@ namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
 struct ExportRequest {
+    std::string argv0;
+    std::vector<std::string> paths;  // FILE OUT, or OUTDIR with --tag
+    std::vector<std::string> tags, notTags;
+    std::string library;
     std::string path, out, format, picture, size = "400x300", loop = "forever", direction = "normal";
     std::string background = "transparent";
     double duration = 2;
@@ -63,9 +69,10 @@ std::string FormatOf(const ExportRequest& request) {
     if (ext == ".apng") return "apng";
     if (ext == ".webm") return "webm";
     if (ext == ".gif") return "gif";
+    if (ext.empty() && fs::is_directory(request.out)) return "png";
     throw CliError(
         request.out +
-        ": no format for this extension; name one with --format (css, lottie, webp, apng, gif, webm)");
+        ": no format for this extension; name one with --format (css, lottie, webp, apng, gif, webm, png)");
 }
 
 // The behaviour's name in class and keyframe names: its file name without the extension, every character
@@ -187,6 +194,29 @@ Written ExportLottieFile(const ExportRequest& request, const PlayableBehaviour& 
     return {{}, lottie.notes};
 }
 
+// Numbered PNG files in an existing folder, each written atomically: frame-0000.png, frame-0001.png, ...
+void WritePngFrames(const std::string& folder, const FrameSequence& frames) {
+    QImage frame(frames.width, frames.height, QImage::Format_RGBA8888);
+    for (std::size_t k = 0; k < frames.delays.size(); ++k) {
+        frames.draw(static_cast<int>(k),
+                    {frame.bits(), frame.width(), frame.height(), static_cast<int>(frame.bytesPerLine())});
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        frame.save(&buffer, "PNG", 60);
+        char name[32];
+        std::snprintf(name, sizeof name, "frame-%04zu.png", k);
+        std::string why;
+        const std::string path = (fs::path(folder) / name).string();
+        if (!WriteFileAtomically(path,
+                                 std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                                           static_cast<std::size_t>(png.size())),
+                                 &why))
+            throw CliError(path + ": " + why);
+        if (frames.progress) frames.progress(static_cast<int>(k));
+    }
+}
+
 // An animated picture drawn by the renderer, frame by frame, with a progress bar on a terminal.
 Written ExportPictureFile(const std::string& format, const ExportRequest& request,
                           const PlayableBehaviour& behaviour, const Size& stage) {
@@ -220,6 +250,14 @@ Written ExportPictureFile(const std::string& format, const ExportRequest& reques
         };
     std::string why;
     const int loops = Iterations(request.loop);
+    if (format == "png") {
+        WritePngFrames(request.out, frames);
+        if (terminal) std::cerr << '\n';
+        return {{},
+                {{true, "PNG: every parameter but Blend Mode, drawn by the renderer (" +
+                            std::to_string(times.size()) + " frames, " + std::to_string(request.fps) +
+                            " a second)"}}};
+    }
     av_log_set_level(AV_LOG_ERROR);  // FFmpeg's notes (libvpx's version, say) are not the command's answer
     const bool written = format == "webp"
                              ? WriteAnimatedWebp(request.out, frames, loops, &why)
@@ -255,8 +293,12 @@ void RunExport(const ExportRequest& request) {
     const auto behaviour = PlayableBehaviour::Open(request.path, &why);
     if (!behaviour) throw CliError(why);
     const Size stage = *ParseSize(request.size);
-    const std::string folder = fs::path(request.out).parent_path().string();
-    RequireFolder(folder.empty() ? "." : folder);
+    if (format == "png") {
+        RequireFolder(request.out);
+    } else {
+        const std::string folder = fs::path(request.out).parent_path().string();
+        RequireFolder(folder.empty() ? "." : folder);
+    }
 
     const Written written = format == "css"      ? ExportCssFiles(request, *behaviour, stage)
                             : format == "lottie" ? ExportLottieFile(request, *behaviour, stage)
@@ -275,19 +317,65 @@ void RunExport(const ExportRequest& request) {
         std::cout << (note.kept ? "kept: " : "not kept: ") << note.text << '\n';
 }
 
+// The extension of one file of a format, for exports of several behaviours into a folder.
+std::string ExtensionOf(const std::string& format) {
+    return format == "lottie" ? ".json" : format == "png" ? "" : "." + format;
+}
+
+// Every behaviour of the chosen tags into the folder, one after the other: a file that cannot be exported
+// is named and the others go on; the command fails when any did.
+void RunTaggedExport(const ExportRequest& request) {
+    if (request.paths.size() != 1) throw CliError("with --tag, name one folder to export into");
+    if (request.format.empty()) throw CliError("with --tag, name the format with --format");
+    const std::string folder = request.paths[0];
+    RequireFolder(folder);
+    const std::string library = LibraryFolderFor(request.library, request.argv0);
+    const std::vector<std::string> names = TaggedBehaviours(library, request.tags, request.notTags);
+    const bool terminal = ::isatty(STDERR_FILENO) != 0 && !request.json;
+    std::vector<std::string> failed;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (terminal) std::cerr << "\rbehaviour " << i + 1 << " of " << names.size() << std::flush;
+        ExportRequest one = request;
+        one.path = (fs::path(library) / (names[i] + ".vmr")).string();
+        one.out = (fs::path(folder) / (names[i] + ExtensionOf(request.format))).string();
+        try {
+            if (request.format == "png" && !fs::is_directory(one.out)) fs::create_directory(one.out);
+            RunExport(one);
+        } catch (const std::exception& e) {
+            failed.push_back(e.what());
+        }
+    }
+    if (terminal) std::cerr << '\n';
+    if (!failed.empty()) throw CliError(failed);
+}
+
 }  // namespace
 
-void AddExportCommands(CLI::App& app) {
+void AddExportCommands(CLI::App& app, const std::string& argv0) {
     auto request = std::make_shared<ExportRequest>();
+    request->argv0 = argv0;
     CLI::App* command = app.add_subcommand(
         "export", "Write a behaviour as a file that other software plays, and say what it kept");
-    command->add_option("FILE", request->path, "behaviour file (.vmr)")->required();
     command
-        ->add_option("OUT", request->out,
-                     "file to write; its extension names the format (.css, .json, .webp, .apng, .gif, .webm)")
-        ->required();
-    command->add_option("--format", request->format, "css, lottie, webp, apng, gif or webm")
-        ->check(CLI::IsMember({"css", "lottie", "webp", "apng", "gif", "webm"}));
+        ->add_option(
+            "FILE OUT", request->paths,
+            "behaviour file (.vmr) and the file to write, whose extension names the format (.css, .json, "
+            ".webp, .apng, .gif, .webm, or an existing folder for PNG frames); with --tag, the folder "
+            "to export into")
+        ->required()
+        ->expected(1, 2);
+    command
+        ->add_option("--tag", request->tags,
+                     "export every behaviour of this tag (repeatable: of all of them)")
+        ->allow_extra_args(false);
+    command
+        ->add_option("--not", request->notTags,
+                     "with --tag: leave out the behaviours of this tag (repeatable)")
+        ->allow_extra_args(false);
+    command->add_option("--library", request->library,
+                        "with --tag: the library folder (default: the one beside motivra-cli)");
+    command->add_option("--format", request->format, "css, lottie, webp, apng, gif, webm or png (frames)")
+        ->check(CLI::IsMember({"css", "lottie", "webp", "apng", "gif", "webm", "png"}));
     command->add_flag("--html", request->html,
                       "also write a page (OUT with .html) that shows the stylesheet");
     command->add_option("--picture", request->picture,
@@ -308,7 +396,17 @@ void AddExportCommands(CLI::App& app) {
     command->add_option("--background", request->background,
                         "behind the picture: a colour, or transparent (default; a page is then white)");
     command->add_flag("--json", request->json, "answer with one JSON line");
-    command->callback([request] { RunExport(*request); });
+    command->callback([request] {
+        if (!request->tags.empty()) {
+            RunTaggedExport(*request);
+            return;
+        }
+        if (request->paths.size() != 2) throw CliError("name the behaviour file and the file to write");
+        ExportRequest one = *request;
+        one.path = request->paths[0];
+        one.out = request->paths[1];
+        RunExport(one);
+    });
 }
 
 }  // namespace motivra::cli

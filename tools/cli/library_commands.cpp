@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/cli_error.h"
+#include "cli/cli_library.h"
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
 #include "core/library/file_checks.h"
@@ -37,34 +38,8 @@ struct LibraryRequest {
     std::vector<std::string> tagNames;  // tag and untag
 };
 
-// The user's data folder, as the editor finds it on this platform: $XDG_DATA_HOME or ~/.local/share, then
-// Velmora/zenthar. Empty when neither is known.
-std::string UserDataFolder() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data != nullptr && data[0] == '/') return std::string(data) + "/Velmora/zenthar";
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/share/Velmora/zenthar";
-    return {};
-}
-
 std::string LibraryFolder(const LibraryRequest& request) {
-    if (!request.library.empty()) {
-        if (!FolderExists(request.library)) throw CliError(request.library + ": no such folder");
-        std::string folder = request.library;
-        while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-        return folder;
-    }
-    // A system-wide install's library is read-only; the editor works on the user's copy of it, and so does
-    // the tool. It never makes that copy itself: that is the editor's first start.
-    const std::string program = RunningProgramPath(request.argv0);
-    const std::string lookup = DataLookupPath(program, UserDataFolder(), FolderAcceptsFiles);
-    const std::string found = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup);
-    if (found.empty()) {
-        throw CliError(std::string("no \"") + kLibraryFolderName + "\" folder beside " +
-                       (program.empty() ? request.argv0 : program) +
-                       " or above it; name one with --library DIR");
-    }
-    return found;
+    return LibraryFolderFor(request.library, request.argv0);
 }
 
 void PrintLines(const std::vector<std::string>& lines) {
@@ -74,17 +49,6 @@ void PrintLines(const std::vector<std::string>& lines) {
 std::string JsonText(const std::string& text) {
     // Names are file names: bytes that are not UTF-8 are shown as replacement characters.
     return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-// The library's tag table; a library past the table's limits is refused as a whole, since any answer or
-// change would rest on tags that were not read.
-TagTable LoadTags(const std::string& library) {
-    TagTable table = LoadLibraryTags(library);
-    if (table.ExceedsLimits()) {
-        throw CliError(TagFolderOf(library) + ": " + TagTable::LimitsText() +
-                       "; Motivra works on libraries up to that size");
-    }
-    return table;
 }
 
 std::vector<std::string> UnreadableLines(const TagTable& table) {
@@ -119,22 +83,7 @@ void RunTags(const LibraryRequest& request) {
 }
 
 void RunFilter(const LibraryRequest& request) {
-    TagTable table = LoadTags(LibraryFolder(request));
-    const auto mark = [&](const std::vector<std::string>& names, TagState state) {
-        for (const std::string& name : names) {
-            const int index = table.FindTag(name);
-            if (index < 0) throw CliError(name + ": no such tag");
-            if (!table.IsReadable(index)) {
-                throw CliError(TagFilePath(table.TagFolder(), name) +
-                               ": cannot be read: " + table.ReadError(index));
-            }
-            table.SetState(index, state);
-        }
-    };
-    mark(request.tags, TagState::Selected);
-    mark(request.minus, TagState::Subtracted);
-    table.CaptureSelection();
-    PrintLines(table.TagFilter());
+    PrintLines(TaggedBehaviours(LibraryFolder(request), request.tags, request.minus));
 }
 
 // The name the Save dialog would give: the same function, so the two never disagree.

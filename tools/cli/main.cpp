@@ -21,7 +21,7 @@ int Run(int argc, char** argv) {
     motivra::cli::AddColourCommands(app);
     motivra::cli::AddLibraryCommands(app, argc > 0 ? argv[0] : "motivra-cli");
     motivra::cli::AddRenderCommands(app);
-    motivra::cli::AddExportCommands(app);
+    motivra::cli::AddExportCommands(app, argc > 0 ? argv[0] : "motivra-cli");
 
     try {
         app.parse(argc, argv);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/engine/behaviour_file.h"
+#include "core/library/library_fixture.h"
 #include "support/engine_test_support.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
@@ -98,6 +99,32 @@ TEST(CliExport, BadRequestsFailWithoutWriting) {
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1) << "only the behaviour file";
+}
+
+// --tag exports the behaviours the Load dialog's filter shows; one that cannot be read is named, and the
+// others are exported all the same.
+class TaggedExport : public test::LibraryTest {};
+
+TEST_F(TaggedExport, ExportsTheFilteredBehavioursIntoTheFolder) {
+    for (const char* name : {"x", "y"}) {
+        TrackStore tracks = test::Edited({{ParameterSlot::Zoom, 1, 2}});
+        ASSERT_TRUE(SaveBehaviourFile(tracks, Library() + "/", name, name, {}));
+    }
+    Write({"bad.vmr"}, "not a behaviour");
+    Write({"tags/A.tag"}, "x\r\ny\r\nbad\r\n");
+    Write({"tags/D.tag"}, "x\r\n");
+    const fs::path out = fs::path(Library()).parent_path() / "out";
+    fs::create_directory(out);
+    const auto run = RunCli({"export", "--tag", "A", "--not", "D", "--format", "css", out.string(),
+                             "--library", Library(), "--json"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("bad.vmr"), std::string::npos) << run.err;
+    const auto line = nlohmann::json::parse(run.out);
+    EXPECT_EQ(line["out"], (out / "y.css").string());
+    EXPECT_TRUE(fs::exists(out / "y.css"));
+    EXPECT_FALSE(fs::exists(out / "x.css")) << "left out by --not D";
+    EXPECT_EQ(RunCli({"export", "--tag", "A", out.string(), "--library", Library()}).status, 1)
+        << "no --format";
 }
 
 }  // namespace
