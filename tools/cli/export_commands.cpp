@@ -34,6 +34,7 @@ extern "C" {
 #include "core/export/css_export.h"
 #include "core/export/export_frames.h"
 #include "core/export/lottie_export.h"
+#include "core/export/svg_export.h"
 #include "core/io/file_io.h"
 #include "core/player/playable_behaviour.h"
 #include "encode/gif_writer.h"
@@ -69,10 +70,11 @@ std::string FormatOf(const ExportRequest& request) {
     if (ext == ".apng") return "apng";
     if (ext == ".webm") return "webm";
     if (ext == ".gif") return "gif";
+    if (ext == ".svg") return "svg";
     if (ext.empty() && fs::is_directory(request.out)) return "png";
-    throw CliError(
-        request.out +
-        ": no format for this extension; name one with --format (css, lottie, webp, apng, gif, webm, png)");
+    throw CliError(request.out +
+                   ": no format for this extension; name one with --format (css, lottie, svg, webp, apng, "
+                   "gif, webm, png)");
 }
 
 // The behaviour's name in class and keyframe names: its file name without the extension, every character
@@ -284,6 +286,27 @@ Written ExportPictureFile(const std::string& format, const ExportRequest& reques
     return out;
 }
 
+Written ExportSvgFile(const ExportRequest& request, const PlayableBehaviour& behaviour, const Size& stage) {
+    SvgOptions options;
+    options.stage.width = stage.width;
+    options.stage.height = stage.height;
+    options.stage.duration = request.duration;
+    options.stage.fps = request.fps;
+    options.stage.direction = DirectionOf(request.direction);
+    options.stage.fill = request.fill;
+    options.png = PictureAsPng(request.picture, options.stage.pictureWidth, options.stage.pictureHeight);
+    if (options.png.empty()) {
+        options.stage.pictureWidth = request.fill ? stage.width : std::max(1, stage.width / 3);
+        options.stage.pictureHeight = request.fill ? stage.height : std::max(1, stage.height / 3);
+        options.cardText = Latin1ToUtf8(behaviour.Tracks().ThumbnailText());
+    }
+    options.iterations = Iterations(request.loop);
+    if (request.background != "transparent") options.background = request.background;
+    const SvgExport svg = ExportSvg(behaviour, options);
+    Write(request.out, svg.svg);
+    return {{}, svg.notes};
+}
+
 void RunExport(const ExportRequest& request) {
     const std::string format = FormatOf(request);
     RequireColour(request.background);
@@ -302,6 +325,7 @@ void RunExport(const ExportRequest& request) {
 
     const Written written = format == "css"      ? ExportCssFiles(request, *behaviour, stage)
                             : format == "lottie" ? ExportLottieFile(request, *behaviour, stage)
+                            : format == "svg"    ? ExportSvgFile(request, *behaviour, stage)
                                                  : ExportPictureFile(format, request, *behaviour, stage);
     if (request.json) {
         Json line{{"file", request.path}, {"format", format}, {"out", request.out}};
@@ -374,8 +398,9 @@ void AddExportCommands(CLI::App& app, const std::string& argv0) {
         ->allow_extra_args(false);
     command->add_option("--library", request->library,
                         "with --tag: the library folder (default: the one beside motivra-cli)");
-    command->add_option("--format", request->format, "css, lottie, webp, apng, gif, webm or png (frames)")
-        ->check(CLI::IsMember({"css", "lottie", "webp", "apng", "gif", "webm", "png"}));
+    command
+        ->add_option("--format", request->format, "css, lottie, svg, webp, apng, gif, webm or png (frames)")
+        ->check(CLI::IsMember({"css", "lottie", "svg", "webp", "apng", "gif", "webm", "png"}));
     command->add_flag("--html", request->html,
                       "also write a page (OUT with .html) that shows the stylesheet");
     command->add_option("--picture", request->picture,
