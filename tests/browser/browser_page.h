@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/player/playable_behaviour.h"
+#include "core/player/pose_renderer.h"
 
 namespace motivra::test {
 
@@ -86,6 +87,26 @@ inline void ExpectRow(const nlohmann::json& row, const Quad& pose, std::size_t c
 inline bool Tilted(const PlayableBehaviour& b) {
     return b.Tracks().StoredTrack(static_cast<int>(ParameterSlot::X3D)).enabled != 0 ||
            b.Tracks().StoredTrack(static_cast<int>(ParameterSlot::Y3D)).enabled != 0;
+}
+
+// Each behaviour's rows, one for each of `frames` + 1 frames over the play, against the engine's pose on a
+// width x height stage (the picture resting in its middle third); a pose `skip` says a player cannot show is
+// left out.
+inline void ExpectLayerPoses(const nlohmann::json& results,
+                             const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours,
+                             int frames, int width, int height,
+                             bool (*skip)(const PlayableBehaviour&, double)) {
+    for (const auto& [name, behaviour] : behaviours) {
+        const auto& rows = results.at(name);
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(frames + 1)) << name;
+        for (int k = 0; k <= frames; ++k) {
+            const double t = static_cast<double>(k) / frames;
+            const Quad pose = FrameCorners(behaviour.PoseAt(t), Placement::MiddleThird, width, height);
+            if (Flat(pose) || skip(behaviour, t)) continue;
+            ExpectRow(rows[static_cast<std::size_t>(k)], pose, Tilted(behaviour) ? 3 : 4,
+                      behaviour.AlphaAt(t) / 255, name + " at " + std::to_string(t));
+        }
+    }
 }
 
 }  // namespace motivra::test

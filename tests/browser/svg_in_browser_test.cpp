@@ -51,17 +51,8 @@ TEST(SvgInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
     QTemporaryDir dir;
     const auto results = test::PlayInChromium(dir, page);
     ASSERT_FALSE(results.is_null());
-    for (const auto& [name, behaviour] : behaviours) {
-        const auto& rows = results.at(name);
-        ASSERT_EQ(rows.size(), static_cast<std::size_t>(kFrames + 1)) << name;
-        for (int k = 0; k <= kFrames; ++k) {
-            const double t = static_cast<double>(k) / kFrames;
-            const Quad pose = FrameCorners(behaviour.PoseAt(t), Placement::MiddleThird, kW, kH);
-            if (test::Flat(pose)) continue;
-            test::ExpectRow(rows[static_cast<std::size_t>(k)], pose, test::Tilted(behaviour) ? 3 : 4,
-                            behaviour.AlphaAt(t) / 255, name + " at " + std::to_string(t));
-        }
-    }
+    test::ExpectLayerPoses(results, behaviours, kFrames, kW, kH,
+                           [](const PlayableBehaviour&, double) { return false; });
 }
 
 }  // namespace

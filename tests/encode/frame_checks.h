@@ -3,8 +3,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/player/pose_renderer.h"
 
 namespace motivra::test {
 
@@ -42,6 +47,22 @@ inline std::string Output(const std::string& command) {
     for (std::size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
     pclose(pipe);
     return out;
+}
+
+// Each of `count` decoded RGBA frames of width x height in `raw` against the frame `draw` makes: above
+// `minimum` dB.
+inline void ExpectFrames(const std::string& raw, int count, int width, int height,
+                         const std::function<void(int, RgbaView)>& draw, double minimum) {
+    const std::size_t frameBytes = static_cast<std::size_t>(width) * height * 4;
+    ASSERT_EQ(raw.size(), count * frameBytes);
+    std::vector<std::uint8_t> expected(frameBytes);
+    for (int k = 0; k < count; ++k) {
+        draw(k, {expected.data(), width, height, 4 * width});
+        EXPECT_GT(Psnr(reinterpret_cast<const std::uint8_t*>(raw.data()) + k * frameBytes, expected.data(),
+                       frameBytes / 4),
+                  minimum)
+            << "frame " << k;
+    }
 }
 
 }  // namespace motivra::test

@@ -52,16 +52,7 @@ TEST(GifWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
     EXPECT_EQ(total, 50);
     const std::string raw =
         test::Output("ffmpeg -v error -i " + path + " -vsync passthrough -f rawvideo -pix_fmt rgba -");
-    const std::size_t frameBytes = kW * kH * 4;
-    ASSERT_EQ(raw.size(), 15 * frameBytes);
-    std::vector<std::uint8_t> expected(frameBytes);
-    for (int k = 0; k < 15; ++k) {
-        draw(k, {expected.data(), kW, kH, 4 * kW});
-        EXPECT_GT(test::Psnr(reinterpret_cast<const std::uint8_t*>(raw.data()) + k * frameBytes,
-                             expected.data(), kW * kH),
-                  30)
-            << "frame " << k;
-    }
+    test::ExpectFrames(raw, 15, kW, kH, draw, 30);
 }
 
 }  // namespace

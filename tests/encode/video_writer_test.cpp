@@ -60,16 +60,7 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
     // libvpx's own decoder keeps the alpha that FFmpeg's VP9 decoder drops.
     const std::string raw = test::Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") +
                                          "-i " + path + " -f rawvideo -pix_fmt rgba -");
-    const std::size_t frameBytes = kW * kH * 4;
-    ASSERT_EQ(raw.size(), 15 * frameBytes);
-    std::vector<std::uint8_t> expected(frameBytes);
-    for (int k = 0; k < 15; ++k) {
-        draw(k, {expected.data(), kW, kH, 4 * kW});
-        EXPECT_GT(test::Psnr(reinterpret_cast<const std::uint8_t*>(raw.data()) + k * frameBytes,
-                             expected.data(), kW * kH),
-                  40)
-            << "frame " << k;
-    }
+    test::ExpectFrames(raw, 15, kW, kH, draw, 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, VideoWriterTest, testing::Values(VideoKind::Apng, VideoKind::Webm));

@@ -5,6 +5,7 @@
 
 #include "core/engine/parameter_table.h"
 #include "core/export/export_number.h"
+#include "core/export/markup_text.h"
 #include "core/export/pose_keyframes.h"
 #include "core/player/playable_behaviour.h"
 
@@ -206,43 +207,21 @@ CssExport ExportCss(const PlayableBehaviour& behaviour, const CssOptions& option
 std::string CssPage(const CssOptions& options, const std::string& stylesheetHref,
                     const std::string& pictureHref, const std::string& cardText,
                     const std::string& background) {
-    const auto escape = [](const std::string& text) {
-        std::string out;
-        for (const char c : text) {
-            switch (c) {
-                case '&':
-                    out += "&amp;";
-                    break;
-                case '<':
-                    out += "&lt;";
-                    break;
-                case '>':
-                    out += "&gt;";
-                    break;
-                case '"':
-                    out += "&quot;";
-                    break;
-                default:
-                    out += c;
-            }
-        }
-        return out;
-    };
     const std::string cls = "motivra-" + options.name;
     std::string page = "<!doctype html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                       escape(options.name) + "</title>\n<link rel=\"stylesheet\" href=\"" +
-                       escape(stylesheetHref) +
+                       EscapeMarkup(options.name) + "</title>\n<link rel=\"stylesheet\" href=\"" +
+                       EscapeMarkup(stylesheetHref) +
                        "\">\n<style>\n  html, body { margin: 0; height: 100%; }\n  body { display: grid; "
                        "place-items: center; background: " +
-                       escape(background) + "; overflow: hidden; }\n";
+                       EscapeMarkup(background) + "; overflow: hidden; }\n";
     if (pictureHref.empty())
         page += "  ." + cls +
                 " { display: grid; place-items: center; background: #f4f1ea; border: 1px solid #3a3a3a;"
                 " font: 14px sans-serif; color: #222; overflow: hidden; }\n";
     page += "</style>\n</head>\n<body>\n";
-    page += pictureHref.empty() ? "<div class=\"" + cls + "\">" + escape(cardText) + "</div>\n"
-                                : "<img class=\"" + cls + "\" src=\"" + escape(pictureHref) + "\" alt=\"" +
-                                      escape(options.name) + "\">\n";
+    page += pictureHref.empty() ? "<div class=\"" + cls + "\">" + EscapeMarkup(cardText) + "</div>\n"
+                                : "<img class=\"" + cls + "\" src=\"" + EscapeMarkup(pictureHref) +
+                                      "\" alt=\"" + EscapeMarkup(options.name) + "\">\n";
     page += "</body>\n</html>\n";
     return page;
 }

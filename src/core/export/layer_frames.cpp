@@ -68,4 +68,26 @@ std::vector<LayerFrame> LayerFrames(const PlayableBehaviour& behaviour, const La
     return frames;
 }
 
+std::vector<ExportNote> LayerNotes(const PlayableBehaviour& behaviour, const std::string& format,
+                                   const std::string& layer, int fps) {
+    std::vector<ExportNote> notes;
+    std::string kept;
+    for (int slot = 0; slot < kParameterCount; ++slot) {
+        if (behaviour.Tracks().StoredTrack(slot).enabled == 0) continue;
+        const auto s = static_cast<S>(slot);
+        if (s == S::BlendMode) {
+            notes.push_back({false, format + ": Blend Mode is not exported"});
+        } else if (s != S::X3D && s != S::Y3D) {
+            kept += (kept.empty() ? "" : ", ") + std::string(Parameter(slot).name);
+        }
+    }
+    if (!kept.empty())
+        notes.insert(notes.begin(),
+                     {true, format + ": " + kept + " as the " + layer +
+                                "'s transform, keyed at every frame (" + std::to_string(fps) + " a second)"});
+    if (On(behaviour, S::X3D) || On(behaviour, S::Y3D))
+        notes.push_back({false, format + ": X 3D and Y 3D drawn as an animated outline, not on the picture"});
+    return notes;
+}
+
 }  // namespace motivra

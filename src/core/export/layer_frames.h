@@ -1,8 +1,10 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/engine/pose_geometry.h"
+#include "core/export/export_note.h"
 #include "core/export/lottie_export.h"
 
 namespace motivra {
@@ -32,5 +34,10 @@ struct LayerFrame {
 // rotation is the angle nearest the engine's own turn at the first frame and the last frame's after, so a
 // spin keeps its direction between frames.
 std::vector<LayerFrame> LayerFrames(const PlayableBehaviour& behaviour, const LayerStage& stage);
+
+// What a layer keyed frame by frame keeps of the behaviour: its enabled 2D parameters as the `layer`'s
+// transform, and not Blend Mode or a tilt (drawn as an outline). Each line starts with `format`.
+std::vector<ExportNote> LayerNotes(const PlayableBehaviour& behaviour, const std::string& format,
+                                   const std::string& layer, int fps);
 
 }  // namespace motivra

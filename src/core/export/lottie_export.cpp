@@ -124,25 +124,7 @@ LottieExport ExportLottie(const PlayableBehaviour& behaviour, const LottieOption
                ",\"w\":" + std::to_string(o.width) + ",\"h\":" + std::to_string(o.height) +
                ",\"ddd\":0,\"assets\":" + assets + ",\"layers\":[" + layers + "]}\n";
 
-    std::string kept;
-    for (int slot = 0; slot < kParameterCount; ++slot) {
-        if (behaviour.Tracks().StoredTrack(slot).enabled == 0) continue;
-        const auto s = static_cast<S>(slot);
-        if (s == S::BlendMode) {
-            out.notes.push_back({false, "Lottie: Blend Mode is not exported"});
-        } else if (s == S::X3D || s == S::Y3D) {
-            continue;
-        } else {
-            kept += (kept.empty() ? "" : ", ") + std::string(Parameter(slot).name);
-        }
-    }
-    if (!kept.empty())
-        out.notes.insert(out.notes.begin(),
-                         {true, "Lottie: " + kept + " as the layer's transform, keyed at every frame (" +
-                                    std::to_string(o.fps) + " a second)"});
-    if (tilted)
-        out.notes.push_back(
-            {false, "Lottie: X 3D and Y 3D drawn as an animated outline, not on the picture"});
+    out.notes = LayerNotes(behaviour, "Lottie", "layer", o.fps);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include "core/engine/parameter_table.h"
 #include "core/export/base64.h"
 #include "core/export/export_number.h"
+#include "core/export/markup_text.h"
 #include "core/player/playable_behaviour.h"
 
 namespace motivra {
@@ -15,29 +16,6 @@ namespace {
 using S = ParameterSlot;
 
 std::string N(double v) { return ExportNumber(std::round(v * 10000) / 10000); }
-
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 bool On(const PlayableBehaviour& b, S slot) {
     return b.Tracks().StoredTrack(static_cast<int>(slot)).enabled != 0;
@@ -71,7 +49,7 @@ SvgExport ExportSvg(const PlayableBehaviour& behaviour, const SvgOptions& option
                       "\" height=\"" + std::to_string(stage.height) + "\" viewBox=\"0 0 " +
                       std::to_string(stage.width) + " " + std::to_string(stage.height) + "\">\n";
     if (!options.background.empty())
-        svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + Escape(options.background) + "\"/>\n";
+        svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + EscapeMarkup(options.background) + "\"/>\n";
     svg += "<g opacity=\"" + N(f0.opacity / 100) + "\">\n<animate attributeName=\"opacity\" values=\"" +
            values([](const LayerFrame& f) { return N(f.opacity / 100); }) + timing;
     svg += "<g transform=\"translate(" + N(f0.x) + " " + N(f0.y) + ")\">\n" +
@@ -92,7 +70,7 @@ SvgExport ExportSvg(const PlayableBehaviour& behaviour, const SvgOptions& option
             svg += "<text x=\"" + N(pw / 2) + "\" y=\"" + N(ph / 2) +
                    "\" font-family=\"sans-serif\" font-size=\"" + N(ph / 7) +
                    "\" fill=\"#222\" text-anchor=\"middle\" dominant-baseline=\"middle\">" +
-                   Escape(options.cardText) + "</text>\n";
+                   EscapeMarkup(options.cardText) + "</text>\n";
     } else {
         svg += "<image class=\"picture\" width=\"" + N(pw) + "\" height=\"" + N(ph) +
                "\" preserveAspectRatio=\"none\" href=\"data:image/png;base64," + Base64(options.png) +
@@ -114,22 +92,7 @@ SvgExport ExportSvg(const PlayableBehaviour& behaviour, const SvgOptions& option
 
     SvgExport out;
     out.svg = std::move(svg);
-    std::string kept;
-    for (int slot = 0; slot < kParameterCount; ++slot) {
-        if (behaviour.Tracks().StoredTrack(slot).enabled == 0) continue;
-        const auto s = static_cast<S>(slot);
-        if (s == S::BlendMode) {
-            out.notes.push_back({false, "SVG: Blend Mode is not exported"});
-        } else if (s != S::X3D && s != S::Y3D) {
-            kept += (kept.empty() ? "" : ", ") + std::string(Parameter(slot).name);
-        }
-    }
-    if (!kept.empty())
-        out.notes.insert(out.notes.begin(),
-                         {true, "SVG: " + kept + " as the picture's transform, keyed at every frame (" +
-                                    std::to_string(stage.fps) + " a second)"});
-    if (tilted)
-        out.notes.push_back({false, "SVG: X 3D and Y 3D drawn as an animated outline, not on the picture"});
+    out.notes = LayerNotes(behaviour, "SVG", "picture", stage.fps);
     return out;
 }
 
