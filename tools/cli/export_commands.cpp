@@ -162,12 +162,11 @@ Written ExportCssFiles(const ExportRequest& request, const PlayableBehaviour& be
     return {pagePath, css.notes};
 }
 
-// The picture given, as PNG bytes, or none for Lottie's plain card.
-std::vector<std::uint8_t> PictureAsPng(const std::string& path, int& width, int& height) {
-    if (path.empty()) return {};
-    RequireReadableFile(path);
-    const QImage picture(QFile::decodeName(path.c_str()));
-    if (picture.isNull()) throw CliError(path + ": not a picture this tool can read (PNG, JPEG, BMP, GIF)");
+// The picture given, or the card with `cardText` when none is, as PNG bytes; none when neither is asked for.
+std::vector<std::uint8_t> PictureAsPng(const std::string& path, const std::string& cardText, int& width,
+                                       int& height) {
+    if (path.empty() && cardText.empty()) return {};
+    const QImage picture = LayerPicture(path, cardText);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -187,7 +186,9 @@ Written ExportLottieFile(const ExportRequest& request, const PlayableBehaviour& 
     options.fps = request.fps;
     options.fill = request.fill;
     options.direction = DirectionOf(request.direction);
-    options.png = PictureAsPng(request.picture, options.pictureWidth, options.pictureHeight);
+    const OffscreenApplication application;  // the card's text is drawn with Qt's fonts
+    options.png = PictureAsPng(request.picture, behaviour.Tracks().ThumbnailText(), options.pictureWidth,
+                               options.pictureHeight);
     LottieExport lottie = ExportLottie(behaviour, options);
     if (Iterations(request.loop) != 0)
         lottie.notes.push_back(
@@ -294,7 +295,8 @@ Written ExportSvgFile(const ExportRequest& request, const PlayableBehaviour& beh
     options.stage.fps = request.fps;
     options.stage.direction = DirectionOf(request.direction);
     options.stage.fill = request.fill;
-    options.png = PictureAsPng(request.picture, options.stage.pictureWidth, options.stage.pictureHeight);
+    // Without a picture SVG draws its own card, text and all.
+    options.png = PictureAsPng(request.picture, {}, options.stage.pictureWidth, options.stage.pictureHeight);
     if (options.png.empty()) {
         options.stage.pictureWidth = request.fill ? stage.width : std::max(1, stage.width / 3);
         options.stage.pictureHeight = request.fill ? stage.height : std::max(1, stage.height / 3);
