@@ -15,8 +15,11 @@ namespace motivra {
 
 namespace {
 
-// Rows ahead whose picture pixels are fetched; pixels stepped linearly between exact points on a tilt.
-constexpr int kAhead = 4, kChunk = 16;
+// Rows ahead whose picture pixels are fetched; the longest and shortest runs of pixels stepped linearly
+// between exact points of a tilt's map, as a power of two; how far the linear steps may stray from the map,
+// in picture pixels.
+constexpr int kAhead = 4, kLongestChunk = 64, kShortestChunk = 4;
+constexpr double kStray = 0.125;
 
 // Pixels are handled as 32-bit words with alpha in the top byte.
 static_assert(std::endian::native == std::endian::little, "the pixel arithmetic assumes little-endian words");
@@ -544,9 +547,20 @@ void RenderPose(ConstRgbaView picture, RgbaView frame, const Quad& pose, const R
                 return std::pair{fixed(p.x), fixed(p.y)};
             };
             // An affine map (no tilt) is linear along the row: one step for the whole span. A projective one
-            // is followed exactly every kChunk pixels and linearly between, within 0.03 of a picture pixel
-            // for a tilt as steep as a far side at three quarters of the near side.
+            // is followed exactly every `chunk` pixels and linearly between: the longest power of two whose
+            // midpoint strays at most kStray from the map at both ends of the row, where it bends most (its
+            // bend goes with 1 / w^3, and w is linear along the row).
             const bool affine = m[6] == 0 && m[7] == 0;
+            int chunk = kLongestChunk;
+            if (!affine) {
+                const auto strays = [&](double from) {
+                    const PosePoint a = exactAt(from, cy), b = exactAt(from + chunk, cy),
+                                    mid = exactAt(from + chunk / 2.0, cy);
+                    return std::max(std::abs((a.x + b.x) / 2 - mid.x), std::abs((a.y + b.y) / 2 - mid.y)) >
+                           kStray;
+                };
+                while (chunk > kShortestChunk && (strays(fs + 0.5) || strays(fe - chunk + 0.5))) chunk /= 2;
+            }
             auto start = fixedAt(fs + 0.5, cy);
             // The same pixel kAhead rows down, whose picture pixels are fetched while this row is drawn: a
             // turned picture is read along a slant that no cache foresees.
@@ -555,15 +569,18 @@ void RenderPose(ConstRgbaView picture, RgbaView frame, const Quad& pose, const R
                 return ((below.second >> 16) - (at.second >> 16)) * sampler.Stride() +
                        4 * ((below.first >> 16) - (at.first >> 16));
             };
+            std::int64_t ahead = 0;
             for (int x = fs; x < fe;) {
-                const int n = affine ? fe - x : std::min(kChunk, fe - x);
+                const int n = affine ? fe - x : std::min(chunk, fe - x);
                 const auto end = fixedAt(x + n + 0.5, cy);
-                // A division by the constant is a shift; a 64-bit division per chunk was a fifth of a tilt's
-                // cost.
-                const auto per = [&](std::int64_t d) { return n == kChunk ? d / kChunk : d / n; };
+                // The offset changes slowly along a row: taken anew every fourth chunk.
+                if ((x - fs) % (4 * chunk) == 0) ahead = aheadOf(x, start);
+                // A whole chunk divides by a shift: a 64-bit division per chunk was a fifth of a tilt's cost.
+                const int shift = std::countr_zero(static_cast<unsigned>(chunk));
+                const auto per = [&](std::int64_t d) { return n == chunk ? d >> shift : d / n; };
                 SampleSpan(sampler,
                            {start.first, start.second, per(end.first - start.first),
-                            per(end.second - start.second), aheadOf(x, start)},
+                            per(end.second - start.second), ahead},
                            n, row + 4 * x, opacity256, premultiplied, over);
                 start = end;
                 x += n;
