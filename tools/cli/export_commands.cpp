@@ -262,8 +262,9 @@ Written ExportPictureFile(const std::string& format, const ExportRequest& reques
                             " a second)"}}};
     }
     av_log_set_level(AV_LOG_ERROR);  // FFmpeg's notes (libvpx's version, say) are not the command's answer
-    const bool written = format == "webp"
-                             ? WriteAnimatedWebp(request.out, frames, loops, &why)
+    const bool written = format == "webp" ? WriteAnimatedWebp(request.out, frames, loops, &why)
+                         : format == "gif"
+                             ? WriteAnimatedGif(request.out, frames, request.fps, loops, &why)
                              : WriteVideo(request.out, frames, request.fps,
                                           format == "webm" ? VideoKind::Webm : VideoKind::Apng, loops, &why);
     if (terminal) std::cerr << '\n';

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/engine/behaviour_file.h"
@@ -63,6 +64,20 @@ TEST(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
     EXPECT_EQ(lottie["op"], 40) << "2 s at 10 a second, there and back";
     EXPECT_EQ(lottie["assets"][0]["w"], 30);
     EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
+}
+
+// Each picture format's file begins as that format's files do.
+TEST(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
+    test::TempDir dir;
+    const std::string b = Behaviour(dir);
+    const std::pair<const char*, std::string> cases[] = {
+        {"x.gif", "GIF89a"}, {"x.apng", "\x89PNG"}, {"x.webm", "\x1A\x45\xDF\xA3"}, {"x.webp", "RIFF"}};
+    for (const auto& [name, magic] : cases) {
+        const auto run =
+            RunCli({"export", b, dir.File(name), "--size", "40x30", "--duration", "0.2", "--fps", "10"});
+        ASSERT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(Text(dir.Path() / name).substr(0, magic.size()), magic) << name;
+    }
 }
 
 TEST(CliExport, WebpIsAnAnimatedPictureOfTheAskedSize) {
