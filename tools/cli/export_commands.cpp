@@ -387,7 +387,7 @@ void AddExportCommands(CLI::App& app, const std::string& argv0) {
         ->add_option(
             "FILE OUT", request->paths,
             "behaviour file (.vmr) and the file to write, whose extension names the format (.css, .json, "
-            ".webp, .apng, .gif, .webm, or an existing folder for PNG frames); with --tag, the folder "
+            ".svg, .webp, .apng, .gif, .webm, or an existing folder for PNG frames); with --tag, the folder "
             "to export into")
         ->required()
         ->expected(1, 2);
