@@ -13,7 +13,11 @@ struct FrameSequence {
     int height = 0;
     std::vector<int> delays;                      // milliseconds each frame shows
     std::function<void(int, RgbaView)> draw;      // draws frame k into an RGBA frame of width x height
-    std::function<void(int)> progress = nullptr;  // after frame k, for a progress bar
+    // After frame k, for a progress bar; false stops the encoder, which then writes nothing and fails with
+    // kFramesStopped.
+    std::function<bool(int)> progress = nullptr;
 };
+
+inline constexpr const char* kFramesStopped = "stopped";
 
 }  // namespace motivra

@@ -119,7 +119,7 @@ bool WriteAnimatedGif(const std::string& path, const FrameSequence& frames, int 
             if (EGifPutLine(gif.get(), indices.data() + static_cast<std::size_t>(y) * frames.width,
                             frames.width) == GIF_ERROR)
                 return Fail(error, GifErrorString(gif->Error));
-        if (frames.progress) frames.progress(static_cast<int>(k));
+        if (frames.progress && !frames.progress(static_cast<int>(k))) return Fail(error, kFramesStopped);
     }
     if (EGifCloseFile(gif.release(), &code) == GIF_ERROR) return Fail(error, GifErrorString(code));
     return WriteFileAtomically(path, bytes, error);

@@ -185,7 +185,7 @@ bool WriteVideo(const std::string& path, const FrameSequence& frames, int fps, V
         frame->pts = static_cast<std::int64_t>(k);
         frame->pkt_duration = 1;
         if (const int code = drain(frame.get()); code < 0) return Fail(error, Reason(code));
-        if (frames.progress) frames.progress(static_cast<int>(k));
+        if (frames.progress && !frames.progress(static_cast<int>(k))) return Fail(error, kFramesStopped);
     }
     if (const int code = drain(nullptr); code < 0) return Fail(error, Reason(code));
     if (const int code = av_write_trailer(container.get()); code < 0) return Fail(error, Reason(code));

@@ -59,7 +59,7 @@ bool WriteAnimatedWebp(const std::string& path, const FrameSequence& frames, int
         if (!WebPAnimEncoderAdd(encoder.get(), &picture, timestamp, &config))
             return Fail(error, WebPAnimEncoderGetError(encoder.get()));
         timestamp += frames.delays[k];
-        if (frames.progress) frames.progress(static_cast<int>(k));
+        if (frames.progress && !frames.progress(static_cast<int>(k))) return Fail(error, kFramesStopped);
     }
     if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr))
         return Fail(error, WebPAnimEncoderGetError(encoder.get()));

@@ -25,7 +25,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/cli_paths.h"
-#include "cli/cli_picture.h"
+#include "exporter/layer_picture.h"
 #include "cli/cli_size.h"
 #include "cli/offscreen_application.h"
 #include "core/engine/behaviour_file.h"
@@ -134,6 +134,7 @@ void RunPlay(const std::string& path, const std::string& picturePath, const std:
     std::string why;
     const auto behaviour = PlayableBehaviour::Open(path, &why);
     if (!behaviour) throw CliError(why);
+    if (!picturePath.empty()) RequireReadableFile(picturePath);
     const QImage picture = LayerPicture(picturePath);
     const long frames = std::lround(duration * fps);
     if (frames < 1 || frames > kMaxFrames)

@@ -1,15 +1,15 @@
-#include "cli/cli_picture.h"
+#include "exporter/layer_picture.h"
 
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
 #include <QString>
 
-#include "cli/cli_error.h"
-#include "cli/cli_paths.h"
+#include "exporter/export_job.h"
 
-namespace motivra::cli {
+namespace motivra {
 
 QImage LayerPicture(const std::string& path, const std::string& cardText) {
     if (path.empty()) {
@@ -28,10 +28,11 @@ QImage LayerPicture(const std::string& path, const std::string& cardText) {
         }
         return card;
     }
-    RequireReadableFile(path);
-    QImage picture(QFile::decodeName(path.c_str()));
-    if (picture.isNull()) throw CliError(path + ": not a picture this tool can read (PNG, JPEG, BMP, GIF)");
+    const QString name = QFile::decodeName(path.c_str());
+    if (!QFileInfo(name).isFile()) throw ExportError(path + ": no such picture file");
+    QImage picture(name);
+    if (picture.isNull()) throw ExportError(path + ": not a picture Motivra can read (PNG, JPEG, BMP, GIF)");
     return picture.convertToFormat(QImage::Format_RGBA8888);
 }
 
-}  // namespace motivra::cli
+}  // namespace motivra
