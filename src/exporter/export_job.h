@@ -7,30 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/export/export_format.h"
 #include "core/export/export_note.h"
-#include "core/export/lottie_export.h"
+#include "core/export/export_settings.h"
 
 namespace motivra {
 
 class PlayableBehaviour;
-
-// One export, as the command line and the Export dialog ask for it.
-struct ExportSettings {
-    ExportFormat format = ExportFormat::Webp;
-    std::string out;                 // the file, or the existing folder PNG frames go into
-    std::string name = "behaviour";  // in CSS's and Lottie's names: letters, digits, - and _
-    std::string picture;             // the layer's picture file; empty for the card
-    int width = 400;                 // the stage: the picture rests in its middle third, or fills it
-    int height = 300;
-    bool fill = false;
-    double duration = 2;  // seconds, one play
-    int fps = 25;
-    int plays = 0;  // 0: forever
-    Direction direction = Direction::Normal;
-    std::string background = "transparent";  // or #RGB to #RRGGBBAA, or a colour's name
-    bool page = false;                       // CSS: also a page that shows it, OUT with .html
-};
 
 class ExportError : public std::runtime_error {
 public:

@@ -13,6 +13,7 @@ inline constexpr std::string_view kSaveHelpPage = "motivra/save.htm";
 inline constexpr std::string_view kLoadHelpPage = "motivra/load.htm";
 inline constexpr std::string_view kEditTagsHelpPage = "motivra/tags.htm";
 inline constexpr std::string_view kColourSetupHelpPage = "motivra/colours.htm";
+inline constexpr std::string_view kExportHelpPage = "motivra/export.htm";
 
 // Where a help page lives for the program at programPath (a full file path): the path is cut before its last
 // folder named "bin" (in any case; the rest keeps its case), then "help/" and the page are appended, so

@@ -7,9 +7,12 @@
 #include "core/editor/save_target.h"
 #include "core/engine/behaviour_file.h"
 #include "core/engine/track_store.h"
+#include "core/export/export_format.h"
 #include "core/library/library_edits.h"
 #include "core/library/thumbnail_fit.h"
+#include "core/player/playable_behaviour.h"
 #include "gui/editor/editor_controls.h"
+#include "gui/editor/export_dialog.h"
 #include "gui/engine/thumbnail_bitmap.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/library/edit_tags_dialog.h"
@@ -120,6 +123,20 @@ void EditorFileCommands::Save() {
         return;
     }
     emit matchesFile();
+}
+
+void EditorFileCommands::Export() {
+    const EditorState& state = model_.State();
+    const std::vector<std::uint8_t> bytes =
+        EncodeBehaviourFile(controls_.thumbnail->Tracks(), state.shownThumbnailText, state.options);
+    const std::optional<PlayableBehaviour> behaviour = PlayableBehaviour::FromBytes(bytes);
+    if (!behaviour) {
+        reporter_(QStringLiteral("There is nothing to export: no row of the behaviour is enabled."));
+        return;
+    }
+    ExportDialog dialog(&window_, *behaviour, ExportName(state.currentPath));
+    ConnectHelp(dialog);
+    runner_(dialog);
 }
 
 void EditorFileCommands::EditTags() {

@@ -53,6 +53,9 @@ public:
     void Save();
     // The Edit Behaviour Tags dialog; its result changes nothing in the editor.
     void EditTags();
+    // The Export dialog with the behaviour as Save would write it; with no row enabled there is nothing to
+    // export, and a message says so.
+    void Export();
     // What Load or Merge do once a behaviour file is chosen; a file that cannot be read whole changes
     // nothing and is reported. Whether the file was taken.
     bool LoadPath(const std::string& path, LoadKind kind);

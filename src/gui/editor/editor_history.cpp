@@ -28,7 +28,8 @@ QString MenuStyle() {
                "QMenu { background: %1; color: %2; border: 1px solid %3; padding: 2px; }"
                "QMenu::item { padding: 3px 18px 3px 12px; }"
                "QMenu::item:selected { background: %4; color: #ffffff; }"
-               "QMenu::item:disabled { color: %3; }")
+               "QMenu::item:disabled { color: %3; }"
+               "QMenu::separator { height: 1px; background: %3; margin: 3px 6px; }")
         .arg(SchemeColourName(scheme::kDlgColour, scheme::kDefaultDlgColour),
              SchemeColourName(scheme::kTextColour, scheme::kDefaultTextColour),
              SchemeColourName(scheme::kBaseColour, scheme::kDefaultBaseColour),
@@ -80,12 +81,14 @@ void EditorHistory::Record(const EditOrigin& origin, const EditorState& before) 
     pushing_ = false;
 }
 
-QMenu* EditorHistory::OpenMenu(const QPoint& globalPos) {
+QMenu* EditorHistory::OpenMenu(const QPoint& globalPos, const QList<QAction*>& commands) {
     auto* menu = new QMenu(&window_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(MenuStyle());
     menu->addAction(undo_);
     menu->addAction(redo_);
+    if (!commands.isEmpty()) menu->addSeparator();
+    menu->addActions(commands);
     menu->popup(globalPos);
     return menu;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QUndoStack>
@@ -42,9 +43,9 @@ public:
     // that leaves the behaviour as it was records nothing.
     void Record(const EditOrigin& origin, const EditorState& before);
 
-    // Pops up the Undo and Redo menu at a global position, in the scheme's colours; it deletes itself when
-    // closed.
-    QMenu* OpenMenu(const QPoint& globalPos);
+    // Pops up the Undo and Redo menu at a global position, in the scheme's colours, with the window's
+    // `commands` below them; it deletes itself when closed.
+    QMenu* OpenMenu(const QPoint& globalPos, const QList<QAction*>& commands = {});
 
 protected:
     // A press on a slider or on the transport begins a new gesture.

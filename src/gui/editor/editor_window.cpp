@@ -149,6 +149,11 @@ void EditorWindow::Connect() {
     connect(Button(*this, kSaveAs), &SkinButton::clicked, fileCommands_, &EditorFileCommands::SaveAs);
     connect(Button(*this, kSave), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Save);
     connect(Button(*this, kEditTags), &SkinButton::clicked, fileCommands_, &EditorFileCommands::EditTags);
+    export_ = new QAction(QStringLiteral("Export..."), this);
+    export_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    export_->setShortcutContext(Qt::WindowShortcut);
+    addAction(export_);
+    connect(export_, &QAction::triggered, fileCommands_, &EditorFileCommands::Export);
     connect(Button(*this, kHelp), &SkinButton::clicked, this,
             [this] { ShowHelpPage(QString::fromLatin1(kWelcomePage)); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -232,7 +237,7 @@ void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {
         event->ignore();
         return;
     }
-    history_->OpenMenu(event->globalPos());
+    history_->OpenMenu(event->globalPos(), {export_});
     event->accept();
 }
 

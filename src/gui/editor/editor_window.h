@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QString>
 
 #include <cstdint>
@@ -66,7 +67,7 @@ public:
     WelcomeWindow* Welcome() const { return welcome_.get(); }
 
 protected:
-    // A right click on the window's background (not on a control) offers Undo and Redo.
+    // A right click on the window's background (not on a control) offers Undo, Redo and Export.
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -93,6 +94,7 @@ private:
     EditorPlayback* playback_ = nullptr;          // child QObject
     EditorFileCommands* fileCommands_ = nullptr;  // child QObject
     EditorHistory* history_ = nullptr;            // child QObject
+    QAction* export_ = nullptr;                   // child of the window: "Export...", Ctrl+E
     FocusFrame* focusFrame_ = nullptr;            // child widget
     std::unique_ptr<WelcomeWindow> welcome_;      // a window of its own, living as long as the editor
     QString helpProgramPath_;

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "gui/platform/settings.h"
+#include "gui/skin/field_bevel.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 
@@ -104,26 +105,7 @@ void SkinEdit::focusOutEvent(QFocusEvent* event) {
 void SkinEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    const int w = width(), h = height();
-    // Inner ring: the field colour with a lighter top line.
-    painter.setPen(GdiColour(colours_.fieldColour));
-    painter.drawRect(1, 1, w - 3, h - 3);
-    painter.setPen(GdiColour(colours_.TopInner()));
-    painter.drawLine(1, 1, w - 2, 1);
-    // Outer ring: dark top, light sides from the second row down, lighter bottom between the sides, and a
-    // short dark accent at the top of each side.
-    painter.setPen(GdiColour(colours_.fieldColour));
-    painter.drawRect(0, 0, w - 1, h - 1);
-    painter.setPen(GdiColour(colours_.TopOuter()));
-    painter.drawLine(0, 0, w - 1, 0);
-    painter.setPen(GdiColour(colours_.Sides()));
-    painter.drawLine(0, 1, 0, h - 1);
-    painter.drawLine(w - 1, 1, w - 1, h - 1);
-    painter.setPen(GdiColour(colours_.Bottom()));
-    painter.drawLine(1, h - 1, w - 2, h - 1);
-    painter.setPen(GdiColour(colours_.Accent()));
-    painter.drawLine(0, 1, 0, 2);
-    painter.drawLine(w - 1, 1, w - 1, 2);
+    DrawFieldBevel(painter, colours_, width(), height());
 }
 
 }  // namespace motivra

@@ -174,7 +174,9 @@ TEST(EditorUndo, TheBackgroundsContextMenuNamesTheStepsAndGreysWhatCannotBeDone)
     const QPoint background(3, 300);  // left of every group box
     QMenu* menu = e.RightClick(background);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 2);
+    // Undo, Redo, a separator and Export...
+    ASSERT_EQ(menu->actions().size(), 4);
+    EXPECT_EQ(menu->actions()[3]->text(), "Export...");
     QAction* undo = menu->actions()[0];
     QAction* redo = menu->actions()[1];
     EXPECT_EQ(undo->text(), "Undo");
