@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     if (!error.empty()) {
         std::fprintf(stderr,
                      "motivra: %s\n"
-                     "usage: motivra [--screenshot FILE.png [--dialog save|load|tags|setup]\n"
+                     "usage: motivra [--screenshot FILE.png [--dialog save|load|tags|setup|export]\n"
                      "               [--area rows|behaviour|options] [--load FILE.vmr] [--row 0-12]\n"
                      "               [--time 0-1] [--tag NAME]... [--pick N] [--width PIXELS]]\n",
                      error.c_str());

@@ -10,7 +10,10 @@ source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 build_dir=$(cd "${1:-$source_dir/build}" && pwd)
 help_dir=$source_dir/resources/help
 
-work=$(mktemp -d)
+# One fixed folder, not a fresh name, so the paths the Export dialog shows are the same on every run.
+work=${TMPDIR:-/tmp}/motivra-screenshots
+rm -rf "$work"
+mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 # An installation of its own: the committed sample library, untouched by anything saved in the build tree.
 cmake --install "$build_dir" --prefix "$work/motivra" >/dev/null
@@ -47,3 +50,4 @@ shot motivra/images/save.png --dialog save --load "$library/vmrk-0011.vmr" --tag
 shot motivra/images/load.png --width 800 --dialog load --tag spin --pick 1 --time 0.4
 shot motivra/images/tags.png --width 800 --dialog tags --tag zoom --pick 1 --time 0.4
 shot motivra/images/colours.png --dialog setup
+shot motivra/images/export.png --dialog export --load "$library/vmrk-0009.vmr"

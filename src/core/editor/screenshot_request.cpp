@@ -50,8 +50,10 @@ std::optional<ScreenshotRequest> ParseScreenshotArguments(const std::vector<std:
                 request.dialog = D::EditTags;
             else if (value == "setup")
                 request.dialog = D::SetupUi;
+            else if (value == "export")
+                request.dialog = D::Export;
             else
-                return fail("--dialog is save, load, tags or setup, not " + value);
+                return fail("--dialog is save, load, tags, setup or export, not " + value);
         } else if (option == "--area") {
             using A = ScreenshotRequest::Area;
             if (value == "rows")

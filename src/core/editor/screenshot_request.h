@@ -10,7 +10,7 @@ namespace motivra {
 // or one of its dialogs opened over it. The help pages' pictures are made this way, so they can be made
 // again whenever the program changes.
 struct ScreenshotRequest {
-    enum class Dialog { None, Save, Load, EditTags, SetupUi };
+    enum class Dialog { None, Save, Load, EditTags, SetupUi, Export };
     // The part of the editor pictured instead of the whole window: one of its group boxes.
     enum class Area { Window, Rows, Behaviour, Options };
 
@@ -26,9 +26,9 @@ struct ScreenshotRequest {
 };
 
 // Reads the program's own arguments (Qt's taken out): none is a plain run (nullopt and no error); otherwise
-// "--screenshot FILE" and the options above, each at most once except --tag: "--dialog save|load|tags|setup",
-// "--area rows|behaviour|options", "--load FILE.vmr", "--row N", "--time T", "--tag NAME", "--pick N",
-// "--width PIXELS" (1 to 4096). Anything else, a missing or empty value, a number out of range, or an option
+// "--screenshot FILE" and the options above, each at most once except --tag:
+// "--dialog save|load|tags|setup|export", "--area rows|behaviour|options", "--load FILE.vmr", "--row N",
+// "--time T", "--tag NAME", "--pick N", "--width PIXELS" (1 to 4096). Anything else, a missing or empty value, a number out of range, or an option
 // without --screenshot sets *error to one line and gives nullopt.
 std::optional<ScreenshotRequest> ParseScreenshotArguments(const std::vector<std::string>& args,
                                                           std::string* error);

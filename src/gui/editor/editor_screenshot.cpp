@@ -112,6 +112,9 @@ QImage EditorScreenshot::Dialog() {
         case ScreenshotRequest::Dialog::EditTags:
             commands.EditTags();
             break;
+        case ScreenshotRequest::Dialog::Export:
+            commands.Export();
+            break;
         case ScreenshotRequest::Dialog::SetupUi: {
             SetupUiDialog dialog(&window_);
             grab(dialog);

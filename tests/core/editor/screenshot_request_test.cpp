@@ -36,7 +36,8 @@ TEST(ScreenshotRequest, ReadsEveryOptionInAnyOrderAndNoArgumentsIsAPlainRun) {
     EXPECT_EQ(plain->width, 0) << "a picture keeps its own size";
     for (const auto& [name, dialog] : {std::pair{"save", ScreenshotRequest::Dialog::Save},
                                        {"load", ScreenshotRequest::Dialog::Load},
-                                       {"setup", ScreenshotRequest::Dialog::SetupUi}}) {
+                                       {"setup", ScreenshotRequest::Dialog::SetupUi},
+                                       {"export", ScreenshotRequest::Dialog::Export}}) {
         EXPECT_EQ(ParseScreenshotArguments({"--screenshot", "e.png", "--dialog", name}, &error)->dialog,
                   dialog);
     }
