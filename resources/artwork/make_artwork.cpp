@@ -3,6 +3,8 @@
 //   editor/icon_131_<n>.png      the program icon at 16, 24, 32, 48, 64, 128 and 256 pixels
 //   skin/header_145.png          29 x 26, the picture of the dialog headers
 //   editor/welcome_134.png       400 x 346, the welcome window's picture when no help page can be found
+// and the banner, icons and header again as NAME@2x.png, drawn at twice the size for 200 % screens, with
+// engine/timeline_markers_129@2x.png, the double size of the timeline's hand-made marker bitmap.
 // Every picture is one motif in the default scheme's colours: a layer's start pose outlined, its end pose
 // filled in the selection orange, and the path between them, which is what a behaviour is.
 #include <QDir>
@@ -60,14 +62,22 @@ void DrawMotif(QPainter& p, const QRectF& box, double stroke, bool withPath) {
     p.drawPolygon(to);
 }
 
-QImage Canvas(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+// A picture of w x h logical pixels drawn at `scale` device pixels each: painters on it work in logical
+// pixels, so every shape is drawn afresh at the finer resolution rather than enlarged.
+QImage Surface(int w, int h, int scale) {
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QImage Canvas(int w, int h, int scale) {
+    QImage image = Surface(w, h, scale);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage Icon(int size) {
-    QImage image = Canvas(size, size);
+QImage Icon(int size, int scale) {
+    QImage image = Canvas(size, size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const double r = size * 0.2;
@@ -83,23 +93,23 @@ QImage Icon(int size) {
     return image;
 }
 
-QImage Header() {
-    QImage image = Canvas(29, 26);
+QImage Header(int scale) {
+    QImage image = Canvas(29, 26, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     DrawMotif(p, QRectF(2, 0, 26, 26), 1.2, false);
     return image;
 }
 
-QImage Banner() {
+QImage Banner(int scale) {
     const int w = 872, h = 51;
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Surface(w, h, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient bg(0, 0, 0, h);
     bg.setColorAt(0, kGroup);
     bg.setColorAt(1, kDialog.darker(115));
-    p.fillRect(image.rect(), bg);
+    p.fillRect(QRect(0, 0, w, h), bg);
     // A soft glow behind the motif.
     QRadialGradient glow(QPointF(34, 25), 60);
     glow.setColorAt(0, QColor(240, 120, 0, 40));
@@ -144,6 +154,34 @@ QImage Banner() {
     rule.setColorAt(1, QColor(240, 120, 0, 0));
     p.fillRect(QRect(0, h - 1, w, 1), rule);
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The timeline's two markers side by side, 13 x 15 each: a tab pointing down at the time line, outlined
+// in a dark edge, its top two rows lighter; blue at rest, red while dragged. The 1x strip is a hand-made
+// bitmap (engine/timeline_markers_129.bmp, magenta where transparent); these are its shapes, the outline
+// running through the centres of its edge pixels, so at twice the size the slanted edges come out smooth.
+QImage Markers(int scale) {
+    struct Tones {
+        QColor edge, light, fill;
+    };
+    const Tones tones[] = {{QColor(10, 30, 90), QColor(140, 190, 255), QColor(40, 110, 230)},
+                           {QColor(90, 10, 10), QColor(255, 150, 140), QColor(220, 40, 40)}};
+    const QPolygonF tab(
+        {QPointF(1.5, 0.5), QPointF(11.5, 0.5), QPointF(11.5, 9.5), QPointF(6.5, 14.5), QPointF(1.5, 9.5)});
+    QImage image = Canvas(26, 15, scale);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const Tones& tone : tones) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(tone.fill);
+        p.drawPolygon(tab);
+        p.fillRect(QRectF(2, 1, 9, 2), tone.light);
+        p.setPen(QPen(tone.edge, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(tab);
+        p.translate(13, 0);
+    }
+    return image;
 }
 
 // A leaf of length `length` pointing along +y before `t` places it: two curved edges and a midrib.
@@ -237,6 +275,11 @@ bool Save(const QImage& image, const QString& path) {
     return false;
 }
 
+// NAME.png at scale 1, NAME@2x.png at scale 2: the names under which Qt's readers find each one.
+QString Named(const QString& name, int scale) {
+    return name + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + QStringLiteral(".png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -247,11 +290,16 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    bool ok = Save(Banner(), out.filePath(QStringLiteral("editor/banner_130.png")));
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        ok = Save(Icon(size), out.filePath(QStringLiteral("editor/icon_131_%1.png").arg(size))) && ok;
+    bool ok = true;
+    for (const int scale : {1, 2}) {
+        ok = Save(Banner(scale), out.filePath(Named(QStringLiteral("editor/banner_130"), scale))) && ok;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString name = QStringLiteral("editor/icon_131_%1").arg(size);
+            ok = Save(Icon(size, scale), out.filePath(Named(name, scale))) && ok;
+        }
+        ok = Save(Header(scale), out.filePath(Named(QStringLiteral("skin/header_145"), scale))) && ok;
     }
-    ok = Save(Header(), out.filePath(QStringLiteral("skin/header_145.png"))) && ok;
+    ok = Save(Markers(2), out.filePath(Named(QStringLiteral("engine/timeline_markers_129"), 2))) && ok;
     ok = Save(WelcomePicture(), out.filePath(QStringLiteral("editor/welcome_134.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace motivra {
 
@@ -9,7 +10,13 @@ namespace motivra {
 // that shows one calls this first. Registers once.
 void UseEditorResources();
 
-// Icon 131 at every size it is drawn in, for the windows' title bars.
+// Icon 131 at every size it is drawn in, for the windows' title bars. On a screen of more than one pixel per
+// logical pixel QIcon adds each size's double-size picture (":/ICON/131/<n>@2x") by that name itself.
 QIcon ProgramIcon();
+
+// Bitmap resource `id` (":/BITMAP/<id>") for a device of `devicePixelRatio` pixels per logical pixel: above 1
+// its double-size picture (device pixel ratio 2) where there is one, so the banner stays sharp on a 200 %
+// screen. Its logical size, deviceIndependentSize(), is the 1x picture's either way.
+QPixmap EditorBitmap(int id, qreal devicePixelRatio);
 
 }  // namespace motivra

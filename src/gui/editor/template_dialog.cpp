@@ -25,10 +25,11 @@ TemplateDialog::TemplateDialog(QWidget* parent, const QString& title, std::strin
     BuildSkinDialog(*this, widthUnits, heightUnits, items, [&custom](const DialogItem& item, QWidget* dialog) {
         if (item.id != dialog_id::kBanner) return custom(item, dialog);
         auto* banner = new QLabel(dialog);
-        banner->setPixmap(QPixmap(QStringLiteral(":/BITMAP/130")));
+        banner->setPixmap(EditorBitmap(dialog_id::kBanner, dialog->devicePixelRatioF()));
         return static_cast<QWidget*>(banner);
     });
-    if (auto* banner = FindControl<QLabel>(*this, dialog_id::kBanner)) banner->resize(banner->pixmap().size());
+    if (auto* banner = FindControl<QLabel>(*this, dialog_id::kBanner))
+        banner->resize(banner->pixmap().deviceIndependentSize().toSize());
     for (const int id : {dialog_id::kOk, dialog_id::kCancel, dialog_id::kHelp}) {
         if (SkinButton* button = Button(id)) button->SetBGColour(DlgColour());
     }

@@ -5,6 +5,7 @@
 
 #include "gui/platform/settings.h"
 #include "gui/skin/dialog_template.h"
+#include "gui/skin/file_image.h"
 #include "gui/skin/skin_colour.h"
 
 // The engine's images live in a static library, whose resource registration the linker would drop unless it
@@ -20,6 +21,23 @@ constexpr int kEditorHeightUnits = 76;
 constexpr int kMarkerTop = 1;
 const QRgb kMaskColour = qRgb(255, 0, 255);
 
+// The strip cut into images `width` wide, with magenta transparent; null images when it did not load.
+std::array<QImage, 2> CutMarkers(QImage strip, int width) {
+    if (strip.isNull()) return {};
+    strip = strip.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < strip.width(); ++x) {
+            if ((line[x] & 0x00FFFFFF) == (kMaskColour & 0x00FFFFFF)) line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    std::array<QImage, 2> markers;
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+        markers[i] = strip.copy(static_cast<int>(i) * width, 0, width, strip.height());
+    }
+    return markers;
+}
+
 }  // namespace
 
 TimelineControl::TimelineControl(QWidget* parent) : TimelineControl(SettingsSchemeSource(), parent) {}
@@ -34,18 +52,12 @@ bool TimelineControl::LoadMarkerImages(int bitmapId, int imageWidth) {
     static const bool registered = (RegisterEngineResources(), true);
     (void)registered;
     markers_ = {};
-    QImage strip(QStringLiteral(":/BITMAP/%1").arg(bitmapId));
-    if (strip.isNull() || imageWidth <= 0) return false;
-    strip = strip.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < strip.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < strip.width(); ++x) {
-            if ((line[x] & 0x00FFFFFF) == (kMaskColour & 0x00FFFFFF)) line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    for (std::size_t i = 0; i < markers_.size(); ++i) {
-        markers_[i] = strip.copy(static_cast<int>(i) * imageWidth, 0, imageWidth, strip.height());
-    }
+    doubleSizeMarkers_ = {};
+    if (imageWidth <= 0) return false;
+    const QString name = QStringLiteral(":/BITMAP/%1").arg(bitmapId);
+    markers_ = CutMarkers(QImage(name), imageWidth);
+    if (markers_[0].isNull()) return false;
+    doubleSizeMarkers_ = CutMarkers(QImage(DoubleSizeName(name)), 2 * imageWidth);
     return true;
 }
 
@@ -95,7 +107,8 @@ void TimelineControl::Paint(QPainter& painter) const {
     }
 
     const int xt = scale.TimeToX(time_);
-    const QImage& marker = markers_[dragging_ ? 1 : 0];
+    const bool sharp = !doubleSizeMarkers_[0].isNull() && WantsDoubleSize(painter);
+    const QImage& marker = (sharp ? doubleSizeMarkers_ : markers_)[dragging_ ? 1 : 0];
     if (!marker.isNull()) painter.drawImage(xt - kMarkerHalfWidth, kMarkerTop, marker);
     painter.fillRect(QRect(xt, kTimelineBandHeight, 1, h - kTimelineBandHeight),
                      GdiColour(colours_.timeLine));

@@ -25,7 +25,9 @@ public:
     void LoadColours(const SchemeSource& scheme);
 
     // Cuts bitmap resource `bitmapId` into images imageWidth wide (normal marker, then the dragged one), with
-    // magenta transparent. False, and no markers drawn, when the resource is missing.
+    // magenta transparent, and its double-size picture `<bitmapId>@2x`, where there is one, at twice the
+    // width, for devices of more than one pixel per logical pixel. False, and no markers drawn, when the
+    // resource is missing.
     bool LoadMarkerImages(int bitmapId, int imageWidth);
 
     void SetTimeMode(std::uint32_t timeMode) { track_.timeMode = timeMode; }
@@ -67,7 +69,8 @@ private:
     bool dragging_ = false;
     int grabOffset_ = 0;
     TimelineColours colours_{};
-    std::array<QImage, 2> markers_;  // normal, dragging; null until loaded
+    std::array<QImage, 2> markers_;            // normal, dragging; null until loaded
+    std::array<QImage, 2> doubleSizeMarkers_;  // the same at device pixel ratio 2; null when there are none
 };
 
 }  // namespace motivra
