@@ -20,9 +20,10 @@ bool HasArgument(int argc, char** argv, const char* name) {
 
 }  // namespace
 
-// motivra [Qt options] [--screenshot FILE.png [options]]: the behaviour editor. With --screenshot the window
-// is painted once, set up as the options ask (see ScreenshotRequest), pictured into FILE, and the program
-// ends; that needs no display (Qt's offscreen platform is taken unless another one is named).
+// motivra [Qt options] [FILE.vmr | --screenshot PICTURE.png [options]]: the behaviour editor, with FILE open.
+// With --screenshot the window is painted once, set up as the options ask (see ScreenshotRequest), pictured
+// into PICTURE, and the program ends; that needs no display (Qt's offscreen platform is taken unless another
+// one is named).
 int main(int argc, char** argv) {
     const bool screenshot = HasArgument(argc, argv, "--screenshot");
     const bool platformChosen =
@@ -43,15 +44,16 @@ int main(int argc, char** argv) {
     std::vector<std::string> args;
     for (const QString& arg : motivra::EditorApp::arguments().mid(1)) args.push_back(arg.toStdString());
     std::string error;
-    const std::optional<motivra::ScreenshotRequest> request = motivra::ParseScreenshotArguments(args, &error);
-    if (!error.empty()) {
+    const std::optional<motivra::StartRequest> request = motivra::ParseStartArguments(args, &error);
+    if (!request) {
         std::fprintf(stderr,
                      "motivra: %s\n"
-                     "usage: motivra [--screenshot FILE.png [--dialog save|load|tags|setup|export]\n"
+                     "usage: motivra [FILE.vmr]\n"
+                     "       motivra --screenshot FILE.png [--dialog save|load|tags|setup|export]\n"
                      "               [--area rows|behaviour|options] [--load FILE.vmr] [--row 0-12]\n"
-                     "               [--time 0-1] [--tag NAME]... [--pick N] [--width PIXELS]]\n",
+                     "               [--time 0-1] [--tag NAME]... [--pick N] [--width PIXELS]\n",
                      error.c_str());
         return 2;
     }
-    return app.Run(request);
+    return app.Run(*request);
 }

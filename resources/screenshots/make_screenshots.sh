@@ -24,7 +24,7 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 motivra=$work/motivra/bin/motivra
-library=$work/motivra/behaviours
+library=$work/motivra/share/motivra/behaviours
 
 # shot PICTURE [options]: PICTURE relative to the help folder. The help window is 880 pixels wide at least,
 # so pictures wider than 800 are scaled to 800 here, smoothly; the pages show every picture at its own width.

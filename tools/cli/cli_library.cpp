@@ -34,7 +34,7 @@ std::string LibraryFolderFor(const std::string& library, const std::string& argv
     // A system-wide install's library is read-only; the editor works on the user's copy of it, and so does
     // the tool. It never makes that copy itself: that is the editor's first start.
     const std::string program = RunningProgramPath(argv0);
-    const std::string lookup = DataLookupPath(program, UserDataFolder(), FolderAcceptsFiles);
+    const std::string lookup = DataLookupPath(DataHomeProgramPath(program), UserDataFolder(), FolderAcceptsFiles);
     const std::string found = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup);
     if (found.empty()) {
         throw CliError(std::string("no \"") + kLibraryFolderName + "\" folder beside " +

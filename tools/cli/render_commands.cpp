@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -75,6 +76,24 @@ void RunThumbnail(const std::string& path, const std::string& out, const std::st
         view.Render(), view.size(), QFile::decodeName(folder.c_str()), QFile::decodeName(name.c_str()));
     if (!failures.isEmpty())
         throw CliError(out + ": " + failures.join("; ").replace('\n', ' ').toStdString());
+}
+
+// A file manager's thumbnail: the thumbnail view drawn with its longer side `side` pixels, at the library's
+// 4:3, written as a PNG wherever the file manager asks (its names need not end in .png).
+void RunPngThumbnail(const std::string& path, const std::string& out, int side) {
+    OffscreenApplication app;
+    ThumbnailView view;
+    view.resize(side, std::max(1, static_cast<int>(std::lround(side * 0.75))));
+    LoadInto(view.Tracks(), path);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    view.Render().save(&buffer, "PNG");
+    std::string why;
+    if (!WriteFileAtomically(out, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                                            static_cast<std::size_t>(png.size())),
+                             &why))
+        throw CliError(out + ": " + why);
 }
 
 // The frames already written when a later one fails, for its message.
@@ -167,6 +186,7 @@ void AddRenderCommands(CLI::App& app) {
         std::string out;
         std::string size;
         int count = kDefaultFrames;
+        int pngSide = 0;
     };
     auto thumbnail = std::make_shared<Request>();
     thumbnail->size = "96x72";
@@ -176,10 +196,21 @@ void AddRenderCommands(CLI::App& app) {
     CLI::App* thumb =
         app.add_subcommand("thumbnail", "Write a behaviour's thumbnail bitmap as the library shows it");
     thumb->add_option("FILE", thumbnail->path, "behaviour file (.vmr)")->required();
-    thumb->add_option("OUT", thumbnail->out, "bitmap to write (.bmp)")->required();
-    thumb->add_option("--size", thumbnail->size, "picture size in pixels (default 96x72)")
-        ->check(SizeCheck());
-    thumb->callback([thumbnail] { RunThumbnail(thumbnail->path, thumbnail->out, thumbnail->size); });
+    thumb->add_option("OUT", thumbnail->out, "bitmap to write (.bmp), or the PNG with --png")->required();
+    CLI::Option* size = thumb->add_option("--size", thumbnail->size, "picture size in pixels (default 96x72)")
+                            ->check(SizeCheck());
+    thumb
+        ->add_option("--png", thumbnail->pngSide,
+                     "write a PNG, whatever OUT is named, whose longer side is this many pixels (at 4:3), as "
+                     "file managers' thumbnailers ask")
+        ->check(CLI::Range(1, kMaxSide))
+        ->excludes(size);
+    thumb->callback([thumbnail] {
+        if (thumbnail->pngSide > 0)
+            RunPngThumbnail(thumbnail->path, thumbnail->out, thumbnail->pngSide);
+        else
+            RunThumbnail(thumbnail->path, thumbnail->out, thumbnail->size);
+    });
 
     CLI::App* frame =
         app.add_subcommand("frames", "Write the preview at evenly spaced times as numbered PNG files");

@@ -66,6 +66,15 @@ std::string FindLibraryFolder(const std::string& name, LibrarySearch search, con
     return {};
 }
 
+std::string DataHomeProgramPath(const std::string& programPath) {
+    const fs::path program(programPath);
+    const fs::path bin = program.parent_path();
+    if (program.filename().empty() || bin.filename() != "bin") return programPath;
+    const fs::path home = bin.parent_path() / "share" / "motivra";
+    if (!FolderExists(home.string())) return programPath;
+    return (home / "bin" / program.filename()).string();
+}
+
 std::string RunningProgramPath(const std::string& argv0) {
     if (argv0.empty()) return {};
     if (argv0.find(kSeparator) != std::string::npos) return Canonical(argv0);

@@ -16,6 +16,12 @@ enum class LibrarySearch { TagList, Grid };
 // anywhere. The result has no trailing separator.
 std::string FindLibraryFolder(const std::string& name, LibrarySearch search, const std::string& programPath);
 
+// The program path every data lookup (library, palettes, swatches, help pages) starts from. A program in
+// PREFIX/bin of an installation that keeps its data apart, in PREFIX/share/motivra (Debian's layout), is
+// looked up as if it were PREFIX/share/motivra/bin/NAME; a program beside its data, as in the build tree or
+// a folder of its own, is looked up from where it is. So every lookup finds the data both ways.
+std::string DataHomeProgramPath(const std::string& programPath);
+
 // The running program's full path from its argv[0]: a path holding a separator is made absolute, a bare
 // name is looked up in PATH; links are resolved. Empty when it cannot be found.
 std::string RunningProgramPath(const std::string& argv0);

@@ -1,5 +1,7 @@
 #include "gui/editor/editor_app.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -9,8 +11,10 @@
 #include "core/library/library_lock.h"
 #include "gui/editor/editor_screenshot.h"
 #include "gui/editor/editor_window.h"
+#include "gui/platform/instance_channel.h"
 #include "gui/platform/instance_lock.h"
 #include "gui/platform/program_location.h"
+#include "gui/skin/skin_message_box.h"
 
 namespace motivra {
 
@@ -23,10 +27,17 @@ constexpr int kScreenshotTimeoutMs = 20000;
 
 EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
-int EditorApp::Run(const std::optional<ScreenshotRequest>& screenshot) {
+int EditorApp::Run(const StartRequest& request) {
+    const std::optional<ScreenshotRequest>& screenshot = request.screenshot;
     // A screenshot is no editing session: it is taken whether or not an editor runs.
     InstanceLock lock;
-    if (!screenshot && !lock.TryLock()) return 0;
+    if (!screenshot && !lock.TryLock()) {
+        if (request.file.empty() || InstanceChannel::Hand(QFile::decodeName(QByteArray::fromStdString(request.file))))
+            return 0;
+        std::fprintf(stderr, "motivra: the running editor did not answer, so %s was not opened\n",
+                     request.file.c_str());
+        return 1;
+    }
 
     PrepareUserDataCopy();
     // A change of the library that a crash cut off is finished or undone before anything reads it.
@@ -35,8 +46,26 @@ int EditorApp::Run(const std::optional<ScreenshotRequest>& screenshot) {
     EditorWindow window;
     connect(&window, &QDialog::finished, this, &QCoreApplication::quit);
     if (!screenshot) {
+        InstanceChannel channel;
+        channel.Listen();
+        connect(&channel, &InstanceChannel::fileHanded, &window, [&window](const QString& file) {
+            window.raise();
+            window.activateWindow();
+            // A dialog of the editor's own is open: the file waits for the user to finish there.
+            if (QWidget* modal = activeModalWidget(); modal != nullptr && modal != &window) {
+                modal->raise();
+                SkinMessageBox::Tell(modal, QStringLiteral("Motivra"),
+                                     QStringLiteral("%1 was not opened: close this window first, then open it "
+                                                    "again.").arg(QFileInfo(file).fileName()));
+                return;
+            }
+            window.OpenFile(QFile::encodeName(file).toStdString());
+        });
         window.show();
-        window.OpenStartupHelp();
+        if (request.file.empty())
+            window.OpenStartupHelp();
+        else
+            window.OpenFile(request.file);
         return exec();
     }
     const QString file = QString::fromStdString(screenshot->file);

@@ -34,7 +34,7 @@ EditorFileCommands::EditorFileCommands(QWidget& window, const EditorModel& model
     : QObject(&window), window_(window), model_(model), controls_(controls), edit_(std::move(edit)) {
     runner_ = [](QDialog& dialog) { return dialog.exec(); };
     reporter_ = [this](const QString& message) {
-        SkinMessageBox::Tell(&window_, window_.windowTitle(), message);
+        SkinMessageBox::Tell(&window_, QStringLiteral("Motivra"), message);
     };
 }
 

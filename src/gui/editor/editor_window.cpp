@@ -1,12 +1,20 @@
 #include "gui/editor/editor_window.h"
 
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QUndoStack>
+#include <QUrl>
 
+#include "core/editor/file_opening.h"
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
 #include "gui/colour_setup/setup_ui_dialog.h"
@@ -44,7 +52,7 @@ QWidget* CreateCustomControl(const DialogItem& item, QWidget* window) {
     switch (item.id) {
         case editor_id::kBanner: {
             auto* banner = new QLabel(window);
-            banner->setPixmap(QPixmap(QStringLiteral(":/BITMAP/130")));
+            banner->setPixmap(EditorBitmap(editor_id::kBanner, window->devicePixelRatioF()));
             return banner;
         }
         case editor_id::kPreview:
@@ -62,6 +70,14 @@ QWidget* CreateCustomControl(const DialogItem& item, QWidget* window) {
 
 SkinButton* Button(const QWidget& window, int id) { return FindControl<SkinButton>(window, id); }
 
+// The dropped items as file names; an item that is no local file counts as an empty name.
+std::vector<std::string> LocalFiles(const QMimeData& data) {
+    std::vector<std::string> files;
+    for (const QUrl& url : data.urls())
+        files.push_back(url.isLocalFile() ? QFile::encodeName(url.toLocalFile()).toStdString() : std::string());
+    return files;
+}
+
 }  // namespace
 
 EditorWindow::EditorWindow(QWidget* parent)
@@ -70,11 +86,11 @@ EditorWindow::EditorWindow(QWidget* parent)
       showHelp_(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 1)) {
     UseEditorResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Motivra"));
+    setAcceptDrops(true);
     setWindowIcon(ProgramIcon());
     BuildSkinDialog(*this, kEditorWidthUnits, kEditorHeightUnits, EditorTemplate(), CreateCustomControl);
     if (auto* banner = FindControl<QLabel>(*this, editor_id::kBanner))
-        banner->resize(banner->pixmap().size());
+        banner->resize(banner->pixmap().deviceIndependentSize().toSize());
 
     using namespace editor_id;
     // The playback buttons join into one strip.
@@ -107,6 +123,7 @@ EditorWindow::EditorWindow(QWidget* parent)
     focusFrame_ = new FocusFrame(this);
     history_ = new EditorHistory(*this, model_, controls_);
     Connect();
+    ShowTitle();
     controls_.rows[0].startSlider->setFocus(Qt::OtherFocusReason);
 }
 
@@ -134,12 +151,11 @@ void EditorWindow::Connect() {
     fileCommands_->SetHelpOpener(
         [this](const QString& page, const QWidget* asker) { ShowHelpPage(page, asker); });
     connect(fileCommands_, &EditorFileCommands::matchesFile, &history_->Stack(), &QUndoStack::setClean);
-    unsavedAsker_ = [this] {
-        SkinMessageBox box(
-            this, windowTitle(),
-            QStringLiteral("The behaviour has changes that are not saved.\n"
-                           "Save them before Motivra closes?"),
-            {QStringLiteral("Save"), QStringLiteral("Close Without Saving"), QStringLiteral("Cancel")});
+    connect(&history_->Stack(), &QUndoStack::indexChanged, this, &EditorWindow::ShowTitle);
+    connect(&history_->Stack(), &QUndoStack::cleanChanged, this, &EditorWindow::ShowTitle);
+    unsavedAsker_ = [this](const QString& question, const QString& discard) {
+        SkinMessageBox box(this, QStringLiteral("Motivra"), question,
+                           {QStringLiteral("Save"), discard, QStringLiteral("Cancel")});
         const int answer = box.Ask();
         if (answer == 0) return UnsavedAnswer::Save;
         return answer == 1 ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
@@ -216,20 +232,53 @@ bool EditorWindow::HasUnsavedChanges() const {
     return false;
 }
 
-void EditorWindow::done(int result) {
-    if (HasUnsavedChanges()) {
-        switch (unsavedAsker_()) {
-            case UnsavedAnswer::Cancel:
-                return;
-            case UnsavedAnswer::Save:
-                fileCommands_->Save();
-                if (!history_->Stack().isClean()) return;  // not saved: the changes stay open
-                break;
-            case UnsavedAnswer::Discard:
-                break;
-        }
+bool EditorWindow::SettleUnsavedChanges(const QString& question, const QString& discard) {
+    if (!HasUnsavedChanges()) return true;
+    switch (unsavedAsker_(question, discard)) {
+        case UnsavedAnswer::Cancel:
+            return false;
+        case UnsavedAnswer::Save:
+            fileCommands_->Save();
+            return history_->Stack().isClean();  // not saved: the changes stay open
+        case UnsavedAnswer::Discard:
+            return true;
     }
+    return false;
+}
+
+void EditorWindow::done(int result) {
+    if (!SettleUnsavedChanges(QStringLiteral("The behaviour has changes that are not saved.\n"
+                                             "Save them before Motivra closes?"),
+                              QStringLiteral("Close Without Saving")))
+        return;
     SkinDialog::done(result);
+}
+
+bool EditorWindow::OpenFile(const std::string& path) {
+    const QString name = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
+    if (!SettleUnsavedChanges(QStringLiteral("The behaviour has changes that are not saved.\n"
+                                             "Save them before %1 is opened?")
+                                  .arg(name),
+                              QStringLiteral("Open Without Saving")))
+        return false;
+    return fileCommands_->LoadPath(path, LoadKind::Load);
+}
+
+void EditorWindow::ShowTitle() {
+    setWindowTitle(QString::fromStdString(EditorWindowTitle(model_.State().currentPath)));
+    setWindowModified(HasUnsavedChanges());
+}
+
+void EditorWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedBehaviourPath(LocalFiles(*event->mimeData()))) event->acceptProposedAction();
+}
+
+void EditorWindow::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = DroppedBehaviourPath(LocalFiles(*event->mimeData()));
+    if (!path) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so a question or a message does not hold up the file manager.
+    QTimer::singleShot(0, this, [this, file = *path] { OpenFile(file); });
 }
 
 void EditorWindow::contextMenuEvent(QContextMenuEvent* event) {

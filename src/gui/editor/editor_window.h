@@ -54,10 +54,12 @@ public:
     // The program path the help folder is found from: the running program's unless set.
     void SetHelpProgramPath(const QString& path) { helpProgramPath_ = path; }
 
-    // What the user answers when the editor closes with changes no file holds.
+    // What the user answers when the editor closes, or is to open another behaviour, with changes no file
+    // holds.
     enum class UnsavedAnswer { Save, Discard, Cancel };
-    // Asks that question; a message box unless replaced (tests answer it themselves).
-    using UnsavedAsker = std::function<UnsavedAnswer()>;
+    // Asks that question (its text says what waits on it; discard names the answer that lets the changes
+    // go); a message box unless replaced (tests answer it themselves).
+    using UnsavedAsker = std::function<UnsavedAnswer(const QString& question, const QString& discard)>;
     void SetUnsavedAsker(UnsavedAsker asker) { unsavedAsker_ = std::move(asker); }
     // The history has moved since the behaviour was last loaded or saved, and there is something to save.
     bool HasUnsavedChanges() const;
@@ -66,9 +68,17 @@ public:
     void done(int result) override;
     WelcomeWindow* Welcome() const { return welcome_.get(); }
 
+    // Opens a behaviour file as Load does, once unsaved changes are saved or let go (asked as on closing),
+    // so Save writes it back: named on the command line, handed over by a second start or dropped on the
+    // window. A file that cannot be read is reported and changes nothing. Whether it was opened.
+    bool OpenFile(const std::string& path);
+
 protected:
     // A right click on the window's background (not on a control) offers Undo, Redo and Export.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A single .vmr file dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Connect();
@@ -86,6 +96,10 @@ private:
         Record(origin, before);
     }
     void Record(const EditOrigin& origin, const EditorState& before);
+    // Saves or lets go of unsaved changes as the user answers question; false when they are to stay.
+    bool SettleUnsavedChanges(const QString& question, const QString& discard);
+    // The title names the file Save writes and marks unsaved changes.
+    void ShowTitle();
     // The window itself, a group box or the banner: where the context menu may open.
     bool IsBackground(const QWidget* widget) const;
 

@@ -6,11 +6,12 @@
 
 #include <utility>
 
+#include "core/library/library_folder.h"
 #include "core/library/user_data_copy.h"
 
 namespace motivra {
 
-std::string ProgramPath() { return QCoreApplication::applicationFilePath().toStdString(); }
+std::string ProgramPath() { return DataHomeProgramPath(QCoreApplication::applicationFilePath().toStdString()); }
 
 std::string UserDataFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

@@ -5,7 +5,8 @@
 
 namespace motivra {
 
-// The running program's own file path. The help pages are looked up from it.
+// The program path the help pages and the data folders are looked up from: the running program's own file
+// path, moved beside its data for an installation that keeps it apart (DataHomeProgramPath).
 std::string ProgramPath();
 
 // The user's own data folder, where a system-wide installation's data folders are copied: the generic data

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "core/editor/help_location.h"
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
 #include "library_fixture.h"
@@ -42,6 +43,33 @@ TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveIt) {
         EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, program),
                   expected(c.tagList));
         EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, program), expected(c.grid));
+    }
+}
+
+// The build tree keeps the data beside bin/, Debian's layout in share/motivra; both are found from the program.
+TEST(DataHomeProgramPath, FindsTheDataBesideBinOrInShareMotivra) {
+    struct Case {
+        const char* folders;
+        const char* program;
+        const char* library;  // "" for none
+        const char* help;
+    };
+    const Case cases[] = {
+        {"build/bin build/behaviours build/help", "build/bin/motivra", "build/behaviours", "build/help/"},
+        {"usr/bin usr/share/motivra/behaviours", "usr/bin/motivra", "usr/share/motivra/behaviours",
+         "usr/share/motivra/help/"},
+        {"usr/bin usr/share/other usr/behaviours", "usr/bin/motivra", "usr/behaviours", "usr/help/"},
+        {"app/share/motivra/behaviours", "app/motivra", "", "app/motivrahelp/"},  // no bin/: as it is
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folders);
+        test::TempDir dir;
+        std::istringstream folders(c.folders);
+        for (std::string f; folders >> f;) fs::create_directories(dir.Path() / f);
+        const std::string lookup = DataHomeProgramPath(dir.File(c.program));
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup),
+                  *c.library ? dir.File(c.library) : "");
+        EXPECT_EQ(HelpPagePath(lookup, ""), dir.File(c.help));
     }
 }
 

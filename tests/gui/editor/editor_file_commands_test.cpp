@@ -1,8 +1,13 @@
 #include "gui/editor/editor_file_commands.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
+#include <QMimeData>
+#include <QUrl>
 
+#include <future>
 #include <iomanip>
 #include <sstream>
 
@@ -13,6 +18,7 @@
 #include "gui/library/save_behaviour_dialog.h"
 #include "gui/library/save_behaviour_template.h"
 #include "gui/library/tag_list_control.h"
+#include "gui/platform/instance_channel.h"
 #include "gui/skin/skin_edit.h"
 #include "support/library_dialog_support.h"
 #include "support/run_cli.h"
@@ -159,7 +165,7 @@ TEST_F(EditorFilesTest, ClosingWithUnsavedChangesAsksAndClosesOnlyOnceTheyAreSav
     using Answer = EditorWindow::UnsavedAnswer;
     int asked = 0;
     Answer answer = Answer::Cancel;
-    editor.window.SetUnsavedAsker([&] {
+    editor.window.SetUnsavedAsker([&](const QString&, const QString&) {
         ++asked;
         return answer;
     });
@@ -247,6 +253,74 @@ TEST_F(EditorFilesTest, LoadUndoneBringsBackTheBehaviourAndItsPathSoSaveWritesTh
     EXPECT_EQ(saved.GetTrack(kZoom).start, editor.Track(kZoom).start);
     EXPECT_EQ(test::ReadBytes(library.Path("x-0000.vmr")), loadedBytes) << "the loaded file is left alone";
     EXPECT_TRUE(messages.shown.empty()) << messages.All();
+}
+
+// A second start's file and a dropped file open as Load does, after the question about unsaved changes; a
+// damaged one is reported and changes nothing. The title follows the file and its changes.
+TEST_F(EditorFilesTest, AHandedOverOrDroppedFileOpensAfterTheUnsavedQuestionAndNamesTheWindow) {
+    using Answer = EditorWindow::UnsavedAnswer;
+    library.WriteBehaviour("spin-0003", "spin", 3.5);
+    library.WriteBehaviour("turn-0001", "turn", 2.5);
+    library.Write("cut.vmr", library.Read("spin-0003.vmr").substr(0, 30));
+    std::vector<std::string> questions;
+    Answer answer = Answer::Cancel;
+    editor.window.SetUnsavedAsker([&](const QString& question, const QString&) {
+        questions.push_back(question.toStdString());
+        return answer;
+    });
+    InstanceChannel channel;
+    const QString socket = QString::fromStdString((library.root.Path() / "motivra.socket").string());
+    ASSERT_TRUE(channel.Listen(socket));
+    QObject::connect(&channel, &InstanceChannel::fileHanded, &editor.window,
+                     [this](const QString& file) { editor.window.OpenFile(file.toStdString()); });
+    const auto hand = [&](const std::string& file) {
+        std::future<bool> handed = std::async(std::launch::async, [&] {
+            return InstanceChannel::Hand(QString::fromStdString(file), socket);
+        });
+        while (handed.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return handed.get();
+    };
+    EXPECT_EQ(editor.window.windowTitle(), QStringLiteral("Motivra[*]"));
+    editor.Drag(editor.Row(kZoom).startSlider, 30);
+    EXPECT_TRUE(editor.window.isWindowModified());
+    const EditorState edited = State();
+
+    EXPECT_TRUE(hand(library.Path("spin-0003.vmr")));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "The behaviour has changes that are not saved.\nSave them before spin-0003.vmr is opened?");
+    EXPECT_EQ(State().rows, edited.rows) << "Cancel keeps the changes";
+
+    answer = Answer::Discard;
+    EXPECT_TRUE(hand(library.Path("spin-0003.vmr")));
+    EXPECT_EQ(State().currentPath, library.Path("spin-0003.vmr"));
+    EXPECT_EQ(editor.Track(kXPosition).end, 3.5);
+    EXPECT_EQ(editor.window.windowTitle(), QStringLiteral("spin-0003[*] \u2014 Motivra"));
+    EXPECT_FALSE(editor.window.isWindowModified());
+    editor.ExpectShowsState();
+
+    const auto drop = [&](const std::string& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+        // Qt delivers a drop to the widget that took the drag's entry.
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&editor.window, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&editor.window, &event);
+        QTest::qWait(20);
+    };
+    const EditorState loaded = State();
+    drop(library.Path("cut.vmr"));
+    EXPECT_EQ(State().rows, loaded.rows);
+    EXPECT_EQ(State().currentPath, loaded.currentPath);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("could not be read as a behaviour"), std::string::npos);
+    drop(library.Path("turn-0001.vmr"));
+    EXPECT_EQ(editor.Track(kXPosition).end, 2.5);
+    EXPECT_EQ(editor.window.windowTitle(), QStringLiteral("turn-0001[*] \u2014 Motivra"));
+    EXPECT_EQ(questions.size(), 2u) << "nothing was changed since the load, so nothing is asked";
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ struct ShownEditor {
     ShownEditor() {
         // Closing an edited editor asks about its changes: here the answer is to drop them, unless a test of
         // that question answers itself.
-        window.SetUnsavedAsker([] { return EditorWindow::UnsavedAnswer::Discard; });
+        window.SetUnsavedAsker(
+            [](const QString&, const QString&) { return EditorWindow::UnsavedAnswer::Discard; });
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/engine/behaviour_file.h"
+#include "core/engine/track_store.h"
 #include "gui/platform/instance_lock.h"
 
 namespace motivra {
@@ -48,6 +50,13 @@ TEST(SingleInstance, OneEditorPerDisplayAndAScreenshotWhileOneRuns) {
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(second.readAll().isEmpty()) << "nothing said";
 
+    TrackStore tracks;
+    ASSERT_TRUE(SaveBehaviourFile(tracks, runtime.path().toStdString() + "/", "spin", "spin", {}));
+    Editor handing(runtime, {runtime.filePath("spin.vmr")});
+    ASSERT_TRUE(handing.waitForFinished(20000));
+    EXPECT_EQ(handing.exitCode(), 0) << "the file was handed to the running editor";
+    EXPECT_TRUE(handing.readAll().isEmpty());
+
     Editor screenshot(runtime, {"--screenshot", shot});
     ASSERT_TRUE(screenshot.waitForFinished(30000));
     EXPECT_EQ(screenshot.exitCode(), 0) << screenshot.readAllStandardError().toStdString();
@@ -61,6 +70,16 @@ TEST(SingleInstance, OneEditorPerDisplayAndAScreenshotWhileOneRuns) {
     first.waitForFinished(10000);
     Editor next(runtime, {});
     EXPECT_TRUE(next.Runs());
+}
+
+TEST(SingleInstance, AFileForAnEditorThatDoesNotListenIsNotDroppedSilently) {
+    QTemporaryDir runtime;
+    InstanceLock held(runtime.path(), QStringLiteral("TESTAPP_MUTEX_NAME-_3"));
+    ASSERT_TRUE(held.TryLock());
+    Editor handing(runtime, {runtime.filePath("spin.vmr")}, QStringLiteral(":3"));
+    ASSERT_TRUE(handing.waitForFinished(20000));
+    EXPECT_EQ(handing.exitCode(), 1);
+    EXPECT_NE(handing.readAllStandardError().indexOf("was not opened"), -1);
 }
 
 TEST(SingleInstance, AFolderThatCannotHoldTheLockLetsTheProgramRun) {
