@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_font.h"
@@ -55,7 +57,11 @@ SkinMessageBox::SkinMessageBox(QWidget* parent, const QString& title, const QStr
         button->setObjectName(ControlName(i + 1));
         button->SetText(answers[i]);
         button->SetBold(i == defaultAnswer);
-        button->setFixedSize(DialogSizeToPixels(kButtonWidthUnits, kButtonHeightUnits));
+        // A longer answer ("Close Without Saving") widens its button rather than losing its ends.
+        QSize size = DialogSizeToPixels(kButtonWidthUnits, kButtonHeightUnits);
+        const int textWidth = QFontMetrics(ControlFont(700)).horizontalAdvance(answers[i]);
+        size.setWidth(std::max(size.width(), textWidth + 2 * kMargin));
+        button->setFixedSize(size);
         connect(button, &SkinButton::clicked, this, [this, i] {
             answer_ = i;
             accept();
