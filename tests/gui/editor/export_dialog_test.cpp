@@ -38,12 +38,7 @@ struct ExportDialogTest : ::testing::Test {
         });
         test::ShowDialog(*dialog);
     }
-    void Type(int id, const QString& text) {
-        auto* edit = FindControl<SkinEdit>(*dialog, id);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
+    void Type(int id, const QString& text) { test::TypeInto(*FindControl<SkinEdit>(*dialog, id), text); }
     void PickFormat(ExportFormat format) {
         const auto at = std::find(kExportFormats.begin(), kExportFormats.end(), format) - kExportFormats.begin();
         QTest::mouseClick(FindControl<SkinCheckBox>(*dialog, kFirstFormat + static_cast<int>(at)), Qt::LeftButton,
