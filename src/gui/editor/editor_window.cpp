@@ -127,7 +127,11 @@ EditorWindow::EditorWindow(QWidget* parent)
     controls_.rows[0].startSlider->setFocus(Qt::OtherFocusReason);
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow() {
+    // The history is a child, cleared while QWidget's destructor deletes the children: by then this is no
+    // EditorWindow any more, so its title must not follow the stack.
+    disconnect(&history_->Stack(), nullptr, this, nullptr);
+}
 
 void EditorWindow::Connect() {
     for (int r = 0; r < kParameterCount; ++r) ConnectRow(r);
