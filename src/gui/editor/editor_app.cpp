@@ -32,8 +32,8 @@ int EditorApp::Run(const StartRequest& request) {
     // A screenshot is no editing session: it is taken whether or not an editor runs.
     InstanceLock lock;
     if (!screenshot && !lock.TryLock()) {
-        if (request.file.empty() || InstanceChannel::Hand(QFile::decodeName(QByteArray::fromStdString(request.file))))
-            return 0;
+        const QString file = QFile::decodeName(QByteArray::fromStdString(request.file));
+        if (request.file.empty() || InstanceChannel::Hand(file)) return 0;
         std::fprintf(stderr, "motivra: the running editor did not answer, so %s was not opened\n",
                      request.file.c_str());
         return 1;
@@ -51,7 +51,8 @@ int EditorApp::Run(const StartRequest& request) {
         connect(&channel, &InstanceChannel::fileHanded, &window, [&window](const QString& file) {
             window.raise();
             window.activateWindow();
-            // A dialog of the editor's own is open: the file waits for the user to finish there.
+            // A dialog of the editor's own is open and works on the rows: the file is not loaded under it, and
+            // the user is told so over that dialog.
             if (QWidget* modal = activeModalWidget(); modal != nullptr && modal != &window) {
                 modal->raise();
                 SkinMessageBox::Tell(modal, QStringLiteral("Motivra"),
