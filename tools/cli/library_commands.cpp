@@ -6,13 +6,16 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "cli/cli_error.h"
 #include "cli/cli_library.h"
+#include "core/engine/behaviour_file.h"
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
 #include "core/library/file_checks.h"
+#include "core/library/library_browse.h"
 #include "core/library/library_change.h"
 #include "core/library/library_edits.h"
 #include "core/library/library_folder.h"
@@ -36,6 +39,8 @@ struct LibraryRequest {
     std::string core = kDefaultCoreName;
     std::string name;
     std::vector<std::string> tagNames;  // tag and untag
+    bool untagged = false;              // list --untagged
+    std::string nameContains;           // list and filter --name-contains
 };
 
 std::string LibraryFolder(const LibraryRequest& request) {
@@ -60,7 +65,26 @@ std::vector<std::string> UnreadableLines(const TagTable& table) {
     return lines;
 }
 
-void RunList(const LibraryRequest& request) { PrintLines(ListBehaviourNames(LibraryFolder(request))); }
+// The behaviours the dialogs' search box finds with the same text: by name or by thumbnail text.
+void KeepFound(std::vector<std::string>& names, const std::string& library, const std::string& search) {
+    if (search.empty()) return;
+    std::erase_if(names, [&](const std::string& name) {
+        return !BehaviourMatches(name, ReadThumbnailText(BehaviourPath(library, name)), search);
+    });
+}
+
+// The names the dialogs' grids show for the same choice, in listing order.
+void RunList(const LibraryRequest& request) {
+    const std::string library = LibraryFolder(request);
+    std::vector<std::string> names = ListBehaviourNames(library);
+    if (request.untagged) {
+        const std::vector<std::string> untagged = UntaggedBehaviours(names, LoadTags(library));
+        const std::unordered_set<std::string> keep(untagged.begin(), untagged.end());
+        std::erase_if(names, [&](const std::string& name) { return !keep.contains(name); });
+    }
+    KeepFound(names, library, request.nameContains);
+    PrintLines(names);
+}
 
 // Written one link at a time, so the answer costs no memory beyond the table's own.
 void RunTags(const LibraryRequest& request) {
@@ -83,7 +107,10 @@ void RunTags(const LibraryRequest& request) {
 }
 
 void RunFilter(const LibraryRequest& request) {
-    PrintLines(TaggedBehaviours(LibraryFolder(request), request.tags, request.minus));
+    const std::string library = LibraryFolder(request);
+    std::vector<std::string> names = TaggedBehaviours(library, request.tags, request.minus);
+    KeepFound(names, library, request.nameContains);
+    PrintLines(names);
 }
 
 // The name the Save dialog would give: the same function, so the two never disagree.
@@ -158,9 +185,11 @@ void AddLibraryCommands(CLI::App& app, const std::string& argv0) {
     library->add_option("--library", request->library,
                         "library folder (default: \"behaviours\" beside motivra-cli or the folder above it)");
 
-    library->add_subcommand("list", "Print every behaviour name, in listing order")->callback([request] {
-        RunList(*request);
-    });
+    CLI::App* list = library->add_subcommand("list", "Print every behaviour name, in listing order");
+    list->add_flag("--untagged", request->untagged, "only the behaviours no tag links");
+    list->add_option("--name-contains", request->nameContains,
+                     "only the names holding TEXT (letters compared without case)");
+    list->callback([request] { RunList(*request); });
     library->add_subcommand("tags", "Print every tag with its weight and links as JSON")->callback([request] {
         RunTags(*request);
     });
@@ -169,6 +198,8 @@ void AddLibraryCommands(CLI::App& app, const std::string& argv0) {
         library->add_subcommand("filter", "Print the behaviours of the chosen tags, one a line");
     filter->add_option("--tag", request->tags, "a selected tag (repeatable)")->required();
     filter->add_option("--minus", request->minus, "a subtracted tag (repeatable)");
+    filter->add_option("--name-contains", request->nameContains,
+                       "only the names holding TEXT (letters compared without case)");
     filter->callback([request] { RunFilter(*request); });
 
     CLI::App* next = library->add_subcommand("next-name", "Print the name the Save dialog would give next");

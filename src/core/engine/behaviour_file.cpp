@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/engine/parameter_table.h"
+#include "core/engine/text_encoding.h"
 #include "core/engine/track_store.h"
 #include "core/io/byte_stream.h"
 #include "core/io/file_io.h"
@@ -104,6 +105,12 @@ void LoadBehaviourFile(TrackStore& store, const std::string& path) {
         return;
     }
     DecodeBehaviourFile(store, *bytes);
+}
+
+std::string ReadThumbnailText(const std::string& path) {
+    TrackStore store;
+    LoadBehaviourFile(store, path);
+    return store.IsLoaded() ? Latin1ToUtf8(store.ThumbnailText()) : std::string();
 }
 
 }  // namespace motivra

@@ -35,5 +35,7 @@ void DecodeBehaviourFile(TrackStore& store, std::span<const std::uint8_t> bytes)
 // unreadable file leaves them reset. The loaded flag tells whether every record was read. The caller
 // completes the load with TrackStore::CompleteLoad.
 void LoadBehaviourFile(TrackStore& store, const std::string& path);
+// The thumbnail text of a behaviour file in UTF-8 (the file holds Latin-1); empty when it cannot be read.
+std::string ReadThumbnailText(const std::string& path);
 
 }  // namespace motivra

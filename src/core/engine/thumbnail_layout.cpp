@@ -63,6 +63,10 @@ PixelPoint ThumbnailPixel(const PosePoint& p, int width, int height) {
     return {TruncToPixel(width * p.x) + width, TruncToPixel(height * p.y) + height};
 }
 
+PixelBox ThumbnailGloss(int width) {
+    return {-(width / 4), -60, -(width / 4) + TruncToPixel(1.5 * width), 30};
+}
+
 ThumbnailLayout LayoutThumbnail(const TrackStore& store, int width, int height) {
     const Quad start = ThumbnailPose(store, Pose::Start);
     const Quad end = ThumbnailPose(store, Pose::End);
@@ -73,7 +77,7 @@ ThumbnailLayout LayoutThumbnail(const TrackStore& store, int width, int height) 
     layout.posesDrawn = !fit.collapsed;
     layout.referenceTopLeft = pixel({-0.5, -0.5});
     layout.referenceBottomRight = Shifted(pixel({0.5, 0.5}), -1, -1);
-    layout.glossEllipse = {-(width / 4), -60, -(width / 4) + TruncToPixel(1.5 * width), 30};
+    layout.glossEllipse = ThumbnailGloss(width);
     if (!layout.posesDrawn) return layout;
 
     PixelQuad s;

@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "core/geometry/pixel_geometry.h"
 #include "core/engine/pose_geometry.h"
 #include "core/engine/preview_layout.h"
+#include "core/geometry/pixel_geometry.h"
 
 namespace motivra {
 
@@ -52,6 +52,8 @@ struct ThumbnailLayout {
 };
 
 ThumbnailLayout LayoutThumbnail(const TrackStore& store, int width, int height);
+// The gloss ellipse over the top of a frame of that width.
+PixelBox ThumbnailGloss(int width);
 
 // The solid head of an arrow drawn along a line, its tip on the line's end: tip, then the two back corners.
 // A line of no length has no direction and gets no head.

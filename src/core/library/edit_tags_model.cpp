@@ -49,13 +49,7 @@ EditTagClick EditTagsModel::ClickTag(TagTable& table, bool hitTag) {
         return click;
     }
     click.resetPreview = true;
-    if (table.CountSelected() == 0) {
-        click.grid = EditTagClick::Grid::ShowAll;
-    } else {
-        table.CaptureSelection();
-        click.grid = EditTagClick::Grid::ShowNames;
-        click.names = table.TagFilter();
-    }
+    click.grid = EditTagClick::Grid::Filter;
     return click;
 }
 

@@ -21,9 +21,9 @@ struct EditTagsState {
 
 // What a click on the tag list leads to.
 struct EditTagClick {
-    enum class Grid { Keep, ShowAll, ShowNames };
+    // Filter: nothing is picked, so the grid shows the tag list's choice (library_browse) again.
+    enum class Grid { Keep, Filter };
     Grid grid = Grid::Keep;
-    std::vector<std::string> names;  // for ShowNames
     bool resetPreview = false;
     std::vector<std::string> marked;    // Delete Tag mode: the tags to delete once the user agrees
     std::vector<std::string> problems;  // messages for the user

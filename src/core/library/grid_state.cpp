@@ -138,4 +138,39 @@ bool GridState::PageUp() {
     return SetTopRow(std::max(topRow_ - layout_.rows, 0));
 }
 
+int GridKeyTarget(GridKey key, int selected, int count, int columns, int pageRows) {
+    if (count <= 0) return -1;
+    if (selected < 0 || selected >= count) return key == GridKey::End ? count - 1 : 0;
+    const int across = std::max(columns, 1);
+    const int page = across * std::max(pageRows, 1);
+    int target = selected;
+    switch (key) {
+        case GridKey::Left:
+            target = selected - 1;
+            break;
+        case GridKey::Right:
+            target = selected + 1;
+            break;
+        case GridKey::Up:
+            target = selected >= across ? selected - across : selected;
+            break;
+        case GridKey::Down:
+            if (selected / across < (count - 1) / across) target = std::min(selected + across, count - 1);
+            break;
+        case GridKey::PageUp:
+            target = selected - page;
+            break;
+        case GridKey::PageDown:
+            target = selected + page;
+            break;
+        case GridKey::Home:
+            target = 0;
+            break;
+        case GridKey::End:
+            target = count - 1;
+            break;
+    }
+    return std::clamp(target, 0, count - 1);
+}
+
 }  // namespace motivra

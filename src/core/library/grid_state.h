@@ -11,6 +11,16 @@ namespace motivra {
 // What a press in a grid view did.
 enum class GridPress { None, Item, Thumb, PageDown, PageUp };
 
+// The keys that move a grid's single selection.
+enum class GridKey { Left, Right, Up, Down, PageUp, PageDown, Home, End };
+
+// The item a key moves the selection to, from `selected` (-1: none) among `count` items laid out in
+// `columns` with `pageRows` rows on a page: the arrows go one cell (left and right wrap along the rows, up
+// and down stay in their column, down into a shorter last row going to its end), the page keys a page of
+// rows, Home and End to the first and last item, never past either end. With no selection every key starts
+// from the first item. -1 when there are no items.
+int GridKeyTarget(GridKey key, int selected, int count, int columns, int pageRows);
+
 // The state of a grid view without the drawing: item count, cell size, one selection flag per item (no fixed
 // capacity), the scroll position and the thumb drag, with the mouse rules as operations on it. Each
 // operation returns whether the picture changed. The layout is kept for the client size of the last Layout

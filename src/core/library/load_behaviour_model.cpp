@@ -6,9 +6,8 @@
 
 namespace motivra {
 
-LoadFilter LoadBehaviourModel::Filter(TagTable& table) {
-    table.CaptureSelection();
-    LoadFilter filter{table.TagFilter(), false};
+LoadFilter LoadBehaviourModel::Filter(std::vector<std::string> names) {
+    LoadFilter filter{std::move(names), false};
     if (filter.names.empty()) {
         filter.resetPreview = true;
         playing_ = false;

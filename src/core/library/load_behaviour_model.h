@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "core/library/tag_table.h"
-
 namespace motivra {
 
 // What a click on the Load dialog's tag list shows.
@@ -32,9 +30,9 @@ public:
 
     const std::string& ChosenPath() const { return chosenPath_; }
 
-    // A click on the tag list: the behaviours linked to every Selected tag and to no Subtracted tag.
-    // Subtracted tags alone show nothing.
-    LoadFilter Filter(TagTable& table);
+    // The grid shows these names after a tag click or a search (library_browse chooses them); when there
+    // are none the preview is reset.
+    LoadFilter Filter(std::vector<std::string> names);
 
     // A click on the grid, with the name of the behaviour now selected ("" for none).
     LoadPick Pick(const std::string& selectedName);

@@ -8,9 +8,13 @@ TagState ClickedTagState(TagState current, bool ctrl, bool alt) {
     return TagState::Selected;
 }
 
-bool PressTagCloud(TagTable& table, int hit, bool ctrl, bool alt) {
+bool PressTagCloud(TagTable& table, int hit, bool ctrl, bool alt, TagState* untagged) {
     bool changed = false;
     if (!ctrl && !alt) {
+        if (untagged != nullptr && *untagged != TagState::Unselected) {
+            *untagged = TagState::Unselected;
+            changed = true;
+        }
         for (int i = 0; i < table.Count(); ++i) {
             if (table.Entry(i).state == TagState::Unselected) continue;
             table.SetState(i, TagState::Unselected);
@@ -19,6 +23,10 @@ bool PressTagCloud(TagTable& table, int hit, bool ctrl, bool alt) {
     }
     if (hit >= 0 && hit < table.Count()) {
         table.SetState(hit, ClickedTagState(table.Entry(hit).state, ctrl, alt));
+        changed = true;
+    }
+    if (untagged != nullptr && hit == table.Count()) {
+        *untagged = ClickedTagState(*untagged, ctrl, alt);
         changed = true;
     }
     return changed;

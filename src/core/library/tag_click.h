@@ -12,7 +12,8 @@ TagState ClickedTagState(TagState current, bool ctrl, bool alt);
 
 // A left-button press on the tag cloud over tag hit (-1 for none): without Ctrl or Alt every tag is cleared
 // first, so a plain click selects exactly one tag, or none on empty space; then the hit tag changes by
-// ClickedTagState. True when any state changed.
-bool PressTagCloud(TagTable& table, int hit, bool ctrl, bool alt);
+// ClickedTagState. With `untagged`, the cloud ends with the "(untagged)" entry, whose state that is: hit
+// Count() is a press on it. True when any state changed.
+bool PressTagCloud(TagTable& table, int hit, bool ctrl, bool alt, TagState* untagged = nullptr);
 
 }  // namespace motivra

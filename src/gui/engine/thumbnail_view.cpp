@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <cmath>
+
 #include "core/engine/behaviour_file.h"
 #include "core/engine/thumbnail_layout.h"
 #include "gui/skin/dialog_template.h"
@@ -77,6 +79,25 @@ void DrawPoses(QPainter& painter, const ThumbnailLayout& layout) {
     painter.drawRect(QRectF(topLeft, At(layout.referenceBottomRight)));
 }
 
+// A playing behaviour's pose at its time: filled at its opacity, outlined, with its cross, over the
+// reference rectangle of the picture at rest.
+void DrawPlayingPose(QPainter& painter, const ThumbnailFrame& frame) {
+    QPen dashed = FlatPen(kReference, 1);
+    dashed.setDashPattern({3, 1});
+    painter.setPen(dashed);
+    painter.drawRect(QRectF(At(frame.referenceTopLeft), At(frame.referenceBottomRight)));
+    if (!frame.poseDrawn) return;
+    QPolygonF outline;
+    for (const int i : {0, 1, 3, 2}) outline << At(frame.pose[static_cast<std::size_t>(i)]);
+    QColor fill = kStartFill;
+    fill.setAlpha(static_cast<int>(std::lround(frame.alpha)));
+    painter.setPen(FlatPen(kEndPen, 2));
+    painter.setBrush(fill);
+    painter.drawPolygon(outline);
+    painter.setBrush(Qt::NoBrush);
+    for (const PixelLine& line : frame.cross) DrawLine(painter, line);
+}
+
 void DrawText(QPainter& painter, const std::string& text, QSize size) {
     if (text.empty()) return;
     const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -104,16 +125,25 @@ QImage ThumbnailView::Render() const {
 }
 
 void ThumbnailView::Paint(QPainter& painter, const TrackStore& tracks, const std::string& text, QSize size) {
+    const ThumbnailLayout layout = LayoutThumbnail(tracks, size.width(), size.height());
+    PaintFramed(painter, text, size, [&] { DrawPoses(painter, layout); });
+}
+
+void ThumbnailView::PaintPlaying(QPainter& painter, const ThumbnailFrame& frame, const std::string& text,
+                                 QSize size) {
+    PaintFramed(painter, text, size, [&] { DrawPlayingPose(painter, frame); });
+}
+
+void ThumbnailView::PaintFramed(QPainter& painter, const std::string& text, QSize size,
+                                const std::function<void()>& drawPoses) {
     const int w = size.width();
-    const int h = size.height();
-    const ThumbnailLayout layout = LayoutThumbnail(tracks, w, h);
     painter.save();
-    painter.fillRect(QRect(0, 0, w, h), Qt::black);
+    painter.fillRect(QRect(0, 0, w, size.height()), Qt::black);
 
     // Anti-aliased, with pixel centres on whole coordinates as the smoothing layer places them.
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.translate(0.5, 0.5);
-    DrawPoses(painter, layout);
+    drawPoses();
     painter.translate(-0.5, -0.5);
 
     // The gloss is drawn without anti-aliasing.
@@ -122,10 +152,10 @@ void ThumbnailView::Paint(QPainter& painter, const TrackStore& tracks, const std
         painter.setPen(QPen(QColor(255, 255, 255, kGlossTopAlpha - kGlossAlphaStep * i), 1));
         painter.drawLine(0, i, w, i);
     }
-    const PixelBox& e = layout.glossEllipse;
+    const PixelBox gloss = ThumbnailGloss(w);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kGlossEllipse);
-    painter.drawEllipse(QRect(e.left, e.top, e.Width(), e.Height()));
+    painter.drawEllipse(QRect(gloss.left, gloss.top, gloss.Width(), gloss.Height()));
     painter.setBrush(Qt::NoBrush);
 
     DrawText(painter, text, size);

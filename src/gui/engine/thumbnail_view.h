@@ -4,10 +4,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 #include "core/engine/behaviour_track.h"
 #include "core/engine/track_store.h"
+#include "core/player/thumbnail_playback.h"
 
 class QPainter;
 
@@ -32,6 +34,9 @@ public:
     QImage Render() const;
 
     static void Paint(QPainter& painter, const TrackStore& tracks, const std::string& text, QSize size);
+    // The same frame, gloss and text around a playing behaviour's pose at one time.
+    static void PaintPlaying(QPainter& painter, const ThumbnailFrame& frame, const std::string& text,
+                             QSize size);
 
     QSize sizeHint() const override;
 
@@ -39,6 +44,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static void PaintFramed(QPainter& painter, const std::string& text, QSize size,
+                            const std::function<void()>& drawPoses);
+
     TrackStore tracks_;
 };
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/editor/help_location.h"
-#include "core/engine/behaviour_file.h"
-#include "core/engine/track_store.h"
+#include "core/library/library_browse.h"
 #include "core/library/library_folder.h"
 #include "core/library/tag_editing.h"
 #include "gui/engine/preview_window.h"
+#include "gui/library/behaviour_browser.h"
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/delete_mode_look.h"
 #include "gui/library/dialog_preview.h"
@@ -19,6 +19,7 @@
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_header.h"
+#include "gui/skin/skin_label.h"
 
 namespace motivra {
 
@@ -62,6 +63,9 @@ EditTagsDialog::EditTagsDialog(QWidget* parent)
         grid_->SetFolder(Library());
         grid_->Load();
     }
+    grid_->SetTagTable(&tags_->Table());
+    browser_ = new BehaviourBrowser(*grid_, *tags_, *FindControl<SkinEdit>(*this, kSearch),
+                                    *FindControl<SkinLabel>(*this, kSelectedName), Unchosen::ShowAll, this);
     Connect();
     grid_->setFocus(Qt::OtherFocusReason);
 }
@@ -80,6 +84,17 @@ void EditTagsDialog::Connect() {
         ShowModes(!model_.State().deleteMode.IsOn(), model_.State().deleteBehaviourMode);
         tags_->update();
     });
+    connect(grid_, &BehaviourGrid::selectionMoved, this, [this] {
+        // In Delete Behaviour mode a key only moves the selection; Delete asks.
+        if (model_.State().deleteBehaviourMode) {
+            browser_->ShowSelectedName();
+        } else {
+            ClickGrid();
+        }
+    });
+    connect(grid_, &BehaviourGrid::deletePressed, this, [this] {
+        if (model_.State().deleteBehaviourMode && grid_->GetSelected() >= 0) ClickGrid();
+    });
     connect(Button(kDeleteBehaviour), &SkinButton::clicked, this, &EditTagsDialog::ToggleDeleteBehaviourMode);
     connect(Button(kRebuild), &SkinButton::clicked, this, &EditTagsDialog::Rebuild);
     connect(tags_, &TagListControl::clicked, this, &EditTagsDialog::ClickTags);
@@ -97,6 +112,9 @@ void EditTagsDialog::showEvent(QShowEvent* event) {
 
 void EditTagsDialog::ShowModes(bool deleteTagWasOn, bool deleteBehaviourWasOn) {
     const EditTagsState& state = model_.State();
+    // "(untagged)" filters the grid: it is no tag to give a picked behaviour or to delete.
+    tags_->SetUntaggedShown(state.picked.empty() && !state.deleteMode.IsOn());
+    browser_->ShowSelectedName();
     if (deleteTagWasOn != state.deleteMode.IsOn())
         ShowDeleteLook(*Button(edit_tags_id::kDeleteTag), *tags_, state.deleteMode.IsOn());
     if (deleteBehaviourWasOn != state.deleteBehaviourMode)
@@ -121,16 +139,7 @@ void EditTagsDialog::ClickTags() {
             Confirm(FromFileName(TagDeleteMode::Question(click.marked)), QStringLiteral("Delete"));
         problems = model_.DeleteTags(tags_->Table(), click.marked, agreed);
     }
-    switch (click.grid) {
-        case EditTagClick::Grid::Keep:
-            break;
-        case EditTagClick::Grid::ShowAll:
-            grid_->ShowAll();
-            break;
-        case EditTagClick::Grid::ShowNames:
-            grid_->ShowNames(click.names);
-            break;
-    }
+    if (click.grid == EditTagClick::Grid::Filter) browser_->ChooseTags();
     grid_->update();
     if (click.resetPreview) preview_->Reset();
     ShowModes(deleting, model_.State().deleteBehaviourMode);
@@ -153,14 +162,7 @@ void EditTagsDialog::ClickGrid() {
 
 void EditTagsDialog::DeleteBehaviour(const std::string& name) {
     // The user knows a behaviour by the text under its thumbnail more than by its file name.
-    TrackStore behaviour;
-    LoadBehaviourFile(behaviour, BehaviourPath(Library(), name));
-    const std::string& text = behaviour.ThumbnailText();
-    const QString shown =
-        text.empty()
-            ? FromFileName(name)
-            : QStringLiteral("%1 (%2)").arg(
-                  QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), FromFileName(name));
+    const QString shown = FromFileName(BehaviourTitle(name, grid_->ThumbnailText(name)));
     const QString question = QStringLiteral(
                                  "Delete the behaviour \"%1\" from the library, with its thumbnail and tag "
                                  "database? It cannot be brought back.")
@@ -208,8 +210,11 @@ void EditTagsDialog::LibraryChanged() {
     const std::string picked = model_.State().picked;
     std::vector<std::string> problems = model_.Refresh(tags_->Table());
     if (grid_->Relist()) {
-        const TagTable& table = tags_->Table();
-        if (picked.empty() && table.CountSelected() > 0) grid_->ShowNames(table.TagFilter());
+        if (picked.empty()) {
+            browser_->ChooseTags();
+        } else {
+            browser_->Show();
+        }
         // A behaviour someone else deleted is let go, as a click on empty space would.
         if (!picked.empty() && !grid_->SelectName(picked)) {
             const EditGridClick click = model_.ClickGrid(tags_->Table(), {});
@@ -219,6 +224,7 @@ void EditTagsDialog::LibraryChanged() {
         }
         model_.GridCountChanged(grid_->GetCount());
     }
+    ShowModes(model_.State().deleteMode.IsOn(), model_.State().deleteBehaviourMode);
     grid_->update();
     tags_->update();
     Report(problems);

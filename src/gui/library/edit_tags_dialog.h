@@ -5,6 +5,7 @@
 
 namespace motivra {
 
+class BehaviourBrowser;
 class BehaviourGrid;
 class DialogPreview;
 class SkinEdit;
@@ -47,7 +48,8 @@ private:
     TagListControl* tags_ = nullptr;  // child widgets
     BehaviourGrid* grid_ = nullptr;
     SkinEdit* newTag_ = nullptr;
-    DialogPreview* preview_ = nullptr;  // child QObject
+    DialogPreview* preview_ = nullptr;  // child QObjects
+    BehaviourBrowser* browser_ = nullptr;
     bool started_ = false;
 };
 

@@ -11,6 +11,9 @@ inline constexpr int kEditTagsWidthUnits = 580;
 inline constexpr int kEditTagsHeightUnits = 409;
 
 namespace edit_tags_id {
+inline constexpr int kSearchLabel = 1160;
+inline constexpr int kSearch = 1161;  // the name search box above the grid
+inline constexpr int kSelectedName = 1162;
 inline constexpr int kAddTag = 10;
 inline constexpr int kDeleteTag = 11;
 inline constexpr int kDeleteBehaviour = 12;

@@ -1,6 +1,7 @@
 #include "gui/library/grid_control.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -90,13 +91,14 @@ std::vector<std::string> GridControl::ListFolder(const std::string& folder) {
     return names;
 }
 
-void GridControl::paintEvent(QPaintEvent*) {
+void GridControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const GridLayout& layout = state_.Layout(width(), height());
-    painter.fillRect(rect(), GdiColour(colours_.fillColour));
+    painter.fillRect(event->rect(), GdiColour(colours_.fillColour));
     if (layout.HasScrollBar()) PaintGridScrollBar(painter, layout, colours_, state_.IsDragging());
+    // A playing cell repaints alone: the other cells are not drawn again.
     for (int k = 0; k < layout.visibleCount && layout.ItemAt(k) < GetCount(); ++k) {
-        PaintItem(painter, layout.ItemAt(k), CellRect(k));
+        if (event->rect().intersects(CellRect(k))) PaintItem(painter, layout.ItemAt(k), CellRect(k));
     }
     for (int k = 0; k < layout.visibleCount; ++k) {
         if (state_.IsSelected(layout.ItemAt(k))) PaintGridSelection(painter, CellRect(k), colours_);

@@ -3,11 +3,14 @@
 #include "core/editor/help_location.h"
 #include "core/library/library_folder.h"
 #include "gui/engine/preview_window.h"
+#include "gui/library/behaviour_browser.h"
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/dialog_preview.h"
 #include "gui/library/load_behaviour_template.h"
 #include "gui/library/tag_list_control.h"
 #include "gui/skin/skin_button.h"
+#include "gui/skin/skin_edit.h"
+#include "gui/skin/skin_label.h"
 
 namespace motivra {
 
@@ -37,7 +40,7 @@ LoadBehaviourDialog::LoadBehaviourDialog(QWidget* parent)
     grid_ = FindControl<BehaviourGrid>(*this, kGrid);
     preview_ = new DialogPreview(*FindControl<PreviewWindow>(*this, kPreview), this);
     preview_->Reset();
-    // The grid starts empty: behaviours appear once tags are chosen.
+    // The grid starts empty: behaviours appear once tags are chosen or a name is typed.
     if (!Library().empty()) {
         tags_->SetFolder(Library());
         tags_->Table().LoadTags();
@@ -45,8 +48,16 @@ LoadBehaviourDialog::LoadBehaviourDialog(QWidget* parent)
         grid_->Load();
         grid_->ShowNone();
     }
-    connect(tags_, &TagListControl::clicked, this, &LoadBehaviourDialog::Filter);
+    grid_->SetTagTable(&tags_->Table());
+    browser_ = new BehaviourBrowser(*grid_, *tags_, *FindControl<SkinEdit>(*this, kSearch),
+                                    *FindControl<SkinLabel>(*this, kSelectedName), Unchosen::ShowNone, this);
+    connect(tags_, &TagListControl::clicked, this, [this] {
+        browser_->ChooseTags();
+        Filter();
+    });
+    connect(browser_, &BehaviourBrowser::searched, this, &LoadBehaviourDialog::Filter);
     connect(grid_, &BehaviourGrid::clicked, this, &LoadBehaviourDialog::Pick);
+    connect(grid_, &BehaviourGrid::selectionMoved, this, &LoadBehaviourDialog::Pick);
     connect(grid_, &BehaviourGrid::itemDoubleClicked, this, &LoadBehaviourDialog::PickAndAccept);
     connect(Button(library_dialog_id::kOk), &SkinButton::clicked, this, &LoadBehaviourDialog::accept);
     connect(Button(library_dialog_id::kCancel), &SkinButton::clicked, this, &LoadBehaviourDialog::reject);
@@ -55,14 +66,13 @@ LoadBehaviourDialog::LoadBehaviourDialog(QWidget* parent)
 
 LoadBehaviourDialog::~LoadBehaviourDialog() = default;
 
+// The browser has shown the grid for the tags and the name; the model decides what the preview does.
 void LoadBehaviourDialog::Filter() {
-    const LoadFilter filter = model_.Filter(tags_->Table());
-    if (filter.resetPreview) preview_->Reset();
-    grid_->ShowNames(filter.names);
-    grid_->update();
+    if (model_.Filter(grid_->ShownNames()).resetPreview) preview_->Reset();
 }
 
 void LoadBehaviourDialog::Pick() {
+    browser_->ShowSelectedName();
     switch (model_.Pick(grid_->GetSelectedName())) {
         case LoadPick::Cleared:
             preview_->Reset();
@@ -94,6 +104,7 @@ void LoadBehaviourDialog::LibraryChanged() {
     const std::string selected = grid_->GetSelectedName();
     tags_->Table().Refresh();
     grid_->Relist();
+    browser_->ChooseTags();
     Filter();
     if (!selected.empty() && !grid_->SelectName(selected)) Pick();
     tags_->update();

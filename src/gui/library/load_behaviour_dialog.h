@@ -7,14 +7,15 @@
 
 namespace motivra {
 
+class BehaviourBrowser;
 class BehaviourGrid;
 class DialogPreview;
 class TagListControl;
 
 // "Load Behaviour" (template 366): finds a behaviour of the library by its tags, plays the one picked, and
-// gives its path back. Clicking tags fills the grid (plain, Ctrl to add a tag, Alt to subtract one); a click
-// on a behaviour picks it and a second click lets it go; a double click picks it and accepts. The dialog
-// writes nothing.
+// gives its path back. Clicking tags fills the grid (plain, Ctrl to add a tag, Alt to subtract one), and so
+// does a name typed in the search box; a click on a behaviour, or a key moving the selection, picks it and a
+// second click lets it go; a double click, or Enter, picks it and accepts. The dialog writes nothing.
 class LoadBehaviourDialog : public LibraryDialog {
     Q_OBJECT
 
@@ -41,7 +42,8 @@ private:
     LoadBehaviourModel model_;
     TagListControl* tags_ = nullptr;  // child widgets
     BehaviourGrid* grid_ = nullptr;
-    DialogPreview* preview_ = nullptr;  // child QObject
+    DialogPreview* preview_ = nullptr;  // child QObjects
+    BehaviourBrowser* browser_ = nullptr;
 };
 
 }  // namespace motivra

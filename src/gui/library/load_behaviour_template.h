@@ -11,6 +11,9 @@ inline constexpr int kLoadDialogWidthUnits = 581;
 inline constexpr int kLoadDialogHeightUnits = 402;
 
 namespace load_dialog_id {
+inline constexpr int kSearchLabel = 1160;
+inline constexpr int kSearch = 1161;  // the name search box above the grid
+inline constexpr int kSelectedName = 1162;
 inline constexpr int kGrid = 1098;
 inline constexpr int kTagsGroup = 1145;
 inline constexpr int kPreviewGroup = 1146;

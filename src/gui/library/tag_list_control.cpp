@@ -35,6 +35,18 @@ TagListControl::TagListControl(QWidget* parent) : QWidget(parent) {
 
 void TagListControl::SetFolder(const std::string& name) { table_.SetFolder(name, DataProgramPath()); }
 
+const QString& TagListControl::UntaggedText() {
+    static const QString text = QStringLiteral("(untagged)");
+    return text;
+}
+
+void TagListControl::SetUntaggedShown(bool shown) {
+    if (shown == untaggedShown_) return;
+    untaggedShown_ = shown;
+    untagged_ = TagState::Unselected;
+    update();
+}
+
 void TagListControl::LoadColours() {
     colours_.Load(SettingsSchemeSource{});
     update();
@@ -67,6 +79,8 @@ std::vector<TextExtent> TagListControl::MeasureTags() const {
         const std::size_t bucket = static_cast<std::size_t>(table_.FontBucket(i));
         extents.push_back({Shown(i, bucket).advance[bucket], kTagFontHeights[bucket]});
     }
+    if (untaggedShown_)
+        extents.push_back({metrics_[0].horizontalAdvance(UntaggedText()), kTagFontHeights[0]});
     return extents;
 }
 
@@ -88,20 +102,21 @@ void TagListControl::paintEvent(QPaintEvent*) {
     const std::vector<TextExtent> extents = MeasureTags();
     const TagCloudLayout layout = LayoutTagCloud(extents, width());
     scroll_ = ClampCloudScroll(scroll_, layout.contentHeight, height());
-    for (int i = 0; i < table_.Count(); ++i) {
+    for (int i = 0; i < static_cast<int>(extents.size()); ++i) {
         const TagPlacement& tag = layout.tags[static_cast<std::size_t>(i)];
         const TextExtent& extent = extents[static_cast<std::size_t>(i)];
         const int top = tag.text.y - scroll_;
         if (top + extent.height <= 0 || top >= height()) continue;
-        const std::size_t bucket = static_cast<std::size_t>(table_.FontBucket(i));
-        const TagCloudColours::Pair pair = colours_.ForState(table_.Entry(i).state);
+        const bool isTag = i < table_.Count();
+        const std::size_t bucket = isTag ? static_cast<std::size_t>(table_.FontBucket(i)) : 0;
+        const TagCloudColours::Pair pair = colours_.ForState(isTag ? table_.Entry(i).state : untagged_);
         // An opaque background exactly behind the text.
         painter.fillRect(tag.text.x, top, extent.width, extent.height, GdiColour(pair.background));
         painter.setFont(fonts_[bucket]);
         painter.setPen(GdiColour(pair.text));
         const QFontMetrics& m = metrics_[bucket];
         painter.drawText(tag.text.x, top + (extent.height - m.height()) / 2 + m.ascent(),
-                         Shown(i, bucket).text);
+                         isTag ? Shown(i, bucket).text : UntaggedText());
     }
     if (layout.contentHeight > height() && height() > 0) {
         const int length = std::max(kIndicatorWidth, height() * height() / layout.contentHeight);
@@ -120,7 +135,7 @@ void TagListControl::mousePressEvent(QMouseEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     // Shift does what Alt does: many desktops take Alt+drag for moving the window.
     const bool alt = event->modifiers() & (Qt::AltModifier | Qt::ShiftModifier);
-    if (PressTagCloud(table_, hit, ctrl, alt)) update();
+    if (PressTagCloud(table_, hit, ctrl, alt, untaggedShown_ ? &untagged_ : nullptr)) update();
 }
 
 void TagListControl::mouseReleaseEvent(QMouseEvent* event) {

@@ -38,6 +38,15 @@ public:
     const TagTable& Table() const { return table_; }
     int Count() const { return table_.Count(); }
 
+    // The "(untagged)" entry after the tags, for choosing the behaviours without tags; hidden at first.
+    // Hiding it also clears its state.
+    void SetUntaggedShown(bool shown);
+    bool IsUntaggedShown() const { return untaggedShown_; }
+    TagState UntaggedState() const { return untagged_; }
+    // The hit index of the entry while it is shown: one past the last tag.
+    int UntaggedIndex() const { return untaggedShown_ ? table_.Count() : -1; }
+    static const QString& UntaggedText();
+
     // Re-reads BGColour, TextColour and SelectedColour from the settings.
     void LoadColours();
     // The background of the control and of Unselected names (the delete modes' tint).
@@ -46,7 +55,7 @@ public:
 
     // The cloud as the present table and width lay it out, in the cloud's own coordinates.
     TagCloudLayout Layout() const;
-    // The tag under a client point, -1 when none.
+    // The tag under a client point (UntaggedIndex() for that entry), -1 when none.
     int HitTest(QPoint at) const;
     // The tag under the last press of the left button, -1 when it hit empty space or before any press.
     int LastHit() const { return lastHit_; }
@@ -85,6 +94,8 @@ private:
     mutable std::unordered_map<std::string, ShownName> shownNames_;
     int scroll_ = 0;
     int lastHit_ = -1;
+    bool untaggedShown_ = false;
+    TagState untagged_ = TagState::Unselected;
     int wheelRemainder_ = 0;  // eighths of a degree not yet turned into whole lines
 };
 

@@ -1,0 +1,199 @@
+#include <QPaintEvent>
+#include <QSignalSpy>
+
+#include <sstream>
+
+#include "gui/library/behaviour_grid.h"
+#include "gui/library/edit_tags_dialog.h"
+#include "gui/library/edit_tags_template.h"
+#include "gui/library/load_behaviour_dialog.h"
+#include "gui/library/load_behaviour_template.h"
+#include "gui/skin/balloon_tip.h"
+#include "gui/skin/skin_edit.h"
+#include "gui/skin/skin_label.h"
+#include "library_widget_support.h"
+#include "support/library_dialog_support.h"
+#include "support/run_cli.h"
+
+namespace motivra {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The rectangles of the paint events a widget receives.
+struct PaintLog : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+    std::vector<QRect> rects;
+};
+
+QImage CellPicture(BehaviourGrid& grid, int k) { return test::PictureOf(grid).copy(grid.CellRect(k)); }
+
+bool WaitFor(const std::function<bool()>& done, int ms = 2000) { return QTest::qWaitFor(done, ms); }
+
+// The names motivra-cli prints for the library, one a line.
+Names Cli(const test::DialogLibrary& library, std::vector<std::string> args) {
+    args.insert(args.begin(), {"library", "--library", library.Folder()});
+    const test::CliResult run = test::RunCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    Names names;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) names.push_back(line);
+    return names;
+}
+
+// Listed as Turn, fade-0001, spin-0001, spin-0002 (upper case first), the spins known as "whirl"; only
+// spin-0001 has a tag.
+struct Browsable : test::DialogLibrary {
+    Browsable() {
+        for (const auto& [name, text] : {std::pair{"fade-0001", "fade"},
+                                         {"spin-0001", "whirl"},
+                                         {"spin-0002", "whirl fast"},
+                                         {"Turn", "turn"}})
+            WriteBehaviour(name, text);
+        Write("tagdb/spin-0001.tdb", "fast\r\n");
+        Write("tags/fast.tag", "spin-0001\r\n");
+    }
+};
+
+struct BrowsingTest : ::testing::Test {
+    void ShowGrid() {
+        grid.SetFolder(library.Folder());
+        grid.Load();
+        table = LoadLibraryTags(library.Folder());
+        grid.SetTagTable(&table);
+        test::ShowAt(grid, 400, 300);
+    }
+    Browsable library;
+    TagTable table;
+    BehaviourGrid grid;
+};
+
+TEST_F(BrowsingTest, TheCellUnderThePointerPlaysAfterItsRestAloneUntilThePointerLeaves) {
+    ShowGrid();
+    const QImage still = CellPicture(grid, 2);
+    QTest::mouseMove(&grid, grid.CellRect(2).center());
+    EXPECT_EQ(grid.HoverItem(), 2);
+    EXPECT_TRUE(grid.IsWaitingToPlay());
+    EXPECT_EQ(grid.PlayingItem(), -1) << "not before the rest";
+    EXPECT_EQ(grid.ToolTip()->Text(), "whirl (spin-0001)\nTags: fast");
+    ASSERT_TRUE(WaitFor([&] { return grid.PlayingItem() == 2; }));
+    const QImage first = CellPicture(grid, 2);
+    EXPECT_NE(first, still);
+
+    PaintLog log;
+    grid.installEventFilter(&log);
+    for (int tick = 0; tick < 3; ++tick) {
+        grid.Tick();
+        QApplication::processEvents();
+    }
+    grid.removeEventFilter(&log);
+    EXPECT_DOUBLE_EQ(grid.PlayingTime(), 0.15);
+    ASSERT_FALSE(log.rects.empty());
+    for (const QRect& rect : log.rects) EXPECT_EQ(rect, grid.CellRect(2)) << "only the playing cell repaints";
+    EXPECT_NE(CellPicture(grid, 2), first) << "the behaviour moves";
+
+    QTest::mouseMove(&grid, grid.CellRect(3).center());
+    EXPECT_EQ(grid.PlayingItem(), -1) << "moving on stops it";
+    EXPECT_EQ(CellPicture(grid, 2), still);
+    EXPECT_EQ(grid.ToolTip()->Text(), "whirl fast (spin-0002)\nNo tags");
+    QTest::mouseMove(&grid, QPoint(-20, -20));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&grid, &leave);
+    EXPECT_FALSE(grid.IsWaitingToPlay());
+    QTest::qWait(BehaviourGrid::kRestMs + 100);
+    EXPECT_EQ(grid.PlayingItem(), -1);
+}
+
+TEST_F(BrowsingTest, KeysMoveTheSelectionIntoViewAndSpacePlaysIt) {
+    for (int i = 0; i < 30; ++i) library.WriteBehaviour("many-" + std::to_string(100 + i), "m");
+    ShowGrid();
+    QSignalSpy moved(&grid, &BehaviourGrid::selectionMoved);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(grid.GetSelected(), 0) << "the first key selects the first behaviour";
+    QTest::keyClick(&grid, Qt::Key_Right);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.GetSelected(), 1 + grid.GetColumns());
+    QTest::keyClick(&grid, Qt::Key_End);
+    EXPECT_EQ(grid.GetSelected(), grid.GetCount() - 1);
+    EXPECT_GT(grid.GetTopRow(), 0) << "scrolled into view";
+    QTest::keyClick(&grid, Qt::Key_Space);
+    EXPECT_EQ(grid.PlayingItem(), grid.GetCount() - 1);
+    QTest::keyClick(&grid, Qt::Key_Space);
+    EXPECT_EQ(grid.PlayingItem(), -1);
+    QTest::keyClick(&grid, Qt::Key_Home);
+    EXPECT_EQ(grid.GetTopRow(), 0);
+    EXPECT_EQ(moved.count(), 5);
+}
+
+// Clicks the "(untagged)" entry at the end of the cloud.
+void ClickUntagged(TagListControl& tags) {
+    const PixelBox r = tags.Layout().tags.at(static_cast<std::size_t>(tags.UntaggedIndex())).rect;
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+}
+
+TEST(LoadBrowsing, SearchAndUntaggedShowWhatTheCliListsAndEnterLoadsTheSelection) {
+    Browsable library;
+    LoadBehaviourDialog dialog;
+    test::ShowDialog(dialog);
+    auto& search = *FindControl<SkinEdit>(dialog, load_dialog_id::kSearch);
+    const auto& selected = *FindControl<SkinLabel>(dialog, load_dialog_id::kSelectedName);
+    EXPECT_TRUE(test::Shown(dialog.Grid()).empty());
+
+    test::TypeInto(search, "WHIRL");
+    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"list", "--name-contains", "WHIRL"}));
+    EXPECT_EQ(test::Shown(dialog.Grid()).size(), 2u);
+    ClickUntagged(dialog.Tags());
+    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"list", "--untagged", "--name-contains", "WHIRL"}));
+    test::TypeInto(search, "");
+    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"list", "--untagged"}));
+    EXPECT_EQ(test::Shown(dialog.Grid()).size(), 3u);
+    test::ClickTag(dialog.Tags(), "fast");
+    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"filter", "--tag", "fast"}));
+
+    ClickUntagged(dialog.Tags());
+    dialog.Grid().setFocus();
+    QTest::keyClick(&dialog.Grid(), Qt::Key_End);
+    EXPECT_EQ(selected.ShownText(), "whirl fast (spin-0002)");
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("spin-0002.vmr"));
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(EditTagsBrowsing, InDeleteModeKeysOnlySelectAndDeleteAsksFirst) {
+    Browsable library;
+    EditTagsDialog dialog;
+    std::vector<std::string> questions;
+    bool agree = false;
+    dialog.SetConfirmer([&](const QString& question, const QString&) {
+        questions.push_back(question.toStdString());
+        return agree;
+    });
+    test::ShowDialog(dialog);
+    EXPECT_TRUE(dialog.Tags().IsUntaggedShown());
+    test::ClickCell(dialog.Grid(), 0);
+    EXPECT_FALSE(dialog.Tags().IsUntaggedShown()) << "a picked behaviour's tags are edited, not filtered";
+    test::ClickCell(dialog.Grid(), 0);
+    test::ClickButton(dialog, edit_tags_id::kDeleteBehaviour);
+
+    dialog.Grid().setFocus();
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(dialog.Grid().GetSelectedName(), "fade-0001");
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(library.Exists("fade-0001.vmr")) << "the answer was no";
+    agree = true;
+    QTest::keyClick(&dialog.Grid(), Qt::Key_End);
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_FALSE(library.Exists("spin-0002.vmr"));
+    EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"Turn", "fade-0001", "spin-0001"}));
+}
+
+}  // namespace
+}  // namespace motivra
