@@ -10,7 +10,7 @@
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/save_behaviour_dialog.h"
 #include "gui/library/tag_list_control.h"
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 #include "gui_bench.h"
 #include "library_bench.h"
 #include "support/generated_library.h"

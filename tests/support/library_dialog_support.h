@@ -22,7 +22,7 @@
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/library_dialog.h"
 #include "gui/library/tag_list_control.h"
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 #include "gui/skin/skin_button.h"
 #include "support/temp_dir.h"
 

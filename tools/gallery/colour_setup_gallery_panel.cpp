@@ -11,7 +11,7 @@
 #include "gui/colour_setup/scheme_swatch.h"
 #include "gui/colour_setup/shade_square.h"
 #include "gui/colour_setup/swatch_list.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_group_box.h"
 
@@ -46,7 +46,7 @@ ColourSetupGalleryPanel::ColourSetupGalleryPanel(QWidget* parent) : QWidget(pare
     setFixedSize(560, 300);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, GdiColour(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+    p.setColor(QPalette::Window, GdiColour(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     // The picker: the UI swatch in the scheme's own colours with Text selected, a picked hue and shade.

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/balloon_tip.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
@@ -57,7 +57,7 @@ GalleryPanel::GalleryPanel(const QString& title, QWidget* parent) : QWidget(pare
     setFixedSize(560, 700);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, GdiColour(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+    p.setColor(QPalette::Window, GdiColour(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     // Headers: resource image, the three built-in icons, and the disabled veil.

@@ -4,20 +4,20 @@
 
 #include "colour_setup_gallery_panel.h"
 #include "gallery_panel.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/balloon_tip.h"
 #include "library_gallery_panel.h"
 
 namespace motivra {
 
 void WriteLightScheme() {
-    WriteSchemeDword(scheme::kDlgColour, 0xE4E4E4);
-    WriteSchemeDword(scheme::kBGColour, 0xF2F2F2);
-    WriteSchemeDword(scheme::kTitleColour, 0xC8C8C8);
-    WriteSchemeDword(scheme::kButtonColour, 0xE0E0E0);
-    WriteSchemeDword(scheme::kTextColour, 0x303030);
-    WriteSchemeDword(scheme::kSelectedColour, 0xD7781E);
-    WriteSchemeDword(scheme::kButtonFace, 0);
+    WriteSchemeNumber(scheme::kDlgColour, 0xE4E4E4);
+    WriteSchemeNumber(scheme::kBGColour, 0xF2F2F2);
+    WriteSchemeNumber(scheme::kTitleColour, 0xC8C8C8);
+    WriteSchemeNumber(scheme::kButtonColour, 0xE0E0E0);
+    WriteSchemeNumber(scheme::kTextColour, 0x303030);
+    WriteSchemeNumber(scheme::kSelectedColour, 0xD7781E);
+    WriteSchemeNumber(scheme::kButtonFace, 0);
 }
 
 GalleryWindow::GalleryWindow(QWidget* parent) : QWidget(parent) {

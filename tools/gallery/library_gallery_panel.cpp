@@ -6,7 +6,7 @@
 
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/tag_list_control.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_group_box.h"
 
@@ -41,7 +41,7 @@ LibraryGalleryPanel::LibraryGalleryPanel(QWidget* parent) : QWidget(parent) {
     setFixedSize(560, 290);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, GdiColour(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+    p.setColor(QPalette::Window, GdiColour(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     auto* grids = Place(new SkinGroupBox(this), 4, 0, 552, 208);

@@ -13,9 +13,9 @@ void SetupUiModel::Load(const SchemeSource& source) {
     state_ = SetupUiState{};
     for (int i = 0; i < kUiSlotCount; ++i) {
         const UiSlot& slot = kUiSlots[static_cast<std::size_t>(i)];
-        state_.colours[static_cast<std::size_t>(i)] = source.ReadDword(slot.valueName, slot.defaultColour);
+        state_.colours[static_cast<std::size_t>(i)] = source.ReadNumber(slot.valueName, slot.defaultColour);
     }
-    state_.buttonFace = source.ReadDword(scheme::kButtonFace, scheme::kDefaultButtonFace);
+    state_.buttonFace = source.ReadNumber(scheme::kButtonFace, scheme::kDefaultButtonFace);
 }
 
 void SetupUiModel::DefaultSwatch() {

@@ -4,16 +4,16 @@ namespace motivra {
 
 TimelineColours ReadTimelineColours(const SchemeSource& source) {
     return {
-        source.ReadDword(scheme::kBGColour, scheme::kDefaultBGColour),
-        source.ReadDword(scheme::kBaseColour, scheme::kDefaultBaseColour),
-        ContrastShift(source.ReadDword(scheme::kTitleColour, kEngineDefaultTitleColour), kDefaultLineShift),
+        source.ReadNumber(scheme::kBGColour, scheme::kDefaultBGColour),
+        source.ReadNumber(scheme::kBaseColour, scheme::kDefaultBaseColour),
+        ContrastShift(source.ReadNumber(scheme::kTitleColour, kEngineDefaultTitleColour), kDefaultLineShift),
         0x3737FF};
 }
 
 TransportColours ReadTransportColours(const SchemeSource& source) {
-    return {source.ReadDword(scheme::kBGColour, scheme::kDefaultBGColour),
-            source.ReadDword(scheme::kSelectedColour, scheme::kDefaultSelectedColour),
-            source.ReadDword(scheme::kButtonColour, scheme::kDefaultButtonColour)};
+    return {source.ReadNumber(scheme::kBGColour, scheme::kDefaultBGColour),
+            source.ReadNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour),
+            source.ReadNumber(scheme::kButtonColour, scheme::kDefaultButtonColour)};
 }
 
 }  // namespace motivra

@@ -2,18 +2,10 @@
 
 namespace motivra {
 
-void GridColours::Load(const SchemeSource& source) {
-    bgColour = source.ReadDword(scheme::kBGColour, scheme::kDefaultBGColour);
-    fillColour = bgColour;
-    textColour = source.ReadDword(scheme::kTextColour, scheme::kDefaultTextColour);
-    selectedColour = FlipRedBlue(source.ReadDword(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
-    buttonColour = FlipRedBlue(source.ReadDword(scheme::kButtonColour, scheme::kDefaultButtonColour));
-}
-
 void TagCloudColours::Load(const SchemeSource& source) {
-    bgColour = source.ReadDword(scheme::kBGColour, scheme::kDefaultBGColour);
-    textColour = source.ReadDword(scheme::kTextColour, scheme::kDefaultTextColour);
-    selectedColour = source.ReadDword(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
+    bgColour = source.ReadNumber(scheme::kBGColour, scheme::kDefaultBGColour);
+    textColour = source.ReadNumber(scheme::kTextColour, scheme::kDefaultTextColour);
+    selectedColour = source.ReadNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
     // The scheme's own rule for text on the selection colour.
     selectedTextColour = ColourScheme(source).GetSelectedTextColour();
 }

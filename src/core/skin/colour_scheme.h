@@ -12,7 +12,7 @@ namespace motivra {
 class SchemeSource {
 public:
     virtual ~SchemeSource() = default;
-    virtual std::uint32_t ReadDword(std::string_view name, std::uint32_t defaultValue) const = 0;
+    virtual std::uint32_t ReadNumber(std::string_view name, std::uint32_t defaultValue) const = 0;
 };
 
 // Names and defaults of the scheme values.

@@ -7,7 +7,7 @@ namespace {
 Colour Halved(Colour gdi) { return MakeColour(Byte2(gdi) / 2, Byte1(gdi) / 2, Byte0(gdi) / 2); }
 
 Colour Read(const SchemeSource& source, std::string_view name, Colour defaultValue) {
-    return source.ReadDword(name, defaultValue);
+    return source.ReadNumber(name, defaultValue);
 }
 
 // The four values both sliders read alike.

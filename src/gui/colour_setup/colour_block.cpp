@@ -2,13 +2,13 @@
 
 #include <QPainter>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
 
 ColourBlock::ColourBlock(QWidget* parent)
-    : QWidget(parent), colour_(ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    : QWidget(parent), colour_(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -9,7 +9,9 @@
 
 #include "core/colour_setup/colour_code.h"
 #include "core/colour_setup/file_name_rules.h"
-#include "gui/platform/settings.h"
+#include "core/library/disk_object.h"
+#include "core/library/library_folder.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -44,7 +46,7 @@ void PaletteList::Reset() {
 }
 
 void PaletteList::SetFolder(const std::string& name, const std::string& programPath) {
-    model_.SetFolder(FindFolder(name, programPath));
+    model_.SetFolder(FindLibraryFolder(name, LibrarySearch::Grid, programPath));
 }
 
 void PaletteList::SetPalette(const std::string& name) {
@@ -54,7 +56,11 @@ void PaletteList::SetPalette(const std::string& name) {
 }
 
 void PaletteList::Open() {
-    model_.Open([](const std::string& folder) { return ListFolder(folder); });
+    model_.Open([](const std::string& folder) {
+        std::vector<std::string> names;
+        CDiskObject().ListFiles(folder, names, false);
+        return names;
+    });
     ResetSelection();
     Show();
 }
@@ -87,7 +93,7 @@ bool PaletteList::SetCellSize(int size) {
 
 void PaletteList::SetDeleteLook(bool on) {
     if (on) {
-        SetBGColour(DeleteModeTint(ReadSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour)));
+        SetBGColour(DeleteModeTint(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)));
     } else {
         LoadColours();
     }

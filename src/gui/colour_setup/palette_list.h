@@ -6,7 +6,8 @@
 #include "core/colour_setup/palette_header.h"
 #include "core/colour_setup/palette_model.h"
 #include "gui/colour_setup/colour_cell_look.h"
-#include "gui/library/grid_control.h"
+#include "gui/data/program_location.h"
+#include "gui/skin/grid_control.h"
 
 namespace motivra {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "core/colour_setup/scheme_swatch_layout.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/gdi_text.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
@@ -30,8 +30,8 @@ SchemeSwatch::SchemeSwatch(QWidget* parent)
 }
 
 void SchemeSwatch::LoadColours() {
-    bgColour_ = ReadSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour);
-    selectedColour_ = FlipRedBlue(ReadSchemeDword(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
+    bgColour_ = ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
+    selectedColour_ = FlipRedBlue(ReadSchemeNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
     update();
 }
 

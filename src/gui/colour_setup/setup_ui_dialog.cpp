@@ -14,7 +14,7 @@
 #include "gui/colour_setup/setup_ui_template.h"
 #include "gui/colour_setup/shade_square.h"
 #include "gui/colour_setup/swatch_list.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_colour.h"
@@ -290,7 +290,7 @@ bool SetupUiDialog::WriteScheme() {
     std::vector<std::pair<std::string_view, std::uint32_t>> values;
     for (const SchemeWrite& write : model_.OkWrites()) values.emplace_back(write.name, write.value);
     QString file;
-    if (WriteSchemeDwords(values, &file)) return true;
+    if (WriteSchemeNumbers(values, &file)) return true;
     SkinMessageBox::Tell(
         this, windowTitle(),
         QStringLiteral("The colour scheme could not be written to\n%1\nThe scheme in use is as it "

@@ -6,7 +6,7 @@
 
 #include "core/colour_setup/setup_ui_model.h"
 #include "gui/colour_setup/setup_ui_controls.h"
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 #include "gui/skin/skin_dialog.h"
 
 namespace motivra {

@@ -4,7 +4,8 @@
 
 #include "core/colour_setup/colour_code.h"
 #include "core/colour_setup/scheme_swatch_layout.h"
-#include "gui/platform/settings.h"
+#include "core/library/library_folder.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -18,7 +19,7 @@ void SwatchList::Reset() {
 }
 
 void SwatchList::SetFolder(const std::string& name, const std::string& programPath) {
-    library_.SetFolder(FindFolder(name, programPath));
+    library_.SetFolder(FindLibraryFolder(name, LibrarySearch::Grid, programPath));
 }
 
 void SwatchList::Load() {
@@ -51,7 +52,7 @@ bool SwatchList::SetItemSize(int size) {
 
 void SwatchList::SetDeleteLook(bool on) {
     if (on) {
-        SetBGColour(DeleteModeTint(ReadSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour)));
+        SetBGColour(DeleteModeTint(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)));
     } else {
         LoadColours();
     }

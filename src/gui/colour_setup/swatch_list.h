@@ -5,7 +5,8 @@
 
 #include "core/colour_setup/swatch_library.h"
 #include "gui/colour_setup/colour_cell_look.h"
-#include "gui/library/grid_control.h"
+#include "gui/data/program_location.h"
+#include "gui/skin/grid_control.h"
 
 namespace motivra {
 

@@ -13,7 +13,7 @@
 #include "gui/editor/editor_window.h"
 #include "gui/platform/instance_channel.h"
 #include "gui/platform/instance_lock.h"
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 #include "gui/skin/skin_message_box.h"
 
 namespace motivra {

@@ -10,7 +10,7 @@
 #include "gui/editor/editor_controls.h"
 #include "gui/editor/editor_undo_command.h"
 #include "gui/engine/transport_control.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_slider.h"
 
@@ -19,7 +19,7 @@ namespace motivra {
 namespace {
 
 QString SchemeColourName(std::string_view name, Colour fallback) {
-    return GdiColour(ReadSchemeDword(name, fallback)).name();
+    return GdiColour(ReadSchemeNumber(name, fallback)).name();
 }
 
 // The menu in the window's own colours: its background, text, selection and border.

@@ -21,16 +21,16 @@
 #include "gui/editor/editor_file_commands.h"
 #include "gui/editor/editor_history.h"
 #include "gui/editor/editor_playback.h"
-#include "gui/editor/editor_resources.h"
+#include "gui/skin/program_resources.h"
 #include "gui/editor/editor_template.h"
-#include "gui/editor/focus_frame.h"
+#include "gui/skin/focus_frame.h"
 #include "gui/editor/welcome_window.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/engine/timeline_control.h"
 #include "gui/engine/transport_control.h"
-#include "gui/platform/program_location.h"
-#include "gui/platform/settings.h"
+#include "gui/data/program_location.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
@@ -52,7 +52,7 @@ QWidget* CreateCustomControl(const DialogItem& item, QWidget* window) {
     switch (item.id) {
         case editor_id::kBanner: {
             auto* banner = new QLabel(window);
-            banner->setPixmap(EditorBitmap(editor_id::kBanner, window->devicePixelRatioF()));
+            banner->setPixmap(ResourceBitmap(editor_id::kBanner, window->devicePixelRatioF()));
             return banner;
         }
         case editor_id::kPreview:
@@ -84,7 +84,7 @@ EditorWindow::EditorWindow(QWidget* parent)
     : SkinDialog(parent),
       helpProgramPath_(QString::fromStdString(ProgramPath())),
       showHelp_(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 1)) {
-    UseEditorResources();
+    UseProgramResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAcceptDrops(true);
     setWindowIcon(ProgramIcon());

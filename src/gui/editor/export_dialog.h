@@ -10,7 +10,7 @@
 
 #include "core/export/export_settings.h"
 #include "core/player/playable_behaviour.h"
-#include "gui/editor/template_dialog.h"
+#include "gui/skin/template_dialog.h"
 
 namespace motivra {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "gui/editor/template_dialog.h"
+#include "gui/skin/template_dialog.h"
 
 namespace motivra {
 

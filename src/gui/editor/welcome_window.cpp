@@ -9,9 +9,9 @@
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
 #include "gui/editor/browser_host.h"
-#include "gui/editor/editor_resources.h"
+#include "gui/skin/program_resources.h"
 #include "gui/editor/welcome_template.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_colour.h"
@@ -41,8 +41,8 @@ QWidget* CreateCustomControl(const DialogItem& item, QWidget* window) {
 }  // namespace
 
 WelcomeWindow::WelcomeWindow(QWidget* parent)
-    : QDialog(parent), bgColour_(ReadSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour)) {
-    UseEditorResources();
+    : QDialog(parent), bgColour_(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)) {
+    UseProgramResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral(" Welcome"));
     setWindowIcon(ProgramIcon());
@@ -92,7 +92,7 @@ void WelcomeWindow::LayOut() {
 }
 
 void WelcomeWindow::ReloadColours() {
-    bgColour_ = ReadSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour);
+    bgColour_ = ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
     startupBox_->LoadColours();
     fallbackText_->LoadColours();
     startupBox_->update();

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/file_image.h"
 #include "gui/skin/skin_colour.h"

@@ -6,7 +6,7 @@
 #include <QPainterPath>
 
 #include "core/skin/marlett_glyphs.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/skin_colour.h"
 

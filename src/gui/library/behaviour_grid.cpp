@@ -10,13 +10,13 @@
 
 #include "core/editor/playback_clock.h"
 #include "core/engine/behaviour_file.h"
-#include "core/library/grid_state.h"
+#include "core/skin/grid_state.h"
 #include "core/library/library_browse.h"
 #include "core/library/library_folder.h"
 #include "core/library/thumbnail_fit.h"
 #include "core/player/thumbnail_playback.h"
 #include "gui/engine/thumbnail_view.h"
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 

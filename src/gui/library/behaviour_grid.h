@@ -9,7 +9,7 @@
 
 #include "core/library/behaviour_list.h"
 #include "core/library/tag_table.h"
-#include "gui/library/grid_control.h"
+#include "gui/skin/grid_control.h"
 #include "gui/library/thumbnail_cache.h"
 #include "gui/skin/balloon_tip.h"
 

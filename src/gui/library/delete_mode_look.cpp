@@ -1,8 +1,8 @@
 #include "gui/library/delete_mode_look.h"
 
-#include "gui/library/grid_control.h"
+#include "gui/skin/grid_control.h"
 #include "gui/library/tag_list_control.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 
 namespace motivra {
@@ -13,7 +13,7 @@ template <class View>
 void ShowLook(SkinButton& button, View& view, bool on) {
     if (on) {
         button.SetButtonColour(kDeleteButtonColour);
-        view.SetBGColour(DeleteModeTint(ReadSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour)));
+        view.SetBGColour(DeleteModeTint(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)));
     } else {
         button.LoadColours();
         view.LoadColours();

@@ -9,7 +9,7 @@
 
 #include "core/library/library_folder.h"
 #include "core/library/library_lock.h"
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 
 namespace motivra {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "gui/editor/template_dialog.h"
+#include "gui/skin/template_dialog.h"
 
 class QFileSystemWatcher;
 class QTimer;

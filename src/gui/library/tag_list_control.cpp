@@ -6,8 +6,8 @@
 #include <QWheelEvent>
 
 #include "core/library/tag_click.h"
-#include "gui/platform/program_location.h"
-#include "gui/platform/settings.h"
+#include "gui/data/program_location.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 

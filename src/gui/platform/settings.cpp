@@ -25,10 +25,6 @@ void WriteValue(const QString& name, const QVariant& value) {
     store.setValue(name, value);
 }
 
-QString FromView(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 }  // namespace
 
 namespace settings {
@@ -70,40 +66,29 @@ QString ReadText(const QString& name, const QString& defaultValue) {
 
 void WriteText(const QString& name, const QString& value) { WriteValue(name, value); }
 
-}  // namespace settings
-
-std::uint32_t ReadSchemeDword(std::string_view name, std::uint32_t defaultValue) {
-    return settings::ReadNumber(FromView(name), defaultValue);
-}
-
-void WriteSchemeDword(std::string_view name, std::uint32_t value) {
-    settings::WriteNumber(FromView(name), value);
-}
-
-bool WriteSchemeDwords(const std::vector<std::pair<std::string_view, std::uint32_t>>& values, QString* file) {
+bool WriteNumbers(const std::vector<std::pair<QString, std::uint32_t>>& values, QString* file) {
     QSettings store(kOrganisation, kApplication);
     store.beginGroup(kGroup);
     std::vector<QVariant> previous;
     for (const auto& [name, value] : values) {
-        previous.push_back(store.value(FromView(name)));
-        store.setValue(FromView(name), QVariant::fromValue<quint32>(value));
+        previous.push_back(store.value(name));
+        store.setValue(name, QVariant::fromValue<quint32>(value));
     }
     store.sync();
     if (file != nullptr) *file = store.fileName();
     if (store.status() == QSettings::NoError) return true;
     // Unwritten values stay pending in the process's settings and a later write would save them: they are
-    // put back as they were, so readers see the scheme in use and no later write carries this one.
+    // put back as they were, so readers see the values in use and no later write carries these.
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const QString name = FromView(values[i].first);
         if (previous[i].isValid()) {
-            store.setValue(name, previous[i]);
+            store.setValue(values[i].first, previous[i]);
         } else {
-            store.remove(name);
+            store.remove(values[i].first);
         }
     }
     return false;
 }
 
-ColourScheme LoadColourScheme() { return ColourScheme(SettingsSchemeSource{}); }
+}  // namespace settings
 
 }  // namespace motivra

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/gdi_text.h"
 #include "gui/skin/gradient_rect.h"
 #include "gui/skin/skin_colour.h"
@@ -32,7 +32,7 @@ SkinButton::SkinButton(QWidget* parent) : QAbstractButton(parent), font_(Control
 }
 
 void SkinButton::LoadColours() {
-    faceStyle_ = static_cast<int>(ReadSchemeDword(scheme::kButtonFace, scheme::kDefaultButtonFace));
+    faceStyle_ = static_cast<int>(ReadSchemeNumber(scheme::kButtonFace, scheme::kDefaultButtonFace));
     colours_.Load(LoadColourScheme());
 }
 

@@ -7,7 +7,7 @@
 #include <QPolygonF>
 
 #include "core/skin/marlett_glyphs.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 

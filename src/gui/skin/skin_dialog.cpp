@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_colour.h"
@@ -13,7 +13,7 @@ namespace motivra {
 SkinDialog::SkinDialog(QWidget* parent, int okId) : QDialog(parent), okId_(okId) { ReloadDlgColour(); }
 
 void SkinDialog::ReloadDlgColour() {
-    dlgColour_ = ReadSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour);
+    dlgColour_ = ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour);
 }
 
 void SkinDialog::paintEvent(QPaintEvent*) {

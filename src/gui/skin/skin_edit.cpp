@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QRegularExpression>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/field_bevel.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"

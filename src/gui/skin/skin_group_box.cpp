@@ -3,7 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/gdi_text.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"

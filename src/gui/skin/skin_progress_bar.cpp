@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "core/skin/colour_scheme.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/field_bevel.h"
 #include "gui/skin/skin_colour.h"
 
@@ -19,7 +19,7 @@ SkinProgressBar::SkinProgressBar(QWidget* parent) : QWidget(parent) {
 
 void SkinProgressBar::LoadColours() {
     field_.Load(SettingsSchemeSource{});
-    fill_ = ReadSchemeDword(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
+    fill_ = ReadSchemeNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
     update();
 }
 

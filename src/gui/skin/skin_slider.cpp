@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/gdi_text.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_slider.h"

@@ -14,7 +14,7 @@ namespace {
 
 struct TableSource : SchemeSource {
     std::map<std::string, std::uint32_t, std::less<>> values;
-    std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const override {
+    std::uint32_t ReadNumber(std::string_view name, std::uint32_t fallback) const override {
         const auto it = values.find(name);
         return it == values.end() ? fallback : it->second;
     }

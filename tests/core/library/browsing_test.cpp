@@ -1,4 +1,4 @@
-#include "core/library/grid_state.h"
+#include "core/skin/grid_state.h"
 #include "core/library/library_browse.h"
 
 #include <gtest/gtest.h>

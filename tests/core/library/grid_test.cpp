@@ -1,5 +1,5 @@
-#include "core/library/grid_layout.h"
-#include "core/library/grid_state.h"
+#include "core/skin/grid_layout.h"
+#include "core/skin/grid_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "core/library/library_colours.h"
+#include "core/skin/grid_colours.h"
 #include "core/library/tag_click.h"
 #include "core/library/tag_cloud_layout.h"
 
@@ -97,7 +98,7 @@ TEST(TagClick, PlainPressesClearEveryStateFirstModifiedOnesKeepThem) {
 
 struct TableSource : SchemeSource {
     std::map<std::string, std::uint32_t, std::less<>> values;
-    std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const override {
+    std::uint32_t ReadNumber(std::string_view name, std::uint32_t fallback) const override {
         const auto it = values.find(name);
         return it == values.end() ? fallback : it->second;
     }

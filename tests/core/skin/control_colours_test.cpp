@@ -13,7 +13,7 @@ namespace {
 // Scheme values from a table; names not in it give the caller's default.
 struct Table : SchemeSource {
     Table(std::map<std::string, std::uint32_t, std::less<>> v = {}) : values(std::move(v)) {}
-    std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const override {
+    std::uint32_t ReadNumber(std::string_view name, std::uint32_t fallback) const override {
         return values.contains(name) ? values.find(name)->second : fallback;
     }
     std::map<std::string, std::uint32_t, std::less<>> values;

@@ -1,7 +1,7 @@
 #include "gui/colour_setup/scheme_swatch.h"
 
 #include "gui/colour_setup/colour_block.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_test_support.h"
 
 namespace motivra {
@@ -92,10 +92,10 @@ TEST_F(SwatchTest, DraggingMovesTheSelectionAndTheSelectedRowTakesNewColours) {
 }
 
 TEST(ColourBlock, StartsInTheDialogColourAndPaintsWhatItIsGiven) {
-    WriteSchemeDword(scheme::kDlgColour, 0x0000C8);
+    WriteSchemeNumber(scheme::kDlgColour, 0x0000C8);
     test::Host host;
     auto* block = host.Add(new ColourBlock, QRect(10, 10, 60, 30));
-    WriteSchemeDword(scheme::kDlgColour, scheme::kDefaultDlgColour);
+    WriteSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour);
     host.Show();
     EXPECT_EQ(Picture(*block).pixel(30, 15), qRgb(200, 0, 0));
     block->SetColour(0xC80000);

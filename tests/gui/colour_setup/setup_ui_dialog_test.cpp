@@ -15,7 +15,7 @@
 #include "gui/colour_setup/setup_ui_template.h"
 #include "gui/colour_setup/shade_square.h"
 #include "gui/colour_setup/swatch_list.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_group_box.h"
@@ -68,7 +68,7 @@ struct SetupUiTest : ::testing::Test {
         test::Click(Get(kSwatchLibrary), dialog->Controls().swatchList->CellRect(k).center());
     }
     const UiSlots& Slots() const { return dialog->Model().State().colours; }
-    static std::uint32_t Setting(std::string_view name) { return ReadSchemeDword(name, kUnset); }
+    static std::uint32_t Setting(std::string_view name) { return ReadSchemeNumber(name, kUnset); }
     // The colours a palette file shows, read as the dialog would read it.
     std::vector<std::string> PaletteFile(const std::string& name) const {
         PaletteModel palette;
@@ -83,8 +83,8 @@ struct SetupUiTest : ::testing::Test {
 };
 
 TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
-    WriteSchemeDword(scheme::kBGColour, 0x0000C8);  // red, GDI form
-    WriteSchemeDword(scheme::kButtonFace, 2);
+    WriteSchemeNumber(scheme::kBGColour, 0x0000C8);  // red, GDI form
+    WriteSchemeNumber(scheme::kButtonFace, 2);
     Open();
     for (const DialogItem& item : SetupUiTemplate()) {
         const QWidget* control = Get(item.id);
@@ -117,7 +117,7 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
 TEST_F(SetupUiTest, DefaultUiSwatchThenOkWritesExactlyTheDefaults) {
     const std::pair<std::string_view, std::uint32_t> light[] = {
         {"DlgColour", 0xE4E4E4}, {"TextColour", 0x303030}, {"SelectedColour", 0xD7781E}, {"ButtonFace", 2}};
-    for (const auto& [name, value] : light) WriteSchemeDword(name, value);
+    for (const auto& [name, value] : light) WriteSchemeNumber(name, value);
     Open();
     Press(kDefaultSwatch);
     EXPECT_EQ(Slots(), kDefaults);
@@ -134,7 +134,7 @@ TEST_F(SetupUiTest, DefaultUiSwatchThenOkWritesExactlyTheDefaults) {
 
 TEST_F(SetupUiTest, CancelAfterSwatchToLibraryKeepsTheSwatchButWritesNoSetting) {
     test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(1, 4, {{3, {1, 2, 3, 4, 5, 6}}}));
-    WriteSchemeDword(scheme::kTextColour, 0x0000C8);
+    WriteSchemeNumber(scheme::kTextColour, 0x0000C8);
     Open();
     Press(kSwatchToLibrary);
     EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
@@ -275,7 +275,7 @@ TEST_F(SetupUiTest, FaceButtonsSetTheTestButtonsHelpAndF1AskForTheColourPageAndE
 }
 
 TEST_F(SetupUiTest, HardToReadTextIsNotedQuietlyAndStillWritten) {
-    WriteSchemeDword(scheme::kTextColour, 0x505050);
+    WriteSchemeNumber(scheme::kTextColour, 0x505050);
     Open();
     const QString note = Get<SkinLabel>(kContrastNote)->ShownText();
     EXPECT_EQ(note, "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1).");

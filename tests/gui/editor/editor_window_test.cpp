@@ -6,7 +6,7 @@
 #include <set>
 
 #include "gui/editor/editor_test_support.h"
-#include "gui/editor/focus_frame.h"
+#include "gui/skin/focus_frame.h"
 
 namespace motivra {
 

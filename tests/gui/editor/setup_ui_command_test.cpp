@@ -6,7 +6,7 @@
 #include "editor_test_support.h"
 #include "gui/colour_setup/setup_ui_dialog.h"
 #include "gui/colour_setup/setup_ui_template.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 
 namespace motivra {
 namespace {
@@ -40,7 +40,7 @@ TEST(EditorSetupUi, OkRedrawsTheEditorInTheNewSchemeAndLaterDialogsOpenInIt) {
         Click(d, setup_ui_id::kHueBar, QPoint(0, 5));
         Click(d, setup_ui_id::kOk, QPoint(10, 10));
     });
-    EXPECT_EQ(ReadSchemeDword(scheme::kDlgColour, 0), 0x0000FFu);
+    EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x0000FFu);
     EXPECT_EQ(test::Picture(e.window).pixel(beside), qRgb(255, 0, 0));
     SetupUiDialog later;
     EXPECT_EQ(test::Picture(later).pixel(1, 1), qRgb(255, 0, 0)) << "a dialog opened later reads the scheme";

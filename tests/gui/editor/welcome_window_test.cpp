@@ -15,7 +15,7 @@
 #include "gui/editor/browser_host.h"
 #include "gui/editor/editor_test_support.h"
 #include "gui/editor/welcome_template.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 
 namespace motivra {
 namespace {
@@ -141,7 +141,7 @@ TEST(WelcomeWindow, AProgramWithoutABinFolderShowsTheFallbackPictureAndText) {
     EXPECT_EQ(darkest, 0x46);
 
     // A new scheme reaches the welcome window with the editor's colour reload.
-    WriteSchemeDword(scheme::kBGColour, 0x605040);
+    WriteSchemeNumber(scheme::kBGColour, 0x605040);
     e.editor->window.ReloadColours();
     const QImage recoloured = Picture(*welcome);
     EXPECT_EQ(recoloured.pixel(20, 20), qRgb(0x40, 0x50, 0x60));

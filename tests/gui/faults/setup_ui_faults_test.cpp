@@ -14,7 +14,7 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 #include "gui/colour_setup/setup_ui_template.h"
 #include "gui/colour_setup/swatch_list.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_test_support.h"
 #include "support/fault_injection.h"
 
@@ -38,7 +38,7 @@ struct SetupUiFaultsTest : ::testing::Test {
         data.WritePalette("warm.vmp", {{200, 100, 50}, {10, 20, 30}});
         test::WriteBytes(data.swatches / "test.vmw",
                          test::colour::SwatchBytes(2, 3, {{1, {1, 2, 3, 4, 5, 6}}, {2, {6, 5, 4, 3, 2, 1}}}));
-        WriteSchemeDword(scheme::kDlgColour, 0x101010);  // the settings file exists, with a scheme
+        WriteSchemeNumber(scheme::kDlgColour, 0x101010);  // the settings file exists, with a scheme
         settingsFolder = QFileInfo(QSettings("Velmora", "zenthar").fileName()).absolutePath().toStdString();
         palette = test::ReadBytes(data.palettes / "warm.vmp");
         swatches = test::ReadBytes(data.swatches / "test.vmw");
@@ -114,11 +114,11 @@ TEST_F(SetupUiFaultsTest, ASchemeThatCannotBeWrittenLeavesTheSettingsAndTheDialo
     EXPECT_NE(told.find("The colour scheme could not be written"), std::string::npos) << told;
     EXPECT_TRUE(dialog->isVisible()) << "the colours picked are still there to be written";
     EXPECT_EQ(test::ReadBytes(settingsFile), before);
-    EXPECT_EQ(ReadSchemeDword(scheme::kDlgColour, 0), 0x101010u) << "the scheme in use stays";
+    EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x101010u) << "the scheme in use stays";
 
     Press(kOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(ReadSchemeDword(scheme::kDlgColour, 0), 0x323232u);
+    EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x323232u);
 }
 
 TEST_F(SetupUiFaultsTest, ACancelledSchemeLeavesNothingPendingAfterAFailedOk) {
@@ -126,8 +126,8 @@ TEST_F(SetupUiFaultsTest, ACancelledSchemeLeavesNothingPendingAfterAFailedOk) {
     Faulty("rename", settingsFolder, [this] { Press(kOk); });
     Press(kCancel);
     dialog.reset();
-    WriteSchemeDword(scheme::kTextColour, 0x202020);  // any later write of the settings
-    EXPECT_EQ(ReadSchemeDword(scheme::kDlgColour, 0), 0x101010u);
+    WriteSchemeNumber(scheme::kTextColour, 0x202020);  // any later write of the settings
+    EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x101010u);
     const auto bytes = test::ReadBytes(fs::path(settingsFolder) / "zenthar.conf");
     const std::string file(bytes.begin(), bytes.end());
     EXPECT_NE(file.find("DlgColour=1052688"), std::string::npos) << file;

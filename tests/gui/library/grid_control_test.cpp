@@ -1,9 +1,9 @@
-#include "gui/library/grid_control.h"
+#include "gui/skin/grid_control.h"
 
 #include <QPainter>
 #include <QSignalSpy>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "library_widget_support.h"
 
@@ -129,7 +129,7 @@ TEST(GridControl, PagingDraggingAndTheWheelScrollByRows) {
 }
 
 TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
-    WriteSchemeDword(scheme::kBGColour, 0x203040);
+    WriteSchemeNumber(scheme::kBGColour, 0x203040);
     ColourGrid grid(5);
     const QImage before = PictureOf(grid);
     EXPECT_EQ(before.pixelColor(330, 290), GdiColour(0x203040));
@@ -139,7 +139,7 @@ TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
     EXPECT_EQ(tinted.pixelColor(390, 150), before.pixelColor(390, 150));
     grid.LoadColours();
     EXPECT_EQ(PictureOf(grid).pixelColor(330, 290), GdiColour(0x203040));
-    WriteSchemeDword(scheme::kBGColour, scheme::kDefaultBGColour);
+    WriteSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 
 #include <QSettings>
 
@@ -26,20 +26,20 @@ TEST(Settings, NumbersAndTextsRoundTrip) {
 
 TEST(Settings, AValueOfTheWrongTypeGivesTheDefault) {
     Put("DlgColour", "dark grey");
-    EXPECT_EQ(ReadSchemeDword("DlgColour", 0x323232), 0x323232u);
+    EXPECT_EQ(ReadSchemeNumber("DlgColour", 0x323232), 0x323232u);
     Put("BGColour", QStringList{"1", "2"});
-    EXPECT_EQ(ReadSchemeDword("BGColour", 0x464646), 0x464646u);
+    EXPECT_EQ(ReadSchemeNumber("BGColour", 0x464646), 0x464646u);
     Put("TextColour", "-5");
-    EXPECT_EQ(ReadSchemeDword("TextColour", 0xAAAAAA), 0xAAAAAAu);
+    EXPECT_EQ(ReadSchemeNumber("TextColour", 0xAAAAAA), 0xAAAAAAu);
     Put("TitleColour", "4294967296");  // one past 32 bits
-    EXPECT_EQ(ReadSchemeDword("TitleColour", 0x1E1E1E), 0x1E1E1Eu);
+    EXPECT_EQ(ReadSchemeNumber("TitleColour", 0x1E1E1E), 0x1E1E1Eu);
     Put("Listed", QStringList{"a", "b"});
     EXPECT_EQ(settings::ReadText("Listed", "plain"), "plain");
 }
 
 TEST(Settings, TheSchemeIsReadFromTheUsersSettings) {
-    WriteSchemeDword("ButtonColour", 0xFFFFFF);
-    WriteSchemeDword("SelectedColour", 0x00FF00);
+    WriteSchemeNumber("ButtonColour", 0xFFFFFF);
+    WriteSchemeNumber("SelectedColour", 0x00FF00);
     const ColourScheme scheme = LoadColourScheme();
     EXPECT_EQ(scheme.GetButtonTextColour(), 0x9D9D9Du);
     EXPECT_EQ(scheme.GetSelectedTextColour(), 0x000000u);

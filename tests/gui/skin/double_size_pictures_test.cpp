@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "gui/editor/editor_resources.h"
+#include "gui/skin/program_resources.h"
 #include "gui/engine/timeline_control.h"
 
 namespace motivra {
@@ -45,7 +45,7 @@ QImage TimelineMarker(qreal dpr) {
 // The picture QIcon::addFile adds for icon 131 at `size` on a screen of that ratio.
 Picture ProgramIconAt(int size) {
     return [size](qreal dpr) {
-        UseEditorResources();
+        UseProgramResources();
         const QString name = QStringLiteral(":/ICON/131/%1").arg(size);
         return QImage(dpr > 1 ? DoubleSizeName(name) : name);
     };
@@ -75,7 +75,7 @@ double MeanDifference(const QImage& a, const QImage& b) {
 
 TEST(DoubleSizePictures, AtTwoDevicePixelsPerPixelEachIsDrawnAtTwiceItsSizeNotBlownUpFromItsOneXPicture) {
     const std::pair<std::string, Picture> cases[] = {
-        {"banner 130", [](qreal dpr) { return EditorBitmap(130, dpr).toImage(); }},
+        {"banner 130", [](qreal dpr) { return ResourceBitmap(130, dpr).toImage(); }},
         {"header picture 145", HeaderPicture},
         {"timeline marker 129", TimelineMarker},
         {"icon 131 at 16", ProgramIconAt(16)},

@@ -1,6 +1,6 @@
 #include "gui/skin/skin_group_box.h"
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/file_image.h"
 #include "gui/skin/skin_header.h"
 #include "gui/skin/skin_test_support.h"
@@ -12,10 +12,10 @@ using test::Grey;
 using test::Picture;
 
 TEST(SkinGroupBox, TitleBandFrameBodyTheCaptionFlippedToGrey223AndRedrawTitle) {
-    WriteSchemeDword("TextColour", 0x202020);
+    WriteSchemeNumber("TextColour", 0x202020);
     test::Host host;
     auto* group = host.Add(new SkinGroupBox, QRect(10, 10, 200, 100));
-    WriteSchemeDword("TextColour", 0xAAAAAA);
+    WriteSchemeNumber("TextColour", 0xAAAAAA);
     EXPECT_EQ(group->Colours().textColour, 0xDFDFDFu) << "grey 32 lies within 100 of the title 0x1E1E1E";
     group->setTitle("Behaviour: Zoom");
     host.Show();

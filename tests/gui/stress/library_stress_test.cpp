@@ -16,7 +16,7 @@
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/load_behaviour_template.h"
 #include "gui/library/tag_list_control.h"
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 #include "gui/skin/skin_test_support.h"
 #include "support/library_dialog_support.h"
 

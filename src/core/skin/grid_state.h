@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/geometry/pixel_geometry.h"
-#include "core/library/grid_layout.h"
+#include "core/skin/grid_layout.h"
 
 namespace motivra {
 

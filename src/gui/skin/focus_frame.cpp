@@ -1,10 +1,10 @@
-#include "gui/editor/focus_frame.h"
+#include "gui/skin/focus_frame.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
 
-#include "gui/platform/settings.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -19,7 +19,7 @@ FocusFrame::FocusFrame(QWidget* window) : QWidget(window) {
 }
 
 void FocusFrame::LoadColours() {
-    colour_ = GdiColour(ReadSchemeDword(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
+    colour_ = GdiColour(ReadSchemeNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
     update();
 }
 

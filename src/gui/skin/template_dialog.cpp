@@ -1,11 +1,11 @@
-#include "gui/editor/template_dialog.h"
+#include "gui/skin/template_dialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QShortcut>
 
-#include "gui/editor/editor_resources.h"
-#include "gui/editor/focus_frame.h"
+#include "gui/skin/program_resources.h"
+#include "gui/skin/focus_frame.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_control_factory.h"
 #include "gui/skin/skin_edit.h"
@@ -17,7 +17,7 @@ TemplateDialog::TemplateDialog(QWidget* parent, const QString& title, std::strin
                                int widthUnits, int heightUnits, std::span<const DialogItem> items,
                                const DialogControlFactory& custom)
     : SkinDialog(parent, dialog_id::kOk) {
-    UseEditorResources();
+    UseProgramResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowModality(Qt::WindowModal);
     setWindowTitle(title);
@@ -25,7 +25,7 @@ TemplateDialog::TemplateDialog(QWidget* parent, const QString& title, std::strin
     BuildSkinDialog(*this, widthUnits, heightUnits, items, [&custom](const DialogItem& item, QWidget* dialog) {
         if (item.id != dialog_id::kBanner) return custom(item, dialog);
         auto* banner = new QLabel(dialog);
-        banner->setPixmap(EditorBitmap(dialog_id::kBanner, dialog->devicePixelRatioF()));
+        banner->setPixmap(ResourceBitmap(dialog_id::kBanner, dialog->devicePixelRatioF()));
         return static_cast<QWidget*>(banner);
     });
     if (auto* banner = FindControl<QLabel>(*this, dialog_id::kBanner))

@@ -1,4 +1,4 @@
-#include "gui/library/grid_look.h"
+#include "gui/skin/grid_look.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "core/library/grid_layout.h"
+#include "core/skin/grid_layout.h"
 
 #include <algorithm>
 #include <cstdint>

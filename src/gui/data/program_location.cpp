@@ -1,4 +1,4 @@
-#include "gui/platform/program_location.h"
+#include "gui/data/program_location.h"
 
 #include <QCoreApplication>
 #include <QDir>

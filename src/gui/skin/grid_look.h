@@ -2,8 +2,8 @@
 
 #include <QRect>
 
-#include "core/library/grid_layout.h"
-#include "core/library/library_colours.h"
+#include "core/skin/grid_layout.h"
+#include "core/skin/grid_colours.h"
 
 class QPainter;
 

@@ -1,14 +1,12 @@
-#include "gui/library/grid_control.h"
+#include "gui/skin/grid_control.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
-#include "core/library/disk_object.h"
-#include "core/library/library_folder.h"
-#include "gui/library/grid_look.h"
-#include "gui/platform/settings.h"
+#include "gui/skin/grid_look.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -79,16 +77,6 @@ void GridControl::LoadColours() {
 void GridControl::SetBGColour(Colour c) {
     colours_.SetBGColour(c);
     update();
-}
-
-std::string GridControl::FindFolder(const std::string& name, const std::string& programPath) {
-    return FindLibraryFolder(name, LibrarySearch::Grid, programPath);
-}
-
-std::vector<std::string> GridControl::ListFolder(const std::string& folder) {
-    std::vector<std::string> names;
-    CDiskObject().ListFiles(folder, names, false);
-    return names;
 }
 
 void GridControl::paintEvent(QPaintEvent* event) {

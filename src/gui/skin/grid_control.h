@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/library/grid_state.h"
-#include "core/library/library_colours.h"
-#include "gui/platform/program_location.h"
+#include "core/skin/grid_colours.h"
+#include "core/skin/grid_state.h"
 
 class QPainter;
 
@@ -65,13 +64,6 @@ public:
     void SetBGColour(Colour c);
     Colour GetTextColour() const { return colours_.textColour; }
     const GridColours& Colours() const { return colours_; }
-
-    // The data folder called name beside the program or in the folder above it (the grid's search), or "".
-    // The search starts from the program path every data-folder lookup shares; tests place a program.
-    static std::string FindFolder(const std::string& name,
-                                  const std::string& programPath = DataProgramPath());
-    // The bare names of the files of a folder, sorted byte-wise; none when it cannot be read.
-    static std::vector<std::string> ListFolder(const std::string& folder);
 
 signals:
     void clicked();

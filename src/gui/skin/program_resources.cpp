@@ -1,4 +1,4 @@
-#include "gui/editor/editor_resources.h"
+#include "gui/skin/program_resources.h"
 
 #include <QString>
 
@@ -8,21 +8,21 @@ static void RegisterEditorResources() { Q_INIT_RESOURCE(editor); }
 
 namespace motivra {
 
-void UseEditorResources() {
+void UseProgramResources() {
     static const bool registered = (RegisterEditorResources(), true);
     (void)registered;
 }
 
 QIcon ProgramIcon() {
-    UseEditorResources();
+    UseProgramResources();
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/ICON/131/%1").arg(size));
     return icon;
 }
 
-QPixmap EditorBitmap(int id, qreal devicePixelRatio) {
-    UseEditorResources();
+QPixmap ResourceBitmap(int id, qreal devicePixelRatio) {
+    UseProgramResources();
     const QString name = QStringLiteral(":/BITMAP/%1").arg(id);
     if (devicePixelRatio > 1) {
         const QPixmap sharp(DoubleSizeName(name));
