@@ -74,7 +74,8 @@ void RunPalette(const PaletteRequest& request) {
     if (!saved) throw CliError(file + ": not written: " + why);
 
     Json colours = Json::array();
-    for (const PaletteRecord& record : palette.Colours()) colours.push_back(ColourCode(record.GdiColour()));
+    for (const PaletteRecord& record : palette.Colours())
+        colours.push_back(ColourCode(record.SchemeQColor()));
     Json result;
     result["file"] = file;
     result["colours"] = colours;

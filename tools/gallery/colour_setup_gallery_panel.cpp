@@ -46,7 +46,8 @@ ColourSetupGalleryPanel::ColourSetupGalleryPanel(QWidget* parent) : QWidget(pare
     setFixedSize(560, 300);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, GdiColour(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+    p.setColor(QPalette::Window,
+               SchemeQColor(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     // The picker: the UI swatch in the scheme's own colours with Text selected, a picked hue and shade.

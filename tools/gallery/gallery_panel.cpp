@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/balloon_tip.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_colour.h"
@@ -57,7 +57,8 @@ GalleryPanel::GalleryPanel(const QString& title, QWidget* parent) : QWidget(pare
     setFixedSize(560, 700);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, GdiColour(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+    p.setColor(QPalette::Window,
+               SchemeQColor(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     // Headers: resource image, the three built-in icons, and the disabled veil.

@@ -41,7 +41,8 @@ LibraryGalleryPanel::LibraryGalleryPanel(QWidget* parent) : QWidget(parent) {
     setFixedSize(560, 290);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, GdiColour(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+    p.setColor(QPalette::Window,
+               SchemeQColor(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     auto* grids = Place(new SkinGroupBox(this), 4, 0, 552, 208);

@@ -147,7 +147,7 @@ bool PaletteModel::IsBackCell(int index) const {
 
 Colour PaletteModel::ColourAt(int index) const {
     if (!paletteView_ || !HasItem(index)) return 0;
-    return items_[static_cast<std::size_t>(index)].GdiColour();
+    return items_[static_cast<std::size_t>(index)].SchemeQColor();
 }
 
 std::vector<PaletteRecord> PaletteModel::Colours() const {

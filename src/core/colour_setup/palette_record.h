@@ -26,10 +26,10 @@ struct PaletteRecord {
     int Blue() const { return blueWord & 0xFF; }
 
     // GDI form, red in the low byte.
-    Colour GdiColour() const { return MakeColour(Red(), Green(), Blue()); }
+    Colour SchemeQColor() const { return MakeColour(Red(), Green(), Blue()); }
     // Colours compare by their three channel bytes only.
-    bool SameColour(const PaletteRecord& other) const { return GdiColour() == other.GdiColour(); }
-    bool IsBlack() const { return GdiColour() == 0; }
+    bool SameColour(const PaletteRecord& other) const { return SchemeQColor() == other.SchemeQColor(); }
+    bool IsBlack() const { return SchemeQColor() == 0; }
 
     // A colour record from 0x00RRGGBB, every unused byte zero.
     static PaletteRecord FromRgb(std::uint32_t rgb);

@@ -12,7 +12,7 @@ constexpr std::size_t kExtensionLength = 4;  // ".vmr"
 }  // namespace
 
 std::vector<std::string> ListBehaviourNames(const std::string& folder) {
-    CDiskObject disk;
+    DiskObject disk;
     std::vector<std::string> names;
     disk.ListFilesRecursive("*.vmr", folder, names, false);
     for (std::string& name : names) name.resize(name.size() - kExtensionLength);

@@ -42,7 +42,7 @@ std::int64_t ReadLeadingInteger(std::string_view text) {
 std::string NextBehaviourName(const std::string& core, const std::string& thumbsFolder) {
     if (!FolderExists(thumbsFolder) || !IsAcceptableCoreName(core)) return {};
     // The core is matched literally, so a '*' or '?' typed into it is not a wildcard.
-    CDiskObject disk;
+    DiskObject disk;
     std::vector<std::string> thumbnails;
     disk.ListFiles("*.bmp", thumbsFolder, thumbnails, false);
 

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kSeparator = '/';
-constexpr const char* kInternalError = "CDiskObject internal error";
+constexpr const char* kInternalError = "DiskObject internal error";
 
 // What one pass over a folder finds: the matching files in arrival order and every real subfolder.
 struct FolderScan {
@@ -104,7 +104,7 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name) {
     return MatchFrom(pattern, name);
 }
 
-bool CDiskObject::Fail(const std::string& description, const std::string& path) {
+bool DiskObject::Fail(const std::string& description, const std::string& path) {
     errorText_ = description;
     const auto first = errorText_.find_first_not_of(" \t\r\n");
     const auto last = errorText_.find_last_not_of(" \t\r\n");
@@ -113,7 +113,7 @@ bool CDiskObject::Fail(const std::string& description, const std::string& path) 
     return false;
 }
 
-std::string CDiskObject::QualifyFile(const std::string& path) {
+std::string DiskObject::QualifyFile(const std::string& path) {
     errorText_.clear();
     if (path.empty()) {
         errorText_ = kInternalError;
@@ -136,16 +136,16 @@ std::string CDiskObject::QualifyFile(const std::string& path) {
     return base + rest;
 }
 
-std::string CDiskObject::QualifyPath(const std::string& folder) {
+std::string DiskObject::QualifyPath(const std::string& folder) {
     std::string qualified = QualifyFile(folder);
     if (qualified.empty()) return qualified;
     if (qualified.back() != kSeparator) qualified += kSeparator;
     return qualified;
 }
 
-std::string CDiskObject::ListTopFolder(const std::string& pattern, const std::string& folder,
-                                       std::vector<std::string>& list, bool full,
-                                       std::vector<std::string>& subfolders) {
+std::string DiskObject::ListTopFolder(const std::string& pattern, const std::string& folder,
+                                      std::vector<std::string>& list, bool full,
+                                      std::vector<std::string>& subfolders) {
     const std::string qualified = QualifyPath(folder);
     if (qualified.empty()) return qualified;
     FolderScan scan = Scan(qualified, pattern);
@@ -162,17 +162,17 @@ std::string CDiskObject::ListTopFolder(const std::string& pattern, const std::st
     return qualified;
 }
 
-bool CDiskObject::ListFiles(const std::string& pattern, const std::string& folder,
-                            std::vector<std::string>& list, bool full) {
+bool DiskObject::ListFiles(const std::string& pattern, const std::string& folder,
+                           std::vector<std::string>& list, bool full) {
     std::vector<std::string> subfolders;
     return !ListTopFolder(pattern, folder, list, full, subfolders).empty();
 }
 
-bool CDiskObject::ListFiles(const std::string& folder, std::vector<std::string>& list, bool full) {
+bool DiskObject::ListFiles(const std::string& folder, std::vector<std::string>& list, bool full) {
     return ListFiles("*.*", folder, list, full);
 }
 
-bool CDiskObject::ListFolders(const std::string& folder, std::vector<std::string>& list) {
+bool DiskObject::ListFolders(const std::string& folder, std::vector<std::string>& list) {
     const std::string qualified = QualifyPath(folder);
     if (qualified.empty()) return false;
     // Depth-first with an explicit stack, so a deep tree cannot exhaust the call stack.
@@ -192,8 +192,8 @@ bool CDiskObject::ListFolders(const std::string& folder, std::vector<std::string
     return true;
 }
 
-bool CDiskObject::ListFilesRecursive(const std::string& pattern, const std::string& folder,
-                                     std::vector<std::string>& list, bool full) {
+bool DiskObject::ListFilesRecursive(const std::string& pattern, const std::string& folder,
+                                    std::vector<std::string>& list, bool full) {
     std::vector<std::string> subfolders;
     const std::string qualified = ListTopFolder(pattern, folder, list, full, subfolders);
     if (qualified.empty()) return false;
@@ -218,12 +218,12 @@ bool CDiskObject::ListFilesRecursive(const std::string& pattern, const std::stri
     return true;
 }
 
-std::string CDiskObject::GetFileName(const std::string& fullPath) {
+std::string DiskObject::GetFileName(const std::string& fullPath) {
     const auto cut = fullPath.find_last_of(kSeparator);
     return cut == std::string::npos ? fullPath : fullPath.substr(cut + 1);
 }
 
-std::string CDiskObject::GetFolderName(const std::string& fullPath) {
+std::string DiskObject::GetFolderName(const std::string& fullPath) {
     const auto cut = fullPath.find_last_of(kSeparator);
     return cut == std::string::npos ? std::string() : fullPath.substr(0, cut);
 }

@@ -9,7 +9,7 @@ namespace motivra {
 // Qualifies paths and lists what a folder holds, for all of the library's disk access. Paths use the native
 // separator; a qualified folder ends with one. Every operation clears the error text first and sets it on a
 // failure to the system's description followed by a blank and the path concerned.
-class CDiskObject {
+class DiskObject {
 public:
     const std::string& ErrorText() const { return errorText_; }
 

@@ -121,7 +121,7 @@ LibraryChange CommitChange(LibraryTransaction& change) {
 
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> files;
-    if (FolderExists(folder)) CDiskObject().ListFiles(pattern, folder, files, false);
+    if (FolderExists(folder)) DiskObject().ListFiles(pattern, folder, files, false);
     return files;
 }
 

@@ -28,7 +28,7 @@ void TagTable::LoadTags() {
     entries_.clear();
     readErrors_.clear();
     exceedsLimits_ = false;
-    CDiskObject disk;
+    DiskObject disk;
     std::vector<std::string> files;
     disk.ListFiles("*.tag", tagFolder_, files, false);
     TextFile file;

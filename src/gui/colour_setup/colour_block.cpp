@@ -12,6 +12,6 @@ ColourBlock::ColourBlock(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ColourBlock::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), GdiColour(colour_)); }
+void ColourBlock::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), SchemeQColor(colour_)); }
 
 }  // namespace motivra

@@ -21,8 +21,8 @@ void HueBar::paintEvent(QPaintEvent*) {
         // From the centre of the strip's first pixel to that of its last, so the pure colours land on whole
         // pixels and both ends of the bar show the red picked there.
         QLinearGradient gradient(strip.left + 0.5, 0, strip.left + strip.width - 0.5, 0);
-        gradient.setColorAt(0, GdiColour(strip.from));
-        gradient.setColorAt(1, GdiColour(strip.to));
+        gradient.setColorAt(0, SchemeQColor(strip.from));
+        gradient.setColorAt(1, SchemeQColor(strip.to));
         painter.fillRect(QRect(strip.left, 0, strip.width, h), gradient);
     }
     if (Pick().Point()) PaintMarker(painter, HueCursor(Pick().Point()->x, h));

@@ -58,7 +58,7 @@ void PaletteList::SetPalette(const std::string& name) {
 void PaletteList::Open() {
     model_.Open([](const std::string& folder) {
         std::vector<std::string> names;
-        CDiskObject().ListFiles(folder, names, false);
+        DiskObject().ListFiles(folder, names, false);
         return names;
     });
     ResetSelection();
@@ -120,7 +120,7 @@ void PaletteList::PaintItem(QPainter& painter, int index, const QRect& cell) {
 void PaletteList::PaintColour(QPainter& painter, int index, const QRect& item) {
     PaintShadow(painter, item);
     const Colour colour = model_.ColourAt(index);
-    painter.fillRect(QRect(item.left(), item.top(), item.width(), ColourHeight(item)), GdiColour(colour));
+    painter.fillRect(QRect(item.left(), item.top(), item.width(), ColourHeight(item)), SchemeQColor(colour));
     const QRect strip = StripOf(item);
     PaintLightCard(painter, strip);
     // (item width - 6) / 7 points, the item here being the whole cell.

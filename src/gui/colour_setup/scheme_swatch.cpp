@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "core/colour_setup/scheme_swatch_layout.h"
-#include "gui/skin/scheme_settings.h"
-#include "gui/skin/gdi_text.h"
+#include "gui/skin/aligned_text.h"
 #include "gui/skin/pixel_rect.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 
@@ -15,7 +15,7 @@ namespace motivra {
 namespace {
 
 QColor WithAlpha(Colour gdi, int alpha) {
-    QColor c = GdiColour(gdi);
+    QColor c = SchemeQColor(gdi);
     c.setAlpha(alpha);
     return c;
 }
@@ -75,15 +75,15 @@ void SchemeSwatch::mouseReleaseEvent(QMouseEvent* event) {
 void SchemeSwatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const SchemeSwatchLayout layout = SchemeSwatchLayoutFor(width(), height());
-    painter.fillRect(rect(), GdiColour(bgColour_));
+    painter.fillRect(rect(), SchemeQColor(bgColour_));
 
     // The sunken face: dark along the top and left, white along the bottom and right.
     const QRect inner = ToQRect(layout.inner);
     painter.fillRect(inner, QColor(0xF0, 0xF0, 0xF0));
-    painter.setPen(GdiPen(QColor(0xA0, 0xA0, 0xA0)));
+    painter.setPen(PixelPen(QColor(0xA0, 0xA0, 0xA0)));
     painter.drawLine(inner.left(), inner.bottom(), inner.left(), inner.top());
     painter.drawLine(inner.left(), inner.top(), inner.right() + 1, inner.top());
-    painter.setPen(GdiPen(Qt::white));
+    painter.setPen(PixelPen(Qt::white));
     painter.drawLine(inner.left() + 1, inner.bottom(), inner.right() + 1, inner.bottom());
     painter.drawLine(inner.right(), inner.top() + 1, inner.right(), inner.bottom());
 
@@ -103,13 +103,13 @@ void SchemeSwatch::PaintRow(QPainter& painter, int row, int rowHeight) const {
     const Colour colour = model_.GetColour(row);
     const QRect fill = ToQRect(boxes.fill);
     if (selected) {
-        painter.fillRect(ToQRect(boxes.ring), PlusColour(selectedColour_));
+        painter.fillRect(ToQRect(boxes.ring), RgbQColor(selectedColour_));
         const QRect frame = ToQRect(boxes.frame);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(frame.adjusted(0, 0, -1, -1));
     }
-    painter.fillRect(fill, GdiColour(colour));
+    painter.fillRect(fill, SchemeQColor(colour));
     if (selected) {
         // A faint sheen: the upper half lighter, the lower half darker.
         const int half = fill.height() / 2;

@@ -23,7 +23,7 @@ Colour ShadeSquare::GetColour() const {
 void ShadeSquare::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int w = width(), h = height();
-    painter.fillRect(rect(), GdiColour(base_));
+    painter.fillRect(rect(), SchemeQColor(base_));
     // The gradients run between the centres of the outer pixels, so the left column is pure white, the
     // top-right pixel the base colour and the bottom row black.
     QLinearGradient white(0.5, 0, w - 0.5, 0);

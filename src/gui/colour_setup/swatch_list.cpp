@@ -77,10 +77,10 @@ void SwatchList::PaintItem(QPainter& painter, int index, const QRect& cell) {
     for (int k = 0; k < 6; ++k) {
         const Colour colour = swatch.colours[static_cast<std::size_t>(k)];
         const QRect band(QPoint(area.left(), area.top() + k * bandStep), bandSize);
-        painter.fillRect(band, GdiColour(colour));
+        painter.fillRect(band, SchemeQColor(colour));
         if (font == nullptr) continue;
         // Black on light bands, white on dark ones, as the UI swatch writes its names.
-        const QColor text = GdiColour(SwatchLabelColoursFor(colour).text);
+        const QColor text = SchemeQColor(SwatchLabelColoursFor(colour).text);
         PaintCode(painter, band, QString::fromStdString(ColourCode(colour)), *font, text, false);
     }
 }

@@ -18,7 +18,7 @@
 #include "gui/library/edit_tags_dialog.h"
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/save_behaviour_dialog.h"
-#include "gui/skin/memory_dc.h"
+#include "gui/skin/offscreen_picture.h"
 #include "gui/skin/skin_message_box.h"
 
 namespace motivra {
@@ -102,7 +102,7 @@ void EditorFileCommands::Save() {
     const QString path = FromFileName(target->folder + target->name + kBehaviourExtension);
     // The library's thumbnails are all 96 x 72, whatever the editor's own view measures after rounding.
     const QSize size(kThumbnailWidth, kThumbnailHeight);
-    MemoryDC picture(size);
+    OffscreenPicture picture(size);
     ThumbnailView::Paint(picture.Painter(), view.Tracks(), state.thumbnailText, size);
     QStringList failures;
     const std::optional<std::string> thumbnail = EncodeThumbnailBitmap(picture.Finish(), size, &failures);

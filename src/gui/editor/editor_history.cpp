@@ -19,7 +19,7 @@ namespace motivra {
 namespace {
 
 QString SchemeColourName(std::string_view name, Colour fallback) {
-    return GdiColour(ReadSchemeNumber(name, fallback)).name();
+    return SchemeQColor(ReadSchemeNumber(name, fallback)).name();
 }
 
 // The menu in the window's own colours: its background, text, selection and border.

@@ -9,10 +9,10 @@
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
 #include "gui/editor/browser_host.h"
-#include "gui/skin/program_resources.h"
 #include "gui/editor/welcome_template.h"
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/pixel_rect.h"
+#include "gui/skin/program_resources.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_control_factory.h"
@@ -102,7 +102,7 @@ void WelcomeWindow::ReloadColours() {
 
 void WelcomeWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(bgColour_));
+    painter.fillRect(rect(), SchemeQColor(bgColour_));
 }
 
 QRect WelcomeWindow::ScreenGeometry() const {

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "gui/skin/memory_dc.h"
+#include "gui/skin/offscreen_picture.h"
 
 namespace motivra {
 
@@ -13,7 +13,7 @@ EngineControl::EngineControl(QWidget* parent) : QWidget(parent) {
 
 QImage EngineControl::Render() const {
     if (size().isEmpty()) return QImage();
-    MemoryDC dc(size());
+    OffscreenPicture dc(size());
     Paint(dc.Painter());
     return dc.Finish();
 }

@@ -5,7 +5,7 @@
 #include "core/engine/behaviour_file.h"
 #include "core/engine/preview_layout.h"
 #include "gui/skin/dialog_template.h"
-#include "gui/skin/memory_dc.h"
+#include "gui/skin/offscreen_picture.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -38,7 +38,7 @@ void PreviewWindow::LoadBehaviourFile(const std::string& path) {
 
 QImage PreviewWindow::Render() const {
     if (size().isEmpty()) return QImage();
-    MemoryDC dc(size());
+    OffscreenPicture dc(size());
     Paint(dc.Painter(), tracks_, size());
     return dc.Finish();
 }
@@ -47,16 +47,16 @@ void PreviewWindow::Paint(QPainter& painter, const TrackStore& tracks, QSize siz
     const PreviewLayout layout = LayoutPreview(tracks, size.width(), size.height());
     // Plain pixel drawing: no anti-aliasing anywhere in the preview.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(QPoint(0, 0), size), GdiColour(preview::kOutside));
+    painter.fillRect(QRect(QPoint(0, 0), size), SchemeQColor(preview::kOutside));
     const PixelBox& middle = layout.middleThird;
     painter.fillRect(QRect(middle.left, middle.top, middle.Width(), middle.Height()),
-                     GdiColour(preview::kMiddleThird));
+                     SchemeQColor(preview::kMiddleThird));
 
-    painter.setPen(GdiPen(GdiColour(preview::kStartPen)));
+    painter.setPen(PixelPen(SchemeQColor(preview::kStartPen)));
     DrawOutline(painter, layout.start);
-    painter.setPen(GdiPen(GdiColour(preview::kEndPen)));
+    painter.setPen(PixelPen(SchemeQColor(preview::kEndPen)));
     DrawOutline(painter, layout.end);
-    painter.setPen(GdiPen(GdiColour(layout.currentPen)));
+    painter.setPen(PixelPen(SchemeQColor(layout.currentPen)));
     DrawOutline(painter, layout.current);
     for (const PixelLine& line : layout.currentCross) {
         painter.drawLine(QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y));

@@ -9,7 +9,7 @@
 #include "core/engine/behaviour_file.h"
 #include "core/engine/thumbnail_layout.h"
 #include "gui/skin/dialog_template.h"
-#include "gui/skin/memory_dc.h"
+#include "gui/skin/offscreen_picture.h"
 #include "gui/skin/skin_font.h"
 
 namespace motivra {
@@ -119,7 +119,7 @@ ThumbnailView::ThumbnailView(QWidget* parent) : QWidget(parent) {
 
 QImage ThumbnailView::Render() const {
     if (size().isEmpty()) return QImage();
-    MemoryDC dc(size());
+    OffscreenPicture dc(size());
     Paint(dc.Painter(), tracks_, tracks_.ThumbnailText(), size());
     return dc.Finish();
 }

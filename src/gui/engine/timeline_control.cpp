@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/file_image.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 // The engine's images live in a static library, whose resource registration the linker would drop unless it
@@ -92,12 +92,12 @@ void TimelineControl::Paint(QPainter& painter) const {
     const int h = height();
     const TimelineScale scale = Scale();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(0, kTimelineBandHeight, w, h - kTimelineBandHeight), GdiColour(colours_.graph));
-    painter.fillRect(QRect(0, 0, w, kTimelineBandHeight), GdiColour(colours_.band));
+    painter.fillRect(QRect(0, kTimelineBandHeight, w, h - kTimelineBandHeight), SchemeQColor(colours_.graph));
+    painter.fillRect(QRect(0, 0, w, kTimelineBandHeight), SchemeQColor(colours_.band));
     painter.fillRect(QRect(0, scale.ValueToY(track_.defaultValue), scale.AxisWidth(), 1),
-                     GdiColour(colours_.defaultLine));
+                     SchemeQColor(colours_.defaultLine));
 
-    painter.setPen(GdiPen(Qt::black));
+    painter.setPen(PixelPen(Qt::black));
     for (const double u : {track_.times.startTime, track_.times.endTime}) {
         const int x = scale.TimeToX(u);
         painter.drawLine(x, kTimelineBandHeight, x, h);
@@ -111,7 +111,7 @@ void TimelineControl::Paint(QPainter& painter) const {
     const QImage& marker = (sharp ? doubleSizeMarkers_ : markers_)[dragging_ ? 1 : 0];
     if (!marker.isNull()) painter.drawImage(xt - kMarkerHalfWidth, kMarkerTop, marker);
     painter.fillRect(QRect(xt, kTimelineBandHeight, 1, h - kTimelineBandHeight),
-                     GdiColour(colours_.timeLine));
+                     SchemeQColor(colours_.timeLine));
 }
 
 QSize TimelineControl::sizeHint() const { return DialogSizeToPixels(kEditorWidthUnits, kEditorHeightUnits); }

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/skin/marlett_glyphs.h"
-#include "gui/skin/scheme_settings.h"
+#include "core/skin/control_glyphs.h"
 #include "gui/skin/dialog_template.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -101,7 +101,7 @@ void TransportControl::Paint(QPainter& painter) const {
     const TransportLayout layout = Layout();
     const int h = layout.height;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(rect(), GdiColour(colours_.background));
+    painter.fillRect(rect(), SchemeQColor(colours_.background));
     if (layout.width <= 0 || h <= 0) return;
 
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -109,7 +109,7 @@ void TransportControl::Paint(QPainter& painter) const {
     painter.fillPath(RoundedBar(groove, RoundEnd::Both), Vertical(groove, 128, 64));
 
     const auto colour = [&](TransportPart part) {
-        return GdiColour(dragged_ == part ? colours_.selected : colours_.button);
+        return SchemeQColor(dragged_ == part ? colours_.selected : colours_.button);
     };
     const int glyphAlpha = isEnabled() ? kGlyphAlpha : kDisabledGlyphAlpha;
     const PixelBox& start = layout.startHandle;

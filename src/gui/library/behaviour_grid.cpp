@@ -10,13 +10,13 @@
 
 #include "core/editor/playback_clock.h"
 #include "core/engine/behaviour_file.h"
-#include "core/skin/grid_state.h"
 #include "core/library/library_browse.h"
 #include "core/library/library_folder.h"
 #include "core/library/thumbnail_fit.h"
 #include "core/player/thumbnail_playback.h"
-#include "gui/engine/thumbnail_view.h"
+#include "core/skin/grid_state.h"
 #include "gui/data/program_location.h"
+#include "gui/engine/thumbnail_view.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 
@@ -290,7 +290,7 @@ void BehaviourGrid::PaintItem(QPainter& painter, int index, const QRect& cell) {
     const QRect area = cell.adjusted(kItemInset, kItemInset, -kItemInset, -kItemInset);
     QRect box = area;
     if (picture.isNull()) {
-        painter.fillRect(area, GdiColour(kThumbnailPlaceholderColour));
+        painter.fillRect(area, SchemeQColor(kThumbnailPlaceholderColour));
     } else {
         box = ToQRect(FitThumbnail(picture.width(), picture.height(), area.width(), area.height()))
                   .translated(area.topLeft());

@@ -98,7 +98,7 @@ int TagListControl::HitTest(QPoint at) const {
 
 void TagListControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    painter.fillRect(rect(), SchemeQColor(colours_.bgColour));
     const std::vector<TextExtent> extents = MeasureTags();
     const TagCloudLayout layout = LayoutTagCloud(extents, width());
     scroll_ = ClampCloudScroll(scroll_, layout.contentHeight, height());
@@ -111,9 +111,9 @@ void TagListControl::paintEvent(QPaintEvent*) {
         const std::size_t bucket = isTag ? static_cast<std::size_t>(table_.FontBucket(i)) : 0;
         const TagCloudColours::Pair pair = colours_.ForState(isTag ? table_.Entry(i).state : untagged_);
         // An opaque background exactly behind the text.
-        painter.fillRect(tag.text.x, top, extent.width, extent.height, GdiColour(pair.background));
+        painter.fillRect(tag.text.x, top, extent.width, extent.height, SchemeQColor(pair.background));
         painter.setFont(fonts_[bucket]);
-        painter.setPen(GdiColour(pair.text));
+        painter.setPen(SchemeQColor(pair.text));
         const QFontMetrics& m = metrics_[bucket];
         painter.drawText(tag.text.x, top + (extent.height - m.height()) / 2 + m.ascent(),
                          isTag ? Shown(i, bucket).text : UntaggedText());
@@ -121,7 +121,7 @@ void TagListControl::paintEvent(QPaintEvent*) {
     if (layout.contentHeight > height() && height() > 0) {
         const int length = std::max(kIndicatorWidth, height() * height() / layout.contentHeight);
         const int top = (height() - length) * scroll_ / (layout.contentHeight - height());
-        QColor mark = GdiColour(colours_.textColour);
+        QColor mark = SchemeQColor(colours_.textColour);
         mark.setAlpha(kIndicatorAlpha);
         painter.fillRect(width() - kIndicatorWidth, top, kIndicatorWidth, length, mark);
     }

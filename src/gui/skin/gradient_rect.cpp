@@ -15,8 +15,8 @@ int GradientRect(QPainter& painter, int left, int top, int right, int bottom, Co
     const GradientLine line = GradientLineFor(*axis, left, top, right, bottom);
     // Pixel indices are pixel centres here, half a pixel in from Qt's pixel corners.
     QLinearGradient gradient(line.x0 + 0.5, line.y0 + 0.5, line.x1 + 0.5, line.y1 + 0.5);
-    gradient.setColorAt(0, GdiColour(colour1));
-    gradient.setColorAt(1, GdiColour(colour2));
+    gradient.setColorAt(0, SchemeQColor(colour1));
+    gradient.setColorAt(1, SchemeQColor(colour2));
     painter.fillRect(QRect(left, top, right - left, bottom - top), gradient);
     return 1;
 }

@@ -82,7 +82,7 @@ void GridControl::SetBGColour(Colour c) {
 void GridControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const GridLayout& layout = state_.Layout(width(), height());
-    painter.fillRect(event->rect(), GdiColour(colours_.fillColour));
+    painter.fillRect(event->rect(), SchemeQColor(colours_.fillColour));
     if (layout.HasScrollBar()) PaintGridScrollBar(painter, layout, colours_, state_.IsDragging());
     // A playing cell repaints alone: the other cells are not drawn again.
     for (int k = 0; k < layout.visibleCount && layout.ItemAt(k) < GetCount(); ++k) {

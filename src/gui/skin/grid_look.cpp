@@ -25,9 +25,9 @@ void PaintGridScrollBar(QPainter& painter, const GridLayout& layout, const GridC
     // A groove: the background, a little darker towards both sides.
     const Colour edge = Shade(FlipRedBlue(colours.bgColour), -14);
     QLinearGradient groove(strip.left(), 0, strip.right() + 1, 0);
-    groove.setColorAt(0, GdiColour(edge));
-    groove.setColorAt(0.5, GdiColour(colours.bgColour));
-    groove.setColorAt(1, GdiColour(edge));
+    groove.setColorAt(0, SchemeQColor(edge));
+    groove.setColorAt(0.5, SchemeQColor(colours.bgColour));
+    groove.setColorAt(1, SchemeQColor(edge));
     painter.fillRect(strip, groove);
     if (!layout.showThumb) return;
 
@@ -38,10 +38,10 @@ void PaintGridScrollBar(QPainter& painter, const GridLayout& layout, const GridC
     const double radius = thumb.width() / 2;
     const Colour face = dragging ? colours.selectedColour : colours.buttonColour;
     QLinearGradient shine(thumb.left(), 0, thumb.right(), 0);
-    shine.setColorAt(0, PlusColour(Shade(FlipRedBlue(face), 30)));
-    shine.setColorAt(1, PlusColour(face));
+    shine.setColorAt(0, RgbQColor(Shade(FlipRedBlue(face), 30)));
+    shine.setColorAt(1, RgbQColor(face));
     // A darker rim keeps a light thumb visible on a light strip.
-    painter.setPen(QPen(PlusColour(Shade(FlipRedBlue(face), -70)), 1));
+    painter.setPen(QPen(RgbQColor(Shade(FlipRedBlue(face), -70)), 1));
     painter.setBrush(shine);
     painter.drawRoundedRect(thumb.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5, radius - 0.5);
     painter.restore();
@@ -57,7 +57,7 @@ void PaintGridSelection(QPainter& painter, const QRect& cell, const GridColours&
     frame.setFillRule(Qt::OddEvenFill);
     frame.addRoundedRect(outer, kFrameRadius, kFrameRadius);
     frame.addRect(item.adjusted(-1, -1, 1, 1));
-    painter.fillPath(frame, PlusColour(colours.selectedColour, 254));
+    painter.fillPath(frame, RgbQColor(colours.selectedColour, 254));
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(item.adjusted(-0.5, -0.5, 0.5, 0.5));
@@ -69,8 +69,8 @@ void PaintGridSelection(QPainter& painter, const QRect& cell, const GridColours&
     painter.fillRect(upper, highlight);
     const QRectF lower(item.left(), upper.bottom(), item.width(), item.bottom() - upper.bottom());
     QLinearGradient glow(lower.topLeft(), lower.bottomLeft());
-    glow.setColorAt(0, PlusColour(colours.selectedColour, 0));
-    glow.setColorAt(1, PlusColour(colours.selectedColour, 127));
+    glow.setColorAt(0, RgbQColor(colours.selectedColour, 0));
+    glow.setColorAt(1, RgbQColor(colours.selectedColour, 127));
     painter.fillRect(lower, glow);
     painter.restore();
 }

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "gui/skin/scheme_settings.h"
-#include "gui/skin/gdi_text.h"
+#include "gui/skin/aligned_text.h"
 #include "gui/skin/gradient_rect.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 #include "gui/skin/skin_message_box.h"
@@ -82,7 +82,7 @@ void SkinButton::SetImageFromFile(const QString& path) {
 
 void SkinButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    painter.fillRect(rect(), SchemeQColor(colours_.bgColour));
     if (text_ == QLatin1String("NONE")) text_ = text();
     DrawButton(painter, rect(), text_, isEnabled(), pressed_, inside_, latched_);
 }
@@ -94,7 +94,7 @@ void SkinButton::DrawButton(QPainter& painter, const QRect& rect, const QString&
                                    rightEdge_, pressedInside);
     const ButtonPalette palette = ButtonFacePalette(colours_, enabled, pressedInside, darkFace_);
 
-    const QPen outline = GdiPen(GdiColour(palette.outline));
+    const QPen outline = PixelPen(SchemeQColor(palette.outline));
     painter.setPen(outline);
     painter.setBrush(Qt::NoBrush);
     QPolygon octagon;
@@ -114,7 +114,7 @@ void SkinButton::DrawButton(QPainter& painter, const QRect& rect, const QString&
     }
 
     // The reflection under the bottom edge.
-    painter.setPen(GdiPen(GdiColour(colours_.bgLight)));
+    painter.setPen(PixelPen(SchemeQColor(colours_.bgLight)));
     if (leftEdge_ == ButtonEdge::Closed) Line(painter, f.left + 2, f.bottom, f.left, f.bottom - 2);
     if (rightEdge_ == ButtonEdge::Closed) Line(painter, f.right, f.bottom - 2, f.right - 2, f.bottom);
     Line(painter, f.right - 2, f.bottom, f.left + 2, f.bottom);
@@ -125,7 +125,7 @@ void SkinButton::DrawButton(QPainter& painter, const QRect& rect, const QString&
 
     if (arrows_ != 0) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(GdiColour(palette.text));
+        painter.setBrush(SchemeQColor(palette.text));
         for (const Triangle& t : ButtonArrows(f, arrows_, pressed)) painter.drawPolygon(ToPolygon(t));
         painter.setBrush(Qt::NoBrush);
     }
@@ -154,31 +154,31 @@ void SkinButton::DrawFace(QPainter& painter, const ButtonFrame& f, const ButtonP
                 GradientRect(painter, L + 1, f.midY, R, B - 2, p.d20, p.d50, 90);
                 break;
         }
-        painter.setPen(GdiPen(GdiColour(p.l50)));
+        painter.setPen(PixelPen(SchemeQColor(p.l50)));
         Line(painter, f.innerLeft + 1, top + 1, f.innerRight, top + 1);
-        painter.setPen(GdiPen(GdiColour(p.d20)));
+        painter.setPen(PixelPen(SchemeQColor(p.d20)));
         Line(painter, f.innerLeft + 1, B - 2, f.innerRight, B - 2);
         if (drawText_) {
             // A one-pixel embossed shadow under the caption.
-            painter.setPen(GdiColour(p.l2));
+            painter.setPen(SchemeQColor(p.l2));
             DrawTextAt(painter, x, f.midY - 6, text, textAlign_);
-            painter.setPen(GdiColour(p.text));
+            painter.setPen(SchemeQColor(p.text));
             DrawTextAt(painter, x, f.midY - 7, text, textAlign_);
         }
         return;
     }
     GradientRect(painter, L + 1, top + 2, R, top + 4, p.dC, p.dA, 90);
     GradientRect(painter, L + 1, top + 4, R, B - 2, p.dA, p.dB, 90);
-    painter.setPen(GdiPen(GdiColour(p.outline)));
+    painter.setPen(PixelPen(SchemeQColor(p.outline)));
     Line(painter, f.innerLeft + 1, B - 2, f.innerRight, B - 2);
-    painter.setPen(GdiPen(GdiColour(p.dC)));
+    painter.setPen(PixelPen(SchemeQColor(p.dC)));
     const QPoint frame[] = {{f.innerLeft, B - 2},        {f.innerLeft, top + 2},  {f.innerLeft + 1, top + 1},
                             {f.innerRight - 1, top + 1}, {f.innerRight, top + 2}, {f.innerRight, B - 2}};
     painter.drawPolyline(frame, 6);
     if (drawText_) {
-        painter.setPen(GdiColour(InverseExchanged(p.l2)));
+        painter.setPen(SchemeQColor(InverseExchanged(p.l2)));
         DrawTextAt(painter, x, f.midY - 5, text, textAlign_);
-        painter.setPen(GdiColour(InverseExchanged(p.text)));
+        painter.setPen(SchemeQColor(InverseExchanged(p.text)));
         DrawTextAt(painter, x, f.midY - 6, text, textAlign_);
     }
 }

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "core/skin/marlett_glyphs.h"
+#include "core/skin/control_glyphs.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
@@ -45,20 +45,20 @@ void SkinCheckBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool enabled = isEnabled();
     const bool pressedInside = pressed_ && inside_;
-    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    painter.fillRect(rect(), SchemeQColor(colours_.bgColour));
 
     QLinearGradient fill(0, 0, 0, height());
     QColor pen(0, 0, 0, 30);
     if (!enabled) {
-        fill.setColorAt(0, PlusColour(colours_.buttonColour, 0x14));
-        fill.setColorAt(1, PlusColour(colours_.buttonColour, 0x32));
+        fill.setColorAt(0, RgbQColor(colours_.buttonColour, 0x14));
+        fill.setColorAt(1, RgbQColor(colours_.buttonColour, 0x32));
     } else if (pressedInside) {
-        fill.setColorAt(0, PlusColour(colours_.selectedColour, 0x3C));
-        fill.setColorAt(1, PlusColour(colours_.selectedColour, 0x78));
-        pen = PlusColour(colours_.selectedColour, 0x3C);
+        fill.setColorAt(0, RgbQColor(colours_.selectedColour, 0x3C));
+        fill.setColorAt(1, RgbQColor(colours_.selectedColour, 0x78));
+        pen = RgbQColor(colours_.selectedColour, 0x3C);
     } else {
-        fill.setColorAt(0, PlusColour(colours_.buttonColour, 0x8C));
-        fill.setColorAt(1, PlusColour(colours_.buttonColour, 0x50));
+        fill.setColorAt(0, RgbQColor(colours_.buttonColour, 0x8C));
+        fill.setColorAt(1, RgbQColor(colours_.buttonColour, 0x50));
     }
     // Corners left open; the second pass deepens the edge (only faintly when disabled).
     painter.setPen(QPen(pen, 1));
@@ -71,7 +71,7 @@ void SkinCheckBox::paintEvent(QPaintEvent*) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(PlusColour(colours_.textColour, enabled ? 0xFF : 0x60));
+        painter.setBrush(RgbQColor(colours_.textColour, enabled ? 0xFF : 0x60));
         QPolygonF glyph;
         for (const PixelPointF& p : CheckMarkOutline(-4, pressedInside ? -1 : -2, kGlyphEm))
             glyph << QPointF(p.x, p.y);
@@ -81,7 +81,7 @@ void SkinCheckBox::paintEvent(QPaintEvent*) {
 
     if (text_ == QLatin1String("NONE")) text_ = text();
     painter.setFont(font_);
-    painter.setPen(GdiColour(enabled ? colours_.textColourGdi : colours_.disabledTextColour));
+    painter.setPen(SchemeQColor(enabled ? colours_.textColourGdi : colours_.disabledTextColour));
     painter.drawText(QRect(15, 0, width() - 15, height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      text_);
 }

@@ -8,13 +8,13 @@
 namespace motivra {
 
 // A colour in GDI form (b0 red), opaque: what solid fills, pens and text colours take.
-inline QColor GdiColour(Colour c) { return QColor(Byte0(c), Byte1(c), Byte2(c)); }
+inline QColor SchemeQColor(Colour c) { return QColor(Byte0(c), Byte1(c), Byte2(c)); }
 
 // A colour in GDI+ form (b2 red) with the alpha byte added at the point of use.
-inline QColor PlusColour(Colour c, int alpha = 0xFF) { return QColor(Byte2(c), Byte1(c), Byte0(c), alpha); }
+inline QColor RgbQColor(Colour c, int alpha = 0xFF) { return QColor(Byte2(c), Byte1(c), Byte0(c), alpha); }
 
 // A one-pixel pen that, like a GDI pen, leaves out the last pixel of every line it draws.
-inline QPen GdiPen(const QColor& colour) {
+inline QPen PixelPen(const QColor& colour) {
     QPen pen(colour, 1);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);

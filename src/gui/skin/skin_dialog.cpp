@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/dialog_template.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_colour.h"
 
@@ -18,7 +18,7 @@ void SkinDialog::ReloadDlgColour() {
 
 void SkinDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(dlgColour_));
+    painter.fillRect(rect(), SchemeQColor(dlgColour_));
     if (!painted_) {
         painted_ = true;
         emit firstPainted();

@@ -5,8 +5,8 @@
 #include <QPalette>
 #include <QRegularExpression>
 
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/field_bevel.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 
@@ -40,13 +40,14 @@ void SkinEdit::SetTextColour(Colour c) {
 void SkinEdit::ApplyColours() {
     QPalette p = palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::Base, GdiColour(colours_.fieldColour));
-        p.setColor(group, QPalette::Window, GdiColour(colours_.fieldColour));
-        p.setColor(group, QPalette::Text, GdiColour(colours_.textColour));
+        p.setColor(group, QPalette::Base, SchemeQColor(colours_.fieldColour));
+        p.setColor(group, QPalette::Window, SchemeQColor(colours_.fieldColour));
+        p.setColor(group, QPalette::Text, SchemeQColor(colours_.textColour));
     }
     // A disabled field shows its text halfway to the field colour.
-    p.setColor(QPalette::Disabled, QPalette::Text,
-               GdiColour(Blend(FlipRedBlue(colours_.fieldColour), FlipRedBlue(colours_.textColour), 0.5f)));
+    p.setColor(
+        QPalette::Disabled, QPalette::Text,
+        SchemeQColor(Blend(FlipRedBlue(colours_.fieldColour), FlipRedBlue(colours_.textColour), 0.5f)));
     setPalette(p);
     update();
 }

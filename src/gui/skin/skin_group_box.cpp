@@ -3,8 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "gui/skin/aligned_text.h"
 #include "gui/skin/scheme_settings.h"
-#include "gui/skin/gdi_text.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 
@@ -26,21 +26,21 @@ void SkinGroupBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (caption_ == QLatin1String("NONE")) caption_ = title();
     const int L = 0, T = 0, R = width(), B = height();
-    painter.setPen(GdiPen(GdiColour(colours_.titleColour)));
+    painter.setPen(PixelPen(SchemeQColor(colours_.titleColour)));
     const QPoint frame[] = {{L, T}, {L, B - 1}, {R - 1, B - 1}, {R - 1, T - 1}};
     painter.drawPolyline(frame, 4);
     if (!titleBar_) {
-        painter.fillRect(QRect(QPoint(L + 1, T), QPoint(R - 2, B - 2)), GdiColour(colours_.bgColour));
+        painter.fillRect(QRect(QPoint(L + 1, T), QPoint(R - 2, B - 2)), SchemeQColor(colours_.bgColour));
         return;
     }
-    painter.fillRect(QRect(QPoint(L + 1, T + 15), QPoint(R - 2, B - 2)), GdiColour(colours_.bgColour));
+    painter.fillRect(QRect(QPoint(L + 1, T + 15), QPoint(R - 2, B - 2)), SchemeQColor(colours_.bgColour));
     PaintBand(painter);
 }
 
 void SkinGroupBox::PaintBand(QPainter& painter) {
     const int L = 0, T = 0, R = width();
     painter.fillRect(QRect(QPoint(L + 1, T), QPoint(R - 2, T + kBandHeight - 1)),
-                     GdiColour(colours_.titleColour));
+                     SchemeQColor(colours_.titleColour));
     // Gloss over the top of the band, shade towards its bottom.
     QLinearGradient gloss(0, 0, 0, 7);
     gloss.setColorAt(0, QColor(255, 255, 255, 20));
@@ -51,7 +51,7 @@ void SkinGroupBox::PaintBand(QPainter& painter) {
     shade.setColorAt(1, QColor(0, 0, 0, 64));
     painter.fillRect(QRect(L, 9, width(), 8), shade);
     painter.setFont(captionFont_);
-    painter.setPen(GdiColour(colours_.textColour));
+    painter.setPen(SchemeQColor(colours_.textColour));
     DrawTextAt(painter, L + 5, T + 2, caption_, kTextAlignLeft);
 }
 

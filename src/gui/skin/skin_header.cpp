@@ -3,9 +3,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "gui/skin/scheme_settings.h"
-#include "gui/skin/gdi_text.h"
+#include "gui/skin/aligned_text.h"
 #include "gui/skin/header_icons.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_group_box.h"
 #include "gui/skin/skin_message_box.h"
@@ -39,22 +39,22 @@ void SkinHeader::SetImageFromFile(const QString& path) {
 
 void SkinHeader::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    painter.fillRect(rect(), SchemeQColor(colours_.bgColour));
     const QString caption = caption_.isEmpty() ? text() : caption_;
     const bool showCaption = !caption.isEmpty() && showCaption_;
     if (showCaption) {
         QLinearGradient band(0, 0, width(), 0);
-        band.setColorAt(0, PlusColour(colours_.titleColourPlus, 0xFF));
-        band.setColorAt(1, PlusColour(colours_.titleColourPlus, 0x40));
+        band.setColorAt(0, RgbQColor(colours_.titleColourPlus, 0xFF));
+        band.setColorAt(1, RgbQColor(colours_.titleColourPlus, 0x40));
         painter.fillRect(QRect(0, 6, width(), 15), band);
     }
     const int iconWidth = DrawIcon(painter);
     if (showCaption) {
         painter.setFont(captionFont_);
-        painter.setPen(GdiColour(colours_.textColour));
+        painter.setPen(SchemeQColor(colours_.textColour));
         DrawTextAt(painter, 5 + iconWidth, 7, caption, kTextAlignLeft);
     }
-    if (!enabled_) painter.fillRect(rect(), PlusColour(FlipRedBlue(colours_.bgColour), 0xAA));
+    if (!enabled_) painter.fillRect(rect(), RgbQColor(FlipRedBlue(colours_.bgColour), 0xAA));
 }
 
 // Returns the width the icon takes before the caption.

@@ -18,10 +18,10 @@ void SkinLabel::LoadColours() { colours_.Load(LoadColourScheme()); }
 
 void SkinLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    painter.fillRect(rect(), SchemeQColor(colours_.bgColour));
     if (text_.isEmpty() && takeWindowText_) text_ = text();
     painter.setFont(font_);
-    painter.setPen(GdiColour(enabled_ ? colours_.textColour : colours_.disabledTextColour));
+    painter.setPen(SchemeQColor(enabled_ ? colours_.textColour : colours_.disabledTextColour));
     painter.drawText(rect(), alignment_ | Qt::AlignTop | Qt::TextWordWrap, text_);
     takeWindowText_ = false;
 }

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "core/skin/colour_scheme.h"
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/field_bevel.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 
 namespace motivra {
@@ -32,10 +32,10 @@ void SkinProgressBar::SetProgress(int done, int total) {
 
 void SkinProgressBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), GdiColour(field_.fieldColour));
+    painter.fillRect(rect(), SchemeQColor(field_.fieldColour));
     const int inner = width() - 4;
     const int filled = static_cast<int>(std::lround(fraction_ * inner));
-    if (filled > 0) painter.fillRect(2, 2, filled, height() - 4, GdiColour(fill_));
+    if (filled > 0) painter.fillRect(2, 2, filled, height() - 4, SchemeQColor(fill_));
     DrawFieldBevel(painter, field_, width(), height());
 }
 

@@ -6,9 +6,9 @@
 
 #include <optional>
 
-#include "gui/skin/scheme_settings.h"
-#include "gui/skin/gdi_text.h"
+#include "gui/skin/aligned_text.h"
 #include "gui/skin/pixel_rect.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
 
@@ -44,8 +44,8 @@ void PaintSliderThumb(QPainter& painter, int left, int y0, Colour thumbColour, C
     painter.setBrush(QColor(0, 0, 0, 30));
     painter.drawEllipse(QRectF(left, top, kThumb, kThumb + 2));
     painter.drawEllipse(QRectF(left, top, kThumb, kThumb + 1));
-    QColor body = PlusColour(thumbColour);
-    if (pressed) body = PlusColour(selectedColour, 0xB4);
+    QColor body = RgbQColor(thumbColour);
+    if (pressed) body = RgbQColor(selectedColour, 0xB4);
     if (!enabled) body = QColor(40, 40, 40, 25);
     painter.setBrush(body);
     painter.drawEllipse(QRectF(left, top, kThumb - 1, kThumb));
@@ -101,18 +101,18 @@ void SkinSlider::UpdateThumbRect() {
 void SkinSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int w = width();
-    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    painter.fillRect(rect(), SchemeQColor(colours_.bgColour));
     const int min = model_.RangeMin(), max = model_.RangeMax();
     const SliderLayout l = SliderLayoutFor(w, height(), min, max, model_.Position(), model_.Mark(), enabled_);
     PaintSliderGrooveFill(painter, l.x0, l.x1, l.y0, enabled_);
     if (l.markStretch) {
         const auto [from, to] = *l.markStretch;
-        painter.fillRect(QRect(from, l.y0, to - from, 4), PlusColour(colours_.selectedColour, 0xB4));
+        painter.fillRect(QRect(from, l.y0, to - from, 4), RgbQColor(colours_.selectedColour, 0xB4));
     }
     PaintSliderGrooveEdges(painter, l.x0, l.x1, l.y0, enabled_);
     if (min < max && (showRangeLabels_ || showValueLabel_)) {
         painter.setFont(font_);
-        painter.setPen(GdiColour(enabled_ ? colours_.textColour : colours_.disabledTextColour));
+        painter.setPen(SchemeQColor(enabled_ ? colours_.textColour : colours_.disabledTextColour));
         if (showRangeLabels_) {
             DrawTextAt(painter, 5, 0, QString::number(min + labelOffset_), kTextAlignLeft);
             DrawTextAt(painter, l.x1, 0, QString::number(max + labelOffset_), kTextAlignRight);

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/pixel_rect.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_slider.h"
 
@@ -66,7 +66,7 @@ QRect SkinSliderPlain::ThumbRect() const {
 void SkinSliderPlain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool enabled = isEnabled();
-    painter.fillRect(rect(), GdiColour(colours_.bgColour));
+    painter.fillRect(rect(), SchemeQColor(colours_.bgColour));
     const int min = model_.RangeMin(), max = model_.RangeMax();
     const PlainSliderLayout l = PlainSliderLayoutFor(width(), height(), Inset(), min, max, model_.Position());
 
@@ -74,15 +74,15 @@ void SkinSliderPlain::paintEvent(QPaintEvent*) {
     const PixelBox boxes[] = {l.leftBox, l.rightBox};
     for (int i = 0; i < 2; ++i) {
         const QRect box = ToQRect(boxes[i]);
-        painter.fillRect(box, GdiColour(colours_.textColour));
-        painter.setPen(QPen(PlusColour(FlipRedBlue(colours_.frameColour), 0x6C), 1));
+        painter.fillRect(box, SchemeQColor(colours_.textColour));
+        painter.setPen(QPen(RgbQColor(FlipRedBlue(colours_.frameColour), 0x6C), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         if (markers[i]) {
             painter.save();
             painter.setRenderHint(QPainter::Antialiasing, true);
             painter.setPen(Qt::NoPen);
-            painter.setBrush(PlusColour(colours_.selectedColour));
+            painter.setBrush(RgbQColor(colours_.selectedColour));
             const qreal d = box.height() / 2.0;
             painter.drawEllipse(QRectF(box.center().x() + 0.5 - d / 2, box.center().y() + 0.5 - d / 2, d, d));
             painter.restore();

@@ -25,7 +25,7 @@ const Rgb kBlack{0, 0, 0};
 
 Codes CodesOf(const std::vector<PaletteRecord>& colours) {
     Codes codes;
-    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.GdiColour()));
+    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.SchemeQColor()));
     return codes;
 }
 

@@ -16,12 +16,12 @@ void Touch(const fs::path& folder, std::initializer_list<const char*> files) {
     for (const char* f : files) test::WriteText(folder / f, "x");
 }
 
-TEST(CDiskObject, QualifyCompletesRelativePathsAgainstTheCurrentFolder) {
+TEST(DiskObject, QualifyCompletesRelativePathsAgainstTheCurrentFolder) {
     test::TempDir dir;
     fs::create_directories(dir.Path() / "work" / "deep");
     const std::string root = fs::canonical(dir.Path()).string();
     test::CurrentFolder here(dir.Path() / "work" / "deep");
-    CDiskObject disk;
+    DiskObject disk;
     const std::pair<std::string, std::string> cases[] = {
         {"lib", root + "/work/deep/lib"}, {"../../x/", root + "/x/"}, {"/abs/olute", "/abs/olute"}};
     for (const auto& [path, qualified] : cases) EXPECT_EQ(disk.QualifyFile(path), qualified);
@@ -31,7 +31,7 @@ TEST(CDiskObject, QualifyCompletesRelativePathsAgainstTheCurrentFolder) {
     EXPECT_EQ(disk.QualifyFile("../../etc"), "/etc");  // climbing above the root stays there
 }
 
-TEST(CDiskObject, ListsFilesSortedByteWiseUpperCaseFirst) {
+TEST(DiskObject, ListsFilesSortedByteWiseUpperCaseFirst) {
     struct Case {
         std::initializer_list<const char*> files;
         std::string pattern;
@@ -51,17 +51,17 @@ TEST(CDiskObject, ListsFilesSortedByteWiseUpperCaseFirst) {
         test::TempDir dir;
         Touch(dir.Path(), c.files);
         fs::create_directory(dir.Path() / "folder.vmr");  // folders are never listed
-        CDiskObject disk;
+        DiskObject disk;
         Names bare;
         ASSERT_TRUE(disk.ListFiles(c.pattern, dir.Path().string(), bare, false));
         EXPECT_EQ(bare, c.expected);
     }
 }
 
-TEST(CDiskObject, ListingsMergeAfterEqualNamesOrFailLeavingTheList) {
+TEST(DiskObject, ListingsMergeAfterEqualNamesOrFailLeavingTheList) {
     test::TempDir dir;
     Touch(dir.Path(), {"b", "d", "a"});
-    CDiskObject disk;
+    DiskObject disk;
     Names sorted{"a", "c", "e"};
     ASSERT_TRUE(disk.ListFiles(dir.Path().string(), sorted, false));
     EXPECT_EQ(sorted, (Names{"a", "a", "b", "c", "d", "e"}));
@@ -79,12 +79,12 @@ TEST(CDiskObject, ListingsMergeAfterEqualNamesOrFailLeavingTheList) {
     EXPECT_EQ(list, Names{"kept"});
 }
 
-TEST(CDiskObject, RecursiveListingsGoDepthFirstAndNeedAMatchInTheFolderItself) {
+TEST(DiskObject, RecursiveListingsGoDepthFirstAndNeedAMatchInTheFolderItself) {
     test::TempDir dir;
     for (const char* f : {"s/i", "n/b"}) fs::create_directories(dir.Path() / f);
     fs::create_directory_symlink("..", dir.Path() / "s" / "up");  // never followed
     Touch(dir.Path(), {"s/c.vmr", "s/z.vmr", "s/m.vmr", "s/i/a.vmr", "n/b/m.vmr", "x.bmp"});
-    CDiskObject disk;
+    DiskObject disk;
     Names list, folders;
     EXPECT_FALSE(disk.ListFilesRecursive("*.vmr", dir.Path().string(), list));
     EXPECT_TRUE(list.empty());

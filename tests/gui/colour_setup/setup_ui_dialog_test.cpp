@@ -37,7 +37,7 @@ constexpr std::uint32_t kUnset = 0xDEADBEEF;
 
 std::vector<std::string> Codes(const std::vector<PaletteRecord>& colours) {
     std::vector<std::string> codes;
-    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.GdiColour()));
+    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.SchemeQColor()));
     return codes;
 }
 

@@ -51,7 +51,7 @@ TEST_F(BehaviourGridTest, ShowsEachThumbnailAndAnOrangeBoxWhereOneIsMissing) {
     const QImage picture = PictureOf(grid);
     EXPECT_EQ(picture.pixelColor(cell.left() + 3, cell.top() + 3), kOrange);
     EXPECT_EQ(picture.pixelColor(cell.right() - 3, cell.bottom() - 3), kOrange);
-    const QColor background = GdiColour(grid.Colours().fillColour);
+    const QColor background = SchemeQColor(grid.Colours().fillColour);
     EXPECT_EQ(picture.pixelColor(cell.left() + 2, cell.top() + 40), background);
     EXPECT_LT(picture.pixelColor(cell.right() - 2, cell.top() + 40).value(), background.value());
     EXPECT_LT(picture.pixelColor(cell.left() + 40, cell.bottom() - 1).value(), background.value());
@@ -74,7 +74,7 @@ TEST_F(BehaviourGridTest, OtherSizesAreScaledIntoTheAreaKeepingTheirAspect) {
     library.WriteThumbnail("big", kGreen, {960, 720});  // 96 x 72
     Show();
     const QImage picture = PictureOf(grid);
-    const QColor background = GdiColour(grid.Colours().fillColour);
+    const QColor background = SchemeQColor(grid.Colours().fillColour);
     // Listing order: big, tall, wide.
     const QRect big = grid.CellRect(0).adjusted(3, 3, -3, -3);
     EXPECT_TRUE(Near(picture.pixelColor(big.topLeft()), kGreen));
@@ -177,7 +177,7 @@ TEST_F(BehaviourGridTest, ShowNamesAndRemoveShownWorkOnShownPositions) {
     grid.ShowAll();
     EXPECT_EQ(Shown(), (Names{"a", "b", "c"}));
     grid.ShowNone();
-    EXPECT_EQ(Middle(0), GdiColour(grid.Colours().fillColour));
+    EXPECT_EQ(Middle(0), SchemeQColor(grid.Colours().fillColour));
 }
 
 TEST_F(BehaviourGridTest, WithoutALibraryNothingIsShown) {

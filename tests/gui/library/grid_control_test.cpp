@@ -51,7 +51,7 @@ TEST(GridControl, LaysOutTheFourHundredByThreeHundredPage) {
     for (int k = 0; k < 9; ++k) EXPECT_EQ(grid.ShownItem(k), k);
     // The thumb (0..132 of the 300-pixel bar) in the button colour, the strip below it without.
     const QImage picture = PictureOf(grid);
-    const QColor button = PlusColour(grid.Colours().buttonColour);
+    const QColor button = RgbQColor(grid.Colours().buttonColour);
     EXPECT_TRUE(Near(picture.pixelColor(390, 60), button, 40)) << Describe(picture.pixelColor(390, 60));
     EXPECT_FALSE(Near(picture.pixelColor(390, 200), button, 40)) << Describe(picture.pixelColor(390, 200));
 }
@@ -72,7 +72,7 @@ TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDead) {
 TEST(GridControl, SingleSelectionMovesAndTogglesWithOneClickSignalPerRelease) {
     ColourGrid grid(20);
     QSignalSpy clicks(&grid, &GridControl::clicked);
-    const QColor frame = PlusColour(grid.Colours().selectedColour);
+    const QColor frame = RgbQColor(grid.Colours().selectedColour);
     struct Step {
         int cell, selected;
     };
@@ -132,13 +132,13 @@ TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
     WriteSchemeNumber(scheme::kBGColour, 0x203040);
     ColourGrid grid(5);
     const QImage before = PictureOf(grid);
-    EXPECT_EQ(before.pixelColor(330, 290), GdiColour(0x203040));
+    EXPECT_EQ(before.pixelColor(330, 290), SchemeQColor(0x203040));
     grid.SetBGColour(0x0000C0);
     const QImage tinted = PictureOf(grid);
-    EXPECT_EQ(tinted.pixelColor(330, 290), GdiColour(0x0000C0));
+    EXPECT_EQ(tinted.pixelColor(330, 290), SchemeQColor(0x0000C0));
     EXPECT_EQ(tinted.pixelColor(390, 150), before.pixelColor(390, 150));
     grid.LoadColours();
-    EXPECT_EQ(PictureOf(grid).pixelColor(330, 290), GdiColour(0x203040));
+    EXPECT_EQ(PictureOf(grid).pixelColor(330, 290), SchemeQColor(0x203040));
     WriteSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
 }
 

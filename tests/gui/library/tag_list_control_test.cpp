@@ -70,17 +70,18 @@ TEST_F(TagListTest, WeightsPickTheFontSizesAndStatesTheColours) {
     control.Table().SetState(0, TagState::Selected);
     control.Table().SetState(1, TagState::Subtracted);
     const TagCloudColours& colours = control.Colours();
-    EXPECT_EQ(Behind(0), GdiColour(colours.selectedColour)) << Describe(Behind(0));
-    EXPECT_EQ(Behind(1), GdiColour(colours.selectedTextColour)) << Describe(Behind(1));
-    EXPECT_EQ(Behind(2), GdiColour(colours.bgColour));
+    EXPECT_EQ(Behind(0), SchemeQColor(colours.selectedColour)) << Describe(Behind(0));
+    EXPECT_EQ(Behind(1), SchemeQColor(colours.selectedTextColour)) << Describe(Behind(1));
+    EXPECT_EQ(Behind(2), SchemeQColor(colours.bgColour));
     // The opaque background is the named cell, 17 pixels high in bucket 2, whatever the face's own cell.
     const TagPlacement five = layout.tags[1];
     const QImage picture = PictureOf(control);
-    EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 16), GdiColour(colours.selectedTextColour));
-    EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 17), GdiColour(colours.bgColour));
+    EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 16),
+              SchemeQColor(colours.selectedTextColour));
+    EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 17), SchemeQColor(colours.bgColour));
     control.SetBGColour(0x0000C0);
-    EXPECT_EQ(Behind(2), GdiColour(0x0000C0));
-    EXPECT_EQ(PictureOf(control).pixelColor(150, 110), GdiColour(0x0000C0));
+    EXPECT_EQ(Behind(2), SchemeQColor(0x0000C0));
+    EXPECT_EQ(PictureOf(control).pixelColor(150, 110), SchemeQColor(0x0000C0));
 }
 
 TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
@@ -127,7 +128,7 @@ TEST_F(TagListTest, ATagWiderThanTheControlHasALineOfItsOwnAndIsClipped) {
     Click(1);
     // Its selection colour runs to the control's right edge.
     const QColor edge = PictureOf(control).pixelColor(119, layout.tags[1].text.y + 1);
-    EXPECT_EQ(edge, GdiColour(control.Colours().selectedColour)) << Describe(edge);
+    EXPECT_EQ(edge, SchemeQColor(control.Colours().selectedColour)) << Describe(edge);
     EXPECT_EQ(control.HitTest(QPoint(119, layout.tags[1].text.y + 5)), 1);
 }
 
@@ -148,7 +149,7 @@ TEST_F(TagListTest, TheWheelBringsEveryTagWithinReach) {
     ASSERT_LT(Centre(last).y(), 60);
     Click(last);
     EXPECT_EQ(control.Table().Entry(last).state, TagState::Selected);
-    EXPECT_EQ(Behind(last), GdiColour(control.Colours().selectedColour));
+    EXPECT_EQ(Behind(last), SchemeQColor(control.Colours().selectedColour));
     test::Wheel(control, QPoint(100, 30), 100);
     EXPECT_EQ(control.ScrollOffset(), 0);
 }
@@ -162,7 +163,7 @@ TEST_F(TagListTest, WithoutALibraryTheCloudIsEmptyAndClicksChangeNothing) {
     QSignalSpy clicks(&control, &TagListControl::clicked);
     QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(PictureOf(control).pixelColor(10, 10), GdiColour(control.Colours().bgColour));
+    EXPECT_EQ(PictureOf(control).pixelColor(10, 10), SchemeQColor(control.Colours().bgColour));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "gui/skin/file_image.h"
 #include "gui/skin/gradient_rect.h"
-#include "gui/skin/memory_dc.h"
+#include "gui/skin/offscreen_picture.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_control_factory.h"
@@ -45,16 +45,16 @@ TEST(GradientRect, EachAngleRunsFromColour1ToColour2AndOthersDrawNothing) {
     }
 }
 
-TEST(MemoryDC, CopiesItsRectangleOnceInTheTargetsCoordinates) {
+TEST(OffscreenPicture, CopiesItsRectangleOnceInTheTargetsCoordinates) {
     QImage target = Canvas(40, 30);
     {
-        MemoryDC dc(target, QRect(10, 10, 20, 10));
+        OffscreenPicture dc(target, QRect(10, 10, 20, 10));
         dc->fillRect(QRect(0, 0, 40, 30), Qt::red);  // clipped to the rectangle by the surface's size
         EXPECT_EQ(target.pixel(15, 15), qRgb(255, 255, 255)) << "nothing reaches the target before the copy";
     }
     for (const QPoint p : {QPoint(10, 10), QPoint(29, 19), QPoint(9, 15), QPoint(30, 15), QPoint(15, 20)})
         EXPECT_EQ(target.pixel(p), QRect(10, 10, 20, 10).contains(p) ? qRgb(255, 0, 0) : qRgb(255, 255, 255));
-    EXPECT_TRUE(MemoryDC(target, QRect(3, 3, 0, 5)).Finish().isNull()) << "a zero-sized rectangle";
+    EXPECT_TRUE(OffscreenPicture(target, QRect(3, 3, 0, 5)).Finish().isNull()) << "a zero-sized rectangle";
 }
 
 TEST(FileImage, LoadsAPictureAndRefusesTruncatedFilesFoldersAndMissingFiles) {

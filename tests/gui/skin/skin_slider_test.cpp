@@ -106,7 +106,7 @@ TEST(SkinSliderPlain, DragsBetweenItsEndBoxesAndDrawsTheMarkers) {
 
 // The colour setup's test slider shows the colours being edited; each has red and blue apart, so a colour
 // taken in the wrong form shows.
-TEST(SkinSliderPlain, ShowsTheColoursItIsGivenInGdiForm) {
+TEST(SkinSliderPlain, ShowsTheColoursItIsGivenInSchemeForm) {
     test::Host host;
     auto* slider = host.Add(new SkinSliderPlain, QRect(10, 10, 146, 20));
     slider->SetRange(0, 100);  // the thumb at x 20..32, its body below the gloss at y 15

@@ -11,18 +11,18 @@ namespace motivra {
 // Widgets are already double-buffered by Qt's backing store; this is for pictures that live off screen
 // (thumbnail bitmaps, benchmarks, tests) and for composing a part of a window before it is shown.
 // On a printer the painting goes straight to the printer.
-class MemoryDC {
+class OffscreenPicture {
 public:
     // Paints over rect of target; the copy happens when Finish() is called or the object is destroyed.
-    MemoryDC(QPaintDevice& target, const QRect& rect);
+    OffscreenPicture(QPaintDevice& target, const QRect& rect);
     // Paints over the whole of target.
-    explicit MemoryDC(QPaintDevice& target);
+    explicit OffscreenPicture(QPaintDevice& target);
     // A picture of the given size with no target; read it with Finish().
-    explicit MemoryDC(const QSize& size);
-    ~MemoryDC();
+    explicit OffscreenPicture(const QSize& size);
+    ~OffscreenPicture();
 
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
+    OffscreenPicture(const OffscreenPicture&) = delete;
+    OffscreenPicture& operator=(const OffscreenPicture&) = delete;
 
     QPainter& Painter() { return painter_; }
     QPainter* operator->() { return &painter_; }

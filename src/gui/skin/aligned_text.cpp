@@ -1,4 +1,4 @@
-#include "gui/skin/gdi_text.h"
+#include "gui/skin/aligned_text.h"
 
 #include <QFontMetrics>
 

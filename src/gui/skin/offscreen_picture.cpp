@@ -1,20 +1,23 @@
-#include "gui/skin/memory_dc.h"
+#include "gui/skin/offscreen_picture.h"
 
 #include <QPaintDevice>
 
 namespace motivra {
 
-MemoryDC::MemoryDC(QPaintDevice& target, const QRect& rect) : target_(&target), rect_(rect) { Begin(); }
-
-MemoryDC::MemoryDC(QPaintDevice& target) : target_(&target), rect_(0, 0, target.width(), target.height()) {
+OffscreenPicture::OffscreenPicture(QPaintDevice& target, const QRect& rect) : target_(&target), rect_(rect) {
     Begin();
 }
 
-MemoryDC::MemoryDC(const QSize& size) : rect_(QPoint(0, 0), size) { Begin(); }
+OffscreenPicture::OffscreenPicture(QPaintDevice& target)
+    : target_(&target), rect_(0, 0, target.width(), target.height()) {
+    Begin();
+}
 
-MemoryDC::~MemoryDC() { Finish(); }
+OffscreenPicture::OffscreenPicture(const QSize& size) : rect_(QPoint(0, 0), size) { Begin(); }
 
-void MemoryDC::Begin() {
+OffscreenPicture::~OffscreenPicture() { Finish(); }
+
+void OffscreenPicture::Begin() {
     direct_ = target_ != nullptr && target_->devType() == QInternal::Printer;
     if (direct_) {
         painter_.begin(target_);
@@ -30,7 +33,7 @@ void MemoryDC::Begin() {
     painter_.translate(-rect_.topLeft());
 }
 
-QImage MemoryDC::Finish() {
+QImage OffscreenPicture::Finish() {
     if (finished_) return image_;
     finished_ = true;
     if (painter_.isActive()) painter_.end();

@@ -1,4 +1,4 @@
-#include "core/skin/marlett_glyphs.h"
+#include "core/skin/control_glyphs.h"
 
 namespace motivra {
 
