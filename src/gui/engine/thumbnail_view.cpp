@@ -126,28 +126,42 @@ QImage ThumbnailView::Render() const {
 
 void ThumbnailView::Paint(QPainter& painter, const TrackStore& tracks, const std::string& text, QSize size) {
     const ThumbnailLayout layout = LayoutThumbnail(tracks, size.width(), size.height());
-    PaintFramed(painter, text, size, [&] { DrawPoses(painter, layout); });
+    PaintFramed(
+        painter, size, [&] { DrawPoses(painter, layout); }, [&] { PaintOverlay(painter, text, size); });
 }
 
-void ThumbnailView::PaintPlaying(QPainter& painter, const ThumbnailFrame& frame, const std::string& text,
-                                 QSize size) {
-    PaintFramed(painter, text, size, [&] { DrawPlayingPose(painter, frame); });
+QImage ThumbnailView::PlayingOverlay(const std::string& text, QSize size) {
+    QImage overlay(size, QImage::Format_ARGB32_Premultiplied);
+    overlay.fill(Qt::transparent);
+    QPainter painter(&overlay);
+    PaintOverlay(painter, text, size);
+    return overlay;
 }
 
-void ThumbnailView::PaintFramed(QPainter& painter, const std::string& text, QSize size,
-                                const std::function<void()>& drawPoses) {
-    const int w = size.width();
+void ThumbnailView::PaintPlaying(QPainter& painter, const ThumbnailFrame& frame, const QImage& overlay) {
+    PaintFramed(
+        painter, overlay.size(), [&] { DrawPlayingPose(painter, frame); },
+        [&] { painter.drawImage(0, 0, overlay); });
+}
+
+void ThumbnailView::PaintFramed(QPainter& painter, QSize size, const std::function<void()>& drawPoses,
+                                const std::function<void()>& drawOverlay) {
     painter.save();
-    painter.fillRect(QRect(0, 0, w, size.height()), Qt::black);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
 
     // Anti-aliased, with pixel centres on whole coordinates as the smoothing layer places them.
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.translate(0.5, 0.5);
     drawPoses();
     painter.translate(-0.5, -0.5);
-
-    // The gloss is drawn without anti-aliasing.
     painter.setRenderHint(QPainter::Antialiasing, false);
+    drawOverlay();
+    painter.restore();
+}
+
+void ThumbnailView::PaintOverlay(QPainter& painter, const std::string& text, QSize size) {
+    // The gloss is drawn without anti-aliasing.
+    const int w = size.width();
     for (int i = 0; i < kGlossRows; ++i) {
         painter.setPen(QPen(QColor(255, 255, 255, kGlossTopAlpha - kGlossAlphaStep * i), 1));
         painter.drawLine(0, i, w, i);
@@ -157,9 +171,7 @@ void ThumbnailView::PaintFramed(QPainter& painter, const std::string& text, QSiz
     painter.setBrush(kGlossEllipse);
     painter.drawEllipse(QRect(gloss.left, gloss.top, gloss.Width(), gloss.Height()));
     painter.setBrush(Qt::NoBrush);
-
     DrawText(painter, text, size);
-    painter.restore();
 }
 
 QSize ThumbnailView::sizeHint() const { return DialogSizeToPixels(kEditorWidthUnits, kEditorHeightUnits); }

@@ -34,9 +34,10 @@ public:
     QImage Render() const;
 
     static void Paint(QPainter& painter, const TrackStore& tracks, const std::string& text, QSize size);
-    // The same frame, gloss and text around a playing behaviour's pose at one time.
-    static void PaintPlaying(QPainter& painter, const ThumbnailFrame& frame, const std::string& text,
-                             QSize size);
+    // A playing behaviour's pose at one time in the same frame. The gloss and text do not change while it
+    // plays, so they are drawn once (PlayingOverlay) and laid over every picture.
+    static QImage PlayingOverlay(const std::string& text, QSize size);
+    static void PaintPlaying(QPainter& painter, const ThumbnailFrame& frame, const QImage& overlay);
 
     QSize sizeHint() const override;
 
@@ -44,8 +45,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    static void PaintFramed(QPainter& painter, const std::string& text, QSize size,
-                            const std::function<void()>& drawPoses);
+    static void PaintFramed(QPainter& painter, QSize size, const std::function<void()>& drawPoses,
+                            const std::function<void()>& drawOverlay);
+    static void PaintOverlay(QPainter& painter, const std::string& text, QSize size);
 
     TrackStore tracks_;
 };

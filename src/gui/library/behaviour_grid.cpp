@@ -68,6 +68,7 @@ QString FromFileName(const std::string& name) { return QFile::decodeName(QByteAr
 
 struct BehaviourGrid::Playing {
     ThumbnailPlayback playback;
+    QImage overlay;  // the gloss and text, the same at every tick
 };
 
 BehaviourGrid::BehaviourGrid(QWidget* parent) : GridControl(parent) {
@@ -113,7 +114,9 @@ void BehaviourGrid::Play(int k) {
     if (k < 0 || k >= list_.ShownCount()) return;
     auto behaviour = PlayableBehaviour::Open(BehaviourPath(list_.Folder(), list_.ShownName(k)));
     if (!behaviour) return;  // a damaged file keeps its still picture
-    playing_ = std::make_unique<Playing>(Playing{ThumbnailPlayback(std::move(*behaviour))});
+    ThumbnailPlayback playback(std::move(*behaviour));
+    QImage overlay = ThumbnailView::PlayingOverlay(playback.Text(), QSize(kThumbnailWidth, kThumbnailHeight));
+    playing_ = std::make_unique<Playing>(Playing{std::move(playback), std::move(overlay)});
     playingItem_ = k;
     time_ = 0;
     tick_.start();
@@ -276,11 +279,10 @@ void BehaviourGrid::PaintItem(QPainter& painter, int index, const QRect& cell) {
     if (index >= list_.ShownCount()) return;  // a count set on the base alone names no behaviour
     if (index == PlayingItem()) {
         const QRect area = cell.adjusted(kItemInset, kItemInset, -kItemInset, -kItemInset);
-        const ThumbnailPlayback& playback = playing_->playback;
         painter.save();
         painter.translate(area.topLeft());
-        ThumbnailView::PaintPlaying(painter, playback.FrameAt(time_, area.width(), area.height()),
-                                    playback.Text(), area.size());
+        ThumbnailView::PaintPlaying(painter, playing_->playback.FrameAt(time_, area.width(), area.height()),
+                                    playing_->overlay);
         painter.restore();
         PaintThumbnailShadow(painter, area);
         return;
