@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
-
 #include "core/skin/colour_scheme.h"
+#include "support/scheme_table.h"
 
 namespace motivra {
 namespace {
@@ -55,17 +53,8 @@ TEST(ColourArithmetic, DeleteModeTintRaisesRedOfAGrey) {
     EXPECT_EQ(DeleteModeTint(MakeColour(10, 20, 250)), MakeColour(255, 0, 0));
 }
 
-class TableSource : public SchemeSource {
-public:
-    std::map<std::string, std::uint32_t, std::less<>> values;
-    std::uint32_t ReadDword(std::string_view name, std::uint32_t fallback) const override {
-        const auto it = values.find(name);
-        return it == values.end() ? fallback : it->second;
-    }
-};
-
 TEST(ColourScheme, EmptySettingsGiveTheDefaultDarkScheme) {
-    const ColourScheme scheme{TableSource{}};
+    const ColourScheme scheme{test::SchemeTable{}};
     EXPECT_EQ(scheme.GetDlgColour(), 0x323232u);
     EXPECT_EQ(scheme.GetBGColour(), 0x464646u);
     EXPECT_EQ(scheme.GetTextColour(), 0xAAAAAAu);
@@ -86,9 +75,7 @@ TEST(ColourScheme, ButtonAndSelectionTextFollowBrightness) {
         {0x9B9B9B, 0x0000FF, 0x393939, 0xFFFFFF},  // red only counts a third
     };
     for (const Case& c : cases) {
-        TableSource source;
-        source.values = {{"ButtonColour", c.button}, {"SelectedColour", c.selected}};
-        const ColourScheme scheme{source};
+        const ColourScheme scheme{test::SchemeTable({{"ButtonColour", c.button}, {"SelectedColour", c.selected}})};
         EXPECT_EQ(scheme.GetButtonTextColour(), c.buttonText) << std::hex << c.button;
         EXPECT_EQ(scheme.GetSelectedTextColour(), c.selectedText) << std::hex << c.selected;
     }
