@@ -51,7 +51,8 @@ public:
             const std::string path = ThumbnailPath(folder, BehaviourName(i));
             switch (i % 10) {
                 case 0:
-                    test::WritePlainBytes(path, {good.begin(), good.begin() + static_cast<long>(good.size() / 2)});
+                    test::WritePlainBytes(path,
+                                          {good.begin(), good.begin() + static_cast<long>(good.size() / 2)});
                     break;
                 case 1:
                     test::WritePlainBytes(path, Garbage(2000, i));
@@ -74,7 +75,8 @@ public:
         test::WritePlainBytes(TagFilePath(tags, OtherTag(1)), Garbage(1 << 20, 1));
         std::filesystem::remove(TagFilePath(tags, OtherTag(2)));
         std::filesystem::create_symlink("nowhere", TagFilePath(tags, OtherTag(2)));
-        test::WritePlain(TagFilePath(tags, OtherTag(3)), {"../outside", "a/b", "", "nobody-9999", "vmrk-0005"});
+        test::WritePlain(TagFilePath(tags, OtherTag(3)),
+                         {"../outside", "a/b", "", "nobody-9999", "vmrk-0005"});
         test::WritePlain(TagFilePath(tags, OtherTag(4)), {std::string(100000, 'x')});
         test::WritePlain(tags + "/bad\nname.tag", {"vmrk-0006"});
         test::WritePlainBytes(TagDbPath(folder, BehaviourName(11)), Garbage(5000, 11));
@@ -125,7 +127,8 @@ private:
     test::GeneratedLibrary library_;
 };
 
-void Send(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
+void Send(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+          Qt::KeyboardModifiers keys) {
     QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton, buttons, keys);
     QApplication::sendEvent(&widget, &event);
 }
@@ -159,8 +162,8 @@ int PageToTheEnd(BehaviourGrid& grid) {
             Click(grid, QPoint(grid.width() - 10, belowThumb));
         } else {
             const QPointF at(grid.width() / 2.0, grid.height() / 2.0);
-            QWheelEvent wheel(at, grid.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
+            QWheelEvent wheel(at, grid.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(&grid, &wheel);
         }
         if (grid.GetTopRow() == top) break;
@@ -198,12 +201,14 @@ void LoadDialogFiltersScrollsAndPlays(benchmark::State& state, const DamagedLibr
         ClickTag(tags, "also", Qt::ControlModifier);
         ClickTag(tags, "minus", Qt::AltModifier);
         // Even, below 5,000 and not i % 4 < 2: i % 4 == 2.
-        if (chosen != kBehaviours / 2 || grid.GetCount() != kBehaviours / 8 || grid.GetShownName(0) != "vmrk-0002")
+        if (chosen != kBehaviours / 2 || grid.GetCount() != kBehaviours / 8 ||
+            grid.GetShownName(0) != "vmrk-0002")
             state.SkipWithError("the tags filter the grid wrongly");
         ClickTag(tags, "chosen");
         // Dragging the thumb to the bottom reaches the end at once.
         const GridLayout& layout = grid.Layout();
-        const QPoint thumb((layout.thumb.left + layout.thumb.right) / 2, (layout.thumb.top + layout.thumb.bottom) / 2);
+        const QPoint thumb((layout.thumb.left + layout.thumb.right) / 2,
+                           (layout.thumb.top + layout.thumb.bottom) / 2);
         Send(grid, QEvent::MouseButtonPress, thumb, Qt::LeftButton, {});
         Send(grid, QEvent::MouseMove, QPoint(thumb.x(), grid.height() + 50), Qt::LeftButton, {});
         Send(grid, QEvent::MouseButtonRelease, QPoint(thumb.x(), grid.height() + 50), Qt::NoButton, {});
@@ -227,12 +232,13 @@ void EditTagsDialogPagesEveryPage(benchmark::State& state, const DamagedLibrary&
         BehaviourGrid& grid = dialog.Grid();
         TagTable& table = dialog.Tags().Table();
         if (grid.GetCount() != kBehaviours || told.find(OtherTag(2) + ".tag") == std::string::npos)
-            state.SkipWithError("not every behaviour shown, or the tag file that is a link to nowhere not named");
+            state.SkipWithError(
+                "not every behaviour shown, or the tag file that is a link to nowhere not named");
         const int pages = PageToTheEnd(grid);
         int good = 0;
         for (int i = 0; i < kBehaviours; ++i) good += DamagedLibrary::HasGoodThumbnail(i) ? 1 : 0;
-        if (grid.GetTopRow() != grid.Layout().MaxTopRow() || pages <= kBehaviours / grid.GetVisibleCount() / 2 ||
-            grid.Thumbnails().LoadedCount() != good)
+        if (grid.GetTopRow() != grid.Layout().MaxTopRow() ||
+            pages <= kBehaviours / grid.GetVisibleCount() / 2 || grid.Thumbnails().LoadedCount() != good)
             state.SkipWithError("not every page painted, or a damaged thumbnail loaded");
         ClickLast(grid);
         const std::vector<std::string> expected = test::TagsOf(kBehaviours - 1);
@@ -250,12 +256,14 @@ void EditTagsDialogPagesEveryPage(benchmark::State& state, const DamagedLibrary&
         ClickTag(dialog.Tags(), "minus", Qt::ControlModifier);
         if (minus != kBehaviours / 2 || grid.GetCount() != kBehaviours)
             state.SkipWithError("the tags do not filter once the behaviour is let go");
-        // Behaviours whose tag databases are damaged are picked like the others; one that cannot be read is said.
+        // Behaviours whose tag databases are damaged are picked like the others; one that cannot be read is
+        // said.
         told.clear();
         for (const int i : {11, 13, 15}) {
             grid.ShowItem(i);
             Click(grid, grid.CellRect(i - grid.GetTopRow() * grid.GetColumns()).center());
-            if (dialog.Model().State().picked != BehaviourName(i)) state.SkipWithError("a damaged behaviour not picked");
+            if (dialog.Model().State().picked != BehaviourName(i))
+                state.SkipWithError("a damaged behaviour not picked");
             dialog.Tags().repaint();
         }
         if (told.find(BehaviourName(13) + ".tdb") == std::string::npos)

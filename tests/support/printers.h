@@ -16,8 +16,8 @@ inline void PrintTo(const PixelBox& b, std::ostream* os) {
 
 inline void PrintTo(const EditorState& s, std::ostream* os) {
     *os << "{current " << s.currentRow << ", save " << s.saveEnabled << ", saveAs " << s.saveAsEnabled
-        << ", path " << s.currentPath << ", transport " << s.transport.startTime << ".." << s.transport.endTime
-        << ", rows:";
+        << ", path " << s.currentPath << ", transport " << s.transport.startTime << ".."
+        << s.transport.endTime << ", rows:";
     for (const EditorRow& row : s.rows) {
         *os << " [" << row.track.start << "->" << row.track.end << " e" << int(row.track.enabled) << " m"
             << row.track.timeMode << " t" << row.track.startTime << ".." << row.track.endTime << " p"

@@ -84,9 +84,9 @@ TEST(TagClick, APressSaysWhetherItChangedAStateAndAltTwiceClears) {
         std::string expected;
     };
     const Step steps[] = {
-        {1, false, false, true, "a= +b= c="},   {-1, true, false, false, "a= +b= c="},
-        {-1, false, false, true, "a= b= c="},   {-1, false, false, false, "a= b= c="},
-        {7, false, false, false, "a= b= c="},   {0, false, true, true, "-a= b= c="},
+        {1, false, false, true, "a= +b= c="}, {-1, true, false, false, "a= +b= c="},
+        {-1, false, false, true, "a= b= c="}, {-1, false, false, false, "a= b= c="},
+        {7, false, false, false, "a= b= c="}, {0, false, true, true, "-a= b= c="},
         {0, false, true, true, "a= b= c="},
     };
     for (const Step& s : steps) {

@@ -31,7 +31,8 @@ TEST(ColourArithmetic, EachRuleOnItsEdgeCases) {
         {"Blend a quarter: 12.5 -> 12, 175, 30.25 -> 30", Blend(a, b, 0.25f), MakeColour(30, 175, 12)},
         {"Blend falls toward zero: 200 - 33", Byte1(Blend(a, b, 0.333f)), 167},
         {"ContrastShift grey", ContrastShift(0xA0A0A0, 70), 0x5A5A5A},
-        {"ContrastShift each channel", ContrastShift(MakeColour(128, 129, 250), 70), MakeColour(198, 59, 180)},
+        {"ContrastShift each channel", ContrastShift(MakeColour(128, 129, 250), 70),
+         MakeColour(198, 59, 180)},
         {"ContrastShift clamped", ContrastShift(MakeColour(200, 10, 129), 250), MakeColour(0, 255, 0)},
         {"InverseExchanged", InverseExchanged(MakeColour(10, 20, 30)), MakeColour(225, 235, 245)},
         {"ContrastingText too close to the title", ContrastingText(0x1E1E1E, 0x202020, 100), 0xDFDFDF},
@@ -64,7 +65,8 @@ TEST(ColourScheme, ButtonAndSelectionTextFollowBrightness) {
         {0x9B9B9B, 0x0000FF, 0x393939, 0xFFFFFF},  // red only counts a third
     };
     for (const Case& c : cases) {
-        const ColourScheme scheme{test::SchemeTable({{"ButtonColour", c.button}, {"SelectedColour", c.selected}})};
+        const ColourScheme scheme{
+            test::SchemeTable({{"ButtonColour", c.button}, {"SelectedColour", c.selected}})};
         EXPECT_EQ(scheme.GetButtonTextColour(), c.buttonText) << std::hex << c.button;
         EXPECT_EQ(scheme.GetSelectedTextColour(), c.selectedText) << std::hex << c.selected;
     }

@@ -13,8 +13,8 @@
 
 #include "editor_files_support.h"
 #include "gui/editor/editor_history.h"
-#include "gui/library/behaviour_grid.h"
 #include "gui/engine/preview_window.h"
+#include "gui/library/behaviour_grid.h"
 #include "gui/library/dialog_preview.h"
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/load_behaviour_template.h"
@@ -305,7 +305,9 @@ TEST(ReplacedBehaviour, AcceptingLoadsWhatIsOnDiskOrSaysItCannot) {
                 if (how == Replacement::Deleted || how == Replacement::Folder) std::filesystem::remove(path);
                 if (how == Replacement::Folder) std::filesystem::create_directory(path);
                 play();
-                EXPECT_EQ(FindControl<PreviewWindow>(load, load_dialog_id::kPreview)->Tracks().GetTrack(0).end, 3.5);
+                EXPECT_EQ(
+                    FindControl<PreviewWindow>(load, load_dialog_id::kPreview)->Tracks().GetTrack(0).end,
+                    3.5);
                 if (pickAgain) {
                     test::ClickCell(load.Grid(), 0);  // let go
                     test::ClickCell(load.Grid(), 0);
@@ -329,7 +331,8 @@ TEST(ReplacedBehaviour, AcceptingLoadsWhatIsOnDiskOrSaysItCannot) {
                 continue;
             }
             ASSERT_EQ(run.messages.shown.size(), 1u) << run.messages.All();
-            EXPECT_NE(run.messages.shown[0].find("could not be read"), std::string::npos) << run.messages.All();
+            EXPECT_NE(run.messages.shown[0].find("could not be read"), std::string::npos)
+                << run.messages.All();
         }
     }
 }
