@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "support/temp_dir.h"
@@ -27,11 +26,6 @@ std::string Quote(const std::string& arg) {
         }
     }
     return quoted + "'";
-}
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string AsNobody() {
@@ -63,8 +57,8 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
     command += " <" + Quote(io.File("in")) + " >" + Quote(io.File("out")) + " 2>" + Quote(io.File("err"));
     CliResult result;
     result.status = Status(std::system(command.c_str()));
-    result.out = Slurp(io.Path() / "out");
-    result.err = Slurp(io.Path() / "err");
+    result.out = ReadText(io.Path() / "out");
+    result.err = ReadText(io.Path() / "err");
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -44,13 +45,29 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::vector<std::string> TreeOf(const std::filesystem::path& root) {
+    std::vector<std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+        tree.push_back(entry.path().lexically_relative(root).string());
+    std::sort(tree.begin(), tree.end());
+    return tree;
+}
+
 std::map<std::string, std::string> FolderSnapshot(const std::filesystem::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
         if (entry.path().filename() == ".motivra-lock") continue;
-        const auto bytes = entry.is_regular_file() ? ReadBytes(entry.path()) : std::vector<std::uint8_t>{};
         files[std::filesystem::relative(entry.path(), root).string()] =
-            entry.is_regular_file() ? std::string(bytes.begin(), bytes.end()) : "(folder)";
+            entry.is_regular_file() ? ReadText(entry.path()) : "(folder)";
     }
     return files;
 }

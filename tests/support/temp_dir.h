@@ -27,6 +27,12 @@ private:
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+std::string ReadText(const std::filesystem::path& path);
+// Writes the bytes, making no folders.
+void WriteText(const std::filesystem::path& path, const std::string& bytes);
+
+// Every file and folder under root, relative to it, sorted.
+std::vector<std::string> TreeOf(const std::filesystem::path& root);
 
 // Every file and folder under root by its path relative to root: a file's bytes, "(folder)" for a folder. A
 // library's lock file is left out: it stays once made and holds nothing.

@@ -5,7 +5,6 @@
 #include <tuple>
 #include <utility>
 
-#include "core/colour_setup/pick_point.h"
 #include "core/colour_setup/picker_geometry.h"
 #include "core/colour_setup/scheme_swatch_layout.h"
 #include "core/colour_setup/scheme_swatch_model.h"
@@ -13,42 +12,6 @@
 
 namespace motivra {
 namespace {
-
-TEST(PickPoint, ReportsThePressAndEveryNewPointAndKeepsTheDragInsideTheControl) {
-    PickPoint pick;  // a 99 x 60 control
-    EXPECT_FALSE(pick.Move({10, 10}, 99, 60)) << "no drag before a press";
-    EXPECT_FALSE(pick.Point().has_value());
-    EXPECT_TRUE(pick.Press({5, 5}));
-    EXPECT_TRUE(pick.Move({-10, 50}, 99, 60));
-    EXPECT_EQ(pick.Point(), (PixelPoint{0, 50}));
-    EXPECT_FALSE(pick.Move({-30, 50}, 99, 60)) << "limited to the same point: nothing new";
-    EXPECT_TRUE(pick.Move({200, 80}, 99, 60));
-    EXPECT_EQ(pick.Point(), (PixelPoint{99, 60})) << "the far edges are reachable";
-    EXPECT_FALSE(pick.Release({300, 300}, 99, 60)) << "a release outside keeps the drag's last point";
-    EXPECT_EQ(pick.Point(), (PixelPoint{99, 60}));
-    EXPECT_FALSE(pick.Move({20, 20}, 99, 60)) << "the drag ended";
-
-    EXPECT_TRUE(pick.Press({10, 10}));
-    EXPECT_FALSE(pick.Release({10, 10}, 99, 60)) << "released where pressed: reported once, at the press";
-    EXPECT_TRUE(pick.Press({10, 10}));
-    EXPECT_TRUE(pick.Release({98, 59}, 99, 60)) << "released at a new point inside";
-    EXPECT_EQ(pick.Point(), (PixelPoint{98, 59}));
-    EXPECT_FALSE(pick.Release({40, 40}, 99, 60)) << "no drag, no report";
-
-    pick.Press({3, 3});
-    pick.Clear();
-    EXPECT_FALSE(pick.Point().has_value());
-    EXPECT_TRUE(pick.Move({3, 3}, 99, 60)) << "a cleared point is picked again by the drag";
-
-    PickPoint across(PickPoint::Axes::AcrossOnly);  // the hue bar, 99 x 19
-    across.Press({10, 12});
-    EXPECT_EQ(across.Point(), (PixelPoint{10, 0}));
-    EXPECT_FALSE(across.Move({10, 3}, 99, 19)) << "up and down picks no new hue";
-    EXPECT_TRUE(across.Move({120, 40}, 99, 19));
-    EXPECT_EQ(across.Point(), (PixelPoint{99, 0}));
-    EXPECT_FALSE(across.Release({50, 25}, 99, 19)) << "below the bar is outside it";
-    EXPECT_EQ(across.Point(), (PixelPoint{99, 0}));
-}
 
 TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsCorner) {
     const std::array<HueStrip, 6> strips = HueStrips(99);

@@ -7,40 +7,19 @@
 
 #include "core/colour_setup/colour_file_bytes.h"
 #include "core/colour_setup/palette_header.h"
+#include "support/scheme_table.h"
 #include "support/temp_dir.h"
 
 namespace motivra {
 namespace {
 
-struct TableSource : SchemeSource {
-    std::map<std::string, std::uint32_t, std::less<>> values;
-    std::uint32_t ReadNumber(std::string_view name, std::uint32_t fallback) const override {
-        const auto it = values.find(name);
-        return it == values.end() ? fallback : it->second;
-    }
-};
-
 constexpr UiSlots kDefaults{0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0};
 
 SetupUiModel Loaded(std::map<std::string, std::uint32_t, std::less<>> values) {
-    TableSource source;
-    source.values = std::move(values);
+    test::SchemeTable source(std::move(values));
     SetupUiModel model;
     model.Load(source);
     return model;
-}
-
-TEST(SetupUiModel, LoadsTheSchemeWithDefaultsAndStartsWithEveryModeOff) {
-    SetupUiModel model = Loaded({{"BGColour", 0x0000C8}, {"SelectedColour", 0x123456}, {"ButtonFace", 2}});
-    model.ToggleSpread();
-    model.ToggleDeleteSwatch();
-    model.Load(TableSource{});
-    EXPECT_EQ(model.State(), SetupUiState{kDefaults}) << "a reload forgets the modes and the edits";
-
-    model = Loaded({{"BGColour", 0x0000C8}, {"SelectedColour", 0x123456}, {"ButtonFace", 2}});
-    const UiSlots expected{0x323232, 0x0000C8, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x123456};
-    EXPECT_EQ(model.State().colours, expected);
-    EXPECT_EQ(model.State().buttonFace, 2u);
 }
 
 TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch) {

@@ -127,17 +127,6 @@ TEST(EditorFileCommands, TheFilesLeadFlagsAreEnforcedOnEveryRow) {
     }
 }
 
-TEST(EditorFileCommands, SaveAsTakesThePathAndTextAndEnablesSave) {
-    EditorModel m = Edited();
-    m.ResetAll();
-    EditorState expected = m.State();
-    m.CompleteSaveAs("/lib/behaviours/vmrk-0007.vmr", "wave");
-    expected.currentPath = "/lib/behaviours/vmrk-0007.vmr";
-    expected.thumbnailText = expected.shownThumbnailText = "wave";
-    expected.saveEnabled = true;
-    EXPECT_TRUE(m.State() == expected);
-}
-
 TEST(EditorFileCommands, PlainSaveWritesBackToTheFileItCameFrom) {
     struct Case {
         std::string path;

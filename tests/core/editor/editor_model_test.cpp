@@ -2,23 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "core/engine/editor_track.h"
+#include "support/printers.h"
 
 namespace motivra {
-
-// Whole-state failures print the fields that tell states apart.
-void PrintTo(const EditorState& s, std::ostream* os) {
-    *os << "{current " << s.currentRow << ", save " << s.saveEnabled << ", saveAs " << s.saveAsEnabled
-        << ", transport " << s.transport.startTime << ".." << s.transport.endTime << ", rows:";
-    for (const EditorRow& row : s.rows) {
-        *os << " [" << row.track.start << "->" << row.track.end << " e" << int(row.track.enabled) << " m"
-            << row.track.timeMode << " t" << row.track.startTime << ".." << row.track.endTime << " p"
-            << row.startSlider.model.Position() << "/" << row.endSlider.model.Position() << "]";
-    }
-    *os << "}";
-}
 
 namespace {
 

@@ -3,13 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
-
 #include "core/engine/editor_track.h"
+#include "support/printers.h"
 
 namespace motivra {
-
-void PrintTo(const EditorState& s, std::ostream* os);  // editor_model_test.cpp
 
 namespace {
 
@@ -112,35 +109,6 @@ TEST(EditorStep, AStepHoldsOnlyTheRowsItChangedAndSelectingARowAloneIsNoStep) {
     before = m.State();
     m.ClickLockEnds(false);
     EXPECT_TRUE(EditorStep({EditKind::LockEnds}, before, m.State()).Changes(m.State()));
-}
-
-TEST(EditorStep, UndoAfterASelectionBringsBackTheRowThatWasCurrentAndRedoTheOneAtTheUndo) {
-    EditorModel m = EditedModel();
-    const EditorState before = m.State();
-    m.MoveSlider(kXScale, SliderEnd::End, 1600);
-    EditorStep step({EditKind::Slider, kXScale, SliderEnd::End}, before, m.State());
-    m.ClickLabel(kYScale);
-    const EditorState atUndo = m.State();
-    EditorState state = atUndo;
-    step.Undo(state);
-    EXPECT_EQ(state, before);
-    step.Redo(state);
-    EXPECT_EQ(state, atUndo);
-}
-
-TEST(EditorStep, NamesComeFromTheCommandAndItsRow) {
-    struct Case {
-        EditOrigin origin;
-        const char* name;
-    };
-    const Case cases[] = {
-        {{EditKind::Slider, kXScale, SliderEnd::Start}, "X Scale start"},
-        {{EditKind::Slider, kXPosition, SliderEnd::End}, "X Position end"},
-        {{EditKind::EndTimeBox, kYScale}, "Y Scale end time"},
-        {{EditKind::Reset, kAlpha}, "Reset Alpha"},
-        {{EditKind::Merge}, "Merge"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(StepName(c.origin), c.name);
 }
 
 TEST(EditorStep, OneDragOrOneKeyRunOnOneSliderJoinsIntoOneStep) {

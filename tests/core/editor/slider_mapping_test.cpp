@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "core/editor/playback_clock.h"
 #include "core/engine/parameter_table.h"
 
 namespace motivra {
@@ -44,28 +43,6 @@ TEST(SliderMapping, TimeBoxesAndTimeModeAgreeBothWays) {
         EXPECT_EQ(EndTimeTicked(c.mode), c.end) << c.mode;
     }
     EXPECT_FALSE(StartTimeTicked(7) || EndTimeTicked(7)) << "a mode a file may carry ticks neither box";
-}
-
-TEST(PlaybackClock, TwentyStepsStopJustAboveOneOrLoopBackToZero) {
-    double t = 0.0;
-    int ticks = 0;
-    PlaybackTick tick{0.0, false};
-    while (!tick.stop && ticks < 100) {
-        tick = NextPlaybackTick(t, false);
-        t = tick.time;
-        ++ticks;
-    }
-    EXPECT_EQ(ticks, 20);
-    EXPECT_EQ(t, 1.0000000000000002);
-
-    t = 0.0;
-    for (int i = 1; i <= 20; ++i) {
-        tick = NextPlaybackTick(t, true);
-        EXPECT_FALSE(tick.stop);
-        EXPECT_NE(tick.time, 1.0) << "1.0 itself is never shown while looping";
-        t = tick.time;
-    }
-    EXPECT_EQ(t, 0.0) << "the twentieth tick goes back to 0";
 }
 
 }  // namespace

@@ -2,18 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
+#include "support/printers.h"
 #include "support/temp_dir.h"
 
 namespace motivra {
-
-void PrintTo(const PixelBox& b, std::ostream* os) {
-    *os << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom << ")";
-}
-void PrintTo(const PixelPoint& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
 
 namespace {
 

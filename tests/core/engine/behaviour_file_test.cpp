@@ -71,18 +71,13 @@ TEST(BehaviourFileWrite, OnlyEnabledTracksAreWrittenInSlotOrderNotKindOrEditOrde
     EXPECT_EQ(bytes[20 + 104], 11);  // then Degrees
 }
 
-TEST(BehaviourFileWrite, MissingFolderWritesNothingAndAFailedSaveKeepsTheOldFile) {
+// What a replacement refuses and keeps is the atomic writer's test.
+TEST(BehaviourFileWrite, AMissingFolderIsNotMade) {
     test::TempDir dir;
     TrackStore store = FreshEditorStore();
     store.SetTrack(0, EditedTrack(0, 3.0, 1.0));
     EXPECT_FALSE(SaveBehaviourFile(store, dir.Folder() + "missing/", "b", "", {}));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
-
-    // A folder standing where the file should go cannot be replaced: the save fails and leaves no debris.
-    std::filesystem::create_directory(dir.Path() / "taken.vmr");
-    EXPECT_FALSE(SaveBehaviourFile(store, dir.Folder(), "taken", "", {}));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "taken.vmr"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 TEST(BehaviourFileRoundTrip, EveryEditedSlotComesBackInEditorForm) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/editor_track.h"
-#include "core/engine/parameter_table.h"
 
 namespace motivra {
 namespace {
@@ -76,11 +75,6 @@ TEST(EditorTrack, OnlyStartEndOrSmoothMakeARowDiffer) {
     t = EditorDefaultTrack(11);
     t.end = 254;
     EXPECT_TRUE(DiffersFromDefault(t, 11));
-}
-
-TEST(ParameterTable, EveryKindLeadsBackToItsSlot) {
-    for (int slot = 0; slot < kParameterCount; ++slot) EXPECT_EQ(SlotForKind(Parameter(slot).kind), slot);
-    EXPECT_FALSE(SlotForKind(13).has_value());
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "core/library/library_fixture.h"
-#include "core/library/user_data_copy.h"
 #include "support/fault_injection.h"
 
 namespace motivra {
@@ -13,32 +12,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::Names;
 using test::TreeOf;
-using test::WriteText;
 
-struct UserCopyFaultsTest : ::testing::Test {
-    UserCopyFaultsTest() {
-        for (const char* folder :
-             {"bin", "behaviours/thumbs", "behaviours/tagdb", "behaviours/tags", "palettes", "swatches"}) {
-            fs::create_directories(prefix / folder);
-        }
-        WriteText(prefix / "bin/motivra", "");
-        WriteText(prefix / "behaviours/vmrk-0000.vmr", "behaviour");
-        WriteText(prefix / "behaviours/thumbs/vmrk-0000.bmp", "thumbnail");
-        WriteText(prefix / "behaviours/tagdb/vmrk-0000.tdb", "spin\r\n");
-        WriteText(prefix / "behaviours/tags/spin.tag", "vmrk-0000\r\n");
-        WriteText(prefix / "palettes/warm.vmp", "palette");
-        WriteText(prefix / "swatches/test.vmw", "swatches");
-        fs::create_directories(user);
-    }
-    std::string Program() const { return (prefix / "bin/motivra").string(); }
-    std::string Prepare() const { return PrepareDataLookupPath(Program(), user.string(), readOnlyInstall); }
-
-    test::TempDir root;
-    const fs::path prefix = root.Path() / "prefix";
-    const fs::path user = root.Path() / "home/zenthar";
-    const WritableProbe readOnlyInstall = [this](const std::string& folder) {
-        return folder.rfind(prefix.string(), 0) != 0 && FolderAcceptsFiles(folder);
-    };
+struct UserCopyFaultsTest : ::testing::Test, test::InstalledData {
+    UserCopyFaultsTest() { fs::create_directories(user); }
 };
 
 TEST_F(UserCopyFaultsTest, ACopyThatFailsLeavesNoFolderForTheUsersDataAndTheNextStartCompletesIt) {

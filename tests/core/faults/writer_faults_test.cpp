@@ -22,14 +22,6 @@ namespace fs = std::filesystem;
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
-std::vector<std::string> Listing(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // One writer: the file it replaces in a folder, bytes its reader accepts as the previous file, and the save
 // itself (false on failure, with the reason).
 struct Writer {
@@ -81,7 +73,7 @@ TEST(WriterFaults, EveryWriterKeepsThePreviousFileUnderEveryFault) {
             std::string error;
             ASSERT_TRUE(writer.save(dir, &error)) << writer.name << ": " << error;
             EXPECT_NE(test::ReadBytes(dir.Path() / writer.file), writer.previous) << writer.name;
-            EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{writer.file}) << writer.name;
+            EXPECT_EQ(test::TreeOf(dir.Path()), std::vector<std::string>{writer.file}) << writer.name;
         }
         for (const std::string& fault : test::kSaveFaults) {
             test::TempDir dir;
@@ -96,7 +88,7 @@ TEST(WriterFaults, EveryWriterKeepsThePreviousFileUnderEveryFault) {
             EXPECT_FALSE(saved) << where;
             EXPECT_FALSE(error.empty()) << where;
             EXPECT_EQ(test::ReadBytes(dir.Path() / writer.file), writer.previous) << where << ": " << error;
-            EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{writer.file}) << where;
+            EXPECT_EQ(test::TreeOf(dir.Path()), std::vector<std::string>{writer.file}) << where;
         }
     }
 }
@@ -132,7 +124,7 @@ TEST(WriterFaults, AFailedFolderSyncIsReportedAfterTheFileIsInPlace) {
         EXPECT_EQ(error, "saved, but the folder could not be synced to disk: Input/output error")
             << writer.name;
         EXPECT_NE(test::ReadBytes(dir.Path() / writer.file), writer.previous) << writer.name;
-        EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{writer.file}) << writer.name;
+        EXPECT_EQ(test::TreeOf(dir.Path()), std::vector<std::string>{writer.file}) << writer.name;
     }
 }
 

@@ -7,7 +7,6 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
@@ -25,11 +24,6 @@ constexpr const char* kStartPages[] = {"welcome.htm", "motivra/main.htm"};
 // Pictures wider than this would not fit the help window's 880 pixels beside its margins.
 constexpr int kWidestPicture = 840;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<std::string> Matches(const std::string& text, const std::regex& pattern) {
     std::vector<std::string> found;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator();
@@ -40,7 +34,7 @@ std::vector<std::string> Matches(const std::string& text, const std::regex& patt
 
 // The width a PNG file declares in its header; 0 when it is no PNG.
 int PngWidth(const fs::path& path) {
-    const std::string bytes = ReadFile(path);
+    const std::string bytes = test::ReadText(path);
     if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
         bytes.compare(12, 4, "IHDR") != 0)
         return 0;
@@ -75,13 +69,13 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
 
     std::map<std::string, std::set<std::string>> anchors;
     for (const std::string& page : pages) {
-        const auto names = Matches(ReadFile(help / page), anchor);
+        const auto names = Matches(test::ReadText(help / page), anchor);
         anchors[page] = {names.begin(), names.end()};
     }
     std::map<std::string, std::set<std::string>> linksTo;
     std::set<fs::path> picturesUsed;
     for (const std::string& page : pages) {
-        const std::string text = ReadFile(help / page);
+        const std::string text = test::ReadText(help / page);
         const fs::path folder = fs::path(page).parent_path();
         for (const std::string& link : Matches(text, href)) {
             if (std::regex_search(link, scheme)) continue;  // the user's own browser opens these
@@ -160,7 +154,7 @@ std::set<std::string> PagesNamedIn(const fs::path& sources) {
     for (const auto& entry : fs::recursive_directory_iterator(sources)) {
         const std::string ending = entry.path().extension().string();
         if (ending != ".cpp" && ending != ".h") continue;
-        for (const std::string& page : Matches(ReadFile(entry.path()), literal)) named.insert(page);
+        for (const std::string& page : Matches(test::ReadText(entry.path()), literal)) named.insert(page);
     }
     return named;
 }

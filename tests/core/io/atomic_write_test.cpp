@@ -18,14 +18,6 @@ namespace fs = std::filesystem;
 const std::vector<std::uint8_t> kOld = {'o', 'l', 'd'};
 const std::vector<std::uint8_t> kNew = {'n', 'e', 'w', '!'};
 
-std::vector<std::string> Listing(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 struct stat Status(const fs::path& path) {
     struct stat status {};
     ::lstat(path.c_str(), &status);
@@ -69,7 +61,7 @@ TEST(AtomicWrite, ALinkIsWrittenThroughToItsTarget) {
         EXPECT_EQ(test::ReadBytes(target), kNew) << link;
         test::WriteBytes(target, kOld);
     }
-    EXPECT_EQ(Listing(dir.Path() / "real"), std::vector<std::string>{"palette.vmp"});
+    EXPECT_EQ(test::TreeOf(dir.Path() / "real"), std::vector<std::string>{"palette.vmp"});
 }
 
 TEST(AtomicWrite, WhatCannotBeReplacedIsRefusedAndLeavesNothingBehind) {
@@ -81,13 +73,13 @@ TEST(AtomicWrite, WhatCannotBeReplacedIsRefusedAndLeavesNothingBehind) {
         {"folder", "open: Is a directory"},
         {"missing/f", "create: No such file or directory"},
     };
-    const std::vector<std::string> before = Listing(dir.Path());
+    const std::vector<std::string> before = test::TreeOf(dir.Path());
     for (const auto& [name, reason] : cases) {
         std::string error;
         EXPECT_FALSE(WriteFileAtomically((dir.Path() / name).string(), kNew, &error)) << name;
         EXPECT_EQ(error, reason) << name;
     }
-    EXPECT_EQ(Listing(dir.Path()), before);
+    EXPECT_EQ(test::TreeOf(dir.Path()), before);
     EXPECT_TRUE(fs::is_symlink(dir.Path() / "loop"));
 }
 
@@ -99,7 +91,7 @@ TEST(AtomicWrite, ANameOfFullLengthSaves) {
         ASSERT_TRUE(WriteFileAtomically((dir.Path() / name).string(), kNew)) << length;
         EXPECT_EQ(test::ReadBytes(dir.Path() / name), kNew);
     }
-    EXPECT_EQ(Listing(dir.Path()).size(), 2u);
+    EXPECT_EQ(test::TreeOf(dir.Path()).size(), 2u);
 }
 
 }  // namespace

@@ -93,27 +93,15 @@ GridState Grid(int items, bool multi = false) {
 // The centre of page cell k of the 400 x 300 grid.
 PixelPoint Centre(int k) { return {126 * (k % 3) + 51, 100 * (k / 3) + 39}; }
 
-int PressAt(GridState& grid, PixelPoint p, bool* changed = nullptr) {
+int PressAt(GridState& grid, PixelPoint p) {
     int hit = -1;
-    bool ignored = false;
-    grid.Press(p.x, p.y, hit, changed ? *changed : ignored);
+    bool changed = false;
+    grid.Press(p.x, p.y, hit, changed);
     grid.Release();
     return hit;
 }
 
-// Moving and toggling a single choice, clear on release and paging are the grid control's tests.
-TEST(GridState, AnEmptyCellClearsTheChoiceAndChangesNothingWhenThereIsNone) {
-    GridState grid = Grid(5);
-    EXPECT_EQ(PressAt(grid, Centre(2)), 2);
-    EXPECT_EQ(PressAt(grid, Centre(7)), -1);
-    EXPECT_EQ(grid.GetSelected(), -1);
-    EXPECT_EQ(grid.SelectedCount(), 0);
-    bool changed = true;
-    PressAt(grid, Centre(8), &changed);
-    EXPECT_FALSE(changed);
-    EXPECT_FALSE(grid.ScrollRows(1)) << "nothing hidden, nothing to scroll";
-}
-
+// Moving and toggling a single choice, clear on release, paging and dragging are the grid control's tests.
 TEST(GridState, MultipleSelectionTogglesEachItem) {
     GridState multi = Grid(20, true);
     for (int k : {1, 5, 3, 5}) PressAt(multi, Centre(k));
@@ -122,25 +110,6 @@ TEST(GridState, MultipleSelectionTogglesEachItem) {
     EXPECT_FALSE(multi.IsSelected(5));
     EXPECT_EQ(multi.SelectedCount(), 2);
     EXPECT_EQ(multi.GetSelected(), -1) << "multiple selection has no single choice";
-}
-
-TEST(GridState, ScrollBarPagesToTheEndAndTheThumbFollowsADragUntilRelease) {
-    GridState grid = Grid(20);  // thumb 0..132, rowStep 42, 4 hidden rows
-    int hit = 0;
-    bool changed = false;
-    for (int row : {3, 4}) {
-        EXPECT_EQ(grid.Press(390, 299, hit, changed), GridPress::PageDown);
-        grid.Release();
-        EXPECT_EQ(grid.GetTopRow(), row);
-    }
-    EXPECT_EQ(grid.Press(390, 299, hit, changed), GridPress::Thumb) << "the thumb now reaches the bottom";
-    EXPECT_EQ(hit, -1);
-    EXPECT_TRUE(grid.Drag(299 - 42));
-    EXPECT_EQ(grid.GetTopRow(), 3);
-    EXPECT_EQ(grid.CurrentLayout().thumb.top, 126) << "the thumb follows at once";
-    EXPECT_TRUE(grid.Release());
-    EXPECT_FALSE(grid.Drag(0));
-    EXPECT_EQ(grid.GetTopRow(), 3);
 }
 
 TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {

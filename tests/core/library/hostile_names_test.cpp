@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 
 #include "core/engine/behaviour_file.h"
 #include "core/engine/bitmap_file.h"
@@ -49,9 +48,6 @@ const Names kHostileNames = {
     "wave.",
 };
 
-// Every file under the folder by relative path, with its bytes.
-using Files = std::map<std::string, std::string>;
-
 class HostileNamesTest : public test::LibraryTest {
 protected:
     // A file at every place the names could reach: above the library and in each of its folders, under the
@@ -70,29 +66,21 @@ protected:
         }
     }
 
-    Files Snapshot() const {
-        Files files;
-        for (const auto& entry : fs::recursive_directory_iterator(root.Path())) {
-            if (entry.is_regular_file() && entry.path().filename() != ".motivra-lock")
-                files[fs::relative(entry.path(), library).string()] = test::ReadText(entry.path());
-        }
-        return files;
-    }
-
     // Runs the operation for each name, then checks that only files directly inside folder (relative to the
     // library) and ending with the extension were made, changed or removed.
     void ExpectConfined(const std::string& folder, const std::string& extension,
                         const std::function<void(const std::string&)>& operation,
                         const Names& names = kHostileNames) {
         for (const std::string& name : names) {
-            const Files before = Snapshot();
+            const auto before = test::FolderSnapshot(root.Path());
             operation(name);
-            const Files after = Snapshot();
-            Files paths = before;
+            const auto after = test::FolderSnapshot(root.Path());
+            auto paths = before;
             paths.insert(after.begin(), after.end());
             for (const auto& [path, unused] : paths) {
-                const bool mayChange = path.starts_with(folder) &&
-                                       path.find('/', folder.size()) == std::string::npos &&
+                const std::string inside = "behaviours/" + folder;
+                const bool mayChange = path.starts_with(inside) &&
+                                       path.find('/', inside.size()) == std::string::npos &&
                                        path.ends_with(extension);
                 const auto was = before.find(path);
                 const auto is = after.find(path);

@@ -14,7 +14,7 @@ namespace motivra::test {
 namespace {
 
 // Three behaviours, two tags; lines written by someone else: a bare LF and no line end at the end.
-void Populate(const LibraryTest& library) {
+void Populate(const TempLibrary& library) {
     library.Write({"b-0000.vmr", "vmrk-1000.vmr", "vmrk-10000.vmr"}, "vmr");
     library.Write({"thumbs/b-0000.bmp"}, "bmp");
     library.Write({"tagdb/b-0000.tdb"}, "wave\r\ncalm");
@@ -24,9 +24,8 @@ void Populate(const LibraryTest& library) {
 }
 
 // A library of its own for each case of a table.
-struct Sample : LibraryTest {
+struct Sample : TempLibrary {
     Sample() { Populate(*this); }
-    void TestBody() override {}
 };
 
 class LibraryEdits : public LibraryTest {

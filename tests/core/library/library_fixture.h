@@ -2,39 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/library/tag_table.h"
+#include "core/library/user_data_copy.h"
 #include "support/temp_dir.h"
 
 namespace motivra::test {
 
 using Names = std::vector<std::string>;
-
-// Writes bytes to path, making no folders.
-inline void WriteText(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-inline std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Every file and folder under root, relative to it, sorted.
-inline Names TreeOf(const std::filesystem::path& root) {
-    Names tree;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
-        tree.push_back(std::filesystem::relative(entry.path(), root).string());
-    std::sort(tree.begin(), tree.end());
-    return tree;
-}
 
 // The table on one line: each tag as name=link,link..., '+' in front when Selected, '-' when Subtracted.
 inline std::string Summary(const TagTable& table) {
@@ -58,9 +37,8 @@ struct CurrentFolder {
 };
 
 // A library folder "behaviours" with its thumbs, tagdb and tags subfolders inside a temporary folder.
-class LibraryTest : public ::testing::Test {
-public:
-    LibraryTest() {
+struct TempLibrary {
+    TempLibrary() {
         for (const char* sub : {"thumbs", "tagdb", "tags"})
             std::filesystem::create_directories(library / sub);
     }
@@ -76,6 +54,37 @@ public:
 
     TempDir root;
     const std::filesystem::path library = root.Path() / "behaviours";
+};
+
+class LibraryTest : public ::testing::Test, public TempLibrary {};
+
+// An installation in prefix/ (program in bin/, help and data beside it, each file holding its own name but
+// the tag file) and a user's data folder elsewhere. Whether the installation may be written is up to the
+// probe, as the tests may run as a user who can write anywhere.
+struct InstalledData {
+    InstalledData() {
+        for (const char* folder : {"bin", "help", "behaviours/thumbs", "behaviours/tagdb", "behaviours/tags",
+                                   "palettes", "swatches"}) {
+            std::filesystem::create_directories(prefix / folder);
+        }
+        // Read-only, as a package may lay its files out.
+        for (const char* file : {"bin/motivra", "help/welcome.htm", "behaviours/vmrk-0000.vmr",
+                                 "behaviours/thumbs/vmrk-0000.bmp", "behaviours/tagdb/vmrk-0000.tdb",
+                                 "behaviours/tags/spin.tag", "palettes/warm.vmp", "swatches/test.vmw"}) {
+            WriteText(prefix / file, std::string(file).ends_with(".tag") ? "vmrk-0000\r\n" : file);
+            std::filesystem::permissions(prefix / file, std::filesystem::perms::owner_read);
+        }
+    }
+    std::string Program() const { return (prefix / "bin/motivra").string(); }
+    std::string User() const { return user.string(); }
+    std::string Prepare() const { return PrepareDataLookupPath(Program(), User(), readOnlyInstall); }
+
+    TempDir root;
+    const std::filesystem::path prefix = root.Path() / "prefix";
+    const std::filesystem::path user = root.Path() / "home/.local/share/Velmora/zenthar";
+    const WritableProbe readOnlyInstall = [this](const std::string& folder) {
+        return folder.rfind(prefix.string(), 0) != 0 && FolderAcceptsFiles(folder);
+    };
 };
 
 }  // namespace motivra::test

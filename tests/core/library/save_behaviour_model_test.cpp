@@ -87,18 +87,6 @@ TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreNam
     }
 }
 
-TEST_F(SaveModelTest, ThumbnailTextTheFileCannotHoldIsNamedAndNothingIsSaved) {
-    const Names before = Tree();
-    SaveBehaviourModel model("vmrk");
-    const SaveOutcome outcome =
-        model.Save({true, Library(), "t", {"\xe2\x82\xac", "\xe2\x86\x92"}}, table, writer);
-    EXPECT_FALSE(outcome.saved);
-    EXPECT_THAT(outcome.problems, ElementsAre(HasSubstr("cannot keep: \xe2\x82\xac \xe2\x86\x92.")));
-    EXPECT_EQ(Tree(), before);
-    EXPECT_EQ(CharactersOutsideLatin1("caf\xc3\xa9 \xe2\x82\xac" "5"), Names{"\xe2\x82\xac"})
-        << "\xc3\xa9 is Latin-1";
-}
-
 TEST_F(SaveModelTest, ABehaviourThatLostItsThumbnailIsNeverOverwritten) {
     Write({"thumbs/vmrk-0002.bmp"});
     Write({"vmrk-0003.vmr"}, "months of work");
@@ -137,31 +125,11 @@ TEST_F(SaveModelTest, ASaveThatCannotBeMadeWholeSavesNothing) {
     EXPECT_THAT(
         model.Save({true, Library(), "caf\xc3\xa9 \xe2\x82\xac", {"\xe2\x82\xac"}}, table, writer).problems,
         ElementsAre(HasSubstr("cannot keep: \xe2\x82\xac.")));
+    EXPECT_EQ(CharactersOutsideLatin1("caf\xc3\xa9 \xe2\x82\xac" "5"), Names{"\xe2\x82\xac"})
+        << "\xc3\xa9 is Latin-1";
     Names after = Tree();
     std::erase(after, "behaviours/.motivra-lock");
     EXPECT_EQ(after, before);
-}
-
-// Leaving the mode at once and deleting the last tag are the Save dialog's tests.
-TEST_F(SaveModelTest, DeleteTagModeAsksThenDeletesTheClickedTagsAndGivesTheSelectionBack) {
-    LoadTags({{"T1", "x\r\n"}, {"T2", ""}, {"T3", ""}});
-    Write({"tagdb/x.tdb"}, "T2\r\nT1\r\n");
-    SaveBehaviourModel model("vmrk");
-    ClickTag(table, "T1");
-    model.ToggleDeleteMode(table);
-    EXPECT_EQ(Summary(table), "T1=x T2= T3=") << "nothing is marked on the way in";
-    ClickTag(table, "T2");
-    EXPECT_EQ(model.ClickTag(table), (SaveTagClick{std::nullopt, {"T2"}})) << "the label stays as it was";
-    EXPECT_TRUE(fs::exists(library / "tags/T2.tag")) << "nothing goes before the user agrees";
-    EXPECT_THAT(model.DeleteTags(table, Library(), {"T2"}, false), ElementsAre());
-    EXPECT_TRUE(fs::exists(library / "tags/T2.tag"));
-    ClickTag(table, "T2");
-    EXPECT_THAT(model.DeleteTags(table, Library(), {"T2"}, true), ElementsAre());
-    EXPECT_FALSE(fs::exists(library / "tags/T2.tag"));
-    EXPECT_EQ(Read("tagdb/x.tdb"), "T1\r\n") << "so the tag does not come back";
-    EXPECT_TRUE(model.DeleteMode());
-    model.ToggleDeleteMode(table);
-    EXPECT_EQ(Summary(table), "+T1=x T3=");
 }
 
 TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {

@@ -6,18 +6,13 @@
 #include <climits>
 #include <cstdint>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/io/byte_stream.h"
+#include "support/printers.h"
 
 namespace motivra {
-
-void PrintTo(const PixelBox& b, std::ostream* os) {
-    *os << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom << ")";
-}
-
 namespace {
 
 // The fields of a bitmap's headers, written out as the file holds them; pixels are zero bytes.

@@ -20,43 +20,12 @@ using test::ReadText;
 using test::TreeOf;
 using test::WriteText;
 
-// An installation in prefix/ (program in bin/, help and data beside it) and a user's data folder elsewhere.
-// Whether the installation may be written is up to the test's probe, because the tests may run as a user who
-// can write anywhere.
-class UserDataCopyTest : public ::testing::Test {
-protected:
-    UserDataCopyTest() {
-        for (const char* folder : {"bin", "help", "behaviours/thumbs", "behaviours/tagdb", "behaviours/tags",
-                                   "palettes", "swatches"}) {
-            fs::create_directories(prefix / folder);
-        }
-        // Installed read-only, as a package may lay its files out.
-        for (const char* file : {"bin/motivra", "help/welcome.htm", "behaviours/vmrk-0000.vmr",
-                                 "behaviours/thumbs/vmrk-0000.bmp", "behaviours/tagdb/vmrk-0000.tdb",
-                                 "palettes/warm.vmp", "swatches/test.vmw"}) {
-            WriteText(prefix / file, file);
-            fs::permissions(prefix / file, fs::perms::owner_read | fs::perms::group_read);
-        }
-        WriteText(prefix / "behaviours/tags/spin.tag", "vmrk-0000\r\n");
-        fs::permissions(prefix / "behaviours/tags/spin.tag", fs::perms::owner_read);
-    }
-
-    std::string Program() const { return (prefix / "bin/motivra").string(); }
-    std::string User() const { return user.string(); }
-
-    test::TempDir root;
-    const fs::path prefix = root.Path() / "prefix";
-    const fs::path user = root.Path() / "home/.local/share/Velmora/zenthar";
-    // Nothing inside the installation accepts files.
-    const WritableProbe readOnlyInstall = [this](const std::string& folder) {
-        return folder.rfind(prefix.string(), 0) != 0 && FolderAcceptsFiles(folder);
-    };
-};
+struct UserDataCopyTest : ::testing::Test, test::InstalledData {};
 
 // What the copy holds is the fault tests' concern; here, that the program then works on it.
 TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndABehaviourSavedThroughTheLookupLandsInTheCopy) {
     ASSERT_TRUE(NeedsUserDataCopy(Program(), readOnlyInstall));
-    const std::string lookup = PrepareDataLookupPath(Program(), User(), readOnlyInstall);
+    const std::string lookup = Prepare();
     EXPECT_EQ(lookup, User() + "/bin/motivra");
     EXPECT_NE(fs::status(user / "palettes/warm.vmp").permissions() & fs::perms::owner_write, fs::perms::none)
         << "the copies are the user's to change";
@@ -76,7 +45,7 @@ TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndABehaviourSavedThroughTh
     // Later starts keep what the user did: a deleted sample stays deleted, a changed file stays changed.
     fs::remove(user / "behaviours/vmrk-0000.vmr");
     WriteText(user / "palettes/warm.vmp", "the user's palette");
-    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), readOnlyInstall), lookup);
+    EXPECT_EQ(Prepare(), lookup);
     EXPECT_FALSE(fs::exists(user / "behaviours/vmrk-0000.vmr"));
     EXPECT_EQ(ReadText(user / "palettes/warm.vmp"), "the user's palette");
     EXPECT_TRUE(fs::exists(user / "behaviours/vmrk-0001.vmr"));
@@ -98,7 +67,7 @@ TEST_F(UserDataCopyTest, AnUnfinishedOrImpossibleCopyLeavesTheLookupOnTheInstall
     // A copy interrupted earlier left its temporary folder: it is not the user's library.
     fs::create_directories(user / ".behaviours.partial/half");
     EXPECT_EQ(DataLookupPath(Program(), User(), readOnlyInstall), Program());
-    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), readOnlyInstall), User() + "/bin/motivra");
+    EXPECT_EQ(Prepare(), User() + "/bin/motivra");
     EXPECT_FALSE(fs::exists(user / ".behaviours.partial"));
     EXPECT_FALSE(fs::exists(user / "behaviours/half"));
 

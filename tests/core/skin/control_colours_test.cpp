@@ -2,22 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
-
 #include "core/skin/button_face.h"
+#include "support/scheme_table.h"
 
 namespace motivra {
 namespace {
-
-// Scheme values from a table; names not in it give the caller's default.
-struct Table : SchemeSource {
-    Table(std::map<std::string, std::uint32_t, std::less<>> v = {}) : values(std::move(v)) {}
-    std::uint32_t ReadNumber(std::string_view name, std::uint32_t fallback) const override {
-        return values.contains(name) ? values.find(name)->second : fallback;
-    }
-    std::map<std::string, std::uint32_t, std::less<>> values;
-};
 
 Colour Grey(int v) { return MakeColour(v, v, v); }
 
@@ -33,35 +22,35 @@ TEST(ControlColours, ContrastRulesPerControl) {
     EXPECT_EQ(b.selectedTextColour, 0xFFFFFFu);
 
     TitleColours t;
-    t.Load(Table{});
+    t.Load(test::SchemeTable{});
     t.SetTextColour(Grey(72));  // 98 from the title
     EXPECT_EQ(t.textColour, Grey(183));
     t.SetTextColour(Grey(73));  // 100 from the title
     EXPECT_EQ(t.textColour, Grey(73));
 
     SliderColours s;
-    s.Load(Table{});
+    s.Load(test::SchemeTable{});
     s.SetTextColour(Grey(80));  // 23 from the background
     EXPECT_EQ(s.textColour, Grey(175));
     EXPECT_EQ(s.disabledTextColour, Grey(96)) << "a quarter of the way from 70 to 175";
 
     CheckBoxColours c;
-    c.Load(Table{{{"TextColour", Grey(0x46)}}});
+    c.Load(test::SchemeTable{{{"TextColour", Grey(0x46)}}});
     EXPECT_EQ(c.textColour, Grey(0xB9)) << "the glyph is inverted on an equal background";
     EXPECT_EQ(c.textColourGdi, Grey(0x46)) << "the label keeps the colour as set";
 
     PlainSliderColours p;
-    p.Load(Table{});
+    p.Load(test::SchemeTable{});
     EXPECT_EQ(p.frameColour, 0u);
-    p.Load(Table{{{"TextColour", Grey(41)}}});  // Brightness 95: below 140
+    p.Load(test::SchemeTable{{{"TextColour", Grey(41)}}});  // Brightness 95: below 140
     EXPECT_EQ(p.frameColour, 0xF0F0F0u) << "dark text gets a light frame";
 
     EditColours e;                            // 180 on the field, the background lightened by 75
-    e.Load(Table{{{"BGColour", Grey(10)}}});  // field 85, Brightness 198
+    e.Load(test::SchemeTable{{{"BGColour", Grey(10)}}});  // field 85, Brightness 198
     EXPECT_EQ(e.textColour, 0u) << "black on a light field whatever was configured";
     e.SetBGColour(Grey(0));  // field 75, Brightness 175
     EXPECT_EQ(e.textColour, 0x9B9B9Bu) << "a dark field shows the edit box's own default text";
-    e.Load(Table{{{"BGColour", MakeColour(10, 20, 30)}}});
+    e.Load(test::SchemeTable{{{"BGColour", MakeColour(10, 20, 30)}}});
     EXPECT_EQ(e.fieldColour, MakeColour(85, 95, 105)) << "the hue survives the derivation";
     e.SetBGColour(FlipRedBlue(0x0000C8));  // red 200 as the colour setup hands it: GDI+ form
     EXPECT_EQ(e.fieldColour, MakeColour(255, 75, 75)) << "a red background gives a red field, not a blue one";

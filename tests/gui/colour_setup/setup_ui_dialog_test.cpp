@@ -178,6 +178,12 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
     EXPECT_EQ(dialog->Controls().paletteList->Header(), (PaletteHeader{"Colour Palette: warm", 5}));
     EXPECT_EQ(Get<SkinHeader>(kPaletteHeader)->GetIconKind(), SkinHeader::kStrokesIcon);
     EXPECT_TRUE(Get(kColourToLibrary)->isEnabled());
+    PaletteList* palette = dialog->Controls().paletteList;
+    const QPoint gap(palette->CellRect(1).left() - 1, 20);
+    Press(kDeleteColours);
+    EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46 + 60, 0x46 - 40, 0x46 - 40)) << "tinted red";
+    Press(kDeleteColours);
+    EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46, 0x46, 0x46));
 
     ClickPaletteCell(1);
     EXPECT_EQ(Slots()[0], MakeColour(200, 100, 50)) << "a palette colour fills the selected slot";
@@ -190,27 +196,6 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
     EXPECT_EQ(PaletteFile("warm.vmp"), (std::vector<std::string>{"C86432", "0A141E", "FF0000"}));
     EXPECT_EQ(dialog->Controls().paletteList->Header(), (PaletteHeader{"Colour Palettes:", 4}));
     EXPECT_FALSE(Get(kColourToLibrary)->isEnabled());
-}
-
-TEST_F(SetupUiTest, AnAdobePaletteChangedIsSavedAsVmpBesideIt) {
-    const auto adobe = test::colour::AdobeVersion1Bytes({{255, 0, 0}, {0, 255, 0}, {0, 0, 255}});
-    test::WriteBytes(data.palettes / "sunset.aco", adobe);
-    Open();
-    ClickPaletteCell(0);
-    PaletteList* palette = dialog->Controls().paletteList;
-    ASSERT_EQ(palette->GetCount(), 3) << "the back cell and all but the last colour";
-    Press(kDeleteColours);
-    const QPoint gap(palette->CellRect(1).left() - 1, 20);
-    EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46 + 60, 0x46 - 40, 0x46 - 40)) << "tinted red";
-    ClickPaletteCell(1);
-    EXPECT_EQ(palette->GetCount(), 2) << "red deleted";
-    EXPECT_EQ(Slots(), kDefaults) << "a deleted colour is not used";
-    Press(kDeleteColours);
-    EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46, 0x46, 0x46));
-    ClickPaletteCell(0);
-    EXPECT_EQ(PaletteFile("sunset.vmp"), std::vector<std::string>{"00FF00"});
-    EXPECT_EQ(test::ReadBytes(data.palettes / "sunset.aco"), adobe);
-    EXPECT_EQ(palette->GetCount(), 2) << "both files listed";
 }
 
 TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) {

