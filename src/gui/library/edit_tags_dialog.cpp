@@ -193,6 +193,8 @@ void EditTagsDialog::ToggleDeleteBehaviourMode() {
         tags_->update();
     }
     ShowModes(model_.State().deleteMode.IsOn(), deleting);
+    // The next step is choosing what to delete; a click on the grid would already ask, the keys only select.
+    if (model_.State().deleteBehaviourMode) grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void EditTagsDialog::Rebuild() {
