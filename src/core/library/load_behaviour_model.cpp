@@ -6,13 +6,10 @@
 
 namespace motivra {
 
-LoadFilter LoadBehaviourModel::Filter(std::vector<std::string> names) {
-    LoadFilter filter{std::move(names), false};
-    if (filter.names.empty()) {
-        filter.resetPreview = true;
-        playing_ = false;
-    }
-    return filter;
+bool LoadBehaviourModel::Filter(std::size_t shown) {
+    if (shown > 0) return false;
+    playing_ = false;
+    return true;
 }
 
 LoadPick LoadBehaviourModel::Pick(const std::string& selectedName) {

@@ -1,17 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
-#include <vector>
 
 namespace motivra {
-
-// What a click on the Load dialog's tag list shows.
-struct LoadFilter {
-    std::vector<std::string> names;  // for the grid, in the link order of the first selected tag
-    bool resetPreview = false;       // nothing matches: the preview goes back to its reset state
-
-    bool operator==(const LoadFilter&) const = default;
-};
 
 // What a click on the Load dialog's grid did.
 enum class LoadPick {
@@ -30,9 +22,9 @@ public:
 
     const std::string& ChosenPath() const { return chosenPath_; }
 
-    // The grid shows these names after a tag click or a search (library_browse chooses them); when there
-    // are none the preview is reset.
-    LoadFilter Filter(std::vector<std::string> names);
+    // The grid shows `shown` behaviours after a tag click or a search (library_browse chooses them): with
+    // none the preview goes back to its reset state (true).
+    bool Filter(std::size_t shown);
 
     // A click on the grid, with the name of the behaviour now selected ("" for none).
     LoadPick Pick(const std::string& selectedName);

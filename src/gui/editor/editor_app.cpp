@@ -9,11 +9,12 @@
 
 #include "core/library/library_folder.h"
 #include "core/library/library_lock.h"
+#include "gui/data/program_location.h"
 #include "gui/editor/editor_screenshot.h"
 #include "gui/editor/editor_window.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/platform/instance_channel.h"
 #include "gui/platform/instance_lock.h"
-#include "gui/data/program_location.h"
 #include "gui/skin/skin_message_box.h"
 
 namespace motivra {
@@ -32,7 +33,7 @@ int EditorApp::Run(const StartRequest& request) {
     // A screenshot is no editing session: it is taken whether or not an editor runs.
     InstanceLock lock;
     if (!screenshot && !lock.TryLock()) {
-        const QString file = QFile::decodeName(QByteArray::fromStdString(request.file));
+        const QString file = FromFileName(request.file);
         if (request.file.empty() || InstanceChannel::Hand(file)) return 0;
         std::fprintf(stderr, "motivra: the running editor did not answer, so %s was not opened\n",
                      request.file.c_str());
@@ -41,7 +42,8 @@ int EditorApp::Run(const StartRequest& request) {
 
     PrepareUserDataCopy();
     // A change of the library that a crash cut off is finished or undone before anything reads it.
-    const std::string library = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, DataProgramPath());
+    const std::string library =
+        FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, DataProgramPath());
     if (!library.empty()) LibraryLock::Take(library, nullptr, std::chrono::milliseconds(0));
     EditorWindow window;
     connect(&window, &QDialog::finished, this, &QCoreApplication::quit);
@@ -51,16 +53,18 @@ int EditorApp::Run(const StartRequest& request) {
         connect(&channel, &InstanceChannel::fileHanded, &window, [&window](const QString& file) {
             window.raise();
             window.activateWindow();
-            // A dialog of the editor's own is open and works on the rows: the file is not loaded under it, and
-            // the user is told so over that dialog.
+            // A dialog of the editor's own is open and works on the rows: the file is not loaded under it,
+            // and the user is told so over that dialog.
             if (QWidget* modal = activeModalWidget(); modal != nullptr && modal != &window) {
                 modal->raise();
-                SkinMessageBox::Tell(modal, QStringLiteral("Motivra"),
-                                     QStringLiteral("%1 was not opened: close this window first, then open it "
-                                                    "again.").arg(QFileInfo(file).fileName()));
+                SkinMessageBox::Tell(
+                    modal, QStringLiteral("Motivra"),
+                    QStringLiteral("%1 was not opened: close this window first, then open it "
+                                   "again.")
+                        .arg(QFileInfo(file).fileName()));
                 return;
             }
-            window.OpenFile(QFile::encodeName(file).toStdString());
+            window.OpenFile(ToFileName(file));
         });
         window.show();
         if (request.file.empty())

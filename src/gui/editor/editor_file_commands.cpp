@@ -18,16 +18,13 @@
 #include "gui/library/edit_tags_dialog.h"
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/save_behaviour_dialog.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/skin/offscreen_picture.h"
 #include "gui/skin/skin_message_box.h"
 
 namespace motivra {
 
-namespace {
-
-QString FromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
-
-}  // namespace
+namespace {}  // namespace
 
 EditorFileCommands::EditorFileCommands(QWidget& window, const EditorModel& model,
                                        const EditorControls& controls, EditFunction edit)

@@ -18,20 +18,21 @@
 #include "core/editor/help_location.h"
 #include "core/editor/welcome_layout.h"
 #include "gui/colour_setup/setup_ui_dialog.h"
+#include "gui/data/program_location.h"
 #include "gui/editor/editor_file_commands.h"
 #include "gui/editor/editor_history.h"
 #include "gui/editor/editor_playback.h"
-#include "gui/skin/program_resources.h"
 #include "gui/editor/editor_template.h"
-#include "gui/skin/focus_frame.h"
 #include "gui/editor/welcome_window.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/engine/timeline_control.h"
 #include "gui/engine/transport_control.h"
-#include "gui/data/program_location.h"
-#include "gui/skin/scheme_settings.h"
+#include "gui/platform/file_name_text.h"
+#include "gui/skin/focus_frame.h"
 #include "gui/skin/pixel_rect.h"
+#include "gui/skin/program_resources.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_colour.h"
@@ -74,7 +75,7 @@ SkinButton* Button(const QWidget& window, int id) { return FindControl<SkinButto
 std::vector<std::string> LocalFiles(const QMimeData& data) {
     std::vector<std::string> files;
     for (const QUrl& url : data.urls())
-        files.push_back(url.isLocalFile() ? QFile::encodeName(url.toLocalFile()).toStdString() : std::string());
+        files.push_back(url.isLocalFile() ? ToFileName(url.toLocalFile()) : std::string());
     return files;
 }
 
@@ -259,7 +260,7 @@ void EditorWindow::done(int result) {
 }
 
 bool EditorWindow::OpenFile(const std::string& path) {
-    const QString name = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
+    const QString name = QFileInfo(FromFileName(path)).fileName();
     if (!SettleUnsavedChanges(QStringLiteral("The behaviour has changes that are not saved.\n"
                                              "Save them before %1 is opened?")
                                   .arg(name),

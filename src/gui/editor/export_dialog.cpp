@@ -12,6 +12,7 @@
 #include "exporter/layer_picture.h"
 #include "gui/editor/export_preview.h"
 #include "gui/editor/export_template.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/platform/settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
@@ -35,9 +36,7 @@ const QString kPictureKey = QStringLiteral("ExportPicture");
 const QString kFolderKey = QStringLiteral("ExportFolder");
 const QString kFillKey = QStringLiteral("ExportFill");
 
-std::string FileName(const QString& text) { return QFile::encodeName(text).toStdString(); }
-QString FromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
-
+std::string FileName(const QString& text) { return ToFileName(text); }
 QWidget* CreateControl(const DialogItem& item, QWidget* dialog) {
     if (item.id == kPreview) return new ExportPreview(dialog);
     if (item.id == kProgress) return new SkinProgressBar(dialog);
@@ -71,7 +70,8 @@ ExportDialog::ExportDialog(QWidget* parent, const PlayableBehaviour& behaviour, 
     FindControl<SkinCheckBox>(*this, kFill)->SetCheck(settings::ReadNumber(kFillKey, 0) != 0 ? 1 : 0);
     const QString folder = settings::ReadText(kFolderKey, DefaultFolder());
     const ExportFormat format =
-        FormatNamed(settings::ReadText(kFormatKey, QStringLiteral("webp")).toStdString()).value_or(ExportFormat::Webp);
+        FormatNamed(settings::ReadText(kFormatKey, QStringLiteral("webp")).toStdString())
+            .value_or(ExportFormat::Webp);
     edit(kOut)->setText(QDir(folder).filePath(FromFileName(name_ + std::string(FormatExtension(format)))));
     Connect();
     PictureChanged();
@@ -93,7 +93,8 @@ void ExportDialog::Connect() {
         connect(FindControl<SkinEdit>(*this, id), &QLineEdit::textChanged, this, &ExportDialog::FormChanged);
     connect(FindControl<SkinEdit>(*this, kPicture), &QLineEdit::editingFinished, this,
             &ExportDialog::PictureChanged);
-    connect(FindControl<SkinCheckBox>(*this, kFill), &SkinCheckBox::clicked, this, &ExportDialog::FormChanged);
+    connect(FindControl<SkinCheckBox>(*this, kFill), &SkinCheckBox::clicked, this,
+            &ExportDialog::FormChanged);
     connect(Button(kPictureBrowse), &SkinButton::clicked, this, &ExportDialog::BrowsePicture);
     connect(Button(kOutBrowse), &SkinButton::clicked, this, &ExportDialog::BrowseOut);
     connect(Button(dialog_id::kOk), &SkinButton::clicked, this, &ExportDialog::StartExport);
@@ -165,8 +166,9 @@ void ExportDialog::PictureChanged() {
 
 void ExportDialog::BrowsePicture() {
     auto* picture = FindControl<SkinEdit>(*this, kPicture);
-    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Choose the Picture"), picture->text(),
-                                                        QStringLiteral("Pictures (*.png *.jpg *.jpeg *.bmp *.gif)"));
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Choose the Picture"), picture->text(),
+                                     QStringLiteral("Pictures (*.png *.jpg *.jpeg *.bmp *.gif)"));
     if (chosen.isEmpty()) return;
     picture->setText(chosen);
     PictureChanged();
@@ -183,7 +185,8 @@ void ExportDialog::BrowseOut() {
         const QString extension = QString::fromLatin1(FormatExtension(format).data());
         chosen = QFileDialog::getSaveFileName(
             this, QStringLiteral("Export To"), out->text(),
-            QStringLiteral("%1 (*%2)").arg(QString::fromLatin1(FormatLabel(format).data()), extension), nullptr,
+            QStringLiteral("%1 (*%2)").arg(QString::fromLatin1(FormatLabel(format).data()), extension),
+            nullptr,
             QFileDialog::DontConfirmOverwrite);  // the dialog asks itself, for every way a path is given
         if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) chosen += extension;
     }
@@ -251,7 +254,8 @@ void ExportDialog::StartExport() {
         } catch (const ExportStopped&) {
             failure = QStringLiteral("The export was stopped; nothing was written.");
         } catch (const std::exception& e) {
-            failure = QStringLiteral("The export could not be written: %1").arg(QString::fromStdString(e.what()));
+            failure =
+                QStringLiteral("The export could not be written: %1").arg(QString::fromStdString(e.what()));
         }
         QMetaObject::invokeMethod(
             this, [this, written, failure] { Finished(written, failure); }, Qt::QueuedConnection);
@@ -273,7 +277,8 @@ void ExportDialog::Finished(bool written, const QString& failure) {
 
 void ExportDialog::SetBusy(bool busy) {
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child != Button(dialog_id::kCancel) && child != progress_ && child != preview_) child->setEnabled(!busy);
+        if (child != Button(dialog_id::kCancel) && child != progress_ && child != preview_)
+            child->setEnabled(!busy);
 }
 
 void ExportDialog::done(int result) {

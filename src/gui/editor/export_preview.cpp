@@ -18,7 +18,8 @@ constexpr int kChecker = 8;
 void DrawChecker(QPainter& painter, const QRect& box) {
     painter.fillRect(box, QColor(204, 204, 204));
     for (int y = box.top(); y <= box.bottom(); y += kChecker)
-        for (int x = box.left() + ((y - box.top()) / kChecker % 2) * kChecker; x <= box.right(); x += 2 * kChecker)
+        for (int x = box.left() + ((y - box.top()) / kChecker % 2) * kChecker; x <= box.right();
+             x += 2 * kChecker)
             painter.fillRect(QRect(x, y, kChecker, kChecker).intersected(box), QColor(255, 255, 255));
 }
 
@@ -61,7 +62,8 @@ void ExportPreview::hideEvent(QHideEvent*) { tick_.stop(); }
 void ExportPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(64, 64, 64));
-    if (!behaviour_ || layer_.isNull() || times_.empty() || settings_.width < 1 || settings_.height < 1) return;
+    if (!behaviour_ || layer_.isNull() || times_.empty() || settings_.width < 1 || settings_.height < 1)
+        return;
     // The stage shrunk to fit, never blown up.
     const double scale = std::min({1.0, static_cast<double>(width()) / settings_.width,
                                    static_cast<double>(height()) / settings_.height});
@@ -73,11 +75,13 @@ void ExportPreview::paintEvent(QPaintEvent*) {
     FrameLook look;
     look.fill = settings_.fill;
     look.transparent = settings_.background == "transparent";
-    if (!look.transparent) look.background = QColor(QString::fromStdString(settings_.background)).rgb() & 0xFFFFFFu;
-    RenderExportFrame(*behaviour_,
-                      {layer_.constBits(), layer_.width(), layer_.height(), static_cast<int>(layer_.bytesPerLine())},
-                      times_[static_cast<std::size_t>(shown_)], look,
-                      {frame_.bits(), w, h, static_cast<int>(frame_.bytesPerLine())});
+    if (!look.transparent)
+        look.background = QColor(QString::fromStdString(settings_.background)).rgb() & 0xFFFFFFu;
+    RenderExportFrame(
+        *behaviour_,
+        {layer_.constBits(), layer_.width(), layer_.height(), static_cast<int>(layer_.bytesPerLine())},
+        times_[static_cast<std::size_t>(shown_)], look,
+        {frame_.bits(), w, h, static_cast<int>(frame_.bytesPerLine())});
     const QRect box((width() - w) / 2, (height() - h) / 2, w, h);
     DrawChecker(painter, box);
     painter.drawImage(box.topLeft(), frame_);

@@ -4,6 +4,7 @@
 
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/tag_list_control.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_label.h"
 
@@ -24,7 +25,7 @@ BehaviourBrowser::BehaviourBrowser(BehaviourGrid& grid, TagListControl& tags, Sk
     });
 }
 
-std::string BehaviourBrowser::SearchText() const { return QFile::encodeName(search_.text()).toStdString(); }
+std::string BehaviourBrowser::SearchText() const { return ToFileName(search_.text()); }
 
 void BehaviourBrowser::ChooseTags() {
     choice_ = ChooseByTags(tags_.Table(), tags_.UntaggedState(), grid_.AllNames());

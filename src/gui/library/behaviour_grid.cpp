@@ -17,6 +17,7 @@
 #include "core/skin/grid_state.h"
 #include "gui/data/program_location.h"
 #include "gui/engine/thumbnail_view.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 
@@ -61,8 +62,6 @@ std::optional<GridKey> GridKeyOf(int key) {
             return std::nullopt;
     }
 }
-
-QString FromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
 }  // namespace
 

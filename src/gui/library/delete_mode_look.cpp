@@ -1,7 +1,7 @@
 #include "gui/library/delete_mode_look.h"
 
-#include "gui/skin/grid_control.h"
 #include "gui/library/tag_list_control.h"
+#include "gui/skin/grid_control.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 

@@ -16,6 +16,7 @@
 #include "gui/library/dialog_preview.h"
 #include "gui/library/edit_tags_template.h"
 #include "gui/library/tag_list_control.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_header.h"
@@ -39,8 +40,6 @@ QWidget* CreateControl(const DialogItem& item, QWidget* dialog) {
             return nullptr;
     }
 }
-
-QString FromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
 }  // namespace
 
@@ -122,8 +121,7 @@ void EditTagsDialog::ShowModes(bool deleteTagWasOn, bool deleteBehaviourWasOn) {
 }
 
 void EditTagsDialog::AddTag() {
-    const AddedTag added =
-        AddTypedTag(tags_->Table(), Library(), QFile::encodeName(newTag_->text()).toStdString());
+    const AddedTag added = AddTypedTag(tags_->Table(), Library(), ToFileName(newTag_->text()));
     if (added.added) tags_->update();
     if (added.clearBox) newTag_->clear();
     if (!added.message.empty()) Report({added.message});

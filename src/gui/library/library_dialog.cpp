@@ -10,6 +10,7 @@
 #include "core/library/library_folder.h"
 #include "core/library/library_lock.h"
 #include "gui/data/program_location.h"
+#include "gui/platform/file_name_text.h"
 
 namespace motivra {
 
@@ -32,7 +33,7 @@ void LibraryDialog::WatchLibrary() {
     const auto watch = [this] {
         for (const std::string& folder :
              {library_, ThumbsFolder(library_), TagDbFolder(library_), TagFolderOf(library_)}) {
-            const QString path = QFile::decodeName(QByteArray::fromStdString(folder));
+            const QString path = FromFileName(folder);
             if (!watcher_->directories().contains(path) && QFileInfo(path).isDir()) watcher_->addPath(path);
         }
     };

@@ -68,7 +68,7 @@ LoadBehaviourDialog::~LoadBehaviourDialog() = default;
 
 // The browser has shown the grid for the tags and the name; the model decides what the preview does.
 void LoadBehaviourDialog::Filter() {
-    if (model_.Filter(grid_->ShownNames()).resetPreview) preview_->Reset();
+    if (model_.Filter(grid_->ShownNames().size())) preview_->Reset();
 }
 
 void LoadBehaviourDialog::Pick() {

@@ -16,6 +16,7 @@
 #include "gui/library/dialog_preview.h"
 #include "gui/library/save_behaviour_template.h"
 #include "gui/library/tag_list_control.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/platform/settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_edit.h"
@@ -51,9 +52,7 @@ std::string StoredCoreName() {
     return core.size() > kMaxCoreNameBytes ? std::string(kDefaultCoreName) : core.toStdString();
 }
 
-std::string FileName(const QString& text) { return QFile::encodeName(text).toStdString(); }
-QString FromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
-
+std::string FileName(const QString& text) { return ToFileName(text); }
 // The thumbnail view makes the behaviour file from its tracks and the bitmap from its picture.
 class ViewWriter : public BehaviourWriter {
 public:

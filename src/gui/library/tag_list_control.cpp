@@ -7,6 +7,7 @@
 
 #include "core/library/tag_click.h"
 #include "gui/data/program_location.h"
+#include "gui/platform/file_name_text.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "gui/skin/skin_font.h"
@@ -18,8 +19,6 @@ namespace {
 constexpr int kWheelNotch = 120;    // eighths of a degree in one notch of a mouse wheel
 constexpr int kIndicatorWidth = 3;  // the scroll position mark at the right edge of a scrolled cloud
 constexpr int kIndicatorAlpha = 110;
-
-QString TagText(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
 }  // namespace
 
@@ -61,7 +60,7 @@ const TagListControl::ShownName& TagListControl::Shown(int index, std::size_t bu
     const std::string& name = table_.Entry(index).name;
     auto found = shownNames_.find(name);
     if (found == shownNames_.end()) {
-        ShownName shown{TagText(name), {}};
+        ShownName shown{FromFileName(name), {}};
         shown.advance.fill(-1);
         found = shownNames_.emplace(name, std::move(shown)).first;
     }
