@@ -158,7 +158,7 @@ void RunRebuild(const LibraryRequest& request) {
     RebuildCounts counts;
     const LibraryChange change = RebuildTagLinks(LibraryFolder(request), &counts);
     Report(change);
-    std::cout << "rebuilt " << counts.Text() << '\n';
+    std::cout << "rebuilt " << English(counts.Text()) << '\n';
 }
 
 void RunDelete(const LibraryRequest& request) {

@@ -5,10 +5,10 @@
 namespace motivra {
 
 PaletteHeader PaletteHeaderFor(const PaletteModel& palette) {
-    if (!palette.IsPaletteView()) return {"Colour Palettes:", 4};
+    if (!palette.IsPaletteView()) return {UiText("SetupUi", "Colour Palettes:"), 4};
     std::string name = palette.PaletteName();
     if (EndsWithIgnoringCase(name, ".vmp")) name.resize(name.size() - 4);
-    return {"Colour Palette: " + name, 5};
+    return {UiText("SetupUi", "Colour Palette: %1").Arg(name), 5};
 }
 
 }  // namespace motivra

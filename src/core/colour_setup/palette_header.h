@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/colour_setup/palette_model.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -10,7 +11,7 @@ namespace motivra {
 // folder view; "Colour Palette: " and the open palette's name, its ".vmp" ending dropped, with the strokes
 // icon (style 5) in the palette view.
 struct PaletteHeader {
-    std::string text;
+    UserText text;
     int style = 4;
     friend bool operator==(const PaletteHeader&, const PaletteHeader&) = default;
 };

@@ -61,25 +61,28 @@ std::vector<SchemeWrite> SetupUiModel::OkWrites() const {
     return writes;
 }
 
-std::string SetupUiModel::ContrastNote() const {
+UserText SetupUiModel::ContrastNote() const {
     const UiSlots& s = state_.colours;
     const TextContrastCheck check = CheckTextContrast(s);
     if (!check.Any()) return {};
-    std::string where;
+    const auto slotName = [](int i) {
+        return UserText{"SetupUi", std::string(kUiSlots[static_cast<std::size_t>(i)].name), {}};
+    };
+    UserText where;
     double ratio = 21.0;
     if (check.onDialogBG) {
-        where = kUiSlots[0].name;
+        where = slotName(0);
         ratio = ContrastRatio(s[4], s[0]);
     }
     if (check.onGroupBG) {
-        where += where.empty() ? "" : " and ";
-        where += kUiSlots[1].name;
+        where = where.empty() ? slotName(1)
+                              : UiText("SetupUi", "%1 and %2").Arg(std::move(where)).Arg(slotName(1));
         ratio = std::min(ratio, ContrastRatio(s[4], s[1]));
     }
     // Cut, not rounded, to one decimal, so a ratio just under 3 never reads "3.0:1".
     char figure[16];
     std::snprintf(figure, sizeof figure, "%.1f", std::floor(ratio * 10.0) / 10.0);
-    return "Text is hard to read on " + where + " (contrast " + figure + ":1).";
+    return UiText("SetupUi", "Text is hard to read on %1 (contrast %2:1).").Arg(std::move(where)).Arg(figure);
 }
 
 }  // namespace motivra

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/skin/colour_scheme.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -21,12 +22,12 @@ inline constexpr int kUiSlotCount = 6;
 
 // Slot order is the order OK writes the colours in.
 inline constexpr std::array<UiSlot, kUiSlotCount> kUiSlots{{
-    {"Dialog BG", scheme::kDlgColour, scheme::kDefaultDlgColour},
-    {"Group BG", scheme::kBGColour, scheme::kDefaultBGColour},
-    {"Title BG", scheme::kTitleColour, scheme::kDefaultTitleColour},
-    {"Button", scheme::kButtonColour, scheme::kDefaultButtonColour},
-    {"Text", scheme::kTextColour, scheme::kDefaultTextColour},
-    {"Highlight", scheme::kSelectedColour, scheme::kDefaultSelectedColour},
+    {MOTIVRA_TEXT("SetupUi", "Dialog BG"), scheme::kDlgColour, scheme::kDefaultDlgColour},
+    {MOTIVRA_TEXT("SetupUi", "Group BG"), scheme::kBGColour, scheme::kDefaultBGColour},
+    {MOTIVRA_TEXT("SetupUi", "Title BG"), scheme::kTitleColour, scheme::kDefaultTitleColour},
+    {MOTIVRA_TEXT("SetupUi", "Button"), scheme::kButtonColour, scheme::kDefaultButtonColour},
+    {MOTIVRA_TEXT("SetupUi", "Text"), scheme::kTextColour, scheme::kDefaultTextColour},
+    {MOTIVRA_TEXT("SetupUi", "Highlight"), scheme::kSelectedColour, scheme::kDefaultSelectedColour},
 }};
 
 using UiSlots = std::array<Colour, kUiSlotCount>;
@@ -105,7 +106,7 @@ public:
 
     // The quiet note under the test area when the Text colour is hard to read on Dialog BG or Group BG;
     // empty when it reads well.
-    std::string ContrastNote() const;
+    UserText ContrastNote() const;
 
 private:
     SetupUiState state_;

@@ -6,44 +6,45 @@ namespace motivra {
 
 namespace {
 
-std::string RowName(int row) { return std::string(Parameter(row).name); }
+UserText RowName(int row) { return {"Parameter", std::string(Parameter(row).name), {}}; }
 
 }  // namespace
 
-std::string StepName(const EditOrigin& origin) {
+UserText StepName(const EditOrigin& origin) {
     switch (origin.kind) {
         case EditKind::Slider:
-            return RowName(origin.row) + (origin.end == SliderEnd::Start ? " start" : " end");
+            return (origin.end == SliderEnd::Start ? UiText("Step", "%1 start") : UiText("Step", "%1 end"))
+                .Arg(RowName(origin.row));
         case EditKind::StartTimeBox:
-            return RowName(origin.row) + " start time";
+            return UiText("Step", "%1 start time").Arg(RowName(origin.row));
         case EditKind::EndTimeBox:
-            return RowName(origin.row) + " end time";
+            return UiText("Step", "%1 end time").Arg(RowName(origin.row));
         case EditKind::Smooth:
-            return RowName(origin.row) + " Smooth";
+            return UiText("Step", "%1 Smooth").Arg(RowName(origin.row));
         case EditKind::Label:
-            return RowName(origin.row) + " label";
+            return UiText("Step", "%1 label").Arg(RowName(origin.row));
         case EditKind::Times:
-            return "Start and end times";
+            return UiText("Step", "Start and end times");
         case EditKind::Reset:
-            return "Reset " + RowName(origin.row);
+            return UiText("Step", "Reset %1").Arg(RowName(origin.row));
         case EditKind::ResetAll:
-            return "Reset All";
+            return UiText("Step", "Reset All");
         case EditKind::SwapEndStart:
-            return "Swap End/Start";
+            return UiText("Step", "Swap End/Start");
         case EditKind::LockStarts:
-            return "Lock Starts";
+            return UiText("Step", "Lock Starts");
         case EditKind::LockEnds:
-            return "Lock Ends";
+            return UiText("Step", "Lock Ends");
         case EditKind::LeadIn:
-            return "Lead in";
+            return UiText("Step", "Lead in");
         case EditKind::LeadOut:
-            return "Lead out";
+            return UiText("Step", "Lead out");
         case EditKind::Load:
-            return "Load";
+            return UiText("Step", "Load");
         case EditKind::Merge:
-            return "Merge";
+            return UiText("Step", "Merge");
         case EditKind::SaveAs:
-            return "Save As";
+            return UiText("Step", "Save As");
     }
     return {};
 }

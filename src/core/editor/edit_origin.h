@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/editor/editor_model.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -44,7 +45,7 @@ struct EditOrigin {
 };
 
 // The step's name as the Undo and Redo commands show it: "X Scale start", "Reset All", "Load".
-std::string StepName(const EditOrigin& origin);
+UserText StepName(const EditOrigin& origin);
 
 // True when a change from `next`, made right after one from `previous` with no other step between, belongs
 // to the same step: the same drag of a slider or of the transport, or the same keyboard run on one slider.

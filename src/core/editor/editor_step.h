@@ -32,7 +32,7 @@ public:
     ~EditorStep() = default;
 
     const EditOrigin& Origin() const { return origin_; }
-    std::string Name() const { return StepName(origin_); }
+    UserText Name() const { return StepName(origin_); }
     bool Done() const { return done_; }
 
     // True when the step changes what the behaviour is (its rows, option boxes, texts, path or the enabling

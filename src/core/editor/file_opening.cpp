@@ -34,14 +34,14 @@ std::optional<std::string> DroppedBehaviourPath(const std::vector<std::string>& 
     return paths[0];
 }
 
-std::string EditorWindowTitle(const std::string& currentPath) {
-    if (currentPath.empty()) return "Motivra[*]";
+UserText EditorWindowTitle(const std::string& currentPath) {
+    if (currentPath.empty()) return UiText("Editor", "Motivra[*]");
     std::string name = currentPath.substr(currentPath.find_last_of('/') + 1);
     if (EndsWithBehaviourExtension(name)) name.resize(name.size() - kExtension.size());
     // A "[*]" of the name itself is doubled, which the window shows as written.
     for (std::size_t at = name.find("[*]"); at != std::string::npos; at = name.find("[*]", at + 6))
         name.insert(at, "[*]");
-    return name + "[*] \u2014 Motivra";
+    return UiText("Editor", "%1[*] \u2014 Motivra").Arg(name);
 }
 
 }  // namespace motivra

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/editor/screenshot_request.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -27,6 +28,6 @@ std::optional<std::string> DroppedBehaviourPath(const std::vector<std::string>& 
 
 // The window title for the file Save writes: "spin-0003[*] — Motivra" for .../spin-0003.vmr, "Motivra[*]"
 // before any file; "[*]" is where the window system shows that changes are not saved.
-std::string EditorWindowTitle(const std::string& currentPath);
+UserText EditorWindowTitle(const std::string& currentPath);
 
 }  // namespace motivra

@@ -53,8 +53,8 @@ EditTagClick EditTagsModel::ClickTag(TagTable& table, bool hitTag) {
     return click;
 }
 
-std::vector<std::string> EditTagsModel::DeleteTags(TagTable& table, const std::vector<std::string>& tags,
-                                                   bool agreed) {
+std::vector<UserText> EditTagsModel::DeleteTags(TagTable& table, const std::vector<std::string>& tags,
+                                                bool agreed) {
     if (!agreed) {
         table.ClearStates();
         return {};
@@ -62,12 +62,14 @@ std::vector<std::string> EditTagsModel::DeleteTags(TagTable& table, const std::v
     return state_.deleteMode.Delete(table, library_, tags);
 }
 
-std::vector<std::string> EditTagsModel::WritePickedTags(TagTable& table) {
+std::vector<UserText> EditTagsModel::WritePickedTags(TagTable& table) {
     const std::string behaviour = state_.picked;
     if (!state_.pickedTagsReadable) {
         RestorePickedTags(table);
-        return {"The tags of " + behaviour + " cannot be changed here: its tag database " +
-                TagDbPath(library_, behaviour) + " could not be read."};
+        return {
+            UiText("Library", "The tags of %1 cannot be changed here: its tag database %2 could not be read.")
+                .Arg(behaviour)
+                .Arg(TagDbPath(library_, behaviour))};
     }
     // A behaviour has a tag or not: an Alt click takes the tag away like a click that leaves it unselected,
     // so its link goes with it.
@@ -91,7 +93,7 @@ std::vector<std::string> EditTagsModel::WritePickedTags(TagTable& table) {
     const LibraryChange change = RetagBehaviour(library_, behaviour, add, remove);
     if (!change.failure.empty()) {
         RestorePickedTags(table);
-        return {"The tags of " + behaviour + " were not changed: " + change.failure + "."};
+        return {UiText("Library", "The tags of %1 were not changed: %2.").Arg(behaviour).Arg(change.failure)};
     }
     table.Refresh();
     return ReadPickedTags(table);
@@ -123,16 +125,20 @@ EditGridClick EditTagsModel::ClickGrid(TagTable& table, const std::string& selec
     return click;
 }
 
-std::vector<std::string> EditTagsModel::ReadPickedTags(TagTable& table) {
-    std::vector<std::string> problems;
+std::vector<UserText> EditTagsModel::ReadPickedTags(TagTable& table) {
+    std::vector<UserText> problems;
     state_.pickedTagsReadable = true;
     const std::string path = state_.picked.empty() ? std::string() : TagDbPath(library_, state_.picked);
     if (!path.empty() && FileExists(path)) {
         std::string why;
         state_.pickedTagsReadable = table.ReadTagDb(path, &why);
         if (!state_.pickedTagsReadable) {
-            problems.push_back("The tags of " + state_.picked + " could not be read (" + path + ": " + why +
-                               "), so they cannot be changed here.");
+            problems.push_back(
+                UiText("Library",
+                       "The tags of %1 could not be read (%2: %3), so they cannot be changed here.")
+                    .Arg(state_.picked)
+                    .Arg(path)
+                    .Arg(why));
         }
     } else {
         table.ReadTagDb({});
@@ -148,36 +154,41 @@ EditDeletion EditTagsModel::DeleteBehaviour(TagTable& table, const std::string& 
     const LibraryChange change = RemoveBehaviour(library_, name);
     deletion.deleted = change.failure.empty();
     if (!change.failure.empty())
-        deletion.problems.push_back(name + " was not deleted: " + change.failure + ".");
+        deletion.problems.push_back(
+            UiText("Library", "%1 was not deleted: %2.").Arg(name).Arg(change.failure));
     if (!change.skipped.empty()) {
-        deletion.problems.push_back(name +
-                                    " was deleted, but these tag files could not be read and may still "
-                                    "link it:" +
-                                    Join(change.skipped));
+        deletion.problems.push_back(
+            UiText("Library",
+                   "%1 was deleted, but these tag files could not be read and may still link it:%2")
+                .Arg(name)
+                .Arg(Join(change.skipped)));
     }
     table.Refresh();
     return deletion;
 }
 
-std::vector<std::string> EditTagsModel::Rebuild(TagTable& table) {
+std::vector<UserText> EditTagsModel::Rebuild(TagTable& table) {
     if (library_.empty()) return {};
     RebuildCounts counts;
     const LibraryChange change = RebuildTagLinks(library_, &counts);
-    std::vector<std::string> messages;
+    std::vector<UserText> messages;
     if (!change.failure.empty()) {
-        messages.push_back("The tag links were not rebuilt: " + change.failure + ".");
+        messages.push_back(UiText("Library", "The tag links were not rebuilt: %1.").Arg(change.failure));
     } else if (counts.tagFiles == 0) {
-        messages.push_back("The tag links already agree with the tag databases of " +
-                           std::to_string(counts.behaviours) + " behaviours: no tag file was written.");
+        messages.push_back(
+            UiText("Library",
+                   "The tag links already agree with the tag databases of %1 behaviours: no tag file "
+                   "was written.")
+                .Arg(std::to_string(counts.behaviours)));
     } else {
-        messages.push_back("Reconstruct Tag Links wrote " + counts.Text() + ".");
+        messages.push_back(UiText("Library", "Reconstruct Tag Links wrote %1.").Arg(counts.Text()));
     }
-    const std::vector<std::string> more = Refresh(table);
+    const std::vector<UserText> more = Refresh(table);
     messages.insert(messages.end(), more.begin(), more.end());
     return messages;
 }
 
-std::vector<std::string> EditTagsModel::Refresh(TagTable& table) {
+std::vector<UserText> EditTagsModel::Refresh(TagTable& table) {
     table.Refresh();
     // Tags marked for deletion keep their marks; the picked behaviour's tags are read again when the mode
     // ends.

@@ -26,7 +26,7 @@ struct EditTagClick {
     Grid grid = Grid::Keep;
     bool resetPreview = false;
     std::vector<std::string> marked;    // Delete Tag mode: the tags to delete once the user agrees
-    std::vector<std::string> problems;  // messages for the user
+    std::vector<UserText> problems;     // messages for the user
 
     bool operator==(const EditTagClick&) const = default;
 };
@@ -36,7 +36,7 @@ struct EditGridClick {
     bool changed = false;               // false: the click left the same behaviour picked, nothing to do
     std::string previewPath;            // the behaviour to play from the start; "" leaves the preview reset
     std::string deleteName;             // Delete Behaviour mode: the behaviour to delete once confirmed
-    std::vector<std::string> problems;  // messages for the user
+    std::vector<UserText> problems;     // messages for the user
 
     bool operator==(const EditGridClick&) const = default;
 };
@@ -44,7 +44,7 @@ struct EditGridClick {
 // What deleting a behaviour did.
 struct EditDeletion {
     bool deleted = false;               // its file is gone: the grid drops it
-    std::vector<std::string> problems;  // messages for the user
+    std::vector<UserText> problems;     // messages for the user
 
     bool operator==(const EditDeletion&) const = default;
 };
@@ -77,7 +77,7 @@ public:
     // stay as they are then.
     EditTagClick ClickTag(TagTable& table, bool hitTag = true);
     // Delete Tag mode: the user agreed to delete the marked tags (or not: then the marks go).
-    std::vector<std::string> DeleteTags(TagTable& table, const std::vector<std::string>& tags, bool agreed);
+    std::vector<UserText> DeleteTags(TagTable& table, const std::vector<std::string>& tags, bool agreed);
     // selectedName: the behaviour now selected in the grid, "" for none.
     EditGridClick ClickGrid(TagTable& table, const std::string& selectedName);
     // Deletes the behaviour with its ".vmr", tag database and thumbnail and unlinks it from every tag, as one
@@ -85,17 +85,17 @@ public:
     EditDeletion DeleteBehaviour(TagTable& table, const std::string& name);
     // "Reconstruct Tag Links" over the library's behaviours as they are on disk. The first message says
     // what it wrote. The picked behaviour stays picked with its tags shown, read again from its tag database.
-    std::vector<std::string> Rebuild(TagTable& table);
+    std::vector<UserText> Rebuild(TagTable& table);
     // The library changed on disk (another program, or this dialog): the table is read again, and the
     // picked behaviour's tags from its tag database.
-    std::vector<std::string> Refresh(TagTable& table);
+    std::vector<UserText> Refresh(TagTable& table);
 
 private:
     // Picks the behaviour (or none): its tags become the selection, remembered and captured.
-    std::vector<std::string> ReadPickedTags(TagTable& table);
+    std::vector<UserText> ReadPickedTags(TagTable& table);
     // The tags of the picked behaviour as last read or written, after a change was refused.
     void RestorePickedTags(TagTable& table) const;
-    std::vector<std::string> WritePickedTags(TagTable& table);
+    std::vector<UserText> WritePickedTags(TagTable& table);
 
     std::string library_;
     EditTagsState state_;

@@ -55,12 +55,11 @@ std::vector<std::string> TagsOf(const TagTable& table, std::string_view name) {
     return tags;
 }
 
-std::string BehaviourTipText(std::string_view title, const std::vector<std::string>& tags) {
-    std::string text(title);
-    if (tags.empty()) return text + "\nNo tags";
-    text += "\nTags: ";
-    for (std::size_t i = 0; i < tags.size(); ++i) text += (i == 0 ? "" : ", ") + tags[i];
-    return text;
+UserText BehaviourTipText(std::string_view title, const std::vector<std::string>& tags) {
+    if (tags.empty()) return UiText("Library", "%1\nNo tags").Arg(std::string(title));
+    std::string names;
+    for (std::size_t i = 0; i < tags.size(); ++i) names += (i == 0 ? "" : ", ") + tags[i];
+    return UiText("Library", "%1\nTags: %2").Arg(std::string(title)).Arg(names);
 }
 
 TagChoice ChooseByTags(TagTable& table, TagState untagged, const std::vector<std::string>& listing) {

@@ -8,6 +8,7 @@
 
 #include "core/library/tag_entry.h"
 #include "core/library/tag_table.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -31,7 +32,7 @@ std::vector<std::string> UntaggedBehaviours(const std::vector<std::string>& list
 // The tags of the table that link the behaviour, in table order.
 std::vector<std::string> TagsOf(const TagTable& table, std::string_view name);
 // A grid cell's balloon: the behaviour's title, then its tags ("Tags: a, b") or "No tags".
-std::string BehaviourTipText(std::string_view title, const std::vector<std::string>& tags);
+UserText BehaviourTipText(std::string_view title, const std::vector<std::string>& tags);
 
 // What the grid shows while no tag and not the "(untagged)" entry is chosen: nothing (the Load dialog,
 // until a name is typed) or every behaviour (the Edit Tags dialog).

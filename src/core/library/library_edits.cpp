@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <utility>
 
 #include "core/io/file_io.h"
 #include "core/library/behaviour_list.h"
@@ -127,15 +128,17 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
 
 std::string WithoutExtension(const std::string& file) { return file.substr(0, file.size() - 4); }
 
-std::string Counted(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+UserText Counted(int count, UserText one, UserText more) {
+    return (count == 1 ? std::move(one) : std::move(more)).Arg(std::to_string(count));
 }
 
 }  // namespace
 
-std::string RebuildCounts::Text() const {
-    return Counted(tagFiles, "tag file") + " with " + Counted(links, "link") +
-           ", from the tag databases of " + Counted(behaviours, "behaviour");
+UserText RebuildCounts::Text() const {
+    return UiText("Library", "%1 with %2, from the tag databases of %3")
+        .Arg(Counted(tagFiles, UiText("Library", "%1 tag file"), UiText("Library", "%1 tag files")))
+        .Arg(Counted(links, UiText("Library", "%1 link"), UiText("Library", "%1 links")))
+        .Arg(Counted(behaviours, UiText("Library", "%1 behaviour"), UiText("Library", "%1 behaviours")));
 }
 
 LibraryChange SaveNewBehaviour(const std::string& library, const NewBehaviour& behaviour, std::string* name) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/library/library_change.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -56,7 +57,7 @@ struct RebuildCounts {
     int links = 0;       // links in the tag files written
 
     // "2 tag files with 3 links, from the tag databases of 1 behaviour": the dialog and the CLI report it.
-    std::string Text() const;
+    UserText Text() const;
 };
 
 // "Reconstruct Tag Links": every tag file lists exactly the behaviours of the library (in listing order)

@@ -8,7 +8,7 @@ namespace motivra {
 
 namespace {
 
-SaveOutcome Refuse(std::string message) { return {false, {}, {std::move(message)}}; }
+SaveOutcome Refuse(UserText message) { return {false, {}, {std::move(message)}}; }
 
 }  // namespace
 
@@ -37,8 +37,8 @@ SaveTagClick SaveBehaviourModel::ClickTag(TagTable& table) {
     return {table.SelectedTagsText(), {}};
 }
 
-std::vector<std::string> SaveBehaviourModel::DeleteTags(TagTable& table, const std::string& library,
-                                                        const std::vector<std::string>& tags, bool agreed) {
+std::vector<UserText> SaveBehaviourModel::DeleteTags(TagTable& table, const std::string& library,
+                                                     const std::vector<std::string>& tags, bool agreed) {
     if (agreed) return deleteMode_.Delete(table, library, tags);
     table.ClearStates();
     return {};
@@ -46,31 +46,39 @@ std::vector<std::string> SaveBehaviourModel::DeleteTags(TagTable& table, const s
 
 SaveOutcome SaveBehaviourModel::Save(const SaveRequest& request, TagTable& table, BehaviourWriter& writer) {
     if (!request.anyTrackEnabled) {
-        return Refuse("There is nothing to save yet: every parameter of this behaviour is at its default.");
+        return Refuse(UiText(
+            "Library", "There is nothing to save yet: every parameter of this behaviour is at its default."));
     }
     const std::string& library = request.library;
     if (library.empty()) {
         return Refuse(
-            "No library was found: Motivra keeps behaviours in a folder called \"behaviours\" "
-            "beside the program or in the folder above it.");
+            UiText("Library",
+                   "No library was found: Motivra keeps behaviours in a folder called \"behaviours\" "
+                   "beside the program or in the folder above it."));
     }
     if (coreName_.empty()) {
-        return Refuse("Type a core filename first: the behaviour is saved as [filename]-0000.vmr.");
+        return Refuse(
+            UiText("Library", "Type a core filename first: the behaviour is saved as [filename]-0000.vmr."));
     }
     if (!IsAcceptableCoreName(coreName_)) {
-        return Refuse("\"" + coreName_ +
-                      "\" cannot be a core filename: it would save the behaviour outside the library. Leave "
-                      "out \"/\", \"\\\" and \"..\", and do not make it of dots only.");
+        return Refuse(
+            UiText("Library",
+                   "\"%1\" cannot be a core filename: it would save the behaviour outside the library. "
+                   "Leave out \"/\", \"\\\" and \"..\", and do not make it of dots only.")
+                .Arg(coreName_));
     }
     if (!request.unsupportedCharacters.empty()) {
         std::string listed;
         for (const std::string& c : request.unsupportedCharacters) listed += (listed.empty() ? "" : " ") + c;
-        return Refuse("The thumbnail text holds characters a behaviour file cannot keep: " + listed +
-                      ". Use the letters, digits and signs of Western European languages (Latin-1).");
+        return Refuse(UiText("Library",
+                             "The thumbnail text holds characters a behaviour file cannot keep: %1. Use the "
+                             "letters, digits and signs of Western European languages (Latin-1).")
+                          .Arg(listed));
     }
     std::string why;
     const std::optional<std::string> thumbnail = writer.EncodeThumbnail(&why);
-    if (!thumbnail) return Refuse("Nothing was saved: the thumbnail could not be made (" + why + ").");
+    if (!thumbnail)
+        return Refuse(UiText("Library", "Nothing was saved: the thumbnail could not be made (%1).").Arg(why));
 
     NewBehaviour behaviour{coreName_, writer.EncodeBehaviour(request.thumbnailText), *thumbnail, {}};
     for (const TagEntry& entry : table.Entries()) {
@@ -78,7 +86,8 @@ SaveOutcome SaveBehaviourModel::Save(const SaveRequest& request, TagTable& table
     }
     std::string name;
     const LibraryChange change = SaveNewBehaviour(library, behaviour, &name);
-    if (!change.failure.empty()) return Refuse("Nothing was saved: " + change.failure + ".");
+    if (!change.failure.empty())
+        return Refuse(UiText("Library", "Nothing was saved: %1.").Arg(change.failure));
     table.Refresh();
     return {true, BehaviourPath(library, name), {}};
 }

@@ -44,7 +44,7 @@ struct SaveRequest {
 struct SaveOutcome {
     bool saved = false;
     std::string savedPath;
-    std::vector<std::string> problems;  // messages for the user, in order
+    std::vector<UserText> problems;  // messages for the user, in order
 };
 
 // What a click on the tag list leads to.
@@ -78,8 +78,8 @@ public:
     // selected tags.
     SaveTagClick ClickTag(TagTable& table);
     // The user agreed to delete the marked tags (or not: then the marks go).
-    std::vector<std::string> DeleteTags(TagTable& table, const std::string& library,
-                                        const std::vector<std::string>& tags, bool agreed);
+    std::vector<UserText> DeleteTags(TagTable& table, const std::string& library,
+                                     const std::vector<std::string>& tags, bool agreed);
 
     // OK: the save. Nothing is saved without an enabled track, a library or an acceptable core name, with a
     // thumbnail text the file cannot hold, or when any of its files cannot be written: the behaviour, its

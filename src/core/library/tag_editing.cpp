@@ -21,13 +21,17 @@ std::string TrimWhiteSpace(std::string_view text) {
 AddedTag AddTypedTag(TagTable& table, const std::string& library, std::string_view typed) {
     const std::string name = TrimWhiteSpace(typed);
     if (name.empty()) return {false, !typed.empty(), {}};
-    if (table.FindTag(name) >= 0) return {false, false, "There is already a tag called \"" + name + "\"."};
+    if (table.FindTag(name) >= 0)
+        return {false, false, UiText("Library", "There is already a tag called \"%1\".").Arg(name)};
     if (!IsAcceptableTagName(name)) {
         return {false, false,
-                "\"" + name + "\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."};
+                UiText("Library",
+                       "\"%1\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only.")
+                    .Arg(name)};
     }
     if (const LibraryChange change = AddLibraryTag(library, name); !change.failure.empty())
-        return {false, false, "The tag \"" + name + "\" was not added: " + change.failure + "."};
+        return {false, false,
+                UiText("Library", "The tag \"%1\" was not added: %2.").Arg(name).Arg(change.failure)};
     table.Refresh();
     table.AddTag(name);  // already there when its file was made; also shown when there is no library
     return {true, true, {}};
@@ -61,28 +65,41 @@ std::vector<std::string> TagDeleteMode::Marked(const TagTable& table) {
     return marked;
 }
 
-std::string TagDeleteMode::Question(const std::vector<std::string>& tags) {
-    std::string names;
-    for (std::size_t i = 0; i < tags.size(); ++i)
-        names += (i == 0 ? "\"" : i + 1 == tags.size() ? " and \"" : ", \"") + tags[i] + "\"";
-    return "Delete the tag" + std::string(tags.size() == 1 ? " " : "s ") + names +
-           " from the library? Every behaviour loses " + (tags.size() == 1 ? "it" : "them") +
-           "; the behaviours themselves stay.";
+UserText TagDeleteMode::Question(const std::vector<std::string>& tags) {
+    if (tags.size() == 1) {
+        return UiText("Library",
+                      "Delete the tag \"%1\" from the library? Every behaviour loses it; the behaviours "
+                      "themselves stay.")
+            .Arg(tags[0]);
+    }
+    UserText names = DataText("\"" + tags.back() + "\"");
+    for (std::size_t i = tags.size() - 1; i-- > 0;) {
+        names = (i + 2 == tags.size() ? UiText("Library", "\"%1\" and %2") : UiText("Library", "\"%1\", %2"))
+                    .Arg(tags[i])
+                    .Arg(std::move(names));
+    }
+    return UiText("Library",
+                  "Delete the tags %1 from the library? Every behaviour loses them; the behaviours "
+                  "themselves stay.")
+        .Arg(std::move(names));
 }
 
-std::vector<std::string> TagDeleteMode::Delete(TagTable& table, const std::string& library,
-                                               const std::vector<std::string>& tags) {
-    std::vector<std::string> problems;
+std::vector<UserText> TagDeleteMode::Delete(TagTable& table, const std::string& library,
+                                            const std::vector<std::string>& tags) {
+    std::vector<UserText> problems;
     for (const std::string& tag : tags) {
         const LibraryChange change = DeleteLibraryTag(library, tag);
         if (!change.failure.empty()) {
-            problems.push_back("The tag \"" + tag + "\" was not deleted: " + change.failure + ".");
+            problems.push_back(
+                UiText("Library", "The tag \"%1\" was not deleted: %2.").Arg(tag).Arg(change.failure));
         } else if (!change.skipped.empty()) {
-            std::string text = "The tag \"" + tag +
-                               "\" was deleted, but these tag databases could not be read and "
-                               "may still name it:";
-            for (const std::string& line : change.skipped) text += "\n" + line;
-            problems.push_back(text);
+            std::string lines;
+            for (const std::string& line : change.skipped) lines += "\n" + line;
+            problems.push_back(UiText("Library",
+                                      "The tag \"%1\" was deleted, but these tag databases could not be read "
+                                      "and may still name it:%2")
+                                   .Arg(tag)
+                                   .Arg(lines));
         }
     }
     table.ClearStates();
@@ -91,16 +108,17 @@ std::vector<std::string> TagDeleteMode::Delete(TagTable& table, const std::strin
     return problems;
 }
 
-std::string UnreadableTagsMessage(const TagTable& table) {
+UserText UnreadableTagsMessage(const TagTable& table) {
     const std::vector<int> unreadable = table.UnreadableTags();
     if (unreadable.empty()) return {};
-    std::string text =
-        "These tag files could not be read, so their tags are shown without behaviours and "
-        "their files are left as they are:";
+    std::string lines;
     for (const int i : unreadable) {
-        text += "\n" + TagFilePath(table.TagFolder(), table.Entry(i).name) + ": " + table.ReadError(i);
+        lines += "\n" + TagFilePath(table.TagFolder(), table.Entry(i).name) + ": " + table.ReadError(i);
     }
-    return text;
+    return UiText("Library",
+                  "These tag files could not be read, so their tags are shown without behaviours and "
+                  "their files are left as they are:%1")
+        .Arg(lines);
 }
 
 }  // namespace motivra

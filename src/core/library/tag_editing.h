@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/library/tag_table.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -19,7 +20,7 @@ std::string TrimWhiteSpace(std::string_view text);
 struct AddedTag {
     bool added = false;     // a new tag, Unselected and without links, is in the library and the table
     bool clearBox = false;  // the box is emptied: its tag was added, or it held nothing but blanks
-    std::string message;    // why the name was refused or could not be saved, for the user; empty otherwise
+    UserText message;       // why the name was refused or could not be saved, for the user; empty otherwise
 
     bool operator==(const AddedTag&) const = default;
 };
@@ -43,11 +44,11 @@ public:
     // The tags a click marked (every tag that is not Unselected), in table order.
     static std::vector<std::string> Marked(const TagTable& table);
     // The question the user answers before the marked tags go.
-    static std::string Question(const std::vector<std::string>& tags);
+    static UserText Question(const std::vector<std::string>& tags);
     // Deletes the tags from the library and reads the table again; with no tag left the mode ends by
     // itself. Problems for the user, one per tag that could not be deleted (it stays).
-    std::vector<std::string> Delete(TagTable& table, const std::string& library,
-                                    const std::vector<std::string>& tags);
+    std::vector<UserText> Delete(TagTable& table, const std::string& library,
+                                 const std::vector<std::string>& tags);
 
     bool operator==(const TagDeleteMode&) const = default;
 
@@ -60,6 +61,6 @@ private:
 
 // A note for the user when some tag files could not be read: they are shown without their links and left as
 // they are on disk. Empty when every file was read.
-std::string UnreadableTagsMessage(const TagTable& table);
+UserText UnreadableTagsMessage(const TagTable& table);
 
 }  // namespace motivra

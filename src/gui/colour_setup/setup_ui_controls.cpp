@@ -45,7 +45,7 @@ SetupUiControls SetupUiControls::Find(const QWidget& dialog) {
 }
 
 void SetupUiControls::ShowTestUi(const TestUiColours& colours, const UiSlots& slotColours,
-                                 const std::string& note) const {
+                                 const QString& note) const {
     testArea->SetColour(colours.area);
     testGroup->SetBGColour(colours.groupBG);
     testGroup->SetTextColour(colours.text);
@@ -70,7 +70,7 @@ void SetupUiControls::ShowTestUi(const TestUiColours& colours, const UiSlots& sl
     testCheck->SetSelectedColour(colours.highlight);
     testCheck->SetTextColour(colours.text);
     for (int i = 0; i < kUiSlotCount; ++i) uiSwatch->SetColour(i, slotColours[static_cast<std::size_t>(i)]);
-    contrastNote->SetText(QString::fromStdString(note));
+    contrastNote->SetText(note);
     for (QWidget* w :
          std::initializer_list<QWidget*>{testArea, testGroup, testLabel, testCheck, testSlider, testEdit,
                                          testNormal, testPressed, uiSwatch, contrastNote})

@@ -30,7 +30,7 @@ struct SetupUiControls {
 
     // The test area, its group and the test controls in the colours being edited, the UI swatch showing the
     // six slots, and the contrast note; everything repaints.
-    void ShowTestUi(const TestUiColours& colours, const UiSlots& slotColours, const std::string& note) const;
+    void ShowTestUi(const TestUiColours& colours, const UiSlots& slotColours, const QString& note) const;
     // The test "Normal" button, label and slider, enabled or not together with the "Enabled" box.
     void EnableTestControls(bool enabled) const;
 

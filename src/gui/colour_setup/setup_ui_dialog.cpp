@@ -1,5 +1,6 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include "gui/colour_setup/setup_ui_template.h"
 #include "gui/colour_setup/shade_square.h"
 #include "gui/colour_setup/swatch_list.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
@@ -59,12 +61,15 @@ struct ButtonHint {
     const char* text;
 };
 constexpr ButtonHint kHints[] = {
-    {setup_ui_id::kDeleteSwatch, "While on, a click on a swatch deletes it"},
-    {setup_ui_id::kColourToLibrary, "Adds the picked colour to the open palette"},
-    {setup_ui_id::kDefaultSwatch, "The standard dark scheme"},
-    {setup_ui_id::kSpreadColour, "While on, a picked colour fills every slot but Highlight, in shades"},
-    {setup_ui_id::kSwatchToLibrary, "Keeps the six colours as a new swatch"},
-    {setup_ui_id::kDeleteColours, "While on, a click on a palette colour deletes it"},
+    {setup_ui_id::kDeleteSwatch, QT_TRANSLATE_NOOP("SetupUi", "While on, a click on a swatch deletes it")},
+    {setup_ui_id::kColourToLibrary,
+     QT_TRANSLATE_NOOP("SetupUi", "Adds the picked colour to the open palette")},
+    {setup_ui_id::kDefaultSwatch, QT_TRANSLATE_NOOP("SetupUi", "The standard dark scheme")},
+    {setup_ui_id::kSpreadColour,
+     QT_TRANSLATE_NOOP("SetupUi", "While on, a picked colour fills every slot but Highlight, in shades")},
+    {setup_ui_id::kSwatchToLibrary, QT_TRANSLATE_NOOP("SetupUi", "Keeps the six colours as a new swatch")},
+    {setup_ui_id::kDeleteColours,
+     QT_TRANSLATE_NOOP("SetupUi", "While on, a click on a palette colour deletes it")},
 };
 
 QString Native(const std::string& path) { return QFile::decodeName(path.c_str()); }
@@ -74,7 +79,7 @@ QString Native(const std::string& path) { return QFile::decodeName(path.c_str())
 SetupUiDialog::SetupUiDialog(QWidget* parent, const std::string& programPath)
     : SkinDialog(parent, setup_ui_id::kOk) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("Setup User Interface"));
+    setWindowTitle(tr("Setup User Interface"));
     setWindowModality(Qt::WindowModal);
     if (parent != nullptr) setWindowIcon(parent->window()->windowIcon());
     BuildSkinDialog(*this, kSetupUiWidthUnits, kSetupUiHeightUnits, SetupUiTemplate(), CreateCustomControl);
@@ -92,7 +97,7 @@ void SetupUiDialog::Initialise(const std::string& programPath) {
     for (int face = 0; face < 3; ++face) Button(*this, kVista + face)->SetFaceStyle(face);
     for (const int id : {kOk, kCancel, kHelp}) Button(*this, id)->SetBGColour(DlgColour());
     for (const ButtonHint& hint : kHints)
-        Button(*this, hint.id)->SetToolTipText(QString::fromUtf8(hint.text));
+        Button(*this, hint.id)->SetToolTipText(QCoreApplication::translate("SetupUi", hint.text));
     c.testPressed->SetLatched(true);
     c.testCheck->SetCheck(1);
     c.swatchSize->SetMarkers(true, false);
@@ -106,8 +111,7 @@ void SetupUiDialog::Initialise(const std::string& programPath) {
     c.shade->SetBaseColour(DlgColour());
     for (int i = 0; i < kUiSlotCount; ++i)
         c.uiSwatch->SetName(
-            i, QString::fromUtf8(kUiSlots[static_cast<std::size_t>(i)].name.data(),
-                                 static_cast<int>(kUiSlots[static_cast<std::size_t>(i)].name.size())));
+            i, QCoreApplication::translate("SetupUi", kUiSlots[static_cast<std::size_t>(i)].name.data()));
     model_.Load(SettingsSchemeSource{});
     c.swatchList->Reset();
     c.swatchList->SetFolder("swatches", programPath);
@@ -176,12 +180,12 @@ void SetupUiDialog::Connect() {
 }
 
 void SetupUiDialog::ShowTestUi() {
-    controls_.ShowTestUi(model_.TestUi(), model_.State().colours, model_.ContrastNote());
+    controls_.ShowTestUi(model_.TestUi(), model_.State().colours, Translated(model_.ContrastNote()));
 }
 
 void SetupUiDialog::ShowPaletteView() {
     const PaletteHeader header = controls_.paletteList->Header();
-    controls_.paletteHeader->SetCaption(QFile::decodeName(header.text.c_str()));
+    controls_.paletteHeader->SetCaption(Translated(header.text));
     controls_.paletteHeader->SetIconKind(header.style);
     controls_.paletteHeader->update();
     // Colours are added to an open palette only.
@@ -291,11 +295,10 @@ bool SetupUiDialog::WriteScheme() {
     for (const SchemeWrite& write : model_.OkWrites()) values.emplace_back(write.name, write.value);
     QString file;
     if (WriteSchemeNumbers(values, &file)) return true;
-    SkinMessageBox::Tell(
-        this, windowTitle(),
-        QStringLiteral("The colour scheme could not be written to\n%1\nThe scheme in use is as it "
-                       "was; OK again tries once more, Cancel leaves it.")
-            .arg(QDir::toNativeSeparators(file)));
+    SkinMessageBox::Tell(this, windowTitle(),
+                         tr("The colour scheme could not be written to\n%1\nThe scheme in use is as it "
+                            "was; OK again tries once more, Cancel leaves it.")
+                             .arg(QDir::toNativeSeparators(file)));
     return false;
 }
 
@@ -315,23 +318,22 @@ QString SetupUiDialog::SaveLibraries() {
 }
 
 QString SetupUiDialog::PaletteSaveProblem(const std::string& why) const {
-    return QStringLiteral("The palette could not be saved as\n%1\n(%2). The file there is as it was.")
+    return tr("The palette could not be saved as\n%1\n(%2). The file there is as it was.")
         .arg(Native(controls_.paletteList->SavePath()), QString::fromLocal8Bit(why.c_str()));
 }
 
 QString SetupUiDialog::SwatchSaveProblem(const std::string& why) const {
     const std::string path = controls_.swatchList->FilePath();
     if (path.empty()) {
-        return QStringLiteral(
+        return tr(
             "There is no swatches folder beside the program, so the changes to the swatch library were not "
             "kept.");
     }
     if (!QFileInfo(Native(path)).isFile()) {
-        return QStringLiteral(
-                   "There is no swatch library file\n%1\nso the changes to the swatch library were not kept.")
+        return tr("There is no swatch library file\n%1\nso the changes to the swatch library were not kept.")
             .arg(Native(path));
     }
-    return QStringLiteral("The swatch library could not be saved to\n%1\n(%2). The file there is as it was.")
+    return tr("The swatch library could not be saved to\n%1\n(%2). The file there is as it was.")
         .arg(Native(path), QString::fromLocal8Bit(why.c_str()));
 }
 

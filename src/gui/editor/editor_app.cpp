@@ -1,8 +1,12 @@
 #include "gui/editor/editor_app.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include <chrono>
 #include <cstdio>
@@ -26,7 +30,19 @@ constexpr int kScreenshotTimeoutMs = 20000;
 
 }  // namespace
 
-EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {}
+EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // The user's first language with a translation; without one the texts stay English. Qt's own texts
+    // (standard dialogs, the undo actions' defaults) come from Qt's translations where they are installed.
+    const QString folder =
+        QFileInfo(QString::fromStdString(ProgramPath())).dir().filePath(QStringLiteral("../translations"));
+    auto* own = new QTranslator(this);
+    if (own->load(QLocale::system(), QStringLiteral("motivra"), QStringLiteral("_"), folder))
+        installTranslator(own);
+    auto* qt = new QTranslator(this);
+    if (qt->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qt);
+}
 
 int EditorApp::Run(const StartRequest& request) {
     const std::optional<ScreenshotRequest>& screenshot = request.screenshot;
@@ -57,11 +73,10 @@ int EditorApp::Run(const StartRequest& request) {
             // and the user is told so over that dialog.
             if (QWidget* modal = activeModalWidget(); modal != nullptr && modal != &window) {
                 modal->raise();
-                SkinMessageBox::Tell(
-                    modal, QStringLiteral("Motivra"),
-                    QStringLiteral("%1 was not opened: close this window first, then open it "
-                                   "again.")
-                        .arg(QFileInfo(file).fileName()));
+                SkinMessageBox::Tell(modal, tr("Motivra"),
+                                     tr("%1 was not opened: close this window first, then open it "
+                                        "again.")
+                                         .arg(QFileInfo(file).fileName()));
                 return;
             }
             window.OpenFile(ToFileName(file));

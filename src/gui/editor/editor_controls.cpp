@@ -1,5 +1,7 @@
 #include "gui/editor/editor_controls.h"
 
+#include <QCoreApplication>
+
 #include "core/colour_setup/text_contrast.h"
 #include "gui/editor/editor_template.h"
 #include "gui/engine/preview_window.h"
@@ -110,8 +112,7 @@ void EditorControls::Show(const EditorState* before, const EditorState& now) con
     ShowCheck(*leadIn, now.options.leadIn != 0);
     ShowCheck(*leadOut, now.options.leadOut != 0);
     if (before == nullptr || before->currentRow != now.currentRow) {
-        rowGroup->SetCaption(
-            QString::fromUtf8(now.GroupTitle().data(), static_cast<qsizetype>(now.GroupTitle().size())));
+        rowGroup->SetCaption(QCoreApplication::translate("Parameter", now.GroupTitle().data()));
         rowGroup->RedrawTitle();
     }
     if (before == nullptr || !(before->timeline == now.timeline)) ShowTimeline(*timeline, now.timeline);

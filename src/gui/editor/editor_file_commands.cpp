@@ -30,9 +30,7 @@ EditorFileCommands::EditorFileCommands(QWidget& window, const EditorModel& model
                                        const EditorControls& controls, EditFunction edit)
     : QObject(&window), window_(window), model_(model), controls_(controls), edit_(std::move(edit)) {
     runner_ = [](QDialog& dialog) { return dialog.exec(); };
-    reporter_ = [this](const QString& message) {
-        SkinMessageBox::Tell(&window_, QStringLiteral("Motivra"), message);
-    };
+    reporter_ = [this](const QString& message) { SkinMessageBox::Tell(&window_, tr("Motivra"), message); };
 }
 
 void EditorFileCommands::Load() { LoadFile(LoadKind::Load); }
@@ -58,8 +56,7 @@ bool EditorFileCommands::LoadPath(const std::string& path, LoadKind kind) {
     LoadBehaviourFile(read, path);
     read.CompleteLoad();
     if (!read.IsLoaded()) {
-        reporter_(QStringLiteral("%1 could not be read as a behaviour, so nothing was loaded.")
-                      .arg(FromFileName(path)));
+        reporter_(tr("%1 could not be read as a behaviour, so nothing was loaded.").arg(FromFileName(path)));
         return false;
     }
     LoadedBehaviour file;
@@ -105,7 +102,7 @@ void EditorFileCommands::Save() {
     const std::optional<std::string> thumbnail = EncodeThumbnailBitmap(picture.Finish(), size, &failures);
     if (!thumbnail) {
         reporter_(
-            QStringLiteral("The behaviour was not saved to %1: its thumbnail could not be made (%2).")
+            tr("The behaviour was not saved to %1: its thumbnail could not be made (%2).")
                 .arg(path, failures.join(QStringLiteral(", ")).replace(QLatin1Char('\n'), QLatin1Char(' '))));
         return;
     }
@@ -114,9 +111,8 @@ void EditorFileCommands::Save() {
     const LibraryChange change =
         ResaveBehaviour(folder, target->name, std::string(bytes.begin(), bytes.end()), *thumbnail);
     if (!change.failure.empty()) {
-        reporter_(
-            QStringLiteral("The behaviour could not be saved to %1 (%2); its files are kept as they were.")
-                .arg(path, FromFileName(change.failure)));
+        reporter_(tr("The behaviour could not be saved to %1 (%2); its files are kept as they were.")
+                      .arg(path, FromFileName(change.failure)));
         return;
     }
     emit matchesFile();
@@ -128,7 +124,7 @@ void EditorFileCommands::Export() {
         EncodeBehaviourFile(controls_.thumbnail->Tracks(), state.shownThumbnailText, state.options);
     const std::optional<PlayableBehaviour> behaviour = PlayableBehaviour::FromBytes(bytes);
     if (!behaviour) {
-        reporter_(QStringLiteral("There is nothing to export: no row of the behaviour is enabled."));
+        reporter_(tr("There is nothing to export: no row of the behaviour is enabled."));
         return;
     }
     ExportDialog dialog(&window_, *behaviour, ExportName(state.currentPath));

@@ -40,9 +40,9 @@ QString MenuStyle() {
 
 EditorHistory::EditorHistory(QWidget& window, EditorModel& model, const EditorControls& controls)
     : QObject(&window), window_(window), model_(model), controls_(controls) {
-    undo_ = stack_.createUndoAction(&window, QStringLiteral("Undo"));
+    undo_ = stack_.createUndoAction(&window, tr("Undo"));
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redo_ = stack_.createRedoAction(&window, QStringLiteral("Redo"));
+    redo_ = stack_.createRedoAction(&window, tr("Redo"));
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction* action : {undo_, redo_}) {
         action->setShortcutContext(Qt::WindowShortcut);

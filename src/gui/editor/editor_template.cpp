@@ -22,8 +22,8 @@ void AddRow(std::vector<DialogItem>& items, int r) {
     items.push_back({ids.startTimeBox, Kind::CheckBox, "", {153, y + 3, 16, 8}});
     items.push_back({ids.endSlider, Kind::Slider, "", {173, y - 3, 94, 18}});
     items.push_back({ids.endTimeBox, Kind::CheckBox, "", {271, y + 3, 16, 8}});
-    items.push_back({ids.smooth, Kind::CheckBox, "Smooth", {299, y + 3, 37, 8}});
-    items.push_back({ids.reset, Kind::Button, "Reset", {340, y, 28, 14}});
+    items.push_back({ids.smooth, Kind::CheckBox, QT_TRANSLATE_NOOP("Dialog", "Smooth"), {299, y + 3, 37, 8}});
+    items.push_back({ids.reset, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Reset"), {340, y, 28, 14}});
 }
 
 }  // namespace
@@ -32,38 +32,38 @@ std::vector<DialogItem> EditorTemplate() {
     using namespace editor_id;
     std::vector<DialogItem> items = {
         {kBanner, Kind::Custom, "", {0, 0, 581, 31}},
-        {kEditGroup, Kind::GroupBox, "Edit Behaviours", {6, 36, 366, 264}},
-        {kRowGroup, Kind::GroupBox, "Behaviour: Zoom", {378, 36, 198, 264}},
-        {kOptionsGroup, Kind::GroupBox, "Advanced Options", {6, 306, 366, 66}},
-        {kThumbnailGroup, Kind::GroupBox, "Thumbnail", {378, 306, 198, 66}},
-        {kStartHeader, Kind::Label, "Start Position", {54, 48, 96, 9}},
-        {kEndHeader, Kind::Label, "End Position", {173, 48, 94, 9}},
+        {kEditGroup, Kind::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Edit Behaviours"), {6, 36, 366, 264}},
+        {kRowGroup, Kind::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Behaviour: Zoom"), {378, 36, 198, 264}},
+        {kOptionsGroup, Kind::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Advanced Options"), {6, 306, 366, 66}},
+        {kThumbnailGroup, Kind::GroupBox, QT_TRANSLATE_NOOP("Dialog", "Thumbnail"), {378, 306, 198, 66}},
+        {kStartHeader, Kind::Label, QT_TRANSLATE_NOOP("Dialog", "Start Position"), {54, 48, 96, 9}},
+        {kEndHeader, Kind::Label, QT_TRANSLATE_NOOP("Dialog", "End Position"), {173, 48, 94, 9}},
     };
     for (int r = 0; r < kParameterCount; ++r) AddRow(items, r);
     const std::vector<DialogItem> rest = {
         {kPreview, Kind::Custom, "", {390, 54, 174, 126}},
         {kTimeline, Kind::Custom, "", {402, 186, 150, 76}},
         {kTransport, Kind::Custom, "", {391, 262, 172, 15}},
-        {kFirst, Kind::Button, "|<", {415, 282, 18, 14}},
-        {kLoop, Kind::Button, "LOOP", {433, 282, 28, 14}},
-        {kPlay, Kind::Button, "PLAY", {461, 282, 32, 14}},
-        {kStop, Kind::Button, "STOP", {493, 282, 28, 14}},
-        {kLast, Kind::Button, ">|", {521, 282, 18, 14}},
-        {kLoad, Kind::Button, "Load", {24, 321, 36, 14}},
-        {kSave, Kind::Button, "Save", {66, 321, 36, 14}},
-        {kSaveAs, Kind::Button, "Save As", {108, 321, 36, 14}},
-        {kMerge, Kind::Button, "Merge", {24, 348, 36, 14}},
-        {kEditTags, Kind::Button, "Edit Tags", {66, 348, 36, 14}},
-        {kSetupUi, Kind::Button, "Setup UI", {108, 348, 36, 14}},
-        {kLockLabel, Kind::Label, "Lock Starts and Ends:", {152, 323, 92, 10}},
+        {kFirst, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "|<"), {415, 282, 18, 14}},
+        {kLoop, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "LOOP"), {433, 282, 28, 14}},
+        {kPlay, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "PLAY"), {461, 282, 32, 14}},
+        {kStop, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "STOP"), {493, 282, 28, 14}},
+        {kLast, Kind::Button, QT_TRANSLATE_NOOP("Dialog", ">|"), {521, 282, 18, 14}},
+        {kLoad, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Load"), {24, 321, 36, 14}},
+        {kSave, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Save"), {66, 321, 36, 14}},
+        {kSaveAs, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Save As"), {108, 321, 36, 14}},
+        {kMerge, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Merge"), {24, 348, 36, 14}},
+        {kEditTags, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Edit Tags"), {66, 348, 36, 14}},
+        {kSetupUi, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Setup UI"), {108, 348, 36, 14}},
+        {kLockLabel, Kind::Label, QT_TRANSLATE_NOOP("Dialog", "Lock Starts and Ends:"), {152, 323, 92, 10}},
         {kLockStarts, Kind::CheckBox, "", {246, 324, 16, 8}},
         {kLockEnds, Kind::CheckBox, "", {270, 324, 12, 8}},
-        {kLeadLabel, Kind::Label, "Use Lead in/out:", {152, 350, 92, 10}},
+        {kLeadLabel, Kind::Label, QT_TRANSLATE_NOOP("Dialog", "Use Lead in/out:"), {152, 350, 92, 10}},
         {kLeadIn, Kind::CheckBox, "", {246, 351, 16, 8}},
         {kLeadOut, Kind::CheckBox, "", {270, 351, 15, 8}},
-        {kResetAll, Kind::Button, "Reset All", {300, 321, 36, 14}},
-        {kHelp, Kind::Button, "Help", {340, 321, 28, 14}},
-        {kSwap, Kind::Button, "Swap End/Start", {300, 348, 68, 14}},
+        {kResetAll, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Reset All"), {300, 321, 36, 14}},
+        {kHelp, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Help"), {340, 321, 28, 14}},
+        {kSwap, Kind::Button, QT_TRANSLATE_NOOP("Dialog", "Swap End/Start"), {300, 348, 68, 14}},
         {kThumbnail, Kind::Custom, "", {444, 321, 64, 44}},
     };
     items.insert(items.end(), rest.begin(), rest.end());

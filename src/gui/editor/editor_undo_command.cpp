@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "gui/editor/editor_controls.h"
+#include "gui/platform/translated_text.h"
 
 namespace motivra {
 
@@ -14,10 +15,7 @@ constexpr int kJoinableId = 1;
 }  // namespace
 
 EditorUndoCommand::EditorUndoCommand(EditorStep step, EditorModel& model, const EditorControls& controls)
-    : QUndoCommand(QString::fromStdString(step.Name())),
-      step_(std::move(step)),
-      model_(model),
-      controls_(controls) {}
+    : QUndoCommand(Translated(step.Name())), step_(std::move(step)), model_(model), controls_(controls) {}
 
 void EditorUndoCommand::undo() { Apply(&EditorStep::Undo); }
 

@@ -29,6 +29,7 @@
 #include "gui/engine/timeline_control.h"
 #include "gui/engine/transport_control.h"
 #include "gui/platform/file_name_text.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/focus_frame.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/program_resources.h"
@@ -159,8 +160,7 @@ void EditorWindow::Connect() {
     connect(&history_->Stack(), &QUndoStack::indexChanged, this, &EditorWindow::ShowTitle);
     connect(&history_->Stack(), &QUndoStack::cleanChanged, this, &EditorWindow::ShowTitle);
     unsavedAsker_ = [this](const QString& question, const QString& discard) {
-        SkinMessageBox box(this, QStringLiteral("Motivra"), question,
-                           {QStringLiteral("Save"), discard, QStringLiteral("Cancel")});
+        SkinMessageBox box(this, tr("Motivra"), question, {tr("Save"), discard, tr("Cancel")});
         const int answer = box.Ask();
         if (answer == 0) return UnsavedAnswer::Save;
         return answer == 1 ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
@@ -170,7 +170,7 @@ void EditorWindow::Connect() {
     connect(Button(*this, kSaveAs), &SkinButton::clicked, fileCommands_, &EditorFileCommands::SaveAs);
     connect(Button(*this, kSave), &SkinButton::clicked, fileCommands_, &EditorFileCommands::Save);
     connect(Button(*this, kEditTags), &SkinButton::clicked, fileCommands_, &EditorFileCommands::EditTags);
-    export_ = new QAction(QStringLiteral("Export..."), this);
+    export_ = new QAction(tr("Export..."), this);
     export_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     export_->setShortcutContext(Qt::WindowShortcut);
     addAction(export_);
@@ -252,25 +252,25 @@ bool EditorWindow::SettleUnsavedChanges(const QString& question, const QString& 
 }
 
 void EditorWindow::done(int result) {
-    if (!SettleUnsavedChanges(QStringLiteral("The behaviour has changes that are not saved.\n"
-                                             "Save them before Motivra closes?"),
-                              QStringLiteral("Close Without Saving")))
+    if (!SettleUnsavedChanges(tr("The behaviour has changes that are not saved.\n"
+                                 "Save them before Motivra closes?"),
+                              tr("Close Without Saving")))
         return;
     SkinDialog::done(result);
 }
 
 bool EditorWindow::OpenFile(const std::string& path) {
     const QString name = QFileInfo(FromFileName(path)).fileName();
-    if (!SettleUnsavedChanges(QStringLiteral("The behaviour has changes that are not saved.\n"
-                                             "Save them before %1 is opened?")
+    if (!SettleUnsavedChanges(tr("The behaviour has changes that are not saved.\n"
+                                 "Save them before %1 is opened?")
                                   .arg(name),
-                              QStringLiteral("Open Without Saving")))
+                              tr("Open Without Saving")))
         return false;
     return fileCommands_->LoadPath(path, LoadKind::Load);
 }
 
 void EditorWindow::ShowTitle() {
-    setWindowTitle(QString::fromStdString(EditorWindowTitle(model_.State().currentPath)));
+    setWindowTitle(Translated(EditorWindowTitle(model_.State().currentPath)));
     setWindowModified(HasUnsavedChanges());
 }
 

@@ -51,8 +51,8 @@ QString DefaultFolder() {
 }  // namespace
 
 ExportDialog::ExportDialog(QWidget* parent, const PlayableBehaviour& behaviour, const std::string& name)
-    : TemplateDialog(parent, QStringLiteral("Export"), kExportHelpPage, kExportDialogWidthUnits,
-                     kExportDialogHeightUnits, ExportTemplate(), CreateControl),
+    : TemplateDialog(parent, tr("Export"), kExportHelpPage, kExportDialogWidthUnits, kExportDialogHeightUnits,
+                     ExportTemplate(), CreateControl),
       behaviour_(behaviour),
       name_(name) {
     preview_ = FindControl<ExportPreview>(*this, kPreview);
@@ -66,7 +66,7 @@ ExportDialog::ExportDialog(QWidget* parent, const PlayableBehaviour& behaviour, 
     edit(kFps)->setText(settings::ReadText(kFpsKey, QStringLiteral("25")));
     edit(kPlays)->setText(settings::ReadText(kPlaysKey, QStringLiteral("forever")));
     edit(kPicture)->setText(settings::ReadText(kPictureKey, {}));
-    edit(kPicture)->setPlaceholderText(QStringLiteral("(a card with the thumbnail text)"));
+    edit(kPicture)->setPlaceholderText(tr("(a card with the thumbnail text)"));
     FindControl<SkinCheckBox>(*this, kFill)->SetCheck(settings::ReadNumber(kFillKey, 0) != 0 ? 1 : 0);
     const QString folder = settings::ReadText(kFolderKey, DefaultFolder());
     const ExportFormat format =
@@ -141,8 +141,7 @@ void ExportDialog::FormChanged() {
         try {
             CheckExportSettings(*reading.settings);
             for (const ExportNote& note : ExportNotes(behaviour_, *reading.settings))
-                lines << (note.kept ? QStringLiteral("Kept: ") : QStringLiteral("Not kept: ")) +
-                             QString::fromStdString(note.text);
+                lines << (note.kept ? tr("Kept: ") : tr("Not kept: ")) + QString::fromStdString(note.text);
         } catch (const ExportError& e) {
             lines << QString::fromStdString(e.what());
         }
@@ -166,9 +165,8 @@ void ExportDialog::PictureChanged() {
 
 void ExportDialog::BrowsePicture() {
     auto* picture = FindControl<SkinEdit>(*this, kPicture);
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Choose the Picture"), picture->text(),
-                                     QStringLiteral("Pictures (*.png *.jpg *.jpeg *.bmp *.gif)"));
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("Choose the Picture"), picture->text(),
+                                                        tr("Pictures (*.png *.jpg *.jpeg *.bmp *.gif)"));
     if (chosen.isEmpty()) return;
     picture->setText(chosen);
     PictureChanged();
@@ -179,12 +177,12 @@ void ExportDialog::BrowseOut() {
     const ExportFormat format = Form().format;
     QString chosen;
     if (format == ExportFormat::Png) {
-        chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Choose the Folder for the Frames"),
+        chosen = QFileDialog::getExistingDirectory(this, tr("Choose the Folder for the Frames"),
                                                    QFileInfo(out->text()).path());
     } else {
         const QString extension = QString::fromLatin1(FormatExtension(format).data());
         chosen = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Export To"), out->text(),
+            this, tr("Export To"), out->text(),
             QStringLiteral("%1 (*%2)").arg(QString::fromLatin1(FormatLabel(format).data()), extension),
             nullptr,
             QFileDialog::DontConfirmOverwrite);  // the dialog asks itself, for every way a path is given
@@ -216,25 +214,24 @@ void ExportDialog::StartExport() {
     const QFileInfo target(out);
     if (settings.format == ExportFormat::Png) {
         if (target.exists() && !target.isDir()) {
-            Report(QStringLiteral("%1 is a file; PNG frames go into a folder.").arg(out));
+            Report(tr("%1 is a file; PNG frames go into a folder.").arg(out));
             return;
         }
         if (!target.exists() && !QDir().mkpath(out)) {
-            Report(QStringLiteral("The folder %1 could not be made.").arg(out));
+            Report(tr("The folder %1 could not be made.").arg(out));
             return;
         }
     } else {
         if (target.isDir()) {
-            Report(QStringLiteral("%1 is a folder; name the file to write.").arg(out));
+            Report(tr("%1 is a folder; name the file to write.").arg(out));
             return;
         }
         if (!target.dir().exists()) {
-            Report(QStringLiteral("The folder %1 does not exist.").arg(target.dir().path()));
+            Report(tr("The folder %1 does not exist.").arg(target.dir().path()));
             return;
         }
         if (target.exists() &&
-            !Confirm(QStringLiteral("%1 already exists.\nReplace it?").arg(target.fileName()),
-                     QStringLiteral("Replace")))
+            !Confirm(tr("%1 already exists.\nReplace it?").arg(target.fileName()), tr("Replace")))
             return;
     }
     Remember(form);
@@ -252,10 +249,9 @@ void ExportDialog::StartExport() {
             });
             written = true;
         } catch (const ExportStopped&) {
-            failure = QStringLiteral("The export was stopped; nothing was written.");
+            failure = tr("The export was stopped; nothing was written.");
         } catch (const std::exception& e) {
-            failure =
-                QStringLiteral("The export could not be written: %1").arg(QString::fromStdString(e.what()));
+            failure = tr("The export could not be written: %1").arg(QString::fromStdString(e.what()));
         }
         QMetaObject::invokeMethod(
             this, [this, written, failure] { Finished(written, failure); }, Qt::QueuedConnection);

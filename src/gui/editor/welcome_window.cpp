@@ -44,7 +44,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     : QDialog(parent), bgColour_(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)) {
     UseProgramResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral(" Welcome"));
+    setWindowTitle(tr(" Welcome"));
     setWindowIcon(ProgramIcon());
     BuildSkinDialog(*this, kWelcomeWidthUnits, kWelcomeHeightUnits, WelcomeTemplate(), CreateCustomControl);
     // Built at the template's size; the window is resizable down to its minimum.

@@ -18,6 +18,7 @@
 #include "gui/data/program_location.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/platform/file_name_text.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/pixel_rect.h"
 #include "gui/skin/skin_colour.h"
 
@@ -96,7 +97,7 @@ QString BehaviourGrid::TipText(int k) const {
     if (name.empty()) return {};
     const std::vector<std::string> tags =
         tags_ != nullptr ? TagsOf(*tags_, name) : std::vector<std::string>{};
-    return FromFileName(BehaviourTipText(BehaviourTitle(name, ThumbnailText(name)), tags));
+    return Translated(BehaviourTipText(BehaviourTitle(name, ThumbnailText(name)), tags));
 }
 
 QString BehaviourGrid::SelectedTitle() const {

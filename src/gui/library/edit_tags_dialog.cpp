@@ -17,6 +17,7 @@
 #include "gui/library/edit_tags_template.h"
 #include "gui/library/tag_list_control.h"
 #include "gui/platform/file_name_text.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_header.h"
@@ -44,7 +45,7 @@ QWidget* CreateControl(const DialogItem& item, QWidget* dialog) {
 }  // namespace
 
 EditTagsDialog::EditTagsDialog(QWidget* parent)
-    : LibraryDialog(parent, QStringLiteral("Edit Behaviour Tags"), kEditTagsHelpPage, kEditTagsWidthUnits,
+    : LibraryDialog(parent, tr("Edit Behaviour Tags"), kEditTagsHelpPage, kEditTagsWidthUnits,
                     kEditTagsHeightUnits, EditTagsTemplate(), CreateControl),
       model_(Library()) {
     using namespace edit_tags_id;
@@ -104,7 +105,7 @@ void EditTagsDialog::showEvent(QShowEvent* event) {
     LibraryDialog::showEvent(event);
     if (started_) return;
     started_ = true;
-    if (const std::string note = UnreadableTagsMessage(tags_->Table()); !note.empty()) {
+    if (const UserText note = UnreadableTagsMessage(tags_->Table()); !note.empty()) {
         QTimer::singleShot(0, this, [this, note] { Report({note}); });
     }
 }
@@ -130,11 +131,10 @@ void EditTagsDialog::AddTag() {
 void EditTagsDialog::ClickTags() {
     const bool deleting = model_.State().deleteMode.IsOn();
     const EditTagClick click = model_.ClickTag(tags_->Table(), tags_->LastHit() >= 0);
-    std::vector<std::string> problems = click.problems;
+    std::vector<UserText> problems = click.problems;
     if (!click.marked.empty()) {
         tags_->repaint();
-        const bool agreed =
-            Confirm(FromFileName(TagDeleteMode::Question(click.marked)), QStringLiteral("Delete"));
+        const bool agreed = Confirm(Translated(TagDeleteMode::Question(click.marked)), tr("Delete"));
         problems = model_.DeleteTags(tags_->Table(), click.marked, agreed);
     }
     if (click.grid == EditTagClick::Grid::Filter) browser_->ChooseTags();
@@ -161,11 +161,10 @@ void EditTagsDialog::ClickGrid() {
 void EditTagsDialog::DeleteBehaviour(const std::string& name) {
     // The user knows a behaviour by the text under its thumbnail more than by its file name.
     const QString shown = FromFileName(BehaviourTitle(name, grid_->ThumbnailText(name)));
-    const QString question = QStringLiteral(
-                                 "Delete the behaviour \"%1\" from the library, with its thumbnail and tag "
-                                 "database? It cannot be brought back.")
+    const QString question = tr("Delete the behaviour \"%1\" from the library, with its thumbnail and tag "
+                                "database? It cannot be brought back.")
                                  .arg(shown);
-    if (!Confirm(question, QStringLiteral("Delete"))) {
+    if (!Confirm(question, tr("Delete"))) {
         grid_->ClearSelection();
         grid_->update();
         return;
@@ -199,7 +198,7 @@ void EditTagsDialog::Rebuild() {
     SkinButton& button = *Button(edit_tags_id::kRebuild);
     button.SetButtonColour(kDeleteButtonColour);
     button.repaint();
-    const std::vector<std::string> messages = model_.Rebuild(tags_->Table());
+    const std::vector<UserText> messages = model_.Rebuild(tags_->Table());
     button.LoadColours();
     button.update();
     tags_->update();
@@ -208,7 +207,7 @@ void EditTagsDialog::Rebuild() {
 
 void EditTagsDialog::LibraryChanged() {
     const std::string picked = model_.State().picked;
-    std::vector<std::string> problems = model_.Refresh(tags_->Table());
+    std::vector<UserText> problems = model_.Refresh(tags_->Table());
     if (grid_->Relist()) {
         if (picked.empty()) {
             browser_->ChooseTags();

@@ -32,7 +32,7 @@ QWidget* CreateControl(const DialogItem& item, QWidget* dialog) {
 }  // namespace
 
 LoadBehaviourDialog::LoadBehaviourDialog(QWidget* parent)
-    : LibraryDialog(parent, QStringLiteral("Load Behaviour"), kLoadHelpPage, kLoadDialogWidthUnits,
+    : LibraryDialog(parent, tr("Load Behaviour"), kLoadHelpPage, kLoadDialogWidthUnits,
                     kLoadDialogHeightUnits, LoadBehaviourTemplate(), CreateControl),
       model_(Library()) {
     using namespace load_dialog_id;

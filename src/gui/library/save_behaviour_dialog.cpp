@@ -18,6 +18,7 @@
 #include "gui/library/tag_list_control.h"
 #include "gui/platform/file_name_text.h"
 #include "gui/platform/settings.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_header.h"
@@ -78,7 +79,7 @@ private:
 }  // namespace
 
 SaveBehaviourDialog::SaveBehaviourDialog(QWidget* parent)
-    : LibraryDialog(parent, QStringLiteral("Save Behaviour"), kSaveHelpPage, kSaveDialogWidthUnits,
+    : LibraryDialog(parent, tr("Save Behaviour"), kSaveHelpPage, kSaveDialogWidthUnits,
                     kSaveDialogHeightUnits, SaveBehaviourTemplate(), CreateControl),
       model_(StoredCoreName()) {
     using namespace save_dialog_id;
@@ -137,7 +138,7 @@ void SaveBehaviourDialog::showEvent(QShowEvent* event) {
     preview_->Start();
     // A behaviour saved again under a new name keeps its caption unless the user types another.
     thumbnailText_->setText(QString::fromLatin1(thumbnail_->ThumbnailText()));
-    if (const std::string note = UnreadableTagsMessage(tags_->Table()); !note.empty()) {
+    if (const UserText note = UnreadableTagsMessage(tags_->Table()); !note.empty()) {
         QTimer::singleShot(0, this, [this, note] { Report({note}); });
     }
 }
@@ -168,11 +169,10 @@ void SaveBehaviourDialog::ClickTags() {
     const bool deleting = model_.DeleteMode();
     const SaveTagClick click = model_.ClickTag(tags_->Table());
     if (click.label) ShowSelectedTags(*click.label);
-    std::vector<std::string> problems;
+    std::vector<UserText> problems;
     if (!click.marked.empty()) {
         tags_->repaint();
-        const bool agreed =
-            Confirm(FromFileName(TagDeleteMode::Question(click.marked)), QStringLiteral("Delete"));
+        const bool agreed = Confirm(Translated(TagDeleteMode::Question(click.marked)), tr("Delete"));
         problems = model_.DeleteTags(tags_->Table(), Library(), click.marked, agreed);
     }
     if (deleting != model_.DeleteMode()) {

@@ -34,10 +34,7 @@ TagListControl::TagListControl(QWidget* parent) : QWidget(parent) {
 
 void TagListControl::SetFolder(const std::string& name) { table_.SetFolder(name, DataProgramPath()); }
 
-const QString& TagListControl::UntaggedText() {
-    static const QString text = QStringLiteral("(untagged)");
-    return text;
-}
+QString TagListControl::UntaggedText() { return tr("(untagged)"); }
 
 void TagListControl::SetUntaggedShown(bool shown) {
     if (shown == untaggedShown_) return;

@@ -45,7 +45,7 @@ public:
     TagState UntaggedState() const { return untagged_; }
     // The hit index of the entry while it is shown: one past the last tag.
     int UntaggedIndex() const { return untaggedShown_ ? table_.Count() : -1; }
-    static const QString& UntaggedText();
+    static QString UntaggedText();
 
     // Re-reads BGColour, TextColour and SelectedColour from the settings.
     void LoadColours();

@@ -64,7 +64,7 @@ void SkinButton::SetImageFromResource(int id) {
         return;
     }
     imageKind_ = 0;
-    SkinMessageBox::Tell(this, QString(), QStringLiteral("Button can't find some resources"));
+    SkinMessageBox::Tell(this, QString(), tr("Button can't find some resources"));
 }
 
 void SkinButton::SetImageFromFile(const QString& path) {
@@ -77,7 +77,7 @@ void SkinButton::SetImageFromFile(const QString& path) {
         return;
     }
     imageKind_ = 0;
-    SkinMessageBox::Tell(this, QString(), QStringLiteral("Button can't find the image:\n") + path);
+    SkinMessageBox::Tell(this, QString(), tr("Button can't find the image:\n") + path);
 }
 
 void SkinButton::paintEvent(QPaintEvent*) {

@@ -1,5 +1,7 @@
 #include "gui/skin/skin_control_factory.h"
 
+#include <QCoreApplication>
+
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_edit.h"
@@ -12,7 +14,8 @@
 namespace motivra {
 
 QWidget* CreateSkinControl(const DialogItem& item, QWidget* dialog) {
-    const QString text = QString::fromUtf8(item.text);
+    // Template texts are marked with the context "Dialog".
+    const QString text = QCoreApplication::translate("Dialog", item.text);
     switch (item.kind) {
         case DialogControlKind::Button: {
             auto* button = new SkinButton(dialog);

@@ -26,8 +26,7 @@ void SkinHeader::SetImageFromResource(int id) {
         return;
     }
     iconKind_ = kNoIcon;
-    SkinMessageBox::Tell(this, QString(),
-                         QStringLiteral("Header can't find some resources\nContact Velmora"));
+    SkinMessageBox::Tell(this, QString(), tr("Header can't find some resources\nContact Velmora"));
 }
 
 void SkinHeader::SetImageFromFile(const QString& path) {

@@ -80,7 +80,7 @@ int SkinMessageBox::Ask() {
 }
 
 void SkinMessageBox::Tell(QWidget* parent, const QString& title, const QString& text) {
-    SkinMessageBox(parent, title, text, {QStringLiteral("OK")}).Ask();
+    SkinMessageBox(parent, title, text, {tr("OK")}).Ask();
 }
 
 }  // namespace motivra

@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QShortcut>
 
-#include "gui/skin/program_resources.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/focus_frame.h"
+#include "gui/skin/program_resources.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_control_factory.h"
 #include "gui/skin/skin_edit.h"
@@ -42,14 +43,14 @@ TemplateDialog::TemplateDialog(QWidget* parent, const QString& title, std::strin
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, askForHelp);
     reporter_ = [this](const QString& message) { SkinMessageBox::Tell(this, windowTitle(), message); };
     confirmer_ = [this](const QString& question, const QString& action) {
-        return SkinMessageBox(this, windowTitle(), question, {action, QStringLiteral("Cancel")}).Ask() == 0;
+        return SkinMessageBox(this, windowTitle(), question, {action, tr("Cancel")}).Ask() == 0;
     };
 }
 
 SkinButton* TemplateDialog::Button(int id) const { return FindControl<SkinButton>(*this, id); }
 
-void TemplateDialog::Report(const std::vector<std::string>& messages) {
-    for (const std::string& message : messages) reporter_(QString::fromStdString(message));
+void TemplateDialog::Report(const std::vector<UserText>& messages) {
+    for (const UserText& message : messages) reporter_(Translated(message));
 }
 
 bool TemplateDialog::Confirm(const QString& question, const QString& action) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/user_text.h"
 #include "gui/skin/dialog_template.h"
 #include "gui/skin/skin_dialog.h"
 
@@ -54,7 +55,7 @@ protected:
 
     SkinButton* Button(int id) const;
     // Each message in its own box, in order.
-    void Report(const std::vector<std::string>& messages);
+    void Report(const std::vector<UserText>& messages);
     void Report(const QString& message) { reporter_(message); }
     bool Confirm(const QString& question, const QString& action);
 

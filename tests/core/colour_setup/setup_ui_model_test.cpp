@@ -84,7 +84,7 @@ TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
         {{{"DlgColour", 0xFFFFFF}, {"BGColour", 0x000000}, {"TextColour", 0x959595}},
          "Text is hard to read on Dialog BG (contrast 2.9:1)."},
     };
-    for (const auto& [values, note] : cases) EXPECT_EQ(Loaded(values).ContrastNote(), note);
+    for (const auto& [values, note] : cases) EXPECT_EQ(English(Loaded(values).ContrastNote()), note);
 }
 
 TEST(PaletteHeader, NamesTheOpenPaletteWithoutItsVmpEnding) {
@@ -97,13 +97,15 @@ TEST(PaletteHeader, NamesTheOpenPaletteWithoutItsVmpEnding) {
     const auto list = [](const std::string&) { return std::vector<std::string>{"Warm.VMP", "sunset.aco"}; };
     palette.SetPalette("");
     palette.Open(list);
-    EXPECT_EQ(PaletteHeaderFor(palette), (PaletteHeader{"Colour Palettes:", 4}));
+    EXPECT_EQ(PaletteHeaderFor(palette), (PaletteHeader{UiText("SetupUi", "Colour Palettes:"), 4}));
     palette.SetPalette("Warm.VMP");
     palette.Open(list);
-    EXPECT_EQ(PaletteHeaderFor(palette), (PaletteHeader{"Colour Palette: Warm", 5}));
+    EXPECT_EQ(PaletteHeaderFor(palette),
+              (PaletteHeader{UiText("SetupUi", "Colour Palette: %1").Arg("Warm"), 5}));
     palette.SetPalette("sunset.aco");
     palette.Open(list);
-    EXPECT_EQ(PaletteHeaderFor(palette), (PaletteHeader{"Colour Palette: sunset.aco", 5}));
+    EXPECT_EQ(PaletteHeaderFor(palette),
+              (PaletteHeader{UiText("SetupUi", "Colour Palette: %1").Arg("sunset.aco"), 5}));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(FileOpening, TheTitleNamesTheFileSaveWrites) {
         {"/lib/behaviours/spin-0003.vmr", "spin-0003[*] \u2014 Motivra"},
         {"/lib/odd[*].VMR", "odd[*][*][*] \u2014 Motivra"},
     };
-    for (const auto& [path, title] : cases) EXPECT_EQ(EditorWindowTitle(path), title);
+    for (const auto& [path, title] : cases) EXPECT_EQ(English(EditorWindowTitle(path)), title);
 }
 
 }  // namespace

@@ -80,9 +80,9 @@ TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByName) {
 }
 
 TEST_F(BrowseTest, EachCellsBalloonNamesTheBehaviourAndItsTags) {
-    EXPECT_EQ(BehaviourTipText(BehaviourTitle("c", "Wobble"), TagsOf(table, "c")),
+    EXPECT_EQ(English(BehaviourTipText(BehaviourTitle("c", "Wobble"), TagsOf(table, "c"))),
               "Wobble (c)\nTags: T1, T2");
-    EXPECT_EQ(BehaviourTipText(BehaviourTitle("a", ""), TagsOf(table, "a")), "a\nNo tags");
+    EXPECT_EQ(English(BehaviourTipText(BehaviourTitle("a", ""), TagsOf(table, "a"))), "a\nNo tags");
 }
 
 TEST_F(BrowseTest, APressOnTheUntaggedEntryFollowsTheTagRules) {

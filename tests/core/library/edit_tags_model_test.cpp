@@ -15,6 +15,7 @@ using test::Names;
 using test::Summary;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::ResultOf;
 
 // B tagged {T1}, C tagged {T1, T2}, D untagged, in a library whose tag files agree with its tag databases.
 class EditTagsTest : public test::LibraryTest {
@@ -130,7 +131,8 @@ TEST_F(EditTagsTest, DeletingBehavioursLetsThePickGoAndTheModeEndsWithTheLastOne
     EXPECT_TRUE(model.State().deleteBehaviourMode);
     model.GridCountChanged(0);
     EXPECT_FALSE(model.State().deleteBehaviourMode);
-    EXPECT_THAT(model.DeleteBehaviour(table, "C").problems, ElementsAre(HasSubstr("C was not deleted")));
+    EXPECT_THAT(model.DeleteBehaviour(table, "C").problems,
+                ElementsAre(ResultOf(English, HasSubstr("C was not deleted"))));
 }
 
 // Another program changed the library while the dialog was open: the dialog shows the library as it is.
@@ -149,9 +151,9 @@ TEST_F(EditTagsTest, AnUnreadableTagDatabaseIsNeverOverwritten) {
     fs::remove(library / "tagdb/C.tdb");
     fs::create_directory(library / "tagdb/C.tdb");
     const EditGridClick pick = model.ClickGrid(table, "C");
-    EXPECT_THAT(pick.problems, ElementsAre(HasSubstr("could not be read")));
+    EXPECT_THAT(pick.problems, ElementsAre(ResultOf(English, HasSubstr("could not be read"))));
     const EditTagClick click = Click("T3");
-    EXPECT_THAT(click.problems, ElementsAre(HasSubstr("cannot be changed")));
+    EXPECT_THAT(click.problems, ElementsAre(ResultOf(English, HasSubstr("cannot be changed"))));
     EXPECT_EQ(Summary(table), "T1=B,C T2=C T3=");
     EXPECT_TRUE(fs::is_directory(library / "tagdb/C.tdb"));
     EXPECT_EQ(Read("tags/T3.tag"), "");

@@ -18,6 +18,7 @@ using test::Names;
 using test::Summary;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::ResultOf;
 
 class SaveModelTest : public test::LibraryTest {
 protected:
@@ -81,7 +82,7 @@ TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreNam
             model.Save({c.enabled, c.library ? Library() : "", "t", {}}, table, writer);
         EXPECT_FALSE(outcome.saved) << c.core;
         EXPECT_EQ(outcome.savedPath, "");
-        EXPECT_THAT(outcome.problems, ElementsAre(HasSubstr(c.says)));
+        EXPECT_THAT(outcome.problems, ElementsAre(ResultOf(English, HasSubstr(c.says))));
         EXPECT_EQ(Tree(), before);
         EXPECT_EQ(Summary(table), "+T1=") << "no link without a save";
     }
@@ -117,14 +118,15 @@ TEST_F(SaveModelTest, ASaveThatCannotBeMadeWholeSavesNothing) {
     SaveBehaviourModel model("vmrk");
     const Names before = Tree();
     writer.failThumbnail = true;
-    EXPECT_THAT(Save(model).problems, ElementsAre(HasSubstr("thumbnail could not be made (out of memory)")));
+    EXPECT_THAT(Save(model).problems,
+                ElementsAre(ResultOf(English, HasSubstr("thumbnail could not be made (out of memory)"))));
     writer.failThumbnail = false;
     fs::remove(library / "tags/T1.tag");
     fs::create_directory(library / "tags/T1.tag");
-    EXPECT_THAT(Save(model).problems, ElementsAre(HasSubstr("T1.tag: cannot be read")));
+    EXPECT_THAT(Save(model).problems, ElementsAre(ResultOf(English, HasSubstr("T1.tag: cannot be read"))));
     EXPECT_THAT(
         model.Save({true, Library(), "caf\xc3\xa9 \xe2\x82\xac", {"\xe2\x82\xac"}}, table, writer).problems,
-        ElementsAre(HasSubstr("cannot keep: \xe2\x82\xac.")));
+        ElementsAre(ResultOf(English, HasSubstr("cannot keep: \xe2\x82\xac."))));
     EXPECT_EQ(CharactersOutsideLatin1("caf\xc3\xa9 \xe2\x82\xac" "5"), Names{"\xe2\x82\xac"})
         << "\xc3\xa9 is Latin-1";
     Names after = Tree();
@@ -136,7 +138,10 @@ TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
     LoadTags({{"T1", ""}});
     struct Case {
         std::string typed;
-        AddedTag expected;
+        struct {
+            bool added, clearBox;
+            std::string message;
+        } expected;
     };
     const Case cases[] = {
         {" new ", {true, true, ""}},
@@ -148,7 +153,12 @@ TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
         {"   ", {false, true, ""}},
         {"", {false, false, ""}},
     };
-    for (const Case& c : cases) EXPECT_EQ(AddTypedTag(table, Library(), c.typed), c.expected) << c.typed;
+    for (const Case& c : cases) {
+        const AddedTag added = AddTypedTag(table, Library(), c.typed);
+        EXPECT_EQ(added.added, c.expected.added) << c.typed;
+        EXPECT_EQ(added.clearBox, c.expected.clearBox) << c.typed;
+        EXPECT_EQ(English(added.message), c.expected.message) << c.typed;
+    }
     EXPECT_EQ(Summary(table), "T1= new=");
     EXPECT_TRUE(fs::is_regular_file(library / "tags/new.tag")) << "an added tag has its file at once";
 }

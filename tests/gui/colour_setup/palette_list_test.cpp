@@ -55,7 +55,7 @@ TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) 
     list->SetPalette("a.vmp");
     list->Open();
     ASSERT_EQ(list->GetCount(), 5) << "the back cell and four colours";
-    EXPECT_EQ(list->Header(), (PaletteHeader{"Colour Palette: a", 5}));
+    EXPECT_EQ(list->Header(), (PaletteHeader{UiText("SetupUi", "Colour Palette: %1").Arg("a"), 5}));
     const QImage image = Picture(*list);
     const QRect back = Item(0);
     EXPECT_EQ(image.pixel(back.center()), qRgb(0x50, 0x50, 0x50)) << "the back arrow";

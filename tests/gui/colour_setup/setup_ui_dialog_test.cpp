@@ -175,7 +175,8 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
     data.WritePalette("warm.vmp", {{200, 100, 50}, {10, 20, 30}});
     Open();
     ClickPaletteCell(0);
-    EXPECT_EQ(dialog->Controls().paletteList->Header(), (PaletteHeader{"Colour Palette: warm", 5}));
+    EXPECT_EQ(dialog->Controls().paletteList->Header(),
+              (PaletteHeader{UiText("SetupUi", "Colour Palette: %1").Arg("warm"), 5}));
     EXPECT_EQ(Get<SkinHeader>(kPaletteHeader)->GetIconKind(), SkinHeader::kStrokesIcon);
     EXPECT_TRUE(Get(kColourToLibrary)->isEnabled());
     PaletteList* palette = dialog->Controls().paletteList;
@@ -194,7 +195,8 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
     EXPECT_EQ(PaletteFile("warm.vmp"), (std::vector<std::string>{"C86432", "0A141E"})) << "not saved yet";
     ClickPaletteCell(0);
     EXPECT_EQ(PaletteFile("warm.vmp"), (std::vector<std::string>{"C86432", "0A141E", "FF0000"}));
-    EXPECT_EQ(dialog->Controls().paletteList->Header(), (PaletteHeader{"Colour Palettes:", 4}));
+    EXPECT_EQ(dialog->Controls().paletteList->Header(),
+              (PaletteHeader{UiText("SetupUi", "Colour Palettes:"), 4}));
     EXPECT_FALSE(Get(kColourToLibrary)->isEnabled());
 }
 
