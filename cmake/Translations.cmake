@@ -1,7 +1,8 @@
 # The translation template: lupdate reads the program's sources (the core's UiText and MOTIVRA_TEXT mark
 # texts as QT_TRANSLATE_NOOP does) into build/translations/motivra.ts at every build, so it never goes
-# stale; it follows the includes, so the classes are named with their namespace as tr() looks them up. From it a pseudo-translation (every text wrapped in ⟦ ⟧) is made and compiled for the test that
-# finds texts shown without translation.
+# stale. It follows the includes, so each class is named with its namespace, as tr() looks it up. From the
+# template a pseudo-translation (every text wrapped in ⟦ ⟧) is made and compiled, to run the program with
+# every translated text marked.
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 file(GLOB_RECURSE translated_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/core/*.cpp ${PROJECT_SOURCE_DIR}/src/core/*.h
