@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "core/editor/help_location.h"
 #include "core/library/library_folder.h"
 #include "core/library/library_lock.h"
 #include "gui/data/program_location.h"
@@ -31,10 +32,11 @@ constexpr int kScreenshotTimeoutMs = 20000;
 }  // namespace
 
 EditorApp::EditorApp(int& argc, char** argv) : QApplication(argc, argv) {
-    // The user's first language with a translation; without one the texts stay English. Qt's own texts
-    // (standard dialogs, the undo actions' defaults) come from Qt's translations where they are installed.
-    const QString folder =
-        QFileInfo(QString::fromStdString(ProgramPath())).dir().filePath(QStringLiteral("../translations"));
+    // The user's first language with a translation, from the translations folder beside the help pages, so
+    // it is found wherever they are; without one the texts stay English. Qt's own texts (standard dialogs,
+    // the undo actions' defaults) come from Qt's translations where they are installed.
+    const QString folder = QDir(QString::fromStdString(HelpPagePath(ProgramPath(), "")))
+                               .filePath(QStringLiteral("../translations"));
     auto* own = new QTranslator(this);
     if (own->load(QLocale::system(), QStringLiteral("motivra"), QStringLiteral("_"), folder))
         installTranslator(own);
