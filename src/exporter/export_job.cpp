@@ -32,6 +32,11 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kMostFrames = 10000;
 
+// A file that could not be written, and the system's reason.
+UserText FileProblem(const std::string& path, const std::string& why) {
+    return UiText("Export", "%1: %2").Arg(path).Arg(why);
+}
+
 // A colour the page's stylesheet can hold as it is: #RGB to #RRGGBBAA, or a colour's name.
 bool IsPageColour(const std::string& colour) {
     const bool hex = colour.size() >= 4 && colour.size() <= 9 && colour[0] == '#' &&
@@ -57,7 +62,7 @@ std::vector<std::uint8_t> AsPng(const QImage& picture) {
 
 void Write(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::string why;
-    if (!WriteFileAtomically(path, bytes, &why)) throw ExportError(path + ": " + why);
+    if (!WriteFileAtomically(path, bytes, &why)) throw ExportError(FileProblem(path, why));
 }
 
 void Write(const std::string& path, const std::string& text) {
@@ -114,25 +119,33 @@ SvgOptions SvgOptionsFor(const PlayableBehaviour& behaviour, const ExportSetting
 
 std::vector<ExportNote> LottieNotes(std::vector<ExportNote> notes, const ExportSettings& settings) {
     if (settings.plays != 0)
-        notes.push_back({false, "Lottie: the number of plays is the player's setting, not the file's"});
+        notes.push_back(
+            {false, UiText("Export", "%1: the number of plays is the player's setting, not the file's")
+                        .Arg("Lottie")});
     return notes;
 }
 
 std::vector<ExportNote> PictureNotes(const PlayableBehaviour& behaviour, const ExportSettings& settings) {
     const std::string label(FormatLabel(settings.format));
     const std::size_t frames = ExportFrameTimes(settings.duration, settings.fps, settings.direction).size();
-    std::vector<ExportNote> notes{{true, label + ": every parameter but Blend Mode, drawn by the renderer (" +
-                                             std::to_string(frames) + " frames, " +
-                                             std::to_string(settings.fps) + " a second)"}};
+    std::vector<ExportNote> notes{
+        {true, UiText("Export",
+                      "%1: every parameter but Blend Mode, drawn by the renderer (%2 frames, %3 a second)")
+                   .Arg(label)
+                   .Arg(std::to_string(frames))
+                   .Arg(std::to_string(settings.fps))}};
     if (settings.format == ExportFormat::Png) return notes;
     if (behaviour.Tracks().StoredTrack(static_cast<int>(ParameterSlot::BlendMode)).enabled != 0)
-        notes.push_back({false, label + ": Blend Mode is not exported"});
+        notes.push_back({false, UiText("Export", "%1: Blend Mode is not exported").Arg(label)});
     if (settings.format == ExportFormat::Gif)
         notes.push_back(
-            {false,
-             "GIF: 256 colours a frame, and no partial transparency (less than half opaque is transparent)"});
+            {false, UiText("Export",
+                           "GIF: 256 colours a frame, and no partial transparency (less than half opaque is "
+                           "transparent)")});
     if (settings.format == ExportFormat::Webm && settings.plays != 0)
-        notes.push_back({false, "WebM: the number of plays is the player's setting, not the file's"});
+        notes.push_back(
+            {false, UiText("Export", "%1: the number of plays is the player's setting, not the file's")
+                        .Arg("WebM")});
     return notes;
 }
 
@@ -159,7 +172,7 @@ ExportResult WriteCss(const PlayableBehaviour& behaviour, const ExportSettings& 
 // all are made, so a stopped or failed export leaves the folder as it was.
 void WritePngFrames(const std::string& folder, const FrameSequence& frames) {
     QTemporaryDir made(QDir(QFile::decodeName(folder.c_str())).filePath(QStringLiteral(".motivra-export-XXXXXX")));
-    if (!made.isValid()) throw ExportError(folder + ": " + made.errorString().toStdString());
+    if (!made.isValid()) throw ExportError(FileProblem(folder, made.errorString().toStdString()));
     QImage frame(frames.width, frames.height, QImage::Format_RGBA8888);
     std::vector<std::string> names;
     for (std::size_t k = 0; k < frames.delays.size(); ++k) {
@@ -169,13 +182,14 @@ void WritePngFrames(const std::string& folder, const FrameSequence& frames) {
         std::snprintf(name, sizeof name, "frame-%04zu.png", k);
         names.emplace_back(name);
         const QString path = made.filePath(QString::fromLatin1(name));
-        if (!frame.save(path, "PNG", 60)) throw ExportError(folder + ": " + name + " could not be written");
+        if (!frame.save(path, "PNG", 60))
+            throw ExportError(UiText("Export", "%1: %2 could not be written").Arg(folder).Arg(name));
         if (frames.progress && !frames.progress(static_cast<int>(k))) throw ExportStopped();
     }
     for (const std::string& name : names) {
         std::error_code ec;
         fs::rename(fs::path(made.path().toStdString()) / name, fs::path(folder) / name, ec);
-        if (ec) throw ExportError((fs::path(folder) / name).string() + ": " + ec.message());
+        if (ec) throw ExportError(FileProblem((fs::path(folder) / name).string(), ec.message()));
     }
 }
 
@@ -217,7 +231,7 @@ ExportResult WritePictures(const PlayableBehaviour& behaviour, const ExportSetti
                                  settings.plays, &why);
     }
     if (!written && why == kFramesStopped) throw ExportStopped();
-    if (!written) throw ExportError(settings.out + ": " + why);
+    if (!written) throw ExportError(FileProblem(settings.out, why));
     return {{}, PictureNotes(behaviour, settings)};
 }
 
@@ -225,19 +239,22 @@ ExportResult WritePictures(const PlayableBehaviour& behaviour, const ExportSetti
 
 void CheckExportSettings(const ExportSettings& settings) {
     if (settings.width < 1 || settings.height < 1 || settings.width > 8192 || settings.height > 8192)
-        throw ExportError("the size must be 1 to 8192 pixels each way");
+        throw ExportError(UiText("Export", "the size must be 1 to 8192 pixels each way"));
     if (!(settings.duration >= 0.001 && settings.duration <= 3600))
-        throw ExportError("the duration must be 0.001 to 3600 seconds");
-    if (settings.fps < 1 || settings.fps > 120) throw ExportError("the frame rate must be 1 to 120 a second");
-    if (settings.plays < 0) throw ExportError("the number of plays must be 1 or more, or forever");
+        throw ExportError(UiText("Export", "the duration must be 0.001 to 3600 seconds"));
+    if (settings.fps < 1 || settings.fps > 120)
+        throw ExportError(UiText("Export", "the frame rate must be 1 to 120 a second"));
+    if (settings.plays < 0)
+        throw ExportError(UiText("Export", "the number of plays must be 1 or more, or forever"));
     if (settings.background != "transparent" &&
         (!IsPageColour(settings.background) ||
          (IsPictureFormat(settings.format) && !QColor(QString::fromStdString(settings.background)).isValid())))
-        throw ExportError("expected #RRGGBB, a colour's name or transparent as the background, got " +
-                          settings.background);
+        throw ExportError(
+            UiText("Export", "expected #RRGGBB, a colour's name or transparent as the background, got %1")
+                .Arg(settings.background));
     if (IsPictureFormat(settings.format) &&
         ExportFrameTimes(settings.duration, settings.fps, settings.direction).size() > kMostFrames)
-        throw ExportError("the duration times the frame rate gives more than 10000 frames");
+        throw ExportError(UiText("Export", "the duration times the frame rate gives more than 10000 frames"));
 }
 
 std::vector<ExportNote> ExportNotes(const PlayableBehaviour& behaviour, const ExportSettings& settings) {

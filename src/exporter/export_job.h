@@ -5,24 +5,31 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/export/export_note.h"
 #include "core/export/export_settings.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
 class PlayableBehaviour;
 
+// What went wrong, for the user to read: what() is it in English, for the command line.
 class ExportError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ExportError(UserText text) : std::runtime_error(English(text)), text_(std::move(text)) {}
+    const UserText& Text() const { return text_; }
+
+private:
+    UserText text_;
 };
 
 // The export was stopped through its progress callback.
 class ExportStopped : public ExportError {
 public:
-    ExportStopped() : ExportError("the export was stopped") {}
+    ExportStopped() : ExportError(UiText("Export", "the export was stopped")) {}
 };
 
 struct ExportResult {

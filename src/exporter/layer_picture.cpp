@@ -29,9 +29,11 @@ QImage LayerPicture(const std::string& path, const std::string& cardText) {
         return card;
     }
     const QString name = QFile::decodeName(path.c_str());
-    if (!QFileInfo(name).isFile()) throw ExportError(path + ": no such picture file");
+    if (!QFileInfo(name).isFile()) throw ExportError(UiText("Export", "%1: no such picture file").Arg(path));
     QImage picture(name);
-    if (picture.isNull()) throw ExportError(path + ": not a picture Motivra can read (PNG, JPEG, BMP, GIF)");
+    if (picture.isNull())
+        throw ExportError(
+            UiText("Export", "%1: not a picture Motivra can read (PNG, JPEG, BMP, GIF)").Arg(path));
     return picture.convertToFormat(QImage::Format_RGBA8888);
 }
 

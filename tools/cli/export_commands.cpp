@@ -112,14 +112,15 @@ void RunExport(const ExportRequest& request) {
         Json line{{"file", request.path}, {"format", FormatName(format)}, {"out", request.out}};
         if (!written.page.empty()) line["page"] = written.page;
         Json kept = Json::array(), dropped = Json::array();
-        for (const ExportNote& note : written.notes) (note.kept ? kept : dropped).push_back(note.text);
+        for (const ExportNote& note : written.notes)
+            (note.kept ? kept : dropped).push_back(English(note.text));
         line["kept"] = kept;
         line["not_kept"] = dropped;
         std::cout << line.dump() << '\n';
         return;
     }
     for (const ExportNote& note : written.notes)
-        std::cout << (note.kept ? "kept: " : "not kept: ") << note.text << '\n';
+        std::cout << (note.kept ? "kept: " : "not kept: ") << English(note.text) << '\n';
 }
 
 // The extension of one file of a format, for exports of several behaviours into a folder.

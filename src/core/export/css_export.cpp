@@ -179,28 +179,33 @@ CssExport ExportCss(const PlayableBehaviour& behaviour, const CssOptions& option
     css += "  }\n}\n";
 
     const TrackStore& tracks = behaviour.Tracks();
-    std::string kept;
+    UserText kept;
     bool eased = false;
     for (int slot = 0; slot < kParameterCount; ++slot) {
         const BehaviourTrack& track = tracks.StoredTrack(slot);
         if (track.enabled == 0) continue;
         if (!Played(slot)) {
-            out.notes.push_back({false, "CSS: Blend Mode is not exported"});
+            out.notes.push_back({false, UiText("Export", "%1: Blend Mode is not exported").Arg("CSS")});
             continue;
         }
-        kept += (kept.empty() ? "" : ", ") + std::string(Parameter(slot).name);
+        kept = ListedAfter(std::move(kept), UserText{"Parameter", std::string(Parameter(slot).name), {}});
         eased = eased || track.smooth == 1;
     }
     if (!kept.empty()) {
         const bool tilted = tracks.StoredTrack(static_cast<int>(S::X3D)).enabled != 0 ||
                             tracks.StoredTrack(static_cast<int>(S::Y3D)).enabled != 0;
-        out.notes.insert(out.notes.begin(),
-                         {true, "CSS: " + kept + ", each with its own time window and easing" +
-                                    (tilted ? "; X 3D and Y 3D exact, as a matrix3d" : "")});
+        out.notes.insert(
+            out.notes.begin(),
+            {true,
+             (tilted ? UiText("Export",
+                              "CSS: %1, each with its own time window and easing; X 3D and Y 3D exact, as a "
+                              "matrix3d")
+                     : UiText("Export", "CSS: %1, each with its own time window and easing"))
+                 .Arg(std::move(kept))});
     }
     if (eased)
-        out.notes.push_back({true, "CSS: cosine easing as " + TimingFunction(Easing::Cosine) +
-                                       ", within 0.0003 of each change"});
+        out.notes.push_back({true, UiText("Export", "CSS: cosine easing as %1, within 0.0003 of each change")
+                                       .Arg(TimingFunction(Easing::Cosine))});
     return out;
 }
 

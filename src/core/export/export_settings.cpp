@@ -30,19 +30,20 @@ FormReading ReadExportForm(const ExportForm& form, const std::string& name) {
     settings.page = form.format == ExportFormat::Css;
     const auto width = ParseNumber(form.width, 1, 8192);
     const auto height = ParseNumber(form.height, 1, 8192);
-    if (!width || !height) return {std::nullopt, "The width and height must each be 1 to 8192 pixels."};
+    if (!width || !height)
+        return {std::nullopt, UiText("Export", "The width and height must each be 1 to 8192 pixels.")};
     settings.width = *width;
     settings.height = *height;
     const auto duration = ParseNumber(form.duration, 0.001, 3600.0);
-    if (!duration) return {std::nullopt, "The duration must be 0.001 to 3600 seconds."};
+    if (!duration) return {std::nullopt, UiText("Export", "The duration must be 0.001 to 3600 seconds.")};
     settings.duration = *duration;
     const auto fps = ParseNumber(form.fps, 1, 120);
-    if (!fps) return {std::nullopt, "The frame rate must be 1 to 120 frames a second."};
+    if (!fps) return {std::nullopt, UiText("Export", "The frame rate must be 1 to 120 frames a second.")};
     settings.fps = *fps;
     const auto plays = ParsePlays(form.plays);
-    if (!plays) return {std::nullopt, "Plays must be forever or a count of 1 or more."};
+    if (!plays) return {std::nullopt, UiText("Export", "Plays must be forever or a count of 1 or more.")};
     settings.plays = *plays;
-    if (form.out.empty()) return {std::nullopt, "Choose where to save the export."};
+    if (form.out.empty()) return {std::nullopt, UiText("Export", "Choose where to save the export.")};
     settings.out = form.out;
     return {settings, {}};
 }

@@ -5,6 +5,7 @@
 
 #include "core/export/export_format.h"
 #include "core/export/lottie_export.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -35,7 +36,7 @@ struct ExportForm {
 // The settings the form asks for, or else what is wrong with it in a sentence for the user.
 struct FormReading {
     std::optional<ExportSettings> settings;
-    std::string problem;
+    UserText problem;
 };
 FormReading ReadExportForm(const ExportForm& form, const std::string& name);
 

@@ -69,24 +69,25 @@ std::vector<LayerFrame> LayerFrames(const PlayableBehaviour& behaviour, const La
 }
 
 std::vector<ExportNote> LayerNotes(const PlayableBehaviour& behaviour, const std::string& format,
-                                   const std::string& layer, int fps) {
+                                   const UserText& keptNote, int fps) {
     std::vector<ExportNote> notes;
-    std::string kept;
+    UserText kept;
     for (int slot = 0; slot < kParameterCount; ++slot) {
         if (behaviour.Tracks().StoredTrack(slot).enabled == 0) continue;
         const auto s = static_cast<S>(slot);
         if (s == S::BlendMode) {
-            notes.push_back({false, format + ": Blend Mode is not exported"});
+            notes.push_back({false, UiText("Export", "%1: Blend Mode is not exported").Arg(format)});
         } else if (s != S::X3D && s != S::Y3D) {
-            kept += (kept.empty() ? "" : ", ") + std::string(Parameter(slot).name);
+            kept = ListedAfter(std::move(kept), UserText{"Parameter", std::string(Parameter(slot).name), {}});
         }
     }
     if (!kept.empty())
         notes.insert(notes.begin(),
-                     {true, format + ": " + kept + " as the " + layer +
-                                "'s transform, keyed at every frame (" + std::to_string(fps) + " a second)"});
+                     {true, UserText(keptNote).Arg(format).Arg(std::move(kept)).Arg(std::to_string(fps))});
     if (On(behaviour, S::X3D) || On(behaviour, S::Y3D))
-        notes.push_back({false, format + ": X 3D and Y 3D drawn as an animated outline, not on the picture"});
+        notes.push_back(
+            {false, UiText("Export", "%1: X 3D and Y 3D drawn as an animated outline, not on the picture")
+                        .Arg(format)});
     return notes;
 }
 

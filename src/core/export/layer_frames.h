@@ -35,9 +35,10 @@ struct LayerFrame {
 // spin keeps its direction between frames.
 std::vector<LayerFrame> LayerFrames(const PlayableBehaviour& behaviour, const LayerStage& stage);
 
-// What a layer keyed frame by frame keeps of the behaviour: its enabled 2D parameters as the `layer`'s
-// transform, and not Blend Mode or a tilt (drawn as an outline). Each line starts with `format`.
+// What a layer keyed frame by frame keeps of the behaviour: its enabled 2D parameters as the layer's
+// transform (`keptNote`: %1 the format, %2 the parameters, %3 the frame rate), and not Blend Mode or a tilt
+// (drawn as an outline). Each line starts with `format`.
 std::vector<ExportNote> LayerNotes(const PlayableBehaviour& behaviour, const std::string& format,
-                                   const std::string& layer, int fps);
+                                   const UserText& keptNote, int fps);
 
 }  // namespace motivra

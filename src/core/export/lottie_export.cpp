@@ -124,7 +124,9 @@ LottieExport ExportLottie(const PlayableBehaviour& behaviour, const LottieOption
                ",\"w\":" + std::to_string(o.width) + ",\"h\":" + std::to_string(o.height) +
                ",\"ddd\":0,\"assets\":" + assets + ",\"layers\":[" + layers + "]}\n";
 
-    out.notes = LayerNotes(behaviour, "Lottie", "layer", o.fps);
+    out.notes = LayerNotes(
+        behaviour, "Lottie",
+        UiText("Export", "%1: %2 as the layer's transform, keyed at every frame (%3 a second)"), o.fps);
     return out;
 }
 

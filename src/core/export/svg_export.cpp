@@ -92,7 +92,9 @@ SvgExport ExportSvg(const PlayableBehaviour& behaviour, const SvgOptions& option
 
     SvgExport out;
     out.svg = std::move(svg);
-    out.notes = LayerNotes(behaviour, "SVG", "picture", stage.fps);
+    out.notes = LayerNotes(
+        behaviour, "SVG",
+        UiText("Export", "%1: %2 as the picture's transform, keyed at every frame (%3 a second)"), stage.fps);
     return out;
 }
 

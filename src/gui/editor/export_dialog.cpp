@@ -14,6 +14,7 @@
 #include "gui/editor/export_template.h"
 #include "gui/platform/file_name_text.h"
 #include "gui/platform/settings.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_edit.h"
@@ -135,15 +136,15 @@ void ExportDialog::FormChanged() {
     QStringList lines;
     if (!pictureProblem_.isEmpty()) lines << pictureProblem_;
     if (!reading.settings) {
-        lines << QString::fromStdString(reading.problem);
+        lines << Translated(reading.problem);
     } else {
         preview_->SetSettings(*reading.settings);
         try {
             CheckExportSettings(*reading.settings);
             for (const ExportNote& note : ExportNotes(behaviour_, *reading.settings))
-                lines << (note.kept ? tr("Kept: ") : tr("Not kept: ")) + QString::fromStdString(note.text);
+                lines << (note.kept ? tr("Kept: ") : tr("Not kept: ")) + Translated(note.text);
         } catch (const ExportError& e) {
-            lines << QString::fromStdString(e.what());
+            lines << Translated(e.Text());
         }
     }
     notes_->SetText(lines.join(QLatin1Char('\n')));
@@ -156,7 +157,7 @@ void ExportDialog::PictureChanged() {
     try {
         layer_ = LayerPicture(path, behaviour_.Tracks().ThumbnailText());
     } catch (const ExportError& e) {
-        pictureProblem_ = QString::fromStdString(e.what());
+        pictureProblem_ = Translated(e.Text());
         layer_ = LayerPicture({}, behaviour_.Tracks().ThumbnailText());
     }
     preview_->SetLayer(layer_);
@@ -196,7 +197,7 @@ void ExportDialog::StartExport() {
     const ExportForm form = Form();
     const FormReading reading = ReadExportForm(form, name_);
     if (!reading.settings) {
-        Report(QString::fromStdString(reading.problem));
+        Report(Translated(reading.problem));
         return;
     }
     if (!pictureProblem_.isEmpty()) {
@@ -207,7 +208,7 @@ void ExportDialog::StartExport() {
     try {
         CheckExportSettings(settings);
     } catch (const ExportError& e) {
-        Report(QString::fromStdString(e.what()));
+        Report(Translated(e.Text()));
         return;
     }
     const QString out = FromFileName(settings.out);
@@ -250,6 +251,8 @@ void ExportDialog::StartExport() {
             written = true;
         } catch (const ExportStopped&) {
             failure = tr("The export was stopped; nothing was written.");
+        } catch (const ExportError& e) {
+            failure = tr("The export could not be written: %1").arg(Translated(e.Text()));
         } catch (const std::exception& e) {
             failure = tr("The export could not be written: %1").arg(QString::fromStdString(e.what()));
         }
