@@ -135,7 +135,7 @@ void RunNextName(const LibraryRequest& request) {
 
 // A change is made whole or not at all: its files on standard output, or one line saying why not.
 void Report(const LibraryChange& change) {
-    if (!change.failure.empty()) throw CliError(change.failure + "; nothing was changed");
+    if (!change.failure.empty()) throw CliError(English(change.failure) + "; nothing was changed");
     PrintLines(change.done);
     if (!change.skipped.empty()) {
         std::vector<std::string> lines;

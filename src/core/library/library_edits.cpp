@@ -24,7 +24,7 @@ namespace motivra {
 
 namespace {
 
-LibraryChange Refused(std::string why) {
+LibraryChange Refused(UserText why) {
     LibraryChange change;
     change.failure = std::move(why);
     return change;
@@ -42,19 +42,19 @@ class Reader {
 public:
     explicit Reader(const LibraryTransaction& change) : change_(change) {}
 
-    std::optional<Content> Read(const std::string& path, std::string* why) {
+    std::optional<Content> Read(const std::string& path, UserText* why) {
         if (const auto* staged = change_.Staged(path))
             return Content{staged->has_value(), staged->value_or("")};
         if (!FileExists(path)) return Content{};
         std::string reason;
         const auto bytes = ReadWholeFile(path, TextFile::kMaxTextFileBytes, &reason);
         if (!bytes) {
-            *why = path + ": cannot be read: " + reason;
+            *why = UiText("Library", "%1: cannot be read: %2").Arg(path).Arg(reason);
             return std::nullopt;
         }
         total_ += bytes->size();
         if (total_ > TagTable::kMaxTotalTagBytes) {
-            *why = path + ": cannot be read: " + TagTable::LimitsText();
+            *why = UiText("Library", "%1: cannot be read: %2").Arg(path).Arg(TagTable::LimitsText());
             return std::nullopt;
         }
         return Content{true, std::string(bytes->begin(), bytes->end())};
@@ -74,7 +74,7 @@ void Stage(LibraryTransaction& change, const std::string& path, const Content& b
 
 // The tag file gains a link to the behaviour, unless a link names it already.
 bool Link(LibraryTransaction& change, Reader& reader, const std::string& path, const std::string& behaviour,
-          std::string* why) {
+          UserText* why) {
     const auto content = reader.Read(path, why);
     if (!content) return false;
     const std::vector<std::string> links = LinesOf(content->bytes);
@@ -88,7 +88,7 @@ bool Link(LibraryTransaction& change, Reader& reader, const std::string& path, c
 
 // The tag file loses every link that names the behaviour.
 bool Unlink(LibraryTransaction& change, Reader& reader, const std::string& path, const std::string& behaviour,
-            std::string* why) {
+            UserText* why) {
     const auto content = reader.Read(path, why);
     if (!content) return false;
     if (!content->exists) return true;
@@ -102,10 +102,10 @@ template <class Matches>
 void RemoveMatchingLines(LibraryTransaction& change, Reader& reader, const std::vector<std::string>& paths,
                          const Matches& matches, std::vector<std::string>& skipped) {
     for (const std::string& path : paths) {
-        std::string why;
+        UserText why;
         const auto content = reader.Read(path, &why);
         if (!content) {
-            skipped.push_back(why);
+            skipped.push_back(English(why));
         } else if (content->exists) {
             Stage(change, path, *content, RemoveLines(content->bytes, matches));
         }
@@ -115,7 +115,7 @@ void RemoveMatchingLines(LibraryTransaction& change, Reader& reader, const std::
 LibraryChange CommitChange(LibraryTransaction& change) {
     LibraryChange result;
     std::string why;
-    if (!change.Commit(&why)) return Refused(why);
+    if (!change.Commit(&why)) return Refused(DataText(why));
     result.done = change.Description();
     return result;
 }
@@ -142,17 +142,19 @@ UserText RebuildCounts::Text() const {
 }
 
 LibraryChange SaveNewBehaviour(const std::string& library, const NewBehaviour& behaviour, std::string* name) {
-    if (!IsAcceptableCoreName(behaviour.core)) return Refused("\"" + behaviour.core + "\": not a core name");
+    if (!IsAcceptableCoreName(behaviour.core))
+        return Refused(UiText("Library", "\"%1\": not a core name").Arg(behaviour.core));
     for (const std::string& tag : behaviour.tags) {
-        if (!IsAcceptableTagName(tag)) return Refused("\"" + tag + "\": not a tag name");
+        if (!IsAcceptableTagName(tag)) return Refused(UiText("Library", "\"%1\": not a tag name").Arg(tag));
     }
-    std::string why;
+    UserText why;
     const auto lock = LibraryLock::Take(library, &why);
     if (!lock) return Refused(why);
     if (why = EnsureLibrarySubfolders(library); !why.empty()) return Refused(why);
     const std::string chosen = NextFreeBehaviourName(behaviour.core, library);
     if (chosen.empty())
-        return Refused("no numbered name is left for the core name \"" + behaviour.core + "\"");
+        return Refused(
+            UiText("Library", "no numbered name is left for the core name \"%1\"").Arg(behaviour.core));
 
     LibraryTransaction change(library);
     Reader reader(change);
@@ -169,8 +171,9 @@ LibraryChange SaveNewBehaviour(const std::string& library, const NewBehaviour& b
 
 LibraryChange ResaveBehaviour(const std::string& folder, const std::string& name,
                               const std::string& behaviourFile, const std::string& thumbnail) {
-    if (!IsAcceptableBehaviourName(name)) return Refused("\"" + name + "\": not a behaviour name");
-    std::string why;
+    if (!IsAcceptableBehaviourName(name))
+        return Refused(UiText("Library", "\"%1\": not a behaviour name").Arg(name));
+    UserText why;
     const auto lock = LibraryLock::Take(folder, &why);
     if (!lock) return Refused(why);
     LibraryTransaction change(folder);
@@ -181,18 +184,20 @@ LibraryChange ResaveBehaviour(const std::string& folder, const std::string& name
 
 LibraryChange RetagBehaviour(const std::string& library, const std::string& behaviour,
                              const std::vector<std::string>& add, const std::vector<std::string>& remove) {
-    if (!IsAcceptableBehaviourName(behaviour)) return Refused("\"" + behaviour + "\": not a behaviour name");
+    if (!IsAcceptableBehaviourName(behaviour))
+        return Refused(UiText("Library", "\"%1\": not a behaviour name").Arg(behaviour));
     for (const auto* tags : {&add, &remove}) {
         for (const std::string& tag : *tags) {
-            if (!IsAcceptableTagName(tag)) return Refused("\"" + tag + "\": not a tag name");
+            if (!IsAcceptableTagName(tag))
+                return Refused(UiText("Library", "\"%1\": not a tag name").Arg(tag));
         }
     }
-    std::string why;
+    UserText why;
     const auto lock = LibraryLock::Take(library, &why);
     if (!lock) return Refused(why);
     // A link that trims to another name, or to nothing, would tag a behaviour that is not this one.
     if (!FileExists(BehaviourPath(library, behaviour)) || TrimLink(behaviour) != behaviour)
-        return Refused(behaviour + ": no such behaviour in " + library);
+        return Refused(UiText("Library", "%1: no such behaviour in %2").Arg(behaviour).Arg(library));
     if (why = EnsureLibrarySubfolders(library); !why.empty()) return Refused(why);
 
     LibraryTransaction change(library);
@@ -220,12 +225,13 @@ LibraryChange RetagBehaviour(const std::string& library, const std::string& beha
 }
 
 LibraryChange RemoveBehaviour(const std::string& library, const std::string& behaviour) {
-    if (!IsAcceptableBehaviourName(behaviour)) return Refused("\"" + behaviour + "\": not a behaviour name");
-    std::string why;
+    if (!IsAcceptableBehaviourName(behaviour))
+        return Refused(UiText("Library", "\"%1\": not a behaviour name").Arg(behaviour));
+    UserText why;
     const auto lock = LibraryLock::Take(library, &why);
     if (!lock) return Refused(why);
     if (!FileExists(BehaviourPath(library, behaviour)))
-        return Refused(behaviour + ": no such behaviour in " + library);
+        return Refused(UiText("Library", "%1: no such behaviour in %2").Arg(behaviour).Arg(library));
 
     LibraryTransaction change(library);
     Reader reader(change);
@@ -247,8 +253,8 @@ LibraryChange RemoveBehaviour(const std::string& library, const std::string& beh
 }
 
 LibraryChange AddLibraryTag(const std::string& library, const std::string& tag) {
-    if (!IsAcceptableTagName(tag)) return Refused("\"" + tag + "\": not a tag name");
-    std::string why;
+    if (!IsAcceptableTagName(tag)) return Refused(UiText("Library", "\"%1\": not a tag name").Arg(tag));
+    UserText why;
     const auto lock = LibraryLock::Take(library, &why);
     if (!lock) return Refused(why);
     if (why = EnsureTagFolder(library); !why.empty()) return Refused(why);
@@ -259,8 +265,8 @@ LibraryChange AddLibraryTag(const std::string& library, const std::string& tag) 
 }
 
 LibraryChange DeleteLibraryTag(const std::string& library, const std::string& tag) {
-    if (!IsAcceptableTagName(tag)) return Refused("\"" + tag + "\": not a tag name");
-    std::string why;
+    if (!IsAcceptableTagName(tag)) return Refused(UiText("Library", "\"%1\": not a tag name").Arg(tag));
+    UserText why;
     const auto lock = LibraryLock::Take(library, &why);
     if (!lock) return Refused(why);
 
@@ -280,7 +286,7 @@ LibraryChange DeleteLibraryTag(const std::string& library, const std::string& ta
 }
 
 LibraryChange RebuildTagLinks(const std::string& library, RebuildCounts* counts) {
-    std::string why;
+    UserText why;
     const auto lock = LibraryLock::Take(library, &why);
     if (!lock) return Refused(why);
     if (why = EnsureTagFolder(library); !why.empty()) return Refused(why);
@@ -288,11 +294,13 @@ LibraryChange RebuildTagLinks(const std::string& library, RebuildCounts* counts)
     TagTable table;
     table.SetTagFolder(TagFolderOf(library));
     table.LoadTags();
-    if (table.ExceedsLimits()) return Refused(table.TagFolder() + ": " + TagTable::LimitsText());
+    if (table.ExceedsLimits())
+        return Refused(UiText("Library", "%1: %2").Arg(table.TagFolder()).Arg(TagTable::LimitsText()));
     if (const std::vector<int> unreadable = table.UnreadableTags(); !unreadable.empty()) {
         const TagEntry& entry = table.Entry(unreadable.front());
-        return Refused(TagFilePath(table.TagFolder(), entry.name) +
-                       ": cannot be read: " + table.ReadError(unreadable.front()));
+        return Refused(UiText("Library", "%1: cannot be read: %2")
+                           .Arg(TagFilePath(table.TagFolder(), entry.name))
+                           .Arg(table.ReadError(unreadable.front())));
     }
     LibraryTransaction change(library);
     Reader reader(change);

@@ -6,6 +6,7 @@
 
 #include "core/io/file_lock.h"
 #include "core/library/library_transaction.h"
+#include "core/text/user_text.h"
 
 namespace motivra {
 
@@ -18,7 +19,7 @@ public:
     static constexpr std::chrono::milliseconds kWait{10'000};
 
     // Empty when the lock could not be had, with a sentence for the user in *error.
-    static std::optional<LibraryLock> Take(const std::string& library, std::string* error = nullptr,
+    static std::optional<LibraryLock> Take(const std::string& library, UserText* error = nullptr,
                                            std::chrono::milliseconds wait = kWait);
 
     const std::string& Library() const { return library_; }

@@ -10,26 +10,24 @@ namespace motivra {
 
 namespace {
 
-std::string EnsureFolder(const std::string& library, const std::string& folder) {
-    if (!FolderExists(library)) return library + ": no such folder";
+UserText EnsureFolder(const std::string& library, const std::string& folder) {
+    if (!FolderExists(library)) return UiText("Library", "%1: no such folder").Arg(library);
     if (FolderExists(folder)) return {};
     std::error_code ec;
     std::filesystem::create_directory(folder, ec);
-    if (ec) return folder + ": " + ec.message();
-    return FolderExists(folder) ? std::string() : folder + ": not a folder";
+    if (ec) return UiText("Library", "%1: %2").Arg(folder).Arg(ec.message());
+    return FolderExists(folder) ? UserText() : UiText("Library", "%1: not a folder").Arg(folder);
 }
 
 }  // namespace
 
-std::string EnsureLibrarySubfolders(const std::string& library) {
+UserText EnsureLibrarySubfolders(const std::string& library) {
     for (const std::string& folder : {ThumbsFolder(library), TagDbFolder(library), TagFolderOf(library)}) {
-        if (std::string problem = EnsureFolder(library, folder); !problem.empty()) return problem;
+        if (UserText problem = EnsureFolder(library, folder); !problem.empty()) return problem;
     }
     return {};
 }
 
-std::string EnsureTagFolder(const std::string& library) {
-    return EnsureFolder(library, TagFolderOf(library));
-}
+UserText EnsureTagFolder(const std::string& library) { return EnsureFolder(library, TagFolderOf(library)); }
 
 }  // namespace motivra

@@ -19,6 +19,7 @@
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/save_behaviour_dialog.h"
 #include "gui/platform/file_name_text.h"
+#include "gui/platform/translated_text.h"
 #include "gui/skin/offscreen_picture.h"
 #include "gui/skin/skin_message_box.h"
 
@@ -112,7 +113,7 @@ void EditorFileCommands::Save() {
         ResaveBehaviour(folder, target->name, std::string(bytes.begin(), bytes.end()), *thumbnail);
     if (!change.failure.empty()) {
         reporter_(tr("The behaviour could not be saved to %1 (%2); its files are kept as they were.")
-                      .arg(path, FromFileName(change.failure)));
+                      .arg(path, Translated(change.failure)));
         return;
     }
     emit matchesFile();

@@ -70,10 +70,11 @@ TEST(LibraryChangeFaults, AChangeFailingAtAnyStepLeavesTheLibraryAsItWas) {
                 const std::string where = std::string(name) + ", " + fault + " #" + std::to_string(n);
                 if (!result.failure.empty()) {
                     ++failures;
-                    EXPECT_EQ(test::FolderSnapshot(root.Path()), before) << where << ": " << result.failure;
-                    EXPECT_TRUE(result.failure.ends_with("Input/output error") ||
-                                result.failure.ends_with("No space left on device"))
-                        << where << ": " << result.failure;
+                    EXPECT_EQ(test::FolderSnapshot(root.Path()), before)
+                        << where << ": " << English(result.failure);
+                    EXPECT_TRUE(English(result.failure).ends_with("Input/output error") ||
+                                English(result.failure).ends_with("No space left on device"))
+                        << where << ": " << English(result.failure);
                 }
                 if (calls < n) break;
             }

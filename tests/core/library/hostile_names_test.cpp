@@ -105,7 +105,7 @@ TEST_F(HostileNamesTest, TagNamesStayInTheTagFolderAndTheTagDatabases) {
     });
     // Names that are file names work as any other: the tag has its file in the tag folder.
     for (const char* name : {"\xff\xfe", "wave.", "a\\..\\outside"}) {
-        EXPECT_EQ(AddLibraryTag(Library(), name).failure, "") << name;
+        EXPECT_EQ(English(AddLibraryTag(Library(), name).failure), "") << name;
         EXPECT_TRUE(fs::is_regular_file(library / "tags" / (std::string(name) + ".tag"))) << name;
     }
 }
@@ -116,7 +116,7 @@ TEST_F(HostileNamesTest, TagNamesNeverSplitTheLinesOfATagDatabase) {
     Write({"tags/two\nlines.tag", "tags/cr\r.tag", "tags/\xff\xfe.tag", "tags/...tag", "tags/..tag"});
     EXPECT_EQ(test::Summary(Tags()), "\xff\xfe=");
     for (const char* name : {"two\nlines", "cr\r", "..", "."})
-        EXPECT_NE(RetagBehaviour(Library(), "b", {name}, {}).failure, "") << name;
+        EXPECT_NE(English(RetagBehaviour(Library(), "b", {name}, {}).failure), "") << name;
 }
 
 // Core names: the name given to a new behaviour stays a file name of the library, and Save As refuses core
@@ -132,14 +132,14 @@ TEST_F(HostileNamesTest, CoreNamesNeverNameAFileOutsideTheLibrary) {
     const Names before = Tree();
     for (const std::string& core : kHostileNames) {
         if (core == "\xff\xfe" || core == "caf\xc3" || core == "wave." || core.size() == 4000) continue;
-        EXPECT_NE(SaveNewBehaviour(Library(), {core, "vmr", "bmp", {}}, nullptr).failure, "")
+        EXPECT_NE(English(SaveNewBehaviour(Library(), {core, "vmr", "bmp", {}}, nullptr).failure), "")
             << core.substr(0, 40);
     }
     Names after = Tree();
     std::erase(after, "behaviours/.motivra-lock");
     EXPECT_EQ(after, before);
     std::string name;
-    ASSERT_EQ(SaveNewBehaviour(Library(), {"\xff\xfe", "vmr", "bmp", {}}, &name).failure, "");
+    ASSERT_EQ(English(SaveNewBehaviour(Library(), {"\xff\xfe", "vmr", "bmp", {}}, &name).failure), "");
     EXPECT_TRUE(fs::is_regular_file(library / "\xff\xfe-0000.vmr"));
 }
 
@@ -150,8 +150,8 @@ TEST_F(HostileNamesTest, BehaviourNamesDeleteAndWriteOnlyTheirOwnFiles) {
     Write({real + ".vmr", "thumbs/" + real + ".bmp", "tagdb/" + real + ".tdb"});
     Write({"tags/wave.tag"}, real + "\r\nb\r\n");
     ExpectConfined("", "", [&](const std::string& name) {
-        EXPECT_NE(RemoveBehaviour(Library(), name).failure, "") << name.substr(0, 40);
-        EXPECT_NE(RetagBehaviour(Library(), name, {"wave"}, {}).failure, "") << name.substr(0, 40);
+        EXPECT_NE(English(RemoveBehaviour(Library(), name).failure), "") << name.substr(0, 40);
+        EXPECT_NE(English(RetagBehaviour(Library(), name, {"wave"}, {}).failure), "") << name.substr(0, 40);
     });
     EXPECT_TRUE(RemoveBehaviour(Library(), real).Complete());
     EXPECT_EQ(test::ReadText(library / "tags/wave.tag"), "b\r\n");
@@ -176,7 +176,8 @@ TEST_F(HostileNamesTest, LinksShowOnlyListedBehavioursAndRebuildReadsOnlyTheLibr
 
     Write({"tagdb/b.tdb"}, "wave\r\n");
     for (const char* outside : {"outside.tdb", "keep", "tagdb/keep", "../outside.tdb"}) Write({outside}, "leaked\r\n");
-    ExpectConfined("tags/", ".tag", [&](const std::string&) { EXPECT_EQ(RebuildTagLinks(Library()).failure, ""); },
+    ExpectConfined("tags/", ".tag",
+                   [&](const std::string&) { EXPECT_EQ(English(RebuildTagLinks(Library()).failure), ""); },
                    {"once"});
     EXPECT_EQ(test::Summary(Tags()), "wave=b");
 }

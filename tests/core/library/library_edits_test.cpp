@@ -67,7 +67,7 @@ TEST_F(LibraryEdits, EachChangeWritesOnlyWhatItChanges) {
         Sample fresh;
         const Names before = fresh.Tree();
         const LibraryChange change = c.change(fresh.Library());
-        EXPECT_EQ(change.failure, "") << c.name;
+        EXPECT_EQ(English(change.failure), "") << c.name;
         Names after = before;
         for (const auto& [path, bytes] : c.files) {
             if (bytes == "-") {
@@ -90,7 +90,7 @@ TEST_F(LibraryEdits, SaveAsNumbersUnderTheLockAndLinksItsTags) {
     std::string name;
     const LibraryChange change =
         SaveNewBehaviour(Library(), {"vmrk", "vmr bytes", "bmp bytes", {"calm", "new"}}, &name);
-    ASSERT_EQ(change.failure, "");
+    ASSERT_EQ(English(change.failure), "");
     EXPECT_EQ(name, "vmrk-0004");
     EXPECT_EQ(Read("vmrk-0004.vmr") + Read("thumbs/vmrk-0004.bmp"), "vmr bytesbmp bytes");
     EXPECT_EQ(Read("tagdb/vmrk-0004.tdb"), "calm\r\nnew\r\n");
@@ -100,12 +100,13 @@ TEST_F(LibraryEdits, SaveAsNumbersUnderTheLockAndLinksItsTags) {
 TEST_F(LibraryEdits, RefusalsChangeNothing) {
     std::filesystem::create_directory(library / "tagdb/vmrk-10000.tdb");
     const Names before = Tree();
-    EXPECT_NE(RetagBehaviour(Library(), "vmrk-10000", {"calm"}, {}).failure.find("10000.tdb: cannot be read"),
+    EXPECT_NE(English(RetagBehaviour(Library(), "vmrk-10000", {"calm"}, {}).failure)
+                  .find("10000.tdb: cannot be read"),
               std::string::npos);
-    EXPECT_NE(RemoveBehaviour(Library(), "gone").failure, "");
-    EXPECT_NE(RetagBehaviour(Library(), "..", {"calm"}, {}).failure, "");
-    EXPECT_NE(AddLibraryTag(Library(), "..").failure, "");
-    EXPECT_NE(SaveNewBehaviour(Library(), {"a/b", "", "", {}}, nullptr).failure, "");
+    EXPECT_NE(English(RemoveBehaviour(Library(), "gone").failure), "");
+    EXPECT_NE(English(RetagBehaviour(Library(), "..", {"calm"}, {}).failure), "");
+    EXPECT_NE(English(AddLibraryTag(Library(), "..").failure), "");
+    EXPECT_NE(English(SaveNewBehaviour(Library(), {"a/b", "", "", {}}, nullptr).failure), "");
     Names after = Tree();
     std::erase(after, "behaviours/.motivra-lock");
     EXPECT_EQ(after, before);
@@ -114,9 +115,10 @@ TEST_F(LibraryEdits, RefusalsChangeNothing) {
 TEST_F(LibraryEdits, AHeldLockMakesAChangeWaitThenGiveUp) {
     const auto held = LibraryLock::Take(Library());
     ASSERT_TRUE(held);
-    std::string why;
+    UserText why;
     EXPECT_FALSE(LibraryLock::Take(Library(), &why, std::chrono::milliseconds(30)));
-    EXPECT_NE(why.find("another program is changing the library"), std::string::npos) << why;
+    EXPECT_NE(English(why).find("another program is changing the library"), std::string::npos)
+        << English(why);
 }
 
 // Every writer applies its own change to the file as it is at that moment, so no link is lost.

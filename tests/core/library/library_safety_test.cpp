@@ -47,12 +47,13 @@ TEST_F(LibrarySafetyTest, UnreadableTagFilesAreRecordedAndNeverRewritten) {
     EXPECT_FALSE(table.ExceedsLimits());
 
     for (const char* tag : {"fifo", "huge", "loop"}) {
-        EXPECT_THAT(RetagBehaviour(Library(), "y", {tag}, {}).failure, HasSubstr(tag + std::string(".tag: cannot be read")));
+        EXPECT_THAT(English(RetagBehaviour(Library(), "y", {tag}, {}).failure),
+                    HasSubstr(tag + std::string(".tag: cannot be read")));
     }
-    EXPECT_NE(RebuildTagLinks(Library()).failure, "");
+    EXPECT_NE(English(RebuildTagLinks(Library()).failure), "");
     const LibraryChange removal = RemoveBehaviour(Library(), "x");
     const std::string tags = Library() + "/tags/";
-    EXPECT_EQ(removal.failure, "");
+    EXPECT_EQ(English(removal.failure), "");
     EXPECT_EQ(removal.skipped, (Names{tags + "fifo.tag: cannot be read: not a regular file",
                                       tags + "huge.tag: cannot be read: File too large",
                                       tags + "loop.tag: cannot be read: Too many levels of symbolic links"}));
@@ -72,7 +73,7 @@ TEST_F(LibrarySafetyTest, RebuildChangesNothingWhenATagDatabaseCannotBeReadOrAll
         const Names before = Tree();
         const LibraryChange change = RebuildTagLinks(Library());
         EXPECT_TRUE(change.done.empty());
-        EXPECT_EQ(change.failure, reason);
+        EXPECT_EQ(English(change.failure), reason);
         EXPECT_EQ(Tree(), before);
     };
     ASSERT_EQ(mkfifo((library / "tagdb/b.tdb").c_str(), 0600), 0);
@@ -103,7 +104,7 @@ TEST_F(LibrarySafetyTest, ALibraryPastTheLimitsIsMarkedAndNotRebuilt) {
     EXPECT_EQ(Summary(table), "a=x lines= z=");
     EXPECT_EQ(table.UnreadableTags(), (std::vector<int>{1, 2}));
     EXPECT_EQ(table.ReadError(2), "the library's tag files hold more than 64 MiB or 2000000 links together");
-    EXPECT_THAT(RebuildTagLinks(Library()).failure, HasSubstr("more than 64 MiB"));
+    EXPECT_THAT(English(RebuildTagLinks(Library()).failure), HasSubstr("more than 64 MiB"));
     EXPECT_EQ(Read("tags/a.tag"), "x\r\n");
 
     fs::resize_file(library / "tags/lines.tag", 0);
