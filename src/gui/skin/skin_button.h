@@ -22,7 +22,7 @@ public:
 
     // The caption; "NONE" shows the window text (text()) from the next paint on.
     void SetText(const QString& text) { text_ = text; }
-    const QString& ShownText() const { return text_; }
+    QString ShownText() const { return text_ == QLatin1String("NONE") ? text() : text_; }
     void SetBold(bool bold);
     void SetFaceStyle(int style);  // 0 vista, 1 ramp, 2 flat; negatives are ignored
     int FaceStyleValue() const { return faceStyle_; }

@@ -22,6 +22,7 @@ public:
     int GetCheck() const { return checked_; }
     // The label; "NONE" shows the window text (text()) from the next paint on.
     void SetText(const QString& text) { text_ = text; }
+    QString ShownText() const { return text_ == QLatin1String("NONE") ? text() : text_; }
 
     void SetBGColour(Colour c) { colours_.SetBGColour(c); }
     void SetTextColour(Colour c) { colours_.SetTextColour(c); }

@@ -1,0 +1,186 @@
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/export/export_format.h"
+#include "gui/editor/editor_controls.h"
+#include "gui/editor/editor_file_commands.h"
+#include "gui/editor/editor_template.h"
+#include "gui/editor/editor_window.h"
+#include "gui/editor/welcome_window.h"
+#include "gui/skin/balloon_tip.h"
+#include "gui/skin/dialog_template.h"
+#include "gui/skin/skin_button.h"
+#include "gui/skin/skin_check_box.h"
+#include "gui/skin/skin_group_box.h"
+#include "gui/skin/skin_label.h"
+#include "support/library_dialog_support.h"
+
+namespace motivra {
+namespace {
+
+// With the pseudo-translation every translated letter is accented, so a text is marked when no ASCII letter
+// is left once its tags, entities and mnemonics are taken out, and its data: a word with a path separator or
+// a file extension in it, and the export formats' names (WebP, GIF). The test's own data (behaviour names,
+// thumbnail text) is digits only.
+bool Marked(QString text) {
+    static const QRegularExpression kept = [] {
+        QStringList formats;
+        for (const ExportFormat format : kExportFormats) formats << QString::fromLatin1(FormatLabel(format));
+        return QRegularExpression(QStringLiteral(R"(<[^>]*>|&#?\w+;|&.|\S*(/|\.[A-Za-z])\S*|\b(%1)\b)")
+                                      .arg(formats.join(QLatin1Char('|'))));
+    }();
+    return !text.remove(kept).contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
+}
+
+QString Where(const QObject& object) {
+    return QString::fromLatin1(object.metaObject()->className()) + QLatin1Char(' ') + object.objectName();
+}
+
+// Every text a window shows: its title, each control's caption and tooltip, and its actions.
+void ExpectMarked(const QWidget& window, const std::string& seen) {
+    const auto expect = [&](const QObject& on, const char* what, const QString& text) {
+        if (!text.isEmpty() && !Marked(text))
+            ADD_FAILURE() << seen << ", " << Where(on).toStdString() << ", " << what << ": "
+                          << text.toStdString();
+    };
+    expect(window, "title", window.windowTitle());
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.prepend(const_cast<QWidget*>(&window));
+    for (const QWidget* w : widgets) {
+        expect(*w, "tooltip", w->toolTip());
+        if (const auto* b = qobject_cast<const SkinButton*>(w))
+            expect(*w, "caption", b->ShownText());
+        else if (const auto* c = qobject_cast<const SkinCheckBox*>(w))
+            expect(*w, "caption", c->ShownText());
+        else if (const auto* l = qobject_cast<const SkinLabel*>(w))
+            expect(*w, "caption", l->ShownText());
+        else if (const auto* g = qobject_cast<const SkinGroupBox*>(w))
+            expect(*w, "caption", g->Caption());
+        else if (const auto* t = qobject_cast<const BalloonTip*>(w))
+            expect(*w, "tooltip", t->Text());
+        else if (const auto* q = qobject_cast<const QLabel*>(w))
+            expect(*w, "label", q->text());
+        else if (const auto* a = qobject_cast<const QAbstractButton*>(w))
+            expect(*w, "caption", a->text());
+        else if (const auto* box = qobject_cast<const QGroupBox*>(w))
+            expect(*w, "group", box->title());
+        for (const QAction* action : w->actions()) {
+            expect(*action, "action", action->text());
+            expect(*action, "action tooltip", action->toolTip());
+        }
+    }
+}
+
+// The pseudo-translation, installed for the object's lifetime.
+struct PseudoLanguage {
+    PseudoLanguage() {
+        EXPECT_TRUE(translator.load(QStringLiteral(MOTIVRA_PSEUDO_QM)));
+        QApplication::installTranslator(&translator);
+    }
+    ~PseudoLanguage() { QApplication::removeTranslator(&translator); }
+    QTranslator translator;
+};
+
+// The editor, made in the pseudo-translation, on a library of one behaviour, "0042".
+struct PseudoEditor {
+    PseudoEditor() {
+        library.WriteBehaviour("0042", "42");
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void OpenBehaviour() { EXPECT_TRUE(window.OpenFile(library.Path("0042.vmr"))); }
+
+    PseudoLanguage language;
+    test::DialogLibrary library;
+    EditorWindow window;
+};
+
+// What the user does to reach a window: a window that stays open is given back to be walked; the modal
+// dialogs, questions and menus it opens on the way are walked as they show and then closed.
+struct Reached {
+    const char* name;
+    std::function<const QWidget*(PseudoEditor&)> open;
+};
+
+void PrintTo(const Reached& reached, std::ostream* out) { *out << reached.name; }
+
+// A window reached through modal dialogs, questions and menus only.
+template <class Open>
+std::function<const QWidget*(PseudoEditor&)> Modal(Open open) {
+    return [open](PseudoEditor& e) -> const QWidget* {
+        open(e);
+        return nullptr;
+    };
+}
+
+class PseudoTranslation : public testing::TestWithParam<Reached> {};
+
+TEST_P(PseudoTranslation, EveryTextOfTheWindowIsTranslated) {
+    PseudoEditor e;
+    int walked = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        QWidget* shown = QApplication::activePopupWidget();
+        if (shown == nullptr) shown = QApplication::activeModalWidget();
+        if (shown == nullptr || !shown->isVisible()) return;
+        ExpectMarked(*shown, std::string(GetParam().name) + ", " + Where(*shown).toStdString());
+        ++walked;
+        shown->close();
+    });
+    closer.start(50);
+    if (const QWidget* stays = GetParam().open(e)) {
+        ExpectMarked(*stays, GetParam().name);
+        ++walked;
+    }
+    EXPECT_GT(walked, 0) << "nothing was shown";
+}
+
+const Reached kReached[] = {
+    {"Editor", [](PseudoEditor& e) { return &e.window; }},
+    {"Welcome",
+     [](PseudoEditor& e) -> const QWidget* {
+         e.window.ShowHelpPage(QStringLiteral("welcome.htm"));
+         return e.window.Welcome();
+     }},
+    {"Load", Modal([](PseudoEditor& e) { e.window.FileCommands().Load(); })},
+    {"Merge", Modal([](PseudoEditor& e) { e.window.FileCommands().Merge(); })},
+    {"SaveAs", Modal([](PseudoEditor& e) { e.window.FileCommands().SaveAs(); })},
+    {"EditTags", Modal([](PseudoEditor& e) { e.window.FileCommands().EditTags(); })},
+    {"Export", Modal([](PseudoEditor& e) {
+         e.OpenBehaviour();
+         e.window.FileCommands().Export();
+     })},
+    {"SetupUi", Modal([](PseudoEditor& e) { e.window.RunSetupUi(); })},
+    {"FileThatCannotBeRead",
+     Modal([](PseudoEditor& e) { e.window.OpenFile(e.library.Path("missing.vmr")); })},
+    {"UnsavedChangesOnClosing", Modal([](PseudoEditor& e) {
+         e.OpenBehaviour();
+         QTest::mouseClick(e.window.Controls().rows[0].smoothBox, Qt::LeftButton, {}, {4, 4});
+         e.window.close();
+     })},
+    {"ContextMenu",
+     [](PseudoEditor& e) -> const QWidget* {
+         QContextMenuEvent menu(QContextMenuEvent::Mouse, {3, 200}, e.window.mapToGlobal(QPoint(3, 200)));
+         QApplication::sendEvent(&e.window, &menu);
+         return QApplication::activePopupWidget();
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, PseudoTranslation, testing::ValuesIn(kReached),
+                         [](const testing::TestParamInfo<Reached>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace motivra
