@@ -23,10 +23,10 @@ public:
     // The label; "NONE" shows the window text (text()) from the next paint on.
     void SetText(const QString& text) { text_ = text; }
 
-    void SetBGColour(Colour c) { colours_.SetBGColour(c); }
-    void SetTextColour(Colour c) { colours_.SetTextColour(c); }
-    void SetButtonColour(Colour c) { colours_.SetButtonColour(c); }
-    void SetSelectedColour(Colour c) { colours_.SetSelectedColour(c); }
+    void SetBGColour(SchemeColour c) { colours_.SetBGColour(c); }
+    void SetTextColour(SchemeColour c) { colours_.SetTextColour(c); }
+    void SetButtonColour(SchemeColour c) { colours_.SetButtonColour(c); }
+    void SetSelectedColour(SchemeColour c) { colours_.SetSelectedColour(c); }
     const CheckBoxColours& Colours() const { return colours_; }
     void LoadColours();
 
