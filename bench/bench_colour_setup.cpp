@@ -39,7 +39,7 @@ private:
 std::vector<PaletteRecord> FullPaletteRecords() {
     std::vector<PaletteRecord> colours;
     for (std::uint32_t i = 0; i < 510; ++i) {
-        colours.push_back(PaletteRecord::FromRgb(i % 97 == 0 ? 0 : i * 0x010305u));
+        colours.push_back(PaletteRecord::FromRgb(RgbColour(i % 97 == 0 ? 0 : i * 0x010305u)));
     }
     return colours;
 }
@@ -68,7 +68,7 @@ void OpenAddSaveFullPalette(benchmark::State& state) {
         palette.SetPalette("full");
         palette.Open([](const std::string&) { return std::vector<std::string>{}; });
         palette.DeleteColour(1);
-        palette.AddColour(0xFFFFFE);
+        palette.AddColour(RgbColour(0xFFFFFE));
         benchmark::DoNotOptimize(palette.Save());
     }
 }
@@ -101,14 +101,15 @@ void LoadAndSaveFullSwatchLibrary(benchmark::State& state) {
     WriteFileAtomically(library.FilePath(), EncodeSwatchFile({}, 0));
     library.Load();
     for (int i = 0; i < kMaxSwatches; ++i) {
-        const auto c = static_cast<Colour>(i * 0x010101);
+        const SchemeColour c(static_cast<std::uint32_t>(i * 0x010101));
         library.Add({c, c, c, c, c, c});
     }
     library.Save();
     for (auto _ : state) {
         library.Load();
         library.Delete(0);
-        library.Add({1, 2, 3, 4, 5, 6});
+        library.Add({SchemeColour(1), SchemeColour(2), SchemeColour(3), SchemeColour(4), SchemeColour(5),
+                     SchemeColour(6)});
         benchmark::DoNotOptimize(library.Save());
     }
 }
@@ -126,9 +127,9 @@ BENCHMARK(BuildHueTable);
 // Target: under 1 ms for the colour of every pixel of a 99 x 97 shade square: a drag never waits for it.
 void ShadeEveryPixel(benchmark::State& state) {
     for (auto _ : state) {
-        Colour sum = 0;
+        std::uint32_t sum = 0;
         for (int y = 0; y <= 97; ++y) {
-            for (int x = 0; x <= 99; ++x) sum ^= ShadeColour(0x2828C8, x, y, 99, 97);
+            for (int x = 0; x <= 99; ++x) sum ^= ShadeColour(SchemeColour(0x2828C8), x, y, 99, 97).Value();
         }
         benchmark::DoNotOptimize(sum);
     }

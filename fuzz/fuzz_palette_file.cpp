@@ -82,11 +82,12 @@ void CheckPaletteView(std::span<const std::uint8_t> bytes, const std::vector<Pal
     Require(model.IsPaletteView() && SameRecords(model.Colours(), colours),
             "the palette view shows the cleaned colours of the whole file");
 
-    const PaletteRecord colour = PaletteRecord::FromRgb(added);
+    const PaletteRecord colour = PaletteRecord::FromRgb(RgbColour(added));
     const bool present =
         std::any_of(colours.begin(), colours.end(), [&](const auto& c) { return c.SameColour(colour); });
     const bool room = colours.size() + 1 < static_cast<std::size_t>(kMaxPaletteItems);
-    Require(model.AddColour(added) == (!present && room), "a colour is added when new and there is room");
+    Require(model.AddColour(RgbColour(added)) == (!present && room),
+            "a colour is added when new and there is room");
     std::vector<PaletteRecord> expected = colours;
     if (!present && room) {
         expected.push_back(colour);

@@ -28,7 +28,7 @@ void CheckDecoding(std::span<const std::uint8_t> bytes, const SwatchFileContent&
         const SwatchRecord& record = content.swatches[i];
         bool same = record.id == WordAt(bytes, at);
         for (std::size_t k = 0; k < record.colours.size(); ++k)
-            same = same && record.colours[k] == WordAt(bytes, at + 4 + 4 * k);
+            same = same && record.colours[k].Value() == WordAt(bytes, at + 4 + 4 * k);
         Require(same, "records are read in file order, word for word");
     }
 }
@@ -47,7 +47,12 @@ void CheckLibrary(std::span<const std::uint8_t> bytes, const SwatchFileContent& 
     Require(library.Swatches() == content.swatches && library.NextId() == content.nextId,
             "the swatch view loads what the file holds");
 
-    const std::array<Colour, 6> colours{content.nextId, 1, 2, 3, 4, 5};
+    const std::array<SchemeColour, 6> colours{SchemeColour(content.nextId),
+                                              SchemeColour(1),
+                                              SchemeColour(2),
+                                              SchemeColour(3),
+                                              SchemeColour(4),
+                                              SchemeColour(5)};
     const bool room = content.swatches.size() < static_cast<std::size_t>(kMaxSwatches);
     Require(library.Add(colours) == room, "a swatch is added while there is room");
     if (!room) return;

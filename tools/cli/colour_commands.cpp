@@ -57,7 +57,7 @@ void RunPalette(const PaletteRequest& request) {
     palette.Open([](const std::string&) { return std::vector<std::string>{}; });
 
     if (!request.add.empty()) {
-        const std::uint32_t rgb = *ParseColourCode(request.add);
+        const RgbColour rgb = *ParseColourCode(request.add);
         if (!palette.AddColour(rgb)) {
             if (palette.ItemCount() >= kMaxPaletteItems) throw CliError(opened + ": the palette is full");
             std::cerr << opened << ": " << request.add << " is already in the palette; nothing changed\n";
@@ -75,7 +75,7 @@ void RunPalette(const PaletteRequest& request) {
 
     Json colours = Json::array();
     for (const PaletteRecord& record : palette.Colours())
-        colours.push_back(ColourCode(record.SchemeQColor()));
+        colours.push_back(ColourCode(record.AsSchemeColour()));
     Json result;
     result["file"] = file;
     result["colours"] = colours;
@@ -99,7 +99,7 @@ void RunSwatches(const SwatchRequest& request) {
     library.Load();
 
     if (!request.add.empty()) {
-        std::array<Colour, 6> colours{};
+        std::array<SchemeColour, 6> colours{};
         for (std::size_t i = 0; i < colours.size(); ++i)
             colours[i] = FlipRedBlue(*ParseColourCode(request.add[i]));
         if (!library.Add(colours)) throw CliError(file + ": the library is full");
@@ -113,7 +113,7 @@ void RunSwatches(const SwatchRequest& request) {
     Json swatches = Json::array();
     for (const SwatchRecord& swatch : library.Swatches()) {
         Json colours = Json::array();
-        for (const Colour colour : swatch.colours) colours.push_back(ColourCode(colour));
+        for (const SchemeColour colour : swatch.colours) colours.push_back(ColourCode(colour));
         Json entry;
         entry["id"] = swatch.id;
         entry["colours"] = colours;

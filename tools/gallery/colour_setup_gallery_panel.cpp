@@ -47,7 +47,7 @@ ColourSetupGalleryPanel::ColourSetupGalleryPanel(QWidget* parent) : QWidget(pare
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window,
-               SchemeQColor(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+               SchemeQColor(ReadSchemeColour(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     // The picker: the UI swatch in the scheme's own colours with Text selected, a picked hue and shade.

@@ -58,7 +58,7 @@ GalleryPanel::GalleryPanel(const QString& title, QWidget* parent) : QWidget(pare
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window,
-               SchemeQColor(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+               SchemeQColor(ReadSchemeColour(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     // Headers: resource image, the three built-in icons, and the disabled veil.

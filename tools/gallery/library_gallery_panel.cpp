@@ -42,7 +42,7 @@ LibraryGalleryPanel::LibraryGalleryPanel(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window,
-               SchemeQColor(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)));
+               SchemeQColor(ReadSchemeColour(scheme::kDlgColour, scheme::kDefaultDlgColour)));
     setPalette(p);
 
     auto* grids = Place(new SkinGroupBox(this), 4, 0, 552, 208);

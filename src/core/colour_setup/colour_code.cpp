@@ -4,13 +4,13 @@
 
 namespace motivra {
 
-std::string ColourCode(Colour gdiColour) {
+std::string ColourCode(SchemeColour gdiColour) {
     char text[7];
     std::snprintf(text, sizeof text, "%02X%02X%02X", Byte0(gdiColour), Byte1(gdiColour), Byte2(gdiColour));
     return text;
 }
 
-std::optional<std::uint32_t> ParseColourCode(std::string_view text) {
+std::optional<RgbColour> ParseColourCode(std::string_view text) {
     if (!text.empty() && text.front() == '#') text.remove_prefix(1);
     if (text.size() != 6) return std::nullopt;
     std::uint32_t value = 0;
@@ -27,7 +27,7 @@ std::optional<std::uint32_t> ParseColourCode(std::string_view text) {
         }
         value = (value << 4) | static_cast<std::uint32_t>(digit);
     }
-    return value;
+    return RgbColour(value);
 }
 
 }  // namespace motivra

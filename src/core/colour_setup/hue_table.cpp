@@ -32,9 +32,10 @@ HueTable::HueTable() {
     }
 }
 
-Colour HueTable::ColourAt(int index) const {
+SchemeColour HueTable::ColourAt(int index) const {
     const int i = std::clamp(index, 0, kSize - 1);
-    return MakeColour(static_cast<int>(Red(i)), static_cast<int>(Green(i)), static_cast<int>(Blue(i)));
+    return MakeColour<SchemeColour>(static_cast<int>(Red(i)), static_cast<int>(Green(i)),
+                                    static_cast<int>(Blue(i)));
 }
 
 int HueTable::IndexAt(int x, int width) {

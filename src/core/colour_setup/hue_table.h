@@ -20,8 +20,8 @@ public:
     std::uint32_t Red(int index) const { return red_[static_cast<std::size_t>(index)]; }
     std::uint32_t Green(int index) const { return green_[static_cast<std::size_t>(index)]; }
     std::uint32_t Blue(int index) const { return blue_[static_cast<std::size_t>(index)]; }
-    // The entry as a colour in GDI form; index limited to 0..767.
-    Colour ColourAt(int index) const;
+    // The entry as a colour in scheme form; index limited to 0..767.
+    SchemeColour ColourAt(int index) const;
 
     // The entry under pixel x of a bar width pixels wide: trunc(768.0 / width * x) in double precision,
     // limited to 0..767, so the right edge (x = width) is entry 767. 0 for a bar without width.

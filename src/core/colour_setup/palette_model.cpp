@@ -108,7 +108,7 @@ bool PaletteModel::Save(std::string* error) {
     return true;
 }
 
-bool PaletteModel::AddColour(std::uint32_t rgb) {
+bool PaletteModel::AddColour(RgbColour rgb) {
     if (!paletteView_) return false;
     const PaletteRecord added = PaletteRecord::FromRgb(rgb);
     const bool present = std::any_of(items_.begin() + 1, items_.end(),
@@ -145,9 +145,9 @@ bool PaletteModel::IsBackCell(int index) const {
     return paletteView_ && HasItem(index) && items_[static_cast<std::size_t>(index)].kind == kBackCellKind;
 }
 
-Colour PaletteModel::ColourAt(int index) const {
-    if (!paletteView_ || !HasItem(index)) return 0;
-    return items_[static_cast<std::size_t>(index)].SchemeQColor();
+SchemeColour PaletteModel::ColourAt(int index) const {
+    if (!paletteView_ || !HasItem(index)) return SchemeColour();
+    return items_[static_cast<std::size_t>(index)].AsSchemeColour();
 }
 
 std::vector<PaletteRecord> PaletteModel::Colours() const {

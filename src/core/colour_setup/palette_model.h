@@ -47,7 +47,7 @@ public:
 
     // Appends a colour given as 0x00RRGGBB to the open palette, unless a colour with the same three bytes is
     // already there or the palette holds 511 items. True when it was added.
-    bool AddColour(std::uint32_t rgb);
+    bool AddColour(RgbColour rgb);
     // Removes the colour at item index (1 .. ItemCount() - 1) of the open palette; the back cell stays.
     bool DeleteColour(int index);
 
@@ -64,10 +64,10 @@ public:
     const std::string& Folder() const { return folder_; }
     const std::string& PaletteName() const { return paletteName_; }
 
-    // Palette view: whether the item is the back cell, and an item's colour in GDI form (0 for the back cell
-    // and for an index outside the items).
+    // Palette view: whether the item is the back cell, and an item's colour in scheme form (0 for the back
+    // cell and for an index outside the items).
     bool IsBackCell(int index) const;
-    Colour ColourAt(int index) const;
+    SchemeColour ColourAt(int index) const;
     // The open palette's colours as shown, in order (items 1..).
     std::vector<PaletteRecord> Colours() const;
 

@@ -4,11 +4,11 @@
 
 namespace motivra {
 
-PaletteRecord PaletteRecord::FromRgb(std::uint32_t rgb) {
+PaletteRecord PaletteRecord::FromRgb(RgbColour rgb) {
     PaletteRecord record;
-    record.redWord = static_cast<std::uint16_t>((rgb >> 16) & 0xFF);
-    record.greenWord = static_cast<std::uint16_t>((rgb >> 8) & 0xFF);
-    record.blueWord = static_cast<std::uint16_t>(rgb & 0xFF);
+    record.redWord = static_cast<std::uint16_t>(Byte2(rgb));
+    record.greenWord = static_cast<std::uint16_t>(Byte1(rgb));
+    record.blueWord = static_cast<std::uint16_t>(Byte0(rgb));
     return record;
 }
 

@@ -25,14 +25,13 @@ struct PaletteRecord {
     int Green() const { return greenWord & 0xFF; }
     int Blue() const { return blueWord & 0xFF; }
 
-    // GDI form, red in the low byte.
-    Colour SchemeQColor() const { return MakeColour(Red(), Green(), Blue()); }
+    SchemeColour AsSchemeColour() const { return MakeColour<SchemeColour>(Red(), Green(), Blue()); }
     // Colours compare by their three channel bytes only.
-    bool SameColour(const PaletteRecord& other) const { return SchemeQColor() == other.SchemeQColor(); }
-    bool IsBlack() const { return SchemeQColor() == 0; }
+    bool SameColour(const PaletteRecord& other) const { return AsSchemeColour() == other.AsSchemeColour(); }
+    bool IsBlack() const { return AsSchemeColour() == SchemeColour(); }
 
-    // A colour record from 0x00RRGGBB, every unused byte zero.
-    static PaletteRecord FromRgb(std::uint32_t rgb);
+    // A colour record, every unused byte zero.
+    static PaletteRecord FromRgb(RgbColour rgb);
 };
 
 // False, with the record unchanged, when fewer than 10 bytes remain.

@@ -3,9 +3,10 @@
 namespace motivra {
 
 std::array<HueStrip, 6> HueStrips(int width) {
-    // Red, yellow, green, cyan, blue, magenta and red again, GDI form.
-    constexpr std::array<Colour, 7> kStops = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFFFF00,
-                                              0xFF0000, 0xFF00FF, 0x0000FF};
+    // Red, yellow, green, cyan, blue, magenta and red again.
+    constexpr std::array<SchemeColour, 7> kStops = {
+        SchemeColour(0x0000FF), SchemeColour(0x00FFFF), SchemeColour(0x00FF00), SchemeColour(0xFFFF00),
+        SchemeColour(0xFF0000), SchemeColour(0xFF00FF), SchemeColour(0x0000FF)};
     std::array<HueStrip, 6> strips;
     for (int i = 0; i < 6; ++i) {
         const auto at = static_cast<std::size_t>(i);

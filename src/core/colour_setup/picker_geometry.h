@@ -12,8 +12,8 @@ namespace motivra {
 struct HueStrip {
     int left = 0;
     int width = 0;
-    Colour from = 0;  // GDI form
-    Colour to = 0;
+    SchemeColour from;
+    SchemeColour to;
 
     bool operator==(const HueStrip&) const = default;
 };

@@ -26,10 +26,10 @@ int SwatchHitRow(int x, int y, int width, int rowHeight) {
     return -1;
 }
 
-SwatchLabelColours SwatchLabelColoursFor(Colour rowColour) {
+SwatchLabelColours SwatchLabelColoursFor(SchemeColour rowColour) {
     const int average = (Byte0(rowColour) + Byte1(rowColour) + Byte2(rowColour)) / 3;
-    if (average < 90) return {0xFFFFFF, 0xD7, 0x000000, 0x40};
-    return {0x000000, 0xFF, 0xFFFFFF, 0x40};
+    if (average < 90) return {SchemeColour(0xFFFFFF), 0xD7, SchemeColour(0x000000), 0x40};
+    return {SchemeColour(0x000000), 0xFF, SchemeColour(0xFFFFFF), 0x40};
 }
 
 }  // namespace motivra

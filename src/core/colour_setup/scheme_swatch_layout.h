@@ -38,14 +38,14 @@ inline PixelPoint SwatchLabelOrigin(int row, int rowHeight) { return {5, row * r
 // The name is drawn in text over a four-way outline: black text on a faint white outline, or, on a dark row
 // (the average of red, green and blue below 90), nearly opaque white text on a faint black outline.
 struct SwatchLabelColours {
-    Colour text = 0;  // GDI form
+    SchemeColour text;
     int textAlpha = 0xFF;
-    Colour outline = 0;
+    SchemeColour outline;
     int outlineAlpha = 0x40;
 
     bool operator==(const SwatchLabelColours&) const = default;
 };
 
-SwatchLabelColours SwatchLabelColoursFor(Colour rowColour);
+SwatchLabelColours SwatchLabelColoursFor(SchemeColour rowColour);
 
 }  // namespace motivra

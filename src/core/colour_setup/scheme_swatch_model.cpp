@@ -8,7 +8,7 @@ void SchemeSwatchModel::SetName(int row, std::string name) {
     if (Valid(row)) names_[static_cast<std::size_t>(row)] = std::move(name);
 }
 
-void SchemeSwatchModel::SetColour(int row, Colour colour) {
+void SchemeSwatchModel::SetColour(int row, SchemeColour colour) {
     if (Valid(row)) colours_[static_cast<std::size_t>(row)] = colour;
 }
 
@@ -16,13 +16,13 @@ std::string SchemeSwatchModel::Name(int row) const {
     return Valid(row) ? names_[static_cast<std::size_t>(row)] : std::string();
 }
 
-Colour SchemeSwatchModel::GetColour(int row) const {
-    return Valid(row) ? colours_[static_cast<std::size_t>(row)] : 0;
+SchemeColour SchemeSwatchModel::GetColour(int row) const {
+    return Valid(row) ? colours_[static_cast<std::size_t>(row)] : SchemeColour();
 }
 
-Colour SchemeSwatchModel::GetSelectedRowColour() const { return GetColour(selected_); }
+SchemeColour SchemeSwatchModel::GetSelectedRowColour() const { return GetColour(selected_); }
 
-bool SchemeSwatchModel::SetSelectedRowColour(Colour colour) {
+bool SchemeSwatchModel::SetSelectedRowColour(SchemeColour colour) {
     if (!Valid(selected_)) return false;
     colours_[static_cast<std::size_t>(selected_)] = colour;
     return true;

@@ -17,16 +17,16 @@ public:
 
     // Rows outside 0..5 are ignored.
     void SetName(int row, std::string name);
-    void SetColour(int row, Colour colour);
+    void SetColour(int row, SchemeColour colour);
     // Empty, or 0, outside 0..5.
     std::string Name(int row) const;
-    Colour GetColour(int row) const;
+    SchemeColour GetColour(int row) const;
 
     int GetSelected() const { return selected_; }
     // 0 when no row is selected.
-    Colour GetSelectedRowColour() const;
+    SchemeColour GetSelectedRowColour() const;
     // Only when a row is selected; true when a colour was set.
-    bool SetSelectedRowColour(Colour colour);
+    bool SetSelectedRowColour(SchemeColour colour);
 
     // The button goes down on a row (kNone off the rows): that row becomes the selection.
     void Press(int row);
@@ -39,7 +39,7 @@ public:
 private:
     static bool Valid(int row) { return row >= 0 && row < kRows; }
 
-    std::array<Colour, kRows> colours_{};
+    std::array<SchemeColour, kRows> colours_{};
     std::array<std::string, kRows> names_{"hello", "hello", "hello", "hello", "hello", "hello"};
     // The first row is selected from the start, and counts as clicked, so that one click clears it.
     int selected_ = 0;

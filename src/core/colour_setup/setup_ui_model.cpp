@@ -13,7 +13,7 @@ void SetupUiModel::Load(const SchemeSource& source) {
     state_ = SetupUiState{};
     for (int i = 0; i < kUiSlotCount; ++i) {
         const UiSlot& slot = kUiSlots[static_cast<std::size_t>(i)];
-        state_.colours[static_cast<std::size_t>(i)] = source.ReadNumber(slot.valueName, slot.defaultColour);
+        state_.colours[static_cast<std::size_t>(i)] = source.ReadColour(slot.valueName, slot.defaultColour);
     }
     state_.buttonFace = source.ReadNumber(scheme::kButtonFace, scheme::kDefaultButtonFace);
 }
@@ -24,7 +24,7 @@ void SetupUiModel::DefaultSwatch() {
     state_.buttonFace = scheme::kDefaultButtonFace;
 }
 
-bool SetupUiModel::UseColour(Colour colour, int selectedSlot) {
+bool SetupUiModel::UseColour(SchemeColour colour, int selectedSlot) {
     if (state_.spread) {
         state_.colours = SpreadColour(colour, state_.colours);
         return true;
@@ -55,8 +55,8 @@ TestUiColours SetupUiModel::TestUi() const {
 std::vector<SchemeWrite> SetupUiModel::OkWrites() const {
     std::vector<SchemeWrite> writes;
     for (int i = 0; i < kUiSlotCount; ++i)
-        writes.push_back(
-            {kUiSlots[static_cast<std::size_t>(i)].valueName, state_.colours[static_cast<std::size_t>(i)]});
+        writes.push_back({kUiSlots[static_cast<std::size_t>(i)].valueName,
+                          state_.colours[static_cast<std::size_t>(i)].Value()});
     writes.push_back({scheme::kButtonFace, state_.buttonFace});
     return writes;
 }

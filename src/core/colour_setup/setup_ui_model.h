@@ -15,7 +15,7 @@ namespace motivra {
 struct UiSlot {
     std::string_view name;
     std::string_view valueName;
-    Colour defaultColour;
+    SchemeColour defaultColour;
 };
 
 inline constexpr int kUiSlotCount = 6;
@@ -30,9 +30,9 @@ inline constexpr std::array<UiSlot, kUiSlotCount> kUiSlots{{
     {MOTIVRA_TEXT("SetupUi", "Highlight"), scheme::kSelectedColour, scheme::kDefaultSelectedColour},
 }};
 
-using UiSlots = std::array<Colour, kUiSlotCount>;
+using UiSlots = std::array<SchemeColour, kUiSlotCount>;
 
-// Everything the Setup User Interface dialog decides with: the six colours being edited (GDI form), the
+// Everything the Setup User Interface dialog decides with: the six colours being edited, the
 // button face (0 vista, 1 ramp, 2 flat) and the three modes. The picker controls keep their own points and
 // the UI swatch its selected row; the palette and swatch views keep their libraries.
 struct SetupUiState {
@@ -58,15 +58,15 @@ enum class SwatchClick { Nothing, CopyToSlots, Delete };
 // What a click on the palette view does.
 enum class PaletteClick { Nothing, OpenFile, Back, UseColour, DeleteColour };
 
-// The colours the test controls show, all from the slots (GDI form unless noted).
+// The colours the test controls show, all from the slots.
 struct TestUiColours {
-    Colour area = 0;        // the test area's background: Dialog BG
-    Colour groupBG = 0;     // the "Test UI" group and every test control's background: Group BG
-    Colour title = 0;       // the group's title band: Title BG
-    Colour button = 0;      // button faces, the slider thumb, the check box: Button
-    Colour text = 0;        // Text
-    Colour highlight = 0;   // pressed button, slider highlight, check mark: Highlight
-    Colour editBGPlus = 0;  // the edit box takes its background in GDI+ form (red in bits 16-23)
+    SchemeColour area;       // the test area's background: Dialog BG
+    SchemeColour groupBG;    // the "Test UI" group and every test control's background: Group BG
+    SchemeColour title;      // the group's title band: Title BG
+    SchemeColour button;     // button faces, the slider thumb, the check box: Button
+    SchemeColour text;       // Text
+    SchemeColour highlight;  // pressed button, slider highlight, check mark: Highlight
+    RgbColour editBG;        // the edit box takes its background in RGB form
     std::uint32_t buttonFace = 0;
     friend bool operator==(const TestUiColours&, const TestUiColours&) = default;
 };
@@ -94,7 +94,7 @@ public:
 
     // A colour from the shade square, the hue bar or a palette: spread over the swatch in spread mode,
     // otherwise given to the selected slot (selectedSlot 0..5, -1 for none). True when the slots took it.
-    bool UseColour(Colour colour, int selectedSlot);
+    bool UseColour(SchemeColour colour, int selectedSlot);
 
     SwatchClick ClickSwatch(int hitIndex) const;
     PaletteClick ClickPalette(bool paletteView, int hitIndex, bool backCell) const;
@@ -112,7 +112,7 @@ private:
     SetupUiState state_;
 };
 
-// "Colour to Library": the palette's add operation takes the picker's colour with red in bits 16-23.
-inline std::uint32_t PaletteAddForm(Colour gdiColour) { return FlipRedBlue(gdiColour); }
+// "Colour to Library": the palette's add operation takes the picker's colour in RGB form.
+inline RgbColour PaletteAddForm(SchemeColour colour) { return FlipRedBlue(colour); }
 
 }  // namespace motivra

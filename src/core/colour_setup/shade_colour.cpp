@@ -4,8 +4,8 @@
 
 namespace motivra {
 
-Colour ShadeColour(Colour base, int x, int y, int width, int height) {
-    if (width <= 0 || height <= 0) return MakeColour(Byte0(base), Byte1(base), Byte2(base));
+SchemeColour ShadeColour(SchemeColour base, int x, int y, int width, int height) {
+    if (width <= 0 || height <= 0) return MakeColour<SchemeColour>(Byte0(base), Byte1(base), Byte2(base));
     const long long px = std::clamp(x, 0, width);
     const long long py = std::clamp(y, 0, height);
     // Multiplying before dividing keeps the corners exact: at x = width, p is the base channel itself.
@@ -13,7 +13,7 @@ Colour ShadeColour(Colour base, int x, int y, int width, int height) {
         const long long p = 255 - (255 - c) * px / width;
         return static_cast<int>(p - p * py / height);
     };
-    return MakeColour(shade(Byte0(base)), shade(Byte1(base)), shade(Byte2(base)));
+    return MakeColour<SchemeColour>(shade(Byte0(base)), shade(Byte1(base)), shade(Byte2(base)));
 }
 
 }  // namespace motivra

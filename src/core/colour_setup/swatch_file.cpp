@@ -17,7 +17,7 @@ SwatchFileContent DecodeSwatchFile(std::span<const std::uint8_t> bytes) {
     for (int i = 0; i < n && in.Remaining() >= kSwatchRecordSize; ++i) {
         SwatchRecord record;
         record.id = ReadU32(in);
-        for (Colour& colour : record.colours) colour = ReadU32(in);
+        for (SchemeColour& colour : record.colours) colour = SchemeColour(ReadU32(in));
         content.swatches.push_back(record);
     }
     return content;
@@ -30,7 +30,7 @@ std::vector<std::uint8_t> EncodeSwatchFile(std::span<const SwatchRecord> swatche
     WriteU32(out, nextId);
     for (const SwatchRecord& record : swatches) {
         WriteU32(out, record.id);
-        for (const Colour colour : record.colours) WriteU32(out, colour);
+        for (const SchemeColour colour : record.colours) WriteU32(out, colour.Value());
     }
     return out.Take();
 }

@@ -16,10 +16,10 @@ inline constexpr std::size_t kSwatchReadLimit = 8 + kMaxSwatches * kSwatchRecord
 inline constexpr std::uint32_t kNoSwatchId = 0xFFFFFFFF;
 
 // A saved UI swatch: the six scheme colours in slot order (Dialog BG, Group BG, Title BG, Button, Text,
-// Highlight), each in GDI form.
+// Highlight), each in scheme form.
 struct SwatchRecord {
     std::uint32_t id = 0;  // given when the swatch was added; never reused
-    std::array<Colour, 6> colours{};
+    std::array<SchemeColour, 6> colours{};
     friend bool operator==(const SwatchRecord&, const SwatchRecord&) = default;
 };
 

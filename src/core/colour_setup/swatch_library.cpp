@@ -64,7 +64,7 @@ bool SwatchLibrary::Save(std::string* error) {
     return true;
 }
 
-bool SwatchLibrary::Add(const std::array<Colour, 6>& colours) {
+bool SwatchLibrary::Add(const std::array<SchemeColour, 6>& colours) {
     if (Count() >= kMaxSwatches) return false;
     swatches_.push_back(SwatchRecord{nextId_, colours});
     ++nextId_;

@@ -34,8 +34,8 @@ public:
     // while the program runs. True when the file was written.
     bool Save(std::string* error = nullptr);
 
-    // Appends a swatch of six colours (slot order, GDI form) under the next id, unless the library holds 255.
-    bool Add(const std::array<Colour, 6>& colours);
+    // Appends a swatch of six colours (slot order) under the next id, unless the library holds 255.
+    bool Add(const std::array<SchemeColour, 6>& colours);
     // Removes the swatch at index; the others keep their ids and the next id stays.
     bool Delete(int index);
     // The swatch at index, or id kNoSwatchId with six zero colours outside the library.

@@ -4,12 +4,12 @@
 
 namespace motivra {
 
-Colour ScaleColour(Colour colour, int factor) {
+SchemeColour ScaleColour(SchemeColour colour, int factor) {
     const auto scale = [factor](int byte) { return std::clamp(byte * factor / 70, 0, 255); };
-    return MakeColour(scale(Byte0(colour)), scale(Byte1(colour)), scale(Byte2(colour)));
+    return MakeColour<SchemeColour>(scale(Byte0(colour)), scale(Byte1(colour)), scale(Byte2(colour)));
 }
 
-std::array<Colour, 6> SpreadColour(Colour colour, const std::array<Colour, 6>& slots) {
+std::array<SchemeColour, 6> SpreadColour(SchemeColour colour, const std::array<SchemeColour, 6>& slots) {
     return {ScaleColour(colour, 50),  colour,  ScaleColour(colour, 30), ScaleColour(colour, 85),
             ScaleColour(colour, 170), slots[5]};
 }

@@ -16,34 +16,34 @@ double Linear(int channel) {
 
 }  // namespace
 
-double RelativeLuminance(Colour colour) {
+double RelativeLuminance(SchemeColour colour) {
     return 0.2126 * Linear(Byte0(colour)) + 0.7152 * Linear(Byte1(colour)) + 0.0722 * Linear(Byte2(colour));
 }
 
-double ContrastRatio(Colour a, Colour b) {
+double ContrastRatio(SchemeColour a, SchemeColour b) {
     const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-bool IsHardToRead(Colour text, Colour background) {
+bool IsHardToRead(SchemeColour text, SchemeColour background) {
     return ContrastRatio(text, background) < kMinimumTextContrast;
 }
 
-Colour ReadableMark(Colour mark, Colour text) {
+SchemeColour ReadableMark(SchemeColour mark, SchemeColour text) {
     const auto towards = [&](int end, int step) {
         const auto channel = [&](int c) { return c + (end - c) * step / 255; };
-        return MakeColour(channel(Byte0(mark)), channel(Byte1(mark)), channel(Byte2(mark)));
+        return MakeColour<SchemeColour>(channel(Byte0(mark)), channel(Byte1(mark)), channel(Byte2(mark)));
     };
     for (int step = 0; step <= 255; ++step) {
         for (const int end : {255, 0}) {
-            const Colour candidate = towards(end, step);
+            const SchemeColour candidate = towards(end, step);
             if (ContrastRatio(candidate, text) >= kMinimumMarkContrast) return candidate;
         }
     }
     return mark;
 }
 
-TextContrastCheck CheckTextContrast(const std::array<Colour, 6>& slots) {
+TextContrastCheck CheckTextContrast(const std::array<SchemeColour, 6>& slots) {
     return {IsHardToRead(slots[4], slots[0]), IsHardToRead(slots[4], slots[1])};
 }
 

@@ -13,7 +13,7 @@
 namespace motivra {
 
 // The background of a row label whose track is enabled: a dark red (COLORREF, red 0x96).
-inline constexpr Colour kEnabledLabelColour = 0x0A0A96;
+inline constexpr SchemeColour kEnabledLabelColour{0x0A0A96};
 
 // The row whose controls exist but are never shown.
 inline constexpr int kHiddenRow = static_cast<int>(ParameterSlot::BlendMode);

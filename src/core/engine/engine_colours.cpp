@@ -4,16 +4,16 @@ namespace motivra {
 
 TimelineColours ReadTimelineColours(const SchemeSource& source) {
     return {
-        source.ReadNumber(scheme::kBGColour, scheme::kDefaultBGColour),
-        source.ReadNumber(scheme::kBaseColour, scheme::kDefaultBaseColour),
-        ContrastShift(source.ReadNumber(scheme::kTitleColour, kEngineDefaultTitleColour), kDefaultLineShift),
-        0x3737FF};
+        source.ReadColour(scheme::kBGColour, scheme::kDefaultBGColour),
+        source.ReadColour(scheme::kBaseColour, scheme::kDefaultBaseColour),
+        ContrastShift(source.ReadColour(scheme::kTitleColour, kEngineDefaultTitleColour), kDefaultLineShift),
+        SchemeColour(0x3737FF)};
 }
 
 TransportColours ReadTransportColours(const SchemeSource& source) {
-    return {source.ReadNumber(scheme::kBGColour, scheme::kDefaultBGColour),
-            source.ReadNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour),
-            source.ReadNumber(scheme::kButtonColour, scheme::kDefaultButtonColour)};
+    return {source.ReadColour(scheme::kBGColour, scheme::kDefaultBGColour),
+            source.ReadColour(scheme::kSelectedColour, scheme::kDefaultSelectedColour),
+            source.ReadColour(scheme::kButtonColour, scheme::kDefaultButtonColour)};
 }
 
 }  // namespace motivra

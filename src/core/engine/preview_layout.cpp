@@ -18,8 +18,9 @@ PixelQuad ToPixels(const Quad& q, int w3, int h3) {
 
 }  // namespace
 
-Colour AlphaPenColour(double a) {
-    return MakeColour(ChannelByte(a / 2), ChannelByte(TruncToPixel(a / 1.2) + 43.0), ChannelByte(a / 2));
+SchemeColour AlphaPenColour(double a) {
+    return MakeColour<SchemeColour>(ChannelByte(a / 2), ChannelByte(TruncToPixel(a / 1.2) + 43.0),
+                                    ChannelByte(a / 2));
 }
 
 PixelPoint PreviewPixel(const PosePoint& p, int w3, int h3) {

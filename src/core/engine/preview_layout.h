@@ -2,28 +2,28 @@
 
 #include <array>
 
-#include "core/geometry/pixel_geometry.h"
 #include "core/engine/pose_geometry.h"
+#include "core/geometry/pixel_geometry.h"
 #include "core/skin/colour_arithmetic.h"
 
 namespace motivra {
 
 class TrackStore;
 
-// The preview's fixed colours, in GDI form (b0 red).
+// The preview's fixed colours.
 namespace preview {
-inline constexpr Colour kOutside = MakeColour(0, 0, 0);
-inline constexpr Colour kMiddleThird = MakeColour(40, 40, 40);
-inline constexpr Colour kStartPen = MakeColour(90, 90, 90);
-inline constexpr Colour kEndPen = MakeColour(120, 40, 40);
-inline constexpr Colour kCurrentPen = MakeColour(90, 255, 90);
+inline constexpr SchemeColour kOutside = MakeColour<SchemeColour>(0, 0, 0);
+inline constexpr SchemeColour kMiddleThird = MakeColour<SchemeColour>(40, 40, 40);
+inline constexpr SchemeColour kStartPen = MakeColour<SchemeColour>(90, 90, 90);
+inline constexpr SchemeColour kEndPen = MakeColour<SchemeColour>(120, 40, 40);
+inline constexpr SchemeColour kCurrentPen = MakeColour<SchemeColour>(90, 255, 90);
 }  // namespace preview
 
 using PixelQuad = std::array<PixelPoint, 4>;
 
 // The current pen when Alpha is enabled: green brightening with the alpha value a (0..255), each channel
 // truncated and taken modulo 256.
-Colour AlphaPenColour(double a);
+SchemeColour AlphaPenColour(double a);
 
 // A pose point on a client area whose thirds are w3 and h3: the picture's -0.5..0.5 lands on the middle third
 // once the preview's 0.5 has been added.
@@ -39,7 +39,7 @@ struct PreviewLayout {
     PixelQuad end;
     PixelQuad current;
     std::array<PixelLine, 2> currentCross;
-    Colour currentPen = preview::kCurrentPen;
+    SchemeColour currentPen = preview::kCurrentPen;
 };
 
 PreviewLayout LayoutPreview(const TrackStore& store, int width, int height);

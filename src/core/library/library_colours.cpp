@@ -3,9 +3,9 @@
 namespace motivra {
 
 void TagCloudColours::Load(const SchemeSource& source) {
-    bgColour = source.ReadNumber(scheme::kBGColour, scheme::kDefaultBGColour);
-    textColour = source.ReadNumber(scheme::kTextColour, scheme::kDefaultTextColour);
-    selectedColour = source.ReadNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
+    bgColour = source.ReadColour(scheme::kBGColour, scheme::kDefaultBGColour);
+    textColour = source.ReadColour(scheme::kTextColour, scheme::kDefaultTextColour);
+    selectedColour = source.ReadColour(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
     // The scheme's own rule for text on the selection colour.
     selectedTextColour = ColourScheme(source).GetSelectedTextColour();
 }

@@ -8,8 +8,8 @@ namespace motivra {
 // The thumbnail area of a behaviour grid cell, in pixels.
 inline constexpr int kThumbnailWidth = 96;
 inline constexpr int kThumbnailHeight = 72;
-// What the grid shows where a thumbnail is missing or cannot be read: an orange box (GDI form).
-inline constexpr Colour kThumbnailPlaceholderColour = 0x004080FF;
+// What the grid shows where a thumbnail is missing or cannot be read: an orange box.
+inline constexpr SchemeColour kThumbnailPlaceholderColour{0x004080FF};
 
 // Where a picture of width x height is drawn in an area of areaWidth x areaHeight: scaled, up or down, to the
 // largest size that fits with its aspect kept (each side at least 1 pixel), centred, in the area's

@@ -11,32 +11,34 @@ constexpr int kLightThreshold = 220;
 void ButtonColours::Load(const ColourScheme& scheme) {
     dlgColour = scheme.GetDlgColour();
     SetBGColour(scheme.GetBGColour());
-    const Colour b = FlipRedBlue(scheme.GetButtonColour());
+    const SchemeColour b = FlipRedBlue(scheme.GetButtonColour());
     buttonTextColour = scheme.GetButtonTextColour();
     buttonDarkColour = Shade(b, -30);
     buttonColour = FlipRedBlue(b);
     titleColour = scheme.GetTitleColour();
     selectedColour = scheme.GetSelectedColour();
-    // Judged on the GDI+ form, as the colour load has always done it.
-    selectedTextColour = Brightness(selectedColour) < kLightThreshold ? 0xFFFFFF : 0;
+    // Judged on the RGB form here, and on the scheme form by the setter: both as the controls have always
+    // done.
+    selectedTextColour =
+        Brightness(selectedColour) < kLightThreshold ? SchemeColour(0xFFFFFF) : SchemeColour();
     textColour = scheme.GetTextColour();
 }
 
-void ButtonColours::SetBGColour(Colour c) {
+void ButtonColours::SetBGColour(SchemeColour c) {
     bgColour = c;
     bgLight = Shade(FlipRedBlue(c), +20);
     bgDark = Shade(FlipRedBlue(c), -44);
 }
 
-void ButtonColours::SetButtonColour(Colour c) {
+void ButtonColours::SetButtonColour(SchemeColour c) {
     buttonTextColour =
         Brightness(c) < kLightThreshold ? Shade(FlipRedBlue(c), +96) : Shade(FlipRedBlue(c), -98);
     buttonDarkColour = Shade(c, -30);
     buttonColour = FlipRedBlue(c);
 }
 
-void ButtonColours::SetSelectedColour(Colour c) {
-    selectedTextColour = Brightness(c) < kLightThreshold ? 0xFFFFFF : 0;
+void ButtonColours::SetSelectedColour(SchemeColour c) {
+    selectedTextColour = Brightness(c) < kLightThreshold ? SchemeColour(0xFFFFFF) : SchemeColour();
     selectedColour = FlipRedBlue(c);
 }
 
@@ -54,9 +56,10 @@ ButtonPalette ButtonFacePalette(const ButtonColours& colours, bool enabled, bool
     p.dB = Shade(p.face, -60);
     p.dC = Shade(p.face, -130);
     if (!enabled) {
-        // A quarter of the way from the background, so the shape stays and the colour recedes.
-        p.outline = Blend(FlipRedBlue(colours.bgColour), colours.bgDark, 0.25f);
-        p.face = Blend(colours.bgColour, colours.buttonColour, 0.25f);
+        // A quarter of the way from the background, so the shape stays and the colour recedes. Both blends
+        // mix the forms byte by byte; for the grey schemes that is the same colour either way.
+        p.outline = Blend(FlipRedBlue(colours.bgColour), SameBytesInOtherForm(colours.bgDark), 0.25f);
+        p.face = Blend(colours.bgColour, SameBytesInOtherForm(colours.buttonColour), 0.25f);
         p.text = Blend(p.face, FlipRedBlue(colours.buttonTextColour), 0.6f);
         p.dA = Shade(p.face, -50);
         p.dB = Shade(p.face, -20);

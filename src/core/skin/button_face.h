@@ -15,34 +15,34 @@ enum class FaceStyle { Vista = 0, Ramp = 1, Flat = 2 };
 // neighbouring buttons join), or an open end with a one-pixel divider at the border.
 enum class ButtonEdge { Closed = 0, Open = 1, Divider = 2 };
 
-// The button's colours as its colour load and setters keep them (forms as noted).
+// The button's colours as its colour load and setters keep them.
 struct ButtonColours {
-    Colour dlgColour = 0;
-    Colour bgColour = 0;          // GDI form
-    Colour buttonTextColour = 0;  // GDI form
-    Colour selectedTextColour = 0;
-    Colour textColour = 0;
-    Colour selectedColour = 0;    // GDI+ form
-    Colour buttonColour = 0;      // GDI+ form
-    Colour buttonDarkColour = 0;  // GDI+ form
-    Colour titleColour = 0;
-    Colour bgLight = 0;  // GDI form
-    Colour bgDark = 0;   // GDI form
+    SchemeColour dlgColour;
+    SchemeColour bgColour;
+    SchemeColour buttonTextColour;
+    SchemeColour selectedTextColour;
+    SchemeColour textColour;
+    RgbColour selectedColour;
+    RgbColour buttonColour;
+    RgbColour buttonDarkColour;
+    SchemeColour titleColour;
+    SchemeColour bgLight;
+    SchemeColour bgDark;
 
     void Load(const ColourScheme& scheme);
-    void SetBGColour(Colour c);
-    void SetButtonColour(Colour c);
-    void SetSelectedColour(Colour c);
-    void SetTextColour(Colour c) { textColour = c; }
+    void SetBGColour(SchemeColour c);
+    void SetButtonColour(SchemeColour c);
+    void SetSelectedColour(SchemeColour c);
+    void SetTextColour(SchemeColour c) { textColour = c; }
 };
 
-// The colours of one paint, all in GDI form except `face` (GDI+ form, as the shades take it).
+// The colours of one paint; the face is in RGB form, as the shades take it.
 struct ButtonPalette {
-    Colour face = 0;
-    Colour text = 0;
-    Colour outline = 0;
-    Colour dA = 0, dB = 0, dC = 0;
-    Colour l50 = 0, l2 = 0, l25 = 0, d20 = 0, d50 = 0;
+    RgbColour face;
+    SchemeColour text;
+    SchemeColour outline;
+    SchemeColour dA, dB, dC;
+    SchemeColour l50, l2, l25, d20, d50;
 };
 
 ButtonPalette ButtonFacePalette(const ButtonColours& colours, bool enabled, bool pressedInside,

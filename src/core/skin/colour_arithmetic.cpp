@@ -11,39 +11,59 @@ int Clamp255(int v) { return std::clamp(v, 0, 255); }
 
 }  // namespace
 
-Colour FlipRedBlue(Colour c) { return MakeColour(Byte2(c), Byte1(c), Byte0(c)); }
-
-int Brightness(Colour c) { return Byte2(c) + Byte1(c) + Byte0(c) / 3; }
-
-Colour Shade(Colour c, int delta) {
-    return MakeColour(Clamp255(Byte2(c) + delta), Clamp255(Byte1(c) + delta), Clamp255(Byte0(c) + delta));
+template <AnyColour C>
+int Brightness(C c) {
+    return Byte2(c) + Byte1(c) + Byte0(c) / 3;
 }
 
-Colour Blend(Colour a, Colour b, float t) {
+template <AnyColour C>
+OtherForm<C> Shade(C c, int delta) {
+    return MakeColour<OtherForm<C>>(Clamp255(Byte2(c) + delta), Clamp255(Byte1(c) + delta),
+                                    Clamp255(Byte0(c) + delta));
+}
+
+template <AnyColour C>
+OtherForm<C> Blend(C a, C b, float t) {
     t = std::clamp(t, 0.0f, 1.0f);
     const auto mix = [t](int from, int to) {
         return (from + static_cast<int>(static_cast<float>(to - from) * t)) & 0xFF;
     };
-    const int r0 = mix(Byte0(a), Byte0(b));
-    const int r1 = mix(Byte1(a), Byte1(b));
-    const int r2 = mix(Byte2(a), Byte2(b));
-    return MakeColour(r2, r1, r0);
+    return MakeColour<OtherForm<C>>(mix(Byte2(a), Byte2(b)), mix(Byte1(a), Byte1(b)),
+                                    mix(Byte0(a), Byte0(b)));
 }
 
-Colour ContrastShift(Colour c, int n) {
+template <AnyColour C>
+C ContrastShift(C c, int n) {
     const auto shift = [n](int v) { return v < 129 ? std::min(255, v + n) : std::max(0, v - n); };
-    return MakeColour(shift(Byte0(c)), shift(Byte1(c)), shift(Byte2(c)));
+    return MakeColour<C>(shift(Byte0(c)), shift(Byte1(c)), shift(Byte2(c)));
 }
 
-Colour InverseExchanged(Colour c) { return MakeColour(255 - Byte2(c), 255 - Byte1(c), 255 - Byte0(c)); }
+template <AnyColour C>
+C InverseExchanged(C c) {
+    return MakeColour<C>(255 - Byte2(c), 255 - Byte1(c), 255 - Byte0(c));
+}
 
-Colour ContrastingText(Colour background, Colour text, int threshold) {
+template <AnyColour B, AnyColour C>
+C ContrastingText(B background, C text, int threshold) {
     return std::abs(Brightness(background) - Brightness(text)) < threshold ? InverseExchanged(text) : text;
 }
 
-Colour DeleteModeTint(Colour bgColour) {
-    return MakeColour(std::min(255, Byte2(bgColour) + 60), std::max(0, Byte1(bgColour) - 40),
-                      std::max(0, Byte0(bgColour) - 40));
+SchemeColour DeleteModeTint(SchemeColour bgColour) {
+    return MakeColour<SchemeColour>(std::min(255, Byte2(bgColour) + 60), std::max(0, Byte1(bgColour) - 40),
+                                    std::max(0, Byte0(bgColour) - 40));
 }
+
+// Every function is made for both forms here, so its body stays out of the header.
+#define MOTIVRA_COLOUR_FUNCTIONS(C)                                    \
+    template int Brightness<C>(C);                                     \
+    template OtherForm<C> Shade<C>(C, int);                            \
+    template OtherForm<C> Blend<C>(C, C, float);                       \
+    template C ContrastShift<C>(C, int);                               \
+    template C InverseExchanged<C>(C);                                 \
+    template C ContrastingText<SchemeColour, C>(SchemeColour, C, int); \
+    template C ContrastingText<RgbColour, C>(RgbColour, C, int);
+MOTIVRA_COLOUR_FUNCTIONS(SchemeColour)
+MOTIVRA_COLOUR_FUNCTIONS(RgbColour)
+#undef MOTIVRA_COLOUR_FUNCTIONS
 
 }  // namespace motivra

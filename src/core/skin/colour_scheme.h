@@ -13,6 +13,11 @@ class SchemeSource {
 public:
     virtual ~SchemeSource() = default;
     virtual std::uint32_t ReadNumber(std::string_view name, std::uint32_t defaultValue) const = 0;
+
+    // Colours are stored in scheme form.
+    SchemeColour ReadColour(std::string_view name, SchemeColour defaultValue) const {
+        return SchemeColour(ReadNumber(name, defaultValue.Value()));
+    }
 };
 
 // Names and defaults of the scheme values.
@@ -26,14 +31,14 @@ inline constexpr std::string_view kSelectedColour = "SelectedColour";
 inline constexpr std::string_view kButtonFace = "ButtonFace";
 inline constexpr std::string_view kBaseColour = "baseColour";
 
-inline constexpr Colour kDefaultDlgColour = 0x323232;
-inline constexpr Colour kDefaultBGColour = 0x464646;
-inline constexpr Colour kDefaultTitleColour = 0x1E1E1E;
-inline constexpr Colour kDefaultButtonColour = 0x9B9B9B;
-inline constexpr Colour kDefaultTextColour = 0xAAAAAA;
-inline constexpr Colour kDefaultSelectedColour = 0x0078F0;
+inline constexpr SchemeColour kDefaultDlgColour{0x323232};
+inline constexpr SchemeColour kDefaultBGColour{0x464646};
+inline constexpr SchemeColour kDefaultTitleColour{0x1E1E1E};
+inline constexpr SchemeColour kDefaultButtonColour{0x9B9B9B};
+inline constexpr SchemeColour kDefaultTextColour{0xAAAAAA};
+inline constexpr SchemeColour kDefaultSelectedColour{0x0078F0};
 inline constexpr std::uint32_t kDefaultButtonFace = 0;
-inline constexpr Colour kDefaultBaseColour = 0x787878;
+inline constexpr SchemeColour kDefaultBaseColour{0x787878};
 }  // namespace scheme
 
 // The colours a skinned control embeds, read once from a source and derived as the controls need them.
@@ -48,24 +53,24 @@ public:
     // Re-reads every field, as after the user changed the scheme.
     void Load(const SchemeSource& source);
 
-    Colour GetDlgColour() const { return dlgColour_; }
-    Colour GetBGColour() const { return bgColour_; }
-    Colour GetButtonTextColour() const { return buttonTextColour_; }
-    Colour GetSelectedTextColour() const { return selectedTextColour_; }
-    Colour GetTextColour() const { return textColour_; }
-    Colour GetSelectedColour() const { return selectedColour_; }  // GDI+ form
-    Colour GetButtonColour() const { return buttonColour_; }      // GDI+ form
-    Colour GetTitleColour() const { return titleColour_; }
+    SchemeColour GetDlgColour() const { return dlgColour_; }
+    SchemeColour GetBGColour() const { return bgColour_; }
+    SchemeColour GetButtonTextColour() const { return buttonTextColour_; }
+    SchemeColour GetSelectedTextColour() const { return selectedTextColour_; }
+    SchemeColour GetTextColour() const { return textColour_; }
+    RgbColour GetSelectedColour() const { return selectedColour_; }
+    RgbColour GetButtonColour() const { return buttonColour_; }
+    SchemeColour GetTitleColour() const { return titleColour_; }
 
 private:
-    Colour dlgColour_ = 0;
-    Colour bgColour_ = 0;
-    Colour buttonTextColour_ = 0;
-    Colour selectedTextColour_ = 0;
-    Colour textColour_ = 0;
-    Colour selectedColour_ = 0;
-    Colour buttonColour_ = 0;
-    Colour titleColour_ = 0;
+    SchemeColour dlgColour_;
+    SchemeColour bgColour_;
+    SchemeColour buttonTextColour_;
+    SchemeColour selectedTextColour_;
+    SchemeColour textColour_;
+    RgbColour selectedColour_;
+    RgbColour buttonColour_;
+    SchemeColour titleColour_;
 };
 
 }  // namespace motivra

@@ -4,10 +4,11 @@ namespace motivra {
 
 namespace {
 
-Colour Halved(Colour gdi) { return MakeColour(Byte2(gdi) / 2, Byte1(gdi) / 2, Byte0(gdi) / 2); }
+// Exchanged as it halves, so the result is in RGB form.
+RgbColour Halved(SchemeColour c) { return MakeColour<RgbColour>(Byte2(c) / 2, Byte1(c) / 2, Byte0(c) / 2); }
 
-Colour Read(const SchemeSource& source, std::string_view name, Colour defaultValue) {
-    return source.ReadNumber(name, defaultValue);
+SchemeColour Read(const SchemeSource& source, std::string_view name, SchemeColour defaultValue) {
+    return source.ReadColour(name, defaultValue);
 }
 
 // The four values both sliders read alike.
@@ -31,33 +32,33 @@ void SliderColours::Derive() {
     disabledTextColour = Blend(FlipRedBlue(bgColour), FlipRedBlue(textColour), 0.25f);
 }
 
-void SliderColours::SetBGColour(Colour c) {
+void SliderColours::SetBGColour(SchemeColour c) {
     bgColour = c;
     Derive();
 }
 
-void SliderColours::SetTextColour(Colour c) {
+void SliderColours::SetTextColour(SchemeColour c) {
     textColour = c;
     Derive();
 }
 
-void SliderColours::SetButtonColour(Colour c) { thumbColour = Halved(c); }
+void SliderColours::SetButtonColour(SchemeColour c) { thumbColour = Halved(c); }
 
 void PlainSliderColours::Load(const SchemeSource& source) {
     LoadSliderColours(*this, source);
     SetTextColour(textColour);
 }
 
-void PlainSliderColours::SetTextColour(Colour c) {
+void PlainSliderColours::SetTextColour(SchemeColour c) {
     textColour = c;
-    frameColour = Brightness(c) < 140 ? 0xF0F0F0 : 0x000000;
+    frameColour = Brightness(c) < 140 ? SchemeColour(0xF0F0F0) : SchemeColour(0x000000);
 }
 
-void PlainSliderColours::SetButtonColour(Colour c) { thumbColour = Halved(c); }
+void PlainSliderColours::SetButtonColour(SchemeColour c) { thumbColour = Halved(c); }
 
 void CheckBoxColours::Load(const SchemeSource& source) {
     bgColour = Read(source, scheme::kBGColour, scheme::kDefaultBGColour);
-    textColourGdi = Read(source, scheme::kTextColour, scheme::kDefaultTextColour);
+    schemeTextColour = Read(source, scheme::kTextColour, scheme::kDefaultTextColour);
     selectedColour = FlipRedBlue(Read(source, scheme::kSelectedColour, scheme::kDefaultSelectedColour));
     buttonColour = FlipRedBlue(Read(source, scheme::kButtonColour, scheme::kDefaultButtonColour));
     Derive();
@@ -66,17 +67,18 @@ void CheckBoxColours::Load(const SchemeSource& source) {
 void CheckBoxColours::Derive() {
     bgLight = Shade(FlipRedBlue(bgColour), +20);
     bgDark = Shade(FlipRedBlue(bgColour), -44);
-    textColour = ContrastingText(bgColour, FlipRedBlue(textColourGdi), 90);
-    disabledTextColour = Blend(FlipRedBlue(bgColour), textColourGdi, 0.5f);
+    textColour = ContrastingText(bgColour, FlipRedBlue(schemeTextColour), 90);
+    // Blends the two forms byte by byte, as the check box always has.
+    disabledTextColour = Blend(FlipRedBlue(bgColour), SameBytesInOtherForm(schemeTextColour), 0.5f);
 }
 
-void CheckBoxColours::SetBGColour(Colour c) {
+void CheckBoxColours::SetBGColour(SchemeColour c) {
     bgColour = c;
     Derive();
 }
 
-void CheckBoxColours::SetTextColour(Colour c) {
-    textColourGdi = c;
+void CheckBoxColours::SetTextColour(SchemeColour c) {
+    schemeTextColour = c;
     Derive();
 }
 
@@ -84,58 +86,60 @@ void TitleColours::Load(const SchemeSource& source) {
     bgColour = Read(source, scheme::kBGColour, scheme::kDefaultBGColour);
     textColour = Read(source, scheme::kTextColour, scheme::kDefaultTextColour);
     titleColour = Read(source, scheme::kTitleColour, scheme::kDefaultTitleColour);
-    titleColourPlus = FlipRedBlue(titleColour);
+    titleColourRgb = FlipRedBlue(titleColour);
     ApplyContrast();
 }
 
 void TitleColours::ApplyContrast() { textColour = ContrastingText(titleColour, textColour, 100); }
 
-void TitleColours::SetTextColour(Colour c) {
+void TitleColours::SetTextColour(SchemeColour c) {
     textColour = c;
     ApplyContrast();
 }
 
-void TitleColours::SetTitleColour(Colour c) {
+void TitleColours::SetTitleColour(SchemeColour c) {
     titleColour = c;
-    titleColourPlus = FlipRedBlue(c);
+    titleColourRgb = FlipRedBlue(c);
     ApplyContrast();
 }
 
 void LabelColours::Load(const ColourScheme& scheme) {
     bgColour = scheme.GetBGColour();
     textColour = ContrastingText(bgColour, scheme.GetButtonTextColour(), 90);
-    disabledTextColour = Blend(FlipRedBlue(bgColour), textColour, 0.5f);
+    disabledTextColour = Blend(FlipRedBlue(bgColour), SameBytesInOtherForm(textColour), 0.5f);
 }
 
-void LabelColours::SetTextColour(Colour c) {
+void LabelColours::SetTextColour(SchemeColour c) {
     textColour = c;
-    disabledTextColour = Blend(bgColour, c, 0.5f);
+    // The setters blend without the exchange the colour load makes, as the label always has: the result's
+    // bytes are kept as they are.
+    disabledTextColour = SameBytesInOtherForm(Blend(bgColour, c, 0.5f));
 }
 
-void LabelColours::SetBGColour(Colour c) {
+void LabelColours::SetBGColour(SchemeColour c) {
     bgColour = c;
-    disabledTextColour = Blend(c, textColour, 0.5f);
+    disabledTextColour = SameBytesInOtherForm(Blend(c, textColour, 0.5f));
 }
 
 void EditColours::Load(const SchemeSource& source) {
     fieldBase = FlipRedBlue(Read(source, scheme::kBGColour, scheme::kDefaultBGColour));
-    textColourSet = Read(source, scheme::kTextColour, 0x9B9B9B);  // the edit box's own default
+    textColourSet = Read(source, scheme::kTextColour, SchemeColour(0x9B9B9B));  // the edit box's own default
     DeriveField();
 }
 
 void EditColours::DeriveField() {
     fieldColour = Shade(fieldBase, +75);
-    textColour = Brightness(fieldColour) > 180 ? 0 : textColourSet;
+    textColour = Brightness(fieldColour) > 180 ? SchemeColour() : textColourSet;
 }
 
-void EditColours::SetBGColour(Colour plusForm) {
-    fieldBase = plusForm;
+void EditColours::SetBGColour(RgbColour rgb) {
+    fieldBase = rgb;
     DeriveField();
 }
 
-void EditColours::SetTextColour(Colour c) {
+void EditColours::SetTextColour(SchemeColour c) {
     textColourSet = c;
-    textColour = Brightness(fieldColour) > 180 ? 0 : c;
+    textColour = Brightness(fieldColour) > 180 ? SchemeColour() : c;
 }
 
 }  // namespace motivra

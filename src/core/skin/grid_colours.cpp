@@ -5,11 +5,11 @@
 namespace motivra {
 
 void GridColours::Load(const SchemeSource& source) {
-    bgColour = source.ReadNumber(scheme::kBGColour, scheme::kDefaultBGColour);
+    bgColour = source.ReadColour(scheme::kBGColour, scheme::kDefaultBGColour);
     fillColour = bgColour;
-    textColour = source.ReadNumber(scheme::kTextColour, scheme::kDefaultTextColour);
-    selectedColour = FlipRedBlue(source.ReadNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
-    buttonColour = FlipRedBlue(source.ReadNumber(scheme::kButtonColour, scheme::kDefaultButtonColour));
+    textColour = source.ReadColour(scheme::kTextColour, scheme::kDefaultTextColour);
+    selectedColour = FlipRedBlue(source.ReadColour(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
+    buttonColour = FlipRedBlue(source.ReadColour(scheme::kButtonColour, scheme::kDefaultButtonColour));
 }
 
 }  // namespace motivra

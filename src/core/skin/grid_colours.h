@@ -4,17 +4,17 @@
 
 namespace motivra {
 
-// The colours of a grid view. Forms are noted where they are not GDI form.
+// The colours of a grid view.
 struct GridColours {
-    Colour bgColour = 0;        // as read: the scroll bar's strip
-    Colour fillColour = 0;      // the client area behind the cells; bgColour until SetBGColour
-    Colour textColour = 0;      // for derived views that draw text
-    Colour selectedColour = 0;  // GDI+ form: selection look, dragged thumb
-    Colour buttonColour = 0;    // GDI+ form: the thumb at rest
+    SchemeColour bgColour;     // as read: the scroll bar's strip
+    SchemeColour fillColour;   // the client area behind the cells; bgColour until SetBGColour
+    SchemeColour textColour;   // for derived views that draw text
+    RgbColour selectedColour;  // selection look, dragged thumb
+    RgbColour buttonColour;    // the thumb at rest
 
     void Load(const SchemeSource& source);
     // Replaces only the fill behind the cells (the delete modes' tint); the scroll bar keeps bgColour.
-    void SetBGColour(Colour c) { fillColour = c; }
+    void SetBGColour(SchemeColour c) { fillColour = c; }
 };
 
 }  // namespace motivra

@@ -8,7 +8,7 @@
 namespace motivra {
 
 ColourBlock::ColourBlock(QWidget* parent)
-    : QWidget(parent), colour_(ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
+    : QWidget(parent), colour_(ReadSchemeColour(scheme::kDlgColour, scheme::kDefaultDlgColour)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

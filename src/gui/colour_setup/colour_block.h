@@ -14,15 +14,15 @@ class ColourBlock : public QWidget {
 public:
     explicit ColourBlock(QWidget* parent = nullptr);
 
-    // GDI form. No repaint: the owner changes several test controls at once and redraws them together.
-    void SetColour(Colour colour) { colour_ = colour; }
-    Colour GetColour() const { return colour_; }
+    // No repaint: the owner changes several test controls at once and redraws them together.
+    void SetColour(SchemeColour colour) { colour_ = colour; }
+    SchemeColour GetColour() const { return colour_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Colour colour_;
+    SchemeColour colour_;
 };
 
 }  // namespace motivra

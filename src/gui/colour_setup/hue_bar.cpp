@@ -9,7 +9,7 @@ namespace motivra {
 
 HueBar::HueBar(QWidget* parent) : PickControl(PickPoint::Axes::AcrossOnly, parent) {}
 
-Colour HueBar::GetColour() const {
+SchemeColour HueBar::GetColour() const {
     const int x = Pick().Point() ? Pick().Point()->x : -1;
     return table_.ColourAt(HueTable::IndexAt(x, width()));
 }

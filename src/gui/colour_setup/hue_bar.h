@@ -13,8 +13,8 @@ class HueBar : public PickControl {
 public:
     explicit HueBar(QWidget* parent = nullptr);
 
-    // The picked entry of the hue table in GDI form; pure red before anything is picked.
-    Colour GetColour() const;
+    // The picked entry of the hue table in scheme form; pure red before anything is picked.
+    SchemeColour GetColour() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -71,7 +71,7 @@ std::string PaletteList::SavePath() const {
     return (std::filesystem::path(model_.Folder()) / model_.PaletteName()).string();
 }
 
-bool PaletteList::AddColour(std::uint32_t rgb) {
+bool PaletteList::AddColour(RgbColour rgb) {
     if (!model_.AddColour(rgb)) return false;
     Show();
     ShowItem(model_.ItemCount() - 1);
@@ -93,7 +93,7 @@ bool PaletteList::SetCellSize(int size) {
 
 void PaletteList::SetDeleteLook(bool on) {
     if (on) {
-        SetBGColour(DeleteModeTint(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)));
+        SetBGColour(DeleteModeTint(ReadSchemeColour(scheme::kBGColour, scheme::kDefaultBGColour)));
     } else {
         LoadColours();
     }
@@ -119,7 +119,7 @@ void PaletteList::PaintItem(QPainter& painter, int index, const QRect& cell) {
 
 void PaletteList::PaintColour(QPainter& painter, int index, const QRect& item) {
     PaintShadow(painter, item);
-    const Colour colour = model_.ColourAt(index);
+    const SchemeColour colour = model_.ColourAt(index);
     painter.fillRect(QRect(item.left(), item.top(), item.width(), ColourHeight(item)), SchemeQColor(colour));
     const QRect strip = StripOf(item);
     PaintLightCard(painter, strip);

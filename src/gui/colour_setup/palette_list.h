@@ -35,17 +35,17 @@ public:
     std::string SavePath() const;
 
     // A colour given as 0x00RRGGBB joins the open palette, and the view scrolls to show it.
-    bool AddColour(std::uint32_t rgb);
+    bool AddColour(RgbColour rgb);
     // The colour under the last press goes, unless it is the back cell.
     bool DeleteHitColour();
     // 11..54, from the dialog's palette size slider; other sizes are ignored.
     bool SetCellSize(int size);
 
-    // What the last press hit: a file's name in the folder view ("" for none), the back cell, a colour (GDI
-    // form; 0 for none).
+    // What the last press hit: a file's name in the folder view ("" for none), the back cell, a colour (black
+    // for none).
     std::string HitName() const { return model_.NameAt(HitIndex()); }
     bool IsBackCellHit() const { return model_.IsBackCell(HitIndex()); }
-    Colour ColourAtHit() const { return model_.ColourAt(HitIndex()); }
+    SchemeColour ColourAtHit() const { return model_.ColourAt(HitIndex()); }
 
     PaletteHeader Header() const { return PaletteHeaderFor(model_); }
     const PaletteModel& Model() const { return model_; }

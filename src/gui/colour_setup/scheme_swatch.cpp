@@ -14,7 +14,7 @@ namespace motivra {
 
 namespace {
 
-QColor WithAlpha(Colour gdi, int alpha) {
+QColor WithAlpha(SchemeColour gdi, int alpha) {
     QColor c = SchemeQColor(gdi);
     c.setAlpha(alpha);
     return c;
@@ -30,8 +30,8 @@ SchemeSwatch::SchemeSwatch(QWidget* parent)
 }
 
 void SchemeSwatch::LoadColours() {
-    bgColour_ = ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
-    selectedColour_ = FlipRedBlue(ReadSchemeNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
+    bgColour_ = ReadSchemeColour(scheme::kBGColour, scheme::kDefaultBGColour);
+    selectedColour_ = FlipRedBlue(ReadSchemeColour(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
     update();
 }
 
@@ -40,12 +40,12 @@ void SchemeSwatch::SetName(int row, const QString& text) {
     update();
 }
 
-void SchemeSwatch::SetColour(int row, Colour colour) {
+void SchemeSwatch::SetColour(int row, SchemeColour colour) {
     model_.SetColour(row, colour);
     update();
 }
 
-void SchemeSwatch::SetSelectedRowColour(Colour colour) {
+void SchemeSwatch::SetSelectedRowColour(SchemeColour colour) {
     if (model_.SetSelectedRowColour(colour)) repaint();
 }
 
@@ -100,7 +100,7 @@ void SchemeSwatch::paintEvent(QPaintEvent*) {
 void SchemeSwatch::PaintRow(QPainter& painter, int row, int rowHeight) const {
     const bool selected = row == model_.GetSelected();
     const SwatchRowBoxes boxes = SwatchRow(row, width(), rowHeight, selected);
-    const Colour colour = model_.GetColour(row);
+    const SchemeColour colour = model_.GetColour(row);
     const QRect fill = ToQRect(boxes.fill);
     if (selected) {
         painter.fillRect(ToQRect(boxes.ring), RgbQColor(selectedColour_));

@@ -20,14 +20,14 @@ public:
 
     // Rows 0..5; other rows are ignored. Both repaint.
     void SetName(int row, const QString& text);
-    void SetColour(int row, Colour colour);
+    void SetColour(int row, SchemeColour colour);
     // 0 outside 0..5.
-    Colour GetColour(int row) const { return model_.GetColour(row); }
+    SchemeColour GetColour(int row) const { return model_.GetColour(row); }
     int GetSelected() const { return model_.GetSelected(); }
     // 0 when no row is selected.
-    Colour GetSelectedRowColour() const { return model_.GetSelectedRowColour(); }
+    SchemeColour GetSelectedRowColour() const { return model_.GetSelectedRowColour(); }
     // Only when a row is selected; repaints.
-    void SetSelectedRowColour(Colour colour);
+    void SetSelectedRowColour(SchemeColour colour);
     // Re-reads BGColour (around the face) and SelectedColour (the selected row's ring).
     void LoadColours();
 
@@ -45,8 +45,8 @@ private:
     void PaintRow(QPainter& painter, int row, int rowHeight) const;
 
     SchemeSwatchModel model_;
-    Colour bgColour_ = 0;
-    Colour selectedColour_ = 0;  // GDI+ form
+    SchemeColour bgColour_;
+    RgbColour selectedColour_;
     QFont font_;
 };
 

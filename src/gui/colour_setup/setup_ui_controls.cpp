@@ -59,7 +59,7 @@ void SetupUiControls::ShowTestUi(const TestUiColours& colours, const UiSlots& sl
         button->SetTextColour(colours.text);
         button->SetFaceStyle(static_cast<int>(colours.buttonFace));
     }
-    testEdit->SetBGColour(colours.editBGPlus);
+    testEdit->SetBGColour(colours.editBG);
     testEdit->SetTextColour(colours.text);
     testSlider->SetBGColour(colours.groupBG);
     testSlider->SetButtonColour(colours.button);

@@ -30,8 +30,8 @@ namespace motivra {
 
 namespace {
 
-constexpr Colour kSpreadButtonColour = 0x0AA00A;  // green while spread mode is on
-constexpr Colour kDeleteButtonColour = 0x0A0A96;  // dark red while a delete mode is on
+constexpr SchemeColour kSpreadButtonColour{0x0AA00A};  // green while spread mode is on
+constexpr SchemeColour kDeleteButtonColour{0x0A0A96};  // dark red while a delete mode is on
 
 QWidget* CreateCustomControl(const DialogItem& item, QWidget* dialog) {
     using namespace setup_ui_id;
@@ -192,7 +192,7 @@ void SetupUiDialog::ShowPaletteView() {
     controls_.colourToLibrary->setEnabled(controls_.paletteList->Model().IsPaletteView());
 }
 
-void SetupUiDialog::UseColour(Colour colour) {
+void SetupUiDialog::UseColour(SchemeColour colour) {
     if (model_.UseColour(colour, controls_.uiSwatch->GetSelected())) ShowTestUi();
 }
 
@@ -232,7 +232,7 @@ void SetupUiDialog::ClickPalette() {
             break;
         }
         case PaletteClick::UseColour: {
-            const Colour colour = palette.ColourAtHit();
+            const SchemeColour colour = palette.ColourAtHit();
             UseColour(colour);
             controls_.shade->ClearSelection();
             controls_.shade->SetBaseColour(colour);

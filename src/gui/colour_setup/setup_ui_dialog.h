@@ -43,7 +43,7 @@ private:
     void ShowTestUi();
     void ShowPaletteView();
     // A colour from the picker or a palette, for the slots.
-    void UseColour(Colour colour);
+    void UseColour(SchemeColour colour);
     void ClickUiSwatch();
     void ClickPalette();
     void ClickSwatchLibrary();

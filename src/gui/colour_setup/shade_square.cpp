@@ -10,12 +10,12 @@ namespace motivra {
 
 ShadeSquare::ShadeSquare(QWidget* parent) : PickControl(PickPoint::Axes::Both, parent) {}
 
-void ShadeSquare::SetBaseColour(Colour colour) {
+void ShadeSquare::SetBaseColour(SchemeColour colour) {
     base_ = colour;
     update();
 }
 
-Colour ShadeSquare::GetColour() const {
+SchemeColour ShadeSquare::GetColour() const {
     const PixelPoint p = ShadePoint(Pick().Point(), width());
     return ShadeColour(base_, p.x, p.y, width(), height());
 }

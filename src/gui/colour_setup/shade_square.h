@@ -13,17 +13,17 @@ class ShadeSquare : public PickControl {
 public:
     explicit ShadeSquare(QWidget* parent = nullptr);
 
-    // GDI form; repaints.
-    void SetBaseColour(Colour colour);
-    Colour BaseColour() const { return base_; }
-    // The shade at the picked point, GDI form; the base colour itself while nothing is picked.
-    Colour GetColour() const;
+    // repaints.
+    void SetBaseColour(SchemeColour colour);
+    SchemeColour BaseColour() const { return base_; }
+    // The shade at the picked point; the base colour itself while nothing is picked.
+    SchemeColour GetColour() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Colour base_ = 0x2828C8;  // red 200, green 40, blue 40
+    SchemeColour base_{0x2828C8};  // red 200, green 40, blue 40
 };
 
 }  // namespace motivra

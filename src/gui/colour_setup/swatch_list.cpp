@@ -30,7 +30,7 @@ void SwatchList::Load() {
 
 bool SwatchList::Save(std::string* error) { return !library_.IsChanged() || library_.Save(error); }
 
-bool SwatchList::Add(const std::array<Colour, 6>& colours) {
+bool SwatchList::Add(const std::array<SchemeColour, 6>& colours) {
     if (!library_.Add(colours)) return false;
     Show();
     ShowItem(library_.Count() - 1);
@@ -52,7 +52,7 @@ bool SwatchList::SetItemSize(int size) {
 
 void SwatchList::SetDeleteLook(bool on) {
     if (on) {
-        SetBGColour(DeleteModeTint(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)));
+        SetBGColour(DeleteModeTint(ReadSchemeColour(scheme::kBGColour, scheme::kDefaultBGColour)));
     } else {
         LoadColours();
     }
@@ -75,7 +75,7 @@ void SwatchList::PaintItem(QPainter& painter, int index, const QRect& cell) {
     const QFont* font = codeFont_.For((cell.width() - 6) / 13, bandSize);
     const SwatchRecord swatch = library_.SwatchAt(index);
     for (int k = 0; k < 6; ++k) {
-        const Colour colour = swatch.colours[static_cast<std::size_t>(k)];
+        const SchemeColour colour = swatch.colours[static_cast<std::size_t>(k)];
         const QRect band(QPoint(area.left(), area.top() + k * bandStep), bandSize);
         painter.fillRect(band, SchemeQColor(colour));
         if (font == nullptr) continue;

@@ -33,9 +33,9 @@ public:
     // folder/file of the library, "" without a folder.
     std::string FilePath() const { return library_.FilePath(); }
 
-    // Appends a swatch of the six slot colours (GDI form) and scrolls to show it; false when the library
+    // Appends a swatch of the six slot colours (scheme form) and scrolls to show it; false when the library
     // holds 255.
-    bool Add(const std::array<Colour, 6>& colours);
+    bool Add(const std::array<SchemeColour, 6>& colours);
     // The swatch under the last press goes.
     bool DeleteHitSwatch();
     // The swatch under the last press; id kNoSwatchId and six zeros when none was hit.

@@ -18,8 +18,8 @@ namespace motivra {
 
 namespace {
 
-QString SchemeColourName(std::string_view name, Colour fallback) {
-    return SchemeQColor(ReadSchemeNumber(name, fallback)).name();
+QString SchemeColourName(std::string_view name, SchemeColour fallback) {
+    return SchemeQColor(ReadSchemeColour(name, fallback)).name();
 }
 
 // The menu in the window's own colours: its background, text, selection and border.

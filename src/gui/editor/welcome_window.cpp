@@ -41,7 +41,7 @@ QWidget* CreateCustomControl(const DialogItem& item, QWidget* window) {
 }  // namespace
 
 WelcomeWindow::WelcomeWindow(QWidget* parent)
-    : QDialog(parent), bgColour_(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)) {
+    : QDialog(parent), bgColour_(ReadSchemeColour(scheme::kBGColour, scheme::kDefaultBGColour)) {
     UseProgramResources();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(tr(" Welcome"));
@@ -92,7 +92,7 @@ void WelcomeWindow::LayOut() {
 }
 
 void WelcomeWindow::ReloadColours() {
-    bgColour_ = ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
+    bgColour_ = ReadSchemeColour(scheme::kBGColour, scheme::kDefaultBGColour);
     startupBox_->LoadColours();
     fallbackText_->LoadColours();
     startupBox_->update();

@@ -55,7 +55,7 @@ private:
     SkinCheckBox* startupBox_ = nullptr;  // child widget
     SkinLabel* fallbackText_ = nullptr;   // child widget
     QLabel* fallbackPicture_ = nullptr;   // child widget
-    Colour bgColour_ = 0;
+    SchemeColour bgColour_;
     QRect lastGeometry_;  // before the current resize, to tell which edges were dragged
 };
 

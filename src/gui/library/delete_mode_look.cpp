@@ -13,7 +13,7 @@ template <class View>
 void ShowLook(SkinButton& button, View& view, bool on) {
     if (on) {
         button.SetButtonColour(kDeleteButtonColour);
-        view.SetBGColour(DeleteModeTint(ReadSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour)));
+        view.SetBGColour(DeleteModeTint(ReadSchemeColour(scheme::kBGColour, scheme::kDefaultBGColour)));
     } else {
         button.LoadColours();
         view.LoadColours();

@@ -8,8 +8,8 @@ class GridControl;
 class SkinButton;
 class TagListControl;
 
-// The dark red of the button whose delete mode is on (GDI form).
-inline constexpr Colour kDeleteButtonColour = 0x0A0A96;
+// The dark red of the button whose delete mode is on .
+inline constexpr SchemeColour kDeleteButtonColour{0x0A0A96};
 
 // A delete mode on: its button in dark red and the view whose items a click deletes on the reddish tint of
 // BGColour. Off: both read their colours again. Both are repainted.

@@ -48,7 +48,7 @@ void TagListControl::LoadColours() {
     update();
 }
 
-void TagListControl::SetBGColour(Colour c) {
+void TagListControl::SetBGColour(SchemeColour c) {
     colours_.SetBGColour(c);
     update();
 }

@@ -50,7 +50,7 @@ public:
     // Re-reads BGColour, TextColour and SelectedColour from the settings.
     void LoadColours();
     // The background of the control and of Unselected names (the delete modes' tint).
-    void SetBGColour(Colour c);
+    void SetBGColour(SchemeColour c);
     const TagCloudColours& Colours() const { return colours_; }
 
     // The cloud as the present table and width lay it out, in the cloud's own coordinates.

@@ -19,7 +19,7 @@ FocusFrame::FocusFrame(QWidget* window) : QWidget(window) {
 }
 
 void FocusFrame::LoadColours() {
-    colour_ = SchemeQColor(ReadSchemeNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
+    colour_ = SchemeQColor(ReadSchemeColour(scheme::kSelectedColour, scheme::kDefaultSelectedColour));
     update();
 }
 

@@ -7,8 +7,8 @@
 
 namespace motivra {
 
-int GradientRect(QPainter& painter, int left, int top, int right, int bottom, Colour colour1, Colour colour2,
-                 int angle) {
+int GradientRect(QPainter& painter, int left, int top, int right, int bottom, SchemeColour colour1,
+                 SchemeColour colour2, int angle) {
     const std::optional<GradientAxis> axis = GradientAxisForAngle(angle);
     if (!axis) return 0;
     if (right <= left || bottom <= top) return 1;

@@ -74,7 +74,7 @@ void GridControl::LoadColours() {
     update();
 }
 
-void GridControl::SetBGColour(Colour c) {
+void GridControl::SetBGColour(SchemeColour c) {
     colours_.SetBGColour(c);
     update();
 }

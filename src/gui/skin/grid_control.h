@@ -61,8 +61,8 @@ public:
     // Re-reads BGColour, TextColour, SelectedColour and ButtonColour from the settings.
     void LoadColours();
     // Tints the area behind the cells only; the scroll bar keeps its colour.
-    void SetBGColour(Colour c);
-    Colour GetTextColour() const { return colours_.textColour; }
+    void SetBGColour(SchemeColour c);
+    SchemeColour GetTextColour() const { return colours_.textColour; }
     const GridColours& Colours() const { return colours_; }
 
 signals:

@@ -23,7 +23,7 @@ void PaintGridScrollBar(QPainter& painter, const GridLayout& layout, const GridC
                         bool dragging) {
     const QRect strip(layout.gridWidth, 0, GridLayout::kScrollBarWidth, layout.gridHeight);
     // A groove: the background, a little darker towards both sides.
-    const Colour edge = Shade(FlipRedBlue(colours.bgColour), -14);
+    const SchemeColour edge = Shade(FlipRedBlue(colours.bgColour), -14);
     QLinearGradient groove(strip.left(), 0, strip.right() + 1, 0);
     groove.setColorAt(0, SchemeQColor(edge));
     groove.setColorAt(0.5, SchemeQColor(colours.bgColour));
@@ -36,7 +36,7 @@ void PaintGridScrollBar(QPainter& painter, const GridLayout& layout, const GridC
     const QRectF thumb(layout.thumb.left + kThumbInset, layout.thumb.top + 1,
                        layout.thumb.Width() - 2 * kThumbInset, std::max(layout.thumb.Height() - 2, 1));
     const double radius = thumb.width() / 2;
-    const Colour face = dragging ? colours.selectedColour : colours.buttonColour;
+    const RgbColour face = dragging ? colours.selectedColour : colours.buttonColour;
     QLinearGradient shine(thumb.left(), 0, thumb.right(), 0);
     shine.setColorAt(0, RgbQColor(Shade(FlipRedBlue(face), 30)));
     shine.setColorAt(1, RgbQColor(face));

@@ -37,10 +37,10 @@ public:
     void SetLatched(bool latched) { latched_ = latched; }
     bool IsLatched() const { return latched_; }
 
-    void SetBGColour(Colour c) { colours_.SetBGColour(c); }
-    void SetButtonColour(Colour c) { colours_.SetButtonColour(c); }
-    void SetSelectedColour(Colour c) { colours_.SetSelectedColour(c); }
-    void SetTextColour(Colour c) { colours_.SetTextColour(c); }
+    void SetBGColour(SchemeColour c) { colours_.SetBGColour(c); }
+    void SetButtonColour(SchemeColour c) { colours_.SetButtonColour(c); }
+    void SetSelectedColour(SchemeColour c) { colours_.SetSelectedColour(c); }
+    void SetTextColour(SchemeColour c) { colours_.SetTextColour(c); }
     const ButtonColours& Colours() const { return colours_; }
     // Reads the scheme and ButtonFace again, as after the user changed them.
     void LoadColours();

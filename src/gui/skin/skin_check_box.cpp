@@ -81,7 +81,7 @@ void SkinCheckBox::paintEvent(QPaintEvent*) {
 
     if (text_ == QLatin1String("NONE")) text_ = text();
     painter.setFont(font_);
-    painter.setPen(SchemeQColor(enabled ? colours_.textColourGdi : colours_.disabledTextColour));
+    painter.setPen(SchemeQColor(enabled ? colours_.schemeTextColour : colours_.disabledTextColour));
     painter.drawText(QRect(15, 0, width() - 15, height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      text_);
 }

@@ -24,10 +24,10 @@ public:
     void SetText(const QString& text) { text_ = text; }
     QString ShownText() const { return text_ == QLatin1String("NONE") ? text() : text_; }
 
-    void SetBGColour(Colour c) { colours_.SetBGColour(c); }
-    void SetTextColour(Colour c) { colours_.SetTextColour(c); }
-    void SetButtonColour(Colour c) { colours_.SetButtonColour(c); }
-    void SetSelectedColour(Colour c) { colours_.SetSelectedColour(c); }
+    void SetBGColour(SchemeColour c) { colours_.SetBGColour(c); }
+    void SetTextColour(SchemeColour c) { colours_.SetTextColour(c); }
+    void SetButtonColour(SchemeColour c) { colours_.SetButtonColour(c); }
+    void SetSelectedColour(SchemeColour c) { colours_.SetSelectedColour(c); }
     const CheckBoxColours& Colours() const { return colours_; }
     void LoadColours();
 

@@ -7,11 +7,11 @@
 
 namespace motivra {
 
-// A colour in GDI form (b0 red), opaque: what solid fills, pens and text colours take.
-inline QColor SchemeQColor(Colour c) { return QColor(Byte0(c), Byte1(c), Byte2(c)); }
+// Opaque, as solid fills, pens and text colours take it.
+inline QColor SchemeQColor(SchemeColour c) { return QColor(Byte0(c), Byte1(c), Byte2(c)); }
 
-// A colour in GDI+ form (b2 red) with the alpha byte added at the point of use.
-inline QColor RgbQColor(Colour c, int alpha = 0xFF) { return QColor(Byte2(c), Byte1(c), Byte0(c), alpha); }
+// With the alpha byte added at the point of use.
+inline QColor RgbQColor(RgbColour c, int alpha = 0xFF) { return QColor(Byte2(c), Byte1(c), Byte0(c), alpha); }
 
 // A one-pixel pen that, like a GDI pen, leaves out the last pixel of every line it draws.
 inline QPen PixelPen(const QColor& colour) {

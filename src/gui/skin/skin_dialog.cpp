@@ -13,7 +13,7 @@ namespace motivra {
 SkinDialog::SkinDialog(QWidget* parent, int okId) : QDialog(parent), okId_(okId) { ReloadDlgColour(); }
 
 void SkinDialog::ReloadDlgColour() {
-    dlgColour_ = ReadSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour);
+    dlgColour_ = ReadSchemeColour(scheme::kDlgColour, scheme::kDefaultDlgColour);
 }
 
 void SkinDialog::paintEvent(QPaintEvent*) {

@@ -12,7 +12,7 @@ class SkinDialog : public QDialog {
     Q_OBJECT
 
 public:
-    Colour DlgColour() const { return dlgColour_; }
+    SchemeColour DlgColour() const { return dlgColour_; }
 
 signals:
     // The window's first paint has been made (its controls paint in the same pass).
@@ -30,7 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Colour dlgColour_ = 0;
+    SchemeColour dlgColour_;
     int okId_ = 0;
     bool painted_ = false;
 };

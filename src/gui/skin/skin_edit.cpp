@@ -27,12 +27,12 @@ SkinEdit::SkinEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, &SkinEdit::CheckFirstLine);
 }
 
-void SkinEdit::SetBGColour(Colour plusForm) {
-    colours_.SetBGColour(plusForm);
+void SkinEdit::SetBGColour(RgbColour rgb) {
+    colours_.SetBGColour(rgb);
     ApplyColours();
 }
 
-void SkinEdit::SetTextColour(Colour c) {
+void SkinEdit::SetTextColour(SchemeColour c) {
     colours_.SetTextColour(c);
     ApplyColours();
 }

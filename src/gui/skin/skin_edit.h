@@ -16,9 +16,8 @@ class SkinEdit : public QLineEdit {
 public:
     explicit SkinEdit(QWidget* parent = nullptr);
 
-    // The background in GDI+ form (red in bits 16-23); the text colour in GDI form.
-    void SetBGColour(Colour plusForm);
-    void SetTextColour(Colour c);
+    void SetBGColour(RgbColour rgb);
+    void SetTextColour(SchemeColour c);
     const EditColours& Colours() const { return colours_; }
     void SetEnterNotifies(bool notifies) { enterNotifies_ = notifies; }
     void SetNotifyOnChange(bool notify);

@@ -20,10 +20,10 @@ public:
     // The caption as the next paint draws it ("NONE" until the first paint takes the window text).
     const QString& Caption() const { return caption_; }
     void SetTitleBar(bool shown) { titleBar_ = shown; }
-    void SetTextColour(Colour c) { colours_.SetTextColour(c); }
-    void SetTitleColour(Colour c) { colours_.SetTitleColour(c); }
+    void SetTextColour(SchemeColour c) { colours_.SetTextColour(c); }
+    void SetTitleColour(SchemeColour c) { colours_.SetTitleColour(c); }
     // The area under the title band; the colour setup's test group shows the Group BG being edited.
-    void SetBGColour(Colour c) { colours_.bgColour = c; }
+    void SetBGColour(SchemeColour c) { colours_.bgColour = c; }
     const TitleColours& Colours() const { return colours_; }
     void LoadColours();
     // Repaints the title band alone, at once: after the owner changed the caption.

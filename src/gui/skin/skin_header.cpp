@@ -43,8 +43,8 @@ void SkinHeader::paintEvent(QPaintEvent*) {
     const bool showCaption = !caption.isEmpty() && showCaption_;
     if (showCaption) {
         QLinearGradient band(0, 0, width(), 0);
-        band.setColorAt(0, RgbQColor(colours_.titleColourPlus, 0xFF));
-        band.setColorAt(1, RgbQColor(colours_.titleColourPlus, 0x40));
+        band.setColorAt(0, RgbQColor(colours_.titleColourRgb, 0xFF));
+        band.setColorAt(1, RgbQColor(colours_.titleColourRgb, 0x40));
         painter.fillRect(QRect(0, 6, width(), 15), band);
     }
     const int iconWidth = DrawIcon(painter);

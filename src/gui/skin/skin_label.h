@@ -22,8 +22,8 @@ public:
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     // Qt::AlignLeft (the default), Qt::AlignHCenter or Qt::AlignRight, as a static's alignment style.
     void SetAlignment(Qt::Alignment horizontal) { alignment_ = horizontal & Qt::AlignHorizontal_Mask; }
-    void SetTextColour(Colour c) { colours_.SetTextColour(c); }
-    void SetBGColour(Colour c) { colours_.SetBGColour(c); }
+    void SetTextColour(SchemeColour c) { colours_.SetTextColour(c); }
+    void SetBGColour(SchemeColour c) { colours_.SetBGColour(c); }
     const LabelColours& Colours() const { return colours_; }
     void LoadColours();
 

@@ -19,7 +19,7 @@ SkinProgressBar::SkinProgressBar(QWidget* parent) : QWidget(parent) {
 
 void SkinProgressBar::LoadColours() {
     field_.Load(SettingsSchemeSource{});
-    fill_ = ReadSchemeNumber(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
+    fill_ = ReadSchemeColour(scheme::kSelectedColour, scheme::kDefaultSelectedColour);
     update();
 }
 

@@ -25,7 +25,7 @@ protected:
 
 private:
     EditColours field_;
-    Colour fill_ = 0;
+    SchemeColour fill_;
     double fraction_ = 0;
 };
 

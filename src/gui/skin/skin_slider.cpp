@@ -35,7 +35,7 @@ void PaintSliderGrooveEdges(QPainter& painter, int x0, int x1, int y0, bool enab
     painter.drawLine(x0 + 1, y1 - 1, x1, y1 - 1);
 }
 
-void PaintSliderThumb(QPainter& painter, int left, int y0, Colour thumbColour, Colour selectedColour,
+void PaintSliderThumb(QPainter& painter, int left, int y0, RgbColour thumbColour, RgbColour selectedColour,
                       bool pressed, bool enabled) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);

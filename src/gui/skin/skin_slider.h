@@ -34,10 +34,10 @@ public:
     bool IsEnabled() const { return enabled_; }
     void SetText(const QString& text) { text_ = text; }
 
-    void SetBGColour(Colour c) { colours_.SetBGColour(c); }
-    void SetTextColour(Colour c) { colours_.SetTextColour(c); }
-    void SetButtonColour(Colour c) { colours_.SetButtonColour(c); }
-    void SetSelectedColour(Colour c) { colours_.SetSelectedColour(c); }
+    void SetBGColour(SchemeColour c) { colours_.SetBGColour(c); }
+    void SetTextColour(SchemeColour c) { colours_.SetTextColour(c); }
+    void SetButtonColour(SchemeColour c) { colours_.SetButtonColour(c); }
+    void SetSelectedColour(SchemeColour c) { colours_.SetSelectedColour(c); }
     const SliderColours& Colours() const { return colours_; }
     void LoadColours();
 
@@ -78,7 +78,7 @@ private:
 // Draws the groove and thumb shared by both sliders.
 void PaintSliderGrooveFill(QPainter& painter, int x0, int x1, int y0, bool enabled);
 void PaintSliderGrooveEdges(QPainter& painter, int x0, int x1, int y0, bool enabled);
-void PaintSliderThumb(QPainter& painter, int left, int y0, Colour thumbColour, Colour selectedColour,
+void PaintSliderThumb(QPainter& painter, int left, int y0, RgbColour thumbColour, RgbColour selectedColour,
                       bool pressed, bool enabled);
 
 }  // namespace motivra

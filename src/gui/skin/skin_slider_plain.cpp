@@ -20,22 +20,22 @@ void SkinSliderPlain::LoadColours() {
     update();
 }
 
-void SkinSliderPlain::SetBGColour(Colour c) {
+void SkinSliderPlain::SetBGColour(SchemeColour c) {
     colours_.SetBGColour(c);
     update();
 }
 
-void SkinSliderPlain::SetTextColour(Colour c) {
+void SkinSliderPlain::SetTextColour(SchemeColour c) {
     colours_.SetTextColour(c);
     update();
 }
 
-void SkinSliderPlain::SetButtonColour(Colour c) {
+void SkinSliderPlain::SetButtonColour(SchemeColour c) {
     colours_.SetButtonColour(c);
     update();
 }
 
-void SkinSliderPlain::SetSelectedColour(Colour c) {
+void SkinSliderPlain::SetSelectedColour(SchemeColour c) {
     colours_.SetSelectedColour(c);
     update();
 }

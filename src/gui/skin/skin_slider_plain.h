@@ -25,11 +25,12 @@ public:
     // Markers in the left and right end boxes.
     void SetMarkers(bool left, bool right);
     // The test slider of the colour setup shows the colours being edited: background, box fill (the text
-    // colour), thumb (the button colour halved) and markers and pressed thumb (the highlight), all GDI form.
-    void SetBGColour(Colour c);
-    void SetTextColour(Colour c);
-    void SetButtonColour(Colour c);
-    void SetSelectedColour(Colour c);
+    // colour), thumb (the button colour halved) and markers and pressed thumb (the highlight), all in scheme
+    // form.
+    void SetBGColour(SchemeColour c);
+    void SetTextColour(SchemeColour c);
+    void SetButtonColour(SchemeColour c);
+    void SetSelectedColour(SchemeColour c);
     const PlainSliderColours& Colours() const { return colours_; }
     void LoadColours();
 
