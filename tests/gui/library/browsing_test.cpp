@@ -1,9 +1,7 @@
 #include <QPaintEvent>
-#include <QSignalSpy>
 
 #include <sstream>
 
-#include "gui/library/behaviour_grid.h"
 #include "gui/library/edit_tags_dialog.h"
 #include "gui/library/edit_tags_template.h"
 #include "gui/library/load_behaviour_dialog.h"
@@ -12,7 +10,6 @@
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_label.h"
 #include "library_widget_support.h"
-#include "support/library_dialog_support.h"
 #include "support/run_cli.h"
 
 namespace motivra {
@@ -29,7 +26,7 @@ struct PaintLog : QObject {
     std::vector<QRect> rects;
 };
 
-QImage CellPicture(BehaviourGrid& grid, int k) { return test::PictureOf(grid).copy(grid.CellRect(k)); }
+QImage CellPicture(BehaviourGrid& grid, int k) { return test::Picture(grid).copy(grid.CellRect(k)); }
 
 bool WaitFor(const std::function<bool()>& done, int ms = 2000) { return QTest::qWaitFor(done, ms); }
 
@@ -131,8 +128,7 @@ TEST_F(BrowsingTest, KeysMoveTheSelectionIntoViewAndSpacePlaysIt) {
 
 // Clicks the "(untagged)" entry at the end of the cloud.
 void ClickUntagged(TagListControl& tags) {
-    const PixelBox r = tags.Layout().tags.at(static_cast<std::size_t>(tags.UntaggedIndex())).rect;
-    QTest::mouseClick(&tags, Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, test::TagCentre(tags, tags.UntaggedIndex()));
 }
 
 TEST(LoadBrowsing, SearchAndUntaggedShowWhatTheCliListsAndEnterLoadsTheSelection) {

@@ -4,7 +4,6 @@
 #include "gui/library/dialog_preview.h"
 #include "gui/library/edit_tags_template.h"
 #include "library_widget_support.h"
-#include "support/library_dialog_support.h"
 
 namespace motivra {
 namespace {
@@ -36,7 +35,7 @@ struct EditTagsTest : ::testing::Test {
     }
     // The grid's background, in its bottom-left corner below the cells.
     QColor GridBackground() const {
-        return test::PictureOf(dialog.Grid()).pixelColor(2, dialog.Grid().height() - 3);
+        return test::Picture(dialog.Grid()).pixelColor(2, dialog.Grid().height() - 3);
     }
 
     Tagged library;
