@@ -61,32 +61,5 @@ TEST(CliColour, SwatchesAddAndDeleteInRgb) {
               SwatchBytes(1, 5, {{4, {0x0000FF, 0x00FF00, 0xFF0000, 0x030201, 0xEFCDAB, 0}}}));
 }
 
-TEST(CliColour, RefusalsExitWithOneOrTwoAndWriteNothing) {
-    test::TempDir dir;
-    fs::create_directory(dir.Path() / "folder.vmp");
-    const auto palette = PaletteBytes(2, {{1, 1, 1}, {0, 0, 0}});
-    const auto fullLibrary = SwatchBytes(255, 255, std::vector<test::colour::RawSwatch>(255));
-    test::WriteBytes(dir.Path() / "ok.vmp", palette);
-    test::WriteBytes(dir.Path() / "full.vmw", fullLibrary);
-    const std::string full = dir.File("full.vmw");
-    const std::pair<std::vector<std::string>, int> cases[] = {
-        {{"palette", dir.File("absent.vmp")}, 1},
-        {{"palette", dir.File("folder.vmp")}, 1},
-        {{"palette", dir.File("ok.vmp"), "--delete", "1"}, 1},
-        {{"palette", dir.File("ok.vmp"), "--add", "12345"}, 2},
-        {{"palette", dir.File("ok.vmp"), "--add", "123456", "--delete", "0"}, 2},
-        {{"swatches", "--add", "111111", "222222", "333333", "444444", "555555", "666666", full}, 1},
-        {{"swatches", "--add", "111111", "222222", "333333", "444444", "555555", "red", full}, 2},
-        {{"swatches", full, "--add", "111111"}, 2},
-        {{"swatches", full, "--delete", "255"}, 1}};
-    for (const auto& [args, status] : cases) {
-        const auto result = RunCli(args);
-        EXPECT_EQ(result.status, status) << args.size() << " " << args.back() << ": " << result.err;
-        EXPECT_TRUE(result.out.empty()) << args.back();
-    }
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "ok.vmp"), palette);
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "full.vmw"), fullLibrary);
-}
-
 }  // namespace
 }  // namespace motivra
