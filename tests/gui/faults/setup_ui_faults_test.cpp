@@ -1,11 +1,8 @@
 // The Setup User Interface dialog under injected file-system faults: a palette, swatch library or settings
 // file that cannot be written keeps its previous bytes, the user is told, and nothing picked is lost.
 #include <QFileInfo>
-#include <QSettings>
 
-#include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "core/colour_setup/swatch_file.h"
