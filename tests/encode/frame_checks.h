@@ -4,12 +4,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/export/export_frames.h"
+#include "core/io/file_io.h"
+#include "core/player/playable_behaviour.h"
 #include "core/player/pose_renderer.h"
+#include "encode/frame_sequence.h"
 
 namespace motivra::test {
 
@@ -36,6 +41,36 @@ inline std::vector<std::uint8_t> TestPicture(bool seeThrough) {
             p[3] = seeThrough && x < 10 && y < 10 ? 100 : 255;
         }
     return picture;
+}
+
+// A sample behaviour played over the test picture at an export's frame times, drawn as the writers draw it.
+struct Clip {
+    Clip(const std::string& name, bool seeThrough, double duration, int fps, Direction direction,
+         FrameLook look = {})
+        : behaviour(PlayableBehaviour::Open(std::string(MOTIVRA_BEHAVIOURS) + "/" + name + ".vmr")),
+          picture(TestPicture(seeThrough)), times(ExportFrameTimes(duration, fps, direction)), look(look),
+          fps(fps) {}
+    std::function<void(int, RgbaView)> Draw() const {
+        return [this](int k, RgbaView frame) {
+            RenderExportFrame(*behaviour, {picture.data(), 40, 30, 160}, times.at(static_cast<std::size_t>(k)),
+                              look, frame);
+        };
+    }
+    FrameSequence Frames(int width, int height) const {
+        return {width, height, FrameDelays(static_cast<int>(times.size()), fps), Draw()};
+    }
+    std::optional<PlayableBehaviour> behaviour;
+    std::vector<std::uint8_t> picture;
+    std::vector<double> times;
+    FrameLook look;
+    int fps;
+};
+
+// A written file's bytes.
+inline std::string FileText(const std::string& path) {
+    const auto bytes = ReadWholeFile(path, 64 << 20);
+    EXPECT_TRUE(bytes) << path;
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
 // What a command prints on standard output.

@@ -4,14 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
 #include <string>
-#include <vector>
 
-#include "core/export/export_frames.h"
-#include "core/io/file_io.h"
-#include "core/player/playable_behaviour.h"
 #include "encode/frame_checks.h"
 
 namespace motivra {
@@ -29,18 +23,11 @@ class VideoWriterTest : public testing::TestWithParam<VideoKind> {};
 
 TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
     const bool webm = GetParam() == VideoKind::Webm;
-    const auto behaviour = PlayableBehaviour::Open(std::string(MOTIVRA_BEHAVIOURS) + "/vmrk-0014.vmr");
-    ASSERT_TRUE(behaviour);
-    const std::vector<std::uint8_t> picture = test::TestPicture(false);
-    const std::vector<double> times = ExportFrameTimes(1.5, kFps, Direction::Normal);
-    const auto draw = [&](int k, RgbaView frame) {
-        RenderExportFrame(*behaviour, {picture.data(), 40, 30, 160}, times[static_cast<std::size_t>(k)], {},
-                          frame);
-    };
-    const FrameSequence frames{kW, kH, FrameDelays(static_cast<int>(times.size()), kFps), draw};
+    const test::Clip clip("vmrk-0014", false, 1.5, kFps, Direction::Normal);
+    ASSERT_TRUE(clip.behaviour);
     const std::string path = testing::TempDir() + (webm ? "/clip.webm" : "/clip.apng");
     std::string why;
-    ASSERT_TRUE(WriteVideo(path, frames, kFps, GetParam(), 4, &why)) << why;
+    ASSERT_TRUE(WriteVideo(path, clip.Frames(kW, kH), kFps, GetParam(), 4, &why)) << why;
 
     const std::string probe = test::Output(
         "ffprobe -v error -count_frames -show_entries stream=width,height,r_frame_rate,"
@@ -48,9 +35,7 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
         path);
     EXPECT_EQ(probe, "width=120\nheight=90\nr_frame_rate=10/1\nnb_read_frames=15\n");
     if (!webm) {
-        const auto bytes = ReadWholeFile(path, 64 << 20);
-        ASSERT_TRUE(bytes);
-        const std::string b(bytes->begin(), bytes->end());
+        const std::string b = test::FileText(path);
         const auto actl = b.find("acTL"), fctl = b.find("fcTL");
         ASSERT_NE(actl, std::string::npos);
         EXPECT_EQ(BigEndian(b, actl + 4), 15u) << "frames";
@@ -60,7 +45,7 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
     // libvpx's own decoder keeps the alpha that FFmpeg's VP9 decoder drops.
     const std::string raw = test::Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") +
                                          "-i " + path + " -f rawvideo -pix_fmt rgba -");
-    test::ExpectFrames(raw, 15, kW, kH, draw, 40);
+    test::ExpectFrames(raw, 15, kW, kH, clip.Draw(), 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, VideoWriterTest, testing::Values(VideoKind::Apng, VideoKind::Webm));
