@@ -3,7 +3,6 @@
 // the engine gives, and its opacity is the Alpha track's.
 #include "browser/browser_page.h"
 #include "core/export/css_export.h"
-#include "core/player/playable_behaviour.h"
 
 namespace motivra {
 namespace {
@@ -11,8 +10,9 @@ namespace {
 constexpr double kW = 300, kH = 200, kDuration = 2;
 constexpr int kSteps = 20;
 
-// Pauses every animation of each element at each time and reports its opacity and corners.
-constexpr const char* kProbe = R"(<script>
+// Pauses every animation of each element at each time and reports its opacity and corners, in pixels from
+// the element's centre, where the browser's transform starts.
+constexpr const char* kProbe = R"(
 const out = {};
 for (const el of document.querySelectorAll('[data-name]')) {
   const rows = [];
@@ -20,28 +20,16 @@ for (const el of document.querySelectorAll('[data-name]')) {
     for (const a of el.getAnimations()) { a.pause(); a.currentTime = i / STEPS * DURATION * 1000; }
     const style = getComputedStyle(el);
     const m = new DOMMatrix(style.transform === 'none' ? undefined : style.transform);
-    const row = [Number(style.opacity)];
-    for (const [x, y] of [[-W / 2, -H / 2], [W / 2, -H / 2], [-W / 2, H / 2], [W / 2, H / 2]]) {
-      const p = m.transformPoint(new DOMPoint(x, y));
-      row.push(p.x / p.w, p.y / p.w);
-    }
-    rows.push(row);
+    rows.push(Row(Number(style.opacity), m, -W / 2, -H / 2, W, H));
   }
   out[el.dataset.name] = rows;
 }
-document.getElementById('out').textContent = JSON.stringify(out);
-</script>)";
-
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
+Report(out);
+)";
 
 TEST(CssInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
     const auto behaviours = test::SampleBehaviours();
-    std::string page = "<!doctype html><html><head><meta charset=\"utf-8\"><style>\n";
-    std::string body;
+    std::string style = "<style>\n", body;
     for (const auto& [name, behaviour] : behaviours) {
         CssOptions options;
         options.name = name;
@@ -49,32 +37,23 @@ TEST(CssInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
         options.height = kH;
         options.duration = kDuration;
         options.iterations = 1;
-        page += ExportCss(behaviour, options).stylesheet;
+        style += ExportCss(behaviour, options).stylesheet;
         body += "<div class=\"motivra-" + name + "\" data-name=\"" + name + "\"></div>\n";
     }
-    page += "</style></head><body>\n" + body + "<pre id=\"out\"></pre>\n" +
-            Replace(Replace(Replace(Replace(kProbe, "STEPS", std::to_string(kSteps)), "DURATION",
-                                    std::to_string(kDuration)),
-                            "W /", std::to_string(kW) + " /"),
-                    "H /", std::to_string(kH) + " /") +
-            "</body></html>\n";
     QTemporaryDir dir;
-    const auto results = test::PlayInChromium(dir, page);
+    const auto results = test::PlayInChromium(dir, style + "</style>", body,
+                                              "const STEPS = " + std::to_string(kSteps) + ", DURATION = " +
+                                                  std::to_string(kDuration) + ", W = " + std::to_string(kW) +
+                                                  ", H = " + std::to_string(kH) + ";" + kProbe);
     ASSERT_FALSE(results.is_null());
-
-    for (const auto& [name, behaviour] : behaviours) {
-        const auto& rows = results.at(name);
-        ASSERT_EQ(rows.size(), static_cast<std::size_t>(kSteps + 1)) << name;
-        for (int i = 0; i <= kSteps; ++i) {
-            const double t = static_cast<double>(i) / kSteps;
-            // In pixels from the element's centre, where the browser's transform starts.
-            Quad pose = behaviour.PoseAt(t);
-            for (PosePoint& p : pose) p = {(p.x - 0.5) * kW, (p.y - 0.5) * kH};
-            if (test::Flat(pose)) continue;
-            test::ExpectRow(rows[static_cast<std::size_t>(i)], pose, 4, behaviour.AlphaAt(t) / 255,
-                            name + " at " + std::to_string(t));
-        }
-    }
+    const auto fromCentre = [](const PlayableBehaviour& b, double t) {
+        Quad pose = b.PoseAt(t);
+        for (PosePoint& p : pose) p = {(p.x - 0.5) * kW, (p.y - 0.5) * kH};
+        return pose;
+    };
+    test::ExpectPoses(results, behaviours, kSteps, fromCentre, [](const PlayableBehaviour&, double) {
+        return std::size_t{4};
+    });
 }
 
 }  // namespace
