@@ -1,6 +1,5 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
-#include <QSignalSpy>
 
 #include <memory>
 

@@ -1,19 +1,14 @@
 #include "gui/editor/export_dialog.h"
 
 #include <QSignalSpy>
-#include <QTest>
 
-#include <gtest/gtest.h>
 
-#include <filesystem>
 
-#include "core/engine/behaviour_file.h"
 #include "gui/editor/export_template.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_edit.h"
 #include "support/engine_test_support.h"
 #include "support/library_dialog_support.h"
-#include "support/temp_dir.h"
 
 namespace motivra {
 namespace {
