@@ -26,6 +26,7 @@
 #include "gui/library/tag_list_control.h"
 #include "gui/data/program_location.h"
 #include "gui/skin/skin_button.h"
+#include "gui/skin/template_dialog.h"
 #include "support/temp_dir.h"
 
 namespace motivra::test {
@@ -85,6 +86,18 @@ struct Messages {
         return text;
     }
     std::vector<std::string> shown;
+};
+
+// The questions a dialog asked, in order, each given `answer`.
+struct Questions {
+    TemplateDialog::Confirmer Confirmer() {
+        return [this](const QString& question, const QString&) {
+            asked.push_back(question.toStdString());
+            return answer;
+        };
+    }
+    std::vector<std::string> asked;
+    bool answer = true;
 };
 
 inline void ShowDialog(QDialog& dialog) {

@@ -66,6 +66,8 @@ struct SetupUiTest : ::testing::Test {
     void ClickSwatchCard(int k) const {
         test::Click(Get(kSwatchLibrary), dialog->Controls().swatchList->CellRect(k).center());
     }
+    // The test group's fill, inside its frame at the bottom left.
+    QRgb TestGroupColour() const { return Picture(*Get(kTestGroup)).pixel(3, Get(kTestGroup)->height() - 4); }
     const UiSlots& Slots() const { return dialog->Model().State().colours; }
     static std::uint32_t Setting(std::string_view name) { return ReadSchemeNumber(name, kUnset); }
     // The colours a palette file shows, read as the dialog would read it.
@@ -107,8 +109,7 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
     // The test area in the slots: Dialog BG around the group, which is red, as is the edit box's field (the
     // background lightened by 75), which takes the colour with red and blue exchanged.
     EXPECT_EQ(Picture(*Get(kTestArea)).pixel(2, 2), qRgb(0x32, 0x32, 0x32));
-    const QWidget* group = Get(kTestGroup);
-    EXPECT_EQ(Picture(*Get(kTestGroup)).pixel(3, group->height() - 4), qRgb(200, 0, 0));
+    EXPECT_EQ(TestGroupColour(), qRgb(200, 0, 0));
     const QWidget* edit = Get(kTestEdit);
     EXPECT_EQ(Picture(*Get(kTestEdit)).pixel(edit->width() - 5, edit->height() / 2), qRgb(255, 75, 75));
 }
@@ -158,8 +159,7 @@ TEST_F(SetupUiTest, APickedColourFillsTheSelectedSlotOrIsSpreadAndWithNeitherCha
     EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646u) << "the picker starts from the slot";
     test::Click(Get(kHueBar), QPoint(0, 5));
     EXPECT_EQ(Slots()[1], 0x0000FFu) << "pure red from the hue bar's left end";
-    const QWidget* group = Get(kTestGroup);
-    EXPECT_EQ(Picture(*Get(kTestGroup)).pixel(3, group->height() - 4), qRgb(255, 0, 0)) << "shown at once";
+    EXPECT_EQ(TestGroupColour(), qRgb(255, 0, 0)) << "shown at once";
 
     Press(kSpreadColour);
     EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00Au) << "green while on";

@@ -162,12 +162,9 @@ TEST(LoadBrowsing, SearchAndUntaggedShowWhatTheCliListsAndEnterLoadsTheSelection
 TEST(EditTagsBrowsing, InDeleteModeKeysOnlySelectAndDeleteAsksFirst) {
     Browsable library;
     EditTagsDialog dialog;
-    std::vector<std::string> questions;
-    bool agree = false;
-    dialog.SetConfirmer([&](const QString& question, const QString&) {
-        questions.push_back(question.toStdString());
-        return agree;
-    });
+    test::Questions questions;
+    questions.answer = false;
+    dialog.SetConfirmer(questions.Confirmer());
     test::ShowDialog(dialog);
     EXPECT_TRUE(dialog.Tags().IsUntaggedShown());
     test::ClickCell(dialog.Grid(), 0);
@@ -177,15 +174,15 @@ TEST(EditTagsBrowsing, InDeleteModeKeysOnlySelectAndDeleteAsksFirst) {
     EXPECT_TRUE(dialog.Grid().hasFocus()) << "the keys go to the grid at once";
     QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
     QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
-    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(questions.asked.empty());
     EXPECT_EQ(dialog.Grid().GetSelectedName(), "fade-0001");
     QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
-    ASSERT_EQ(questions.size(), 1u);
+    ASSERT_EQ(questions.asked.size(), 1u);
     EXPECT_TRUE(library.Exists("fade-0001.vmr")) << "the answer was no";
-    agree = true;
+    questions.answer = true;
     QTest::keyClick(&dialog.Grid(), Qt::Key_End);
     QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
-    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions.asked.size(), 2u);
     EXPECT_FALSE(library.Exists("spin-0002.vmr"));
     EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"Turn", "fade-0001", "spin-0001"}));
 }

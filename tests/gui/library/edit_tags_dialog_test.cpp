@@ -27,10 +27,7 @@ struct Tagged : test::DialogLibrary {
 struct EditTagsTest : ::testing::Test {
     EditTagsTest() {
         dialog.SetReporter(messages.Reporter());
-        dialog.SetConfirmer([this](const QString& question, const QString&) {
-            questions.push_back(question.toStdString());
-            return agree;
-        });
+        dialog.SetConfirmer(questions.Confirmer());
         test::ShowDialog(dialog);
     }
     // The grid's background, in its bottom-left corner below the cells.
@@ -41,8 +38,7 @@ struct EditTagsTest : ::testing::Test {
     Tagged library;
     EditTagsDialog dialog;
     test::Messages messages;
-    std::vector<std::string> questions;
-    bool agree = true;
+    test::Questions questions;
 };
 
 TEST_F(EditTagsTest, TagClicksOnAPickedBehaviourRewriteItsTagsAtOnceAndOkKeepsThem) {
@@ -85,14 +81,14 @@ TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMod
     EXPECT_TRUE(dialog.Model().State().deleteBehaviourMode);
     EXPECT_GT(GridBackground().red(), normal.red() + 40) << "the cells lie on a reddish tint";
 
-    agree = false;
+    questions.answer = false;
     test::ClickCell(dialog.Grid(), 0);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_NE(questions[0].find("\"the C (C)\""), std::string::npos) << questions[0];
+    ASSERT_EQ(questions.asked.size(), 1u);
+    EXPECT_NE(questions.asked[0].find("\"the C (C)\""), std::string::npos) << questions.asked[0];
     EXPECT_TRUE(library.Exists("C.vmr")) << "the user said no";
     EXPECT_EQ(dialog.Grid().GetSelected(), -1);
 
-    agree = true;
+    questions.answer = true;
     test::ClickCell(dialog.Grid(), 0);
     for (const char* file : {"C.vmr", "tagdb/C.tdb"}) EXPECT_FALSE(library.Exists(file)) << file;
     EXPECT_EQ(library.Read("tags/T1.tag"), "B\r\n") << "unlinked at once";

@@ -26,10 +26,7 @@ struct SaveDialogTest : ::testing::Test {
     void Open(bool withChange = true) {
         dialog = std::make_unique<SaveBehaviourDialog>();
         dialog->SetReporter(messages.Reporter());
-        dialog->SetConfirmer([this](const QString& question, const QString&) {
-            asked.push_back(question.toStdString());
-            return answer;
-        });
+        dialog->SetConfirmer(questions.Confirmer());
         if (withChange) dialog->Thumbnail().Tracks().SetTrack(0, test::DialogLibrary::Track(0, 3.5));
         dialog->SetFlags({1, 0, 1, 0});
         test::ShowDialog(*dialog);
@@ -43,8 +40,7 @@ struct SaveDialogTest : ::testing::Test {
 
     test::DialogLibrary library;
     test::Messages messages;
-    std::vector<std::string> asked;
-    bool answer = true;
+    test::Questions questions;
     std::unique_ptr<SaveBehaviourDialog> dialog;
 };
 
@@ -154,13 +150,13 @@ TEST_F(SaveDialogTest, DeleteTagAsksFirstAndDeletingTheLastTagEndsDeleteMode) {
     library.Write("tagdb/x.tdb", "other\r\nonly\r\n");
     Open();
     test::ClickButton(*dialog, kDeleteTag);
-    answer = false;
+    questions.answer = false;
     test::ClickTag(dialog->Tags(), "only");
-    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(questions.asked.size(), 1u);
     EXPECT_TRUE(library.Exists("tags/only.tag")) << "No keeps the tag";
-    answer = true;
+    questions.answer = true;
     test::ClickTag(dialog->Tags(), "only");
-    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(questions.asked.size(), 2u);
     EXPECT_FALSE(library.Exists("tags/only.tag"));
     EXPECT_EQ(library.Read("tagdb/x.tdb"), "other\r\n") << "no tag database lists it any more";
     EXPECT_FALSE(dialog->Model().DeleteMode());
