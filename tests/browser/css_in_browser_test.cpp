@@ -1,8 +1,10 @@
-// Every sample behaviour exported as CSS and played by Chromium: at 21 times, the element's corners (its box
-// through the transform the browser computes from the stylesheet's properties) lie within 1 px of the pose
-// the engine gives, and its opacity is the Alpha track's.
+// Every sample behaviour exported as CSS and as an animated SVG and played by Chromium: at 21 times, the
+// picture's corners lie within 1 px of the pose the engine gives, and its opacity is the Alpha track's. For CSS
+// the corners are the element's box through the transform the browser computes from the stylesheet's
+// properties; for SVG, the three that fix the picture always, the fourth when the pose has no tilt.
 #include "browser/browser_page.h"
 #include "core/export/css_export.h"
+#include "core/export/svg_export.h"
 
 namespace motivra {
 namespace {
@@ -54,6 +56,44 @@ TEST(CssInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
     test::ExpectPoses(results, behaviours, kSteps, fromCentre, [](const PlayableBehaviour&, double) {
         return std::size_t{4};
     });
+}
+
+// Pauses each picture at each time and reports its opacity and where its corners are drawn; the last time is
+// taken just before the end, where a repeating animation starts again. An SVG's timeline starts a moment
+// after the page has loaded.
+constexpr const char* kSvgProbe = R"(
+window.addEventListener('load', () => setTimeout(() => {
+const out = {};
+for (const svg of document.querySelectorAll('svg')) {
+  const rows = [];
+  for (let k = 0; k <= 20; ++k) {
+    svg.setCurrentTime(Math.min(k / 20, 1 - 1e-5));
+    svg.pauseAnimations();
+    const picture = svg.querySelector('.picture');
+    rows.push(Row(Number(getComputedStyle(svg.querySelector('g')).opacity), picture.getCTM(), 0, 0,
+                  Number(picture.getAttribute('width')), Number(picture.getAttribute('height'))));
+  }
+  out[svg.dataset.name] = rows;
+}
+Report(out);
+}, 50));
+)";
+
+TEST(SvgInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
+    constexpr int kStageW = 900, kStageH = 600, kFrames = 20;
+    const auto behaviours = test::SampleBehaviours();
+    std::string body;
+    for (const auto& [name, behaviour] : behaviours) {
+        SvgOptions options;
+        options.stage = {kStageW, kStageH, 1, kFrames, Direction::Normal, false, kStageW / 3, kStageH / 3};
+        std::string svg = ExportSvg(behaviour, options).svg;
+        svg.insert(4, " data-name=\"" + name + "\"");
+        body += svg;
+    }
+    QTemporaryDir dir;
+    const auto results = test::PlayInChromium(dir, "", body, kSvgProbe);
+    ASSERT_FALSE(results.is_null());
+    test::ExpectPoses(results, behaviours, kFrames, test::OnStage(kStageW, kStageH), test::FixedCorners);
 }
 
 }  // namespace
