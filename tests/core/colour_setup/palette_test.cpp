@@ -422,17 +422,15 @@ TEST(PaletteHeader, NamesTheOpenPaletteWithoutItsVmpEnding) {
     PaletteModel palette;
     palette.SetFolder(dir.Path().string());
     const auto list = [](const std::string&) { return std::vector<std::string>{"Warm.VMP", "sunset.aco"}; };
-    palette.SetPalette("");
-    palette.Open(list);
-    EXPECT_EQ(PaletteHeaderFor(palette), (PaletteHeader{UiText("SetupUi", "Colour Palettes:"), 4}));
-    palette.SetPalette("Warm.VMP");
-    palette.Open(list);
-    EXPECT_EQ(PaletteHeaderFor(palette),
-              (PaletteHeader{UiText("SetupUi", "Colour Palette: %1").Arg("Warm"), 5}));
-    palette.SetPalette("sunset.aco");
-    palette.Open(list);
-    EXPECT_EQ(PaletteHeaderFor(palette),
-              (PaletteHeader{UiText("SetupUi", "Colour Palette: %1").Arg("sunset.aco"), 5}));
+    const std::pair<const char*, PaletteHeader> cases[] = {
+        {"", {UiText("SetupUi", "Colour Palettes:"), 4}},
+        {"Warm.VMP", {UiText("SetupUi", "Colour Palette: %1").Arg("Warm"), 5}},
+        {"sunset.aco", {UiText("SetupUi", "Colour Palette: %1").Arg("sunset.aco"), 5}}};
+    for (const auto& [name, header] : cases) {
+        palette.SetPalette(name);
+        palette.Open(list);
+        EXPECT_EQ(PaletteHeaderFor(palette), header) << name;
+    }
 }
 
 using test::colour::RawSwatch;
