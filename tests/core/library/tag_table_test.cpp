@@ -586,26 +586,22 @@ TEST_F(SaveModelTest, ASaveThatCannotBeMadeWholeSavesNothing) {
 
 TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
     LoadTags({{"T1", ""}});
+    const std::string dots = " cannot be a tag: a tag name may not hold \"/\" or be made of dots only.";
     const struct {
         std::string typed;
-        struct {
-            bool added, clearBox;
-            std::string message;
-        } expected;
-    } cases[] = {
-        {" new ", {true, true, ""}},
-        {"new", {false, false, "There is already a tag called \"new\"."}},
-        {"a/b",
-         {false, false, "\"a/b\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
-        {" .. ",
-         {false, false, "\"..\" cannot be a tag: a tag name may not hold \"/\" or be made of dots only."}},
-        {"   ", {false, true, ""}},
-        {"", {false, false, ""}}};
+        bool added, clearBox;
+        std::string message;
+    } cases[] = {{" new ", true, true, ""},
+                 {"new", false, false, "There is already a tag called \"new\"."},
+                 {"a/b", false, false, "\"a/b\"" + dots},
+                 {" .. ", false, false, "\"..\"" + dots},
+                 {"   ", false, true, ""},
+                 {"", false, false, ""}};
     for (const auto& c : cases) {
         const AddedTag added = AddTypedTag(table, Library(), c.typed);
-        EXPECT_EQ(added.added, c.expected.added) << c.typed;
-        EXPECT_EQ(added.clearBox, c.expected.clearBox) << c.typed;
-        EXPECT_EQ(English(added.message), c.expected.message) << c.typed;
+        EXPECT_EQ(added.added, c.added) << c.typed;
+        EXPECT_EQ(added.clearBox, c.clearBox) << c.typed;
+        EXPECT_EQ(English(added.message), c.message) << c.typed;
     }
     EXPECT_EQ(Summary(table), "T1= new=");
     EXPECT_TRUE(fs::is_regular_file(library / "tags/new.tag")) << "an added tag has its file at once";
