@@ -1,7 +1,6 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
 
-#include <memory>
 
 #include "colour_setup_support.h"
 #include "core/colour_setup/colour_code.h"
@@ -9,11 +8,8 @@
 #include "core/colour_setup/swatch_file.h"
 #include "gui/colour_setup/colour_block.h"
 #include "gui/colour_setup/hue_bar.h"
-#include "gui/colour_setup/palette_list.h"
 #include "gui/colour_setup/scheme_swatch.h"
-#include "gui/colour_setup/setup_ui_template.h"
 #include "gui/colour_setup/shade_square.h"
-#include "gui/colour_setup/swatch_list.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
@@ -40,32 +36,15 @@ std::vector<std::string> Codes(const std::vector<PaletteRecord>& colours) {
     return codes;
 }
 
-struct SetupUiTest : ::testing::Test {
+struct SetupUiTest : ::testing::Test, test::SetupUiHost {
     void SetUp() override { test::ClearSettings(); }
     void TearDown() override {
         dialog.reset();
         test::ClearSettings();
     }
 
-    SetupUiDialog& Open() {
-        dialog = std::make_unique<SetupUiDialog>(nullptr, data.ProgramPath());
-        dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
-        return *dialog;
-    }
-    template <class T = QWidget>
-    T* Get(int id) const {
-        return FindControl<T>(*dialog, id);
-    }
-    void Press(int id) const { test::Click(Get(id), Get(id)->rect().center()); }
     // Row r of the UI swatch, 120 x 208 pixels: rows 32 pixels apart.
     void ClickSlot(int row) const { test::Click(Get(kUiSwatch), QPoint(60, row * 32 + 8)); }
-    void ClickPaletteCell(int k) const {
-        test::Click(Get(kPaletteView), dialog->Controls().paletteList->CellRect(k).center());
-    }
-    void ClickSwatchCard(int k) const {
-        test::Click(Get(kSwatchLibrary), dialog->Controls().swatchList->CellRect(k).center());
-    }
     // The test group's fill, inside its frame at the bottom left.
     QRgb TestGroupColour() const { return Picture(*Get(kTestGroup)).pixel(3, Get(kTestGroup)->height() - 4); }
     const UiSlots& Slots() const { return dialog->Model().State().colours; }
@@ -78,9 +57,6 @@ struct SetupUiTest : ::testing::Test {
         palette.Open([](const std::string&) { return std::vector<std::string>{}; });
         return Codes(palette.Colours());
     }
-
-    test::DataFolders data;
-    std::unique_ptr<SetupUiDialog> dialog;
 };
 
 TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
