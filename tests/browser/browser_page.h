@@ -62,8 +62,8 @@ function Report(out) { document.getElementById('out').textContent = JSON.stringi
 
 // The page of head, body and probe script loaded by headless Chromium, and the JSON its probe reports; null
 // on failure. Virtual time lets the page's timers run before the page is read.
-inline nlohmann::json PlayInChromium(const QTemporaryDir& dir, const std::string& head, const std::string& body,
-                                     const std::string& probe) {
+inline nlohmann::json PlayInChromium(const QTemporaryDir& dir, const std::string& head,
+                                     const std::string& body, const std::string& probe) {
     std::ofstream(dir.filePath("page.html").toStdString())
         << "<!doctype html><html><head><meta charset=\"utf-8\">" << head << "</head><body style=\"margin:0\">"
         << body << "<pre id=\"out\"></pre><script>" << kProbeSupport << probe << "</script></body></html>\n";
@@ -91,16 +91,17 @@ inline auto OnStage(int width, int height) {
     };
 }
 
-// The corners a player fixes exactly: the three that fix the picture always, the fourth when there is no tilt.
+// The corners a player fixes exactly: the three that fix the picture always, the fourth when there is no
+// tilt.
 inline std::size_t FixedCorners(const PlayableBehaviour& b, double) {
     const auto on = [&](ParameterSlot s) { return b.Tracks().StoredTrack(static_cast<int>(s)).enabled != 0; };
     return on(ParameterSlot::X3D) || on(ParameterSlot::Y3D) ? 3 : 4;
 }
 
 // Each behaviour's rows, one for each of `frames` + 1 times over the play: the opacity is the Alpha track's
-// and the first corners(b, t) corners lie within 1 px of pose(b, t). A pose with its corners on one line shows
-// nothing, however a player places them, and one given no corners is one the player cannot show: both are left
-// out.
+// and the first corners(b, t) corners lie within 1 px of pose(b, t). A pose with its corners on one line
+// shows nothing, however a player places them, and one given no corners is one the player cannot show: both
+// are left out.
 inline void ExpectPoses(const nlohmann::json& results,
                         const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours, int frames,
                         const std::function<Quad(const PlayableBehaviour&, double)>& pose,
@@ -112,8 +113,8 @@ inline void ExpectPoses(const nlohmann::json& results,
             const double t = static_cast<double>(k) / frames;
             const Quad q = pose(behaviour, t);
             const std::size_t n = corners(behaviour, t);
-            if (n == 0 ||
-                std::abs((q[1].x - q[0].x) * (q[2].y - q[0].y) - (q[2].x - q[0].x) * (q[1].y - q[0].y)) < 1e-6)
+            if (n == 0 || std::abs((q[1].x - q[0].x) * (q[2].y - q[0].y) -
+                                   (q[2].x - q[0].x) * (q[1].y - q[0].y)) < 1e-6)
                 continue;
             const auto& row = rows[static_cast<std::size_t>(k)];
             const std::string where = name + " at " + std::to_string(t);

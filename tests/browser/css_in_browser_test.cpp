@@ -1,6 +1,6 @@
 // Every sample behaviour exported as CSS and as an animated SVG and played by Chromium: at 21 times, the
-// picture's corners lie within 1 px of the pose the engine gives, and its opacity is the Alpha track's. For CSS
-// the corners are the element's box through the transform the browser computes from the stylesheet's
+// picture's corners lie within 1 px of the pose the engine gives, and its opacity is the Alpha track's. For
+// CSS the corners are the element's box through the transform the browser computes from the stylesheet's
 // properties; for SVG, the three that fix the picture always, the fourth when the pose has no tilt.
 #include "browser/browser_page.h"
 #include "core/export/css_export.h"
@@ -43,19 +43,18 @@ TEST(CssInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
         body += "<div class=\"motivra-" + name + "\" data-name=\"" + name + "\"></div>\n";
     }
     QTemporaryDir dir;
-    const auto results = test::PlayInChromium(dir, style + "</style>", body,
-                                              "const STEPS = " + std::to_string(kSteps) + ", DURATION = " +
-                                                  std::to_string(kDuration) + ", W = " + std::to_string(kW) +
-                                                  ", H = " + std::to_string(kH) + ";" + kProbe);
+    const auto results = test::PlayInChromium(
+        dir, style + "</style>", body,
+        "const STEPS = " + std::to_string(kSteps) + ", DURATION = " + std::to_string(kDuration) +
+            ", W = " + std::to_string(kW) + ", H = " + std::to_string(kH) + ";" + kProbe);
     ASSERT_FALSE(results.is_null());
     const auto fromCentre = [](const PlayableBehaviour& b, double t) {
         Quad pose = b.PoseAt(t);
         for (PosePoint& p : pose) p = {(p.x - 0.5) * kW, (p.y - 0.5) * kH};
         return pose;
     };
-    test::ExpectPoses(results, behaviours, kSteps, fromCentre, [](const PlayableBehaviour&, double) {
-        return std::size_t{4};
-    });
+    test::ExpectPoses(results, behaviours, kSteps, fromCentre,
+                      [](const PlayableBehaviour&, double) { return std::size_t{4}; });
 }
 
 // Pauses each picture at each time and reports its opacity and where its corners are drawn; the last time is

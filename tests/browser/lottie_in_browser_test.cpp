@@ -50,13 +50,15 @@ TEST(LottieInBrowser, EverySampleBehaviourValidatesAndPlaysThePosesOfTheEngine) 
     }
     EXPECT_TRUE(test::RunProgram(MOTIVRA_NODE, QStringList{MOTIVRA_JS "/validate_lottie.js"} + files));
     const auto results = test::PlayInChromium(
-        dir, "<script src=\"file://" MOTIVRA_JS "/node_modules/lottie-web/build/player/lottie.min.js\"></script>", "",
-        data + "};\n" + kProbe);
+        dir,
+        "<script src=\"file://" MOTIVRA_JS "/node_modules/lottie-web/build/player/lottie.min.js\"></script>",
+        "", data + "};\n" + kProbe);
     ASSERT_FALSE(results.is_null());
     // lottie-web leaves a layer it does not show untransformed.
-    test::ExpectPoses(results, behaviours, kFrames, test::OnStage(kW, kH), [](const PlayableBehaviour& b, double t) {
-        return b.AlphaAt(t) == 0 ? 0 : test::FixedCorners(b, t);
-    });
+    test::ExpectPoses(results, behaviours, kFrames, test::OnStage(kW, kH),
+                      [](const PlayableBehaviour& b, double t) {
+                          return b.AlphaAt(t) == 0 ? 0 : test::FixedCorners(b, t);
+                      });
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The encoders, each file read back with its format's own decoder: GIF by ffmpeg (frame count, every frame's
-// delay, the loop block), APNG and WebM by ffmpeg and ffprobe (size, frame count, rate, APNG's plays), WebP by
-// libwebp's demuxing decoder (size, frame count, delays, loops), and every frame against the renderer's
+// delay, the loop block), APNG and WebM by ffmpeg and ffprobe (size, frame count, rate, APNG's plays), WebP
+// by libwebp's demuxing decoder (size, frame count, delays, loops), and every frame against the renderer's
 // drawing of it: within 30 dB for GIF's palette, 40 dB for the others.
 #include <webp/demux.h>
 
@@ -58,12 +58,14 @@ struct Clip {
     Clip(const std::string& name, bool seeThrough, double duration, int fps, Direction direction,
          FrameLook look = {})
         : behaviour(PlayableBehaviour::Open(std::string(MOTIVRA_BEHAVIOURS) + "/" + name + ".vmr")),
-          picture(TestPicture(seeThrough)), times(ExportFrameTimes(duration, fps, direction)), look(look),
+          picture(TestPicture(seeThrough)),
+          times(ExportFrameTimes(duration, fps, direction)),
+          look(look),
           fps(fps) {}
     std::function<void(int, RgbaView)> Draw() const {
         return [this](int k, RgbaView frame) {
-            RenderExportFrame(*behaviour, {picture.data(), 40, 30, 160}, times.at(static_cast<std::size_t>(k)),
-                              look, frame);
+            RenderExportFrame(*behaviour, {picture.data(), 40, 30, 160},
+                              times.at(static_cast<std::size_t>(k)), look, frame);
         };
     }
     FrameSequence Frames(int width, int height) const {
@@ -97,7 +99,7 @@ std::string Output(const std::string& command) {
 // Each of `count` decoded RGBA frames of width x height in `raw` against the frame `draw` makes: above
 // `minimum` dB.
 void ExpectFrames(const std::string& raw, int count, int width, int height,
-                         const std::function<void(int, RgbaView)>& draw, double minimum) {
+                  const std::function<void(int, RgbaView)>& draw, double minimum) {
     const std::size_t frameBytes = static_cast<std::size_t>(width) * height * 4;
     ASSERT_EQ(raw.size(), count * frameBytes);
     std::vector<std::uint8_t> expected(frameBytes);
@@ -109,7 +111,6 @@ void ExpectFrames(const std::string& raw, int count, int width, int height,
             << "frame " << k;
     }
 }
-
 
 TEST(GifWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
     // On a colour: GIF has no partial transparency to keep a fading picture's.
@@ -139,7 +140,6 @@ TEST(GifWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
         Output("ffmpeg -v error -i " + path + " -vsync passthrough -f rawvideo -pix_fmt rgba -");
     ExpectFrames(raw, 15, kW, kH, clip.Draw(), 30);
 }
-
 
 std::uint32_t BigEndian(const std::string& b, std::size_t at) {
     return std::uint32_t{static_cast<std::uint8_t>(b[at])} << 24 |
@@ -172,12 +172,11 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
     }
     // libvpx's own decoder keeps the alpha that FFmpeg's VP9 decoder drops.
     const std::string raw = Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") +
-                                         "-i " + path + " -f rawvideo -pix_fmt rgba -");
+                                   "-i " + path + " -f rawvideo -pix_fmt rgba -");
     ExpectFrames(raw, 15, kW, kH, clip.Draw(), 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, VideoWriterTest, testing::Values(VideoKind::Apng, VideoKind::Webm));
-
 
 class WebpWriter : public testing::TestWithParam<const char*> {};
 

@@ -38,7 +38,8 @@ long delayMs = 20;
 char folder[PATH_MAX];  // written only while disarmed
 
 Fault Parse(const char* name) {
-    static const char* const kNames[] = {"", "write", "flush", "close", "fsync", "rename", "foldersync", "slow"};
+    static const char* const kNames[] = {"",      "write",  "flush",      "close",
+                                         "fsync", "rename", "foldersync", "slow"};
     for (int fault = kWrite; fault <= kSlow; ++fault)
         if (name != nullptr && strcmp(name, kNames[fault]) == 0) return static_cast<Fault>(fault);
     return kNone;
@@ -119,7 +120,8 @@ __attribute__((visibility("default"))) void motivra_fault_arm(const char* fault,
     Arm(fault, where, 0);
 }
 
-__attribute__((visibility("default"))) void motivra_fault_arm_at(const char* fault, const char* where, long n) {
+__attribute__((visibility("default"))) void motivra_fault_arm_at(const char* fault, const char* where,
+                                                                 long n) {
     Arm(fault, where, n);
 }
 
@@ -161,7 +163,8 @@ __attribute__((visibility("default"))) int rename(const char* from, const char* 
     if (fault == kRename || fault == kSlow) {
         // The destination's folder, resolved, decides; the file itself may not exist yet.
         char parent[PATH_MAX], resolved[PATH_MAX];
-        if (std::snprintf(parent, sizeof parent, "%s", to) >= static_cast<int>(sizeof parent)) return real(from, to);
+        if (std::snprintf(parent, sizeof parent, "%s", to) >= static_cast<int>(sizeof parent))
+            return real(from, to);
         char* slash = strrchr(parent, '/');
         if (slash == nullptr) {
             strcpy(parent, ".");

@@ -40,7 +40,8 @@ Pose PoseAt(const motivra_behaviour* b, double t, int w, int h) {
     double c[8] = {};
     Pose pose;
     EXPECT_EQ(motivra_pose(b, t, MOTIVRA_WHOLE_FRAME, w, h, c, &pose.alpha), MOTIVRA_OK);
-    pose.ring = QPolygonF({QPointF(c[0], c[1]), QPointF(c[2], c[3]), QPointF(c[6], c[7]), QPointF(c[4], c[5])});
+    pose.ring =
+        QPolygonF({QPointF(c[0], c[1]), QPointF(c[2], c[3]), QPointF(c[6], c[7]), QPointF(c[4], c[5])});
     return pose;
 }
 
@@ -71,9 +72,10 @@ int WrongPixels(const QImage& frame, const Pose& pose, const PixelRule& rule, st
             const uchar* px = row + 4 * x;
             if (rule(px, inside, pose.alpha)) continue;
             if (wrong++ == 0)
-                *first = QString("(%1,%2) %3 is %4,%5,%6,%7, alpha %8")
-                             .arg(x).arg(y).arg(inside ? "inside" : "outside")
-                             .arg(px[0]).arg(px[1]).arg(px[2]).arg(px[3]).arg(pose.alpha).toStdString();
+                *first =
+                    QString::asprintf("(%d,%d) %s is %d,%d,%d,%d, alpha %g", x, y,
+                                      inside ? "inside" : "outside", px[0], px[1], px[2], px[3], pose.alpha)
+                        .toStdString();
         }
     }
     return wrong;

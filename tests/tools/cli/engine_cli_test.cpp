@@ -32,6 +32,13 @@ const char* const kBehaviours[] = {
     R"({"thumbnailText":"nothing moves"})",
 };
 
+// Runs a command that must succeed and returns its JSON.
+json Succeeds(const std::vector<std::string>& args) {
+    const auto result = RunCli(args);
+    EXPECT_EQ(result.status, 0) << result.err;
+    return result.status == 0 ? json::parse(result.out) : json();
+}
+
 TEST(CliBehaviour, InfoThenWriteReproducesFilesByteForByte) {
     test::TempDir dir;
     const std::string first = dir.File("first.vmr"), second = dir.File("second.vmr");
@@ -50,7 +57,7 @@ TEST(CliBehaviour, InfoThenWriteReproducesFilesByteForByte) {
 TEST(CliBehaviour, InfoShowsEditorFormAndTheTextInUtf8AndWhatATruncatedFileHolds) {
     test::TempDir dir;
     ASSERT_EQ(RunCli({"write", dir.File("b.vmr")}, kBehaviours[1]).status, 0);
-    const json doc = json::parse(RunCli({"info", dir.File("b.vmr")}).out);
+    const json doc = Succeeds({"info", dir.File("b.vmr")});
     EXPECT_EQ(doc["leadIn"], 1);
     EXPECT_EQ(doc["thumbnailText"], "Café spin");
     ASSERT_EQ(doc["tracks"].size(), 13u);
@@ -86,9 +93,7 @@ TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
         {"slot":0,"start":3,"end":1}]})";
     ASSERT_EQ(RunCli({"write", dir.File("e.vmr")}, behaviour).status, 0);
     // Each track's time fields reach the file; the progress arithmetic itself is the engine tests'.
-    const auto result = RunCli({"eval", dir.File("e.vmr"), "0.25", "0.4", "0.75"});
-    ASSERT_EQ(result.status, 0) << result.err;
-    const json doc = json::parse(result.out);
+    const json doc = Succeeds({"eval", dir.File("e.vmr"), "0.25", "0.4", "0.75"});
     ASSERT_EQ(doc.size(), 3u);
     const auto at = [&](int i, const char* name) { return doc[i]["values"][name].get<double>(); };
     EXPECT_DOUBLE_EQ(at(0, "X Scale"), 0.5);                       // linear
@@ -98,13 +103,6 @@ TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
     EXPECT_DOUBLE_EQ(at(0, "X 3D"), 0.5);                          // end only, 0.25 of 0.5
     EXPECT_DOUBLE_EQ(at(2, "X Position"), 1.5);
     EXPECT_DOUBLE_EQ(at(2, "Alpha"), 255.0);  // not in the file: its default
-}
-
-// Runs a command that must succeed and returns its JSON.
-json Succeeds(const std::vector<std::string>& args) {
-    const auto result = RunCli(args);
-    EXPECT_EQ(result.status, 0) << result.err;
-    return result.status == 0 ? json::parse(result.out) : json();
 }
 
 TEST(CliColour, PaletteShowsAddsAndDeletesThroughTheSave) {
