@@ -366,8 +366,9 @@ TEST_F(LibraryCliTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
     };
     fs::create_directory(root.Path() / "bin");
     const test::CliResult found = run(root.Path() / "bin");  // X/bin finds X/behaviours
-    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(found.status, 0);
     EXPECT_EQ(found.out, "x\ny\n");
+    EXPECT_EQ(found.err, "");
     const test::CliResult lost = run(library / "tagdb");
     EXPECT_EQ(lost.status, 1);
     EXPECT_NE(lost.err.find("no \"behaviours\" folder beside"), std::string::npos) << lost.err;
