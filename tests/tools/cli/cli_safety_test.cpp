@@ -244,17 +244,6 @@ protected:
     }
 };
 
-TEST_F(CliUnprivilegedTest, ARebuildThatCannotReadATagDatabaseChangesNothing) {
-    fs::permissions(library / "tagdb/x.tdb", fs::perms::none);
-    const auto before = test::FolderSnapshot(root.Path());
-    const CliResult result = Run(Library({"rebuild"}));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "motivra-cli: " + (library / "tagdb/x.tdb").string() +
-                              ": cannot be read: Permission denied; nothing was changed\n");
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(test::FolderSnapshot(root.Path()), before);
-}
-
 TEST_F(CliUnprivilegedTest, DeleteSkipsATagFileItCannotReadAndSaysSo) {
     fs::permissions(library / "tags/D.tag", fs::perms::none);
     const CliResult result = Run(Library({"delete", "x"}));
@@ -270,22 +259,28 @@ TEST_F(CliUnprivilegedTest, DeleteSkipsATagFileItCannotReadAndSaysSo) {
     EXPECT_EQ(Read("tags/A.tag"), "y\r\n");
 }
 
-// What cannot be written is found before anything is changed.
-TEST_F(CliUnprivilegedTest, AReadOnlyFolderOrFileIsRefusedBeforeAnythingChanges) {
+// What cannot be read or written is found before anything is changed.
+TEST_F(CliUnprivilegedTest, WhatCannotBeReadOrWrittenIsFoundBeforeAnythingChanges) {
     Write({"tagdb/y.tdb"}, "A\r\nnew\r\n");  // the rebuild has a tag file to make
-    fs::permissions(library / "tags", fs::perms::owner_read | fs::perms::owner_exec);
-    const auto before = test::FolderSnapshot(root.Path());
-    const std::string tags = (library / "tags").string();
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {Library({"rebuild"}), tags + "/new.tag: create: Permission denied; nothing was changed"},
-        {Library({"delete", "x"}), tags + "/A.tag: create: Permission denied; nothing was changed"},
+    const std::string tags = (library / "tags").string(), denied = ": Permission denied; nothing was changed";
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec;
+    const std::tuple<fs::path, fs::perms, std::vector<std::string>, std::string> cases[] = {
+        {library / "tagdb/x.tdb", fs::perms::none, Library({"rebuild"}),
+         (library / "tagdb/x.tdb").string() + ": cannot be read" + denied},
+        {library / "tags", readOnly, Library({"rebuild"}), tags + "/new.tag: create" + denied},
+        {library / "tags", readOnly, Library({"delete", "x"}), tags + "/A.tag: create" + denied},
     };
-    for (const auto& [args, err] : cases) {
+    for (const auto& [locked, perms, args, err] : cases) {
+        const fs::perms kept = fs::status(locked).permissions();
+        fs::permissions(locked, perms);
+        const auto before = test::FolderSnapshot(root.Path());
         const CliResult result = Run(args);
-        EXPECT_EQ(result.status, 1) << args[3];
-        EXPECT_EQ(result.err, "motivra-cli: " + err + "\n") << args[3];
+        EXPECT_EQ(result.status, 1) << err;
+        EXPECT_EQ(result.err, "motivra-cli: " + err + "\n");
+        EXPECT_EQ(result.out, "") << err;
+        EXPECT_EQ(test::FolderSnapshot(root.Path()), before) << err;
+        fs::permissions(locked, kept);
     }
-    EXPECT_EQ(test::FolderSnapshot(root.Path()), before);
 
     // A file of another user in the user's own folder: the rename could replace it, the save does not.
     fs::create_directory(root.Path() / "locked");
