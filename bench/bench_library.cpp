@@ -9,7 +9,7 @@
 #include "core/library/library_folder.h"
 #include "core/library/tag_table.h"
 #include "library_bench.h"
-#include "support/generated_library.h"
+#include "generated_library.h"
 
 namespace motivra {
 namespace {

@@ -13,7 +13,7 @@
 #include "core/skin/dialog_units.h"
 #include "gui/library/behaviour_grid.h"
 #include "library_bench.h"
-#include "support/generated_library.h"
+#include "generated_library.h"
 
 namespace motivra {
 namespace {

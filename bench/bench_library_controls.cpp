@@ -14,7 +14,7 @@
 #include "gui/library/tag_list_control.h"
 #include "gui_bench.h"
 #include "library_bench.h"
-#include "support/generated_library.h"
+#include "generated_library.h"
 
 namespace motivra {
 namespace {

@@ -13,7 +13,7 @@
 #include "gui/data/program_location.h"
 #include "gui_bench.h"
 #include "library_bench.h"
-#include "support/generated_library.h"
+#include "generated_library.h"
 
 namespace motivra {
 namespace {

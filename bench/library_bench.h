@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "gui_bench.h"
-#include "support/generated_library.h"
+#include "generated_library.h"
 
 namespace motivra::bench {
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -10,6 +9,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,13 +46,27 @@ inline testing::AssertionResult RunProgram(const QString& program, const QString
     return testing::AssertionSuccess();
 }
 
-// The page loaded by headless Chromium, and the JSON its script leaves in <pre id="out">; null on failure.
-// Virtual time lets the page's timers run before the page is read.
-inline nlohmann::json PlayInChromium(const QTemporaryDir& dir, const std::string& page) {
-    QFile file(dir.filePath("page.html"));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(page));
-    file.close();
+// What every probe uses: Row gives [opacity, x0, y0, ..., x3, y3] for the box (x, y, w, h) drawn through the
+// matrix m, and Report leaves the rows by name in <pre id="out"> for the test to read.
+constexpr const char* kProbeSupport = R"(
+function Row(opacity, m, x, y, w, h) {
+  const row = [opacity];
+  for (const [u, v] of [[x, y], [x + w, y], [x, y + h], [x + w, y + h]]) {
+    const p = new DOMPoint(u, v).matrixTransform(m);
+    row.push(p.x / p.w, p.y / p.w);
+  }
+  return row;
+}
+function Report(out) { document.getElementById('out').textContent = JSON.stringify(out); }
+)";
+
+// The page of head, body and probe script loaded by headless Chromium, and the JSON its probe reports; null
+// on failure. Virtual time lets the page's timers run before the page is read.
+inline nlohmann::json PlayInChromium(const QTemporaryDir& dir, const std::string& head,
+                                     const std::string& body, const std::string& probe) {
+    std::ofstream(dir.filePath("page.html").toStdString())
+        << "<!doctype html><html><head><meta charset=\"utf-8\">" << head << "</head><body style=\"margin:0\">"
+        << body << "<pre id=\"out\"></pre><script>" << kProbeSupport << probe << "</script></body></html>\n";
     std::string dom;
     if (!RunProgram(
             MOTIVRA_CHROMIUM,
@@ -69,42 +84,45 @@ inline nlohmann::json PlayInChromium(const QTemporaryDir& dir, const std::string
     return nlohmann::json::parse(dom.substr(from + 14, to - from - 14));
 }
 
-// A pose with its corners on one line shows nothing, however a player places them.
-inline bool Flat(const Quad& q) {
-    return std::abs((q[1].x - q[0].x) * (q[2].y - q[0].y) - (q[2].x - q[0].x) * (q[1].y - q[0].y)) < 1e-6;
+// The engine's pose on a width x height stage, the picture resting in its middle third.
+inline auto OnStage(int width, int height) {
+    return [=](const PlayableBehaviour& b, double t) {
+        return FrameCorners(b.PoseAt(t), Placement::MiddleThird, width, height);
+    };
 }
 
-// A row [opacity, x0, y0, ..., x3, y3] against the pose's first `corners` corners and the opacity (0..1).
-inline void ExpectRow(const nlohmann::json& row, const Quad& pose, std::size_t corners, double opacity,
-                      const std::string& where) {
-    EXPECT_NEAR(row[0].get<double>(), opacity, 0.01) << where;
-    for (std::size_t c = 0; c < corners; ++c) {
-        EXPECT_NEAR(row[1 + 2 * c].get<double>(), pose[c].x, 1) << where << " corner " << c;
-        EXPECT_NEAR(row[2 + 2 * c].get<double>(), pose[c].y, 1) << where << " corner " << c;
-    }
+// The corners a player fixes exactly: the three that fix the picture always, the fourth when there is no
+// tilt.
+inline std::size_t FixedCorners(const PlayableBehaviour& b, double) {
+    const auto on = [&](ParameterSlot s) { return b.Tracks().StoredTrack(static_cast<int>(s)).enabled != 0; };
+    return on(ParameterSlot::X3D) || on(ParameterSlot::Y3D) ? 3 : 4;
 }
 
-inline bool Tilted(const PlayableBehaviour& b) {
-    return b.Tracks().StoredTrack(static_cast<int>(ParameterSlot::X3D)).enabled != 0 ||
-           b.Tracks().StoredTrack(static_cast<int>(ParameterSlot::Y3D)).enabled != 0;
-}
-
-// Each behaviour's rows, one for each of `frames` + 1 frames over the play, against the engine's pose on a
-// width x height stage (the picture resting in its middle third); a pose `skip` says a player cannot show is
-// left out.
-inline void ExpectLayerPoses(const nlohmann::json& results,
-                             const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours,
-                             int frames, int width, int height,
-                             bool (*skip)(const PlayableBehaviour&, double)) {
+// Each behaviour's rows, one for each of `frames` + 1 times over the play: the opacity is the Alpha track's
+// and the first corners(b, t) corners lie within 1 px of pose(b, t). A pose with its corners on one line
+// shows nothing, however a player places them, and one given no corners is one the player cannot show: both
+// are left out.
+inline void ExpectPoses(const nlohmann::json& results,
+                        const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours, int frames,
+                        const std::function<Quad(const PlayableBehaviour&, double)>& pose,
+                        const std::function<std::size_t(const PlayableBehaviour&, double)>& corners) {
     for (const auto& [name, behaviour] : behaviours) {
         const auto& rows = results.at(name);
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(frames + 1)) << name;
         for (int k = 0; k <= frames; ++k) {
             const double t = static_cast<double>(k) / frames;
-            const Quad pose = FrameCorners(behaviour.PoseAt(t), Placement::MiddleThird, width, height);
-            if (Flat(pose) || skip(behaviour, t)) continue;
-            ExpectRow(rows[static_cast<std::size_t>(k)], pose, Tilted(behaviour) ? 3 : 4,
-                      behaviour.AlphaAt(t) / 255, name + " at " + std::to_string(t));
+            const Quad q = pose(behaviour, t);
+            const std::size_t n = corners(behaviour, t);
+            if (n == 0 || std::abs((q[1].x - q[0].x) * (q[2].y - q[0].y) -
+                                   (q[2].x - q[0].x) * (q[1].y - q[0].y)) < 1e-6)
+                continue;
+            const auto& row = rows[static_cast<std::size_t>(k)];
+            const std::string where = name + " at " + std::to_string(t);
+            EXPECT_NEAR(row[0].get<double>(), behaviour.AlphaAt(t) / 255, 0.01) << where;
+            for (std::size_t c = 0; c < n; ++c) {
+                EXPECT_NEAR(row[1 + 2 * c].get<double>(), q[c].x, 1) << where << " corner " << c;
+                EXPECT_NEAR(row[2 + 2 * c].get<double>(), q[c].y, 1) << where << " corner " << c;
+            }
         }
     }
 }

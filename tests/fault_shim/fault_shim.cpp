@@ -38,15 +38,10 @@ long delayMs = 20;
 char folder[PATH_MAX];  // written only while disarmed
 
 Fault Parse(const char* name) {
-    static const struct {
-        const char* name;
-        Fault fault;
-    } kNames[] = {{"write", kWrite}, {"flush", kFlush},   {"close", kClose},
-                  {"fsync", kFsync}, {"rename", kRename}, {"foldersync", kFolderSync},
-                  {"slow", kSlow}};
-    for (const auto& entry : kNames) {
-        if (name != nullptr && strcmp(name, entry.name) == 0) return entry.fault;
-    }
+    static const char* const kNames[] = {"",      "write",  "flush",      "close",
+                                         "fsync", "rename", "foldersync", "slow"};
+    for (int fault = kWrite; fault <= kSlow; ++fault)
+        if (name != nullptr && strcmp(name, kNames[fault]) == 0) return static_cast<Fault>(fault);
     return kNone;
 }
 
@@ -125,7 +120,8 @@ __attribute__((visibility("default"))) void motivra_fault_arm(const char* fault,
     Arm(fault, where, 0);
 }
 
-__attribute__((visibility("default"))) void motivra_fault_arm_at(const char* fault, const char* where, long n) {
+__attribute__((visibility("default"))) void motivra_fault_arm_at(const char* fault, const char* where,
+                                                                 long n) {
     Arm(fault, where, n);
 }
 
@@ -145,14 +141,12 @@ __attribute__((visibility("default"))) ssize_t write(int fd, const void* data, s
 
 __attribute__((visibility("default"))) int fsync(int fd) {
     static const auto real = Next<int (*)(int)>("fsync");
-    if (SyncFails(fd)) return Fail(EIO);
-    return real(fd);
+    return SyncFails(fd) ? Fail(EIO) : real(fd);
 }
 
 __attribute__((visibility("default"))) int fdatasync(int fd) {
     static const auto real = Next<int (*)(int)>("fdatasync");
-    if (SyncFails(fd)) return Fail(EIO);
-    return real(fd);
+    return SyncFails(fd) ? Fail(EIO) : real(fd);
 }
 
 __attribute__((visibility("default"))) int close(int fd) {
@@ -168,24 +162,18 @@ __attribute__((visibility("default"))) int rename(const char* from, const char* 
     const int fault = armed.load();
     if (fault == kRename || fault == kSlow) {
         // The destination's folder, resolved, decides; the file itself may not exist yet.
-        char resolved[PATH_MAX];
-        const char* slash = strrchr(to, '/');
-        char parent[PATH_MAX];
+        char parent[PATH_MAX], resolved[PATH_MAX];
+        if (std::snprintf(parent, sizeof parent, "%s", to) >= static_cast<int>(sizeof parent))
+            return real(from, to);
+        char* slash = strrchr(parent, '/');
         if (slash == nullptr) {
             strcpy(parent, ".");
         } else {
-            const size_t length = slash == to ? 1 : static_cast<size_t>(slash - to);
-            if (length >= sizeof parent) return real(from, to);
-            memcpy(parent, to, length);
-            parent[length] = '\0';
+            *(slash == parent ? slash + 1 : slash) = '\0';
         }
-        if (realpath(parent, resolved) != nullptr) {
-            const size_t n = strlen(resolved);
-            if (n + 1 < sizeof resolved) {
-                resolved[n] = '/';
-                resolved[n + 1] = '\0';
-                if (Inside(resolved, true) && Strikes()) return Fail(EIO);
-            }
+        if (realpath(parent, resolved) != nullptr && strlen(resolved) + 1 < sizeof resolved) {
+            strcat(resolved, "/");
+            if (Inside(resolved, true) && Strikes()) return Fail(EIO);
         }
     }
     return real(from, to);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
@@ -24,6 +26,7 @@
 #include "gui/library/tag_list_control.h"
 #include "gui/data/program_location.h"
 #include "gui/skin/skin_button.h"
+#include "gui/skin/template_dialog.h"
 #include "support/temp_dir.h"
 
 namespace motivra::test {
@@ -52,6 +55,12 @@ struct DialogLibrary {
         store.SetTrack(0, Track(0, xEnd));
         ASSERT_TRUE(SaveBehaviourFile(store, Folder() + "/", name, text, flags));
     }
+    // A bitmap thumbnail of one colour for behaviour name.
+    void WriteThumbnail(const std::string& name, QColor colour, QSize size = {96, 72}) const {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(colour);
+        EXPECT_TRUE(picture.save(QString::fromStdString(ThumbnailPath(Folder(), name)), "BMP"));
+    }
     // The editor's track of a slot with its end moved to `end`, enabled.
     static BehaviourTrack Track(int slot, double end) {
         BehaviourTrack track = EditorDefaultTrack(slot);
@@ -79,6 +88,18 @@ struct Messages {
     std::vector<std::string> shown;
 };
 
+// The questions a dialog asked, in order, each given `answer`.
+struct Questions {
+    TemplateDialog::Confirmer Confirmer() {
+        return [this](const QString& question, const QString&) {
+            asked.push_back(question.toStdString());
+            return answer;
+        };
+    }
+    std::vector<std::string> asked;
+    bool answer = true;
+};
+
 inline void ShowDialog(QDialog& dialog) {
     dialog.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -88,13 +109,17 @@ inline void ClickButton(const QWidget& dialog, int id) {
     QTest::mouseClick(FindControl<SkinButton>(dialog, id), Qt::LeftButton, {}, QPoint(6, 6));
 }
 
+// The middle of tag `index` as drawn, scrolled or not.
+inline QPoint TagCentre(const TagListControl& tags, int index) {
+    const PixelBox r = tags.Layout().tags.at(static_cast<std::size_t>(index)).rect;
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2 - tags.ScrollOffset());
+}
+
 // Clicks the middle of the named tag, with Ctrl or Alt held as asked.
 inline void ClickTag(TagListControl& tags, const std::string& name, Qt::KeyboardModifiers keys = {}) {
     const int index = tags.Table().FindTag(name);
     ASSERT_GE(index, 0) << name;
-    const PixelBox r = tags.Layout().tags.at(static_cast<std::size_t>(index)).rect;
-    QTest::mouseClick(&tags, Qt::LeftButton, keys,
-                      QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2 - tags.ScrollOffset()));
+    QTest::mouseClick(&tags, Qt::LeftButton, keys, TagCentre(tags, index));
 }
 
 // Clicks the cell of shown position k (on the first page).
@@ -106,6 +131,14 @@ inline std::vector<std::string> Shown(const BehaviourGrid& grid) {
     std::vector<std::string> names;
     for (int k = 0; k < grid.GetCount(); ++k) names.push_back(grid.GetShownName(k));
     return names;
+}
+
+// The behaviour file at path as the editor reads it.
+inline TrackStore LoadedBehaviour(const std::string& path) {
+    TrackStore tracks;
+    LoadBehaviourFile(tracks, path);
+    tracks.CompleteLoad();
+    return tracks;
 }
 
 // Replaces the text of a box by typing, as a user selecting all and typing over it.

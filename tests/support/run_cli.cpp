@@ -18,13 +18,7 @@ constexpr const char* kNobody = "65534";
 
 std::string Quote(const std::string& arg) {
     std::string quoted = "'";
-    for (const char c : arg) {
-        if (c == '\'') {
-            quoted += "'\\''";
-        } else {
-            quoted += c;
-        }
-    }
+    for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 

@@ -8,12 +8,12 @@
 #include <QFile>
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -27,7 +27,7 @@ constexpr double kMargin = 1.5;  // pixels this far from an edge must be wholly 
 constexpr int kFps = 25;
 
 struct Pose {
-    std::array<QPointF, 4> ring;  // TL, TR, BR, BL: the quad's outline in order
+    QPolygonF ring;  // TL, TR, BR, BL: the quad's outline in order
     double alpha = 0;
 };
 
@@ -39,7 +39,8 @@ Pose PoseAt(const motivra_behaviour* b, double t, int w, int h) {
     double c[8] = {};
     Pose pose;
     EXPECT_EQ(motivra_pose(b, t, MOTIVRA_WHOLE_FRAME, w, h, c, &pose.alpha), MOTIVRA_OK);
-    pose.ring = {QPointF(c[0], c[1]), QPointF(c[2], c[3]), QPointF(c[6], c[7]), QPointF(c[4], c[5])};
+    pose.ring =
+        QPolygonF({QPointF(c[0], c[1]), QPointF(c[2], c[3]), QPointF(c[6], c[7]), QPointF(c[4], c[5])});
     return pose;
 }
 
@@ -49,18 +50,6 @@ double SegmentDistance(QPointF p, QPointF a, QPointF b) {
     const double s = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / len2, 0.0, 1.0) : 0.0;
     const QPointF d = p - (a + s * ab);
     return std::hypot(d.x(), d.y());
-}
-
-// Non-zero winding, so a quad collapsed to a line or a point has no inside.
-bool Encloses(const Pose& pose, QPointF p) {
-    int winding = 0;
-    for (int i = 0; i < 4; ++i) {
-        const QPointF a = pose.ring[i], b = pose.ring[(i + 1) % 4];
-        const double cross = (b.x() - a.x()) * (p.y() - a.y()) - (p.x() - a.x()) * (b.y() - a.y());
-        if (a.y() <= p.y() && b.y() > p.y() && cross > 0) ++winding;
-        if (a.y() > p.y() && b.y() <= p.y() && cross < 0) --winding;
-    }
-    return winding != 0;
 }
 
 // Whether a pixel is what it should be, given whether its centre lies inside the quad.
@@ -77,14 +66,15 @@ int WrongPixels(const QImage& frame, const Pose& pose, const PixelRule& rule, st
             for (int i = 0; i < 4; ++i)
                 edge = std::min(edge, SegmentDistance(centre, pose.ring[i], pose.ring[(i + 1) % 4]));
             if (edge < kMargin) continue;
-            const bool inside = Encloses(pose, centre);
+            // Non-zero winding, so a quad collapsed to a line or a point has no inside.
+            const bool inside = pose.ring.containsPoint(centre, Qt::WindingFill);
             const uchar* px = row + 4 * x;
             if (rule(px, inside, pose.alpha)) continue;
             if (wrong++ == 0)
-                *first = "(" + std::to_string(x) + "," + std::to_string(y) + ") " +
-                         (inside ? "inside" : "outside") + " is " + std::to_string(px[0]) + "," +
-                         std::to_string(px[1]) + "," + std::to_string(px[2]) + "," + std::to_string(px[3]) +
-                         ", alpha " + std::to_string(pose.alpha);
+                *first =
+                    QString::asprintf("(%d,%d) %s is %d,%d,%d,%d, alpha %g", x, y,
+                                      inside ? "inside" : "outside", px[0], px[1], px[2], px[3], pose.alpha)
+                        .toStdString();
         }
     }
     return wrong;
@@ -145,12 +135,6 @@ QString WriteProfile(const QTemporaryDir& dir, int w, int h) {
     return path;
 }
 
-QImage Frame(const QString& path, int w, int h) {
-    QImage image(path);
-    EXPECT_EQ(image.size(), QSize(w, h)) << path.toStdString();
-    return image.convertToFormat(QImage::Format_RGBA8888);
-}
-
 // Checks frames[i] against the pose at times[i]; a negative time skips the frame.
 void ExpectPoses(const std::string& behaviour, const QString& pattern, const std::vector<double>& times,
                  int w, int h, const PixelRule& rule) {
@@ -159,8 +143,10 @@ void ExpectPoses(const std::string& behaviour, const QString& pattern, const std
     for (size_t i = 0; i < times.size(); ++i) {
         if (times[i] < 0) continue;
         const QString file = pattern.arg(i + 1, 3, 10, QChar('0'));  // image2 numbers frames from 1
+        const QImage frame = QImage(file).convertToFormat(QImage::Format_RGBA8888);
+        EXPECT_EQ(frame.size(), QSize(w, h)) << file.toStdString();
         std::string first;
-        EXPECT_EQ(WrongPixels(Frame(file, w, h), PoseAt(b.get(), times[i], w, h), rule, &first), 0)
+        EXPECT_EQ(WrongPixels(frame, PoseAt(b.get(), times[i], w, h), rule, &first), 0)
             << "frame " << i << " at t=" << times[i] << ": " << first;
     }
 }
@@ -220,14 +206,12 @@ TEST_P(VideoHosts, FfmpegFilterDrawsTheLayerAtThePoseOfItsPosition) {
     ExpectPoses(GetParam(), dir_.filePath("f%1.png"), times, kW, kH, LayerAlone);
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, VideoHosts, testing::ValuesIn(SampleBehaviours()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             std::string name =
-                                 QFileInfo(QString::fromStdString(info.param)).baseName().toStdString();
-                             std::replace_if(
-                                 name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Samples, VideoHosts, testing::ValuesIn(SampleBehaviours()),
+    [](const testing::TestParamInfo<std::string>& info) {
+        // Sample names are letters, digits and hyphens; test names take no hyphens.
+        return QFileInfo(QString::fromStdString(info.param)).baseName().replace('-', '_').toStdString();
+    });
 
 // The mixer as a melt transition, looping: the offset of half a frame keeps every frame off the loop's seam,
 // at t = 0.05, 0.15, ... twice over. Frame 0 comes before the offset and is not checked.

@@ -215,8 +215,7 @@ TEST(HelpPages, TheCheckFindsBrokenLinksAnchorsPicturesStyleSheetsAndLostPages) 
         "motivra/lost.htm: no style sheet",
         "the program opens a missing page motivra/save.htm",
         "motivra/lost.htm: no way to reach it from the start pages",
-        "motivra/images/unused.png: a picture no page shows",
-    };
+        "motivra/images/unused.png: a picture no page shows"};
     for (const std::string& line : expected)
         EXPECT_NE(std::find(problems.begin(), problems.end(), line), problems.end()) << line << "\n"
                                                                                      << Lines(problems);

@@ -68,11 +68,9 @@ TEST(AtomicWrite, WhatCannotBeReplacedIsRefusedAndLeavesNothingBehind) {
     test::TempDir dir;
     fs::create_symlink("loop", dir.Path() / "loop");
     fs::create_directory(dir.Path() / "folder");
-    const std::pair<const char*, std::string> cases[] = {
-        {"loop", "open: Too many levels of symbolic links"},
-        {"folder", "open: Is a directory"},
-        {"missing/f", "create: No such file or directory"},
-    };
+    const std::pair<const char*, std::string> cases[] = {{"loop", "open: Too many levels of symbolic links"},
+                                                         {"folder", "open: Is a directory"},
+                                                         {"missing/f", "create: No such file or directory"}};
     const std::vector<std::string> before = test::TreeOf(dir.Path());
     for (const auto& [name, reason] : cases) {
         std::string error;

@@ -6,10 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/colour_setup/colour_file_bytes.h"
+#include "gui/colour_setup/palette_list.h"
+#include "gui/colour_setup/setup_ui_dialog.h"
+#include "gui/colour_setup/setup_ui_template.h"
+#include "gui/colour_setup/swatch_list.h"
 #include "support/temp_dir.h"
 
 namespace motivra::test {
@@ -41,5 +46,29 @@ inline void ClearSettings() {
 }
 
 inline void Click(QWidget* control, QPoint at) { QTest::mouseClick(control, Qt::LeftButton, {}, at); }
+
+// The Setup dialog over the data folders, shown once opened, its controls reached by id and clicked.
+struct SetupUiHost {
+    SetupUiDialog& Open() {
+        dialog = std::make_unique<SetupUiDialog>(nullptr, data.ProgramPath());
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return *dialog;
+    }
+    template <class T = QWidget>
+    T* Get(int id) const {
+        return FindControl<T>(*dialog, id);
+    }
+    void Press(int id) const { Click(Get(id), Get(id)->rect().center()); }
+    void ClickPaletteCell(int k) const {
+        Click(Get(setup_ui_id::kPaletteView), dialog->Controls().paletteList->CellRect(k).center());
+    }
+    void ClickSwatchCard(int k) const {
+        Click(Get(setup_ui_id::kSwatchLibrary), dialog->Controls().swatchList->CellRect(k).center());
+    }
+
+    DataFolders data;
+    std::unique_ptr<SetupUiDialog> dialog;
+};
 
 }  // namespace motivra::test

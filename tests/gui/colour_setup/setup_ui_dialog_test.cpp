@@ -1,8 +1,6 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
-#include <QSignalSpy>
 
-#include <memory>
 
 #include "colour_setup_support.h"
 #include "core/colour_setup/colour_code.h"
@@ -10,11 +8,8 @@
 #include "core/colour_setup/swatch_file.h"
 #include "gui/colour_setup/colour_block.h"
 #include "gui/colour_setup/hue_bar.h"
-#include "gui/colour_setup/palette_list.h"
 #include "gui/colour_setup/scheme_swatch.h"
-#include "gui/colour_setup/setup_ui_template.h"
 #include "gui/colour_setup/shade_square.h"
-#include "gui/colour_setup/swatch_list.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
@@ -41,32 +36,17 @@ std::vector<std::string> Codes(const std::vector<PaletteRecord>& colours) {
     return codes;
 }
 
-struct SetupUiTest : ::testing::Test {
+struct SetupUiTest : ::testing::Test, test::SetupUiHost {
     void SetUp() override { test::ClearSettings(); }
     void TearDown() override {
         dialog.reset();
         test::ClearSettings();
     }
 
-    SetupUiDialog& Open() {
-        dialog = std::make_unique<SetupUiDialog>(nullptr, data.ProgramPath());
-        dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
-        return *dialog;
-    }
-    template <class T = QWidget>
-    T* Get(int id) const {
-        return FindControl<T>(*dialog, id);
-    }
-    void Press(int id) const { test::Click(Get(id), Get(id)->rect().center()); }
     // Row r of the UI swatch, 120 x 208 pixels: rows 32 pixels apart.
     void ClickSlot(int row) const { test::Click(Get(kUiSwatch), QPoint(60, row * 32 + 8)); }
-    void ClickPaletteCell(int k) const {
-        test::Click(Get(kPaletteView), dialog->Controls().paletteList->CellRect(k).center());
-    }
-    void ClickSwatchCard(int k) const {
-        test::Click(Get(kSwatchLibrary), dialog->Controls().swatchList->CellRect(k).center());
-    }
+    // The test group's fill, inside its frame at the bottom left.
+    QRgb TestGroupColour() const { return Picture(*Get(kTestGroup)).pixel(3, Get(kTestGroup)->height() - 4); }
     const UiSlots& Slots() const { return dialog->Model().State().colours; }
     static std::uint32_t Setting(std::string_view name) { return ReadSchemeNumber(name, kUnset); }
     // The colours a palette file shows, read as the dialog would read it.
@@ -77,9 +57,6 @@ struct SetupUiTest : ::testing::Test {
         palette.Open([](const std::string&) { return std::vector<std::string>{}; });
         return Codes(palette.Colours());
     }
-
-    test::DataFolders data;
-    std::unique_ptr<SetupUiDialog> dialog;
 };
 
 TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
@@ -108,8 +85,7 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
     // The test area in the slots: Dialog BG around the group, which is red, as is the edit box's field (the
     // background lightened by 75), which takes the colour with red and blue exchanged.
     EXPECT_EQ(Picture(*Get(kTestArea)).pixel(2, 2), qRgb(0x32, 0x32, 0x32));
-    const QWidget* group = Get(kTestGroup);
-    EXPECT_EQ(Picture(*Get(kTestGroup)).pixel(3, group->height() - 4), qRgb(200, 0, 0));
+    EXPECT_EQ(TestGroupColour(), qRgb(200, 0, 0));
     const QWidget* edit = Get(kTestEdit);
     EXPECT_EQ(Picture(*Get(kTestEdit)).pixel(edit->width() - 5, edit->height() / 2), qRgb(255, 75, 75));
 }
@@ -159,8 +135,7 @@ TEST_F(SetupUiTest, APickedColourFillsTheSelectedSlotOrIsSpreadAndWithNeitherCha
     EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646u) << "the picker starts from the slot";
     test::Click(Get(kHueBar), QPoint(0, 5));
     EXPECT_EQ(Slots()[1], 0x0000FFu) << "pure red from the hue bar's left end";
-    const QWidget* group = Get(kTestGroup);
-    EXPECT_EQ(Picture(*Get(kTestGroup)).pixel(3, group->height() - 4), qRgb(255, 0, 0)) << "shown at once";
+    EXPECT_EQ(TestGroupColour(), qRgb(255, 0, 0)) << "shown at once";
 
     Press(kSpreadColour);
     EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00Au) << "green while on";

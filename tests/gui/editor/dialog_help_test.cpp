@@ -3,10 +3,8 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QWindow>
 
-#include <functional>
 
 #include "editor_test_support.h"
 #include "gui/colour_setup/setup_ui_template.h"

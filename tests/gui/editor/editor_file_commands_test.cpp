@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QImage>
 #include <QMimeData>
 #include <QUrl>
 
@@ -13,17 +12,12 @@
 
 #include "editor_files_support.h"
 #include "gui/editor/editor_history.h"
-#include "gui/engine/preview_window.h"
-#include "gui/library/behaviour_grid.h"
 #include "gui/library/dialog_preview.h"
-#include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/load_behaviour_template.h"
 #include "gui/library/save_behaviour_dialog.h"
 #include "gui/library/save_behaviour_template.h"
-#include "gui/library/tag_list_control.h"
 #include "gui/platform/instance_channel.h"
 #include "gui/skin/skin_edit.h"
-#include "support/library_dialog_support.h"
 #include "support/run_cli.h"
 
 namespace motivra {
@@ -99,9 +93,7 @@ TEST_F(EditorFilesTest, MergeOfAnXOnlyFileChangesOnlyThatRowAndSaveOverwritesThe
     editor.ExpectShowsState();
 
     editor.Click(editor.Button(kSave));
-    TrackStore saved;
-    LoadBehaviourFile(saved, library.Path("x-0000.vmr"));
-    saved.CompleteLoad();
+    const TrackStore saved = test::LoadedBehaviour(library.Path("x-0000.vmr"));
     EXPECT_EQ(saved.GetTrack(kXPosition).end, 3.5);
     EXPECT_EQ(saved.GetTrack(kZoom).start, editor.Track(kZoom).start) << "the merged rows are saved";
     EXPECT_EQ(saved.GetTrack(kZoom).enabled, 1) << "merged, not loaded";
@@ -123,9 +115,7 @@ TEST_F(EditorFilesTest, SaveAsOffersTheCaptionTheThumbnailShows) {
     };
     editor.Click(editor.Button(kSaveAs));
     EXPECT_EQ(offered, QStringLiteral("wave"));
-    TrackStore saved;
-    LoadBehaviourFile(saved, State().currentPath);
-    EXPECT_EQ(saved.ThumbnailText(), "wave");
+    EXPECT_EQ(test::LoadedBehaviour(State().currentPath).ThumbnailText(), "wave");
 
     editor.Click(editor.Button(kResetAll));  // the thumbnail shows no caption now
     editor.Drag(editor.Row(kXPosition).endSlider, 40);
@@ -165,10 +155,8 @@ TEST_F(EditorFilesTest, ClosingWithUnsavedChangesAsksAndClosesOnlyOnceTheyAreSav
     editor.Drag(editor.Row(kXPosition).endSlider, 40);
     close();  // Save writes the behaviour's own file
     EXPECT_FALSE(editor.window.isVisible());
-    TrackStore saved;
-    LoadBehaviourFile(saved, library.Path("vmrk-0000.vmr"));
-    saved.CompleteLoad();
-    EXPECT_EQ(saved.GetTrack(kXPosition).end, editor.Track(kXPosition).end);
+    EXPECT_EQ(test::LoadedBehaviour(library.Path("vmrk-0000.vmr")).GetTrack(kXPosition).end,
+              editor.Track(kXPosition).end);
     editor.window.History().UndoAction()->trigger();
     EXPECT_TRUE(editor.window.HasUnsavedChanges()) << "undone past the save";
     editor.Click(editor.Button(kResetAll));
@@ -201,9 +189,7 @@ TEST_F(EditorFilesTest, LoadUndoneBringsBackTheBehaviourAndItsPathSoSaveWritesTh
 
     editor.Drag(editor.Row(kXPosition).endSlider, 20);
     editor.Click(editor.Button(kSave));
-    TrackStore saved;
-    LoadBehaviourFile(saved, first);
-    saved.CompleteLoad();
+    const TrackStore saved = test::LoadedBehaviour(first);
     EXPECT_EQ(saved.GetTrack(kXPosition).end, editor.Track(kXPosition).end) << "Save writes the earlier file";
     EXPECT_EQ(saved.GetTrack(kZoom).start, editor.Track(kZoom).start);
     EXPECT_EQ(test::ReadBytes(library.Path("x-0000.vmr")), loadedBytes) << "the loaded file is left alone";

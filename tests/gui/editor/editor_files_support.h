@@ -6,6 +6,7 @@
 #include "gui/editor/editor_file_commands.h"
 #include "gui/editor/editor_test_support.h"
 #include "gui/library/load_behaviour_dialog.h"
+#include "gui/platform/settings.h"
 #include "support/library_dialog_support.h"
 
 namespace motivra::test {
@@ -14,6 +15,8 @@ namespace motivra::test {
 // modally, and its messages are collected.
 struct EditorFiles {
     EditorFiles() {
+        // Save As offers the core name an earlier test in this program may have left behind.
+        settings::WriteText(QStringLiteral("CoreFilename"), QStringLiteral("vmrk"));
         Commands().SetReporter([this](const QString& m) { messages.shown.push_back(m.toStdString()); });
         Commands().SetDialogRunner([this](QDialog& dialog) {
             if (auto* shown = qobject_cast<LibraryDialog*>(&dialog)) shown->SetReporter(messages.Reporter());

@@ -1,7 +1,6 @@
 #include "gui/editor/editor_screenshot.h"
 
 #include "editor_test_support.h"
-#include "gui/engine/timeline_control.h"
 #include "gui/library/load_behaviour_dialog.h"
 #include "support/library_dialog_support.h"
 

@@ -1,7 +1,6 @@
 #include "gui/editor/editor_history.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QUndoStack>
 

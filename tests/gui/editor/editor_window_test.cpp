@@ -2,7 +2,6 @@
 
 #include <QSettings>
 
-#include <functional>
 #include <set>
 
 #include "gui/editor/editor_test_support.h"

@@ -1,19 +1,14 @@
 #include "gui/editor/export_dialog.h"
 
 #include <QSignalSpy>
-#include <QTest>
 
-#include <gtest/gtest.h>
 
-#include <filesystem>
 
-#include "core/engine/behaviour_file.h"
 #include "gui/editor/export_template.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_edit.h"
 #include "support/engine_test_support.h"
 #include "support/library_dialog_support.h"
-#include "support/temp_dir.h"
 
 namespace motivra {
 namespace {
@@ -32,10 +27,7 @@ struct ExportDialogTest : ::testing::Test {
     void Open() {
         dialog = std::make_unique<ExportDialog>(nullptr, Sliding(), "slide");
         dialog->SetReporter(messages.Reporter());
-        dialog->SetConfirmer([this](const QString& question, const QString&) {
-            questions.push_back(question.toStdString());
-            return replace;
-        });
+        dialog->SetConfirmer(questions.Confirmer());
         test::ShowDialog(*dialog);
     }
     void Type(int id, const QString& text) { test::TypeInto(*FindControl<SkinEdit>(*dialog, id), text); }
@@ -55,8 +47,7 @@ struct ExportDialogTest : ::testing::Test {
 
     test::TempDir folder;
     test::Messages messages;
-    std::vector<std::string> questions;
-    bool replace = false;
+    test::Questions questions{.asked = {}, .answer = false};
     std::unique_ptr<ExportDialog> dialog;
 };
 
@@ -83,10 +74,10 @@ TEST_F(ExportDialogTest, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     Type(kOut, QString::fromStdString(folder.File("slide.json")));
     test::WriteBytes(folder.File("slide.json"), {'o', 'l', 'd'});
     EXPECT_FALSE(Export());
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], "slide.json already exists.\nReplace it?");
+    ASSERT_EQ(questions.asked.size(), 1u);
+    EXPECT_EQ(questions.asked[0], "slide.json already exists.\nReplace it?");
     EXPECT_EQ(test::ReadBytes(folder.File("slide.json")).size(), 3u);
-    replace = true;
+    questions.answer = true;
     ASSERT_TRUE(Export());
     EXPECT_GT(test::ReadBytes(folder.File("slide.json")).size(), 3u);
 }

@@ -1,8 +1,6 @@
 #include "gui/editor/editor_playback.h"
 
 #include "gui/editor/editor_test_support.h"
-#include "gui/engine/preview_window.h"
-#include "gui/engine/timeline_control.h"
 
 namespace motivra {
 namespace {

@@ -1,7 +1,5 @@
 #include <QSettings>
-#include <QTimer>
 
-#include <functional>
 
 #include "editor_test_support.h"
 #include "gui/colour_setup/setup_ui_dialog.h"

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>

@@ -4,16 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <utility>
 
-#include "gui/editor/editor_file_commands.h"
 #include "gui/editor/editor_files_support.h"
 #include "gui/library/edit_tags_dialog.h"
 #include "gui/library/edit_tags_template.h"
-#include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/save_behaviour_dialog.h"
 #include "support/fault_injection.h"
-#include "support/library_dialog_support.h"
 
 namespace motivra {
 namespace {
@@ -103,8 +99,9 @@ struct Tagged : test::DialogLibrary {
     }
 };
 
-struct EditTagsFaultsTest : ::testing::Test {
-    EditTagsFaultsTest() {
+// The Edit Tags dialog over Tagged, its messages collected and every question answered yes.
+struct TagsDialog {
+    TagsDialog() {
         dialog.SetReporter(messages.Reporter());
         dialog.SetConfirmer([](const QString&, const QString&) { return true; });
         test::ShowDialog(dialog);
@@ -119,6 +116,8 @@ struct EditTagsFaultsTest : ::testing::Test {
     test::Messages messages;
 };
 
+struct EditTagsFaultsTest : ::testing::Test, TagsDialog {};
+
 TEST(EditTagsFaults, ADeletionThatFailsKeepsTheBehaviourAndItsLinksAndClosingWritesNothing) {
     // The deletion writes in the library folder (its journal) and in tags; the other folders only lose files.
     std::vector<std::pair<std::string, std::string>> faults{{"foldersync", "thumbs"}};
@@ -127,23 +126,17 @@ TEST(EditTagsFaults, ADeletionThatFailsKeepsTheBehaviourAndItsLinksAndClosingWri
     }
     for (const auto& [fault, folder] : faults) {
         SCOPED_TRACE(fault + " " + folder);
-        Tagged fresh;
-        const auto before = test::FolderSnapshot(fresh.folder);
-        EditTagsDialog edit;
-        test::Messages told;
-        edit.SetReporter(told.Reporter());
-        edit.SetConfirmer([](const QString&, const QString&) { return true; });
-        test::ShowDialog(edit);
+        TagsDialog run;
+        const auto before = test::FolderSnapshot(run.library.folder);
         {
-            const test::FaultScope scope(fault, fresh.folder / folder);
-            test::ClickButton(edit, edit_tags_id::kDeleteBehaviour);
-            test::ClickCell(edit.Grid(), 0);
+            const test::FaultScope scope(fault, run.library.folder / folder);
+            run.DeleteFirstBehaviour();
         }
-        ASSERT_EQ(told.shown.size(), 1u) << told.All();
-        EXPECT_TRUE(Contains(told.shown[0], "B was not deleted")) << told.All();
-        EXPECT_EQ(test::Shown(edit.Grid()), (std::vector<std::string>{"B", "C"}));
-        edit.accept();
-        EXPECT_EQ(test::FolderSnapshot(fresh.folder), before);
+        ASSERT_EQ(run.messages.shown.size(), 1u) << run.messages.All();
+        EXPECT_TRUE(Contains(run.messages.shown[0], "B was not deleted")) << run.messages.All();
+        EXPECT_EQ(test::Shown(run.dialog.Grid()), (std::vector<std::string>{"B", "C"}));
+        run.dialog.accept();
+        EXPECT_EQ(test::FolderSnapshot(run.library.folder), before);
     }
 }
 

@@ -1,19 +1,9 @@
 // The Setup User Interface dialog under injected file-system faults: a palette, swatch library or settings
 // file that cannot be written keeps its previous bytes, the user is told, and nothing picked is lost.
 #include <QFileInfo>
-#include <QSettings>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
 
 #include "core/colour_setup/swatch_file.h"
 #include "gui/colour_setup/colour_setup_support.h"
-#include "gui/colour_setup/palette_list.h"
-#include "gui/colour_setup/setup_ui_dialog.h"
-#include "gui/colour_setup/setup_ui_template.h"
-#include "gui/colour_setup/swatch_list.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_test_support.h"
 #include "support/fault_injection.h"
@@ -24,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace setup_ui_id;
 
-struct SetupUiFaultsTest : ::testing::Test {
+struct SetupUiFaultsTest : ::testing::Test, test::SetupUiHost {
     SetupUiFaultsTest() {
         test::ClearSettings();
         data.WritePalette("warm.vmp", {{200, 100, 50}, {10, 20, 30}});
@@ -34,21 +24,11 @@ struct SetupUiFaultsTest : ::testing::Test {
         settingsFolder = QFileInfo(QSettings("Velmora", "zenthar").fileName()).absolutePath().toStdString();
         palette = test::ReadBytes(data.palettes / "warm.vmp");
         swatches = test::ReadBytes(data.swatches / "test.vmw");
-        dialog = std::make_unique<SetupUiDialog>(nullptr, data.ProgramPath());
-        dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        Open();
     }
     ~SetupUiFaultsTest() override {
         dialog.reset();
         test::ClearSettings();
-    }
-    QWidget* Get(int id) const { return FindControl<QWidget>(*dialog, id); }
-    void Press(int id) const { test::Click(Get(id), Get(id)->rect().center()); }
-    void ClickPaletteCell(int k) const {
-        test::Click(Get(kPaletteView), dialog->Controls().paletteList->CellRect(k).center());
-    }
-    void ClickSwatchCard(int k) const {
-        test::Click(Get(kSwatchLibrary), dialog->Controls().swatchList->CellRect(k).center());
     }
     // Runs the action with the fault armed for folder and gives the message box it showed.
     static std::string Faulty(const std::string& fault, const fs::path& folder,
@@ -57,11 +37,9 @@ struct SetupUiFaultsTest : ::testing::Test {
         return test::MessageBoxText(action).toStdString();
     }
 
-    test::DataFolders data;
     std::string settingsFolder;
     std::vector<std::uint8_t> palette;
     std::vector<std::uint8_t> swatches;
-    std::unique_ptr<SetupUiDialog> dialog;
 };
 
 TEST_F(SetupUiFaultsTest, APaletteLeftByTheBackCellUnderAFaultStaysOpenAndItsFileWhole) {

@@ -1,7 +1,6 @@
 #include "gui/library/behaviour_grid.h"
 
 #include <QBuffer>
-#include <QSignalSpy>
 
 #include <sys/stat.h>
 
@@ -13,7 +12,7 @@ namespace {
 
 using test::Describe;
 using test::Near;
-using test::PictureOf;
+using test::Picture;
 using Names = std::vector<std::string>;
 
 const QColor kOrange(0xFF, 0x80, 0x40);  // the box shown for a missing or unreadable thumbnail
@@ -28,19 +27,14 @@ struct BehaviourGridTest : ::testing::Test {
         test::ShowAt(grid, 400, 300);
     }
     // The colour in the middle of the thumbnail area of page cell k.
-    QColor Middle(int k) { return PictureOf(grid).pixelColor(grid.CellRect(k).center()); }
-    Names Shown() const {
-        Names names;
-        for (int k = 0; k < grid.GetCount(); ++k) names.push_back(grid.GetShownName(k));
-        return names;
-    }
+    QColor Middle(int k) { return Picture(grid).pixelColor(grid.CellRect(k).center()); }
 
-    test::Library library;
+    test::DialogLibrary library;
     BehaviourGrid grid;
 };
 
 TEST_F(BehaviourGridTest, ShowsEachThumbnailAndAnOrangeBoxWhereOneIsMissing) {
-    library.Write({"a.vmr", "b.vmr"});
+    for (const char* file : {"a.vmr", "b.vmr"}) library.Write(file);
     library.WriteThumbnail("a", kBlue);
     Show();
     EXPECT_EQ(grid.GetAllCount(), 2);
@@ -48,7 +42,7 @@ TEST_F(BehaviourGridTest, ShowsEachThumbnailAndAnOrangeBoxWhereOneIsMissing) {
     EXPECT_EQ(Middle(1), kOrange);
     // The whole thumbnail area is covered, corner to corner, and the shadow darkens the pixels beside it.
     const QRect cell = grid.CellRect(1);
-    const QImage picture = PictureOf(grid);
+    const QImage picture = Picture(grid);
     EXPECT_EQ(picture.pixelColor(cell.left() + 3, cell.top() + 3), kOrange);
     EXPECT_EQ(picture.pixelColor(cell.right() - 3, cell.bottom() - 3), kOrange);
     const QColor background = SchemeQColor(grid.Colours().fillColour);
@@ -68,12 +62,12 @@ TEST_F(BehaviourGridTest, ShowsEachThumbnailAndAnOrangeBoxWhereOneIsMissing) {
 }
 
 TEST_F(BehaviourGridTest, OtherSizesAreScaledIntoTheAreaKeepingTheirAspect) {
-    library.Write({"wide.vmr", "tall.vmr", "big.vmr"});
+    for (const char* file : {"wide.vmr", "tall.vmr", "big.vmr"}) library.Write(file);
     library.WriteThumbnail("wide", kBlue, {200, 50});   // 96 x 24, centred
     library.WriteThumbnail("tall", kBlue, {10, 40});    // 18 x 72, centred
     library.WriteThumbnail("big", kGreen, {960, 720});  // 96 x 72
     Show();
-    const QImage picture = PictureOf(grid);
+    const QImage picture = Picture(grid);
     const QColor background = SchemeQColor(grid.Colours().fillColour);
     // Listing order: big, tall, wide.
     const QRect big = grid.CellRect(0).adjusted(3, 3, -3, -3);
@@ -118,15 +112,15 @@ TEST_F(BehaviourGridTest, DamagedOrHostileBitmapsShowThePlaceholder) {
          }()},
     };
     for (const auto& [name, bytes] : files) {
-        library.Write({std::string(name) + ".vmr"});
-        library.Write({"thumbs/" + std::string(name) + ".bmp"}, bytes);
+        library.Write(std::string(name) + ".vmr");
+        library.Write("thumbs/" + std::string(name) + ".bmp", bytes);
     }
-    library.Write({"folder.vmr", "pipe.vmr"});
+    for (const char* file : {"folder.vmr", "pipe.vmr"}) library.Write(file);
     std::filesystem::create_directory(library.folder / "thumbs" / "folder.bmp");
     ASSERT_EQ(mkfifo(ThumbnailPath(library.Folder(), "pipe").c_str(), 0600), 0);
     Show();
     ASSERT_EQ(grid.GetAllCount(), 6);
-    const QImage picture = PictureOf(grid);
+    const QImage picture = Picture(grid);
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(picture.pixelColor(grid.CellRect(k).center()), kOrange) << grid.GetShownName(k);
     }
@@ -134,7 +128,7 @@ TEST_F(BehaviourGridTest, DamagedOrHostileBitmapsShowThePlaceholder) {
 }
 
 TEST_F(BehaviourGridTest, ClicksSelectShownBehavioursAndReportEveryRelease) {
-    library.Write({"a.vmr", "b.vmr", "c.vmr"});
+    for (const char* file : {"a.vmr", "b.vmr", "c.vmr"}) library.Write(file);
     Show();
     QSignalSpy clicks(&grid, &GridControl::clicked);
     std::string nameAtClick;
@@ -150,24 +144,24 @@ TEST_F(BehaviourGridTest, ClicksSelectShownBehavioursAndReportEveryRelease) {
 }
 
 TEST_F(BehaviourGridTest, ShowNamesAndRemoveShownWorkOnShownPositions) {
-    library.Write({"a.vmr", "b.vmr", "c.vmr"});
+    for (const char* file : {"a.vmr", "b.vmr", "c.vmr"}) library.Write(file);
     library.WriteThumbnail("a", kBlue);
     Show();
-    EXPECT_EQ(Shown(), (Names{"a", "b", "c"}));
+    EXPECT_EQ(test::Shown(grid), (Names{"a", "b", "c"}));
     grid.ShowNames({"b", "a", "x", "b"});
-    EXPECT_EQ(Shown(), (Names{"b", "a", "b"}));
+    EXPECT_EQ(test::Shown(grid), (Names{"b", "a", "b"}));
     EXPECT_TRUE(Near(Middle(1), kBlue)) << "a's thumbnail in a's shown position";
     EXPECT_EQ(Middle(0), kOrange);
 
     QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1).center());
     ASSERT_EQ(grid.GetSelectedName(), "a");
     grid.RemoveShown(0);
-    EXPECT_EQ(Shown(), (Names{"a", "b"}));
+    EXPECT_EQ(test::Shown(grid), (Names{"a", "b"}));
     EXPECT_EQ(grid.GetSelected(), 0);
     EXPECT_EQ(grid.GetSelectedName(), "a");
     EXPECT_TRUE(Near(Middle(0), kBlue));
     grid.RemoveSelected();
-    EXPECT_EQ(Shown(), (Names{"b"}));
+    EXPECT_EQ(test::Shown(grid), (Names{"b"}));
     EXPECT_EQ(grid.GetSelectedName(), "");
     grid.RemoveShown(5);
     EXPECT_EQ(grid.GetAllCount(), 3) << "the full list keeps them until the next Load";
@@ -175,7 +169,7 @@ TEST_F(BehaviourGridTest, ShowNamesAndRemoveShownWorkOnShownPositions) {
     EXPECT_EQ(grid.GetAllName(3), "");
 
     grid.ShowAll();
-    EXPECT_EQ(Shown(), (Names{"a", "b", "c"}));
+    EXPECT_EQ(test::Shown(grid), (Names{"a", "b", "c"}));
     grid.ShowNone();
     EXPECT_EQ(Middle(0), SchemeQColor(grid.Colours().fillColour));
 }

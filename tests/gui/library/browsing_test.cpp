@@ -1,9 +1,7 @@
 #include <QPaintEvent>
-#include <QSignalSpy>
 
 #include <sstream>
 
-#include "gui/library/behaviour_grid.h"
 #include "gui/library/edit_tags_dialog.h"
 #include "gui/library/edit_tags_template.h"
 #include "gui/library/load_behaviour_dialog.h"
@@ -12,7 +10,6 @@
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_label.h"
 #include "library_widget_support.h"
-#include "support/library_dialog_support.h"
 #include "support/run_cli.h"
 
 namespace motivra {
@@ -29,7 +26,7 @@ struct PaintLog : QObject {
     std::vector<QRect> rects;
 };
 
-QImage CellPicture(BehaviourGrid& grid, int k) { return test::PictureOf(grid).copy(grid.CellRect(k)); }
+QImage CellPicture(BehaviourGrid& grid, int k) { return test::Picture(grid).copy(grid.CellRect(k)); }
 
 bool WaitFor(const std::function<bool()>& done, int ms = 2000) { return QTest::qWaitFor(done, ms); }
 
@@ -131,8 +128,7 @@ TEST_F(BrowsingTest, KeysMoveTheSelectionIntoViewAndSpacePlaysIt) {
 
 // Clicks the "(untagged)" entry at the end of the cloud.
 void ClickUntagged(TagListControl& tags) {
-    const PixelBox r = tags.Layout().tags.at(static_cast<std::size_t>(tags.UntaggedIndex())).rect;
-    QTest::mouseClick(&tags, Qt::LeftButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, test::TagCentre(tags, tags.UntaggedIndex()));
 }
 
 TEST(LoadBrowsing, SearchAndUntaggedShowWhatTheCliListsAndEnterLoadsTheSelection) {
@@ -166,12 +162,9 @@ TEST(LoadBrowsing, SearchAndUntaggedShowWhatTheCliListsAndEnterLoadsTheSelection
 TEST(EditTagsBrowsing, InDeleteModeKeysOnlySelectAndDeleteAsksFirst) {
     Browsable library;
     EditTagsDialog dialog;
-    std::vector<std::string> questions;
-    bool agree = false;
-    dialog.SetConfirmer([&](const QString& question, const QString&) {
-        questions.push_back(question.toStdString());
-        return agree;
-    });
+    test::Questions questions;
+    questions.answer = false;
+    dialog.SetConfirmer(questions.Confirmer());
     test::ShowDialog(dialog);
     EXPECT_TRUE(dialog.Tags().IsUntaggedShown());
     test::ClickCell(dialog.Grid(), 0);
@@ -181,15 +174,15 @@ TEST(EditTagsBrowsing, InDeleteModeKeysOnlySelectAndDeleteAsksFirst) {
     EXPECT_TRUE(dialog.Grid().hasFocus()) << "the keys go to the grid at once";
     QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
     QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
-    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(questions.asked.empty());
     EXPECT_EQ(dialog.Grid().GetSelectedName(), "fade-0001");
     QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
-    ASSERT_EQ(questions.size(), 1u);
+    ASSERT_EQ(questions.asked.size(), 1u);
     EXPECT_TRUE(library.Exists("fade-0001.vmr")) << "the answer was no";
-    agree = true;
+    questions.answer = true;
     QTest::keyClick(&dialog.Grid(), Qt::Key_End);
     QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
-    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions.asked.size(), 2u);
     EXPECT_FALSE(library.Exists("spin-0002.vmr"));
     EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"Turn", "fade-0001", "spin-0001"}));
 }

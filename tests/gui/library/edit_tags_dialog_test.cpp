@@ -4,7 +4,6 @@
 #include "gui/library/dialog_preview.h"
 #include "gui/library/edit_tags_template.h"
 #include "library_widget_support.h"
-#include "support/library_dialog_support.h"
 
 namespace motivra {
 namespace {
@@ -28,22 +27,18 @@ struct Tagged : test::DialogLibrary {
 struct EditTagsTest : ::testing::Test {
     EditTagsTest() {
         dialog.SetReporter(messages.Reporter());
-        dialog.SetConfirmer([this](const QString& question, const QString&) {
-            questions.push_back(question.toStdString());
-            return agree;
-        });
+        dialog.SetConfirmer(questions.Confirmer());
         test::ShowDialog(dialog);
     }
     // The grid's background, in its bottom-left corner below the cells.
     QColor GridBackground() const {
-        return test::PictureOf(dialog.Grid()).pixelColor(2, dialog.Grid().height() - 3);
+        return test::Picture(dialog.Grid()).pixelColor(2, dialog.Grid().height() - 3);
     }
 
     Tagged library;
     EditTagsDialog dialog;
     test::Messages messages;
-    std::vector<std::string> questions;
-    bool agree = true;
+    test::Questions questions;
 };
 
 TEST_F(EditTagsTest, TagClicksOnAPickedBehaviourRewriteItsTagsAtOnceAndOkKeepsThem) {
@@ -86,14 +81,14 @@ TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMod
     EXPECT_TRUE(dialog.Model().State().deleteBehaviourMode);
     EXPECT_GT(GridBackground().red(), normal.red() + 40) << "the cells lie on a reddish tint";
 
-    agree = false;
+    questions.answer = false;
     test::ClickCell(dialog.Grid(), 0);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_NE(questions[0].find("\"the C (C)\""), std::string::npos) << questions[0];
+    ASSERT_EQ(questions.asked.size(), 1u);
+    EXPECT_NE(questions.asked[0].find("\"the C (C)\""), std::string::npos) << questions.asked[0];
     EXPECT_TRUE(library.Exists("C.vmr")) << "the user said no";
     EXPECT_EQ(dialog.Grid().GetSelected(), -1);
 
-    agree = true;
+    questions.answer = true;
     test::ClickCell(dialog.Grid(), 0);
     for (const char* file : {"C.vmr", "tagdb/C.tdb"}) EXPECT_FALSE(library.Exists(file)) << file;
     EXPECT_EQ(library.Read("tags/T1.tag"), "B\r\n") << "unlinked at once";

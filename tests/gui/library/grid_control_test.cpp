@@ -1,7 +1,6 @@
 #include "gui/skin/grid_control.h"
 
 #include <QPainter>
-#include <QSignalSpy>
 
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
@@ -12,7 +11,7 @@ namespace {
 
 using test::Describe;
 using test::Near;
-using test::PictureOf;
+using test::Picture;
 
 // Each item filled with a colour of its own, so a pixel tells which item a cell shows.
 QColor ItemColour(int i) { return QColor::fromHsv((i * 47) % 360, 255, 160 + (i * 13) % 90); }
@@ -28,7 +27,7 @@ public:
     }
     // The item a page cell shows, read from its centre pixel (-1 when it shows the background).
     int ShownItem(int k) {
-        const QColor c = PictureOf(*this).pixelColor(CellRect(k).center());
+        const QColor c = Picture(*this).pixelColor(CellRect(k).center());
         for (int i = 0; i < GetCount(); ++i)
             if (Near(c, ItemColour(i), 0)) return i;
         return -1;
@@ -50,7 +49,7 @@ TEST(GridControl, LaysOutTheFourHundredByThreeHundredPage) {
     EXPECT_EQ(grid.CellRect(4), QRect(126, 100, 102, 78));
     for (int k = 0; k < 9; ++k) EXPECT_EQ(grid.ShownItem(k), k);
     // The thumb (0..132 of the 300-pixel bar) in the button colour, the strip below it without.
-    const QImage picture = PictureOf(grid);
+    const QImage picture = Picture(grid);
     const QColor button = RgbQColor(grid.Colours().buttonColour);
     EXPECT_TRUE(Near(picture.pixelColor(390, 60), button, 40)) << Describe(picture.pixelColor(390, 60));
     EXPECT_FALSE(Near(picture.pixelColor(390, 200), button, 40)) << Describe(picture.pixelColor(390, 200));
@@ -58,14 +57,14 @@ TEST(GridControl, LaysOutTheFourHundredByThreeHundredPage) {
 
 TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDead) {
     ColourGrid grid(5);
-    const QImage before = PictureOf(grid);
+    const QImage before = Picture(grid);
     const QColor strip = before.pixelColor(390, 150);
     for (int y : {10, 150, 290}) {
         EXPECT_TRUE(Near(before.pixelColor(390, y), strip, 2)) << "no thumb at " << y;
         grid.ClickBar(y);
     }
     EXPECT_EQ(grid.GetTopRow(), 0);
-    EXPECT_EQ(PictureOf(grid), before);
+    EXPECT_EQ(Picture(grid), before);
     EXPECT_EQ(grid.ShownItem(5), -1) << "an empty cell shows the background";
 }
 
@@ -82,7 +81,7 @@ TEST(GridControl, SingleSelectionMovesAndTogglesWithOneClickSignalPerRelease) {
         EXPECT_EQ(grid.GetSelected(), s.selected) << "after clicking cell " << s.cell;
         EXPECT_EQ(grid.HitIndex(), s.cell);
         // The frame in the cell's margin: in the selection colour only around the selected cell.
-        const QImage picture = PictureOf(grid);
+        const QImage picture = Picture(grid);
         for (int k : {0, 1, 5}) {
             const QColor margin =
                 picture.pixelColor(grid.CellRect(k).left() + 1, grid.CellRect(k).center().y());
@@ -131,14 +130,14 @@ TEST(GridControl, PagingDraggingAndTheWheelScrollByRows) {
 TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
     WriteSchemeNumber(scheme::kBGColour, 0x203040);
     ColourGrid grid(5);
-    const QImage before = PictureOf(grid);
+    const QImage before = Picture(grid);
     EXPECT_EQ(before.pixelColor(330, 290), SchemeQColor(0x203040));
     grid.SetBGColour(0x0000C0);
-    const QImage tinted = PictureOf(grid);
+    const QImage tinted = Picture(grid);
     EXPECT_EQ(tinted.pixelColor(330, 290), SchemeQColor(0x0000C0));
     EXPECT_EQ(tinted.pixelColor(390, 150), before.pixelColor(390, 150));
     grid.LoadColours();
-    EXPECT_EQ(PictureOf(grid).pixelColor(330, 290), SchemeQColor(0x203040));
+    EXPECT_EQ(Picture(grid).pixelColor(330, 290), SchemeQColor(0x203040));
     WriteSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
 }
 

@@ -4,7 +4,6 @@
 #include "gui/library/dialog_preview.h"
 #include "gui/library/load_behaviour_template.h"
 #include "library_widget_support.h"
-#include "support/library_dialog_support.h"
 
 namespace motivra {
 namespace {

@@ -1,6 +1,5 @@
 #include "gui/library/save_behaviour_dialog.h"
 
-#include <QImage>
 #include <QSettings>
 
 #include "gui/engine/preview_window.h"
@@ -11,7 +10,6 @@
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_label.h"
 #include "library_widget_support.h"
-#include "support/library_dialog_support.h"
 
 namespace motivra {
 namespace {
@@ -28,10 +26,7 @@ struct SaveDialogTest : ::testing::Test {
     void Open(bool withChange = true) {
         dialog = std::make_unique<SaveBehaviourDialog>();
         dialog->SetReporter(messages.Reporter());
-        dialog->SetConfirmer([this](const QString& question, const QString&) {
-            asked.push_back(question.toStdString());
-            return answer;
-        });
+        dialog->SetConfirmer(questions.Confirmer());
         if (withChange) dialog->Thumbnail().Tracks().SetTrack(0, test::DialogLibrary::Track(0, 3.5));
         dialog->SetFlags({1, 0, 1, 0});
         test::ShowDialog(*dialog);
@@ -40,13 +35,12 @@ struct SaveDialogTest : ::testing::Test {
     QString Label() const { return FindControl<SkinLabel>(*dialog, kSelectedTags)->ShownText(); }
     // The tag list's background, in its bottom-left corner where no tag is drawn.
     QColor TagListBackground() const {
-        return test::PictureOf(dialog->Tags()).pixelColor(2, dialog->Tags().height() - 3);
+        return test::Picture(dialog->Tags()).pixelColor(2, dialog->Tags().height() - 3);
     }
 
     test::DialogLibrary library;
     test::Messages messages;
-    std::vector<std::string> asked;
-    bool answer = true;
+    test::Questions questions;
     std::unique_ptr<SaveBehaviourDialog> dialog;
 };
 
@@ -54,7 +48,10 @@ TEST_F(SaveDialogTest, FirstSaveWritesTheNumberedBehaviourItsThumbnailAndTagData
     for (const char* sub : {"thumbs", "tagdb", "tags"}) fs::remove(library.folder / sub);
     Open();
     test::TypeInto(Box(kThumbnailText), QStringLiteral(" Drift "));
-    EXPECT_EQ(dialog->Thumbnail().ThumbnailText(), "Drift");
+    QTest::keyClick(&Box(kThumbnailText), Qt::Key_Return);
+    EXPECT_EQ(Box(kThumbnailText).text(), "") << "Enter empties the box";
+    EXPECT_EQ(dialog->Thumbnail().ThumbnailText(), "Drift") << "and the thumbnail keeps its text";
+    EXPECT_EQ(Box(kThumbnailText).maxLength(), 64) << "no longer than a behaviour file keeps";
     test::ClickButton(*dialog, kOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->isVisible());
@@ -153,13 +150,13 @@ TEST_F(SaveDialogTest, DeleteTagAsksFirstAndDeletingTheLastTagEndsDeleteMode) {
     library.Write("tagdb/x.tdb", "other\r\nonly\r\n");
     Open();
     test::ClickButton(*dialog, kDeleteTag);
-    answer = false;
+    questions.answer = false;
     test::ClickTag(dialog->Tags(), "only");
-    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(questions.asked.size(), 1u);
     EXPECT_TRUE(library.Exists("tags/only.tag")) << "No keeps the tag";
-    answer = true;
+    questions.answer = true;
     test::ClickTag(dialog->Tags(), "only");
-    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(questions.asked.size(), 2u);
     EXPECT_FALSE(library.Exists("tags/only.tag"));
     EXPECT_EQ(library.Read("tagdb/x.tdb"), "other\r\n") << "no tag database lists it any more";
     EXPECT_FALSE(dialog->Model().DeleteMode());
@@ -191,19 +188,6 @@ TEST_F(SaveDialogTest, OkThatCannotSaveSaysWhyAndStaysOpen) {
     }
     EXPECT_EQ(fs::directory_iterator(library.folder / "thumbs"), fs::directory_iterator());
     EXPECT_FALSE(fs::exists(library.root.Path() / "elsewhere-0000.vmr"));
-}
-
-TEST_F(SaveDialogTest, EnterInTheThumbnailTextEmptiesTheBoxAndTheThumbnailKeepsItsText) {
-    Open();
-    QTest::keyClicks(&Box(kThumbnailText), QStringLiteral("Wave"));
-    QTest::keyClick(&Box(kThumbnailText), Qt::Key_Return);
-    EXPECT_EQ(Box(kThumbnailText).text(), "");
-    EXPECT_EQ(dialog->Thumbnail().ThumbnailText(), "Wave");
-    test::ClickButton(*dialog, kOk);
-    TrackStore saved;
-    LoadBehaviourFile(saved, dialog->SavedPath());
-    EXPECT_EQ(saved.ThumbnailText(), "Wave") << "the file says what its thumbnail shows";
-    EXPECT_EQ(Box(kThumbnailText).maxLength(), 64) << "no longer than a behaviour file keeps";
 }
 
 TEST_F(SaveDialogTest, ThePreviewPlaysTheTracksToBeSavedInALoop) {

@@ -1,7 +1,6 @@
 #include "gui/library/tag_list_control.h"
 
 #include <QFontMetrics>
-#include <QSignalSpy>
 
 #include "gui/skin/skin_colour.h"
 #include "library_widget_support.h"
@@ -10,7 +9,7 @@ namespace motivra {
 namespace {
 
 using test::Describe;
-using test::PictureOf;
+using test::Picture;
 
 struct TagListTest : ::testing::Test {
     // Tag files with the given numbers of links, loaded into a control of the given size.
@@ -18,23 +17,20 @@ struct TagListTest : ::testing::Test {
         for (const auto& [name, links] : tags) {
             std::string lines;
             for (int i = 0; i < links; ++i) lines += "vmrk-" + std::to_string(i) + "\r\n";
-            library.Write({"tags/" + name + ".tag"}, lines);
+            library.Write("tags/" + name + ".tag", lines);
         }
         control.SetFolder(library.Folder());
         control.Table().LoadTags();
         test::ShowAt(control, width, height);
     }
-    QPoint Centre(int tag) const {
-        const PixelBox r = control.Layout().tags.at(static_cast<std::size_t>(tag)).rect;
-        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2 - control.ScrollOffset());
-    }
+    QPoint Centre(int tag) const { return test::TagCentre(control, tag); }
     void Click(int tag, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(&control, Qt::LeftButton, modifiers, Centre(tag));
     }
     // The pixel just inside the top-left corner of a tag's text, where its opaque background shows.
     QColor Behind(int tag) {
         const TagPlacement t = control.Layout().tags.at(static_cast<std::size_t>(tag));
-        return PictureOf(control).pixelColor(t.text.x, t.text.y + 1 - control.ScrollOffset());
+        return Picture(control).pixelColor(t.text.x, t.text.y + 1 - control.ScrollOffset());
     }
     std::string States() const {
         std::string text;
@@ -43,7 +39,7 @@ struct TagListTest : ::testing::Test {
         return text;
     }
 
-    test::Library library;
+    test::DialogLibrary library;
     TagListControl control;
 };
 
@@ -75,13 +71,13 @@ TEST_F(TagListTest, WeightsPickTheFontSizesAndStatesTheColours) {
     EXPECT_EQ(Behind(2), SchemeQColor(colours.bgColour));
     // The opaque background is the named cell, 17 pixels high in bucket 2, whatever the face's own cell.
     const TagPlacement five = layout.tags[1];
-    const QImage picture = PictureOf(control);
+    const QImage picture = Picture(control);
     EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 16),
               SchemeQColor(colours.selectedTextColour));
     EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 17), SchemeQColor(colours.bgColour));
     control.SetBGColour(0x0000C0);
     EXPECT_EQ(Behind(2), SchemeQColor(0x0000C0));
-    EXPECT_EQ(PictureOf(control).pixelColor(150, 110), SchemeQColor(0x0000C0));
+    EXPECT_EQ(Picture(control).pixelColor(150, 110), SchemeQColor(0x0000C0));
 }
 
 TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
@@ -127,7 +123,7 @@ TEST_F(TagListTest, ATagWiderThanTheControlHasALineOfItsOwnAndIsClipped) {
     EXPECT_EQ(layout.tags[2].rect.top, layout.tags[1].rect.top + 20);
     Click(1);
     // Its selection colour runs to the control's right edge.
-    const QColor edge = PictureOf(control).pixelColor(119, layout.tags[1].text.y + 1);
+    const QColor edge = Picture(control).pixelColor(119, layout.tags[1].text.y + 1);
     EXPECT_EQ(edge, SchemeQColor(control.Colours().selectedColour)) << Describe(edge);
     EXPECT_EQ(control.HitTest(QPoint(119, layout.tags[1].text.y + 5)), 1);
 }
@@ -163,7 +159,7 @@ TEST_F(TagListTest, WithoutALibraryTheCloudIsEmptyAndClicksChangeNothing) {
     QSignalSpy clicks(&control, &TagListControl::clicked);
     QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(PictureOf(control).pixelColor(10, 10), SchemeQColor(control.Colours().bgColour));
+    EXPECT_EQ(Picture(control).pixelColor(10, 10), SchemeQColor(control.Colours().bgColour));
 }
 
 }  // namespace

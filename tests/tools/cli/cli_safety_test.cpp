@@ -1,16 +1,17 @@
 // motivra-cli under injected file-system faults, unreadable files, an unprivileged user and hostile
-// arguments: it refuses with one line and status 1, loses nothing and leaves no temporary file.
+// arguments: it refuses with one line and status 1, loses nothing and leaves no temporary file. And its
+// library commands, on a library as the editor leaves it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "core/colour_setup/palette_file.h"
-#include "core/colour_setup/swatch_file.h"
+#include "core/colour_setup/colour_file_bytes.h"
 #include "core/engine/behaviour_file.h"
 #include "core/library/library_fixture.h"
 #include "support/engine_test_support.h"
@@ -21,9 +22,11 @@ namespace motivra {
 namespace {
 
 namespace fs = std::filesystem;
+using nlohmann::json;
 using test::CliResult;
-using test::Names;
 using test::RunCli;
+using test::colour::PaletteBytes;
+using test::colour::SwatchBytes;
 
 // One line on standard error, from the tool itself (no abort message, no trace).
 bool OneLine(const std::string& err) {
@@ -32,9 +35,8 @@ bool OneLine(const std::string& err) {
 
 // A palette of one colour and a swatch library without swatches, as files.
 void WriteColourFiles(const fs::path& palette, const fs::path& swatches) {
-    test::WriteBytes(palette,
-                     EncodePaletteFile(std::vector<PaletteRecord>{PaletteRecord::FromRgb(0x102030)}));
-    test::WriteBytes(swatches, EncodeSwatchFile({}, 3));
+    test::WriteBytes(palette, PaletteBytes(2, {{0x10, 0x20, 0x30}, {0, 0, 0}}));
+    test::WriteBytes(swatches, SwatchBytes(0, 3, {}));
 }
 
 // The arguments that add one swatch of six colours to a swatch file.
@@ -97,44 +99,100 @@ TEST_F(CliSafetyTest, EveryWritingCommandKeepsThePreviousFileUnderEveryFault) {
     }
 }
 
-// Inputs the tool once aborted on (status 134) are refused with one line, before anything is written.
-TEST_F(CliSafetyTest, HostileInputsAreRefusedWithOneLineAndWriteNothing) {
+// Every refusal: status 1 and one line naming the trouble, or status 2 and the usage for a wrong command
+// line; nothing on standard output and nothing written. Some of these inputs once made the tool abort.
+TEST_F(CliSafetyTest, RefusalsSayWhyAndWriteNothing) {
     const fs::path out = root.Path() / "out";
-    fs::create_directory(out);
     const std::string notUtf8 = "p\xff";
-    fs::create_directory(out / notUtf8);
+    for (const std::string& folder : {std::string("folder.vmr"), std::string("folder.vmp"), notUtf8})
+        fs::create_directories(out / folder);
     WriteColourFiles(out / (notUtf8 + ".vmp"), out / (notUtf8 + ".vmw"));
-    const std::string behaviour = (library / "x.vmr").string();
-    const std::string tooLong = (out / std::string(300, 'n')).string();  // longer than a name may be
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"palette", (out / (notUtf8 + ".vmp")).string(), "--add", "405060"}, ""},
-        {AddSwatch(out / (notUtf8 + ".vmw")), ""},
-        {{"frames", behaviour, (out / notUtf8).string(), "--count", "1"}, ""},
-        {{"write", (out / "big.vmr").string()}, R"({"tracks": [{"start": 1e400}]})"},
-        {{"write", tooLong + "/x.vmr"}, "{}"},
-        {{"thumbnail", behaviour, tooLong + "/x.bmp"}, ""},
-        {{"frames", behaviour, tooLong}, ""},
+    WriteColourFiles(out / "ok.vmp", out / "empty.vmw");
+    test::WriteBytes(out / "full.vmw", SwatchBytes(255, 255, std::vector<test::colour::RawSwatch>(255)));
+    Write({"../victim.vmr"});
+    const auto at = [&](const std::string& name) { return (out / name).string(); };
+    const std::string b = (library / "x.vmr").string(), o = out.string(),
+                      none = (root.Path() / "none").string();
+    const std::string tooLong = at(std::string(300, 'n')), full = at("full.vmw"), ok = at("ok.vmp");
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string mentions = "", input = "";
     };
+    std::vector<Case> cases = {
+        {{"info", at("missing.vmr")}, 1, "no such file"},
+        {{"info", at("folder.vmr")}, 1, "not a regular file"},
+        {{"eval", at("missing.vmr"), "0.5"}, 1, "no such file"},
+        {{"write", at("x.vmr")}, 1, "malformed JSON", "{ not json"},
+        {{"write", at("x.vmr")}, 1, "slot", R"({"tracks":[{"slot":13}]})"},
+        {{"write", at("x.vmr")}, 1, "\"start\"", R"({"tracks":[{"slot":1,"start":"big"}]})"},
+        {{"write", at("x.vmr")}, 1, "Latin-1", R"({"thumbnailText":"π"})"},
+        {{"write", at("x.vmr")}, 1, "at most 64", R"({"thumbnailText":")" + std::string(65, 'x') + "\"}"},
+        {{"write", at("nowhere/x.vmr")}, 1, "no such folder", "{}"},
+        {{"write", at("x.txt")}, 1, ".vmr", "{}"},
+        {{"write", at("big.vmr")}, 1, "", R"({"tracks": [{"start": 1e400}]})"},
+        {{"write", tooLong + "/x.vmr"}, 1, tooLong + ": File name too long\n", "{}"},
+        {{}, 2},
+        {{"info"}, 2},
+        {{"eval", "f.vmr"}, 2},
+        {{"eval", "f.vmr", "half"}, 2},
+        {{"frobnicate"}, 2},
+        {{"palette", at("absent.vmp")}, 1},
+        {{"palette", at("folder.vmp")}, 1},
+        {{"palette", ok, "--delete", "1"}, 1},
+        {{"palette", ok, "--add", "12345"}, 2},
+        {{"palette", ok, "--add", "123456", "--delete", "0"}, 2},
+        {{"palette", at(notUtf8 + ".vmp"), "--add", "405060"}, 1},
+        {{"swatches", "--add", "111111", "222222", "333333", "444444", "555555", "666666", full}, 1},
+        {{"swatches", "--add", "111111", "222222", "333333", "444444", "555555", "red", full}, 2},
+        {{"swatches", full, "--add", "111111"}, 2},
+        {{"swatches", full, "--delete", "255"}, 1},
+        {AddSwatch(out / (notUtf8 + ".vmw")), 1},
+        {{"export", at("none.vmr"), at("x.css")}, 1},
+        {{"export", b, at("x.unknown")}, 1},
+        {{"export", b, at("missing/x.css")}, 1},
+        {{"export", b, at("x.css"), "--loop", "0"}, 1},
+        {{"export", b, at("x.css"), "--loop", "2x"}, 1},
+        {{"export", b, at("x.css"), "--background", "red; } body { color: red"}, 1},
+        {{"export", b, at("x.css"), "--html", "--picture", at("none.png")}, 1},
+        {{"export", b, at("x.json"), "--picture", b}, 1},
+        {{"export", b, at("x.webp"), "--background", "nocolour"}, 1},
+        {{"thumbnail", at("none.vmr"), at("x.bmp")}, 1},
+        {{"thumbnail", b, at("missing/x.bmp")}, 1},
+        {{"thumbnail", b, at("x.png")}, 1},
+        {{"thumbnail", b, at("x..y.bmp")}, 1},
+        {{"thumbnail", b, tooLong + "/x.bmp"}, 1},
+        {{"frames", b, at("missing")}, 1},
+        {{"frames", o, o}, 1},
+        {{"frames", b, o, "--count", "0"}, 2},
+        {{"frames", b, at(notUtf8), "--count", "1"}, 1},
+        {{"frames", b, tooLong}, 1},
+        {{"play", b, o, "--picture", at("none.png")}, 1},
+        {{"play", b, o, "--picture", b}, 1},
+        {{"play", b, o, "--fps", "0"}, 2},
+        {{"play", at("none.vmr"), o}, 1},
+        {Library({"filter", "--minus", "D"}), 2},
+        {Library({"filter", "--tag", "nope"}), 1, ": nope: no such tag\n"},
+        {Library({"next-name", "../x"}), 1},
+        {Library({"delete", "../victim"}), 1},
+        {Library({"delete", ".."}), 1},
+        {Library({"delete", "missing"}), 1},
+        {{"library", "--library", none, "list"}, 1, none + ": no such folder\n"},
+    };
+    for (const char* size : {"96by72", "4294967297x1", "1x4294967297", "+5x5", " 5x5", "5x5 ", "0x5",
+                             "8193x1", "5x", "x5", "5x5x5", "-1x5", "5X5", "0x10x5"})
+        cases.push_back({{"thumbnail", b, at("x.bmp"), "--size", size}, 2});
     const auto before = test::FolderSnapshot(root.Path());
-    for (const auto& [args, input] : cases) {
-        const CliResult result = RunCli(args, input);
-        EXPECT_EQ(result.status, 1) << args.front() << ": " << result.err;
-        EXPECT_TRUE(OneLine(result.err)) << args.front() << ": " << result.err;
-        EXPECT_EQ(result.out, "") << args.front();
+    for (const Case& c : cases) {
+        const CliResult result = RunCli(c.args, c.input);
+        const std::string where = ::testing::PrintToString(c.args) + ": " + result.err;
+        EXPECT_EQ(result.status, c.status) << where;
+        EXPECT_EQ(result.out, "") << where;
+        EXPECT_NE(result.err.find(c.status == 2 ? "Usage" : c.mentions), std::string::npos) << where;
+        EXPECT_TRUE(c.status != 1 || OneLine(result.err)) << where;
     }
     EXPECT_EQ(test::FolderSnapshot(root.Path()), before);
-    EXPECT_EQ(RunCli({"write", tooLong + "/x.vmr"}, "{}").err,
-              "motivra-cli: " + tooLong + ": File name too long\n");
-}
-
-TEST_F(CliSafetyTest, SizesAreParsedStrictly) {
-    const std::string bitmap = (root.Path() / "x.bmp").string();
-    for (const char* size : {"4294967297x1", "1x4294967297", "+5x5", " 5x5", "5x5 ", "0x5", "8193x1", "5x",
-                             "x5", "5x5x5", "-1x5", "5X5", "0x10x5"}) {
-        const CliResult result = RunCli({"thumbnail", (library / "x.vmr").string(), bitmap, "--size", size});
-        EXPECT_EQ(result.status, 2) << size;
-        EXPECT_FALSE(fs::exists(bitmap)) << size;
-    }
+    EXPECT_EQ(RunCli({"--help"}).status, 0);
 }
 
 TEST_F(CliSafetyTest, TagsNamesTheFilesItCouldNotReadAndALibraryPastTheLimitsIsRefused) {
@@ -186,18 +244,6 @@ protected:
     }
 };
 
-TEST_F(CliUnprivilegedTest, ARebuildThatCannotReadATagDatabaseChangesNothing) {
-    fs::permissions(library / "tagdb/x.tdb", fs::perms::none);
-    const auto before = test::FolderSnapshot(root.Path());
-    const CliResult result = Run(Library({"rebuild"}));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "motivra-cli: " + (library / "tagdb/x.tdb").string() +
-                              ": cannot be read: Permission denied; nothing was changed\n");
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(test::FolderSnapshot(root.Path()), before);
-    EXPECT_EQ(Read("tags/D.tag"), "x\r\n");
-}
-
 TEST_F(CliUnprivilegedTest, DeleteSkipsATagFileItCannotReadAndSaysSo) {
     fs::permissions(library / "tags/D.tag", fs::perms::none);
     const CliResult result = Run(Library({"delete", "x"}));
@@ -213,22 +259,28 @@ TEST_F(CliUnprivilegedTest, DeleteSkipsATagFileItCannotReadAndSaysSo) {
     EXPECT_EQ(Read("tags/A.tag"), "y\r\n");
 }
 
-// What cannot be written is found before anything is changed.
-TEST_F(CliUnprivilegedTest, AReadOnlyFolderOrFileIsRefusedBeforeAnythingChanges) {
+// What cannot be read or written is found before anything is changed.
+TEST_F(CliUnprivilegedTest, WhatCannotBeReadOrWrittenIsFoundBeforeAnythingChanges) {
     Write({"tagdb/y.tdb"}, "A\r\nnew\r\n");  // the rebuild has a tag file to make
-    fs::permissions(library / "tags", fs::perms::owner_read | fs::perms::owner_exec);
-    const auto before = test::FolderSnapshot(root.Path());
-    const std::string tags = (library / "tags").string();
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {Library({"rebuild"}), tags + "/new.tag: create: Permission denied; nothing was changed"},
-        {Library({"delete", "x"}), tags + "/A.tag: create: Permission denied; nothing was changed"},
+    const std::string tags = (library / "tags").string(), denied = ": Permission denied; nothing was changed";
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec;
+    const std::tuple<fs::path, fs::perms, std::vector<std::string>, std::string> cases[] = {
+        {library / "tagdb/x.tdb", fs::perms::none, Library({"rebuild"}),
+         (library / "tagdb/x.tdb").string() + ": cannot be read" + denied},
+        {library / "tags", readOnly, Library({"rebuild"}), tags + "/new.tag: create" + denied},
+        {library / "tags", readOnly, Library({"delete", "x"}), tags + "/A.tag: create" + denied},
     };
-    for (const auto& [args, err] : cases) {
+    for (const auto& [locked, perms, args, err] : cases) {
+        const fs::perms kept = fs::status(locked).permissions();
+        fs::permissions(locked, perms);
+        const auto before = test::FolderSnapshot(root.Path());
         const CliResult result = Run(args);
-        EXPECT_EQ(result.status, 1) << args[3];
-        EXPECT_EQ(result.err, "motivra-cli: " + err + "\n") << args[3];
+        EXPECT_EQ(result.status, 1) << err;
+        EXPECT_EQ(result.err, "motivra-cli: " + err + "\n");
+        EXPECT_EQ(result.out, "") << err;
+        EXPECT_EQ(test::FolderSnapshot(root.Path()), before) << err;
+        fs::permissions(locked, kept);
     }
-    EXPECT_EQ(test::FolderSnapshot(root.Path()), before);
 
     // A file of another user in the user's own folder: the rename could replace it, the save does not.
     fs::create_directory(root.Path() / "locked");
@@ -252,6 +304,93 @@ TEST_F(CliUnprivilegedTest, AReadOnlyFolderOrFileIsRefusedBeforeAnythingChanges)
         EXPECT_EQ(result.err, "motivra-cli: " + err + "\n");
     }
     EXPECT_EQ(test::ReadBytes(theirs), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+}
+
+// A small library as the editor leaves it; the model's rules are the core tests' concern, these check the
+// commands' arguments, output, exit codes and files.
+class LibraryCliTest : public test::LibraryTest {
+protected:
+    void SetUp() override {
+        Write({"x.vmr", "y.vmr", "thumbs/vmrk-0010.bmp"});
+        Write({"tags/A.tag"}, "x\r\ny\r\n");
+        Write({"tags/D.tag"}, "x\r\n");
+        Write({"tagdb/x.tdb"}, "A\r\nnew\r\n");
+    }
+    test::CliResult Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {"library", "--library", Library()});
+        return test::RunCli(args);
+    }
+};
+
+TEST_F(LibraryCliTest, CommandsPrintLinesOrJsonAndRewriteTagFiles) {
+    EXPECT_EQ(Cli({"list"}).out, "x\ny\n");
+    EXPECT_EQ(test::RunCli({"library", "list", "--library", Library()}).out, "x\ny\n");
+    EXPECT_EQ(json::parse(Cli({"tags"}).out), json::parse(R"([{"name": "A", "weight": 2, "links": ["x", "y"]},
+                                                                {"name": "D", "weight": 1, "links": ["x"]}])"));
+    EXPECT_EQ(Cli({"filter", "--tag", "A", "--minus", "D"}).out, "y\n");
+    EXPECT_EQ(Cli({"next-name", "Wave"}).out, "wave-0000\n");  // typed core names are lower-cased
+    EXPECT_EQ(Cli({"next-name"}).out, "vmrk-0011\n");
+
+    const test::CliResult rebuilt = Cli({"rebuild"});
+    ASSERT_EQ(rebuilt.status, 0) << rebuilt.err;
+    const std::string tags = (library / "tags").string();
+    EXPECT_EQ(rebuilt.out,
+              "wrote " + tags + "/A.tag\nwrote " + tags + "/D.tag\nwrote " + tags +
+                  "/new.tag\nrebuilt 3 tag files with 2 links, from the tag databases of 1 behaviour\n");
+    EXPECT_EQ(Read("tags/A.tag"), "x\r\n");
+
+    ASSERT_EQ(Cli({"tag", "y", "D", "more"}).status, 0);
+    ASSERT_EQ(Cli({"untag", "x", "new"}).status, 0);
+    EXPECT_EQ(Read("tags/D.tag"), "y\r\n");
+    EXPECT_EQ(Read("tags/more.tag"), "y\r\n");
+    EXPECT_EQ(Read("tags/new.tag"), "");
+    EXPECT_EQ(Read("tagdb/y.tdb"), "D\r\nmore\r\n");
+    EXPECT_EQ(Read("tagdb/x.tdb"), "A\r\n");
+
+    ASSERT_EQ(Cli({"delete", "x"}).status, 0);
+    EXPECT_FALSE(fs::exists(library / "x.vmr") || fs::exists(library / "tagdb/x.tdb"));
+    EXPECT_EQ(Read("tags/A.tag"), "");
+}
+
+TEST_F(LibraryCliTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
+    const auto run = [&](const fs::path& folder) {
+        test::CliOptions options;
+        options.program = (folder / "motivra-cli").string();
+        fs::copy_file(test::CliPath(), options.program);
+        return test::RunCli({"library", "list"}, {}, options);
+    };
+    fs::create_directory(root.Path() / "bin");
+    const test::CliResult found = run(root.Path() / "bin");  // X/bin finds X/behaviours
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(found.out, "x\ny\n");
+    EXPECT_EQ(found.err, "");
+    const test::CliResult lost = run(library / "tagdb");
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_NE(lost.err.find("no \"behaviours\" folder beside"), std::string::npos) << lost.err;
+}
+
+// Installed system-wide, the library beside the program is read-only: the tool then works on the user's copy
+// that the editor made at its first start, and on the installed one while there is no such copy.
+TEST_F(LibraryCliTest, AReadOnlyInstallUsesTheUsersCopy) {
+    if (!test::CanRunUnprivileged()) GTEST_SKIP() << "no way to run motivra-cli without privileges";
+    if (::geteuid() != 0) GTEST_SKIP() << "the installed library must belong to someone else";
+    fs::permissions(root.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec);
+    fs::create_directory(root.Path() / "bin");
+    const std::string program = (root.Path() / "bin" / "motivra-cli").string();
+    fs::copy_file(test::CliPath(), program);
+    const fs::path home = root.Path() / "home";
+    const fs::path copy = home / ".local/share/Velmora/zenthar/behaviours";
+    for (const char* sub : {"thumbs", "tagdb", "tags"}) fs::create_directories(copy / sub);
+    test::WriteText(copy / "mine.vmr", "");
+    test::GiveToNobody(home.string());
+    test::CliOptions options;
+    options.unprivileged = true;
+    options.program = program;
+    options.environment = {"HOME=" + home.string(), "XDG_DATA_HOME="};
+    EXPECT_EQ(test::RunCli({"library", "list"}, {}, options).out, "mine\n");
+    fs::remove_all(copy);
+    EXPECT_EQ(test::RunCli({"library", "list"}, {}, options).out, "x\ny\n");
 }
 
 }  // namespace

@@ -2,17 +2,22 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "core/colour_setup/colour_file_bytes.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
 
 namespace motivra {
 namespace {
 
+namespace fs = std::filesystem;
 using nlohmann::json;
 using test::RunCli;
+using test::colour::PaletteBytes;
+using test::colour::SwatchBytes;
 
 // Files as the editor writes them, described in the JSON that `write` takes.
 const char* const kBehaviours[] = {
@@ -26,6 +31,13 @@ const char* const kBehaviours[] = {
                   {"slot":8,"start":1,"end":1.5,"timeMode":1,"startTime":0.5},{"slot":12,"start":1,"end":3.5}]})",
     R"({"thumbnailText":"nothing moves"})",
 };
+
+// Runs a command that must succeed and returns its JSON.
+json Succeeds(const std::vector<std::string>& args) {
+    const auto result = RunCli(args);
+    EXPECT_EQ(result.status, 0) << result.err;
+    return result.status == 0 ? json::parse(result.out) : json();
+}
 
 TEST(CliBehaviour, InfoThenWriteReproducesFilesByteForByte) {
     test::TempDir dir;
@@ -42,10 +54,10 @@ TEST(CliBehaviour, InfoThenWriteReproducesFilesByteForByte) {
     }
 }
 
-TEST(CliBehaviour, InfoShowsEditorFormAndTheTextInUtf8) {
+TEST(CliBehaviour, InfoShowsEditorFormAndTheTextInUtf8AndWhatATruncatedFileHolds) {
     test::TempDir dir;
     ASSERT_EQ(RunCli({"write", dir.File("b.vmr")}, kBehaviours[1]).status, 0);
-    const json doc = json::parse(RunCli({"info", dir.File("b.vmr")}).out);
+    const json doc = Succeeds({"info", dir.File("b.vmr")});
     EXPECT_EQ(doc["leadIn"], 1);
     EXPECT_EQ(doc["thumbnailText"], "Café spin");
     ASSERT_EQ(doc["tracks"].size(), 13u);
@@ -56,7 +68,18 @@ TEST(CliBehaviour, InfoShowsEditorFormAndTheTextInUtf8) {
     EXPECT_EQ(degrees["maximum"], 2.0);
     EXPECT_EQ(doc["tracks"][0]["enabled"], 0);
     // The text is Latin-1 in the file: "Café spin" is nine bytes.
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "b.vmr").size(), 22u + 3 * 104u + 9u);
+    auto bytes = test::ReadBytes(dir.Path() / "b.vmr");
+    EXPECT_EQ(bytes.size(), 22u + 3 * 104u + 9u);
+
+    // Cut in the second record: what was read is shown, with a warning.
+    bytes.resize(20 + 104 + 50);
+    test::WriteBytes(dir.Path() / "b.vmr", bytes);
+    const auto cut = RunCli({"info", dir.File("b.vmr")});
+    ASSERT_EQ(cut.status, 0);
+    EXPECT_NE(cut.err.find("ends early"), std::string::npos);
+    const json shown = json::parse(cut.out);
+    EXPECT_EQ(shown["tracks"][2]["enabled"], 1);
+    EXPECT_EQ(shown["tracks"][3]["enabled"], 0);
 }
 
 TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
@@ -70,9 +93,7 @@ TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
         {"slot":0,"start":3,"end":1}]})";
     ASSERT_EQ(RunCli({"write", dir.File("e.vmr")}, behaviour).status, 0);
     // Each track's time fields reach the file; the progress arithmetic itself is the engine tests'.
-    const auto result = RunCli({"eval", dir.File("e.vmr"), "0.25", "0.4", "0.75"});
-    ASSERT_EQ(result.status, 0) << result.err;
-    const json doc = json::parse(result.out);
+    const json doc = Succeeds({"eval", dir.File("e.vmr"), "0.25", "0.4", "0.75"});
     ASSERT_EQ(doc.size(), 3u);
     const auto at = [&](int i, const char* name) { return doc[i]["values"][name].get<double>(); };
     EXPECT_DOUBLE_EQ(at(0, "X Scale"), 0.5);                       // linear
@@ -84,61 +105,40 @@ TEST(CliBehaviour, EvalPrintsTheProgressExamples) {
     EXPECT_DOUBLE_EQ(at(2, "Alpha"), 255.0);  // not in the file: its default
 }
 
-TEST(CliBehaviour, FailuresSayOneLineAndExitWithOne) {
+TEST(CliColour, PaletteShowsAddsAndDeletesThroughTheSave) {
     test::TempDir dir;
-    struct Case {
-        std::vector<std::string> args;
-        std::string input;
-        std::string mentions;
-    };
-    std::filesystem::create_directory(dir.Path() / "folder.vmr");
-    const Case cases[] = {
-        {{"info", dir.File("missing.vmr")}, "", "no such file"},
-        {{"info", dir.File("folder.vmr")}, "", "not a regular file"},
-        {{"eval", dir.File("missing.vmr"), "0.5"}, "", "no such file"},
-        {{"write", dir.File("x.vmr")}, "{ not json", "malformed JSON"},
-        {{"write", dir.File("x.vmr")}, R"({"tracks":[{"slot":13}]})", "slot"},
-        {{"write", dir.File("x.vmr")}, R"({"tracks":[{"slot":1,"start":"big"}]})", "\"start\""},
-        {{"write", dir.File("x.vmr")}, R"({"thumbnailText":"π"})", "Latin-1"},
-        {{"write", dir.File("x.vmr")}, R"({"thumbnailText":")" + std::string(65, 'x') + "\"}", "at most 64"},
-        {{"write", dir.File("nowhere/x.vmr")}, "{}", "no such folder"},
-        {{"write", dir.File("x.txt")}, "{}", ".vmr"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
-        const auto result = RunCli(c.args, c.input);
-        EXPECT_EQ(result.status, 1);
-        EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
-        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-    }
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.vmr"));
+    test::WriteBytes(dir.Path() / "p.vmp",
+                     PaletteBytes(3, {{0x11, 0x22, 0x33}, {0x44, 0x55, 0x66}, {0, 0, 0}}));
+    const json added = Succeeds({"palette", dir.File("p"), "--add", "a0b1c2"});
+    EXPECT_EQ(added["file"], dir.File("p.vmp"));
+    EXPECT_EQ(added["colours"], json::array({"112233", "445566", "A0B1C2"}));
+    const auto again = RunCli({"palette", dir.File("p.vmp"), "--add", "#445566"});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_NE(again.err.find("already in the palette"), std::string::npos) << again.err;
+    // Index 0 is the first colour shown, not the back cell.
+    EXPECT_EQ(Succeeds({"palette", dir.File("p.vmp"), "--delete", "0"})["colours"],
+              json::array({"445566", "A0B1C2"}));
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "p.vmp"),
+              PaletteBytes(3, {{0x44, 0x55, 0x66}, {0xA0, 0xB1, 0xC2}, {0, 0, 0}}));
+
+    test::WriteBytes(dir.Path() / "sunset.aco", test::colour::AdobeVersion1Bytes({{43, 27, 61}, {1, 2, 3}}));
+    EXPECT_EQ(Succeeds({"palette", dir.File("sunset.aco"), "--add", "FFFFFF"})["file"],
+              dir.File("sunset.vmp"));
 }
 
-TEST(CliBehaviour, WrongArgumentsShowUsageAndExitWithTwo) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 {"info"},
-                                                 {"eval", "f.vmr"},
-                                                 {"eval", "f.vmr", "half"},
-                                                 {"frobnicate"}}) {
-        const auto result = RunCli(args);
-        EXPECT_EQ(result.status, 2);
-        EXPECT_NE(result.err.find("Usage"), std::string::npos) << result.err;
-    }
-    EXPECT_EQ(RunCli({"--help"}).status, 0);
-}
-
-TEST(CliBehaviour, ATruncatedFileShowsWhatWasReadAndWarns) {
+TEST(CliColour, SwatchesAddAndDeleteInRgb) {
     test::TempDir dir;
-    ASSERT_EQ(RunCli({"write", dir.File("t.vmr")}, kBehaviours[1]).status, 0);
-    auto bytes = test::ReadBytes(dir.Path() / "t.vmr");
-    bytes.resize(20 + 104 + 50);  // the second record is cut
-    test::WriteBytes(dir.Path() / "t.vmr", bytes);
-    const auto result = RunCli({"info", dir.File("t.vmr")});
-    ASSERT_EQ(result.status, 0);
-    EXPECT_NE(result.err.find("ends early"), std::string::npos);
-    const json doc = json::parse(result.out);
-    EXPECT_EQ(doc["tracks"][2]["enabled"], 1);
-    EXPECT_EQ(doc["tracks"][3]["enabled"], 0);
+    const fs::path file = dir.Path() / "test.vmw";
+    test::WriteBytes(file, SwatchBytes(1, 4, {{3, {0x0078F0, 1, 2, 3, 4, 5}}}));
+    const json added = Succeeds(
+        {"swatches", dir.File("test"), "--add", "FF0000", "00FF00", "0000FF", "010203", "ABCDEF", "000000"});
+    EXPECT_EQ(added["file"], file.string());
+    EXPECT_EQ(added["nextId"], 5);
+    EXPECT_EQ(added.at("swatches").at(0),
+              json({{"id", 3}, {"colours", {"F07800", "010000", "020000", "030000", "040000", "050000"}}}));
+    Succeeds({"swatches", file.string(), "--delete", "0"});
+    EXPECT_EQ(test::ReadBytes(file),
+              SwatchBytes(1, 5, {{4, {0x0000FF, 0x00FF00, 0xFF0000, 0x030201, 0xEFCDAB, 0}}}));
 }
 
 }  // namespace

@@ -7,8 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include <QImage>
+#include <QImageReader>
+
 #include "core/engine/behaviour_file.h"
 #include "core/library/library_fixture.h"
+#include "core/player/playable_behaviour.h"
+#include "core/player/pose_renderer.h"
 #include "support/engine_test_support.h"
 #include "support/run_cli.h"
 #include "support/temp_dir.h"
@@ -26,31 +31,28 @@ std::string Behaviour(const test::TempDir& dir) {
     return dir.File("slide.vmr");
 }
 
-std::string Text(const fs::path& path) {
-    const auto bytes = test::ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
-TEST(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
+class CliExport : public ::testing::Test {
+protected:
     test::TempDir dir;
     const std::string b = Behaviour(dir);
+};
+
+TEST_F(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
     const auto run = RunCli({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "3"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto line = nlohmann::json::parse(run.out);
     EXPECT_EQ(line["format"], "css");
     EXPECT_EQ(line["not_kept"], nlohmann::json::array({"CSS: Blend Mode is not exported"}));
     EXPECT_NE(line["kept"][0].get<std::string>().find("X Position"), std::string::npos);
-    const std::string css = Text(dir.Path() / "slide.css");
+    const std::string css = test::ReadText(dir.Path() / "slide.css");
     EXPECT_NE(css.find("@keyframes motivra-slide-x-position"), std::string::npos);
     EXPECT_NE(css.find("--motivra-iterations: 3;"), std::string::npos);
-    const std::string page = Text(dir.Path() / "slide.html");
+    const std::string page = test::ReadText(dir.Path() / "slide.html");
     EXPECT_NE(page.find("href=\"slide.css\""), std::string::npos);
     EXPECT_NE(page.find("slide &lt;in&gt;"), std::string::npos) << "the card's text, escaped";
 }
 
-TEST(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
-    test::TempDir dir;
-    const std::string b = Behaviour(dir);
+TEST_F(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
     const auto frames =
         RunCli({"play", b, dir.Folder(), "--size", "30x20", "--duration", "0.04", "--fps", "25"});
     ASSERT_EQ(frames.status, 0) << frames.err;
@@ -60,60 +62,31 @@ TEST(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
     const auto line = nlohmann::json::parse(run.out);
     EXPECT_EQ(line["format"], "lottie");
     EXPECT_EQ(line["not_kept"].size(), 2u) << line.dump();
-    const auto lottie = nlohmann::json::parse(Text(dir.Path() / "slide.json"));
+    const auto lottie = nlohmann::json::parse(test::ReadText(dir.Path() / "slide.json"));
     EXPECT_EQ(lottie["op"], 40) << "2 s at 10 a second, there and back";
     EXPECT_EQ(lottie["assets"][0]["w"], 30);
     EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
 }
 
-// Each picture format's file begins as that format's files do.
-TEST(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
-    test::TempDir dir;
-    const std::string b = Behaviour(dir);
+// Each picture format's file begins as that format's files do; WebP's is an animated picture.
+TEST_F(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
     const std::pair<const char*, std::string> cases[] = {
         {"x.gif", "GIF89a"}, {"x.apng", "\x89PNG"}, {"x.webm", "\x1A\x45\xDF\xA3"}, {"x.webp", "RIFF"}};
+    std::string said;
     for (const auto& [name, magic] : cases) {
-        const auto run =
-            RunCli({"export", b, dir.File(name), "--size", "40x30", "--duration", "0.2", "--fps", "10"});
+        const auto run = RunCli({"export", b, dir.File(name), "--size", "60x40", "--background", "#203040",
+                                 "--duration", "0.5", "--fps", "10"});
         ASSERT_EQ(run.status, 0) << name << ": " << run.err;
-        EXPECT_EQ(Text(dir.Path() / name).substr(0, magic.size()), magic) << name;
+        EXPECT_EQ(test::ReadText(dir.Path() / name).substr(0, magic.size()), magic) << name;
+        said = run.out;
     }
-}
-
-TEST(CliExport, WebpIsAnAnimatedPictureOfTheAskedSize) {
-    test::TempDir dir;
-    const auto run = RunCli({"export", Behaviour(dir), dir.File("slide.webp"), "--size", "60x40",
-                             "--background", "#203040", "--duration", "0.5", "--fps", "10"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("kept: WebP: every parameter but Blend Mode, drawn by the renderer (5 frames"),
+    EXPECT_NE(said.find("kept: WebP: every parameter but Blend Mode, drawn by the renderer (5 frames"),
               std::string::npos)
-        << run.out;
-    const std::string webp = Text(dir.Path() / "slide.webp");
+        << said;
+    const std::string webp = test::ReadText(dir.Path() / "x.webp");
     ASSERT_GT(webp.size(), 30u);
-    EXPECT_EQ(webp.substr(0, 4) + webp.substr(8, 8), "RIFFWEBPVP8X");
+    EXPECT_EQ(webp.substr(8, 8), "WEBPVP8X");
     EXPECT_NE(webp.find("ANIM"), std::string::npos);
-}
-
-TEST(CliExport, BadRequestsFailWithoutWriting) {
-    test::TempDir dir;
-    const std::string b = Behaviour(dir);
-    const std::vector<std::vector<std::string>> cases = {
-        {"export", dir.File("none.vmr"), dir.File("x.css")},
-        {"export", b, dir.File("x.unknown")},
-        {"export", b, dir.File("missing/x.css")},
-        {"export", b, dir.File("x.css"), "--loop", "0"},
-        {"export", b, dir.File("x.css"), "--loop", "2x"},
-        {"export", b, dir.File("x.css"), "--background", "red; } body { color: red"},
-        {"export", b, dir.File("x.css"), "--html", "--picture", dir.File("none.png")},
-        {"export", b, dir.File("x.json"), "--picture", b},
-        {"export", b, dir.File("x.webp"), "--background", "nocolour"},
-    };
-    for (const auto& args : cases) {
-        const auto run = RunCli(args);
-        EXPECT_EQ(run.status, 1) << args.back() << ": " << run.err;
-        EXPECT_FALSE(run.err.empty());
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1) << "only the behaviour file";
 }
 
 // --tag exports the behaviours the Load dialog's filter shows; one that cannot be read is named, and the
@@ -140,6 +113,81 @@ TEST_F(TaggedExport, ExportsTheFilteredBehavioursIntoTheFolder) {
     EXPECT_FALSE(fs::exists(out / "x.css")) << "left out by --not D";
     EXPECT_EQ(RunCli({"export", "--tag", "A", out.string(), "--library", Library()}).status, 1)
         << "no --format";
+}
+
+// Runs the tool as on a machine without a display: no DISPLAY, and a platform that would need one.
+test::CliResult RunHeadless(const std::vector<std::string>& args) {
+    test::CliOptions options;
+    options.environment = {"DISPLAY=", "QT_QPA_PLATFORM=xcb"};
+    return RunCli(args, {}, options);
+}
+
+// A behaviour file: a slide to the right with a turn, or a fresh behaviour.
+std::string Turning(const test::TempDir& dir, const std::string& name, bool moving) {
+    TrackStore tracks =
+        moving ? test::Edited({{ParameterSlot::XPosition, 1.5, 2.5}, {ParameterSlot::Degrees, 1, 1.2}})
+               : TrackStore{};
+    EXPECT_TRUE(SaveBehaviourFile(tracks, dir.Folder(), name, "slide", {}));
+    return dir.File(name + ".vmr");
+}
+
+// A picture's size, when its bytes are of the format its name says.
+QSize PictureSize(const fs::path& path) {
+    QImageReader reader(QString::fromStdString(path.string()));
+    reader.setDecideFormatFromContent(true);
+    return reader.format() == path.extension().string().substr(1).c_str() ? reader.size() : QSize();
+}
+
+TEST(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
+    test::TempDir dir;
+    const std::string moving = Turning(dir, "moving", true);
+    ASSERT_EQ(RunHeadless({"thumbnail", moving, dir.File("a.bmp")}).status, 0);
+    ASSERT_EQ(RunHeadless({"thumbnail", moving, dir.File("b.bmp"), "--size", "48x36"}).status, 0);
+    ASSERT_EQ(RunHeadless({"thumbnail", Turning(dir, "still", false), dir.File("c.bmp")}).status, 0);
+    EXPECT_EQ(PictureSize(dir.File("a.bmp")), QSize(96, 72));
+    EXPECT_EQ(PictureSize(dir.File("b.bmp")), QSize(48, 36));
+    EXPECT_NE(test::ReadBytes(dir.File("a.bmp")), test::ReadBytes(dir.File("c.bmp")))
+        << "each file's picture";
+
+    const auto run = RunHeadless({"frames", moving, dir.Path().string(), "--count", "3", "--size", "60x40"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "") << "nothing but failures on standard error";
+    const auto listed = nlohmann::json::parse(run.out);
+    ASSERT_EQ(listed.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(listed[i]["t"].get<double>(), i * 0.5);
+        EXPECT_EQ(listed[i]["file"].get<std::string>(), dir.File("frame-000" + std::to_string(i) + ".png"));
+        EXPECT_EQ(PictureSize(dir.File("frame-000" + std::to_string(i) + ".png")), QSize(60, 40));
+    }
+    EXPECT_NE(test::ReadBytes(dir.File("frame-0000.png")), test::ReadBytes(dir.File("frame-0002.png")))
+        << "the current pose moves";
+
+    // By default the editor's 21 playback steps at the preview's size.
+    fs::create_directory(dir.Path() / "all");
+    ASSERT_EQ(RunHeadless({"frames", moving, dir.File("all")}).status, 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "all"), {}), 21);
+    EXPECT_EQ(PictureSize(dir.Path() / "all" / "frame-0020.png"), QSize(261, 205));
+}
+
+// play draws with the player's renderer: its frames show the picture where the player puts it.
+TEST(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
+    test::TempDir dir;
+    const std::string moving = Turning(dir, "moving", true);
+    fs::create_directory(dir.Path() / "out");
+    const auto run =
+        RunCli({"play", moving, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto listed = nlohmann::json::parse(run.out);
+    ASSERT_EQ(listed.size(), 5u);
+    EXPECT_EQ(listed[4]["t"].get<double>(), 1.0);
+    EXPECT_EQ(PictureSize(dir.Path() / "out" / "frame-0004.png"), QSize(90, 60));
+    const auto playable = PlayableBehaviour::Open(moving);
+    ASSERT_TRUE(playable);
+    const QImage frame(QString::fromStdString(dir.File("out/frame-0002.png")));
+    const Quad pose = FrameCorners(playable->PoseAt(0.5), Placement::MiddleThird, 90, 60);
+    const PosePoint middle = Midpoint(Midpoint(pose[0], pose[3]), Midpoint(pose[1], pose[2]));
+    EXPECT_EQ(frame.pixelColor(static_cast<int>(middle.x), static_cast<int>(middle.y)).alpha(), 255);
+    EXPECT_EQ(frame.pixelColor(1, 1).alpha(), 0);
 }
 
 }  // namespace

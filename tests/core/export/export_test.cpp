@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/engine/track_progress.h"
+#include "core/export/export_settings.h"
 
 namespace motivra {
 namespace {
@@ -27,7 +28,8 @@ double Play(const std::vector<Keyframe>& keys, double t) {
     for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
         const Keyframe &a = keys[i], &b = keys[i + 1];
         if (t >= b.offset && i + 2 < keys.size()) continue;
-        const double x = b.offset > a.offset ? std::clamp((t - a.offset) / (b.offset - a.offset), 0.0, 1.0) : 1;
+        const double x =
+            b.offset > a.offset ? std::clamp((t - a.offset) / (b.offset - a.offset), 0.0, 1.0) : 1;
         const double y = a.toNext == Easing::Hold     ? (x < 1 ? 0 : 1)
                          : a.toNext == Easing::Cosine ? Bezier(kCosineBezier, x)
                                                       : x;
@@ -76,6 +78,38 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{TimeMode::StartTimeOnly, true, 0.35, 0}, Case{TimeMode::StartTimeOnly, false, 1, 0},
                     Case{TimeMode::StartTimeOnly, true, -1, 0}, Case{TimeMode::EndTimeOnly, true, 0, 0.6},
                     Case{TimeMode::EndTimeOnly, false, 0, 0}, Case{TimeMode::EndTimeOnly, true, 0, 3}));
+
+TEST(ExportForm, EachFieldOutOfRangeIsNamedAndAGoodFormReads) {
+    const ExportForm good{ExportFormat::Gif, "400", "300", "1.5", "25", "3", "", "/tmp/a.gif", true};
+    const FormReading ok = ReadExportForm(good, "spin");
+    ASSERT_TRUE(ok.settings) << ok.problem;
+    EXPECT_EQ(ok.settings->width, 400);
+    EXPECT_DOUBLE_EQ(ok.settings->duration, 1.5);
+    EXPECT_EQ(ok.settings->plays, 3);
+    EXPECT_TRUE(ok.settings->fill);
+    const struct {
+        std::string ExportForm::*field;
+        const char* value;
+        const char* problem;
+    } bad[] = {{&ExportForm::width, "0", "width"},       {&ExportForm::height, "8193", "width"},
+               {&ExportForm::duration, "0", "duration"}, {&ExportForm::duration, "2s", "duration"},
+               {&ExportForm::fps, "121", "frame rate"},  {&ExportForm::plays, "0", "Plays"},
+               {&ExportForm::out, "", "where to save"}};
+    for (const auto& c : bad) {
+        ExportForm form = good;
+        form.*c.field = c.value;
+        const FormReading reading = ReadExportForm(form, "spin");
+        EXPECT_FALSE(reading.settings) << c.value;
+        EXPECT_NE(reading.problem.find(c.problem), std::string::npos) << reading.problem;
+    }
+}
+
+TEST(ExportForm, TheFileNameTakesTheFormatsExtension) {
+    EXPECT_EQ(WithFormatExtension("/a/spin.css", ExportFormat::Webp), "/a/spin.webp");
+    EXPECT_EQ(WithFormatExtension("/a/spin.webp", ExportFormat::Png), "/a/spin");
+    EXPECT_EQ(WithFormatExtension("/a/spin", ExportFormat::Lottie), "/a/spin.json");
+    EXPECT_EQ(WithFormatExtension("/a/v1.2", ExportFormat::Gif), "/a/v1.2.gif");
+}
 
 }  // namespace
 }  // namespace motivra

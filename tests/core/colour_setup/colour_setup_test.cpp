@@ -1,0 +1,519 @@
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "core/colour_setup/colour_code.h"
+#include "core/colour_setup/colour_file_bytes.h"
+#include "core/colour_setup/hue_table.h"
+#include "core/colour_setup/palette_file.h"
+#include "core/colour_setup/palette_header.h"
+#include "core/colour_setup/palette_model.h"
+#include "core/colour_setup/picker_geometry.h"
+#include "core/colour_setup/scheme_swatch_layout.h"
+#include "core/colour_setup/scheme_swatch_model.h"
+#include "core/colour_setup/setup_ui_model.h"
+#include "core/colour_setup/shade_colour.h"
+#include "core/colour_setup/swatch_library.h"
+#include "core/colour_setup/swatch_spread.h"
+#include "core/colour_setup/text_contrast.h"
+#include "support/scheme_table.h"
+#include "support/temp_dir.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::colour::PaletteBytes;
+using test::colour::Rgb;
+using Codes = std::vector<std::string>;
+
+const Rgb kRed{255, 0, 0};
+const Rgb kGreen{0, 255, 0};
+const Rgb kBlue{0, 0, 255};
+const Rgb kBlack{0, 0, 0};
+
+Codes CodesOf(const std::vector<PaletteRecord>& colours) {
+    Codes codes;
+    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.SchemeQColor()));
+    return codes;
+}
+
+TEST(PaletteFile, SizeDecidesTheRecordsAndCleanUpKeepsTheLastBlackAndFirstOfOthers) {
+    auto partial = PaletteBytes(1, {kRed, kBlue});
+    partial.insert(partial.end(), {1, 2, 3, 4, 5, 6, 7});  // an incomplete third record
+    // Colours compare by their channel bytes alone: a high byte in its red word leaves the second a repeat.
+    auto highBytes = PaletteBytes(4, {{200, 100, 50}, {200, 100, 50}, {0, 0, 1}, {9, 9, 9}});
+    highBytes[17] = 0xAB;
+    // The last record read is never a colour; 54 bytes hold five records whatever the header says.
+    const std::pair<std::vector<std::uint8_t>, Codes> cases[] = {
+        {PaletteBytes(7, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}}),
+         {"010000", "020000", "030000", "040000"}},
+        {PaletteBytes(6, {kBlack, kRed, kBlack, kRed, kRed, kBlue}), {"FF0000", "000000"}},
+        {PaletteBytes(5, {kBlue, kRed, kBlue, kBlack, kRed}), {"0000FF", "FF0000", "000000"}},
+        {PaletteBytes(0xFFFF, {kRed, kBlue}), {"FF0000"}},
+        {partial, {"FF0000"}},
+        {highBytes, {"C86432", "000001"}},
+        {PaletteBytes(0xFFFF, {}), {}},
+        {{69}, {}},
+        {{}, {}}};
+    for (const auto& [bytes, shown] : cases)
+        EXPECT_EQ(CodesOf(CleanUpPaletteColours(DecodePaletteRecords(bytes))), shown) << bytes.size();
+}
+
+class PaletteModelTest : public ::testing::Test {
+protected:
+    // Opens a palette of the temporary folder as the dialog does after a click in the folder view.
+    void OpenPalette(const std::string& name, const std::vector<std::string>& listing = {}) {
+        palette.SetFolder(dir.Path().string());
+        ASSERT_TRUE(palette.SetPalette(name));
+        palette.Open([&](const std::string&) { return listing; });
+    }
+    Codes Shown() const { return CodesOf(palette.Colours()); }
+
+    test::TempDir dir;
+    PaletteModel palette;
+};
+
+TEST_F(PaletteModelTest, AddDeleteSaveAndTheFullPalette) {
+    auto bytes = PaletteBytes(3, {kRed, kGreen, kBlack});
+    bytes[4] = kBackCellKind;  // a stored kind is cleared on load: red is a colour like the others
+    test::WriteBytes(dir.Path() / "mine.vmp", bytes);
+    OpenPalette("mine");
+    EXPECT_FALSE(palette.AddColour(0x00FF00));
+    EXPECT_FALSE(palette.DeleteColour(0));
+    EXPECT_FALSE(palette.DeleteColour(3));
+    EXPECT_FALSE(palette.Save());                                      // nothing changed
+    for (int i = 0; i < 2; ++i) ASSERT_TRUE(palette.DeleteColour(1));  // red, then green
+    for (const std::uint32_t rgb : {0x102030u, 0xFF0000u, 0x000000u}) EXPECT_TRUE(palette.AddColour(rgb));
+    EXPECT_EQ(palette.ColourAt(1), 0x302010u);  // 0x00RRGGBB in, GDI form out
+    ASSERT_TRUE(palette.Save());
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"),
+              PaletteBytes(4, {{16, 32, 48}, kRed, kBlack, kBlack}));
+    OpenPalette("mine.vmp");
+    EXPECT_EQ(Shown(), (Codes{"102030", "FF0000", "000000"}));
+    EXPECT_TRUE(palette.IsBackCell(0));
+
+    // At most 511 records are read and the last dropped: with the back cell the palette is full.
+    std::vector<Rgb> many;
+    for (std::uint32_t i = 0; i < 600; ++i) many.push_back({i % 256, i / 256, 7});
+    test::WriteBytes(dir.Path() / "full.vmp", PaletteBytes(600, many));
+    OpenPalette("full.vmp");
+    ASSERT_EQ(palette.ItemCount(), 511);
+    EXPECT_FALSE(palette.AddColour(0xFFFFFF));
+    ASSERT_TRUE(palette.DeleteColour(5));
+    EXPECT_TRUE(palette.AddColour(0xFFFFFF));
+}
+
+TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
+    const auto aco = test::colour::AdobeVersion1Bytes({{0x20, 0x40, 0x60}, kRed, {1, 2, 3}});
+    test::WriteBytes(dir.Path() / "Sunset.ACO", aco);
+    // The big-endian header reads as count 0x0300; the size gives three records and the last is dropped.
+    OpenPalette("Sunset.ACO");
+    EXPECT_EQ(Shown(), (Codes{"204060", "FF0000"}));
+
+    ASSERT_TRUE(palette.AddColour(0x00FF00));
+    ASSERT_TRUE(palette.Save());
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "Sunset.ACO"), aco);
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "Sunset.vmp")[7], 0x20);  // the Adobe low byte of red is kept
+    OpenPalette("Sunset.vmp");
+    EXPECT_EQ(Shown(), (Codes{"204060", "FF0000", "00FF00"}));
+}
+
+TEST_F(PaletteModelTest, NamesGetTheirEndingAndCannotLeaveTheFolder) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"warm", "warm.vmp"}, {"Warm.VMP", "Warm.VMP"}, {"old.aco", "old.aco"},
+        {"../warm", ""},      {"a\\b.vmp", ""},         {std::string("a\0b", 3), ""}};
+    for (const auto& [given, name] : cases) {
+        EXPECT_EQ(palette.SetPalette(given), *name != '\0') << given;
+        EXPECT_EQ(palette.PaletteName(), name) << given;
+    }
+}
+
+TEST_F(PaletteModelTest, ShortDirectoryAndWriteProtectedFiles) {
+    test::WriteBytes(dir.Path() / "empty.vmp", {});
+    OpenPalette("empty.vmp");
+    EXPECT_EQ(palette.ItemCount(), 1);
+    fs::create_directory(dir.Path() / "sub.vmp");
+    OpenPalette("sub.vmp");
+    EXPECT_FALSE(palette.AddColour(0x123456));
+
+    const auto bytes = PaletteBytes(2, {kRed, kBlack});
+    test::WriteBytes(dir.Path() / "locked.vmp", bytes);
+    OpenPalette("locked");
+    ASSERT_TRUE(palette.AddColour(0x0000FF));
+    fs::permissions(dir.Path() / "locked.vmp", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(palette.Save());
+    EXPECT_TRUE(palette.IsChanged());
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "locked.vmp"), bytes);
+}
+
+TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimit) {
+    std::vector<std::string> names;
+    for (std::uint32_t i = 0; i < 130; ++i) {
+        names.push_back("p" + std::to_string(1000 + i) + ".vmp");
+        test::WriteBytes(dir.Path() / names.back(), PaletteBytes(3, {{i, 0, 0}, kBlack, kBlack}));
+    }
+    names.push_back("vanished.vmp");
+    OpenPalette("", names);
+    ASSERT_EQ(palette.ItemCount(), 131);
+    EXPECT_EQ(palette.PreviewAt(129), (std::array<std::uint32_t, 4>{0xFF810000, 0xFF000000, 0xFF000000, 0}));
+    EXPECT_EQ(palette.PreviewAt(130), (std::array<std::uint32_t, 4>{}));
+    EXPECT_FALSE(palette.AddColour(0x123456));
+}
+
+TEST_F(PaletteModelTest, CellSizesOutsideTheRangeAreIgnored) {
+    for (const int refused : {60, 10, 55}) EXPECT_FALSE(palette.SetCellSize(refused)) << refused;
+    EXPECT_EQ(palette.GetItemSize(), (ItemSize{70, 60}));  // folder view, cell size 35
+    ASSERT_TRUE(palette.SetCellSize(54));
+    EXPECT_EQ(palette.GetItemSize(), (ItemSize{108, 92}));
+    test::WriteBytes(dir.Path() / "p.vmp", {});
+    OpenPalette("p");
+    ASSERT_TRUE(palette.SetCellSize(11));
+    EXPECT_EQ(palette.GetItemSize(), (ItemSize{11, 12}));
+}
+
+TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
+    const HueTable hue;
+    // GDI form (0x00BBGGRR): 0 is pure red, 767 red 255 with blue 1, and an index past the end gives 767.
+    const std::pair<int, Colour> entries[] = {{0, 0x0000FF},   {127, 0x00FEFF}, {128, 0x00FFFF},
+                                              {255, 0x00FF01}, {384, 0xFFFF00}, {511, 0xFF0100},
+                                              {640, 0xFF00FF}, {767, 0x0100FF}, {5000, 0x0100FF}};
+    for (const auto& [index, colour] : entries) EXPECT_EQ(hue.ColourAt(index), colour) << index;
+    const std::array<int, 3> pixels[] = {{0, 99, 0},     {99, 99, 767}, {98, 99, 760},  {33, 99, 256},
+                                         {50, 100, 384}, {-4, 99, 0},   {500, 99, 767}, {10, 0, 0}};
+    for (const auto& [x, width, index] : pixels)
+        EXPECT_EQ(HueTable::IndexAt(x, width), index) << x << "/" << width;
+
+    // Where the double-precision quotient 768.0 / width * x falls just below the exact 768 * x / width, the
+    // bar picks the entry before (width 94, x 47 gives 383, not 384).
+    const std::array<int, 3> belowExact[] = {{94, 47, 383}, {147, 49, 255}, {352, 231, 503},
+                                             {704, 55, 59}, {752, 47, 47},  {966, 644, 511}};
+    for (const auto& [width, x, index] : belowExact)
+        EXPECT_EQ(HueTable::IndexAt(x, width), index) << x << "/" << width;
+
+    // The shade square over pure red: white, red and black at its corners whatever its size.
+    for (const int w : {1, 7, 66, 99, 300}) {
+        for (const int h : {1, 60, 97}) {
+            EXPECT_EQ(ShadeColour(0x0000FF, 0, 0, w, h), 0xFFFFFFu) << w << "x" << h;
+            EXPECT_EQ(ShadeColour(0x0000FF, w, 0, w, h), 0x0000FFu) << w << "x" << h;
+            EXPECT_EQ(ShadeColour(0x0000FF, 0, h, w, h), 0u) << w << "x" << h;
+            EXPECT_EQ(ShadeColour(0x0000FF, w, h, w, h), 0u) << w << "x" << h;
+        }
+    }
+    // Base 200, 40, 40 at the middle: 255 - 27 = 228, then 114; 255 - 107 = 148, then 74.
+    EXPECT_EQ(ShadeColour(0x2828C8, 50, 50, 100, 100), MakeColour(114, 74, 74));
+    EXPECT_EQ(ShadeColour(0x2828C8, 150, -10, 100, 100), 0x2828C8u);
+    EXPECT_EQ(ShadeColour(0xFF2828C8, 5, 5, 0, 100), 0x2828C8u);
+}
+
+TEST(SwatchSpread, EachChannelScalesClampsAndTruncatesOnItsOwn) {
+    const std::array<Colour, 6> white = {0xB6B6B6, 0xFFFFFF, 0x6D6D6D, 0xFFFFFF, 0xFFFFFF, 0x0078F0};
+    EXPECT_EQ(SpreadColour(0xFFFFFF, {1, 2, 3, 4, 5, 0x0078F0}), white);
+    const Colour x = MakeColour(70, 140, 14);
+    const std::array<Colour, 6> spread = {MakeColour(50, 100, 10),  x,
+                                          MakeColour(30, 60, 6),    MakeColour(85, 170, 17),
+                                          MakeColour(170, 255, 34), 0x123456};
+    EXPECT_EQ(SpreadColour(x, {0, 0, 0, 0, 0, 0x123456}), spread);
+}
+
+TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsCorner) {
+    const std::array<HueStrip, 6> strips = HueStrips(99);
+    const int lefts[] = {0, 16, 33, 49, 66, 82};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(strips[static_cast<std::size_t>(i)].left, lefts[i]) << i;
+        EXPECT_EQ(strips[static_cast<std::size_t>(i)].width, 17) << i;
+    }
+    EXPECT_EQ(strips[0].from, 0x0000FFu) << "red first, GDI form";
+    EXPECT_EQ(strips[1].from, strips[0].to);
+    EXPECT_EQ(strips[4].from, 0xFF0000u) << "blue";
+    EXPECT_EQ(strips[5].to, 0x0000FFu) << "and red again";
+    for (int width = 1; width <= 600; ++width) {
+        const std::array<HueStrip, 6> s = HueStrips(width);
+        EXPECT_EQ(s[0].left, 0) << width;
+        for (std::size_t i = 1; i < 6; ++i) EXPECT_LE(s[i].left, s[i - 1].left + s[i - 1].width) << width;
+        EXPECT_GE(s[5].left + s[5].width, width) << width;
+    }
+
+    EXPECT_EQ(ShadePoint(std::nullopt, 99), (PixelPoint{99, 0}));
+    EXPECT_EQ(ShadePoint(PixelPoint{4, 7}, 99), (PixelPoint{4, 7}));
+}
+
+// The widget tests click the rows with the mouse (a second click clears, rows outside 0..5 are ignored);
+// these are the rules the pointer reaches less easily.
+TEST(SchemeSwatchModel, ClicksToggleDragsFollowAndOnlyAPressStartsAClick) {
+    SchemeSwatchModel swatch;
+    const auto click = [&swatch](int row) {
+        swatch.Press(row);
+        swatch.Release();
+        return swatch.GetSelected();
+    };
+    const int clicks[][2] = {{2, 2}, {2, -1}, {2, 2}, {3, 3}, {-1, -1}, {-1, -1}, {0, 0}};
+    for (const auto& [row, selected] : clicks) EXPECT_EQ(click(row), selected) << row;
+
+    swatch.Press(1);
+    EXPECT_FALSE(swatch.DragOver(1)) << "the same row: no change";
+    EXPECT_TRUE(swatch.DragOver(4));
+    swatch.Release();
+    EXPECT_EQ(swatch.GetSelected(), 4) << "the row the drag ended on";
+    EXPECT_FALSE(swatch.DragOver(2)) << "not without the button down";
+    swatch.Release();
+    EXPECT_EQ(swatch.GetSelected(), 4) << "a release without a press changes nothing";
+    swatch.Press(5);
+    swatch.DragOver(-1);
+    swatch.Release();
+    EXPECT_EQ(swatch.GetSelected(), -1) << "dragged off the rows";
+
+    for (const int row : {6, -1}) {
+        swatch.SetName(row, "Text");
+        EXPECT_EQ(swatch.Name(row), "") << row;
+    }
+    for (int row = 0; row < 6; ++row) EXPECT_EQ(swatch.Name(row), "hello") << row;
+}
+
+TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
+    const SchemeSwatchLayout layout = SchemeSwatchLayoutFor(99, 208);  // the dialog's 66 x 128 units
+    ASSERT_EQ(layout.rowHeight, 32);
+    const std::array<int, 3> hits[] = {{4, 5, 0},    {3, 5, -1},    {90, 5, 0},   {91, 5, -1},  {50, 3, -1},
+                                       {50, 4, 0},   {50, 31, 0},   {50, 32, -1}, {50, 35, -1}, {50, 36, 1},
+                                       {50, 191, 5}, {50, 192, -1}, {50, 200, -1}};
+    for (const auto& [x, y, row] : hits) EXPECT_EQ(SwatchHitRow(x, y, 99, 32), row) << x << "," << y;
+    for (int y = -2; y < 210; ++y) {
+        for (int x = -2; x < 101; ++x) {
+            int filled = -1;
+            for (int row = 0; row < 6; ++row)
+                if (SwatchRow(row, 99, 32, false).fill.Contains(x, y)) filled = row;
+            ASSERT_EQ(SwatchHitRow(x, y, 99, 32), filled) << x << "," << y;
+        }
+    }
+    const SwatchRowBoxes selected = SwatchRow(1, 99, 32, true);
+    EXPECT_EQ(selected.frame, SwatchRow(1, 99, 32, false).fill) << "the frame lies on the unselected edge";
+    EXPECT_EQ(selected.fill, (PixelBox{5, 37, 90, 63}));
+    EXPECT_EQ(SwatchHitRow(50, 50, 99, 3), -1) << "rows too short for their margin are never hit";
+}
+
+TEST(SchemeSwatchLayout, NamesAreWhiteOnRowsDarkerThanAnAverageOf90) {
+    const std::pair<Colour, bool> rows[] = {{MakeColour(89, 89, 89), true},
+                                            {MakeColour(90, 90, 90), false},
+                                            {MakeColour(255, 0, 0), true},
+                                            {MakeColour(255, 15, 0), false}};
+    for (const auto& [colour, light] : rows) {
+        const SwatchLabelColours c = SwatchLabelColoursFor(colour);
+        const SwatchLabelColours expected = light ? SwatchLabelColours{0xFFFFFF, 0xD7, 0x000000, 0x40}
+                                                  : SwatchLabelColours{0x000000, 0xFF, 0xFFFFFF, 0x40};
+        EXPECT_EQ(c, expected) << std::hex << colour;
+    }
+}
+
+TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
+    const Colour red = 0x0000FF, blue = 0xFF0000;  // GDI form: red in the low byte
+    const std::array<std::pair<Colour, Colour>, 4> pairs = {
+        {{0xFFFFFF, 0x000000}, {0x000000, 0xFFFFFF}, {red, 0x000000}, {blue, 0x000000}}};
+    const double ratios[] = {21.0, 21.0, 5.252, 2.444};
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        EXPECT_NEAR(ContrastRatio(pairs[i].first, pairs[i].second), ratios[i], 0.001) << i;
+    EXPECT_DOUBLE_EQ(ContrastRatio(0x0078F0, 0x0078F0), 1.0);
+
+    // Either side of 3:1: grey 148 on white is 3.03, grey 149 is 2.995; grey 90 on black 3.04, grey 89 2.998.
+    // Which backgrounds a colour set is checked against is the contrast note's test.
+    const std::array<std::tuple<Colour, Colour, bool>, 4> verdicts = {{{0x949494, 0xFFFFFF, false},
+                                                                       {0x959595, 0xFFFFFF, true},
+                                                                       {0x5A5A5A, 0x000000, false},
+                                                                       {0x595959, 0x000000, true}}};
+    for (const auto& [text, background, hard] : verdicts)
+        EXPECT_EQ(IsHardToRead(text, background), hard) << std::hex << text << " on " << background;
+
+    // A changed row's red stays where white text reads on it, and is lightened or darkened the least for
+    // dark or mid-grey text.
+    constexpr Colour kRed = 0x0A0A96;
+    EXPECT_EQ(ReadableMark(kRed, 0xFFFFFF), kRed);
+    for (const Colour text : {Colour{0x000000}, Colour{0x404040}, Colour{0x808080}, Colour{0xB0B0B0}}) {
+        const Colour shown = ReadableMark(kRed, text);
+        EXPECT_GE(ContrastRatio(shown, text), kMinimumMarkContrast) << std::hex << text;
+        EXPECT_GT(Byte0(shown), Byte2(shown)) << "still a red";
+        EXPECT_LT(ContrastRatio(shown, text), 5.0) << std::hex << text << ": no further than it must";
+    }
+}
+
+constexpr UiSlots kDefaults{0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0};
+
+SetupUiModel Loaded(std::map<std::string, std::uint32_t, std::less<>> values) {
+    test::SchemeTable source(std::move(values));
+    SetupUiModel model;
+    model.Load(source);
+    return model;
+}
+
+TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch) {
+    const Colour picked = 0x3C1E8C;  // red 140, green 30, blue 60: a slot exchange would show
+    // Each byte times k / 70, truncated and limited to 255: 140 * 50 / 70 = 100, 30 * 50 / 70 = 21.4.
+    const UiSlots spread{MakeColour(100, 21, 42),  picked,  MakeColour(60, 12, 25), MakeColour(170, 36, 72),
+                         MakeColour(255, 72, 145), 0x0078F0};
+    const struct {
+        const char* what;
+        bool spread;
+        int selected;
+        bool taken;
+        UiSlots expected;
+    } cases[] = {
+        {"no slot selected, spread off: nothing changes", false, -1, false, kDefaults},
+        {"an index past the six slots: nothing changes", false, 6, false, kDefaults},
+        {"the selected slot alone",
+         false,
+         2,
+         true,
+         {0x323232, 0x464646, picked, 0x9B9B9B, 0xAAAAAA, 0x0078F0}},
+        {"spread, whatever is selected", true, 4, true, spread},
+        {"spread with nothing selected", true, -1, true, spread},
+    };
+    for (const auto& c : cases) {
+        SetupUiModel model = Loaded({});
+        if (c.spread) model.ToggleSpread();
+        EXPECT_EQ(model.UseColour(picked, c.selected), c.taken) << c.what;
+        EXPECT_EQ(model.State().colours, c.expected) << c.what;
+    }
+}
+
+TEST(SetupUiModel, ClicksOnTheLibrariesFollowTheDeleteModes) {
+    SetupUiModel model = Loaded({});
+    EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing);
+    EXPECT_EQ(model.ClickSwatch(0), SwatchClick::CopyToSlots);
+    EXPECT_EQ(model.ClickPalette(false, -1, false), PaletteClick::Nothing);
+    EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile);
+    EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back);
+    EXPECT_EQ(model.ClickPalette(true, 2, false), PaletteClick::UseColour);
+
+    EXPECT_TRUE(model.ToggleDeleteSwatch());
+    EXPECT_TRUE(model.ToggleDeleteColours());
+    EXPECT_EQ(model.ClickSwatch(0), SwatchClick::Delete);
+    EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing);
+    EXPECT_EQ(model.ClickPalette(true, 2, false), PaletteClick::DeleteColour);
+    EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back) << "the back cell is never deleted";
+    EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile) << "files open in delete mode";
+}
+
+TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
+    const std::pair<std::map<std::string, std::uint32_t, std::less<>>, std::string> cases[] = {
+        {{}, ""},
+        // Light text reads on the dark dialog but not on a mid-grey group: only Group BG is named.
+        {{{"DlgColour", 0x202020}, {"BGColour", 0x909090}, {"TextColour", 0xE0E0E0}},
+         "Text is hard to read on Group BG (contrast 2.4:1)."},
+        {{{"DlgColour", 0x404040}, {"BGColour", 0x464646}, {"TextColour", 0x505050}},
+         "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1)."},
+        // 0x767676 on white is 4.54:1; 0x959595 on white is 2.96:1, cut (not rounded) to 2.9.
+        {{{"DlgColour", 0x767676}, {"BGColour", 0x767676}, {"TextColour", 0xFFFFFF}}, ""},
+        {{{"DlgColour", 0xFFFFFF}, {"BGColour", 0x000000}, {"TextColour", 0x959595}},
+         "Text is hard to read on Dialog BG (contrast 2.9:1)."}};
+    for (const auto& [values, note] : cases) EXPECT_EQ(English(Loaded(values).ContrastNote()), note);
+}
+
+TEST(PaletteHeader, NamesTheOpenPaletteWithoutItsVmpEnding) {
+    test::TempDir dir;
+    const auto bytes = test::colour::PaletteBytes(2, {{255, 0, 0}});
+    test::WriteBytes(dir.Path() / "Warm.VMP", bytes);
+    test::WriteBytes(dir.Path() / "sunset.aco", bytes);
+    PaletteModel palette;
+    palette.SetFolder(dir.Path().string());
+    const auto list = [](const std::string&) { return std::vector<std::string>{"Warm.VMP", "sunset.aco"}; };
+    const std::pair<const char*, PaletteHeader> cases[] = {
+        {"", {UiText("SetupUi", "Colour Palettes:"), 4}},
+        {"Warm.VMP", {UiText("SetupUi", "Colour Palette: %1").Arg("Warm"), 5}},
+        {"sunset.aco", {UiText("SetupUi", "Colour Palette: %1").Arg("sunset.aco"), 5}}};
+    for (const auto& [name, header] : cases) {
+        palette.SetPalette(name);
+        palette.Open(list);
+        EXPECT_EQ(PaletteHeaderFor(palette), header) << name;
+    }
+}
+
+using test::colour::RawSwatch;
+using test::colour::SwatchBytes;
+
+std::vector<RawSwatch> Blank(std::size_t n) { return std::vector<RawSwatch>(n); }
+
+class SwatchLibraryTest : public ::testing::Test {
+protected:
+    // Opens the library file as the dialog does (reset, folder, file "test", load); gives the swatch count.
+    int Open(const std::vector<std::uint8_t>& bytes) {
+        test::WriteBytes(file, bytes);
+        library.Reset();
+        library.SetFolder(dir.Path().string());
+        EXPECT_TRUE(library.SetFile("test"));
+        library.Load();
+        return library.Count();
+    }
+
+    test::TempDir dir;
+    fs::path file = dir.Path() / "test.vmw";
+    SwatchLibrary library;
+};
+
+TEST_F(SwatchLibraryTest, CountsAreLimitedTo255AndHostileHeadersLoadNone) {
+    const std::pair<std::vector<std::uint8_t>, int> cases[] = {{SwatchBytes(300, 77, Blank(300)), 255},
+                                                               {SwatchBytes(0xFFFF, 77, Blank(3)), 0},
+                                                               {SwatchBytes(0x8000, 77, Blank(3)), 0},
+                                                               {SwatchBytes(5, 77, Blank(2)), 2},
+                                                               {{0x52, 0x1B, 3}, 0},
+                                                               {{}, 0}};
+    for (const auto& [bytes, loaded] : cases) EXPECT_EQ(Open(bytes), loaded) << bytes.size();
+    Open(SwatchBytes(300, 300, Blank(300)));
+    ASSERT_TRUE(library.Delete(254));
+    ASSERT_TRUE(library.Add({1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(library.Add({}));
+    ASSERT_TRUE(library.Save());
+    EXPECT_EQ(test::ReadBytes(file).size(), 8u + 255u * 28u);
+    EXPECT_EQ(Open(test::ReadBytes(file)), 255);
+    EXPECT_EQ(library.NextId(), 301u);
+}
+
+TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReused) {
+    const std::vector<RawSwatch> three = {{0, {1}}, {1, {2}}, {2, {3}}};
+    auto bytes = SwatchBytes(3, 3, three);
+    bytes[0] = 0x34;  // the magic is not checked, and is written as 6994
+    Open(bytes);
+    ASSERT_TRUE(library.Delete(1));
+    EXPECT_FALSE(library.Delete(2));
+    ASSERT_TRUE(library.Add({7, 7, 7, 7, 7, 7}));
+    ASSERT_TRUE(library.Save());
+    EXPECT_EQ(test::ReadBytes(file), SwatchBytes(3, 4, {three[0], three[2], {3, {7, 7, 7, 7, 7, 7}}}));
+}
+
+TEST_F(SwatchLibraryTest, SavesOnlyAChangedLibraryOverAWritableFile) {
+    const auto bytes = SwatchBytes(1, 1, {{0, {5}}});
+    Open(bytes);
+    EXPECT_FALSE(library.Save());
+    ASSERT_TRUE(library.Add({}));
+    fs::remove(file);
+    EXPECT_FALSE(library.Save());  // a library file is never created
+    EXPECT_FALSE(fs::exists(file));
+    fs::create_directory(file);
+    library.Load();  // a directory in its place loads nothing and takes no save
+    EXPECT_FALSE(library.Save());
+    EXPECT_EQ(library.Count(), 2);
+    fs::remove(file);
+
+    test::WriteBytes(file, bytes);
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_FALSE(library.Save());
+    EXPECT_EQ(test::ReadBytes(file), bytes);
+}
+
+TEST_F(SwatchLibraryTest, FileNamesAndItemSizes) {
+    EXPECT_TRUE(library.SetFile("Mine"));
+    EXPECT_EQ(library.FileName(), "Mine.vmw");
+    EXPECT_FALSE(library.SetFile("../test"));
+    EXPECT_EQ(library.FileName(), "");
+    EXPECT_FALSE(library.SetItemSize(100));
+    ASSERT_TRUE(library.SetItemSize(21));
+    EXPECT_EQ(library.GetItemSize(), (ItemSize{21, 42}));
+}
+
+}  // namespace
+}  // namespace motivra

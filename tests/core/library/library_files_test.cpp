@@ -1,0 +1,696 @@
+// The library never loses what it could not read, and multi-file changes say exactly what they did.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/editor/help_location.h"
+#include "core/engine/behaviour_file.h"
+#include "core/engine/bitmap_file.h"
+#include "core/engine/track_store.h"
+#include "core/io/byte_stream.h"
+#include "core/library/behaviour_list.h"
+#include "core/library/behaviour_naming.h"
+#include "core/library/disk_object.h"
+#include "core/library/library_edits.h"
+#include "core/library/library_fixture.h"
+#include "core/library/library_folder.h"
+#include "core/library/library_lock.h"
+#include "core/library/text_file.h"
+#include "core/library/thumbnail_file.h"
+#include "core/library/thumbnail_fit.h"
+#include "core/library/user_data_copy.h"
+#include "support/printers.h"
+
+namespace motivra {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+using test::Names;
+using test::Summary;
+using ::testing::HasSubstr;
+
+class LibrarySafetyTest : public test::LibraryTest {
+protected:
+    // Tag files no reader can use: a FIFO (reading would block), one past the size of any line file, and a
+    // link that points at itself. None of them may ever be rewritten.
+    void WriteUnreadableTags() {
+        ASSERT_EQ(mkfifo((library / "tags/fifo.tag").c_str(), 0600), 0);
+        Write({"tags/huge.tag"});
+        fs::resize_file(library / "tags/huge.tag", TextFile::kMaxTextFileBytes + 1);
+        fs::create_symlink("loop.tag", library / "tags/loop.tag");
+    }
+    void ExpectUnreadableTagsUntouched() const {
+        EXPECT_TRUE(fs::is_fifo(library / "tags/fifo.tag"));
+        EXPECT_EQ(fs::file_size(library / "tags/huge.tag"), TextFile::kMaxTextFileBytes + 1);
+        EXPECT_EQ(fs::read_symlink(library / "tags/loop.tag"), "loop.tag");
+    }
+};
+
+TEST_F(LibrarySafetyTest, UnreadableTagFilesAreRecordedAndNeverRewritten) {
+    WriteUnreadableTags();
+    Write({"x.vmr", "y.vmr", "thumbs/x.bmp", "tagdb/x.tdb"});
+    Write({"tags/wave.tag"}, "x\r\ny\r\n");
+    const TagTable table = Tags();
+    EXPECT_EQ(Summary(table), "fifo= huge= loop= wave=x,y");
+    EXPECT_EQ(table.UnreadableTags(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(table.ReadError(0), "not a regular file");
+    EXPECT_EQ(table.ReadError(1), "File too large");
+    EXPECT_EQ(table.ReadError(2), "Too many levels of symbolic links");
+    EXPECT_FALSE(table.ExceedsLimits());
+
+    for (const char* tag : {"fifo", "huge", "loop"}) {
+        EXPECT_THAT(RetagBehaviour(Library(), "y", {tag}, {}).failure,
+                    HasSubstr(tag + std::string(".tag: cannot be read")));
+    }
+    EXPECT_NE(RebuildTagLinks(Library()).failure, "");
+    const LibraryChange removal = RemoveBehaviour(Library(), "x");
+    const std::string tags = Library() + "/tags/";
+    EXPECT_EQ(removal.failure, "");
+    EXPECT_EQ(removal.skipped, (Names{tags + "fifo.tag: cannot be read: not a regular file",
+                                      tags + "huge.tag: cannot be read: File too large",
+                                      tags + "loop.tag: cannot be read: Too many levels of symbolic links"}));
+    EXPECT_FALSE(removal.Complete());
+    ExpectUnreadableTagsUntouched();
+    EXPECT_EQ(Read("tags/wave.tag"), "y\r\n");
+    EXPECT_FALSE(fs::exists(library / "x.vmr"));
+}
+
+// A rebuild from part of the tag databases would drop the links of the others; one that agrees writes
+// nothing.
+TEST_F(LibrarySafetyTest, RebuildChangesNothingWhenATagDatabaseCannotBeReadOrAllAgree) {
+    Write({"a.vmr", "b.vmr"});
+    Write({"tagdb/a.tdb"}, "wave\r\n");
+    Write({"tags/wave.tag"}, "a\r\nb\r\n");
+    const auto expectRefused = [&](const std::string& reason) {
+        Write({".motivra-lock"});  // the lock stays behind, as every writer leaves it
+        const Names before = Tree();
+        const LibraryChange change = RebuildTagLinks(Library());
+        EXPECT_TRUE(change.done.empty());
+        EXPECT_EQ(change.failure, reason);
+        EXPECT_EQ(Tree(), before);
+    };
+    ASSERT_EQ(mkfifo((library / "tagdb/b.tdb").c_str(), 0600), 0);
+    expectRefused(Library() + "/tagdb/b.tdb: cannot be read: not a regular file");
+    fs::remove(library / "tagdb/b.tdb");
+    fs::create_symlink("gone.tdb", library / "tagdb/b.tdb");
+    expectRefused(Library() + "/tagdb/b.tdb: cannot be read: No such file or directory");
+    fs::remove(library / "tagdb/b.tdb");
+
+    EXPECT_EQ(RebuildTagLinks(Library()).done, Names{"wrote " + Library() + "/tags/wave.tag"});
+    EXPECT_EQ(Read("tags/wave.tag"), "a\r\n");
+    struct stat before {};
+    ::stat((library / "tags/wave.tag").c_str(), &before);
+    EXPECT_EQ(RebuildTagLinks(Library()).done, Names{});
+    struct stat after {};
+    ::stat((library / "tags/wave.tag").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+}
+
+// Memory follows the bytes read: the tag files together are limited, and the limit is checked before lines
+// are made, so a file of millions of empty lines costs its bytes only.
+TEST_F(LibrarySafetyTest, ALibraryPastTheLimitsIsMarkedAndNotRebuilt) {
+    Write({"tags/a.tag"}, "x\r\n");
+    Write({"tags/lines.tag"}, std::string(TagTable::kMaxTotalLinks, '\n'));
+    Write({"tags/z.tag"}, "y\r\n");
+    const TagTable table = Tags();
+    EXPECT_TRUE(table.ExceedsLimits());
+    EXPECT_EQ(Summary(table), "a=x lines= z=");
+    EXPECT_EQ(table.UnreadableTags(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(table.ReadError(2), "the library's tag files hold more than 64 MiB or 2000000 links together");
+    EXPECT_THAT(RebuildTagLinks(Library()).failure, HasSubstr("more than 64 MiB"));
+    EXPECT_EQ(Read("tags/a.tag"), "x\r\n");
+
+    fs::resize_file(library / "tags/lines.tag", 0);
+    EXPECT_FALSE(Tags().ExceedsLimits());
+    fs::resize_file(library / "tags/z.tag", TagTable::kMaxTotalTagBytes);  // a and z together are too large
+    EXPECT_TRUE(Tags().ExceedsLimits());
+}
+
+// What a listing shows, deleting can remove, and names starting with '*' are names like any other.
+TEST_F(LibrarySafetyTest, ListingNumberingAndDeletingAgreeOnOddNames) {
+    Write({"*wave.vmr", "thumbs/*-0000.bmp", "tagdb/*wave.tdb"});
+    Write({"tags/*x.tag"}, "*wave\r\n");
+    fs::create_symlink("self.vmr", library / "self.vmr");
+    EXPECT_EQ(ListBehaviourNames(Library()), (Names{"*wave", "self"}));
+    EXPECT_EQ(NextBehaviourName("*", ThumbsFolder(Library())), "*-0001");
+    EXPECT_EQ(Tags().FindTag("*x"), 0);
+    EXPECT_TRUE(RemoveBehaviour(Library(), "*wave").Complete());
+    EXPECT_EQ(Read("tags/*x.tag"), "");
+    EXPECT_TRUE(RemoveBehaviour(Library(), "self").Complete());
+    EXPECT_EQ(ListBehaviourNames(Library()), Names{});
+}
+
+// The library's changes made onto the files as they are on disk: each writes only what it changes, keeps
+// every other byte, and two writers at once lose nothing.
+using test::LibraryTest;
+using test::TempLibrary;
+// Three behaviours, two tags; lines written by someone else: a bare LF and no line end at the end.
+void Populate(const TempLibrary& library) {
+    library.Write({"b-0000.vmr", "vmrk-1000.vmr", "vmrk-10000.vmr"}, "vmr");
+    library.Write({"thumbs/b-0000.bmp"}, "bmp");
+    library.Write({"tagdb/b-0000.tdb"}, "wave\r\ncalm");
+    library.Write({"tagdb/vmrk-1000.tdb"}, "wave\r\n");
+    library.Write({"tags/wave.tag"}, "b-0000\nvmrk-10000\r\nvmrk-1000");
+    library.Write({"tags/calm.tag"}, "b-0000\r\n");
+}
+
+// A library of its own for each case of a table.
+struct Sample : TempLibrary {
+    Sample() { Populate(*this); }
+};
+
+class LibraryEdits : public LibraryTest {
+protected:
+    LibraryEdits() { Populate(*this); }
+};
+
+TEST_F(LibraryEdits, EachChangeWritesOnlyWhatItChanges) {
+    const struct {
+        const char* name;
+        std::function<LibraryChange(const std::string&)> change;
+        std::vector<std::pair<std::string, std::string>> files;  // relative path, bytes ("-" for gone)
+    } cases[] = {
+        {"retag",
+         [](const std::string& l) {
+             return RetagBehaviour(l, "vmrk-1000", {"calm", "new"}, {"wave"});
+         },
+         {{"tagdb/vmrk-1000.tdb", "calm\r\nnew\r\n"},
+          {"tags/wave.tag", "b-0000\nvmrk-10000\r\n"},
+          {"tags/calm.tag", "b-0000\r\nvmrk-1000\r\n"},
+          {"tags/new.tag", "vmrk-1000\r\n"}}},
+        {"delete",
+         [](const std::string& l) { return RemoveBehaviour(l, "b-0000"); },
+         {{"b-0000.vmr", "-"},
+          {"thumbs/b-0000.bmp", "-"},
+          {"tagdb/b-0000.tdb", "-"},
+          {"tags/wave.tag", "vmrk-10000\r\nvmrk-1000"},
+          {"tags/calm.tag", ""}}},
+        {"delete tag",
+         [](const std::string& l) { return DeleteLibraryTag(l, "wave"); },
+         {{"tags/wave.tag", "-"}, {"tagdb/b-0000.tdb", "calm"}, {"tagdb/vmrk-1000.tdb", ""}}},
+        {"add tag", [](const std::string& l) { return AddLibraryTag(l, "fresh"); }, {{"tags/fresh.tag", ""}}},
+        {"rebuild",
+         [](const std::string& l) { return RebuildTagLinks(l); },
+         {{"tags/wave.tag", "b-0000\r\nvmrk-1000\r\n"}, {"tags/calm.tag", "b-0000\r\n"}}}};
+    for (const auto& c : cases) {
+        Sample fresh;
+        const Names before = fresh.Tree();
+        const LibraryChange change = c.change(fresh.Library());
+        EXPECT_EQ(change.failure, "") << c.name;
+        Names after = before;
+        for (const auto& [path, bytes] : c.files) {
+            if (bytes == "-") {
+                EXPECT_FALSE(std::filesystem::exists(fresh.library / path)) << c.name << " " << path;
+                std::erase(after, "behaviours/" + path);
+            } else {
+                EXPECT_EQ(fresh.Read(path), bytes) << c.name << " " << path;
+                after.push_back("behaviours/" + path);
+            }
+        }
+        after.push_back("behaviours/.motivra-lock");
+        std::sort(after.begin(), after.end());
+        after.erase(std::unique(after.begin(), after.end()), after.end());
+        EXPECT_EQ(fresh.Tree(), after) << c.name;
+    }
+}
+
+TEST_F(LibraryEdits, SaveAsNumbersUnderTheLockAndLinksItsTags) {
+    Write({"thumbs/vmrk-0003.bmp"});
+    std::string name;
+    const LibraryChange change =
+        SaveNewBehaviour(Library(), {"vmrk", "vmr bytes", "bmp bytes", {"calm", "new"}}, &name);
+    ASSERT_EQ(change.failure, "");
+    EXPECT_EQ(name, "vmrk-0004");
+    EXPECT_EQ(Read("vmrk-0004.vmr") + Read("thumbs/vmrk-0004.bmp"), "vmr bytesbmp bytes");
+    EXPECT_EQ(Read("tagdb/vmrk-0004.tdb"), "calm\r\nnew\r\n");
+    EXPECT_EQ(Read("tags/calm.tag") + Read("tags/new.tag"), "b-0000\r\nvmrk-0004\r\nvmrk-0004\r\n");
+}
+
+TEST_F(LibraryEdits, RefusalsChangeNothing) {
+    std::filesystem::create_directory(library / "tagdb/vmrk-10000.tdb");
+    const Names before = Tree();
+    EXPECT_NE(RetagBehaviour(Library(), "vmrk-10000", {"calm"}, {}).failure.find("10000.tdb: cannot be read"),
+              std::string::npos);
+    EXPECT_NE(RemoveBehaviour(Library(), "gone").failure, "");
+    EXPECT_NE(RetagBehaviour(Library(), "..", {"calm"}, {}).failure, "");
+    EXPECT_NE(AddLibraryTag(Library(), "..").failure, "");
+    EXPECT_NE(SaveNewBehaviour(Library(), {"a/b", "", "", {}}, nullptr).failure, "");
+    Names after = Tree();
+    std::erase(after, "behaviours/.motivra-lock");
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(LibraryEdits, AHeldLockMakesAChangeWaitThenGiveUp) {
+    const auto held = LibraryLock::Take(Library());
+    ASSERT_TRUE(held);
+    std::string why;
+    EXPECT_FALSE(LibraryLock::Take(Library(), &why, std::chrono::milliseconds(30)));
+    EXPECT_NE(why.find("another program is changing the library"), std::string::npos) << why;
+}
+
+// Every writer applies its own change to the file as it is at that moment, so no link is lost.
+TEST_F(LibraryEdits, WritersAtOnceLoseNoLink) {
+    constexpr int kEach = 40;
+    for (int i = 0; i < 2 * kEach; ++i) Write({"t-" + std::to_string(i) + ".vmr"}, "vmr");
+    const auto tagAll = [&](int first) {
+        for (int i = first; i < first + kEach; ++i)
+            RetagBehaviour(Library(), "t-" + std::to_string(i), {"calm"}, {});
+    };
+    std::thread other(tagAll, 0);
+    tagAll(kEach);
+    other.join();
+    const std::vector<std::string> links = DecodeLines(Read("tags/calm.tag"));
+    EXPECT_EQ(links.size(), 2u * kEach + 1);
+}
+
+// Makes the blank-separated folders in dir.
+void MakeFolders(const test::TempDir& dir, const std::string& list) {
+    std::istringstream folders(list);
+    for (std::string f; folders >> f;) fs::create_directories(dir.Path() / f);
+}
+
+TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveIt) {
+    const struct {
+        const char* folders;  // made under X, blank-separated; the rest relative to X, "" for none
+        const char* program;
+        const char* tagList;
+        const char* grid;
+    } cases[] = {
+        {"app/behaviours behaviours", "app/motivra", "app/behaviours", "app/behaviours"},
+        {"app behaviours", "app/motivra", "behaviours", "behaviours"},
+        {"app/bin app/behaviours", "app/bin/motivra", "app/behaviours", "app/behaviours"},
+        {"app/bin/behaviours app/behaviours", "app/bin/motivra", "app/behaviours", "app/bin/behaviours"},
+        {"app/BIN/behaviours app/behaviours", "app/BIN/motivra", "app/behaviours", "app/BIN/behaviours"},
+        {"cabin/behaviours", "cabin/motivra", "cabin/behaviours", "cabin/behaviours"},
+        {"app/bin", "app/bin/motivra", "", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folders);
+        const test::TempDir dir;
+        MakeFolders(dir, c.folders);
+        const auto expected = [&](const char* rel) { return *rel ? dir.File(rel) : std::string(); };
+        const std::string program = dir.File(c.program);
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, program),
+                  expected(c.tagList));
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, program), expected(c.grid));
+    }
+}
+
+// The build tree keeps the data beside bin/, Debian's layout in share/motivra; both are found from the
+// program.
+TEST(DataHomeProgramPath, FindsTheDataBesideBinOrInShareMotivra) {
+    const struct {
+        const char* folders;
+        const char* program;
+        const char* library;  // "" for none
+        const char* help;
+    } cases[] = {
+        {"build/bin build/behaviours build/help", "build/bin/motivra", "build/behaviours", "build/help/"},
+        {"usr/bin usr/share/motivra/behaviours", "usr/bin/motivra", "usr/share/motivra/behaviours",
+         "usr/share/motivra/help/"},
+        {"usr/bin usr/share/other usr/behaviours", "usr/bin/motivra", "usr/behaviours", "usr/help/"},
+        {"app/share/motivra/behaviours", "app/motivra", "", "app/motivrahelp/"},  // no bin/: as it is
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folders);
+        const test::TempDir dir;
+        MakeFolders(dir, c.folders);
+        const std::string lookup = DataHomeProgramPath(dir.File(c.program));
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup),
+                  *c.library ? dir.File(c.library) : "");
+        EXPECT_EQ(HelpPagePath(lookup, ""), dir.File(c.help));
+    }
+}
+
+TEST(FindLibraryFolder, TakesOnlyAFolderAndResolvesTheCurrentFolderFirst) {
+    const test::TempDir dir;
+    MakeFolders(dir, "Behaviours app/bin app/Behaviours");
+    test::WriteText(dir.Path() / "app/behaviours", "a file");
+    const std::string program = dir.File("app/bin/motivra");
+    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, program), "");
+    EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, "motivra"), "");
+    test::CurrentFolder here(dir.Path());
+    EXPECT_EQ(ResolveLibraryFolder("Behaviours", LibrarySearch::TagList, program), "Behaviours");
+    EXPECT_EQ(ResolveLibraryFolder("Elsewhere", LibrarySearch::Grid, program), "");
+    fs::remove(dir.Path() / "Behaviours");
+    EXPECT_EQ(ResolveLibraryFolder("Behaviours", LibrarySearch::TagList, program),
+              dir.File("app/Behaviours"));
+}
+
+TEST(RunningProgramPath, FindsAProgramNamedWithoutAFolderInPath) {
+    test::TempDir dir;
+    test::WriteText(dir.Path() / "motivra-cli", "#!/bin/sh\n");
+    fs::permissions(dir.Path() / "motivra-cli", fs::perms::owner_all);
+    const std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", ("/nonexistent::" + dir.Path().string()).c_str(), 1);
+    EXPECT_EQ(RunningProgramPath("motivra-cli"), fs::canonical(dir.Path() / "motivra-cli").string());
+    EXPECT_EQ(RunningProgramPath("no-such-program"), "");
+    setenv("PATH", saved.c_str(), 1);
+}
+
+class LibraryFolderTest : public test::LibraryTest {
+protected:
+    std::string Next(const std::string& core = "vmrk") {
+        return NextBehaviourName(core, (library / "thumbs").string());
+    }
+};
+
+TEST_F(LibraryFolderTest, NextBehaviourNameNumbersFromTheHighestThumbnailOfTheCore) {
+    EXPECT_EQ(Next(), "vmrk-0000");
+    Write({"thumbs/vmrk-0003.bmp", "thumbs/vmrk-0010.bmp"});
+    EXPECT_EQ(Next(), "vmrk-0011");
+    fs::remove(library / "thumbs/vmrk-0010.bmp");
+    EXPECT_EQ(Next(), "vmrk-0004");  // the highest number is free again; lower gaps stay
+    Write({"thumbs/vmrk-9999.bmp"});
+    EXPECT_EQ(Next(), "vmrk-10000");
+    Write({"thumbs/vmrk-10000.bmp"});
+    EXPECT_EQ(Next(), "vmrk-10001");
+    Write({"thumbs/K.bmp", "thumbs/K2-0005.bmp", "thumbs/K-0000x3.bmp", "thumbs/k-0090.bmp"});
+    EXPECT_EQ(Next("K"), "K-0001");  // K.bmp is 0, "-0005" negative, "0000x3" 0; other cores do not count
+    Write({"thumbs/K_0007.bmp", "thumbs/v?-0002.bmp", "thumbs/vx-0009.bmp", "thumbs/K-9.BMP"});
+    EXPECT_EQ(Next("K"), "K-0008");
+    EXPECT_EQ(Next("v?"), "v?-0003");  // wildcard characters in the core are literal
+    EXPECT_EQ(Next("v*"), "v*-0000");
+    Write({"thumbs/vmrk-99999999999999999999.bmp"});
+    EXPECT_EQ(Next(), "");  // no number follows the highest one
+}
+
+TEST_F(LibraryFolderTest, NextBehaviourNameGivesNothingWithoutThumbsOrForAHostileCore) {
+    for (const std::string& core : {""s, "../x"s, "a/b"s, ".."s, "a..b"s, "x\\y"s, "line\nbreak"s, "nul\0x"s})
+        EXPECT_EQ(Next(core), "") << core;
+    fs::remove_all(library / "thumbs");
+    EXPECT_EQ(Next(), "");
+}
+
+// Showing part of the list is the behaviour grid's test.
+TEST_F(LibraryFolderTest, BehavioursAreListedFolderFirstSortedByFileNameAndShownByName) {
+    Write({"thumbs/a.vmr"});
+    EXPECT_TRUE(ListBehaviourNames(Library()).empty());  // none in the folder itself
+    Write({"b.vmr", "A.vmr", "a.vmr", "notes.txt", ".vmr", "two\nlines.vmr", "a..b.vmr"});
+    BehaviourList list;
+    list.SetFolder(Library(), "/nowhere/motivra");
+    list.Load();
+    ASSERT_EQ(list.ShownNames(), (Names{"A", "a..b", "a", "b", "a"}));
+    list.SetFolder("no-such-folder", "/nowhere/motivra");
+    list.Load();  // without a library, what was listed stays
+    EXPECT_EQ(list.GetAllCount(), 5);
+}
+
+void Touch(const fs::path& folder, std::initializer_list<const char*> files) {
+    for (const char* f : files) test::WriteText(folder / f, "x");
+}
+
+TEST(DiskObject, QualifyCompletesRelativePathsAgainstTheCurrentFolder) {
+    test::TempDir dir;
+    fs::create_directories(dir.Path() / "work" / "deep");
+    const std::string root = fs::canonical(dir.Path()).string();
+    test::CurrentFolder here(dir.Path() / "work" / "deep");
+    DiskObject disk;
+    const std::pair<std::string, std::string> cases[] = {
+        {"lib", root + "/work/deep/lib"}, {"../../x/", root + "/x/"}, {"/abs/olute", "/abs/olute"}};
+    for (const auto& [path, qualified] : cases) EXPECT_EQ(disk.QualifyFile(path), qualified);
+    EXPECT_EQ(disk.QualifyPath("lib"), root + "/work/deep/lib/");
+    EXPECT_EQ(disk.QualifyPath(""), "");
+    test::CurrentFolder top("/");
+    EXPECT_EQ(disk.QualifyFile("../../etc"), "/etc");  // climbing above the root stays there
+}
+
+TEST(DiskObject, ListsFilesSortedByteWiseUpperCaseFirst) {
+    const struct {
+        std::initializer_list<const char*> files;
+        std::string pattern;
+        Names expected;
+    } cases[] = {
+        {{"Zeta.tag", "alpha.tag", "Beta.tag"}, "*.*", {"Beta.tag", "Zeta.tag", "alpha.tag"}},
+        {{"b.vmr", "A.vmr", "a.vmr", "a.VMR", "b.vmrk", "noext"}, "*.vmr", {"A.vmr", "a.vmr", "b.vmr"}},
+        {{"vmrk-1.bmp", "vmrk.bmp", "vmrk2.bmp"}, "vmrk?*.bmp", {"vmrk-1.bmp", "vmrk2.bmp"}},
+        {{"aXbYbZc", "aXbYc.", "ac"}, "a*b*c", {"aXbYbZc"}},
+        {{"\xc3\xa9.tag", "zoo.tag", "Zoo.tag"}, "*.tag", {"Zoo.tag", "zoo.tag", "\xc3\xa9.tag"}},
+        // A '*' or '?' in a name is an ordinary character of it.
+        {{"*x.tag", "?.tag", "*.vmr"}, "*.tag", {"*x.tag", "?.tag"}},
+        {{"a*b", "a*", "b*a"}, "a*", {"a*", "a*b"}}};
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        Touch(dir.Path(), c.files);
+        fs::create_directory(dir.Path() / "folder.vmr");  // folders are never listed
+        DiskObject disk;
+        Names bare;
+        ASSERT_TRUE(disk.ListFiles(c.pattern, dir.Path().string(), bare, false));
+        EXPECT_EQ(bare, c.expected);
+    }
+}
+
+TEST(DiskObject, ListingsMergeAfterEqualNamesOrFailLeavingTheList) {
+    test::TempDir dir;
+    Touch(dir.Path(), {"b", "d", "a"});
+    DiskObject disk;
+    Names sorted{"a", "c", "e"};
+    ASSERT_TRUE(disk.ListFiles(dir.Path().string(), sorted, false));
+    EXPECT_EQ(sorted, (Names{"a", "a", "b", "c", "d", "e"}));
+    Names unsorted{"z", "c"};  // each name goes before the first greater one, walking from the start
+    ASSERT_TRUE(disk.ListFiles(dir.Path().string(), unsorted, false));
+    EXPECT_EQ(unsorted, (Names{"a", "b", "d", "z", "c"}));
+
+    Names list{"kept"};
+    EXPECT_FALSE(disk.ListFiles("*.tag", dir.File("missing"), list, false));
+    EXPECT_EQ(disk.ErrorText(), "No such file or directory " + dir.File("missing") + "/*.tag");
+    EXPECT_FALSE(disk.ListFiles("*.tag", dir.Path().string(), list, false));  // nothing matches
+    EXPECT_EQ(disk.ErrorText(), "No such file or directory " + dir.Folder() + "*.tag");
+    fs::create_directory(dir.Path() / "empty");  // "*.*" matches "." there: success, nothing added
+    EXPECT_TRUE(disk.ListFiles(dir.File("empty"), list, false));
+    EXPECT_EQ(list, Names{"kept"});
+}
+
+TEST(DiskObject, RecursiveListingsGoDepthFirstAndNeedAMatchInTheFolderItself) {
+    test::TempDir dir;
+    for (const char* f : {"s/i", "n/b"}) fs::create_directories(dir.Path() / f);
+    fs::create_directory_symlink("..", dir.Path() / "s" / "up");  // never followed
+    Touch(dir.Path(), {"s/c.vmr", "s/z.vmr", "s/m.vmr", "s/i/a.vmr", "n/b/m.vmr", "x.bmp"});
+    DiskObject disk;
+    Names list, folders;
+    EXPECT_FALSE(disk.ListFilesRecursive("*.vmr", dir.Path().string(), list));
+    EXPECT_TRUE(list.empty());
+    Touch(dir.Path(), {"b.vmr", "A.vmr"});
+    ASSERT_TRUE(disk.ListFilesRecursive("*.vmr", dir.Path().string(), list));
+    ASSERT_TRUE(disk.ListFolders(dir.Path().string(), folders));
+    for (std::string& name : list) name.erase(0, dir.Folder().size());
+    for (std::string& name : folders) name.erase(0, dir.Folder().size());
+    // Sibling folders come in the file system's order; each folder's files, sorted, then its subtree.
+    EXPECT_TRUE(list ==
+                    Names({"A.vmr", "b.vmr", "s/c.vmr", "s/m.vmr", "s/z.vmr", "s/i/a.vmr", "n/b/m.vmr"}) ||
+                list == Names({"A.vmr", "b.vmr", "n/b/m.vmr", "s/c.vmr", "s/m.vmr", "s/z.vmr", "s/i/a.vmr"}))
+        << ::testing::PrintToString(list);
+    EXPECT_TRUE(folders == Names({"s/", "s/i/", "n/", "n/b/"}) ||
+                folders == Names({"n/", "n/b/", "s/", "s/i/"}))
+        << ::testing::PrintToString(folders);
+}
+
+TEST(TextFile, WritesCrLfAndReadsCrLfOrLfKeepingEmptyAndUnendedLines) {
+    test::TempDir dir;
+    TextFile file;
+    const std::pair<Names, std::string> cases[] = {
+        {{"a", "b"}, "a\r\nb\r\n"}, {{}, ""}, {{"", "two\nlines"}, "\r\ntwo\r\nlines\r\n"}};
+    for (const auto& [lines, bytes] : cases) {
+        ASSERT_TRUE(file.WriteLines(dir.File("t.tag"), lines));
+        EXPECT_EQ(test::ReadText(dir.File("t.tag")), bytes);
+    }
+    EXPECT_EQ(test::TreeOf(dir.Path()), Names{"t.tag"});  // no temporary file left
+    test::WriteText(dir.Path() / "t.tag", "a\nb\r\n\r\ncr\ralone\r\r\nlast");
+    Names lines{"old"};
+    ASSERT_TRUE(file.ReadLines(dir.File("t.tag"), lines));
+    EXPECT_EQ(lines, (Names{"a", "b", "", "cr\ralone\r", "last"}));
+}
+
+TEST(TextFile, FailuresLeaveTheListAndTheDiskAsTheyWere) {
+    test::TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);  // would block a plain read for ever
+    test::WriteText(dir.Path() / "huge", "");
+    fs::resize_file(dir.Path() / "huge", TextFile::kMaxTextFileBytes + 1);
+    const Names before = test::TreeOf(dir.Path());
+    TextFile file;
+    const std::pair<std::string, std::string> cases[] = {{"missing", "No such file or directory"},
+                                                         {"", "Is a directory"},
+                                                         {"huge", "File too large"},
+                                                         {"pipe", "not a regular file"}};
+    for (const auto& [name, error] : cases) {
+        Names lines{"kept"};
+        EXPECT_FALSE(file.ReadLines(dir.File(name), lines));
+        EXPECT_EQ(lines, Names{"kept"});
+        EXPECT_EQ(file.ErrorText(), error);
+    }
+    EXPECT_FALSE(file.WriteLines(dir.File("missing/t.tag"), {"a"}));
+    EXPECT_EQ(file.ErrorText(), "create: No such file or directory");
+    EXPECT_EQ(test::TreeOf(dir.Path()), before);
+}
+
+// The fields of a bitmap's headers, written out as the file holds them; pixels are zero bytes.
+struct Bitmap {
+    std::uint16_t magic = 0x4D42;  // "BM"
+    std::uint32_t headerBytes = 40;
+    std::int32_t width = 96;
+    std::int32_t height = 72;
+    std::uint16_t planes = 1;
+    std::uint16_t bits = 24;
+    std::uint32_t compression = 0;
+    std::uint32_t dataBytes = 0;
+    std::uint32_t dataOffset = 54;
+    std::size_t pixelBytes = 96 * 3 * 72;  // rows of 288 bytes, a multiple of 4 already
+
+    std::vector<std::uint8_t> Bytes() const {
+        ByteWriter out;
+        out.WriteU16(magic);
+        out.WriteU32(0);
+        out.WriteU32(0);
+        out.WriteU32(dataOffset);
+        out.WriteU32(headerBytes);
+        if (headerBytes == 12) {
+            out.WriteU16(static_cast<std::uint16_t>(width));
+            out.WriteU16(static_cast<std::uint16_t>(height));
+            out.WriteU16(planes);
+            out.WriteU16(bits);
+        } else {
+            out.WriteU32(static_cast<std::uint32_t>(width));
+            out.WriteU32(static_cast<std::uint32_t>(height));
+            out.WriteU16(planes);
+            out.WriteU16(bits);
+            out.WriteU32(compression);
+            out.WriteU32(dataBytes);
+            if (headerBytes > 24) out.WriteZeros(headerBytes - 24);
+        }
+        if (dataOffset > out.Bytes().size()) out.WriteZeros(dataOffset - out.Bytes().size());
+        out.WriteZeros(pixelBytes);
+        return out.Take();
+    }
+};
+
+TEST(ThumbnailFile, AcceptsCompleteBitmapsOfAcceptableSizeOnly) {
+    const std::optional<BitmapSize> thumb = BitmapSize{96, 72}, refused;
+    const std::pair<Bitmap, std::optional<BitmapSize>> cases[] = {
+        {{}, thumb},
+        {{.height = -72}, thumb},  // rows stored top first
+        {{.bits = 32, .pixelBytes = 96 * 4 * 72}, thumb},
+        {{.width = 5, .height = 2, .pixelBytes = 16 * 2}, BitmapSize{5, 2}},  // rows padded to 4 bytes
+        {{.width = 5, .height = 2, .pixelBytes = 16 * 2 - 1}, refused},       // the last row short
+        {{.headerBytes = 12, .dataOffset = 26}, thumb},                       // a core header
+        {{.headerBytes = 124, .dataOffset = 138}, thumb},                     // a version 5 header
+        // Run-length data: present, cut, without a data size, of the wrong depth.
+        {{.bits = 8, .compression = 1, .dataBytes = 100, .dataOffset = 54 + 1024, .pixelBytes = 100}, thumb},
+        {{.bits = 8, .compression = 1, .dataBytes = 100, .dataOffset = 54 + 1024, .pixelBytes = 99}, refused},
+        {{.bits = 8, .compression = 1}, refused},
+        {{.compression = 2, .dataBytes = 10}, refused},
+        {{.pixelBytes = 96 * 3 * 72 - 1}, refused},
+        {{.magic = 0x4D43}, refused},
+        {{.headerBytes = 20, .dataOffset = 34}, refused},
+        {{.dataOffset = 40}, refused},  // pixels inside the header
+        {{.width = 0}, refused},
+        {{.width = -96}, refused},
+        {{.height = INT32_MIN, .pixelBytes = 0}, refused},
+        {{.planes = 2}, refused},
+        {{.bits = 7}, refused},
+        {{.compression = 4}, refused},  // a JPEG inside
+        {{.width = 60000, .height = 60000}, refused},
+        {{.width = 4097, .height = 4097}, refused},
+        {{.width = 8192, .height = 2048, .bits = 1, .pixelBytes = 1024 * 2048}, BitmapSize{8192, 2048}}};
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(CheckThumbnailBitmap(cases[i].first.Bytes()), cases[i].second) << "case " << i;
+    const std::vector<std::uint8_t> whole = Bitmap{}.Bytes();
+    for (std::size_t cut : {0, 1, 2, 14, 17, 30, 53})
+        EXPECT_EQ(CheckThumbnailBitmap(std::span(whole).first(cut)), std::nullopt) << "cut at " << cut;
+}
+
+TEST(ThumbnailFit, ScalesIntoTheAreaKeepingTheAspectAndCentres) {
+    // Wide: full width, 24 high; tall: full height, 36 wide; 96 x 71.04 truncated and centred by whole
+    // pixels; never below one pixel; nothing for no size. Each case: width, height, then the box.
+    const int cases[][6] = {{96, 72, 0, 0, 96, 72},     {192, 144, 0, 0, 96, 72},   {48, 36, 0, 0, 96, 72},
+                            {200, 50, 0, 24, 96, 48},   {36, 72, 30, 0, 66, 72},    {100, 74, 0, 0, 96, 71},
+                            {1, 100000, 47, 0, 48, 72}, {100000, 1, 0, 35, 96, 36}, {0, 72, 0, 0, 0, 0},
+                            {96, -1, 0, 0, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FitThumbnail(c[0], c[1]), (PixelBox{c[2], c[3], c[4], c[5]})) << c[0] << "x" << c[1];
+}
+
+using test::ReadText;
+using test::TreeOf;
+using test::WriteText;
+
+struct UserDataCopyTest : ::testing::Test, test::InstalledData {};
+
+// What the copy holds is the fault tests' concern; here, that the program then works on it.
+TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndABehaviourSavedThroughTheLookupLandsInTheCopy) {
+    ASSERT_TRUE(NeedsUserDataCopy(Program(), readOnlyInstall));
+    const std::string lookup = Prepare();
+    EXPECT_EQ(lookup, User() + "/bin/motivra");
+    EXPECT_NE(fs::status(user / "palettes/warm.vmp").permissions() & fs::perms::owner_write, fs::perms::none)
+        << "the copies are the user's to change";
+
+    // Every data lookup now finds the copy.
+    const std::string library = FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup);
+    EXPECT_EQ(library, User() + "/behaviours");
+    EXPECT_EQ(FindLibraryFolder("palettes", LibrarySearch::Grid, lookup), User() + "/palettes");
+
+    const std::string name = NextBehaviourName("vmrk", ThumbsFolder(library));
+    EXPECT_EQ(name, "vmrk-0001");
+    TrackStore store;
+    ASSERT_TRUE(SaveBehaviourFile(store, library + "/", name, "saved", BehaviourFlags{1, 1, 0, 0}));
+    EXPECT_TRUE(fs::is_regular_file(user / "behaviours/vmrk-0001.vmr"));
+    EXPECT_FALSE(fs::exists(prefix / "behaviours/vmrk-0001.vmr"));
+
+    // Later starts keep what the user did: a deleted sample stays deleted, a changed file stays changed.
+    fs::remove(user / "behaviours/vmrk-0000.vmr");
+    WriteText(user / "palettes/warm.vmp", "the user's palette");
+    EXPECT_EQ(Prepare(), lookup);
+    EXPECT_FALSE(fs::exists(user / "behaviours/vmrk-0000.vmr"));
+    EXPECT_EQ(ReadText(user / "palettes/warm.vmp"), "the user's palette");
+    EXPECT_TRUE(fs::exists(user / "behaviours/vmrk-0001.vmr"));
+}
+
+TEST_F(UserDataCopyTest, AWritableInstallIsUsedAsItIsAndNothingIsCopied) {
+    const WritableProbe everywhere = [](const std::string&) { return true; };
+    EXPECT_FALSE(NeedsUserDataCopy(Program(), everywhere));
+    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), everywhere), Program());
+    EXPECT_FALSE(fs::exists(user));
+
+    // One folder the program writes into is enough to need the copy.
+    const fs::path tags = prefix / "behaviours/tags";
+    const WritableProbe allButTags = [&](const std::string& folder) { return fs::path(folder) != tags / ""; };
+    EXPECT_TRUE(NeedsUserDataCopy(Program(), allButTags));
+}
+
+TEST_F(UserDataCopyTest, AnUnfinishedOrImpossibleCopyLeavesTheLookupOnTheInstallation) {
+    // A copy interrupted earlier left its temporary folder: it is not the user's library.
+    fs::create_directories(user / ".behaviours.partial/half");
+    EXPECT_EQ(DataLookupPath(Program(), User(), readOnlyInstall), Program());
+    EXPECT_EQ(Prepare(), User() + "/bin/motivra");
+    EXPECT_FALSE(fs::exists(user / ".behaviours.partial"));
+    EXPECT_FALSE(fs::exists(user / "behaviours/half"));
+
+    // A user folder that cannot be made (a file stands in the way): the installation is read as it is.
+    const fs::path blocked = root.Path() / "blocked";
+    WriteText(blocked, "");
+    EXPECT_EQ(PrepareDataLookupPath(Program(), (blocked / "zenthar").string(), readOnlyInstall), Program());
+    EXPECT_EQ(PrepareDataLookupPath(Program(), "", readOnlyInstall), Program());
+}
+
+TEST(FolderAcceptsFiles, AnswersForFoldersOnlyAndLeavesNothingBehind) {
+    test::TempDir dir;
+    WriteText(dir.Path() / "file", "");
+    EXPECT_TRUE(FolderAcceptsFiles(dir.Path().string()));
+    EXPECT_FALSE(FolderAcceptsFiles(dir.File("file")));
+    EXPECT_FALSE(FolderAcceptsFiles(dir.File("missing")));
+    EXPECT_EQ(TreeOf(dir.Path()), (Names{"file"}));
+}
+
+}  // namespace
+}  // namespace motivra
