@@ -24,6 +24,7 @@
 #include "core/colour_setup/swatch_library.h"
 #include "core/colour_setup/swatch_spread.h"
 #include "core/colour_setup/text_contrast.h"
+#include "support/printers.h"
 #include "support/scheme_table.h"
 #include "support/temp_dir.h"
 
@@ -42,7 +43,7 @@ const Rgb kBlack{0, 0, 0};
 
 Codes CodesOf(const std::vector<PaletteRecord>& colours) {
     Codes codes;
-    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.SchemeQColor()));
+    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.AsSchemeColour()));
     return codes;
 }
 
@@ -87,13 +88,14 @@ TEST_F(PaletteModelTest, AddDeleteSaveAndTheFullPalette) {
     bytes[4] = kBackCellKind;  // a stored kind is cleared on load: red is a colour like the others
     test::WriteBytes(dir.Path() / "mine.vmp", bytes);
     OpenPalette("mine");
-    EXPECT_FALSE(palette.AddColour(0x00FF00));
+    EXPECT_FALSE(palette.AddColour(0x00FF00_rgb));
     EXPECT_FALSE(palette.DeleteColour(0));
     EXPECT_FALSE(palette.DeleteColour(3));
     EXPECT_FALSE(palette.Save());                                      // nothing changed
     for (int i = 0; i < 2; ++i) ASSERT_TRUE(palette.DeleteColour(1));  // red, then green
-    for (const std::uint32_t rgb : {0x102030u, 0xFF0000u, 0x000000u}) EXPECT_TRUE(palette.AddColour(rgb));
-    EXPECT_EQ(palette.ColourAt(1), 0x302010u);  // 0x00RRGGBB in, GDI form out
+    for (const RgbColour rgb : {0x102030_rgb, 0xFF0000_rgb, 0x000000_rgb})
+        EXPECT_TRUE(palette.AddColour(rgb));
+    EXPECT_EQ(palette.ColourAt(1), 0x302010_scheme);  // RGB form in, scheme form out
     ASSERT_TRUE(palette.Save());
     EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"),
               PaletteBytes(4, {{16, 32, 48}, kRed, kBlack, kBlack}));
@@ -107,9 +109,9 @@ TEST_F(PaletteModelTest, AddDeleteSaveAndTheFullPalette) {
     test::WriteBytes(dir.Path() / "full.vmp", PaletteBytes(600, many));
     OpenPalette("full.vmp");
     ASSERT_EQ(palette.ItemCount(), 511);
-    EXPECT_FALSE(palette.AddColour(0xFFFFFF));
+    EXPECT_FALSE(palette.AddColour(0xFFFFFF_rgb));
     ASSERT_TRUE(palette.DeleteColour(5));
-    EXPECT_TRUE(palette.AddColour(0xFFFFFF));
+    EXPECT_TRUE(palette.AddColour(0xFFFFFF_rgb));
 }
 
 TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
@@ -119,7 +121,7 @@ TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
     OpenPalette("Sunset.ACO");
     EXPECT_EQ(Shown(), (Codes{"204060", "FF0000"}));
 
-    ASSERT_TRUE(palette.AddColour(0x00FF00));
+    ASSERT_TRUE(palette.AddColour(0x00FF00_rgb));
     ASSERT_TRUE(palette.Save());
     EXPECT_EQ(test::ReadBytes(dir.Path() / "Sunset.ACO"), aco);
     EXPECT_EQ(test::ReadBytes(dir.Path() / "Sunset.vmp")[7], 0x20);  // the Adobe low byte of red is kept
@@ -143,12 +145,12 @@ TEST_F(PaletteModelTest, ShortDirectoryAndWriteProtectedFiles) {
     EXPECT_EQ(palette.ItemCount(), 1);
     fs::create_directory(dir.Path() / "sub.vmp");
     OpenPalette("sub.vmp");
-    EXPECT_FALSE(palette.AddColour(0x123456));
+    EXPECT_FALSE(palette.AddColour(0x123456_rgb));
 
     const auto bytes = PaletteBytes(2, {kRed, kBlack});
     test::WriteBytes(dir.Path() / "locked.vmp", bytes);
     OpenPalette("locked");
-    ASSERT_TRUE(palette.AddColour(0x0000FF));
+    ASSERT_TRUE(palette.AddColour(0x0000FF_rgb));
     fs::permissions(dir.Path() / "locked.vmp", fs::perms::owner_read | fs::perms::group_read);
     EXPECT_FALSE(palette.Save());
     EXPECT_TRUE(palette.IsChanged());
@@ -166,7 +168,7 @@ TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimit) {
     ASSERT_EQ(palette.ItemCount(), 131);
     EXPECT_EQ(palette.PreviewAt(129), (std::array<std::uint32_t, 4>{0xFF810000, 0xFF000000, 0xFF000000, 0}));
     EXPECT_EQ(palette.PreviewAt(130), (std::array<std::uint32_t, 4>{}));
-    EXPECT_FALSE(palette.AddColour(0x123456));
+    EXPECT_FALSE(palette.AddColour(0x123456_rgb));
 }
 
 TEST_F(PaletteModelTest, CellSizesOutsideTheRangeAreIgnored) {
@@ -183,9 +185,10 @@ TEST_F(PaletteModelTest, CellSizesOutsideTheRangeAreIgnored) {
 TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
     const HueTable hue;
     // GDI form (0x00BBGGRR): 0 is pure red, 767 red 255 with blue 1, and an index past the end gives 767.
-    const std::pair<int, Colour> entries[] = {{0, 0x0000FF},   {127, 0x00FEFF}, {128, 0x00FFFF},
-                                              {255, 0x00FF01}, {384, 0xFFFF00}, {511, 0xFF0100},
-                                              {640, 0xFF00FF}, {767, 0x0100FF}, {5000, 0x0100FF}};
+    const std::pair<int, SchemeColour> entries[] = {
+        {0, 0x0000FF_scheme},   {127, 0x00FEFF_scheme}, {128, 0x00FFFF_scheme},
+        {255, 0x00FF01_scheme}, {384, 0xFFFF00_scheme}, {511, 0xFF0100_scheme},
+        {640, 0xFF00FF_scheme}, {767, 0x0100FF_scheme}, {5000, 0x0100FF_scheme}};
     for (const auto& [index, colour] : entries) EXPECT_EQ(hue.ColourAt(index), colour) << index;
     const std::array<int, 3> pixels[] = {{0, 99, 0},     {99, 99, 767}, {98, 99, 760},  {33, 99, 256},
                                          {50, 100, 384}, {-4, 99, 0},   {500, 99, 767}, {10, 0, 0}};
@@ -202,26 +205,30 @@ TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
     // The shade square over pure red: white, red and black at its corners whatever its size.
     for (const int w : {1, 7, 66, 99, 300}) {
         for (const int h : {1, 60, 97}) {
-            EXPECT_EQ(ShadeColour(0x0000FF, 0, 0, w, h), 0xFFFFFFu) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF, w, 0, w, h), 0x0000FFu) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF, 0, h, w, h), 0u) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF, w, h, w, h), 0u) << w << "x" << h;
+            EXPECT_EQ(ShadeColour(0x0000FF_scheme, 0, 0, w, h), 0xFFFFFF_scheme) << w << "x" << h;
+            EXPECT_EQ(ShadeColour(0x0000FF_scheme, w, 0, w, h), 0x0000FF_scheme) << w << "x" << h;
+            EXPECT_EQ(ShadeColour(0x0000FF_scheme, 0, h, w, h), 0x000000_scheme) << w << "x" << h;
+            EXPECT_EQ(ShadeColour(0x0000FF_scheme, w, h, w, h), 0x000000_scheme) << w << "x" << h;
         }
     }
     // Base 200, 40, 40 at the middle: 255 - 27 = 228, then 114; 255 - 107 = 148, then 74.
-    EXPECT_EQ(ShadeColour(0x2828C8, 50, 50, 100, 100), MakeColour(114, 74, 74));
-    EXPECT_EQ(ShadeColour(0x2828C8, 150, -10, 100, 100), 0x2828C8u);
-    EXPECT_EQ(ShadeColour(0xFF2828C8, 5, 5, 0, 100), 0x2828C8u);
+    EXPECT_EQ(ShadeColour(0x2828C8_scheme, 50, 50, 100, 100), MakeColour<SchemeColour>(114, 74, 74));
+    EXPECT_EQ(ShadeColour(0x2828C8_scheme, 150, -10, 100, 100), 0x2828C8_scheme);
+    EXPECT_EQ(ShadeColour(0xFF2828C8_scheme, 5, 5, 0, 100), 0x2828C8_scheme);
 }
 
 TEST(SwatchSpread, EachChannelScalesClampsAndTruncatesOnItsOwn) {
-    const std::array<Colour, 6> white = {0xB6B6B6, 0xFFFFFF, 0x6D6D6D, 0xFFFFFF, 0xFFFFFF, 0x0078F0};
-    EXPECT_EQ(SpreadColour(0xFFFFFF, {1, 2, 3, 4, 5, 0x0078F0}), white);
-    const Colour x = MakeColour(70, 140, 14);
-    const std::array<Colour, 6> spread = {MakeColour(50, 100, 10),  x,
-                                          MakeColour(30, 60, 6),    MakeColour(85, 170, 17),
-                                          MakeColour(170, 255, 34), 0x123456};
-    EXPECT_EQ(SpreadColour(x, {0, 0, 0, 0, 0, 0x123456}), spread);
+    const std::array<SchemeColour, 6> white = {0xB6B6B6_scheme, 0xFFFFFF_scheme, 0x6D6D6D_scheme,
+                                               0xFFFFFF_scheme, 0xFFFFFF_scheme, 0x0078F0_scheme};
+    EXPECT_EQ(
+        SpreadColour(0xFFFFFF_scheme, {1_scheme, 2_scheme, 3_scheme, 4_scheme, 5_scheme, 0x0078F0_scheme}),
+        white);
+    const SchemeColour x = MakeColour<SchemeColour>(70, 140, 14);
+    const std::array<SchemeColour, 6> spread = {
+        MakeColour<SchemeColour>(50, 100, 10),  x,
+        MakeColour<SchemeColour>(30, 60, 6),    MakeColour<SchemeColour>(85, 170, 17),
+        MakeColour<SchemeColour>(170, 255, 34), 0x123456_scheme};
+    EXPECT_EQ(SpreadColour(x, {0_scheme, 0_scheme, 0_scheme, 0_scheme, 0_scheme, 0x123456_scheme}), spread);
 }
 
 TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsCorner) {
@@ -231,10 +238,10 @@ TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsC
         EXPECT_EQ(strips[static_cast<std::size_t>(i)].left, lefts[i]) << i;
         EXPECT_EQ(strips[static_cast<std::size_t>(i)].width, 17) << i;
     }
-    EXPECT_EQ(strips[0].from, 0x0000FFu) << "red first, GDI form";
+    EXPECT_EQ(strips[0].from, 0x0000FF_scheme) << "red first";
     EXPECT_EQ(strips[1].from, strips[0].to);
-    EXPECT_EQ(strips[4].from, 0xFF0000u) << "blue";
-    EXPECT_EQ(strips[5].to, 0x0000FFu) << "and red again";
+    EXPECT_EQ(strips[4].from, 0xFF0000_scheme) << "blue";
+    EXPECT_EQ(strips[5].to, 0x0000FF_scheme) << "and red again";
     for (int width = 1; width <= 600; ++width) {
         const std::array<HueStrip, 6> s = HueStrips(width);
         EXPECT_EQ(s[0].left, 0) << width;
@@ -300,51 +307,57 @@ TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
 }
 
 TEST(SchemeSwatchLayout, NamesAreWhiteOnRowsDarkerThanAnAverageOf90) {
-    const std::pair<Colour, bool> rows[] = {{MakeColour(89, 89, 89), true},
-                                            {MakeColour(90, 90, 90), false},
-                                            {MakeColour(255, 0, 0), true},
-                                            {MakeColour(255, 15, 0), false}};
+    const std::pair<SchemeColour, bool> rows[] = {{MakeColour<SchemeColour>(89, 89, 89), true},
+                                                  {MakeColour<SchemeColour>(90, 90, 90), false},
+                                                  {MakeColour<SchemeColour>(255, 0, 0), true},
+                                                  {MakeColour<SchemeColour>(255, 15, 0), false}};
     for (const auto& [colour, light] : rows) {
         const SwatchLabelColours c = SwatchLabelColoursFor(colour);
-        const SwatchLabelColours expected = light ? SwatchLabelColours{0xFFFFFF, 0xD7, 0x000000, 0x40}
-                                                  : SwatchLabelColours{0x000000, 0xFF, 0xFFFFFF, 0x40};
+        const SwatchLabelColours expected =
+            light ? SwatchLabelColours{0xFFFFFF_scheme, 0xD7, 0x000000_scheme, 0x40}
+                  : SwatchLabelColours{0x000000_scheme, 0xFF, 0xFFFFFF_scheme, 0x40};
         EXPECT_EQ(c, expected) << std::hex << colour;
     }
 }
 
 TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
-    const Colour red = 0x0000FF, blue = 0xFF0000;  // GDI form: red in the low byte
-    const std::array<std::pair<Colour, Colour>, 4> pairs = {
-        {{0xFFFFFF, 0x000000}, {0x000000, 0xFFFFFF}, {red, 0x000000}, {blue, 0x000000}}};
+    const SchemeColour red = 0x0000FF_scheme, blue = 0xFF0000_scheme;
+    const std::array<std::pair<SchemeColour, SchemeColour>, 4> pairs = {{{0xFFFFFF_scheme, 0x000000_scheme},
+                                                                         {0x000000_scheme, 0xFFFFFF_scheme},
+                                                                         {red, 0x000000_scheme},
+                                                                         {blue, 0x000000_scheme}}};
     const double ratios[] = {21.0, 21.0, 5.252, 2.444};
     for (std::size_t i = 0; i < pairs.size(); ++i)
         EXPECT_NEAR(ContrastRatio(pairs[i].first, pairs[i].second), ratios[i], 0.001) << i;
-    EXPECT_DOUBLE_EQ(ContrastRatio(0x0078F0, 0x0078F0), 1.0);
+    EXPECT_DOUBLE_EQ(ContrastRatio(0x0078F0_scheme, 0x0078F0_scheme), 1.0);
 
     // Either side of 3:1: grey 148 on white is 3.03, grey 149 is 2.995; grey 90 on black 3.04, grey 89 2.998.
     // Which backgrounds a colour set is checked against is the contrast note's test.
-    const std::array<std::tuple<Colour, Colour, bool>, 4> verdicts = {{{0x949494, 0xFFFFFF, false},
-                                                                       {0x959595, 0xFFFFFF, true},
-                                                                       {0x5A5A5A, 0x000000, false},
-                                                                       {0x595959, 0x000000, true}}};
+    const std::array<std::tuple<SchemeColour, SchemeColour, bool>, 4> verdicts = {
+        {{0x949494_scheme, 0xFFFFFF_scheme, false},
+         {0x959595_scheme, 0xFFFFFF_scheme, true},
+         {0x5A5A5A_scheme, 0x000000_scheme, false},
+         {0x595959_scheme, 0x000000_scheme, true}}};
     for (const auto& [text, background, hard] : verdicts)
         EXPECT_EQ(IsHardToRead(text, background), hard) << std::hex << text << " on " << background;
 
     // A changed row's red stays where white text reads on it, and is lightened or darkened the least for
     // dark or mid-grey text.
-    constexpr Colour kRed = 0x0A0A96;
-    EXPECT_EQ(ReadableMark(kRed, 0xFFFFFF), kRed);
-    for (const Colour text : {Colour{0x000000}, Colour{0x404040}, Colour{0x808080}, Colour{0xB0B0B0}}) {
-        const Colour shown = ReadableMark(kRed, text);
+    constexpr SchemeColour kRed = 0x0A0A96_scheme;
+    EXPECT_EQ(ReadableMark(kRed, 0xFFFFFF_scheme), kRed);
+    for (const SchemeColour text : {SchemeColour{0x000000_scheme}, SchemeColour{0x404040_scheme},
+                                    SchemeColour{0x808080_scheme}, SchemeColour{0xB0B0B0_scheme}}) {
+        const SchemeColour shown = ReadableMark(kRed, text);
         EXPECT_GE(ContrastRatio(shown, text), kMinimumMarkContrast) << std::hex << text;
         EXPECT_GT(Byte0(shown), Byte2(shown)) << "still a red";
         EXPECT_LT(ContrastRatio(shown, text), 5.0) << std::hex << text << ": no further than it must";
     }
 }
 
-constexpr UiSlots kDefaults{0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0};
+constexpr UiSlots kDefaults{0x323232_scheme, 0x464646_scheme, 0x1E1E1E_scheme,
+                            0x9B9B9B_scheme, 0xAAAAAA_scheme, 0x0078F0_scheme};
 
-SetupUiModel Loaded(std::map<std::string, std::uint32_t, std::less<>> values) {
+SetupUiModel Loaded(std::map<std::string, test::SchemeTable::Word, std::less<>> values) {
     test::SchemeTable source(std::move(values));
     SetupUiModel model;
     model.Load(source);
@@ -352,10 +365,11 @@ SetupUiModel Loaded(std::map<std::string, std::uint32_t, std::less<>> values) {
 }
 
 TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch) {
-    const Colour picked = 0x3C1E8C;  // red 140, green 30, blue 60: a slot exchange would show
+    const SchemeColour picked = 0x3C1E8C_scheme;  // red 140, green 30, blue 60: a slot exchange would show
     // Each byte times k / 70, truncated and limited to 255: 140 * 50 / 70 = 100, 30 * 50 / 70 = 21.4.
-    const UiSlots spread{MakeColour(100, 21, 42),  picked,  MakeColour(60, 12, 25), MakeColour(170, 36, 72),
-                         MakeColour(255, 72, 145), 0x0078F0};
+    const UiSlots spread{MakeColour<SchemeColour>(100, 21, 42),  picked,
+                         MakeColour<SchemeColour>(60, 12, 25),   MakeColour<SchemeColour>(170, 36, 72),
+                         MakeColour<SchemeColour>(255, 72, 145), 0x0078F0_scheme};
     const struct {
         const char* what;
         bool spread;
@@ -369,7 +383,7 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
          false,
          2,
          true,
-         {0x323232, 0x464646, picked, 0x9B9B9B, 0xAAAAAA, 0x0078F0}},
+         {0x323232_scheme, 0x464646_scheme, picked, 0x9B9B9B_scheme, 0xAAAAAA_scheme, 0x0078F0_scheme}},
         {"spread, whatever is selected", true, 4, true, spread},
         {"spread with nothing selected", true, -1, true, spread},
     };
@@ -411,7 +425,8 @@ TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
         {{{"DlgColour", 0x767676}, {"BGColour", 0x767676}, {"TextColour", 0xFFFFFF}}, ""},
         {{{"DlgColour", 0xFFFFFF}, {"BGColour", 0x000000}, {"TextColour", 0x959595}},
          "Text is hard to read on Dialog BG (contrast 2.9:1)."}};
-    for (const auto& [values, note] : cases) EXPECT_EQ(English(Loaded(values).ContrastNote()), note);
+    for (const auto& [values, note] : cases)
+        EXPECT_EQ(English(Loaded({values.begin(), values.end()}).ContrastNote()), note);
 }
 
 TEST(PaletteHeader, NamesTheOpenPaletteWithoutItsVmpEnding) {
@@ -465,7 +480,7 @@ TEST_F(SwatchLibraryTest, CountsAreLimitedTo255AndHostileHeadersLoadNone) {
     for (const auto& [bytes, loaded] : cases) EXPECT_EQ(Open(bytes), loaded) << bytes.size();
     Open(SwatchBytes(300, 300, Blank(300)));
     ASSERT_TRUE(library.Delete(254));
-    ASSERT_TRUE(library.Add({1, 2, 3, 4, 5, 6}));
+    ASSERT_TRUE(library.Add({1_scheme, 2_scheme, 3_scheme, 4_scheme, 5_scheme, 6_scheme}));
     EXPECT_FALSE(library.Add({}));
     ASSERT_TRUE(library.Save());
     EXPECT_EQ(test::ReadBytes(file).size(), 8u + 255u * 28u);
@@ -480,7 +495,7 @@ TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReused) {
     Open(bytes);
     ASSERT_TRUE(library.Delete(1));
     EXPECT_FALSE(library.Delete(2));
-    ASSERT_TRUE(library.Add({7, 7, 7, 7, 7, 7}));
+    ASSERT_TRUE(library.Add({7_scheme, 7_scheme, 7_scheme, 7_scheme, 7_scheme, 7_scheme}));
     ASSERT_TRUE(library.Save());
     EXPECT_EQ(test::ReadBytes(file), SwatchBytes(3, 4, {three[0], three[2], {3, {7, 7, 7, 7, 7, 7}}}));
 }

@@ -363,10 +363,10 @@ TEST(PreviewLayout, PosesLieOnTheMiddleThirdMoveByThirdsTruncateTowardsZeroAndAl
     const auto pen = [](double alpha, bool on) {
         return LayoutPreview(Edited({{S::Alpha, alpha, alpha, on}}), 300, 240).currentPen;
     };
-    EXPECT_EQ(pen(255, true), MakeColour(127, 255, 127));
-    EXPECT_EQ(pen(0, true), MakeColour(0, 43, 0));
+    EXPECT_EQ(pen(255, true), MakeColour<SchemeColour>(127, 255, 127));
+    EXPECT_EQ(pen(0, true), MakeColour<SchemeColour>(0, 43, 0));
     EXPECT_EQ(pen(0, false), preview::kCurrentPen);
-    EXPECT_EQ(AlphaPenColour(300), MakeColour(150, 37, 150)) << "channels keep their low byte";
+    EXPECT_EQ(AlphaPenColour(300), MakeColour<SchemeColour>(150, 37, 150)) << "channels keep their low byte";
 }
 
 // Corners 0 to 3 as x, y pairs.

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExportForm, EachFieldOutOfRangeIsNamedAndAGoodFormReads) {
     const ExportForm good{ExportFormat::Gif, "400", "300", "1.5", "25", "3", "", "/tmp/a.gif", true};
     const FormReading ok = ReadExportForm(good, "spin");
-    ASSERT_TRUE(ok.settings) << ok.problem;
+    ASSERT_TRUE(ok.settings) << English(ok.problem);
     EXPECT_EQ(ok.settings->width, 400);
     EXPECT_DOUBLE_EQ(ok.settings->duration, 1.5);
     EXPECT_EQ(ok.settings->plays, 3);
@@ -100,7 +100,7 @@ TEST(ExportForm, EachFieldOutOfRangeIsNamedAndAGoodFormReads) {
         form.*c.field = c.value;
         const FormReading reading = ReadExportForm(form, "spin");
         EXPECT_FALSE(reading.settings) << c.value;
-        EXPECT_NE(reading.problem.find(c.problem), std::string::npos) << reading.problem;
+        EXPECT_NE(English(reading.problem).find(c.problem), std::string::npos) << English(reading.problem);
     }
 }
 

@@ -44,7 +44,7 @@ struct Writer {
 };
 
 std::vector<Writer> Writers() {
-    const PaletteRecord red = PaletteRecord::FromRgb(0xC00000);
+    const PaletteRecord red = PaletteRecord::FromRgb(RgbColour(0xC00000));
     return {{"behaviour", "b.vmr", Bytes("previous behaviour"),
              [](const test::TempDir& dir, std::string* error) {
                  TrackStore store;
@@ -62,7 +62,7 @@ std::vector<Writer> Writers() {
                  palette.SetFolder(dir.Path().string());
                  palette.SetPalette("p.vmp");
                  palette.Open([](const std::string&) { return std::vector<std::string>{}; });
-                 return palette.AddColour(0x00FF00) && palette.Save(error);
+                 return palette.AddColour(RgbColour(0x00FF00)) && palette.Save(error);
              }},
             {"swatch library", "s.vmw", EncodeSwatchFile({}, 7),
              [](const test::TempDir& dir, std::string* error) {
@@ -70,7 +70,9 @@ std::vector<Writer> Writers() {
                  library.SetFolder(dir.Path().string());
                  library.SetFile("s");
                  library.Load();
-                 return library.Add({1, 2, 3, 4, 5, 6}) && library.Save(error);
+                 return library.Add({SchemeColour(1), SchemeColour(2), SchemeColour(3), SchemeColour(4),
+                                     SchemeColour(5), SchemeColour(6)}) &&
+                        library.Save(error);
              }}};
 }
 
@@ -171,10 +173,11 @@ TEST(LibraryChangeFaults, AChangeFailingAtAnyStepLeavesTheLibraryAsItWas) {
                 const std::string where = std::string(name) + ", " + fault + " #" + std::to_string(n);
                 if (!result.failure.empty()) {
                     ++failures;
-                    EXPECT_EQ(test::FolderSnapshot(root.Path()), before) << where << ": " << result.failure;
-                    EXPECT_TRUE(result.failure.ends_with("Input/output error") ||
-                                result.failure.ends_with("No space left on device"))
-                        << where << ": " << result.failure;
+                    const std::string why = English(result.failure);
+                    EXPECT_EQ(test::FolderSnapshot(root.Path()), before) << where << ": " << why;
+                    EXPECT_TRUE(why.ends_with("Input/output error") ||
+                                why.ends_with("No space left on device"))
+                        << where << ": " << why;
                 }
                 if (calls < n) break;
             }

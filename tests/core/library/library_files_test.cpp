@@ -72,13 +72,13 @@ TEST_F(LibrarySafetyTest, UnreadableTagFilesAreRecordedAndNeverRewritten) {
     EXPECT_FALSE(table.ExceedsLimits());
 
     for (const char* tag : {"fifo", "huge", "loop"}) {
-        EXPECT_THAT(RetagBehaviour(Library(), "y", {tag}, {}).failure,
+        EXPECT_THAT(English(RetagBehaviour(Library(), "y", {tag}, {}).failure),
                     HasSubstr(tag + std::string(".tag: cannot be read")));
     }
-    EXPECT_NE(RebuildTagLinks(Library()).failure, "");
+    EXPECT_NE(English(RebuildTagLinks(Library()).failure), "");
     const LibraryChange removal = RemoveBehaviour(Library(), "x");
     const std::string tags = Library() + "/tags/";
-    EXPECT_EQ(removal.failure, "");
+    EXPECT_EQ(English(removal.failure), "");
     EXPECT_EQ(removal.skipped, (Names{tags + "fifo.tag: cannot be read: not a regular file",
                                       tags + "huge.tag: cannot be read: File too large",
                                       tags + "loop.tag: cannot be read: Too many levels of symbolic links"}));
@@ -99,7 +99,7 @@ TEST_F(LibrarySafetyTest, RebuildChangesNothingWhenATagDatabaseCannotBeReadOrAll
         const Names before = Tree();
         const LibraryChange change = RebuildTagLinks(Library());
         EXPECT_TRUE(change.done.empty());
-        EXPECT_EQ(change.failure, reason);
+        EXPECT_EQ(English(change.failure), reason);
         EXPECT_EQ(Tree(), before);
     };
     ASSERT_EQ(mkfifo((library / "tagdb/b.tdb").c_str(), 0600), 0);
@@ -130,7 +130,7 @@ TEST_F(LibrarySafetyTest, ALibraryPastTheLimitsIsMarkedAndNotRebuilt) {
     EXPECT_EQ(Summary(table), "a=x lines= z=");
     EXPECT_EQ(table.UnreadableTags(), (std::vector<int>{1, 2}));
     EXPECT_EQ(table.ReadError(2), "the library's tag files hold more than 64 MiB or 2000000 links together");
-    EXPECT_THAT(RebuildTagLinks(Library()).failure, HasSubstr("more than 64 MiB"));
+    EXPECT_THAT(English(RebuildTagLinks(Library()).failure), HasSubstr("more than 64 MiB"));
     EXPECT_EQ(Read("tags/a.tag"), "x\r\n");
 
     fs::resize_file(library / "tags/lines.tag", 0);
@@ -209,7 +209,7 @@ TEST_F(LibraryEdits, EachChangeWritesOnlyWhatItChanges) {
         Sample fresh;
         const Names before = fresh.Tree();
         const LibraryChange change = c.change(fresh.Library());
-        EXPECT_EQ(change.failure, "") << c.name;
+        EXPECT_EQ(English(change.failure), "") << c.name;
         Names after = before;
         for (const auto& [path, bytes] : c.files) {
             if (bytes == "-") {
@@ -232,7 +232,7 @@ TEST_F(LibraryEdits, SaveAsNumbersUnderTheLockAndLinksItsTags) {
     std::string name;
     const LibraryChange change =
         SaveNewBehaviour(Library(), {"vmrk", "vmr bytes", "bmp bytes", {"calm", "new"}}, &name);
-    ASSERT_EQ(change.failure, "");
+    ASSERT_EQ(English(change.failure), "");
     EXPECT_EQ(name, "vmrk-0004");
     EXPECT_EQ(Read("vmrk-0004.vmr") + Read("thumbs/vmrk-0004.bmp"), "vmr bytesbmp bytes");
     EXPECT_EQ(Read("tagdb/vmrk-0004.tdb"), "calm\r\nnew\r\n");
@@ -242,12 +242,13 @@ TEST_F(LibraryEdits, SaveAsNumbersUnderTheLockAndLinksItsTags) {
 TEST_F(LibraryEdits, RefusalsChangeNothing) {
     std::filesystem::create_directory(library / "tagdb/vmrk-10000.tdb");
     const Names before = Tree();
-    EXPECT_NE(RetagBehaviour(Library(), "vmrk-10000", {"calm"}, {}).failure.find("10000.tdb: cannot be read"),
+    EXPECT_NE(English(RetagBehaviour(Library(), "vmrk-10000", {"calm"}, {}).failure)
+                  .find("10000.tdb: cannot be read"),
               std::string::npos);
-    EXPECT_NE(RemoveBehaviour(Library(), "gone").failure, "");
-    EXPECT_NE(RetagBehaviour(Library(), "..", {"calm"}, {}).failure, "");
-    EXPECT_NE(AddLibraryTag(Library(), "..").failure, "");
-    EXPECT_NE(SaveNewBehaviour(Library(), {"a/b", "", "", {}}, nullptr).failure, "");
+    EXPECT_NE(English(RemoveBehaviour(Library(), "gone").failure), "");
+    EXPECT_NE(English(RetagBehaviour(Library(), "..", {"calm"}, {}).failure), "");
+    EXPECT_NE(English(AddLibraryTag(Library(), "..").failure), "");
+    EXPECT_NE(English(SaveNewBehaviour(Library(), {"a/b", "", "", {}}, nullptr).failure), "");
     Names after = Tree();
     std::erase(after, "behaviours/.motivra-lock");
     EXPECT_EQ(after, before);
@@ -256,9 +257,10 @@ TEST_F(LibraryEdits, RefusalsChangeNothing) {
 TEST_F(LibraryEdits, AHeldLockMakesAChangeWaitThenGiveUp) {
     const auto held = LibraryLock::Take(Library());
     ASSERT_TRUE(held);
-    std::string why;
+    UserText why;
     EXPECT_FALSE(LibraryLock::Take(Library(), &why, std::chrono::milliseconds(30)));
-    EXPECT_NE(why.find("another program is changing the library"), std::string::npos) << why;
+    EXPECT_NE(English(why).find("another program is changing the library"), std::string::npos)
+        << English(why);
 }
 
 // Every writer applies its own change to the file as it is at that moment, so no link is lost.

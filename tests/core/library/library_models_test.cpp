@@ -21,6 +21,7 @@
 #include "core/skin/grid_layout.h"
 #include "core/skin/grid_state.h"
 #include "library_fixture.h"
+#include "support/printers.h"
 #include "support/scheme_table.h"
 
 namespace motivra {
@@ -210,22 +211,22 @@ TEST(TagClick, APressSaysWhetherItChangedAStateAndAltTwiceClears) {
 TEST(LibraryColours, TagStatesAndTheGridsTintTakeTheirSchemeColours) {
     TagCloudColours cloud;
     cloud.Load(test::SchemeTable{});
-    EXPECT_EQ(cloud.ForState(TagState::Unselected).text, 0xAAAAAAu);
-    EXPECT_EQ(cloud.ForState(TagState::Selected).text, 0xFFFFFFu);  // Brightness of the orange: 200
-    EXPECT_EQ(cloud.ForState(TagState::Subtracted).text, 0x0078F0u);
-    EXPECT_EQ(cloud.ForState(TagState::Subtracted).background, 0xFFFFFFu);
+    EXPECT_EQ(cloud.ForState(TagState::Unselected).text, 0xAAAAAA_scheme);
+    EXPECT_EQ(cloud.ForState(TagState::Selected).text, 0xFFFFFF_scheme);  // Brightness of the orange: 200
+    EXPECT_EQ(cloud.ForState(TagState::Subtracted).text, 0x0078F0_scheme);
+    EXPECT_EQ(cloud.ForState(TagState::Subtracted).background, 0xFFFFFF_scheme);
 
     test::SchemeTable green;
     green.values["SelectedColour"] = 0x00FF00;  // Brightness 255: dark text
     cloud.Load(green);
-    EXPECT_EQ(cloud.ForState(TagState::Subtracted).background, 0x000000u);
+    EXPECT_EQ(cloud.ForState(TagState::Subtracted).background, 0x000000_scheme);
 
     GridColours grid;
     grid.Load(test::SchemeTable{});
-    EXPECT_EQ(grid.selectedColour, 0xF07800u);  // GDI+ form
-    grid.SetBGColour(0x2020A0);
-    EXPECT_EQ(grid.fillColour, 0x2020A0u);
-    EXPECT_EQ(grid.bgColour, 0x464646u) << "the scroll bar keeps the scheme's background";
+    EXPECT_EQ(grid.selectedColour, 0xF07800_rgb);
+    grid.SetBGColour(0x2020A0_scheme);
+    EXPECT_EQ(grid.fillColour, 0x2020A0_scheme);
+    EXPECT_EQ(grid.bgColour, 0x464646_scheme) << "the scroll bar keeps the scheme's background";
 }
 
 // The 400 x 300 grid of 96 x 72 items (cells 102 x 78) at a given scroll position.

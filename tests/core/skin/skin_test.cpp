@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <tuple>
+#include <type_traits>
 
 #include "core/skin/balloon_shape.h"
 #include "core/skin/button_face.h"
@@ -10,6 +11,7 @@
 #include "core/skin/control_colours.h"
 #include "core/skin/dialog_units.h"
 #include "core/skin/slider_model.h"
+#include "support/printers.h"
 #include "support/scheme_table.h"
 
 // Where the widget tests' pixel checks cannot reach: exact geometry, edge cases and the arithmetic behind
@@ -100,64 +102,85 @@ TEST(SliderKeys, StepsPagesAndEndsStayInTheRange) {
 
 // Colours are 0x00BBGGRR: Brightness divides only the lowest byte, results come back with red and blue
 // exchanged, channels clamp and truncate toward zero, and the top byte never survives.
+// The two byte orders do not mix: no integer or colour of the other form turns into one unasked, and the
+// arithmetic takes both its colours in one form.
+template <class A, class B>
+concept Blendable = requires(A a, B b) {
+    Blend(a, b, 0.5f);
+};
+static_assert(!std::is_convertible_v<SchemeColour, RgbColour> &&
+              !std::is_convertible_v<RgbColour, SchemeColour>);
+static_assert(!std::is_convertible_v<std::uint32_t, SchemeColour> &&
+              !std::is_convertible_v<SchemeColour, std::uint32_t>);
+static_assert(Blendable<SchemeColour, SchemeColour> && Blendable<RgbColour, RgbColour>);
+static_assert(!Blendable<SchemeColour, RgbColour> && !Blendable<RgbColour, SchemeColour>);
+static_assert(std::is_same_v<decltype(FlipRedBlue(SchemeColour())), RgbColour> &&
+              std::is_same_v<decltype(Shade(RgbColour(), 1)), SchemeColour>);
+
 TEST(ColourArithmetic, EachRuleOnItsEdgeCases) {
-    const Colour a = MakeColour(10, 200, 30);
-    const Colour b = MakeColour(20, 100, 31);
-    const Colour c = MakeColour(48, 32, 16);
+    constexpr auto S = MakeColour<SchemeColour>;
+    constexpr auto R = MakeColour<RgbColour>;
+    const SchemeColour a = S(10, 200, 30);
+    const SchemeColour b = S(20, 100, 31);
+    const SchemeColour c = S(48, 32, 16);
     const std::tuple<const char*, std::uint32_t, std::uint32_t> cases[] = {
-        {"Brightness grey: 155 + 155 + 51", Brightness(0x9B9B9B), 361},
-        {"Brightness green", Brightness(0x00FF00), 255},
-        {"Brightness blue only", Brightness(0xFF0000), 255},
-        {"Brightness red only", Brightness(0x0000FF), 85},
-        {"Shade down, clamped", Shade(c, -40), MakeColour(0, 0, 8)},
-        {"Shade exchanges", Shade(c, 0), MakeColour(16, 32, 48)},
-        {"Shade up, clamped", Shade(0xF0F0F0, 40), 0xFFFFFF},
-        {"Shade drops the top byte", Shade(0xFF123456, 0), 0x00563412},
-        {"Blend past 1", Blend(a, b, 1.5f), FlipRedBlue(b)},
-        {"Blend below 0", Blend(a, b, -1.0f), FlipRedBlue(a)},
-        {"Blend a quarter: 12.5 -> 12, 175, 30.25 -> 30", Blend(a, b, 0.25f), MakeColour(30, 175, 12)},
+        {"Brightness grey: 155 + 155 + 51", Brightness(0x9B9B9B_scheme), 361},
+        {"Brightness green", Brightness(0x00FF00_scheme), 255},
+        {"Brightness blue only", Brightness(0xFF0000_scheme), 255},
+        {"Brightness red only", Brightness(0x0000FF_scheme), 85},
+        {"Shade down, clamped", Shade(c, -40).Value(), R(0, 0, 8).Value()},
+        {"Shade exchanges", Shade(c, 0).Value(), R(16, 32, 48).Value()},
+        {"Shade up, clamped", Shade(0xF0F0F0_scheme, 40).Value(), 0xFFFFFF},
+        {"Shade drops the top byte", Shade(0xFF123456_scheme, 0).Value(), 0x00563412},
+        {"Blend past 1", Blend(a, b, 1.5f).Value(), FlipRedBlue(b).Value()},
+        {"Blend below 0", Blend(a, b, -1.0f).Value(), FlipRedBlue(a).Value()},
+        {"Blend a quarter: 12.5 -> 12, 175, 30.25 -> 30", Blend(a, b, 0.25f).Value(), R(30, 175, 12).Value()},
         {"Blend falls toward zero: 200 - 33", Byte1(Blend(a, b, 0.333f)), 167},
-        {"ContrastShift grey", ContrastShift(0xA0A0A0, 70), 0x5A5A5A},
-        {"ContrastShift each channel", ContrastShift(MakeColour(128, 129, 250), 70),
-         MakeColour(198, 59, 180)},
-        {"ContrastShift clamped", ContrastShift(MakeColour(200, 10, 129), 250), MakeColour(0, 255, 0)},
-        {"InverseExchanged", InverseExchanged(MakeColour(10, 20, 30)), MakeColour(225, 235, 245)},
-        {"ContrastingText too close to the title", ContrastingText(0x1E1E1E, 0x202020, 100), 0xDFDFDF},
-        {"ContrastingText far enough", ContrastingText(0x464646, 0xAAAAAA, 90), 0xAAAAAA},
-        {"DeleteModeTint of a grey", DeleteModeTint(0x464646), MakeColour(0x46 + 60, 0x46 - 40, 0x46 - 40)},
-        {"DeleteModeTint clamped", DeleteModeTint(MakeColour(10, 20, 250)), MakeColour(255, 0, 0)}};
+        {"ContrastShift grey", ContrastShift(0xA0A0A0_scheme, 70).Value(), 0x5A5A5A},
+        {"ContrastShift each channel", ContrastShift(S(128, 129, 250), 70).Value(), S(198, 59, 180).Value()},
+        {"ContrastShift clamped", ContrastShift(S(200, 10, 129), 250).Value(), S(0, 255, 0).Value()},
+        {"InverseExchanged", InverseExchanged(S(10, 20, 30)).Value(), S(225, 235, 245).Value()},
+        {"ContrastingText too close to the title",
+         ContrastingText(0x1E1E1E_scheme, 0x202020_scheme, 100).Value(), 0xDFDFDF},
+        {"ContrastingText far enough", ContrastingText(0x464646_scheme, 0xAAAAAA_scheme, 90).Value(),
+         0xAAAAAA},
+        {"DeleteModeTint of a grey", DeleteModeTint(0x464646_scheme).Value(),
+         S(0x46 + 60, 0x46 - 40, 0x46 - 40).Value()},
+        {"DeleteModeTint clamped", DeleteModeTint(S(10, 20, 250)).Value(), S(255, 0, 0).Value()}};
     for (const auto& [what, got, expected] : cases) EXPECT_EQ(got, expected) << what;
 }
 
 TEST(ColourScheme, EmptySettingsGiveTheDefaultDarkScheme) {
     const ColourScheme scheme{test::SchemeTable{}};
-    EXPECT_EQ(scheme.GetDlgColour(), 0x323232u);
-    EXPECT_EQ(scheme.GetBGColour(), 0x464646u);
-    EXPECT_EQ(scheme.GetTextColour(), 0xAAAAAAu);
-    EXPECT_EQ(scheme.GetTitleColour(), 0x1E1E1Eu);
-    EXPECT_EQ(scheme.GetButtonColour(), 0x9B9B9Bu);
-    EXPECT_EQ(scheme.GetButtonTextColour(), 0x393939u);  // 57 in every channel
-    EXPECT_EQ(scheme.GetSelectedColour(), 0xF07800u);    // GDI+ form
-    EXPECT_EQ(scheme.GetSelectedTextColour(), 0xFFFFFFu);
+    EXPECT_EQ(scheme.GetDlgColour(), 0x323232_scheme);
+    EXPECT_EQ(scheme.GetBGColour(), 0x464646_scheme);
+    EXPECT_EQ(scheme.GetTextColour(), 0xAAAAAA_scheme);
+    EXPECT_EQ(scheme.GetTitleColour(), 0x1E1E1E_scheme);
+    EXPECT_EQ(scheme.GetButtonColour(), 0x9B9B9B_rgb);
+    EXPECT_EQ(scheme.GetButtonTextColour(), 0x393939_scheme);  // 57 in every channel
+    EXPECT_EQ(scheme.GetSelectedColour(), 0xF07800_rgb);
+    EXPECT_EQ(scheme.GetSelectedTextColour(), 0xFFFFFF_scheme);
 }
 
 TEST(ColourScheme, ButtonAndSelectionTextFollowBrightness) {
     const struct {
-        Colour button, selected, buttonText, selectedText;
+        SchemeColour button, selected, buttonText, selectedText;
     } cases[] = {
-        {0x000000, 0x00FF00, 0x606060, 0x000000},  // black button: lightened by 96; green: light
-        {0xFFFFFF, 0xFF0000, 0x9D9D9D, 0x000000},  // white button: 157; blue only counts fully
-        {0x9B9B9B, 0x0000FF, 0x393939, 0xFFFFFF},  // red only counts a third
+        {0x000000_scheme, 0x00FF00_scheme, 0x606060_scheme,
+         0x000000_scheme},  // black button: lightened by 96; green: light
+        {0xFFFFFF_scheme, 0xFF0000_scheme, 0x9D9D9D_scheme,
+         0x000000_scheme},  // white button: 157; blue only counts fully
+        {0x9B9B9B_scheme, 0x0000FF_scheme, 0x393939_scheme, 0xFFFFFF_scheme},  // red only counts a third
     };
     for (const auto& c : cases) {
         const ColourScheme scheme{
             test::SchemeTable({{"ButtonColour", c.button}, {"SelectedColour", c.selected}})};
-        EXPECT_EQ(scheme.GetButtonTextColour(), c.buttonText) << std::hex << c.button;
-        EXPECT_EQ(scheme.GetSelectedTextColour(), c.selectedText) << std::hex << c.selected;
+        EXPECT_EQ(scheme.GetButtonTextColour(), c.buttonText) << std::hex << c.button.Value();
+        EXPECT_EQ(scheme.GetSelectedTextColour(), c.selectedText) << std::hex << c.selected.Value();
     }
 }
 
-Colour Grey(int v) { return MakeColour(v, v, v); }
+SchemeColour Grey(int v) { return MakeColour<SchemeColour>(v, v, v); }
 
 // Each control's contrast rule just either side of its threshold, against the default background 70
 // (Brightness 163) or title 30 (Brightness 70); the widget tests check the default colours on screen.
@@ -168,7 +191,7 @@ TEST(ControlColours, ContrastRulesPerControl) {
     b.SetButtonColour(Grey(95));
     EXPECT_EQ(b.buttonTextColour, Grey(0));
     b.SetSelectedColour(Grey(94));
-    EXPECT_EQ(b.selectedTextColour, 0xFFFFFFu);
+    EXPECT_EQ(b.selectedTextColour, 0xFFFFFF_scheme);
 
     TitleColours t;
     t.Load(test::SchemeTable{});
@@ -185,24 +208,25 @@ TEST(ControlColours, ContrastRulesPerControl) {
 
     CheckBoxColours c;
     c.Load(test::SchemeTable{{{"TextColour", Grey(0x46)}}});
-    EXPECT_EQ(c.textColour, Grey(0xB9)) << "the glyph is inverted on an equal background";
-    EXPECT_EQ(c.textColourGdi, Grey(0x46)) << "the label keeps the colour as set";
+    EXPECT_EQ(c.textColour, FlipRedBlue(Grey(0xB9))) << "the glyph is inverted on an equal background";
+    EXPECT_EQ(c.schemeTextColour, Grey(0x46)) << "the label keeps the colour as set";
 
     PlainSliderColours p;
     p.Load(test::SchemeTable{});
-    EXPECT_EQ(p.frameColour, 0u);
+    EXPECT_EQ(p.frameColour, 0x000000_scheme);
     p.Load(test::SchemeTable{{{"TextColour", Grey(41)}}});  // Brightness 95: below 140
-    EXPECT_EQ(p.frameColour, 0xF0F0F0u) << "dark text gets a light frame";
+    EXPECT_EQ(p.frameColour, 0xF0F0F0_scheme) << "dark text gets a light frame";
 
     EditColours e;                                        // 180 on the field, the background lightened by 75
     e.Load(test::SchemeTable{{{"BGColour", Grey(10)}}});  // field 85, Brightness 198
-    EXPECT_EQ(e.textColour, 0u) << "black on a light field whatever was configured";
-    e.SetBGColour(Grey(0));  // field 75, Brightness 175
-    EXPECT_EQ(e.textColour, 0x9B9B9Bu) << "a dark field shows the edit box's own default text";
-    e.Load(test::SchemeTable{{{"BGColour", MakeColour(10, 20, 30)}}});
-    EXPECT_EQ(e.fieldColour, MakeColour(85, 95, 105)) << "the hue survives the derivation";
-    e.SetBGColour(FlipRedBlue(0x0000C8));  // red 200 as the colour setup hands it: GDI+ form
-    EXPECT_EQ(e.fieldColour, MakeColour(255, 75, 75)) << "a red background gives a red field, not a blue one";
+    EXPECT_EQ(e.textColour, 0x000000_scheme) << "black on a light field whatever was configured";
+    e.SetBGColour(FlipRedBlue(Grey(0)));  // field 75, Brightness 175
+    EXPECT_EQ(e.textColour, 0x9B9B9B_scheme) << "a dark field shows the edit box's own default text";
+    e.Load(test::SchemeTable{{{"BGColour", MakeColour<SchemeColour>(10, 20, 30)}}});
+    EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(85, 95, 105)) << "the hue survives the derivation";
+    e.SetBGColour(FlipRedBlue(0x0000C8_scheme));  // red 200 as the colour setup hands it
+    EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(255, 75, 75))
+        << "a red background gives a red field, not a blue one";
 }
 
 }  // namespace

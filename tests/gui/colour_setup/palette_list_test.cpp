@@ -2,6 +2,7 @@
 
 #include "colour_setup_support.h"
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -69,10 +70,10 @@ TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) 
 
     ClickCell(0);
     EXPECT_TRUE(list->IsBackCellHit());
-    EXPECT_EQ(list->ColourAtHit(), 0u);
+    EXPECT_EQ(list->ColourAtHit(), SchemeColour());
     ClickCell(2);
     EXPECT_FALSE(list->IsBackCellHit());
-    EXPECT_EQ(list->ColourAtHit(), 0x00FF00u) << "green, GDI form";
+    EXPECT_EQ(list->ColourAtHit(), 0x00FF00_scheme) << "green";
 }
 
 TEST_F(PaletteListTest, CellSizesFollowTheSliderWithinTheirRangeAndNewColoursScrollIntoView) {
@@ -84,13 +85,14 @@ TEST_F(PaletteListTest, CellSizesFollowTheSliderWithinTheirRangeAndNewColoursScr
     EXPECT_TRUE(list->SetCellSize(35));
 
     // 60 colours fill more than the 5 x 9 page: each addition is brought into view.
-    for (int i = 0; i < 60; ++i) ASSERT_TRUE(list->AddColour(static_cast<std::uint32_t>(0x102030 + i)));
+    for (int i = 0; i < 60; ++i)
+        ASSERT_TRUE(list->AddColour(RgbColour(static_cast<std::uint32_t>(0x102030 + i))));
     EXPECT_GT(list->GetTopRow(), 0);
     const GridLayout& page = list->Layout();
     const int last = list->GetCount() - 1;
     EXPECT_GE(last, page.ItemAt(0));
     EXPECT_LT(last, page.ItemAt(page.visibleCount));
-    EXPECT_FALSE(list->AddColour(0x102030)) << "a colour already there";
+    EXPECT_FALSE(list->AddColour(0x102030_rgb)) << "a colour already there";
     EXPECT_TRUE(list->Model().IsChanged());
 }
 

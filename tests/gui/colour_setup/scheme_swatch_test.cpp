@@ -3,6 +3,7 @@
 #include "gui/colour_setup/colour_block.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -13,7 +14,8 @@ using test::Picture;
 constexpr QRect kSwatch(10, 10, 99, 208);
 const char* const kNames[] = {"Dialog BG", "Group BG", "Title BG", "Button", "Text", "Highlight"};
 // The defaults, with red 200 in the Title BG row and black and white for the two text cases.
-constexpr Colour kColours[] = {0x323232, 0xFFFFFF, 0x0000C8, 0x9B9B9B, 0x000000, 0x0078F0};
+constexpr SchemeColour kColours[] = {0x323232_scheme, 0xFFFFFF_scheme, 0x0000C8_scheme,
+                                     0x9B9B9B_scheme, 0x000000_scheme, 0x0078F0_scheme};
 
 QPoint RowPoint(int row) { return {50, row * 32 + 8}; }
 
@@ -58,15 +60,15 @@ TEST_F(SwatchTest, RowsFramesAndNamesArePaintedWhereTheHitTestFindsThem) {
 TEST_F(SwatchTest, ClickingTheSelectedRowTwiceLeavesNoneSelected) {
     QSignalSpy clicked(swatch, &SchemeSwatch::clicked);
     EXPECT_EQ(Click(0), -1) << "the first row starts selected; one click clears it";
-    EXPECT_EQ(swatch->GetSelectedRowColour(), 0u);
+    EXPECT_EQ(swatch->GetSelectedRowColour(), SchemeColour());
     EXPECT_EQ(Picture(*swatch).pixel(4, 10), qRgb(0x32, 0x32, 0x32)) << "no frame any more";
     EXPECT_EQ(Click(3), 3);
-    EXPECT_EQ(swatch->GetSelectedRowColour(), 0x9B9B9Bu);
+    EXPECT_EQ(swatch->GetSelectedRowColour(), 0x9B9B9B_scheme);
     EXPECT_EQ(Click(3), -1);
-    EXPECT_EQ(swatch->GetSelectedRowColour(), 0u);
+    EXPECT_EQ(swatch->GetSelectedRowColour(), SchemeColour());
     EXPECT_EQ(clicked.count(), 3) << "once per click";
-    swatch->SetSelectedRowColour(0xFF0000);
-    EXPECT_EQ(swatch->GetColour(3), 0x9B9B9Bu) << "nothing selected, nothing recoloured";
+    swatch->SetSelectedRowColour(0xFF0000_scheme);
+    EXPECT_EQ(swatch->GetColour(3), 0x9B9B9B_scheme) << "nothing selected, nothing recoloured";
 
     QTest::mouseClick(swatch, Qt::LeftButton, {}, QPoint(50, 2 * 32 + 2));
     EXPECT_EQ(swatch->GetSelected(), -1) << "the gap between rows selects nothing";
@@ -77,28 +79,28 @@ TEST_F(SwatchTest, DraggingMovesTheSelectionAndTheSelectedRowTakesNewColours) {
     test::Drag(swatch, RowPoint(1), RowPoint(4));
     EXPECT_EQ(swatch->GetSelected(), 4);
     EXPECT_EQ(clicked.count(), 1) << "reported when the button comes up";
-    swatch->SetSelectedRowColour(0xFF0000);  // blue
-    EXPECT_EQ(swatch->GetColour(4), 0xFF0000u);
+    swatch->SetSelectedRowColour(0xFF0000_scheme);  // blue
+    EXPECT_EQ(swatch->GetColour(4), 0xFF0000_scheme);
     const QImage recoloured = Picture(*swatch);
     EXPECT_EQ(recoloured.pixel(80, 4 * 32 + 8), qRgb(5, 5, 255)) << "blue under a faint white upper half";
     EXPECT_EQ(recoloured.pixel(80, 4 * 32 + 28), qRgb(0, 0, 245)) << "and a faint black lower half";
 
     const QImage before = Picture(*swatch);
-    swatch->SetColour(6, 0x00FF00);
-    swatch->SetColour(-1, 0x00FF00);
+    swatch->SetColour(6, 0x00FF00_scheme);
+    swatch->SetColour(-1, 0x00FF00_scheme);
     EXPECT_EQ(Picture(*swatch), before) << "rows outside 0..5 change nothing";
-    for (int row = 0; row < 6; ++row) EXPECT_NE(swatch->GetColour(row), 0x00FF00u) << row;
-    EXPECT_EQ(swatch->GetColour(6), 0u);
+    for (int row = 0; row < 6; ++row) EXPECT_NE(swatch->GetColour(row), 0x00FF00_scheme) << row;
+    EXPECT_EQ(swatch->GetColour(6), SchemeColour());
 }
 
 TEST(ColourBlock, StartsInTheDialogColourAndPaintsWhatItIsGiven) {
     WriteSchemeNumber(scheme::kDlgColour, 0x0000C8);
     test::Host host;
     auto* block = host.Add(new ColourBlock, QRect(10, 10, 60, 30));
-    WriteSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour);
+    WriteSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour.Value());
     host.Show();
     EXPECT_EQ(Picture(*block).pixel(30, 15), qRgb(200, 0, 0));
-    block->SetColour(0xC80000);
+    block->SetColour(0xC80000_scheme);
     EXPECT_EQ(Picture(*block).pixel(59, 29), qRgb(0, 0, 200));
 }
 

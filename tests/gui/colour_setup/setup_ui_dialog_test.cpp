@@ -1,7 +1,5 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
-
-
 #include "colour_setup_support.h"
 #include "core/colour_setup/colour_code.h"
 #include "core/colour_setup/palette_model.h"
@@ -18,6 +16,7 @@
 #include "gui/skin/skin_label.h"
 #include "gui/skin/skin_slider_plain.h"
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -27,12 +26,13 @@ using namespace setup_ui_id;
 using test::Picture;
 using test::colour::RawSwatch;
 
-constexpr UiSlots kDefaults{0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0};
+constexpr UiSlots kDefaults{0x323232_scheme, 0x464646_scheme, 0x1E1E1E_scheme,
+                            0x9B9B9B_scheme, 0xAAAAAA_scheme, 0x0078F0_scheme};
 constexpr std::uint32_t kUnset = 0xDEADBEEF;
 
 std::vector<std::string> Codes(const std::vector<PaletteRecord>& colours) {
     std::vector<std::string> codes;
-    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.SchemeQColor()));
+    for (const PaletteRecord& r : colours) codes.push_back(ColourCode(r.AsSchemeColour()));
     return codes;
 }
 
@@ -69,7 +69,8 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
         EXPECT_EQ(control->geometry(), DialogRectToPixels(item.rect)) << item.id;
     }
     const SchemeSwatch* swatch = Get<SchemeSwatch>(kUiSwatch);
-    const UiSlots expected{0x323232, 0x0000C8, 0x1E1E1E, 0x9B9B9B, 0xAAAAAA, 0x0078F0};
+    const UiSlots expected{0x323232_scheme, 0x0000C8_scheme, 0x1E1E1E_scheme,
+                           0x9B9B9B_scheme, 0xAAAAAA_scheme, 0x0078F0_scheme};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(swatch->GetColour(i), expected[static_cast<std::size_t>(i)]) << i;
     EXPECT_EQ(swatch->GetSelected(), 0);
     for (int face = 0; face < 3; ++face) EXPECT_EQ(Get<SkinButton>(kVista + face)->FaceStyleValue(), face);
@@ -79,7 +80,7 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
     EXPECT_EQ(Get<SkinSliderPlain>(kSwatchSize)->GetPos(), 45);
     EXPECT_EQ(Get<SkinSliderPlain>(kPaletteSize)->GetPos(), 35);
     EXPECT_EQ(Get<SkinHeader>(kPaletteHeader)->GetIconKind(), SkinHeader::kColourPagesIcon);
-    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x323232u) << "the dialog's background";
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x323232_scheme) << "the dialog's background";
     EXPECT_FALSE(Get(kColourToLibrary)->isEnabled()) << "no palette is open";
 
     // The test area in the slots: Dialog BG around the group, which is red, as is the edit box's field (the
@@ -104,7 +105,7 @@ TEST_F(SetupUiTest, DefaultUiSwatchThenOkWritesExactlyTheDefaults) {
     EXPECT_FALSE(dialog->isVisible());
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(Setting(kUiSlots[static_cast<std::size_t>(i)].valueName),
-                  kDefaults[static_cast<std::size_t>(i)]);
+                  kDefaults[static_cast<std::size_t>(i)].Value());
     EXPECT_EQ(Setting("ButtonFace"), 0u);
 }
 
@@ -118,8 +119,9 @@ TEST_F(SetupUiTest, CancelAfterSwatchToLibraryKeepsTheSwatchButWritesNoSetting) 
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
     ASSERT_EQ(saved.swatches.size(), 2u);
-    EXPECT_EQ(saved.swatches[1],
-              (SwatchRecord{4, {0x323232, 0x464646, 0x1E1E1E, 0x9B9B9B, 0x0000C8, 0x0078F0}}));
+    EXPECT_EQ(saved.swatches[1], (SwatchRecord{4,
+                                               {0x323232_scheme, 0x464646_scheme, 0x1E1E1E_scheme,
+                                                0x9B9B9B_scheme, 0x0000C8_scheme, 0x0078F0_scheme}}));
     EXPECT_EQ(saved.nextId, 5u);
     EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys(), QStringList{"UI/TextColour"});
 }
@@ -132,18 +134,20 @@ TEST_F(SetupUiTest, APickedColourFillsTheSelectedSlotOrIsSpreadAndWithNeitherCha
     EXPECT_EQ(Slots(), kDefaults) << "no slot selected, spread off";
 
     ClickSlot(1);
-    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646u) << "the picker starts from the slot";
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646_scheme)
+        << "the picker starts from the slot";
     test::Click(Get(kHueBar), QPoint(0, 5));
-    EXPECT_EQ(Slots()[1], 0x0000FFu) << "pure red from the hue bar's left end";
+    EXPECT_EQ(Slots()[1], 0x0000FF_scheme) << "pure red from the hue bar's left end";
     EXPECT_EQ(TestGroupColour(), qRgb(255, 0, 0)) << "shown at once";
 
     Press(kSpreadColour);
-    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00Au) << "green while on";
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00A_rgb) << "green while on";
     test::Drag(Get(kShadeSquare), QPoint(5, 5), QPoint(-10, -10));  // to the white corner
-    const UiSlots spread{0xB6B6B6, 0xFFFFFF, 0x6D6D6D, 0xFFFFFF, 0xFFFFFF, 0x0078F0};
+    const UiSlots spread{0xB6B6B6_scheme, 0xFFFFFF_scheme, 0x6D6D6D_scheme,
+                         0xFFFFFF_scheme, 0xFFFFFF_scheme, 0x0078F0_scheme};
     EXPECT_EQ(Slots(), spread) << "white spread: greys of 182 and 109, the lighter slots clamped";
     Press(kSpreadColour);
-    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9Bu) << "the scheme's again";
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9B_rgb) << "the scheme's again";
 }
 
 TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
@@ -162,8 +166,9 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
     EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46, 0x46, 0x46));
 
     ClickPaletteCell(1);
-    EXPECT_EQ(Slots()[0], MakeColour(200, 100, 50)) << "a palette colour fills the selected slot";
-    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), MakeColour(200, 100, 50));
+    EXPECT_EQ(Slots()[0], MakeColour<SchemeColour>(200, 100, 50))
+        << "a palette colour fills the selected slot";
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), MakeColour<SchemeColour>(200, 100, 50));
     test::Click(Get(kHueBar), QPoint(0, 5));
     Press(kColourToLibrary);
     EXPECT_EQ(dialog->Controls().paletteList->GetCount(), 4);
@@ -182,15 +187,18 @@ TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) 
     test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(3, 10, swatches));
     Open();
     ClickSwatchCard(1);
-    EXPECT_EQ(Slots(), swatches[1].second);
-    EXPECT_EQ(Get<SchemeSwatch>(kUiSwatch)->GetColour(4), 0x303030u);
+    const UiSlots second{0xE4E4E4_scheme, 0xF2F2F2_scheme, 0xC8C8C8_scheme,
+                         0xE0E0E0_scheme, 0x303030_scheme, 0xD7781E_scheme};
+    EXPECT_EQ(Slots(), second);
+    EXPECT_EQ(Get<SchemeSwatch>(kUiSwatch)->GetColour(4), 0x303030_scheme);
     Press(kDeleteSwatch);
     ClickSwatchCard(0);
     EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
-    EXPECT_EQ(Slots(), swatches[1].second) << "a deleted swatch is not copied";
+    EXPECT_EQ(Slots(), second) << "a deleted swatch is not copied";
     Press(kDeleteSwatch);
     ClickSwatchCard(1);
-    EXPECT_EQ(Slots(), swatches[2].second) << "copying again once the mode is off";
+    EXPECT_EQ(Slots(), (UiSlots{9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme}))
+        << "copying again once the mode is off";
     Press(kOk);
     const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
     ASSERT_EQ(saved.swatches.size(), 2u);

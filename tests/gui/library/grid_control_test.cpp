@@ -5,6 +5,7 @@
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_colour.h"
 #include "library_widget_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -131,14 +132,14 @@ TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
     WriteSchemeNumber(scheme::kBGColour, 0x203040);
     ColourGrid grid(5);
     const QImage before = Picture(grid);
-    EXPECT_EQ(before.pixelColor(330, 290), SchemeQColor(0x203040));
-    grid.SetBGColour(0x0000C0);
+    EXPECT_EQ(before.pixelColor(330, 290), SchemeQColor(0x203040_scheme));
+    grid.SetBGColour(0x0000C0_scheme);
     const QImage tinted = Picture(grid);
-    EXPECT_EQ(tinted.pixelColor(330, 290), SchemeQColor(0x0000C0));
+    EXPECT_EQ(tinted.pixelColor(330, 290), SchemeQColor(0x0000C0_scheme));
     EXPECT_EQ(tinted.pixelColor(390, 150), before.pixelColor(390, 150));
     grid.LoadColours();
-    EXPECT_EQ(Picture(grid).pixelColor(330, 290), SchemeQColor(0x203040));
-    WriteSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour);
+    EXPECT_EQ(Picture(grid).pixelColor(330, 290), SchemeQColor(0x203040_scheme));
+    WriteSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour.Value());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "gui/skin/skin_colour.h"
 #include "library_widget_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -75,9 +76,9 @@ TEST_F(TagListTest, WeightsPickTheFontSizesAndStatesTheColours) {
     EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 16),
               SchemeQColor(colours.selectedTextColour));
     EXPECT_EQ(picture.pixelColor(five.text.x + 2, five.text.y + 17), SchemeQColor(colours.bgColour));
-    control.SetBGColour(0x0000C0);
-    EXPECT_EQ(Behind(2), SchemeQColor(0x0000C0));
-    EXPECT_EQ(Picture(control).pixelColor(150, 110), SchemeQColor(0x0000C0));
+    control.SetBGColour(0x0000C0_scheme);
+    EXPECT_EQ(Behind(2), SchemeQColor(0x0000C0_scheme));
+    EXPECT_EQ(Picture(control).pixelColor(150, 110), SchemeQColor(0x0000C0_scheme));
 }
 
 TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {

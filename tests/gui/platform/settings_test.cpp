@@ -1,4 +1,5 @@
 #include "gui/skin/scheme_settings.h"
+#include "support/printers.h"
 
 #include <QSettings>
 
@@ -41,9 +42,9 @@ TEST(Settings, TheSchemeIsReadFromTheUsersSettings) {
     WriteSchemeNumber("ButtonColour", 0xFFFFFF);
     WriteSchemeNumber("SelectedColour", 0x00FF00);
     const ColourScheme scheme = LoadColourScheme();
-    EXPECT_EQ(scheme.GetButtonTextColour(), 0x9D9D9Du);
-    EXPECT_EQ(scheme.GetSelectedTextColour(), 0x000000u);
-    EXPECT_EQ(scheme.GetSelectedColour(), 0x00FF00u);
+    EXPECT_EQ(scheme.GetButtonTextColour(), 0x9D9D9D_scheme);
+    EXPECT_EQ(scheme.GetSelectedTextColour(), 0x000000_scheme);
+    EXPECT_EQ(scheme.GetSelectedColour(), 0x00FF00_rgb);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "gui/skin/skin_control_factory.h"
 #include "gui/skin/skin_font.h"
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 #include "support/temp_dir.h"
 
 namespace motivra {
@@ -31,7 +32,8 @@ TEST(GradientRect, EachAngleRunsFromColour1ToColour2AndOthersDrawNothing) {
     for (const auto& [angle, first, last, mid] : cases) {
         QImage image = Canvas(120, 50);
         QPainter painter(&image);
-        EXPECT_EQ(GradientRect(painter, 10, 5, 110, 45, 0x0000FF, 0xFF0000, angle), angle == 30 ? 0 : 1);
+        EXPECT_EQ(GradientRect(painter, 10, 5, 110, 45, 0x0000FF_scheme, 0xFF0000_scheme, angle),
+                  angle == 30 ? 0 : 1);
         painter.end();
         if (angle == 30) {
             EXPECT_EQ(image, Canvas(120, 50));

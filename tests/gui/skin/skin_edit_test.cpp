@@ -1,6 +1,7 @@
 #include "gui/skin/skin_edit.h"
 
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -60,7 +61,7 @@ TEST(SkinEdit, FirstLineNotificationEnterEscapeAndTheBevelledField) {
     EXPECT_LT(test::GreyRange(image, QRect(2, 2, 40, 18)).first, 40) << "black text on the light field";
 
     // The colour setup hands its red 0x0000C8 over with red and blue exchanged; the field lightens it by 75.
-    edit->SetBGColour(FlipRedBlue(0x0000C8));
+    edit->SetBGColour(FlipRedBlue(0x0000C8_scheme));
     EXPECT_EQ(test::Picture(*edit).pixel(120, 12), qRgb(255, 75, 75)) << "a red field, not a blue one";
 }
 

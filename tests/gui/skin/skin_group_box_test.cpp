@@ -1,9 +1,10 @@
 #include "gui/skin/skin_group_box.h"
 
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/file_image.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_header.h"
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -16,7 +17,8 @@ TEST(SkinGroupBox, TitleBandFrameBodyTheCaptionFlippedToGrey223AndRedrawTitle) {
     test::Host host;
     auto* group = host.Add(new SkinGroupBox, QRect(10, 10, 200, 100));
     WriteSchemeNumber("TextColour", 0xAAAAAA);
-    EXPECT_EQ(group->Colours().textColour, 0xDFDFDFu) << "grey 32 lies within 100 of the title 0x1E1E1E";
+    EXPECT_EQ(group->Colours().textColour, 0xDFDFDF_scheme)
+        << "grey 32 lies within 100 of the title 0x1E1E1E";
     group->setTitle("Behaviour: Zoom");
     host.Show();
     const QImage image = Picture(*group);

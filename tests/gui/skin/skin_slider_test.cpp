@@ -2,6 +2,7 @@
 
 #include "gui/skin/skin_slider_plain.h"
 #include "gui/skin/skin_test_support.h"
+#include "support/printers.h"
 
 namespace motivra {
 namespace {
@@ -111,10 +112,10 @@ TEST(SkinSliderPlain, ShowsTheColoursItIsGivenInSchemeForm) {
     auto* slider = host.Add(new SkinSliderPlain, QRect(10, 10, 146, 20));
     slider->SetRange(0, 100);  // the thumb at x 20..32, its body below the gloss at y 15
     slider->SetMarkers(true, false);
-    slider->SetBGColour(0x0000C8);
-    slider->SetTextColour(0xC80000);
-    slider->SetButtonColour(0x0000C8);
-    slider->SetSelectedColour(0xFF0000);
+    slider->SetBGColour(0x0000C8_scheme);
+    slider->SetTextColour(0xC80000_scheme);
+    slider->SetButtonColour(0x0000C8_scheme);
+    slider->SetSelectedColour(0xFF0000_scheme);
     const QImage image = Picture(*slider);
     EXPECT_EQ(image.pixel(70, 2), qRgb(200, 0, 0)) << "background";
     EXPECT_EQ(image.pixel(5, 3), qRgb(0, 0, 200)) << "box filled with the text colour";
