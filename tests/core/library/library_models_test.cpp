@@ -678,6 +678,18 @@ TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChan
     EXPECT_EQ(model.ClickGrid(table, "sub").previewPath, "") << "a behaviour of a subfolder plays nothing";
 }
 
+TEST(TagDeleteMode, TheQuestionListsTheMarkedTagsWithAndBeforeTheLast) {
+    const struct {
+        Names tags;
+        std::string listed;
+    } cases[] = {{{"a", "b"}, R"("a" and "b")"}, {{"a", "b", "c"}, R"("a", "b" and "c")"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(English(TagDeleteMode::Question(c.tags)),
+                  "Delete the tags " + c.listed +
+                      " from the library? Every behaviour loses them; the behaviours themselves stay.");
+    }
+}
+
 TEST_F(EditTagsTest, DeleteTagModeKeepsThePickedBehavioursTagsOutOfHarm) {
     model.ClickGrid(table, "C");
     model.ToggleDeleteMode(table);
