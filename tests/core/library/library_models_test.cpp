@@ -664,6 +664,14 @@ TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAt
     EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n");
 }
 
+TEST_F(EditTagsTest, AClickLinksOnlyTheTagItAddedNotTheTagsAlreadyHeld) {
+    Write({"tags/T1.tag"}, "C\r\n");  // B's tag database lists T1, its tag file lost B elsewhere
+    table = Tags();
+    model.ClickGrid(table, "B");
+    Click("T2", Key::Ctrl);
+    EXPECT_EQ(Files().substr(0, Files().find(" tags/T3")), "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n");
+}
+
 TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChangesNothing) {
     Write({"tagdb/D.tdb"}, "T3\r\nlost\r\n");
     model.ClickGrid(table, "C");
