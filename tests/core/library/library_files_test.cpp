@@ -137,6 +137,13 @@ TEST_F(LibrarySafetyTest, ALibraryPastTheLimitsIsMarkedAndNotRebuilt) {
     EXPECT_FALSE(Tags().ExceedsLimits());
     fs::resize_file(library / "tags/z.tag", TagTable::kMaxTotalTagBytes);  // a and z together are too large
     EXPECT_TRUE(Tags().ExceedsLimits());
+
+    // Exactly at the limit is still within it: every tag file is read and loses its link.
+    fs::resize_file(library / "tags/z.tag", TagTable::kMaxTotalTagBytes - 3);
+    Write({"x.vmr"});
+    const LibraryChange removal = RemoveBehaviour(Library(), "x");
+    EXPECT_EQ(removal.skipped, Names{});
+    EXPECT_EQ(Read("tags/a.tag"), "");
 }
 
 // What a listing shows, deleting can remove, and names starting with '*' are names like any other.

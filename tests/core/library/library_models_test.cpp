@@ -665,6 +665,14 @@ TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAt
     EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n");
 }
 
+TEST_F(EditTagsTest, AClickLinksOnlyTheTagItAddedNotTheTagsAlreadyHeld) {
+    Write({"tags/T1.tag"}, "C\r\n");  // B's tag database lists T1, its tag file lost B elsewhere
+    table = Tags();
+    model.ClickGrid(table, "B");
+    Click("T2", Key::Ctrl);
+    EXPECT_EQ(Files().substr(0, Files().find(" tags/T3")), "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n");
+}
+
 TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChangesNothing) {
     Write({"tagdb/D.tdb"}, "T3\r\nlost\r\n");
     model.ClickGrid(table, "C");
@@ -677,6 +685,18 @@ TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChan
     EXPECT_EQ(model.State().picked, "");
     EXPECT_EQ(Summary(table), "T1=B,C T2=C T3= lost=");
     EXPECT_EQ(model.ClickGrid(table, "sub").previewPath, "") << "a behaviour of a subfolder plays nothing";
+}
+
+TEST(TagDeleteMode, TheQuestionListsTheMarkedTagsWithAndBeforeTheLast) {
+    const struct {
+        Names tags;
+        std::string listed;
+    } cases[] = {{{"a", "b"}, R"("a" and "b")"}, {{"a", "b", "c"}, R"("a", "b" and "c")"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(English(TagDeleteMode::Question(c.tags)),
+                  "Delete the tags " + c.listed +
+                      " from the library? Every behaviour loses them; the behaviours themselves stay.");
+    }
 }
 
 TEST_F(EditTagsTest, DeleteTagModeKeepsThePickedBehavioursTagsOutOfHarm) {

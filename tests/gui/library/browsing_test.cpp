@@ -96,6 +96,9 @@ TEST_F(BrowsingTest, TheCellUnderThePointerPlaysAfterItsRestAloneUntilThePointer
     EXPECT_EQ(grid.PlayingItem(), -1) << "moving on stops it";
     EXPECT_EQ(CellPicture(grid, 2), still);
     EXPECT_EQ(grid.ToolTip()->Text(), "whirl fast (spin-0002)\nNo tags");
+    QTest::mouseMove(&grid, grid.CellRect(4).center());
+    EXPECT_EQ(grid.HoverItem(), -1) << "the empty cell after the last behaviour holds none";
+    EXPECT_FALSE(grid.IsWaitingToPlay());
     QTest::mouseMove(&grid, QPoint(-20, -20));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&grid, &leave);

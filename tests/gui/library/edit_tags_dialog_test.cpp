@@ -30,10 +30,8 @@ struct EditTagsTest : ::testing::Test {
         dialog.SetConfirmer(questions.Confirmer());
         test::ShowDialog(dialog);
     }
-    // The grid's background, in its bottom-left corner below the cells.
-    QColor GridBackground() const {
-        return test::Picture(dialog.Grid()).pixelColor(2, dialog.Grid().height() - 3);
-    }
+    // A view's background, in its bottom-left corner where no cell or tag is drawn.
+    static QColor Background(QWidget& view) { return test::Picture(view).pixelColor(2, view.height() - 3); }
 
     Tagged library;
     EditTagsDialog dialog;
@@ -74,12 +72,12 @@ TEST_F(EditTagsTest, WithNothingPickedTagsFilterTheGridAndSubtractionAloneShowsA
 }
 
 TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMode) {
-    const QColor normal = GridBackground();
+    const QColor normal = Background(dialog.Grid());
     test::ClickTag(dialog.Tags(), "T2");
     ASSERT_EQ(test::Shown(dialog.Grid()), Names{"C"});
     test::ClickButton(dialog, kDeleteBehaviour);
     EXPECT_TRUE(dialog.Model().State().deleteBehaviourMode);
-    EXPECT_GT(GridBackground().red(), normal.red() + 40) << "the cells lie on a reddish tint";
+    EXPECT_GT(Background(dialog.Grid()).red(), normal.red() + 40) << "the cells lie on a reddish tint";
 
     questions.answer = false;
     test::ClickCell(dialog.Grid(), 0);
@@ -95,13 +93,21 @@ TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMod
     EXPECT_EQ(library.Read("tags/T2.tag"), "");
     EXPECT_TRUE(test::Shown(dialog.Grid()).empty());
     EXPECT_FALSE(dialog.Model().State().deleteBehaviourMode) << "nothing left to delete: the mode ends";
-    EXPECT_EQ(GridBackground(), normal);
+    EXPECT_EQ(Background(dialog.Grid()), normal);
 
     test::ClickButton(dialog, kOk);
     for (const char* tag : {"T1", "T2", "T3"}) {
         EXPECT_EQ(library.Read(std::string("tags/") + tag + ".tag").find("C"), std::string::npos) << tag;
     }
     EXPECT_TRUE(messages.shown.empty()) << messages.All();
+}
+
+TEST_F(EditTagsTest, DeleteTagTintsTheTagListUntilItIsClickedAgain) {
+    const QColor normal = Background(dialog.Tags());
+    test::ClickButton(dialog, kDeleteTag);
+    EXPECT_GT(Background(dialog.Tags()).red(), normal.red() + 40);
+    test::ClickButton(dialog, kDeleteTag);
+    EXPECT_EQ(Background(dialog.Tags()), normal);
 }
 
 TEST_F(EditTagsTest, ReconstructTagLinksRewritesTheTagFilesFromTheTagDatabases) {

@@ -77,6 +77,22 @@ TEST_F(LoadDialogTest, APickPlaysAndStaysTheResultThroughFilteringUntilItIsLetGo
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
+// Another writer's change keeps the pick while its behaviour is still shown, and lets it go once it is not.
+TEST_F(LoadDialogTest, AChangeToTheLibraryLetsThePickGoOnlyWhenItIsNoLongerShown) {
+    test::ClickTag(dialog.Tags(), "A");
+    test::ClickCell(dialog.Grid(), 2);
+    library.WriteBehaviour("e", "e");
+    library.Write("tags/A.tag", "c\r\na\r\nb\r\ne\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return test::Shown(dialog.Grid()).size() == 4; }, 5000));
+    EXPECT_EQ(dialog.Grid().GetSelectedName(), "b");
+    EXPECT_EQ(dialog.ChosenPath(), library.Path("b.vmr"));
+
+    std::filesystem::remove(library.folder / "b.vmr");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return test::Shown(dialog.Grid()).size() == 3; }, 5000));
+    EXPECT_EQ(dialog.ChosenPath(), "");
+    EXPECT_EQ(Preview().Tracks().GetTrack(0).enabled, 0) << "the preview shows the reset state";
+}
+
 TEST_F(LoadDialogTest, ADoubleClickPicksAndAccepts) {
     test::ClickTag(dialog.Tags(), "B");
     test::ClickCell(dialog.Grid(), 1);

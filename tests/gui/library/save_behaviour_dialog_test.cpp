@@ -2,6 +2,9 @@
 
 #include <QSettings>
 
+#include <string>
+#include <utility>
+
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/library/dialog_preview.h"
@@ -93,6 +96,14 @@ TEST_F(SaveDialogTest, TheCoreNameIsTrimmedLowerCasedAndRememberedAfterCancelToo
     test::TypeInto(Box(kCoreName), QStringLiteral("../up"));
     dialog->reject();
     EXPECT_EQ(settings::ReadText(QStringLiteral("CoreFilename"), {}), "spin") << "a refused name is not kept";
+
+    // The setting holds 1023 bytes of name; a longer stored name gives way to the default.
+    for (const auto& [stored, used] : {std::pair{std::string(1023, 'a'), std::string(1023, 'a')},
+                                       std::pair{std::string(1024, 'a'), std::string("vmrk")}}) {
+        settings::WriteText(QStringLiteral("CoreFilename"), QString::fromStdString(stored));
+        Open();
+        EXPECT_EQ(dialog->Model().CoreName(), used) << stored.size();
+    }
 }
 
 TEST_F(SaveDialogTest, AnAddedTagIsWrittenAtOnceAndCancelWritesNothingMore) {
