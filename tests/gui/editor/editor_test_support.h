@@ -28,13 +28,17 @@ inline constexpr int kZoom = static_cast<int>(ParameterSlot::Zoom);
 
 // The editor window shown in the default scheme, its controls reached by id and driven by real events.
 struct ShownEditor {
-    ShownEditor() {
-        // Closing an edited editor asks about its changes: here the answer is to drop them, unless a test of
-        // that question answers itself.
-        window.SetUnsavedAsker(
-            [](const QString&, const QString&) { return EditorWindow::UnsavedAnswer::Discard; });
+    // Closing an edited editor asks about its changes: here the answer is to drop them, unless a test of
+    // that question answers itself, or asks the real question.
+    explicit ShownEditor(bool realQuestion = false) {
+        if (!realQuestion) DropChangesOnClose();
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void DropChangesOnClose() {
+        window.SetUnsavedAsker(
+            [](const QString&, const QString&) { return EditorWindow::UnsavedAnswer::Discard; });
     }
 
     const RowControls& Row(int r) const { return window.Controls().rows[static_cast<std::size_t>(r)]; }

@@ -1,6 +1,7 @@
 #include "gui/editor/editor_window.h"
 
 #include <QSettings>
+#include <QTimer>
 
 #include <set>
 
@@ -17,6 +18,26 @@ using test::kSchemeLabel;
 using test::kXPosition;
 using test::kXScale;
 using test::kZoom;
+
+// The close question itself, answered by its buttons: the second drops the changes and closes, the third
+// keeps the editor open with them.
+TEST(EditorWindow, TheCloseQuestionsButtonsDropTheChangesOrKeepEditing) {
+    for (const auto& [button, staysOpen] : {std::pair{2, false}, std::pair{3, true}}) {
+        test::ShownEditor e(true);
+        e.Drag(e.Row(kZoom).startSlider, 30);
+        bool asked = false;
+        QTimer::singleShot(0, &e.window, [&asked, button] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                asked = true;
+                QTest::mouseClick(FindControl<QWidget>(*box, button), Qt::LeftButton);
+            }
+        });
+        e.window.close();
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(e.window.isVisible(), staysOpen) << "button " << button;
+        e.DropChangesOnClose();
+    }
+}
 
 TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndXPositionStartsOnItsMarkPrintingZero) {
     test::ShownEditor e;

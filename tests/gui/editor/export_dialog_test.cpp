@@ -2,8 +2,6 @@
 
 #include <QSignalSpy>
 
-
-
 #include "gui/editor/export_template.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_edit.h"
@@ -32,9 +30,10 @@ struct ExportDialogTest : ::testing::Test {
     }
     void Type(int id, const QString& text) { test::TypeInto(*FindControl<SkinEdit>(*dialog, id), text); }
     void PickFormat(ExportFormat format) {
-        const auto at = std::find(kExportFormats.begin(), kExportFormats.end(), format) - kExportFormats.begin();
-        QTest::mouseClick(FindControl<SkinCheckBox>(*dialog, kFirstFormat + static_cast<int>(at)), Qt::LeftButton,
-                          {}, QPoint(4, 4));
+        const auto at =
+            std::find(kExportFormats.begin(), kExportFormats.end(), format) - kExportFormats.begin();
+        QTest::mouseClick(FindControl<SkinCheckBox>(*dialog, kFirstFormat + static_cast<int>(at)),
+                          Qt::LeftButton, {}, QPoint(4, 4));
     }
     // Clicks OK and waits for the export to end; false when none started.
     bool Export() {
@@ -54,10 +53,14 @@ struct ExportDialogTest : ::testing::Test {
 TEST_F(ExportDialogTest, TypedFieldsAreExportedAndOfferedAgainNextTime) {
     PickFormat(ExportFormat::Css);
     Type(kWidth, "320");
+    QTest::mouseClick(FindControl<SkinCheckBox>(*dialog, kFill), Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_TRUE(dialog->Form().fill);
     Type(kOut, QString::fromStdString(folder.File("slide.webp")));
     PickFormat(ExportFormat::Css);
-    EXPECT_EQ(dialog->Form().out, folder.File("slide.css")) << "the format's extension replaces the typed one";
-    EXPECT_EQ(dialog->NotesText().toStdString(), "Kept: CSS: X Position, Zoom, each with its own time window and easing");
+    EXPECT_EQ(dialog->Form().out, folder.File("slide.css"))
+        << "the format's extension replaces the typed one";
+    EXPECT_EQ(dialog->NotesText().toStdString(),
+              "Kept: CSS: X Position, Zoom, each with its own time window and easing");
     ASSERT_TRUE(Export());
     EXPECT_TRUE(std::filesystem::exists(folder.File("slide.css")));
     EXPECT_FALSE(dialog->isVisible()) << "a written export closes the dialog";
@@ -66,6 +69,7 @@ TEST_F(ExportDialogTest, TypedFieldsAreExportedAndOfferedAgainNextTime) {
     const ExportForm again = dialog->Form();
     EXPECT_EQ(again.format, ExportFormat::Css);
     EXPECT_EQ(again.width, "320");
+    EXPECT_TRUE(again.fill);
     EXPECT_EQ(again.out, folder.File("slide.css"));
 }
 
@@ -88,7 +92,8 @@ TEST_F(ExportDialogTest, AStoppedExportLeavesTheFolderAsItWas) {
         Type(kWidth, "1200");
         Type(kHeight, "900");
         Type(kDuration, "20");
-        Type(kOut, QString::fromStdString(folder.File(format == ExportFormat::Png ? "frames" : "slide.webp")));
+        Type(kOut,
+             QString::fromStdString(folder.File(format == ExportFormat::Png ? "frames" : "slide.webp")));
         if (format == ExportFormat::Png) std::filesystem::create_directory(folder.File("frames"));
         const auto before = test::FolderSnapshot(folder.Path());
         QSignalSpy finished(dialog.get(), &ExportDialog::exportFinished);
