@@ -22,7 +22,9 @@ using test::kZoom;
 // The close question itself, answered by its buttons: the second drops the changes and closes, the third
 // keeps the editor open with them.
 TEST(EditorWindow, TheCloseQuestionsButtonsDropTheChangesOrKeepEditing) {
-    for (const auto& [button, staysOpen] : {std::pair{2, false}, std::pair{3, true}}) {
+    for (const auto& answer : {std::pair{2, false}, std::pair{3, true}}) {
+        const int button = answer.first;
+        const bool staysOpen = answer.second;
         test::ShownEditor e(true);
         e.Drag(e.Row(kZoom).startSlider, 30);
         bool asked = false;
