@@ -17,8 +17,8 @@ public:
 
     // The caption; "NONE" shows the window text (title()) from the next paint on.
     void SetCaption(const QString& caption) { caption_ = caption; }
-    // The caption as the next paint draws it ("NONE" until the first paint takes the window text).
-    const QString& Caption() const { return caption_; }
+    // The caption as the next paint draws it, also before the first paint has taken the window text.
+    QString Caption() const { return caption_ == QLatin1String("NONE") ? title() : caption_; }
     void SetTitleBar(bool shown) { titleBar_ = shown; }
     void SetTextColour(SchemeColour c) { colours_.SetTextColour(c); }
     void SetTitleColour(SchemeColour c) { colours_.SetTitleColour(c); }
