@@ -53,8 +53,8 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
         EXPECT_EQ(control->geometry(), DialogRectToPixels(item.rect)) << item.id;
     }
     const SchemeSwatch* swatch = Get<SchemeSwatch>(kUiSwatch);
-    const UiSlots expected{0x323232_scheme, 0x0000C8_scheme, 0x1E1E1E_scheme,
-                           0x9B9B9B_scheme, 0xAAAAAA_scheme, 0x0078F0_scheme};
+    UiSlots expected = kDefaults;
+    expected[1] = 0x0000C8_scheme;
     for (int i = 0; i < 6; ++i) EXPECT_EQ(swatch->GetColour(i), expected[static_cast<std::size_t>(i)]) << i;
     EXPECT_EQ(swatch->GetSelected(), 0);
     for (int face = 0; face < 3; ++face) EXPECT_EQ(Get<SkinButton>(kVista + face)->FaceStyleValue(), face);
@@ -101,9 +101,9 @@ TEST_F(SetupUiTest, CancelAfterSwatchToLibraryKeepsTheSwatchButWritesNoSetting) 
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
     ASSERT_EQ(saved.swatches.size(), 2u);
-    EXPECT_EQ(saved.swatches[1], (SwatchRecord{4,
-                                               {0x323232_scheme, 0x464646_scheme, 0x1E1E1E_scheme,
-                                                0x9B9B9B_scheme, 0x0000C8_scheme, 0x0078F0_scheme}}));
+    UiSlots expected = kDefaults;
+    expected[4] = 0x0000C8_scheme;
+    EXPECT_EQ(saved.swatches[1], (SwatchRecord{4, expected}));
     EXPECT_EQ(saved.nextId, 5u);
     EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys(), QStringList{"UI/TextColour"});
 }
