@@ -1,5 +1,3 @@
-#include <QTextBrowser>
-
 #include "editor_test_support.h"
 #include "gui/colour_setup/setup_ui_template.h"
 #include "gui/library/edit_tags_template.h"
@@ -26,14 +24,7 @@ struct DialogHelpTest : ::testing::Test {
             WelcomeWindow* welcome = editor.window.Welcome();
             ASSERT_NE(welcome, nullptr);
             EXPECT_TRUE(welcome->isVisible());
-
-            QTextBrowser* browser = welcome->Browser()->Browser();
-            QTextCursor cursor(browser->document());
-            cursor.setPosition(2);
-            // Through the window, as the window system delivers it: a window blocked by a modal dialog drops
-            // it.
-            QTest::mouseClick(welcome->windowHandle(), Qt::LeftButton, {},
-                              browser->viewport()->mapTo(welcome, browser->cursorRect(cursor).center()));
+            test::ClickLink(*welcome, QStringLiteral("main.htm"));
             EXPECT_EQ(Shown(), "motivra/main.htm") << "the help window is not blocked";
 
             // The user comes back to the dialog.

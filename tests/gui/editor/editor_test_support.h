@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -168,5 +170,22 @@ struct HelpPages {
 
     QTemporaryDir dir;
 };
+
+// Clicks the welcome window's link to href through the window system, as a user's click comes: a window
+// blocked by a modal dialog would drop it.
+inline void ClickLink(WelcomeWindow& welcome, const QString& href) {
+    const QTextBrowser& browser = *welcome.Browser()->Browser();
+    for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorHref() != href) continue;
+            QTextCursor cursor(browser.document());
+            cursor.setPosition(it.fragment().position() + 1);
+            const QPoint at = browser.viewport()->mapTo(&welcome, browser.cursorRect(cursor).center());
+            QTest::mouseClick(welcome.windowHandle(), Qt::LeftButton, {}, at);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no link to " << href.toStdString();
+}
 
 }  // namespace motivra::test
