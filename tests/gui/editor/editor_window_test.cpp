@@ -36,7 +36,8 @@ TEST(EditorWindow, TheCloseQuestionsButtonsDropTheChangesOrKeepEditing) {
     }
 }
 
-TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndXPositionStartsOnItsMarkPrintingZero) {
+// A slider of row four dragged retitles the group while it is dragged and colours the row's label.
+TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndADraggedSliderRetitlesTheGroupAtOnce) {
     test::ShownEditor e;
     EXPECT_FALSE(e.window.windowIcon().isNull());
     const RowIds h = RowIdsFor(kHiddenRow);
@@ -61,10 +62,7 @@ TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndXPositionStartsOnItsMa
     const QRect labelArea(50, 0, 44, 6);
     EXPECT_EQ(test::Picture(zero).copy(labelArea),
               test::Picture(*e.Row(kXPosition).startSlider).copy(labelArea));
-}
 
-TEST(EditorWindow, DraggingASliderOfRowFourRetitlesTheGroupWhileDraggingAndColoursTheLabel) {
-    test::ShownEditor e;
     SkinSlider* slider = e.Row(kXScale).startSlider;
     e.PressAndMove(slider, 24);
     EXPECT_EQ(e.GroupTitle(), "Behaviour: X Scale") << "before the release";
