@@ -68,6 +68,15 @@ TEST_F(EditorFilesTest, SaveAsOffersTheShownCaptionAndWritesTheShownTracksAndThe
     };
     EXPECT_EQ(cli({"filter", "--tag", "one", "--tag", "two"}), "vmrk-0000\n");
     EXPECT_EQ(cli({"next-name"}), "vmrk-0001\n");
+
+    editor.Click(editor.Button(kResetAll));  // the thumbnail shows no caption now, though the file has one
+    editor.Drag(editor.Row(kXPosition).endSlider, 40);
+    drive = [&offered](QDialog& d) {
+        offered = FindControl<SkinEdit>(d, save_dialog_id::kThumbnailText)->text();
+        test::ClickButton(d, kOk);
+    };
+    editor.Click(editor.Button(kSaveAs));
+    EXPECT_EQ(offered, QString());
 }
 
 TEST_F(EditorFilesTest, ClosingWithUnsavedChangesAsksAndClosesOnlyOnceTheyAreSavedOrDropped) {

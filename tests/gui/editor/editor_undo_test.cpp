@@ -16,6 +16,7 @@ using namespace editor_id;
 using test::kXPosition;
 using test::kXScale;
 constexpr int kYScale = static_cast<int>(ParameterSlot::YScale);
+constexpr int kAlpha = static_cast<int>(ParameterSlot::Alpha);
 
 // The editor, active so that its window-wide shortcuts answer, with its history at hand.
 struct UndoEditor : test::ShownEditor {
@@ -157,14 +158,17 @@ TEST(EditorUndo, TheBackgroundsContextMenuNamesTheStepsAndGreysWhatCannotBeDone)
     EXPECT_EQ(e.State(), after);
 }
 
-TEST(EditorUndo, PlaybackGoesOnThroughAnUndo) {
+TEST(EditorUndo, PlaybackGoesOnThroughAnUndoAndSelectingARowIsNoStep) {
     UndoEditor e;
     e.Drag(e.Row(kXScale).endSlider, 30);
     e.Click(e.Button(kPlay));
     e.window.Playback().Tick();
     e.window.Playback().Tick();
     const double time = e.window.Controls().timeline->GetTime();
+    e.Click(e.Row(kAlpha).label);
+    EXPECT_EQ(e.Stack().count(), 1) << "a label click only selects its row";
     e.Undo();
+    EXPECT_EQ(e.GroupTitle(), "Behaviour: Zoom") << "the row current before the drag";
     EXPECT_TRUE(e.window.Playback().IsPlaying() && e.window.Playback().TimerRunning());
     EXPECT_EQ(e.window.Controls().timeline->GetTime(), time);
     e.window.Playback().Tick();
