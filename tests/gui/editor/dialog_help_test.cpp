@@ -18,7 +18,7 @@ struct DialogHelpTest : ::testing::Test {
     // `focus` when given) shows the dialog's page again, and the dialog is still open; then `close` ends it.
     void CheckHelp(int editorButton, int helpButton, const std::string& page, int focus,
                    const std::function<void(QDialog&)>& close) {
-        test::WhileModal([&] { editor.Click(editor.Button(editorButton)); }, [&](QDialog& dialog) {
+        const auto inside = [&](QDialog& dialog) {
             test::ClickButton(dialog, helpButton);
             EXPECT_EQ(Shown(), page);
             WelcomeWindow* welcome = editor.window.Welcome();
@@ -36,7 +36,8 @@ struct DialogHelpTest : ::testing::Test {
             EXPECT_EQ(Shown(), page) << "F1 in the dialog";
             EXPECT_EQ(QApplication::activeModalWidget(), &dialog) << "the dialog is still running";
             close(dialog);
-        });
+        };
+        test::WhileModal([&] { editor.Click(editor.Button(editorButton)); }, inside);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
 

@@ -28,7 +28,8 @@ using test::kZoom;
 
 struct EditorFilesTest : ::testing::Test, test::EditorFiles {};
 
-// Save As offers the caption the thumbnail shows, and writes the shown tracks with the caption and tags typed.
+// Save As offers the caption the thumbnail shows, and writes the shown tracks with the caption and tags
+// typed.
 TEST_F(EditorFilesTest, SaveAsOffersTheShownCaptionAndWritesTheShownTracksAndTheTagsTyped) {
     EXPECT_FALSE(editor.Button(kSave)->isEnabled());
     library.WriteBehaviour("wave", "wave", 3.5);
@@ -186,9 +187,8 @@ TEST_F(EditorFilesTest, AHandedOverOrDroppedFileOpensAfterTheUnsavedQuestionAndN
     QObject::connect(&channel, &InstanceChannel::fileHanded, &editor.window,
                      [this](const QString& file) { editor.window.OpenFile(file.toStdString()); });
     const auto hand = [&](const std::string& file) {
-        std::future<bool> handed = std::async(std::launch::async, [&] {
-            return InstanceChannel::Hand(QString::fromStdString(file), socket);
-        });
+        std::future<bool> handed = std::async(
+            std::launch::async, [&] { return InstanceChannel::Hand(QString::fromStdString(file), socket); });
         while (handed.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
             QCoreApplication::processEvents();
         QCoreApplication::processEvents();
@@ -200,7 +200,8 @@ TEST_F(EditorFilesTest, AHandedOverOrDroppedFileOpensAfterTheUnsavedQuestionAndN
 
     EXPECT_TRUE(hand(library.Path("spin-0003.vmr")));
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], "The behaviour has changes that are not saved.\nSave them before spin-0003.vmr is opened?");
+    EXPECT_EQ(questions[0],
+              "The behaviour has changes that are not saved.\nSave them before spin-0003.vmr is opened?");
     EXPECT_EQ(State().rows, edited.rows) << "Cancel keeps the changes";
 
     answer = Answer::Discard;

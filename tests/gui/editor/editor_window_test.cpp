@@ -29,8 +29,9 @@ TEST(EditorWindow, TheCloseQuestionsButtonsDropTheChangesOrKeepEditing) {
         const int button = answer.first;
         test::ShownEditor e(true);
         e.Drag(e.Row(kZoom).startSlider, 30);
-        test::WhileModal([&e] { e.window.close(); },
-                         [button](QDialog& box) { QTest::mouseClick(FindControl<QWidget>(box, button), Qt::LeftButton); });
+        test::WhileModal(
+            [&e] { e.window.close(); },
+            [button](QDialog& box) { QTest::mouseClick(FindControl<QWidget>(box, button), Qt::LeftButton); });
         EXPECT_EQ(e.window.isVisible(), answer.second) << "button " << button;
         e.DropChangesOnClose();
     }
@@ -134,10 +135,12 @@ TEST(EditorWindow, SetupUiOkRedrawsTheEditorInTheNewSchemeAndLaterDialogsOpenInI
     QSettings("Velmora", "zenthar").clear();
     test::ShownEditor e;
     ASSERT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(0x32, 0x32, 0x32));
-    test::WhileModal<SetupUiDialog>([&e] { e.Click(e.Button(kSetupUi)); }, [](SetupUiDialog& d) {
-        QTest::mouseClick(FindControl(d, setup_ui_id::kHueBar), Qt::LeftButton, {}, QPoint(0, 5));
-        QTest::mouseClick(FindControl(d, setup_ui_id::kOk), Qt::LeftButton, {}, QPoint(10, 10));
-    });
+    test::WhileModal<SetupUiDialog>(
+        [&e] { e.Click(e.Button(kSetupUi)); },
+        [](SetupUiDialog& d) {
+            QTest::mouseClick(FindControl(d, setup_ui_id::kHueBar), Qt::LeftButton, {}, QPoint(0, 5));
+            QTest::mouseClick(FindControl(d, setup_ui_id::kOk), Qt::LeftButton, {}, QPoint(10, 10));
+        });
     EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x0000FFu);
     EXPECT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(255, 0, 0));
     SetupUiDialog later;

@@ -82,7 +82,8 @@ TEST(SingleInstance, AFileForAnEditorThatDoesNotListenIsNotDroppedSilentlyAndNoL
     EXPECT_NE(handing.readAllStandardError().indexOf("was not opened"), -1);
 
     InstanceLock nowhere(runtime.filePath("missing/folder"));
-    EXPECT_TRUE(nowhere.TryLock()) << "a folder that cannot hold the lock lets start-up go on as if it held it";
+    EXPECT_TRUE(nowhere.TryLock())
+        << "a folder that cannot hold the lock lets start-up go on as if it held it";
 }
 
 }  // namespace

@@ -161,9 +161,10 @@ TEST(ThumbnailView, AMissingFolderWritesNothingSilentlyAndEachFailingStepIsRepor
 
     fs::create_directories(dir.Path() / "taken.bmp" / "inside");
     // A failed write names the file and the system's reason.
-    EXPECT_EQ(SaveThumbnail(view, dir.Path(), "taken"),
-              QStringList{"CreateFile\nError\n" + QString::fromStdString((dir.Path() / "taken.bmp").string()) +
-                          ": open: Is a directory"});
+    EXPECT_EQ(
+        SaveThumbnail(view, dir.Path(), "taken"),
+        QStringList{"CreateFile\nError\n" + QString::fromStdString((dir.Path() / "taken.bmp").string()) +
+                    ": open: Is a directory"});
     EXPECT_TRUE(fs::is_directory(dir.Path() / "taken.bmp" / "inside"));
 
     view.resize(0, 0);
