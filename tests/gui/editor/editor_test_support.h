@@ -1,13 +1,24 @@
 #pragma once
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <type_traits>
+
 #include "core/engine/parameter_table.h"
+#include "gui/editor/browser_host.h"
 #include "gui/editor/editor_controls.h"
 #include "gui/editor/editor_template.h"
 #include "gui/editor/editor_window.h"
+#include "gui/editor/welcome_window.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_view.h"
 #include "gui/engine/timeline_control.h"
@@ -113,6 +124,68 @@ inline void ShownEditor::ExpectShowsState() const {
     EXPECT_EQ(c.save->isEnabled(), s.saveEnabled);
     EXPECT_EQ(c.saveAs->isEnabled(), s.saveAsEnabled);
     EXPECT_EQ(c.thumbnail->ThumbnailText(), s.shownThumbnailText);
+}
+
+// Does `open`, which runs a modal dialog, and does `inside` with that dialog once it is shown; `inside` must
+// close it.
+template <typename Dialog = QDialog>
+void WhileModal(const std::function<void()>& open,
+                const std::type_identity_t<std::function<void(Dialog&)>>& inside) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        inside(*dialog);
+        ran = true;
+    });
+    open();
+    EXPECT_TRUE(ran);
+}
+
+// Help pages beside the program X/bin/motivra, drawn on #102030: the welcome page links to the guide, to a
+// missing page and to the web; each dialog's page links to the guide.
+struct HelpPages {
+    HelpPages() {
+        QDir(dir.path()).mkpath(QStringLiteral("help/motivra"));
+        Write("welcome.htm",
+              "<a href=\"motivra/main.htm\">guide</a> <a href=\"missing.htm\">missing</a> "
+              "<a href=\"https://example.org/motivra\">web</a>");
+        for (const char* page : {"main", "save", "load", "tags", "colours"})
+            Write(QStringLiteral("motivra/%1.htm").arg(page), "<a href=\"main.htm\">guide</a>");
+    }
+    void Write(const QString& page, const QByteArray& body) const {
+        QFile out(dir.filePath(QStringLiteral("help/") + page));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("<html><body bgcolor=\"#102030\" text=\"#ffffff\"><p>" + body + "</p></body></html>");
+    }
+    QString Program() const { return dir.filePath(QStringLiteral("bin/motivra")); }
+    // The page the editor's welcome window shows, relative to the help folder; "" before the window exists.
+    std::string Shown(const EditorWindow& editor) const {
+        if (editor.Welcome() == nullptr) return {};
+        return QDir(dir.filePath(QStringLiteral("help")))
+            .relativeFilePath(editor.Welcome()->Browser()->Page())
+            .toStdString();
+    }
+
+    QTemporaryDir dir;
+};
+
+// Clicks the welcome window's link to href through the window system, as a user's click comes: a window
+// blocked by a modal dialog would drop it.
+inline void ClickLink(WelcomeWindow& welcome, const QString& href) {
+    const QTextBrowser& browser = *welcome.Browser()->Browser();
+    for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorHref() != href) continue;
+            QTextCursor cursor(browser.document());
+            cursor.setPosition(it.fragment().position() + 1);
+            const QPoint at = browser.viewport()->mapTo(&welcome, browser.cursorRect(cursor).center());
+            QTest::mouseClick(welcome.windowHandle(), Qt::LeftButton, {}, at);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no link to " << href.toStdString();
 }
 
 }  // namespace motivra::test

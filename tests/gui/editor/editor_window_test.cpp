@@ -1,12 +1,14 @@
 #include "gui/editor/editor_window.h"
 
 #include <QSettings>
-#include <QTimer>
 
 #include <set>
 
+#include "gui/colour_setup/setup_ui_dialog.h"
+#include "gui/colour_setup/setup_ui_template.h"
 #include "gui/editor/editor_test_support.h"
 #include "gui/skin/focus_frame.h"
+#include "gui/skin/scheme_settings.h"
 
 namespace motivra {
 
@@ -18,30 +20,25 @@ using test::kSchemeLabel;
 using test::kXPosition;
 using test::kXScale;
 using test::kZoom;
+constexpr QPoint kBeside(3, 200);  // the window's own background, between the frame and the edge
 
 // The close question itself, answered by its buttons: the second drops the changes and closes, the third
 // keeps the editor open with them.
 TEST(EditorWindow, TheCloseQuestionsButtonsDropTheChangesOrKeepEditing) {
     for (const auto& answer : {std::pair{2, false}, std::pair{3, true}}) {
         const int button = answer.first;
-        const bool staysOpen = answer.second;
         test::ShownEditor e(true);
         e.Drag(e.Row(kZoom).startSlider, 30);
-        bool asked = false;
-        QTimer::singleShot(0, &e.window, [&asked, button] {
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                asked = true;
-                QTest::mouseClick(FindControl<QWidget>(*box, button), Qt::LeftButton);
-            }
-        });
-        e.window.close();
-        EXPECT_TRUE(asked);
-        EXPECT_EQ(e.window.isVisible(), staysOpen) << "button " << button;
+        test::WhileModal(
+            [&e] { e.window.close(); },
+            [button](QDialog& box) { QTest::mouseClick(FindControl<QWidget>(box, button), Qt::LeftButton); });
+        EXPECT_EQ(e.window.isVisible(), answer.second) << "button " << button;
         e.DropChangesOnClose();
     }
 }
 
-TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndXPositionStartsOnItsMarkPrintingZero) {
+// A slider of row four dragged retitles the group while it is dragged and colours the row's label.
+TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndADraggedSliderRetitlesTheGroupAtOnce) {
     test::ShownEditor e;
     EXPECT_FALSE(e.window.windowIcon().isNull());
     const RowIds h = RowIdsFor(kHiddenRow);
@@ -66,10 +63,7 @@ TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndXPositionStartsOnItsMa
     const QRect labelArea(50, 0, 44, 6);
     EXPECT_EQ(test::Picture(zero).copy(labelArea),
               test::Picture(*e.Row(kXPosition).startSlider).copy(labelArea));
-}
 
-TEST(EditorWindow, DraggingASliderOfRowFourRetitlesTheGroupWhileDraggingAndColoursTheLabel) {
-    test::ShownEditor e;
     SkinSlider* slider = e.Row(kXScale).startSlider;
     e.PressAndMove(slider, 24);
     EXPECT_EQ(e.GroupTitle(), "Behaviour: X Scale") << "before the release";
@@ -122,20 +116,36 @@ TEST(EditorWindow, EveryBoxButtonAndLabelEditsAsTheModelDoes) {
 TEST(EditorWindow, ColourReloadRepaintsInTheNewSchemeAndKeepsEnabledLabelsRed) {
     test::ShownEditor e;
     e.Click(e.Row(kXPosition).smoothBox);
-    {
+    {  // the keys by name, as the colour setup writes them
         QSettings settings("Velmora", "zenthar");
-        settings.beginGroup("UI");
-        settings.setValue("DlgColour", 0x203040);
-        settings.setValue("BGColour", 0x605040);
+        settings.setValue("UI/DlgColour", 0x203040);
+        settings.setValue("UI/BGColour", 0x605040);
     }
     e.window.ReloadColours();
-    const QImage window = test::Picture(e.window);
-    EXPECT_EQ(window.pixel(3, 200), qRgb(0x40, 0x30, 0x20)) << "DlgColour between the frame and the edge";
+    EXPECT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(0x40, 0x30, 0x20)) << "DlgColour";
     EXPECT_EQ(e.LabelBackground(kXScale), qRgb(0x40, 0x50, 0x60));
     EXPECT_EQ(e.LabelBackground(kXPosition), kEnabledLabel);
     QSettings("Velmora", "zenthar").remove("UI");
     e.window.ReloadColours();
     EXPECT_EQ(e.LabelBackground(kXScale), kSchemeLabel);
+}
+
+// Dialog BG, the slot selected at the start, takes pure red from the hue bar's left end.
+TEST(EditorWindow, SetupUiOkRedrawsTheEditorInTheNewSchemeAndLaterDialogsOpenInIt) {
+    QSettings("Velmora", "zenthar").clear();
+    test::ShownEditor e;
+    ASSERT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(0x32, 0x32, 0x32));
+    test::WhileModal<SetupUiDialog>(
+        [&e] { e.Click(e.Button(kSetupUi)); },
+        [](SetupUiDialog& d) {
+            QTest::mouseClick(FindControl(d, setup_ui_id::kHueBar), Qt::LeftButton, {}, QPoint(0, 5));
+            QTest::mouseClick(FindControl(d, setup_ui_id::kOk), Qt::LeftButton, {}, QPoint(10, 10));
+        });
+    EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x0000FFu);
+    EXPECT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(255, 0, 0));
+    SetupUiDialog later;
+    EXPECT_EQ(test::Picture(later).pixel(1, 1), qRgb(255, 0, 0)) << "a dialog opened later reads the scheme";
+    QSettings("Velmora", "zenthar").clear();
 }
 
 TEST(EditorWindow, EnterClicksAFocusedButtonAndOtherwiseClosesAsEscapeDoes) {

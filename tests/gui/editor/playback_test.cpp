@@ -36,7 +36,9 @@ TEST(EditorPlayback, PlayWithoutLoopStopsOnTheTwentiethTickJustAboveOne) {
     EXPECT_EQ(p.PreviewTime(), 1.0);
 }
 
-TEST(EditorPlayback, PlayWhilePlayingRestartsFromZeroAndLoopGoesBackToZeroOnTheTwentiethTick) {
+// Play while playing restarts from zero, Loop goes back to zero on the twentieth tick, and the marker scrubs
+// the preview while playing, which goes on from there.
+TEST(EditorPlayback, PlayAgainRestartsLoopWrapsAndTheMarkerScrubsWhilePlaying) {
     Playing p;
     p.Click(p.Button(kPlay));
     for (int tick = 0; tick < 7; ++tick) p.playback.Tick();
@@ -49,25 +51,23 @@ TEST(EditorPlayback, PlayWhilePlayingRestartsFromZeroAndLoopGoesBackToZeroOnTheT
     for (int tick = 0; tick < 20; ++tick) p.playback.Tick();
     EXPECT_EQ(p.timeline->GetTime(), 0.0);
     EXPECT_TRUE(p.playback.IsPlaying());
-    p.Click(p.Button(kStop));
-    EXPECT_FALSE(p.playback.TimerRunning());
-    p.Click(p.Button(kLoop));
-    EXPECT_FALSE(p.Button(kLoop)->IsLatched());
-}
 
-TEST(EditorPlayback, TheMarkerScrubsThePreviewWhilePlayingAndPlayingGoesOnFromThere) {
-    Playing p;
-    p.Click(p.Button(kPlay));
     p.playback.Tick();
     const int xt = static_cast<int>(p.timeline->GetTime() * (p.timeline->width() - 1));
+    const QPoint middle((p.timeline->width() - 1) / 2, 5);
     QTest::mousePress(p.timeline, Qt::LeftButton, {}, QPoint(xt, 5));
-    test::MoveMouse(p.timeline, QPoint((p.timeline->width() - 1) / 2, 5));
-    QTest::mouseRelease(p.timeline, Qt::LeftButton, {}, QPoint((p.timeline->width() - 1) / 2, 5));
+    test::MoveMouse(p.timeline, middle);
+    QTest::mouseRelease(p.timeline, Qt::LeftButton, {}, middle);
     EXPECT_NEAR(p.PreviewTime(), 0.5, 0.01);
     EXPECT_EQ(p.PreviewTime(), p.timeline->GetTime());
     const double scrubbed = p.PreviewTime();
     p.playback.Tick();
     EXPECT_EQ(p.PreviewTime(), scrubbed + 0.05);
+
+    p.Click(p.Button(kStop));
+    EXPECT_FALSE(p.playback.TimerRunning());
+    p.Click(p.Button(kLoop));
+    EXPECT_FALSE(p.Button(kLoop)->IsLatched());
 }
 
 }  // namespace

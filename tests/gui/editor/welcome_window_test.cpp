@@ -1,17 +1,11 @@
 #include "gui/editor/welcome_window.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextBrowser>
 #include <QWindow>
 
 #include <vector>
 
-#include "gui/editor/browser_host.h"
 #include "gui/editor/editor_test_support.h"
 #include "gui/editor/welcome_template.h"
 #include "gui/skin/scheme_settings.h"
@@ -24,32 +18,13 @@ using test::Picture;
 constexpr QRgb kPageColour = qRgb(0x10, 0x20, 0x30);    // the test pages' background
 constexpr QRgb kWindowColour = qRgb(0x46, 0x46, 0x46);  // BGColour
 
-// A program placed in X/tools/bin, with its help pages in X/tools/help.
-struct HelpFolder {
-    HelpFolder() {
-        QDir(dir.path()).mkpath(QStringLiteral("tools/help/motivra"));
-        Write("tools/help/welcome.htm",
-              "<p><a href=\"motivra/main.htm\">guide</a> <a href=\"missing.htm\">missing</a> "
-              "<a href=\"https://example.org/motivra\">web</a></p>");
-        Write("tools/help/motivra/main.htm", "<p>The guide.</p>");
-    }
-    void Write(const QString& file, const QByteArray& body) const {
-        QFile out(dir.filePath(file));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write("<html><body bgcolor=\"#102030\" text=\"#ffffff\">" + body + "</body></html>");
-    }
-    QString Path(const QString& file) const { return dir.filePath(file); }
-    std::string File(const QString& file) const { return Path(file).toStdString(); }
-
-    QTemporaryDir dir;
-};
-
-// The editor with its help found from `program`; the welcome window opens with the start-up flag as set.
-struct HelpEditor : HelpFolder {
-    explicit HelpEditor(std::uint32_t showHelp = 1, const char* program = "tools/bin/motivra") {
+// The editor with its help found from `program` in the pages' folder; the welcome window opens with the
+// start-up flag as set.
+struct HelpEditor : test::HelpPages {
+    explicit HelpEditor(std::uint32_t showHelp = 1, const char* program = "bin/motivra") {
         settings::WriteNumber(QStringLiteral("BehaviourHelp"), showHelp);
         editor = std::make_unique<test::ShownEditor>();
-        editor->window.SetHelpProgramPath(Path(program));
+        editor->window.SetHelpProgramPath(dir.filePath(QString::fromLatin1(program)));
     }
     WelcomeWindow* Welcome() const { return editor->window.Welcome(); }
     // Clicks Help; the welcome window, shown, or null.
@@ -58,29 +33,10 @@ struct HelpEditor : HelpFolder {
         EXPECT_TRUE(Welcome() != nullptr && QTest::qWaitForWindowExposed(Welcome()));
         return Welcome();
     }
-    std::string Shown() const { return Welcome()->Browser()->Page().toStdString(); }
+    std::string Shown() const { return HelpPages::Shown(editor->window); }
 
     std::unique_ptr<test::ShownEditor> editor;
 };
-
-// Where the link to href is drawn in the browser's viewport.
-QPoint LinkPoint(const QTextBrowser& browser, const QString& href) {
-    for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().anchorHref() != href) continue;
-            QTextCursor cursor(browser.document());
-            cursor.setPosition(it.fragment().position() + 1);
-            return browser.cursorRect(cursor).center();
-        }
-    }
-    ADD_FAILURE() << "no link to " << href.toStdString();
-    return {};
-}
-
-void ClickLink(const WelcomeWindow& welcome, const QString& href) {
-    QTextBrowser* browser = welcome.Browser()->Browser();
-    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, LinkPoint(*browser, href));
-}
 
 // Receives the web addresses the browser hands to the user's own browser.
 class UrlCatcher : public QObject {
@@ -93,39 +49,45 @@ public slots:
     void Open(const QUrl& url) { opened.push_back(url); }
 };
 
+// A missing page, or a link to none, keeps the page shown; a web link opens in the user's own browser.
 TEST(WelcomeWindow, HelpAndF1FindThePagesBesideTheProgramsBinFolderAndAMissingPageKeepsTheLastOne) {
     HelpEditor e(0);
+    UrlCatcher catcher;
     e.editor->window.OpenStartupHelp();
     EXPECT_EQ(e.Welcome(), nullptr) << "BehaviourHelp 0: no window at start";
 
     WelcomeWindow* welcome = e.ClickHelp();
     ASSERT_NE(welcome, nullptr);
-    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
+    EXPECT_EQ(e.Shown(), "welcome.htm");
     EXPECT_EQ(welcome->StartupBox()->GetCheck(), 0) << "ticked from the editor's flag";
     EXPECT_EQ(Picture(*welcome).pixel(440, 300), kPageColour);
+    test::ClickLink(*welcome, QStringLiteral("missing.htm"));
+    EXPECT_EQ(e.Shown(), "welcome.htm");
+    test::ClickLink(*welcome, QStringLiteral("https://example.org/motivra"));
+    EXPECT_EQ(e.Shown(), "welcome.htm");
+    EXPECT_EQ(catcher.opened, std::vector<QUrl>{QUrl(QStringLiteral("https://example.org/motivra"))});
 
     QTest::keyClick(&e.editor->window, Qt::Key_F1);
-    EXPECT_EQ(e.Shown(), e.File("tools/help/motivra/main.htm"));
-    e.editor->window.ShowHelpPage(QStringLiteral("motivra/save.htm"));
-    EXPECT_EQ(e.Shown(), e.File("tools/help/motivra/main.htm")) << "a missing page keeps the last one";
+    EXPECT_EQ(e.Shown(), "motivra/main.htm");
+    e.editor->window.ShowHelpPage(QStringLiteral("motivra/none.htm"));
+    EXPECT_EQ(e.Shown(), "motivra/main.htm") << "a missing page keeps the last one";
 
     // Closing only hides it; Help brings the same window back. F1 in it opens the guide too.
     welcome->close();
     EXPECT_FALSE(welcome->isVisible());
     e.ClickHelp();
     EXPECT_EQ(e.Welcome(), welcome);
-    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
+    EXPECT_EQ(e.Shown(), "welcome.htm");
     ASSERT_TRUE(QTest::qWaitForWindowActive(welcome)) << "Help makes it the active window";
     QTest::keyClick(welcome, Qt::Key_F1);
-    EXPECT_EQ(e.Shown(), e.File("tools/help/motivra/main.htm"));
+    EXPECT_EQ(e.Shown(), "motivra/main.htm");
     QTest::keyClick(welcome, Qt::Key_Escape);
     EXPECT_FALSE(welcome->isVisible());
     EXPECT_TRUE(e.editor->window.isVisible()) << "the editor goes on";
 }
 
 TEST(WelcomeWindow, AProgramWithoutABinFolderShowsTheFallbackPictureAndText) {
-    HelpEditor e(1, "tools/motivra");
-    e.Write("tools/help/welcome.htm", "<p>not looked at: the path holds no bin folder</p>");
+    HelpEditor e(1, "motivra");  // help/welcome.htm is there, but the path holds no bin folder
     WelcomeWindow* welcome = e.ClickHelp();
     ASSERT_NE(welcome, nullptr);
     EXPECT_TRUE(welcome->ShowsFallback());
@@ -161,20 +123,6 @@ TEST(WelcomeWindow, UntickingTheStartUpBoxWritesBehaviourHelpAndTheNextEditorOpe
     test::ShownEditor next;
     next.window.OpenStartupHelp();
     EXPECT_EQ(next.window.Welcome(), nullptr);
-}
-
-TEST(WelcomeWindow, ALinkToNoPageLeavesTheViewAndWebLinksOpenInTheUsersBrowser) {
-    HelpEditor e;
-    UrlCatcher catcher;
-    WelcomeWindow* welcome = e.ClickHelp();
-    ASSERT_NE(welcome, nullptr);
-
-    ClickLink(*welcome, QStringLiteral("missing.htm"));
-    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm")) << "a link to no page leaves the view as it is";
-    ClickLink(*welcome, QStringLiteral("https://example.org/motivra"));
-    EXPECT_EQ(e.Shown(), e.File("tools/help/welcome.htm"));
-    ASSERT_EQ(catcher.opened.size(), 1u);
-    EXPECT_EQ(catcher.opened[0], QUrl(QStringLiteral("https://example.org/motivra")));
 }
 
 // The window system resizes the window to `proposed`, as when the user drags its frame; returns once the
