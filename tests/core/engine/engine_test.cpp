@@ -63,36 +63,17 @@ inline void PutRecord(std::vector<std::uint8_t>& b, const RawRecord& r) {
     b.insert(b.end(), 7, 0);
 }
 
-inline void PutHeader(std::vector<std::uint8_t>& b, std::uint32_t flags[4], std::uint16_t count) {
-    PutU16(b, 4977);
-    for (int i = 0; i < 4; ++i) PutU32(b, flags[i]);
-    PutU16(b, count);
-}
-
-// A row as the editor leaves it after the user moved its sliders.
-BehaviourTrack EditedTrack(int slot, double start, double end) {
-    BehaviourTrack t = EditorDefaultTrack(slot);
-    t.start = start;
-    t.end = end;
-    t.span = end - start;
-    t.enabled = DiffersFromDefault(t, slot) ? 1 : 0;
-    return t;
-}
-
-TrackStore FreshEditorStore() {
-    TrackStore store;
-    for (int slot = 0; slot < kParameterCount; ++slot) store.SetTrack(slot, EditorDefaultTrack(slot));
-    return store;
-}
+using S = ParameterSlot;
+using test::Edited;
 
 // A file built by hand: header, the given records, then the text.
 std::vector<std::uint8_t> HandMadeFile(const std::vector<RawRecord>& records, const std::string& text,
                                        std::uint16_t magic = 4977,
                                        std::array<std::uint32_t, 4> flags = {1, 1, 0, 1}) {
     std::vector<std::uint8_t> b;
-    PutHeader(b, flags.data(), static_cast<std::uint16_t>(records.size()));
-    b[0] = magic & 0xFF;
-    b[1] = magic >> 8;
+    PutU16(b, magic);
+    for (const std::uint32_t flag : flags) PutU32(b, flag);
+    PutU16(b, static_cast<std::uint16_t>(records.size()));
     for (const RawRecord& r : records) PutRecord(b, r);
     PutU16(b, static_cast<std::uint16_t>(text.size()));
     b.insert(b.end(), text.begin(), text.end());
@@ -104,25 +85,24 @@ std::vector<std::uint8_t> HandMadeFile(const std::vector<RawRecord>& records, co
 const RawRecord kXRecord{3, 3, 0, -2, 2, -1, -1, -2, -2, 0, 1, 2, -2, 1};
 const RawRecord kDegreesRecord{11, 0, 1, -1, 1, -1.5, 0.5, 1.5, 1.5, 0.2, 0.6, 1, -1, 1};
 
-TEST(BehaviourFileWrite, XPositionRecordMatchesTheWorkedExampleToTheByte) {
-    TrackStore store = FreshEditorStore();
-    store.SetTrack(0, EditedTrack(0, 3.0, 1.0));
+// What a replacement refuses and keeps is the atomic writer's test.
+TEST(BehaviourFileWrite, XPositionRecordMatchesTheWorkedExampleToTheByteAndAMissingFolderIsNotMade) {
+    TrackStore store = Edited({{S::XPosition, 3, 1}});
     EXPECT_EQ(EncodeBehaviourFile(store, "Hi", BehaviourFlags{1, 0, 1, 0}),
               HandMadeFile({kXRecord}, "Hi", 4977, {1, 0, 1, 0}));
     // The store keeps the difference it wrote, and its start stays in stored form.
     EXPECT_DOUBLE_EQ(store.StoredTrack(0).difference, -2.0);
     EXPECT_DOUBLE_EQ(store.StoredTrack(0).start, 1.0);
+    test::TempDir dir;
+    EXPECT_FALSE(SaveBehaviourFile(store, dir.Folder() + "missing/", "b", "", {}));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
 }
 
 TEST(BehaviourFileWrite, OnlyEnabledTracksAreWrittenInSlotOrderNotKindOrEditOrder) {
-    TrackStore store = FreshEditorStore();
-    EXPECT_EQ(EncodeBehaviourFile(store, "", {}).size(), 22u);
-    BehaviourTrack onlyTimes = EditorDefaultTrack(4);
-    onlyTimes.startTime = 0.3;  // a time change alone does not enable a track
-    onlyTimes.enabled = DiffersFromDefault(onlyTimes, 4) ? 1 : 0;
-    store.SetTrack(4, onlyTimes);
-    store.SetTrack(2, EditedTrack(2, 1.5, 0.5));
-    store.SetTrack(0, EditedTrack(0, 1.0, 3.0));
+    TrackStore fresh;
+    EXPECT_EQ(EncodeBehaviourFile(fresh, "", {}).size(), 22u);
+    TrackStore store =
+        Edited({{S::XScale, 0.5, 1.5, false}, {S::Degrees, 1.5, 0.5}, {S::XPosition, 1.0, 3.0}});
     const auto bytes = EncodeBehaviourFile(store, "", {});
     ASSERT_EQ(bytes.size(), 22u + 2 * 104u);
     EXPECT_EQ(bytes[18], 2);
@@ -130,21 +110,12 @@ TEST(BehaviourFileWrite, OnlyEnabledTracksAreWrittenInSlotOrderNotKindOrEditOrde
     EXPECT_EQ(bytes[20 + 104], 11);  // then Degrees
 }
 
-// What a replacement refuses and keeps is the atomic writer's test.
-TEST(BehaviourFileWrite, AMissingFolderIsNotMade) {
-    test::TempDir dir;
-    TrackStore store = FreshEditorStore();
-    store.SetTrack(0, EditedTrack(0, 3.0, 1.0));
-    EXPECT_FALSE(SaveBehaviourFile(store, dir.Folder() + "missing/", "b", "", {}));
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
-}
-
 TEST(BehaviourFileRoundTrip, EveryEditedSlotComesBackInEditorForm) {
     test::TempDir dir;
-    TrackStore writer = FreshEditorStore();
+    TrackStore writer;
     for (int slot = 0; slot < kParameterCount; ++slot) {
-        const ParameterInfo& info = Parameter(slot);
-        BehaviourTrack t = EditedTrack(slot, info.maximum * 0.75, info.maximum * 0.125);
+        const double maximum = Parameter(slot).maximum;
+        BehaviourTrack t = test::EditedTrack({ParameterSlot(slot), maximum * 0.75, maximum * 0.125});
         t.timeMode = static_cast<std::uint32_t>(slot % 4);
         t.smooth = slot % 2;
         t.startTime = 0.1;
@@ -234,7 +205,7 @@ TEST(BehaviourFileRead, AFileThatEndsEarlyKeepsTheRecordsReadBeforeTheCut) {
 TEST(BehaviourFileRead, PathsThatAreNotReadableFiles) {
     test::TempDir dir;
     TrackStore store;
-    BehaviourTrack edited = EditedTrack(5, 0.25, 1.75);
+    const BehaviourTrack edited = test::EditedTrack({S::YScale, 0.25, 1.75});
     store.SetTrack(5, edited);
     store.SetLoaded(true);
 
@@ -338,9 +309,6 @@ TEST(BitmapSave, WritesIntoAnExistingFolderOnlyAndAFailedWriteKeepsWhatWasThere)
     }
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "broken.bmp"));
 }
-
-using S = ParameterSlot;
-using test::Edited;
 
 TEST(PreviewLayout, PosesLieOnTheMiddleThirdMoveByThirdsTruncateTowardsZeroAndAlphaColoursThePen) {
     const PreviewLayout layout = LayoutPreview(TrackStore{}, 300, 240);
@@ -607,22 +575,14 @@ TEST(TrackProgress, TimeModesAndEasing) {
 }
 
 TEST(TrackValue, SpanDrivesTheValueInBothForms) {
-    TrackStore store;
-    BehaviourTrack x = EditorDefaultTrack(0);
-    x.start = 3;
-    x.end = 1;
-    x.span = -2;
-    store.SetTrack(0, x);
-    store.SetTime(0.5);
+    TrackStore store = Edited({{S::XPosition, 3, 1}});
     EXPECT_DOUBLE_EQ(store.StoredValue(0), 0.0);
     EXPECT_DOUBLE_EQ(store.EditorValue(0), 2.0);
     store.SetTime(1.0);
     EXPECT_DOUBLE_EQ(store.EditorValue(0), 1.0);
 
     // A zero span holds the start value whatever end says.
-    BehaviourTrack still = EditorDefaultTrack(4);
-    still.start = 1.5;
-    still.end = 0.2;
+    BehaviourTrack still = test::EditedTrack({S::XScale, 1.5, 0.2});
     still.span = 0;
     store.SetTrack(4, still);
     for (double t : {0.0, 0.3, 1.0}) {
