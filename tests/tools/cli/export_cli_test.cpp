@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
-    const auto run = RunCli({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "3"});
+    const auto run = RunCli({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto line = nlohmann::json::parse(run.out);
     EXPECT_EQ(line["format"], "css");
@@ -46,7 +46,7 @@ TEST_F(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
     EXPECT_NE(line["kept"][0].get<std::string>().find("X Position"), std::string::npos);
     const std::string css = test::ReadText(dir.Path() / "slide.css");
     EXPECT_NE(css.find("@keyframes motivra-slide-x-position"), std::string::npos);
-    EXPECT_NE(css.find("--motivra-iterations: 3;"), std::string::npos);
+    EXPECT_NE(css.find("--motivra-iterations: 1;"), std::string::npos);
     const std::string page = test::ReadText(dir.Path() / "slide.html");
     EXPECT_NE(page.find("href=\"slide.css\""), std::string::npos);
     EXPECT_NE(page.find("slide &lt;in&gt;"), std::string::npos) << "the card's text, escaped";
@@ -68,7 +68,7 @@ TEST_F(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
     EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
 }
 
-// Each picture format's file begins as that format's files do; WebP's is an animated picture.
+// Each picture format's file begins as that format's files do; the encoders' tests read them back.
 TEST_F(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
     const std::pair<const char*, std::string> cases[] = {
         {"x.gif", "GIF89a"}, {"x.apng", "\x89PNG"}, {"x.webm", "\x1A\x45\xDF\xA3"}, {"x.webp", "RIFF"}};
@@ -83,10 +83,6 @@ TEST_F(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
     EXPECT_NE(said.find("kept: WebP: every parameter but Blend Mode, drawn by the renderer (5 frames"),
               std::string::npos)
         << said;
-    const std::string webp = test::ReadText(dir.Path() / "x.webp");
-    ASSERT_GT(webp.size(), 30u);
-    EXPECT_EQ(webp.substr(8, 8), "WEBPVP8X");
-    EXPECT_NE(webp.find("ANIM"), std::string::npos);
 }
 
 // --tag exports the behaviours the Load dialog's filter shows; one that cannot be read is named, and the
