@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -339,7 +338,9 @@ TEST(EditorFileCommands, TheFilesLeadFlagsAreEnforcedOnEveryRow) {
     }
 }
 
-TEST(EditorFileCommands, PlainSaveWritesBackToTheFileItCameFrom) {
+// The close question's Save and the plain Save write in place only where the Save button would: after Reset
+// All, or once the file is gone, they ask through the Save dialog.
+TEST(EditorFileCommands, SaveWritesBackToTheFileItCameFromOnlyWhileSaveIsEnabledAndTheFileIsThere) {
     const struct {
         std::string path;
         std::optional<SaveTarget> target;
@@ -350,11 +351,7 @@ TEST(EditorFileCommands, PlainSaveWritesBackToTheFileItCameFrom) {
                  {"/b/.vmr", std::nullopt},
                  {"", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(PlainSaveTarget(c.path), c.target) << c.path;
-}
 
-// The close question's Save and the plain Save write in place only where the Save button would: after Reset
-// All, or once the file is gone, they ask through the Save dialog.
-TEST(EditorFileCommands, SaveInPlaceOnlyWhileSaveIsEnabledAndTheFileIsThere) {
     const test::TempDir folder;
     const std::string path = folder.File("vmrk-0003.vmr");
     test::WriteBytes(path, {1});
@@ -678,7 +675,7 @@ TEST(HelpPagePath, CutsBeforeTheLastBinFolderAndKeepsTheCase) {
 TEST(HelpPagePath, AMissingPageOrAFolderKeepsThePageShown) {
     test::TempDir dir;
     const std::string first = dir.File("welcome.htm");
-    std::ofstream(first) << "<html></html>";
+    test::WriteText(first, "<html></html>");
     std::filesystem::create_directory(dir.Path() / "folder.htm");
 
     EXPECT_EQ(NextPagePath("", dir.File("missing.htm")), "") << "no page yet: the fallback stays";

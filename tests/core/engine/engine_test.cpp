@@ -31,17 +31,11 @@ namespace motivra {
 namespace {
 
 // Hand packing of little-endian fields, independent of the program's own writer, for building expected files.
-inline void PutU16(std::vector<std::uint8_t>& b, std::uint16_t v) {
-    b.push_back(v & 0xFF);
-    b.push_back(v >> 8);
-}
-inline void PutU32(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 0xFF);
-}
-inline void PutF64(std::vector<std::uint8_t>& b, double v) {
-    std::uint8_t raw[8];
-    std::memcpy(raw, &v, 8);  // the test machines are little-endian
-    b.insert(b.end(), raw, raw + 8);
+template <class T>
+void Put(std::vector<std::uint8_t>& b, T v) {
+    std::uint8_t raw[sizeof v];
+    std::memcpy(raw, &v, sizeof v);  // the test machines are little-endian
+    b.insert(b.end(), raw, raw + sizeof v);
 }
 
 struct RawRecord {
@@ -50,15 +44,11 @@ struct RawRecord {
     std::uint8_t enabled;
 };
 
-inline void PutRecord(std::vector<std::uint8_t>& b, const RawRecord& r) {
-    PutU32(b, r.kind);
-    PutU32(b, r.timeMode);
-    PutU32(b, r.smooth);
-    PutU32(b, 0);
-    for (double v : {r.minimum, r.maximum, r.start, r.end, r.span, r.difference, r.startTime, r.endTime,
-                     r.defaultValue, r.ammend}) {
-        PutF64(b, v);
-    }
+void PutRecord(std::vector<std::uint8_t>& b, const RawRecord& r) {
+    for (const std::uint32_t v : {r.kind, r.timeMode, r.smooth, 0u}) Put(b, v);
+    for (const double v : {r.minimum, r.maximum, r.start, r.end, r.span, r.difference, r.startTime, r.endTime,
+                           r.defaultValue, r.ammend})
+        Put(b, v);
     b.push_back(r.enabled);
     b.insert(b.end(), 7, 0);
 }
@@ -71,11 +61,11 @@ std::vector<std::uint8_t> HandMadeFile(const std::vector<RawRecord>& records, co
                                        std::uint16_t magic = 4977,
                                        std::array<std::uint32_t, 4> flags = {1, 1, 0, 1}) {
     std::vector<std::uint8_t> b;
-    PutU16(b, magic);
-    for (const std::uint32_t flag : flags) PutU32(b, flag);
-    PutU16(b, static_cast<std::uint16_t>(records.size()));
+    Put<std::uint16_t>(b, magic);
+    for (const std::uint32_t flag : flags) Put(b, flag);
+    Put<std::uint16_t>(b, static_cast<std::uint16_t>(records.size()));
     for (const RawRecord& r : records) PutRecord(b, r);
-    PutU16(b, static_cast<std::uint16_t>(text.size()));
+    Put<std::uint16_t>(b, static_cast<std::uint16_t>(text.size()));
     b.insert(b.end(), text.begin(), text.end());
     return b;
 }
