@@ -582,14 +582,11 @@ TEST(TrackValue, SpanDrivesTheValueInBothForms) {
 }
 
 TEST(TrackStore, ConversionTouchesExactlyTheFourFieldsAndRoundTrips) {
-    TrackStore store;
-    BehaviourTrack t = EditorDefaultTrack(2);  // Degrees, ammend -1
-    t.start = 1.25;
-    t.end = 0.5;
-    t.span = -0.75;
+    BehaviourTrack t = test::EditedTrack({S::Degrees, 1.25, 0.5});  // ammend -1
     t.difference = 9;
     t.startTime = 0.25;
     t.endTime = 0.75;
+    TrackStore store;
     store.SetTrack(2, t);
     BehaviourTrack expected = t;
     expected.start = 0.25;
@@ -603,10 +600,8 @@ TEST(TrackStore, ConversionTouchesExactlyTheFourFieldsAndRoundTrips) {
 TEST(TrackStore, ResetAllRestoresPlaceholdersButKeepsFlagsTextAndDifference) {
     TrackStore store;
     EXPECT_EQ(store.Time(), 0.5);  // a new preview shows the middle
-    BehaviourTrack t = EditorDefaultTrack(0);
-    t.start = 3;
+    BehaviourTrack t = test::EditedTrack({S::XPosition, 3, 1});
     t.difference = 4;
-    t.enabled = 1;
     store.SetTrack(0, t);
     store.SetFlags({1, 1, 1, 1});
     store.SetThumbnailText("kept");
