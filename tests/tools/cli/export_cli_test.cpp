@@ -118,15 +118,6 @@ test::CliResult RunHeadless(const std::vector<std::string>& args) {
     return RunCli(args, {}, options);
 }
 
-// A behaviour file: a slide to the right with a turn, or a fresh behaviour.
-std::string Turning(const test::TempDir& dir, const std::string& name, bool moving) {
-    TrackStore tracks =
-        moving ? test::Edited({{ParameterSlot::XPosition, 1.5, 2.5}, {ParameterSlot::Degrees, 1, 1.2}})
-               : TrackStore{};
-    EXPECT_TRUE(SaveBehaviourFile(tracks, dir.Folder(), name, "slide", {}));
-    return dir.File(name + ".vmr");
-}
-
 // A picture's size, when its bytes are of the format its name says.
 QSize PictureSize(const fs::path& path) {
     QImageReader reader(QString::fromStdString(path.string()));
@@ -134,18 +125,20 @@ QSize PictureSize(const fs::path& path) {
     return reader.format() == path.extension().string().substr(1).c_str() ? reader.size() : QSize();
 }
 
-TEST(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
-    test::TempDir dir;
-    const std::string moving = Turning(dir, "moving", true);
-    ASSERT_EQ(RunHeadless({"thumbnail", moving, dir.File("a.bmp")}).status, 0);
-    ASSERT_EQ(RunHeadless({"thumbnail", moving, dir.File("b.bmp"), "--size", "48x36"}).status, 0);
-    ASSERT_EQ(RunHeadless({"thumbnail", Turning(dir, "still", false), dir.File("c.bmp")}).status, 0);
+class CliRender : public CliExport {};
+
+TEST_F(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
+    TrackStore fresh;
+    ASSERT_TRUE(SaveBehaviourFile(fresh, dir.Folder(), "still", "", {}));
+    ASSERT_EQ(RunHeadless({"thumbnail", b, dir.File("a.bmp")}).status, 0);
+    ASSERT_EQ(RunHeadless({"thumbnail", b, dir.File("b.bmp"), "--size", "48x36"}).status, 0);
+    ASSERT_EQ(RunHeadless({"thumbnail", dir.File("still.vmr"), dir.File("c.bmp")}).status, 0);
     EXPECT_EQ(PictureSize(dir.File("a.bmp")), QSize(96, 72));
     EXPECT_EQ(PictureSize(dir.File("b.bmp")), QSize(48, 36));
     EXPECT_NE(test::ReadBytes(dir.File("a.bmp")), test::ReadBytes(dir.File("c.bmp")))
         << "each file's picture";
 
-    const auto run = RunHeadless({"frames", moving, dir.Path().string(), "--count", "3", "--size", "60x40"});
+    const auto run = RunHeadless({"frames", b, dir.Path().string(), "--count", "3", "--size", "60x40"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "") << "nothing but failures on standard error";
     const auto listed = nlohmann::json::parse(run.out);
@@ -160,24 +153,22 @@ TEST(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
 
     // By default the editor's 21 playback steps at the preview's size.
     fs::create_directory(dir.Path() / "all");
-    ASSERT_EQ(RunHeadless({"frames", moving, dir.File("all")}).status, 0);
+    ASSERT_EQ(RunHeadless({"frames", b, dir.File("all")}).status, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "all"), {}), 21);
     EXPECT_EQ(PictureSize(dir.Path() / "all" / "frame-0020.png"), QSize(261, 205));
 }
 
 // play draws with the player's renderer: its frames show the picture where the player puts it.
-TEST(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
-    test::TempDir dir;
-    const std::string moving = Turning(dir, "moving", true);
+TEST_F(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
     fs::create_directory(dir.Path() / "out");
     const auto run =
-        RunCli({"play", moving, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"});
+        RunCli({"play", b, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto listed = nlohmann::json::parse(run.out);
     ASSERT_EQ(listed.size(), 5u);
     EXPECT_EQ(listed[4]["t"].get<double>(), 1.0);
     EXPECT_EQ(PictureSize(dir.Path() / "out" / "frame-0004.png"), QSize(90, 60));
-    const auto playable = PlayableBehaviour::Open(moving);
+    const auto playable = PlayableBehaviour::Open(b);
     ASSERT_TRUE(playable);
     const QImage frame(QString::fromStdString(dir.File("out/frame-0002.png")));
     const Quad pose = FrameCorners(playable->PoseAt(0.5), Placement::MiddleThird, 90, 60);
