@@ -348,6 +348,8 @@ TEST(PreviewPose, TransformsTheirGatesAndTheRotationsRule) {
         {"Degrees 1.25", quarterTurn, Edited({{S::Degrees, 1.25, 1.25}}), 0.5, Pose::Current},
         {"Rotations 2 look unrotated", centred, Edited({{S::Rotations, 2, 2}}), 0.5, Pose::Current},
         {"Rotations 0 to 2 at 0.25", halfTurn, Edited({{S::Rotations, 0, 2}}), 0.25, Pose::Current},
+        // At no degrees a quarter of a rotation turns clockwise, as one more degree would.
+        {"Rotations from zero degrees", quarterTurn, Edited({{S::Rotations, 0, 1}}), 0.25, Pose::Current},
         {"the start pose ignores Rotations", centred, Edited({{S::Rotations, 0, 2}}), 0.25},
         // -0.25 turn plus 0.25 away from zero is a half turn; towards zero would leave it unturned.
         {"Rotations away from zero", halfTurn, Edited({{S::Degrees, 0.75, 0.75}, {S::Rotations, 0, 2}}),
