@@ -370,6 +370,8 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
     const UiSlots spread{MakeColour<SchemeColour>(100, 21, 42),  picked,
                          MakeColour<SchemeColour>(60, 12, 25),   MakeColour<SchemeColour>(170, 36, 72),
                          MakeColour<SchemeColour>(255, 72, 145), 0x0078F0_scheme};
+    UiSlots alone = kDefaults;
+    alone[2] = picked;
     const struct {
         const char* what;
         bool spread;
@@ -379,11 +381,7 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
     } cases[] = {
         {"no slot selected, spread off: nothing changes", false, -1, false, kDefaults},
         {"an index past the six slots: nothing changes", false, 6, false, kDefaults},
-        {"the selected slot alone",
-         false,
-         2,
-         true,
-         {0x323232_scheme, 0x464646_scheme, picked, 0x9B9B9B_scheme, 0xAAAAAA_scheme, 0x0078F0_scheme}},
+        {"the selected slot alone", false, 2, true, alone},
         {"spread, whatever is selected", true, 4, true, spread},
         {"spread with nothing selected", true, -1, true, spread},
     };
@@ -429,21 +427,16 @@ TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
         EXPECT_EQ(English(Loaded({values.begin(), values.end()}).ContrastNote()), note);
 }
 
-TEST(PaletteHeader, NamesTheOpenPaletteWithoutItsVmpEnding) {
-    test::TempDir dir;
+TEST_F(PaletteModelTest, TheHeaderNamesTheOpenPaletteWithoutItsVmpEnding) {
     const auto bytes = test::colour::PaletteBytes(2, {{255, 0, 0}});
     test::WriteBytes(dir.Path() / "Warm.VMP", bytes);
     test::WriteBytes(dir.Path() / "sunset.aco", bytes);
-    PaletteModel palette;
-    palette.SetFolder(dir.Path().string());
-    const auto list = [](const std::string&) { return std::vector<std::string>{"Warm.VMP", "sunset.aco"}; };
     const std::pair<const char*, PaletteHeader> cases[] = {
         {"", {UiText("SetupUi", "Colour Palettes:"), 4}},
         {"Warm.VMP", {UiText("SetupUi", "Colour Palette: %1").Arg("Warm"), 5}},
         {"sunset.aco", {UiText("SetupUi", "Colour Palette: %1").Arg("sunset.aco"), 5}}};
     for (const auto& [name, header] : cases) {
-        palette.SetPalette(name);
-        palette.Open(list);
+        OpenPalette(name, {"Warm.VMP", "sunset.aco"});
         EXPECT_EQ(PaletteHeaderFor(palette), header) << name;
     }
 }

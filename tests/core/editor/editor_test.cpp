@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -20,6 +19,7 @@
 #include "core/engine/editor_track.h"
 #include "core/engine/parameter_table.h"
 #include "core/engine/track_store.h"
+#include "support/engine_test_support.h"
 #include "support/printers.h"
 #include "support/temp_dir.h"
 
@@ -238,26 +238,22 @@ TEST(EditorModel, LeadInKeepsTheStartsLeadOutAfterItFreesTheEndsAndUntickingChan
     for (int r = 0; r < kParameterCount; ++r) EXPECT_TRUE(Row(m, r).startSlider.enabled) << r;
 }
 
-// A file holding X Position 3 -> 1 from time 0.25 and Degrees eased, read back as Load reads it: through the
-// file's bytes, the reader's defaults for the other slots and the completed load.
-LoadedBehaviour ReadBack(const BehaviourFlags& flags, bool withDegrees = true) {
-    TrackStore written;
-    BehaviourTrack x = EditorDefaultTrack(kXPosition);
-    x.start = 3;
-    x.end = 1;
-    x.span = -2;
+// X Position 3 -> 1 from time 0.25 and Degrees eased.
+TrackStore Spin(bool withDegrees = true) {
+    BehaviourTrack x = test::EditedTrack({ParameterSlot::XPosition, 3, 1});
     x.startTime = 0.25;
     x.timeMode = 1;
-    x.enabled = 1;
+    BehaviourTrack d = test::EditedTrack({ParameterSlot::Degrees, 1, 1.5});
+    d.smooth = 1;
+    TrackStore written;
     written.SetTrack(kXPosition, x);
-    if (withDegrees) {
-        BehaviourTrack d = EditorDefaultTrack(kDegrees);
-        d.end = 1.5;
-        d.span = 0.5;
-        d.smooth = 1;
-        d.enabled = 1;
-        written.SetTrack(kDegrees, d);
-    }
+    if (withDegrees) written.SetTrack(kDegrees, d);
+    return written;
+}
+
+// A behaviour read back as Load reads it: through the file's bytes, the reader's defaults for the other slots
+// and the completed load.
+LoadedBehaviour ReadBack(TrackStore written, const BehaviourFlags& flags) {
     TrackStore read;
     DecodeBehaviourFile(read, EncodeBehaviourFile(written, "spin", flags));
     read.CompleteLoad();
@@ -279,7 +275,7 @@ EditorModel Edited() {
 
 TEST(EditorFileCommands, LoadTakesEveryRowFromTheFileAndResetsTheRowsItDoesNotName) {
     EditorModel m = Edited();
-    m.CompleteLoad(ReadBack({0, 1, 0, 0}), "/lib/behaviours/spin-0002.vmr", LoadKind::Load);
+    m.CompleteLoad(ReadBack(Spin(), {0, 1, 0, 0}), "/lib/behaviours/spin-0002.vmr", LoadKind::Load);
     const EditorState& s = m.State();
     EXPECT_EQ(Track(m, kXPosition).start, 3);
     EXPECT_EQ(Track(m, kXPosition).end, 1);
@@ -300,7 +296,7 @@ TEST(EditorFileCommands, LoadTakesEveryRowFromTheFileAndResetsTheRowsItDoesNotNa
 TEST(EditorFileCommands, MergeChangesOnlyTheRowsTheFileEnables) {
     const EditorModel before = Edited();
     EditorModel m = before;
-    m.CompleteLoad(ReadBack({1, 1, 0, 0}, false), "/lib/behaviours/x-0000.vmr", LoadKind::Merge);
+    m.CompleteLoad(ReadBack(Spin(false), {1, 1, 0, 0}), "/lib/behaviours/x-0000.vmr", LoadKind::Merge);
     for (int r = 0; r < kParameterCount; ++r) {
         if (r == kXPosition) continue;
         EXPECT_EQ(m.State().rows[static_cast<std::size_t>(r)],
@@ -326,7 +322,7 @@ TEST(EditorFileCommands, TheFilesLeadFlagsAreEnforcedOnEveryRow) {
     for (const auto& c : cases) {
         EditorModel m = Edited();
         m.ClickLeadOut(true);
-        m.CompleteLoad(ReadBack(c.file), "/l/b.vmr", LoadKind::Load);
+        m.CompleteLoad(ReadBack(Spin(), c.file), "/l/b.vmr", LoadKind::Load);
         EXPECT_EQ(m.State().options, c.shown);
         for (int r = 0; r < kParameterCount; ++r) {
             const EditorRow& row = m.State().rows[static_cast<std::size_t>(r)];
@@ -342,7 +338,9 @@ TEST(EditorFileCommands, TheFilesLeadFlagsAreEnforcedOnEveryRow) {
     }
 }
 
-TEST(EditorFileCommands, PlainSaveWritesBackToTheFileItCameFrom) {
+// The close question's Save and the plain Save write in place only where the Save button would: after Reset
+// All, or once the file is gone, they ask through the Save dialog.
+TEST(EditorFileCommands, SaveWritesBackToTheFileItCameFromOnlyWhileSaveIsEnabledAndTheFileIsThere) {
     const struct {
         std::string path;
         std::optional<SaveTarget> target;
@@ -353,11 +351,7 @@ TEST(EditorFileCommands, PlainSaveWritesBackToTheFileItCameFrom) {
                  {"/b/.vmr", std::nullopt},
                  {"", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(PlainSaveTarget(c.path), c.target) << c.path;
-}
 
-// The close question's Save and the plain Save write in place only where the Save button would: after Reset
-// All, or once the file is gone, they ask through the Save dialog.
-TEST(EditorFileCommands, SaveInPlaceOnlyWhileSaveIsEnabledAndTheFileIsThere) {
     const test::TempDir folder;
     const std::string path = folder.File("vmrk-0003.vmr");
     test::WriteBytes(path, {1});
@@ -381,21 +375,6 @@ EditorModel EditedModel() {
     return m;
 }
 
-LoadedBehaviour SpinFile() {
-    LoadedBehaviour file;
-    for (int r = 0; r < kParameterCount; ++r) {
-        file.tracks[static_cast<std::size_t>(r)] = EditorDefaultTrack(r);
-        file.tracks[static_cast<std::size_t>(r)].enabled = 0;
-    }
-    BehaviourTrack& x = file.tracks[static_cast<std::size_t>(kXScale)];
-    x.start = 0.5;
-    x.span = 0.5;
-    x.enabled = 1;
-    file.flags = {0, 1, 1, 0};
-    file.thumbnailText = "spin";
-    return file;
-}
-
 TEST(EditorStep, UndoGivesExactlyTheStateBeforeAndRedoTheStateAfterForEveryCommand) {
     const struct {
         const char* what;
@@ -412,7 +391,11 @@ TEST(EditorStep, UndoGivesExactlyTheStateBeforeAndRedoTheStateAfterForEveryComma
         {"lead in", EditKind::LeadIn, [](EditorModel& m) { m.ClickLeadIn(true); }},
         {"lock starts off", EditKind::LockStarts, [](EditorModel& m) { m.ClickLockStarts(false); }},
         {"load", EditKind::Load,
-         [](EditorModel& m) { m.CompleteLoad(SpinFile(), "/lib/spin-0001.vmr", LoadKind::Load); }},
+         [](EditorModel& m) {
+             const LoadedBehaviour file =
+                 ReadBack(test::Edited({{ParameterSlot::XScale, 0.5, 1}}), {0, 1, 1, 0});
+             m.CompleteLoad(file, "/lib/spin-0001.vmr", LoadKind::Load);
+         }},
         {"save as", EditKind::SaveAs,
          [](EditorModel& m) { m.CompleteSaveAs("/lib/second-0001.vmr", "two"); }}};
     for (const auto& c : cases) {
@@ -692,7 +675,7 @@ TEST(HelpPagePath, CutsBeforeTheLastBinFolderAndKeepsTheCase) {
 TEST(HelpPagePath, AMissingPageOrAFolderKeepsThePageShown) {
     test::TempDir dir;
     const std::string first = dir.File("welcome.htm");
-    std::ofstream(first) << "<html></html>";
+    test::WriteText(first, "<html></html>");
     std::filesystem::create_directory(dir.Path() / "folder.htm");
 
     EXPECT_EQ(NextPagePath("", dir.File("missing.htm")), "") << "no page yet: the fallback stays";

@@ -31,17 +31,11 @@ namespace motivra {
 namespace {
 
 // Hand packing of little-endian fields, independent of the program's own writer, for building expected files.
-inline void PutU16(std::vector<std::uint8_t>& b, std::uint16_t v) {
-    b.push_back(v & 0xFF);
-    b.push_back(v >> 8);
-}
-inline void PutU32(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 0xFF);
-}
-inline void PutF64(std::vector<std::uint8_t>& b, double v) {
-    std::uint8_t raw[8];
-    std::memcpy(raw, &v, 8);  // the test machines are little-endian
-    b.insert(b.end(), raw, raw + 8);
+template <class T>
+void Put(std::vector<std::uint8_t>& b, T v) {
+    std::uint8_t raw[sizeof v];
+    std::memcpy(raw, &v, sizeof v);  // the test machines are little-endian
+    b.insert(b.end(), raw, raw + sizeof v);
 }
 
 struct RawRecord {
@@ -50,51 +44,28 @@ struct RawRecord {
     std::uint8_t enabled;
 };
 
-inline void PutRecord(std::vector<std::uint8_t>& b, const RawRecord& r) {
-    PutU32(b, r.kind);
-    PutU32(b, r.timeMode);
-    PutU32(b, r.smooth);
-    PutU32(b, 0);
-    for (double v : {r.minimum, r.maximum, r.start, r.end, r.span, r.difference, r.startTime, r.endTime,
-                     r.defaultValue, r.ammend}) {
-        PutF64(b, v);
-    }
+void PutRecord(std::vector<std::uint8_t>& b, const RawRecord& r) {
+    for (const std::uint32_t v : {r.kind, r.timeMode, r.smooth, 0u}) Put(b, v);
+    for (const double v : {r.minimum, r.maximum, r.start, r.end, r.span, r.difference, r.startTime, r.endTime,
+                           r.defaultValue, r.ammend})
+        Put(b, v);
     b.push_back(r.enabled);
     b.insert(b.end(), 7, 0);
 }
 
-inline void PutHeader(std::vector<std::uint8_t>& b, std::uint32_t flags[4], std::uint16_t count) {
-    PutU16(b, 4977);
-    for (int i = 0; i < 4; ++i) PutU32(b, flags[i]);
-    PutU16(b, count);
-}
-
-// A row as the editor leaves it after the user moved its sliders.
-BehaviourTrack EditedTrack(int slot, double start, double end) {
-    BehaviourTrack t = EditorDefaultTrack(slot);
-    t.start = start;
-    t.end = end;
-    t.span = end - start;
-    t.enabled = DiffersFromDefault(t, slot) ? 1 : 0;
-    return t;
-}
-
-TrackStore FreshEditorStore() {
-    TrackStore store;
-    for (int slot = 0; slot < kParameterCount; ++slot) store.SetTrack(slot, EditorDefaultTrack(slot));
-    return store;
-}
+using S = ParameterSlot;
+using test::Edited;
 
 // A file built by hand: header, the given records, then the text.
 std::vector<std::uint8_t> HandMadeFile(const std::vector<RawRecord>& records, const std::string& text,
                                        std::uint16_t magic = 4977,
                                        std::array<std::uint32_t, 4> flags = {1, 1, 0, 1}) {
     std::vector<std::uint8_t> b;
-    PutHeader(b, flags.data(), static_cast<std::uint16_t>(records.size()));
-    b[0] = magic & 0xFF;
-    b[1] = magic >> 8;
+    Put<std::uint16_t>(b, magic);
+    for (const std::uint32_t flag : flags) Put(b, flag);
+    Put<std::uint16_t>(b, static_cast<std::uint16_t>(records.size()));
     for (const RawRecord& r : records) PutRecord(b, r);
-    PutU16(b, static_cast<std::uint16_t>(text.size()));
+    Put<std::uint16_t>(b, static_cast<std::uint16_t>(text.size()));
     b.insert(b.end(), text.begin(), text.end());
     return b;
 }
@@ -104,25 +75,24 @@ std::vector<std::uint8_t> HandMadeFile(const std::vector<RawRecord>& records, co
 const RawRecord kXRecord{3, 3, 0, -2, 2, -1, -1, -2, -2, 0, 1, 2, -2, 1};
 const RawRecord kDegreesRecord{11, 0, 1, -1, 1, -1.5, 0.5, 1.5, 1.5, 0.2, 0.6, 1, -1, 1};
 
-TEST(BehaviourFileWrite, XPositionRecordMatchesTheWorkedExampleToTheByte) {
-    TrackStore store = FreshEditorStore();
-    store.SetTrack(0, EditedTrack(0, 3.0, 1.0));
+// What a replacement refuses and keeps is the atomic writer's test.
+TEST(BehaviourFileWrite, XPositionRecordMatchesTheWorkedExampleToTheByteAndAMissingFolderIsNotMade) {
+    TrackStore store = Edited({{S::XPosition, 3, 1}});
     EXPECT_EQ(EncodeBehaviourFile(store, "Hi", BehaviourFlags{1, 0, 1, 0}),
               HandMadeFile({kXRecord}, "Hi", 4977, {1, 0, 1, 0}));
     // The store keeps the difference it wrote, and its start stays in stored form.
     EXPECT_DOUBLE_EQ(store.StoredTrack(0).difference, -2.0);
     EXPECT_DOUBLE_EQ(store.StoredTrack(0).start, 1.0);
+    test::TempDir dir;
+    EXPECT_FALSE(SaveBehaviourFile(store, dir.Folder() + "missing/", "b", "", {}));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
 }
 
 TEST(BehaviourFileWrite, OnlyEnabledTracksAreWrittenInSlotOrderNotKindOrEditOrder) {
-    TrackStore store = FreshEditorStore();
-    EXPECT_EQ(EncodeBehaviourFile(store, "", {}).size(), 22u);
-    BehaviourTrack onlyTimes = EditorDefaultTrack(4);
-    onlyTimes.startTime = 0.3;  // a time change alone does not enable a track
-    onlyTimes.enabled = DiffersFromDefault(onlyTimes, 4) ? 1 : 0;
-    store.SetTrack(4, onlyTimes);
-    store.SetTrack(2, EditedTrack(2, 1.5, 0.5));
-    store.SetTrack(0, EditedTrack(0, 1.0, 3.0));
+    TrackStore fresh;
+    EXPECT_EQ(EncodeBehaviourFile(fresh, "", {}).size(), 22u);
+    TrackStore store =
+        Edited({{S::XScale, 0.5, 1.5, false}, {S::Degrees, 1.5, 0.5}, {S::XPosition, 1.0, 3.0}});
     const auto bytes = EncodeBehaviourFile(store, "", {});
     ASSERT_EQ(bytes.size(), 22u + 2 * 104u);
     EXPECT_EQ(bytes[18], 2);
@@ -130,21 +100,12 @@ TEST(BehaviourFileWrite, OnlyEnabledTracksAreWrittenInSlotOrderNotKindOrEditOrde
     EXPECT_EQ(bytes[20 + 104], 11);  // then Degrees
 }
 
-// What a replacement refuses and keeps is the atomic writer's test.
-TEST(BehaviourFileWrite, AMissingFolderIsNotMade) {
-    test::TempDir dir;
-    TrackStore store = FreshEditorStore();
-    store.SetTrack(0, EditedTrack(0, 3.0, 1.0));
-    EXPECT_FALSE(SaveBehaviourFile(store, dir.Folder() + "missing/", "b", "", {}));
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
-}
-
 TEST(BehaviourFileRoundTrip, EveryEditedSlotComesBackInEditorForm) {
     test::TempDir dir;
-    TrackStore writer = FreshEditorStore();
+    TrackStore writer;
     for (int slot = 0; slot < kParameterCount; ++slot) {
-        const ParameterInfo& info = Parameter(slot);
-        BehaviourTrack t = EditedTrack(slot, info.maximum * 0.75, info.maximum * 0.125);
+        const double maximum = Parameter(slot).maximum;
+        BehaviourTrack t = test::EditedTrack({ParameterSlot(slot), maximum * 0.75, maximum * 0.125});
         t.timeMode = static_cast<std::uint32_t>(slot % 4);
         t.smooth = slot % 2;
         t.startTime = 0.1;
@@ -234,7 +195,7 @@ TEST(BehaviourFileRead, AFileThatEndsEarlyKeepsTheRecordsReadBeforeTheCut) {
 TEST(BehaviourFileRead, PathsThatAreNotReadableFiles) {
     test::TempDir dir;
     TrackStore store;
-    BehaviourTrack edited = EditedTrack(5, 0.25, 1.75);
+    const BehaviourTrack edited = test::EditedTrack({S::YScale, 0.25, 1.75});
     store.SetTrack(5, edited);
     store.SetLoaded(true);
 
@@ -339,9 +300,6 @@ TEST(BitmapSave, WritesIntoAnExistingFolderOnlyAndAFailedWriteKeepsWhatWasThere)
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "broken.bmp"));
 }
 
-using S = ParameterSlot;
-using test::Edited;
-
 TEST(PreviewLayout, PosesLieOnTheMiddleThirdMoveByThirdsTruncateTowardsZeroAndAlphaColoursThePen) {
     const PreviewLayout layout = LayoutPreview(TrackStore{}, 300, 240);
     EXPECT_EQ(layout.middleThird, (PixelBox{100, 80, 200, 160}));
@@ -390,6 +348,8 @@ TEST(PreviewPose, TransformsTheirGatesAndTheRotationsRule) {
         {"Degrees 1.25", quarterTurn, Edited({{S::Degrees, 1.25, 1.25}}), 0.5, Pose::Current},
         {"Rotations 2 look unrotated", centred, Edited({{S::Rotations, 2, 2}}), 0.5, Pose::Current},
         {"Rotations 0 to 2 at 0.25", halfTurn, Edited({{S::Rotations, 0, 2}}), 0.25, Pose::Current},
+        // At no degrees a quarter of a rotation turns clockwise, as one more degree would.
+        {"Rotations from zero degrees", quarterTurn, Edited({{S::Rotations, 0, 1}}), 0.25, Pose::Current},
         {"the start pose ignores Rotations", centred, Edited({{S::Rotations, 0, 2}}), 0.25},
         // -0.25 turn plus 0.25 away from zero is a half turn; towards zero would leave it unturned.
         {"Rotations away from zero", halfTurn, Edited({{S::Degrees, 0.75, 0.75}, {S::Rotations, 0, 2}}),
@@ -607,22 +567,14 @@ TEST(TrackProgress, TimeModesAndEasing) {
 }
 
 TEST(TrackValue, SpanDrivesTheValueInBothForms) {
-    TrackStore store;
-    BehaviourTrack x = EditorDefaultTrack(0);
-    x.start = 3;
-    x.end = 1;
-    x.span = -2;
-    store.SetTrack(0, x);
-    store.SetTime(0.5);
+    TrackStore store = Edited({{S::XPosition, 3, 1}});
     EXPECT_DOUBLE_EQ(store.StoredValue(0), 0.0);
     EXPECT_DOUBLE_EQ(store.EditorValue(0), 2.0);
     store.SetTime(1.0);
     EXPECT_DOUBLE_EQ(store.EditorValue(0), 1.0);
 
     // A zero span holds the start value whatever end says.
-    BehaviourTrack still = EditorDefaultTrack(4);
-    still.start = 1.5;
-    still.end = 0.2;
+    BehaviourTrack still = test::EditedTrack({S::XScale, 1.5, 0.2});
     still.span = 0;
     store.SetTrack(4, still);
     for (double t : {0.0, 0.3, 1.0}) {
@@ -632,14 +584,11 @@ TEST(TrackValue, SpanDrivesTheValueInBothForms) {
 }
 
 TEST(TrackStore, ConversionTouchesExactlyTheFourFieldsAndRoundTrips) {
-    TrackStore store;
-    BehaviourTrack t = EditorDefaultTrack(2);  // Degrees, ammend -1
-    t.start = 1.25;
-    t.end = 0.5;
-    t.span = -0.75;
+    BehaviourTrack t = test::EditedTrack({S::Degrees, 1.25, 0.5});  // ammend -1
     t.difference = 9;
     t.startTime = 0.25;
     t.endTime = 0.75;
+    TrackStore store;
     store.SetTrack(2, t);
     BehaviourTrack expected = t;
     expected.start = 0.25;
@@ -653,10 +602,8 @@ TEST(TrackStore, ConversionTouchesExactlyTheFourFieldsAndRoundTrips) {
 TEST(TrackStore, ResetAllRestoresPlaceholdersButKeepsFlagsTextAndDifference) {
     TrackStore store;
     EXPECT_EQ(store.Time(), 0.5);  // a new preview shows the middle
-    BehaviourTrack t = EditorDefaultTrack(0);
-    t.start = 3;
+    BehaviourTrack t = test::EditedTrack({S::XPosition, 3, 1});
     t.difference = 4;
-    t.enabled = 1;
     store.SetTrack(0, t);
     store.SetFlags({1, 1, 1, 1});
     store.SetThumbnailText("kept");

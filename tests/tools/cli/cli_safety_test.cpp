@@ -306,32 +306,22 @@ TEST_F(CliUnprivilegedTest, WhatCannotBeReadOrWrittenIsFoundBeforeAnythingChange
     EXPECT_EQ(test::ReadBytes(theirs), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 }
 
-// A small library as the editor leaves it; the model's rules are the core tests' concern, these check the
-// commands' arguments, output, exit codes and files.
-class LibraryCliTest : public test::LibraryTest {
-protected:
-    void SetUp() override {
-        Write({"x.vmr", "y.vmr", "thumbs/vmrk-0010.bmp"});
-        Write({"tags/A.tag"}, "x\r\ny\r\n");
-        Write({"tags/D.tag"}, "x\r\n");
-        Write({"tagdb/x.tdb"}, "A\r\nnew\r\n");
-    }
-    test::CliResult Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"library", "--library", Library()});
-        return test::RunCli(args);
-    }
-};
-
-TEST_F(LibraryCliTest, CommandsPrintLinesOrJsonAndRewriteTagFiles) {
-    EXPECT_EQ(Cli({"list"}).out, "x\ny\n");
-    EXPECT_EQ(test::RunCli({"library", "list", "--library", Library()}).out, "x\ny\n");
-    EXPECT_EQ(json::parse(Cli({"tags"}).out), json::parse(R"([{"name": "A", "weight": 2, "links": ["x", "y"]},
+// The model's rules are the core tests' concern; these check the commands' arguments, output, exit codes and
+// files.
+TEST_F(CliSafetyTest, LibraryCommandsPrintLinesOrJsonAndRewriteTagFiles) {
+    Write({"thumbs/vmrk-0010.bmp"});
+    Write({"tagdb/x.tdb"}, "A\r\nnew\r\n");
+    fs::remove(library / "tagdb/y.tdb");  // so the rebuild changes every tag file
+    const auto cli = [&](const std::vector<std::string>& args) { return RunCli(Library(args)); };
+    EXPECT_EQ(cli({"list"}).out, "x\ny\n");
+    EXPECT_EQ(RunCli({"library", "list", "--library", test::LibraryTest::Library()}).out, "x\ny\n");
+    EXPECT_EQ(json::parse(cli({"tags"}).out), json::parse(R"([{"name": "A", "weight": 2, "links": ["x", "y"]},
                                                                 {"name": "D", "weight": 1, "links": ["x"]}])"));
-    EXPECT_EQ(Cli({"filter", "--tag", "A", "--minus", "D"}).out, "y\n");
-    EXPECT_EQ(Cli({"next-name", "Wave"}).out, "wave-0000\n");  // typed core names are lower-cased
-    EXPECT_EQ(Cli({"next-name"}).out, "vmrk-0011\n");
+    EXPECT_EQ(cli({"filter", "--tag", "A", "--minus", "D"}).out, "y\n");
+    EXPECT_EQ(cli({"next-name", "Wave"}).out, "wave-0000\n");  // typed core names are lower-cased
+    EXPECT_EQ(cli({"next-name"}).out, "vmrk-0011\n");
 
-    const test::CliResult rebuilt = Cli({"rebuild"});
+    const test::CliResult rebuilt = cli({"rebuild"});
     ASSERT_EQ(rebuilt.status, 0) << rebuilt.err;
     const std::string tags = (library / "tags").string();
     EXPECT_EQ(rebuilt.out,
@@ -339,20 +329,20 @@ TEST_F(LibraryCliTest, CommandsPrintLinesOrJsonAndRewriteTagFiles) {
                   "/new.tag\nrebuilt 3 tag files with 2 links, from the tag databases of 1 behaviour\n");
     EXPECT_EQ(Read("tags/A.tag"), "x\r\n");
 
-    ASSERT_EQ(Cli({"tag", "y", "D", "more"}).status, 0);
-    ASSERT_EQ(Cli({"untag", "x", "new"}).status, 0);
+    ASSERT_EQ(cli({"tag", "y", "D", "more"}).status, 0);
+    ASSERT_EQ(cli({"untag", "x", "new"}).status, 0);
     EXPECT_EQ(Read("tags/D.tag"), "y\r\n");
     EXPECT_EQ(Read("tags/more.tag"), "y\r\n");
     EXPECT_EQ(Read("tags/new.tag"), "");
     EXPECT_EQ(Read("tagdb/y.tdb"), "D\r\nmore\r\n");
     EXPECT_EQ(Read("tagdb/x.tdb"), "A\r\n");
 
-    ASSERT_EQ(Cli({"delete", "x"}).status, 0);
+    ASSERT_EQ(cli({"delete", "x"}).status, 0);
     EXPECT_FALSE(fs::exists(library / "x.vmr") || fs::exists(library / "tagdb/x.tdb"));
     EXPECT_EQ(Read("tags/A.tag"), "");
 }
 
-TEST_F(LibraryCliTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
+TEST_F(CliSafetyTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
     const auto run = [&](const fs::path& folder) {
         test::CliOptions options;
         options.program = (folder / "motivra-cli").string();
@@ -371,7 +361,7 @@ TEST_F(LibraryCliTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
 
 // Installed system-wide, the library beside the program is read-only: the tool then works on the user's copy
 // that the editor made at its first start, and on the installed one while there is no such copy.
-TEST_F(LibraryCliTest, AReadOnlyInstallUsesTheUsersCopy) {
+TEST_F(CliSafetyTest, AReadOnlyInstallUsesTheUsersCopy) {
     if (!test::CanRunUnprivileged()) GTEST_SKIP() << "no way to run motivra-cli without privileges";
     if (::geteuid() != 0) GTEST_SKIP() << "the installed library must belong to someone else";
     fs::permissions(root.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |

@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
-    const auto run = RunCli({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "3"});
+    const auto run = RunCli({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto line = nlohmann::json::parse(run.out);
     EXPECT_EQ(line["format"], "css");
@@ -46,7 +46,7 @@ TEST_F(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
     EXPECT_NE(line["kept"][0].get<std::string>().find("X Position"), std::string::npos);
     const std::string css = test::ReadText(dir.Path() / "slide.css");
     EXPECT_NE(css.find("@keyframes motivra-slide-x-position"), std::string::npos);
-    EXPECT_NE(css.find("--motivra-iterations: 3;"), std::string::npos);
+    EXPECT_NE(css.find("--motivra-iterations: 1;"), std::string::npos);
     const std::string page = test::ReadText(dir.Path() / "slide.html");
     EXPECT_NE(page.find("href=\"slide.css\""), std::string::npos);
     EXPECT_NE(page.find("slide &lt;in&gt;"), std::string::npos) << "the card's text, escaped";
@@ -68,7 +68,7 @@ TEST_F(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
     EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
 }
 
-// Each picture format's file begins as that format's files do; WebP's is an animated picture.
+// Each picture format's file begins as that format's files do; the encoders' tests read them back.
 TEST_F(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
     const std::pair<const char*, std::string> cases[] = {
         {"x.gif", "GIF89a"}, {"x.apng", "\x89PNG"}, {"x.webm", "\x1A\x45\xDF\xA3"}, {"x.webp", "RIFF"}};
@@ -83,10 +83,6 @@ TEST_F(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
     EXPECT_NE(said.find("kept: WebP: every parameter but Blend Mode, drawn by the renderer (5 frames"),
               std::string::npos)
         << said;
-    const std::string webp = test::ReadText(dir.Path() / "x.webp");
-    ASSERT_GT(webp.size(), 30u);
-    EXPECT_EQ(webp.substr(8, 8), "WEBPVP8X");
-    EXPECT_NE(webp.find("ANIM"), std::string::npos);
 }
 
 // --tag exports the behaviours the Load dialog's filter shows; one that cannot be read is named, and the
@@ -122,15 +118,6 @@ test::CliResult RunHeadless(const std::vector<std::string>& args) {
     return RunCli(args, {}, options);
 }
 
-// A behaviour file: a slide to the right with a turn, or a fresh behaviour.
-std::string Turning(const test::TempDir& dir, const std::string& name, bool moving) {
-    TrackStore tracks =
-        moving ? test::Edited({{ParameterSlot::XPosition, 1.5, 2.5}, {ParameterSlot::Degrees, 1, 1.2}})
-               : TrackStore{};
-    EXPECT_TRUE(SaveBehaviourFile(tracks, dir.Folder(), name, "slide", {}));
-    return dir.File(name + ".vmr");
-}
-
 // A picture's size, when its bytes are of the format its name says.
 QSize PictureSize(const fs::path& path) {
     QImageReader reader(QString::fromStdString(path.string()));
@@ -138,18 +125,20 @@ QSize PictureSize(const fs::path& path) {
     return reader.format() == path.extension().string().substr(1).c_str() ? reader.size() : QSize();
 }
 
-TEST(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
-    test::TempDir dir;
-    const std::string moving = Turning(dir, "moving", true);
-    ASSERT_EQ(RunHeadless({"thumbnail", moving, dir.File("a.bmp")}).status, 0);
-    ASSERT_EQ(RunHeadless({"thumbnail", moving, dir.File("b.bmp"), "--size", "48x36"}).status, 0);
-    ASSERT_EQ(RunHeadless({"thumbnail", Turning(dir, "still", false), dir.File("c.bmp")}).status, 0);
+class CliRender : public CliExport {};
+
+TEST_F(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
+    TrackStore fresh;
+    ASSERT_TRUE(SaveBehaviourFile(fresh, dir.Folder(), "still", "", {}));
+    ASSERT_EQ(RunHeadless({"thumbnail", b, dir.File("a.bmp")}).status, 0);
+    ASSERT_EQ(RunHeadless({"thumbnail", b, dir.File("b.bmp"), "--size", "48x36"}).status, 0);
+    ASSERT_EQ(RunHeadless({"thumbnail", dir.File("still.vmr"), dir.File("c.bmp")}).status, 0);
     EXPECT_EQ(PictureSize(dir.File("a.bmp")), QSize(96, 72));
     EXPECT_EQ(PictureSize(dir.File("b.bmp")), QSize(48, 36));
     EXPECT_NE(test::ReadBytes(dir.File("a.bmp")), test::ReadBytes(dir.File("c.bmp")))
         << "each file's picture";
 
-    const auto run = RunHeadless({"frames", moving, dir.Path().string(), "--count", "3", "--size", "60x40"});
+    const auto run = RunHeadless({"frames", b, dir.Path().string(), "--count", "3", "--size", "60x40"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "") << "nothing but failures on standard error";
     const auto listed = nlohmann::json::parse(run.out);
@@ -164,24 +153,22 @@ TEST(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
 
     // By default the editor's 21 playback steps at the preview's size.
     fs::create_directory(dir.Path() / "all");
-    ASSERT_EQ(RunHeadless({"frames", moving, dir.File("all")}).status, 0);
+    ASSERT_EQ(RunHeadless({"frames", b, dir.File("all")}).status, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "all"), {}), 21);
     EXPECT_EQ(PictureSize(dir.Path() / "all" / "frame-0020.png"), QSize(261, 205));
 }
 
 // play draws with the player's renderer: its frames show the picture where the player puts it.
-TEST(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
-    test::TempDir dir;
-    const std::string moving = Turning(dir, "moving", true);
+TEST_F(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
     fs::create_directory(dir.Path() / "out");
     const auto run =
-        RunCli({"play", moving, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"});
+        RunCli({"play", b, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto listed = nlohmann::json::parse(run.out);
     ASSERT_EQ(listed.size(), 5u);
     EXPECT_EQ(listed[4]["t"].get<double>(), 1.0);
     EXPECT_EQ(PictureSize(dir.Path() / "out" / "frame-0004.png"), QSize(90, 60));
-    const auto playable = PlayableBehaviour::Open(moving);
+    const auto playable = PlayableBehaviour::Open(b);
     ASSERT_TRUE(playable);
     const QImage frame(QString::fromStdString(dir.File("out/frame-0002.png")));
     const Quad pose = FrameCorners(playable->PoseAt(0.5), Placement::MiddleThird, 90, 60);
