@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,15 +19,19 @@
 #include "core/engine/parameter_table.h"
 #include "core/engine/track_store.h"
 #include "core/library/library_folder.h"
+#include "gui/data/program_location.h"
 #include "gui/library/behaviour_grid.h"
 #include "gui/library/library_dialog.h"
 #include "gui/library/tag_list_control.h"
-#include "gui/data/program_location.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/template_dialog.h"
+#include "support/engine_test_support.h"
 #include "support/temp_dir.h"
 
 namespace motivra::test {
+
+// Tracks whose X Position runs from its default, 2, to xEnd, as the editor pushes an edited row.
+inline TrackStore XMovedTo(double xEnd) { return Edited({{ParameterSlot::XPosition, 2, xEnd}}); }
 
 // A library folder "behaviours" with its thumbs, tagdb and tags subfolders in a temporary folder, and every
 // data lookup of the program pointed at a program in the bin folder beside it for the object's lifetime.
@@ -41,18 +43,14 @@ struct DialogLibrary {
     std::string Folder() const { return folder.string(); }
     std::string Path(const std::string& relative) const { return (folder / relative).string(); }
     bool Exists(const std::string& relative) const { return std::filesystem::exists(folder / relative); }
-    std::string Read(const std::string& relative) const {
-        std::ifstream in(folder / relative, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Read(const std::string& relative) const { return ReadText(folder / relative); }
     void Write(const std::string& relative, const std::string& bytes = "") const {
-        std::ofstream(folder / relative, std::ios::binary | std::ios::trunc) << bytes;
+        WriteText(folder / relative, bytes);
     }
     // A behaviour whose X Position ends at xEnd (editor form), with its thumbnail text and flags.
     void WriteBehaviour(const std::string& name, const std::string& text, double xEnd = 3.0,
                         const BehaviourFlags& flags = {1, 1, 0, 0}) const {
-        TrackStore store;
-        store.SetTrack(0, Track(0, xEnd));
+        TrackStore store = XMovedTo(xEnd);
         ASSERT_TRUE(SaveBehaviourFile(store, Folder() + "/", name, text, flags));
     }
     // A bitmap thumbnail of one colour for behaviour name.
@@ -61,15 +59,6 @@ struct DialogLibrary {
         picture.fill(colour);
         EXPECT_TRUE(picture.save(QString::fromStdString(ThumbnailPath(Folder(), name)), "BMP"));
     }
-    // The editor's track of a slot with its end moved to `end`, enabled.
-    static BehaviourTrack Track(int slot, double end) {
-        BehaviourTrack track = EditorDefaultTrack(slot);
-        track.end = end;
-        track.span = track.end - track.start;
-        track.enabled = 1;
-        return track;
-    }
-
     TempDir root;
     const std::filesystem::path folder = root.Path() / "behaviours";
     DataProgramPathOverride program{(root.Path() / "bin" / "motivra").string()};

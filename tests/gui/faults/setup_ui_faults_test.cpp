@@ -2,6 +2,8 @@
 // file that cannot be written keeps its previous bytes, the user is told, and nothing picked is lost.
 #include <QFileInfo>
 
+#include <map>
+
 #include "core/colour_setup/swatch_file.h"
 #include "gui/colour_setup/colour_setup_support.h"
 #include "gui/skin/scheme_settings.h"
@@ -22,8 +24,8 @@ struct SetupUiFaultsTest : ::testing::Test, test::SetupUiHost {
                          test::colour::SwatchBytes(2, 3, {{1, {1, 2, 3, 4, 5, 6}}, {2, {6, 5, 4, 3, 2, 1}}}));
         WriteSchemeNumber(scheme::kDlgColour, 0x101010);  // the settings file exists, with a scheme
         settingsFolder = QFileInfo(QSettings("Velmora", "zenthar").fileName()).absolutePath().toStdString();
-        palette = test::ReadBytes(data.palettes / "warm.vmp");
-        swatches = test::ReadBytes(data.swatches / "test.vmw");
+        palettes = test::FolderSnapshot(data.palettes);
+        swatches = test::FolderSnapshot(data.swatches);
         Open();
     }
     ~SetupUiFaultsTest() override {
@@ -38,8 +40,8 @@ struct SetupUiFaultsTest : ::testing::Test, test::SetupUiHost {
     }
 
     std::string settingsFolder;
-    std::vector<std::uint8_t> palette;
-    std::vector<std::uint8_t> swatches;
+    std::map<std::string, std::string> palettes;
+    std::map<std::string, std::string> swatches;
 };
 
 TEST_F(SetupUiFaultsTest, APaletteLeftByTheBackCellUnderAFaultStaysOpenAndItsFileWhole) {
@@ -56,12 +58,11 @@ TEST_F(SetupUiFaultsTest, APaletteLeftByTheBackCellUnderAFaultStaysOpenAndItsFil
         EXPECT_NE(told.find("The palette could not be saved"), std::string::npos) << fault << ": " << told;
         EXPECT_TRUE(list.Model().IsPaletteView()) << fault;
         EXPECT_EQ(list.GetCount(), 3) << fault;
-        EXPECT_EQ(test::ReadBytes(data.palettes / "warm.vmp"), palette) << fault;
-        EXPECT_EQ(test::TreeOf(data.palettes), std::vector<std::string>{"warm.vmp"}) << fault;
+        EXPECT_EQ(test::FolderSnapshot(data.palettes), palettes) << fault;
     }
     ClickPaletteCell(0);
     EXPECT_FALSE(list.Model().IsPaletteView());
-    EXPECT_NE(test::ReadBytes(data.palettes / "warm.vmp"), palette);
+    EXPECT_NE(test::ReadText(data.palettes / "warm.vmp"), palettes.at("warm.vmp"));
 }
 
 TEST_F(SetupUiFaultsTest, SwatchesAddedOrDeletedUnderAFaultKeepTheLibraryFileAndAreReported) {
@@ -72,18 +73,17 @@ TEST_F(SetupUiFaultsTest, SwatchesAddedOrDeletedUnderAFaultKeepTheLibraryFileAnd
     const std::string told = Faulty("write", data.swatches, [this] { Press(kOk); });
     EXPECT_NE(told.find("The swatch library could not be saved"), std::string::npos) << told;
     EXPECT_NE(told.find("No space left on device"), std::string::npos) << told;
-    EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"), swatches);
-    EXPECT_EQ(test::TreeOf(data.swatches), std::vector<std::string>{"test.vmw"});
+    EXPECT_EQ(test::FolderSnapshot(data.swatches), swatches);
 }
 
 TEST_F(SetupUiFaultsTest, ASchemeThatCannotBeWrittenLeavesTheSettingsAndTheDialogOpen) {
     Press(kDefaultSwatch);
     const auto settingsFile = fs::path(settingsFolder) / "zenthar.conf";
-    const auto before = test::ReadBytes(settingsFile);
+    const std::string before = test::ReadText(settingsFile);
     const std::string told = Faulty("write", settingsFolder, [this] { Press(kOk); });
     EXPECT_NE(told.find("The colour scheme could not be written"), std::string::npos) << told;
     EXPECT_TRUE(dialog->isVisible()) << "the colours picked are still there to be written";
-    EXPECT_EQ(test::ReadBytes(settingsFile), before);
+    EXPECT_EQ(test::ReadText(settingsFile), before);
     EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x101010u) << "the scheme in use stays";
 
     Press(kOk);
@@ -98,8 +98,7 @@ TEST_F(SetupUiFaultsTest, ACancelledSchemeLeavesNothingPendingAfterAFailedOk) {
     dialog.reset();
     WriteSchemeNumber(scheme::kTextColour, 0x202020);  // any later write of the settings
     EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x101010u);
-    const auto bytes = test::ReadBytes(fs::path(settingsFolder) / "zenthar.conf");
-    const std::string file(bytes.begin(), bytes.end());
+    const std::string file = test::ReadText(fs::path(settingsFolder) / "zenthar.conf");
     EXPECT_NE(file.find("DlgColour=1052688"), std::string::npos) << file;
     EXPECT_EQ(file.find("BGColour"), std::string::npos) << "the cancelled scheme never reaches the file";
 }

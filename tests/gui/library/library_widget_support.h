@@ -30,6 +30,9 @@ inline bool Near(QColor a, QColor b, int tolerance = 3) {
 
 inline std::string Describe(QColor c) { return c.name().toStdString(); }
 
+// A view's background, in its bottom-left corner where no cell or tag is drawn.
+inline QColor Background(QWidget& view) { return Picture(view).pixelColor(2, view.height() - 3); }
+
 // One notch of a mouse wheel over the widget: positive notches turn away from the user (scroll up).
 inline void Wheel(QWidget& widget, QPoint at, int notches) {
     QWheelEvent event(at, widget.mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,

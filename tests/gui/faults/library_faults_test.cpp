@@ -1,9 +1,8 @@
-// The editor's file commands and the Edit Tags dialog's library changes under injected file-system faults: a
-// save, a deletion or a rebuild that fails leaves every file of the library as it was and says so, and
-// closing the dialog afterwards writes nothing.
+// The editor's file commands and the library dialogs under injected file-system faults (a full disk, failing
+// syncs, closes and renames): a save, a tag change, a deletion or a rebuild that fails leaves every file of
+// the library as it was and says why, and closing the dialog afterwards writes nothing.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <map>
 
 #include "gui/editor/editor_files_support.h"
 #include "gui/library/edit_tags_dialog.h"
@@ -14,13 +13,9 @@
 namespace motivra {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace editor_id;
 using library_dialog_id::kOk;
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using ::testing::HasSubstr;
 
 // The editor with "wave" loaded from a temporary library and its Zoom row changed since.
 struct EditorFaultsTest : ::testing::Test, test::EditorFiles {
@@ -34,32 +29,26 @@ struct EditorFaultsTest : ::testing::Test, test::EditorFiles {
     }
 };
 
-// Each fault in the behaviour's folder or the thumbnails' one, the folder's sync included.
-std::vector<std::pair<std::string, std::string>> EveryFault() {
-    std::vector<std::pair<std::string, std::string>> faults;
-    for (const char* folder : {"", "thumbs"}) {
-        for (const std::string& fault : test::kSaveFaults) faults.emplace_back(fault, folder);
-        faults.emplace_back("foldersync", folder);
-    }
-    return faults;
-}
-
 TEST_F(EditorFaultsTest, AFailedSaveKeepsEveryFileAndTheEditorAndSaysSo) {
     ASSERT_EQ(State().currentPath, library.Path("wave.vmr"));
     const auto before = test::FolderSnapshot(library.folder);
     const EditorState state = State();
-    for (const auto& [fault, folder] : EveryFault()) {
-        messages.shown.clear();
-        {
-            const test::FaultScope scope(fault, library.folder / folder);
-            editor.Click(editor.Button(kSave));
+    // Each fault in the behaviour's folder or the thumbnails' one, the folder's sync included.
+    for (const char* folder : {"", "thumbs"}) {
+        for (const std::string& fault : {"write", "flush", "close", "fsync", "rename", "foldersync"}) {
+            SCOPED_TRACE(fault + " in '" + folder + "'");
+            messages.shown.clear();
+            {
+                const test::FaultScope scope(fault, library.folder / folder);
+                editor.Click(editor.Button(kSave));
+            }
+            ASSERT_EQ(messages.shown.size(), 1u) << messages.All();
+            EXPECT_THAT(messages.shown[0], HasSubstr("could not be saved"));
+            EXPECT_THAT(messages.shown[0], HasSubstr("kept as they were"));
+            EXPECT_EQ(test::FolderSnapshot(library.folder), before);
+            EXPECT_TRUE(State() == state) << "the editor keeps its rows and its path";
+            EXPECT_TRUE(editor.Button(kSave)->isEnabled());
         }
-        ASSERT_EQ(messages.shown.size(), 1u) << fault << " " << folder << messages.All();
-        EXPECT_TRUE(Contains(messages.shown[0], "could not be saved")) << messages.shown[0];
-        EXPECT_TRUE(Contains(messages.shown[0], "kept as they were")) << messages.shown[0];
-        EXPECT_EQ(test::FolderSnapshot(library.folder), before) << fault << " " << folder;
-        EXPECT_TRUE(State() == state) << fault << ": the editor keeps its rows and its path";
-        EXPECT_TRUE(editor.Button(kSave)->isEnabled()) << fault;
     }
     messages.shown.clear();
     editor.Click(editor.Button(kSave));
@@ -68,22 +57,35 @@ TEST_F(EditorFaultsTest, AFailedSaveKeepsEveryFileAndTheEditorAndSaysSo) {
     EXPECT_NE(library.Read("thumbs/wave.bmp"), "the previous picture");
 }
 
-TEST_F(EditorFaultsTest, ASaveAsThatFailsLeavesTheEditorOnItsFileAfterCancel) {
+TEST_F(EditorFaultsTest, ASaveAsThatFailsSaysWhyAndLeavesTheEditorOnItsFileAfterCancel) {
     const auto before = test::FolderSnapshot(library.folder);
     const EditorState state = State();
-    drive = [this](QDialog& d) {
-        {
-            const test::FaultScope scope("write", library.folder);
-            test::ClickButton(d, kOk);
-        }
-        EXPECT_TRUE(d.isVisible());
-        QTest::keyClick(&d, Qt::Key_Escape);
-    };
-    editor.Click(editor.Button(kSaveAs));
-    EXPECT_TRUE(State() == state);
-    EXPECT_EQ(test::FolderSnapshot(library.folder), before);
-    ASSERT_EQ(messages.shown.size(), 1u) << messages.All();
-    EXPECT_TRUE(Contains(messages.shown[0], "Nothing was saved")) << messages.shown[0];
+    const struct {
+        std::string fault, reason;
+    } faults[] = {{"write", "write: No space left on device"},
+                  {"flush", "sync to disk"},
+                  {"close", "close: Input/output error"},
+                  {"fsync", "sync to disk"},
+                  {"rename", "rename: Input/output error"}};
+    for (const auto& c : faults) {
+        SCOPED_TRACE(c.fault);
+        messages.shown.clear();
+        drive = [this, &c](QDialog& d) {
+            test::ClickTag(static_cast<SaveBehaviourDialog&>(d).Tags(), "W");
+            {
+                const test::FaultScope scope(c.fault, library.folder);
+                test::ClickButton(d, kOk);
+            }
+            EXPECT_TRUE(d.isVisible()) << "OK has not saved, so the dialog stays";
+            QTest::keyClick(&d, Qt::Key_Escape);
+        };
+        editor.Click(editor.Button(kSaveAs));
+        EXPECT_TRUE(State() == state);
+        EXPECT_EQ(test::FolderSnapshot(library.folder), before);
+        ASSERT_EQ(messages.shown.size(), 1u) << messages.All();
+        EXPECT_THAT(messages.shown[0], HasSubstr("Nothing was saved"));
+        EXPECT_THAT(messages.shown[0], HasSubstr(c.reason));
+    }
 }
 
 // Behaviours B {T1, T2} and C {T1}, the tag files agreeing with the tag databases.
@@ -118,7 +120,21 @@ struct TagsDialog {
 
 struct EditTagsFaultsTest : ::testing::Test, TagsDialog {};
 
-TEST(EditTagsFaults, ADeletionThatFailsKeepsTheBehaviourAndItsLinksAndClosingWritesNothing) {
+TEST_F(EditTagsFaultsTest, ATagChangeThatCannotBeWrittenKeepsTheTagDatabaseAndShowsTheOldTags) {
+    const auto before = test::FolderSnapshot(library.folder);
+    test::ClickCell(dialog.Grid(), 0);
+    {
+        const test::FaultScope scope("write", library.folder);
+        test::ClickTag(dialog.Tags(), "T1");
+    }
+    ASSERT_EQ(messages.shown.size(), 1u) << messages.All();
+    EXPECT_THAT(messages.shown[0], HasSubstr("No space left on device"));
+    EXPECT_EQ(dialog.Tags().Table().SelectedTagsText(), "T1  T2") << "the tags it really has";
+    dialog.accept();
+    EXPECT_EQ(test::FolderSnapshot(library.folder), before);
+}
+
+TEST_F(EditTagsFaultsTest, ADeletionThatFailsKeepsTheBehaviourAndItsLinksAndClosingWritesNothing) {
     // The deletion writes in the library folder (its journal) and in tags; the other folders only lose files.
     std::vector<std::pair<std::string, std::string>> faults{{"foldersync", "thumbs"}};
     for (const char* folder : {"", "tags"}) {
@@ -133,15 +149,12 @@ TEST(EditTagsFaults, ADeletionThatFailsKeepsTheBehaviourAndItsLinksAndClosingWri
             run.DeleteFirstBehaviour();
         }
         ASSERT_EQ(run.messages.shown.size(), 1u) << run.messages.All();
-        EXPECT_TRUE(Contains(run.messages.shown[0], "B was not deleted")) << run.messages.All();
+        EXPECT_THAT(run.messages.shown[0], HasSubstr("B was not deleted"));
         EXPECT_EQ(test::Shown(run.dialog.Grid()), (std::vector<std::string>{"B", "C"}));
         run.dialog.accept();
         EXPECT_EQ(test::FolderSnapshot(run.library.folder), before);
     }
-}
-
-// The check on the test above: without a fault the same deletion goes through.
-TEST_F(EditTagsFaultsTest, WithoutAFaultTheDeletionRewritesTheTagFilesAndRemovesTheFiles) {
+    // Without a fault the same deletion rewrites the tag files and removes the files.
     DeleteFirstBehaviour();
     EXPECT_TRUE(messages.shown.empty()) << messages.All();
     EXPECT_FALSE(library.Exists("B.vmr"));
@@ -160,14 +173,14 @@ TEST_F(EditTagsFaultsTest, ARebuildThatFailsLeavesEveryTagFileWholeAndSaysWhy) {
             test::ClickButton(dialog, edit_tags_id::kRebuild);
         }
         ASSERT_EQ(messages.shown.size(), 1u) << fault << messages.All();
-        EXPECT_TRUE(Contains(messages.shown[0], "The tag links were not rebuilt")) << messages.shown[0];
+        EXPECT_THAT(messages.shown[0], HasSubstr("The tag links were not rebuilt"));
         EXPECT_EQ(library.Read("tags/T1.tag"), "stale\r\n") << fault << ": the first write failed";
         EXPECT_EQ(library.Read("tags/T2.tag"), "") << fault;
     }
     messages.shown.clear();
     test::ClickButton(dialog, edit_tags_id::kRebuild);
     ASSERT_EQ(messages.shown.size(), 1u) << messages.All();
-    EXPECT_TRUE(Contains(messages.shown[0], "wrote 2 tag files with 3 links")) << messages.shown[0];
+    EXPECT_THAT(messages.shown[0], HasSubstr("wrote 2 tag files with 3 links"));
     EXPECT_EQ(library.Read("tags/T1.tag"), "B\r\nC\r\n");
     EXPECT_EQ(library.Read("tags/T2.tag"), "B\r\n");
 }
