@@ -212,55 +212,41 @@ void MakeFolders(const test::TempDir& dir, const std::string& list) {
     for (std::string f; folders >> f;) fs::create_directories(dir.Path() / f);
 }
 
-TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveIt) {
+// The build tree keeps the data beside bin/, Debian's layout in share/motivra; both are found from the
+// program, the library beside it first, then above it.
+TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveItOrInShareMotivra) {
     const struct {
         const char* folders;  // made under X, blank-separated; the rest relative to X, "" for none
         const char* program;
         const char* tagList;
         const char* grid;
+        const char* help;  // nullptr: not asked
     } cases[] = {
-        {"app/behaviours behaviours", "app/motivra", "app/behaviours", "app/behaviours"},
-        {"app behaviours", "app/motivra", "behaviours", "behaviours"},
-        {"app/bin app/behaviours", "app/bin/motivra", "app/behaviours", "app/behaviours"},
-        {"app/bin/behaviours app/behaviours", "app/bin/motivra", "app/behaviours", "app/bin/behaviours"},
-        {"app/BIN/behaviours app/behaviours", "app/BIN/motivra", "app/behaviours", "app/BIN/behaviours"},
-        {"cabin/behaviours", "cabin/motivra", "cabin/behaviours", "cabin/behaviours"},
-        {"app/bin", "app/bin/motivra", "", ""}};
+        {"app/behaviours behaviours", "app/motivra", "app/behaviours", "app/behaviours", nullptr},
+        {"app behaviours", "app/motivra", "behaviours", "behaviours", nullptr},
+        {"app/bin app/behaviours", "app/bin/motivra", "app/behaviours", "app/behaviours", "app/help/"},
+        {"app/bin/behaviours app/behaviours", "app/bin/motivra", "app/behaviours", "app/bin/behaviours",
+         nullptr},
+        {"app/BIN/behaviours app/behaviours", "app/BIN/motivra", "app/behaviours", "app/BIN/behaviours",
+         nullptr},
+        {"cabin/behaviours", "cabin/motivra", "cabin/behaviours", "cabin/behaviours", nullptr},
+        {"app/bin", "app/bin/motivra", "", "", nullptr},
+        {"build/bin build/behaviours build/help", "build/bin/motivra", "build/behaviours", "build/behaviours",
+         "build/help/"},
+        {"usr/bin usr/share/motivra/behaviours", "usr/bin/motivra", "usr/share/motivra/behaviours",
+         "usr/share/motivra/behaviours", "usr/share/motivra/help/"},
+        {"usr/bin usr/share/other usr/behaviours", "usr/bin/motivra", "usr/behaviours", "usr/behaviours",
+         "usr/help/"},
+        {"app/share/motivra/behaviours", "app/motivra", "", "", "app/motivrahelp/"}};  // no bin/: as it is
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folders);
         const test::TempDir dir;
         MakeFolders(dir, c.folders);
         const auto expected = [&](const char* rel) { return *rel ? dir.File(rel) : std::string(); };
-        const std::string program = dir.File(c.program);
-        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, program),
-                  expected(c.tagList));
-        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, program), expected(c.grid));
-    }
-}
-
-// The build tree keeps the data beside bin/, Debian's layout in share/motivra; both are found from the
-// program.
-TEST(DataHomeProgramPath, FindsTheDataBesideBinOrInShareMotivra) {
-    const struct {
-        const char* folders;
-        const char* program;
-        const char* library;  // "" for none
-        const char* help;
-    } cases[] = {
-        {"build/bin build/behaviours build/help", "build/bin/motivra", "build/behaviours", "build/help/"},
-        {"usr/bin usr/share/motivra/behaviours", "usr/bin/motivra", "usr/share/motivra/behaviours",
-         "usr/share/motivra/help/"},
-        {"usr/bin usr/share/other usr/behaviours", "usr/bin/motivra", "usr/behaviours", "usr/help/"},
-        {"app/share/motivra/behaviours", "app/motivra", "", "app/motivrahelp/"},  // no bin/: as it is
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.folders);
-        const test::TempDir dir;
-        MakeFolders(dir, c.folders);
         const std::string lookup = DataHomeProgramPath(dir.File(c.program));
-        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup),
-                  *c.library ? dir.File(c.library) : "");
-        EXPECT_EQ(HelpPagePath(lookup, ""), dir.File(c.help));
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup), expected(c.tagList));
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, lookup), expected(c.grid));
+        if (c.help != nullptr) EXPECT_EQ(HelpPagePath(lookup, ""), dir.File(c.help));
     }
 }
 
@@ -422,7 +408,7 @@ TEST(DiskObject, RecursiveListingsGoDepthFirstAndNeedAMatchInTheFolderItself) {
         << ::testing::PrintToString(folders);
 }
 
-TEST(TextFile, WritesCrLfAndReadsCrLfOrLfKeepingEmptyAndUnendedLines) {
+TEST(TextFile, WritesCrLfReadsCrLfOrLfKeepingEmptyAndUnendedLinesAndFailsChangingNothing) {
     test::TempDir dir;
     TextFile file;
     const std::pair<Names, std::string> cases[] = {
@@ -436,23 +422,20 @@ TEST(TextFile, WritesCrLfAndReadsCrLfOrLfKeepingEmptyAndUnendedLines) {
     Names lines{"old"};
     ASSERT_TRUE(file.ReadLines(dir.File("t.tag"), lines));
     EXPECT_EQ(lines, (Names{"a", "b", "", "cr\ralone\r", "last"}));
-}
 
-TEST(TextFile, FailuresLeaveTheListAndTheDiskAsTheyWere) {
-    test::TempDir dir;
+    // Failures leave the list and the disk as they were.
     ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);  // would block a plain read for ever
     test::WriteText(dir.Path() / "huge", "");
     fs::resize_file(dir.Path() / "huge", TextFile::kMaxTextFileBytes + 1);
     const Names before = test::TreeOf(dir.Path());
-    TextFile file;
-    const std::pair<std::string, std::string> cases[] = {{"missing", "No such file or directory"},
-                                                         {"", "Is a directory"},
-                                                         {"huge", "File too large"},
-                                                         {"pipe", "not a regular file"}};
-    for (const auto& [name, error] : cases) {
-        Names lines{"kept"};
-        EXPECT_FALSE(file.ReadLines(dir.File(name), lines));
-        EXPECT_EQ(lines, Names{"kept"});
+    const std::pair<std::string, std::string> failures[] = {{"missing", "No such file or directory"},
+                                                            {"", "Is a directory"},
+                                                            {"huge", "File too large"},
+                                                            {"pipe", "not a regular file"}};
+    for (const auto& [name, error] : failures) {
+        Names kept{"kept"};
+        EXPECT_FALSE(file.ReadLines(dir.File(name), kept));
+        EXPECT_EQ(kept, Names{"kept"});
         EXPECT_EQ(file.ErrorText(), error);
     }
     EXPECT_FALSE(file.WriteLines(dir.File("missing/t.tag"), {"a"}));
@@ -582,6 +565,11 @@ TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndABehaviourSavedThroughTh
 }
 
 TEST_F(UserDataCopyTest, AWritableInstallIsUsedAsItIsAndNothingIsCopied) {
+    const Names tree = TreeOf(root.Path());
+    EXPECT_TRUE(FolderAcceptsFiles(root.Path().string()));
+    EXPECT_FALSE(FolderAcceptsFiles(Program())) << "a file";
+    EXPECT_FALSE(FolderAcceptsFiles(User())) << "missing";
+    EXPECT_EQ(TreeOf(root.Path()), tree) << "the probe leaves nothing behind";
     const WritableProbe everywhere = [](const std::string&) { return true; };
     EXPECT_FALSE(NeedsUserDataCopy(Program(), everywhere));
     EXPECT_EQ(PrepareDataLookupPath(Program(), User(), everywhere), Program());
@@ -606,15 +594,6 @@ TEST_F(UserDataCopyTest, AnUnfinishedOrImpossibleCopyLeavesTheLookupOnTheInstall
     WriteText(blocked, "");
     EXPECT_EQ(PrepareDataLookupPath(Program(), (blocked / "zenthar").string(), readOnlyInstall), Program());
     EXPECT_EQ(PrepareDataLookupPath(Program(), "", readOnlyInstall), Program());
-}
-
-TEST(FolderAcceptsFiles, AnswersForFoldersOnlyAndLeavesNothingBehind) {
-    test::TempDir dir;
-    WriteText(dir.Path() / "file", "");
-    EXPECT_TRUE(FolderAcceptsFiles(dir.Path().string()));
-    EXPECT_FALSE(FolderAcceptsFiles(dir.File("file")));
-    EXPECT_FALSE(FolderAcceptsFiles(dir.File("missing")));
-    EXPECT_EQ(TreeOf(dir.Path()), (Names{"file"}));
 }
 
 }  // namespace

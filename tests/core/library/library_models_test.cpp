@@ -169,7 +169,7 @@ TEST(TagCloudLayout, FlowsInLinesOf20PixelsAndRaisesLargerText) {
     for (const auto& c : cases) EXPECT_EQ(Placements(LayoutTagCloud(c.extents, c.width)), c.expected);
 }
 
-TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePoint) {
+TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePointAndScrollingStaysWithinTheCloud) {
     // Rectangles: 0..110 x 5..25 and 110..150 x 3..23, then 0..110 x 25..45 on the next line.
     const TagCloudLayout layout = LayoutTagCloud({{100, 12}, {30, 14}, {100, 12}}, 160);
     const struct {
@@ -177,9 +177,6 @@ TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePoint) {
     } hits[] = {{0, 5, 0},   {109, 24, 0}, {105, 10, 0},  // the 10 pixels after a name belong to its tag
                 {110, 5, 1}, {149, 3, 1},  {150, 10, -1}, {0, 4, -1}, {0, 25, 2}, {50, 44, 2}, {50, 45, -1}};
     for (const auto& h : hits) EXPECT_EQ(layout.HitTest(h.x, h.y), h.tag) << h.x << "," << h.y;
-}
-
-TEST(TagCloudLayout, ScrollingStaysWithinTheCloud) {
     const struct {
         int offset, content, client, expected;
     } cases[] = {{40, 100, 60, 40}, {60, 100, 60, 40}, {-20, 100, 60, 0}, {20, 50, 60, 0}};
