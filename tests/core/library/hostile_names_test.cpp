@@ -6,9 +6,6 @@
 
 #include <functional>
 
-#include "core/engine/behaviour_file.h"
-#include "core/engine/bitmap_file.h"
-#include "core/engine/track_store.h"
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"
 #include "core/library/library_edits.h"

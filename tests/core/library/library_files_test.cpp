@@ -8,7 +8,6 @@
 #include <climits>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -17,7 +16,6 @@
 
 #include "core/editor/help_location.h"
 #include "core/engine/behaviour_file.h"
-#include "core/engine/bitmap_file.h"
 #include "core/engine/track_store.h"
 #include "core/io/byte_stream.h"
 #include "core/library/behaviour_list.h"
@@ -246,7 +244,8 @@ TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveItOrInShareMotivra) {
         const std::string lookup = DataHomeProgramPath(dir.File(c.program));
         EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup), expected(c.tagList));
         EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, lookup), expected(c.grid));
-        if (c.help != nullptr) EXPECT_EQ(HelpPagePath(lookup, ""), dir.File(c.help));
+        if (c.help == nullptr) continue;
+        EXPECT_EQ(HelpPagePath(lookup, ""), dir.File(c.help));
     }
 }
 
@@ -459,24 +458,21 @@ struct Bitmap {
     std::vector<std::uint8_t> Bytes() const {
         ByteWriter out;
         out.WriteU16(magic);
-        out.WriteU32(0);
-        out.WriteU32(0);
+        out.WriteZeros(8);  // the file's size and the reserved words
         out.WriteU32(dataOffset);
         out.WriteU32(headerBytes);
-        if (headerBytes == 12) {
-            out.WriteU16(static_cast<std::uint16_t>(width));
-            out.WriteU16(static_cast<std::uint16_t>(height));
-            out.WriteU16(planes);
-            out.WriteU16(bits);
-        } else {
-            out.WriteU32(static_cast<std::uint32_t>(width));
-            out.WriteU32(static_cast<std::uint32_t>(height));
-            out.WriteU16(planes);
-            out.WriteU16(bits);
+        const bool core = headerBytes == 12;  // 16-bit sizes, and nothing after the depth
+        for (const std::int32_t size : {width, height}) {
+            core ? out.WriteU16(static_cast<std::uint16_t>(size))
+                 : out.WriteU32(static_cast<std::uint32_t>(size));
+        }
+        out.WriteU16(planes);
+        out.WriteU16(bits);
+        if (!core) {
             out.WriteU32(compression);
             out.WriteU32(dataBytes);
-            if (headerBytes > 24) out.WriteZeros(headerBytes - 24);
         }
+        if (headerBytes > 24) out.WriteZeros(headerBytes - 24);
         if (dataOffset > out.Bytes().size()) out.WriteZeros(dataOffset - out.Bytes().size());
         out.WriteZeros(pixelBytes);
         return out.Take();

@@ -11,7 +11,6 @@
 #include "core/library/edit_tags_model.h"
 #include "core/library/library_browse.h"
 #include "core/library/library_colours.h"
-#include "core/library/library_folder.h"
 #include "core/library/load_behaviour_model.h"
 #include "core/library/save_behaviour_model.h"
 #include "core/library/tag_click.h"
@@ -42,9 +41,8 @@ inline void ClickTag(TagTable& table, const std::string& name, Key key = Key::No
 struct FakeWriter : BehaviourWriter {
     std::string EncodeBehaviour(const std::string& text) override { return "vmr:" + text; }
     std::optional<std::string> EncodeThumbnail(std::string* error) override {
-        if (!failThumbnail) return "bmp";
-        *error = "out of memory";
-        return std::nullopt;
+        if (failThumbnail) *error = "out of memory";
+        return failThumbnail ? std::nullopt : std::optional<std::string>("bmp");
     }
     bool failThumbnail = false;
 };
