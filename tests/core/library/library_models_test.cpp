@@ -110,6 +110,7 @@ TEST_F(TagTableTest, LoadTagsReadsEveryTagFileInListingOrder) {
     const TagTable table = Tags();
     EXPECT_EQ(Summary(table), "Beta=b1,last Zeta=b1,b2 alpha=");
     EXPECT_EQ(table.Entry(0).weight, 2);
+    EXPECT_EQ(std::pair(table.FontBucket(0), table.FontBucket(2)), std::pair(4, 0)) << "weights 0 to 2 loaded";
     TagTable kept = table;
     kept.SetTagFolder((library / "missing/").string());
     kept.LoadTags();
