@@ -35,7 +35,7 @@ TEST_F(EditorFaultsTest, AFailedSaveKeepsEveryFileAndTheEditorAndSaysSo) {
     const EditorState state = State();
     // Each fault in the behaviour's folder or the thumbnails' one, the folder's sync included.
     for (const char* folder : {"", "thumbs"}) {
-        for (const std::string& fault : {"write", "flush", "close", "fsync", "rename", "foldersync"}) {
+        for (const std::string fault : {"write", "flush", "close", "fsync", "rename", "foldersync"}) {
             SCOPED_TRACE(fault + " in '" + folder + "'");
             messages.shown.clear();
             {
