@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "gui/editor/editor_file_commands.h"
 #include "gui/editor/editor_test_support.h"
@@ -27,6 +28,12 @@ struct EditorFiles {
     }
     EditorFileCommands& Commands() { return editor.window.FileCommands(); }
     const EditorState& State() const { return editor.window.Model().State(); }
+    // The behaviour file of the tracks the editor shows, as Save writes it with the caption.
+    std::vector<std::uint8_t> ShownFile(const std::string& caption) const {
+        TrackStore shown;
+        for (int r = 0; r < kParameterCount; ++r) shown.SetTrack(r, editor.Track(r));
+        return EncodeBehaviourFile(shown, caption, State().options);
+    }
     // The Load dialog picks the first behaviour of the tag and says OK.
     void PickWithTag(const std::string& tag) {
         drive = [tag](QDialog& d) {

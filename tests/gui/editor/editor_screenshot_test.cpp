@@ -27,32 +27,14 @@ struct ScreenshotTest : ::testing::Test {
     test::ShownEditor editor;
 };
 
-TEST_F(ScreenshotTest, TheEditorIsSetUpAsAskedAndAnAreaIsItsGroupBoxWithAMargin) {
-    ScreenshotRequest request;
-    request.load = library.Path("a.vmr");
-    request.row = test::kZoom;
-    request.time = 0.35;
-    request.area = ScreenshotRequest::Area::Rows;
-    const QImage picture = Take(request);
-    EXPECT_DOUBLE_EQ(editor.Track(test::kXPosition).end, 3.5) << "the behaviour was loaded";
-    EXPECT_EQ(editor.window.Model().State().currentRow, test::kZoom) << "the row's label was clicked";
-    EXPECT_DOUBLE_EQ(editor.window.Controls().timeline->GetTime(), 0.35);
-    const QRect group = FindControl(editor.window, editor_id::kEditGroup)->geometry();
-    EXPECT_EQ(picture.size(), group.size() + QSize(8, 8));
-
-    request.area = ScreenshotRequest::Area::Window;
-    request.width = 400;
-    EXPECT_EQ(Take(request).width(), 400) << "scaled to the width asked for";
-}
-
-TEST_F(ScreenshotTest, ADialogIsPicturedWithItsTagsAndPickAndClosedWithoutOk) {
+// A dialog is pictured with its tags and pick, and closed without OK; an editor picture is set up as asked,
+// and an area is its group box with a margin.
+TEST_F(ScreenshotTest, DialogsAndEditorAreasArePicturedAsAskedAndBadRequestsAreRefused) {
     ScreenshotRequest request;
     request.dialog = Dialog::Load;
     request.tags = {"T"};
     request.pick = 1;
-    const QImage picture = Take(request);
-    LoadBehaviourDialog same;
-    EXPECT_EQ(picture.size(), same.size());
+    EXPECT_EQ(Take(request).size(), LoadBehaviourDialog().size());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_DOUBLE_EQ(editor.Track(test::kXPosition).end, 2.0) << "nothing was loaded";
 
@@ -69,6 +51,22 @@ TEST_F(ScreenshotTest, ADialogIsPicturedWithItsTagsAndPickAndClosedWithoutOk) {
     unreadable.load = library.Path("none.vmr");
     EXPECT_TRUE(Take(unreadable, &error).isNull());
     EXPECT_TRUE(error.contains(QStringLiteral("none.vmr"))) << error.toStdString();
+
+    ScreenshotRequest rows;
+    rows.load = library.Path("a.vmr");
+    rows.row = test::kZoom;
+    rows.time = 0.35;
+    rows.area = ScreenshotRequest::Area::Rows;
+    const QImage picture = Take(rows);
+    EXPECT_DOUBLE_EQ(editor.Track(test::kXPosition).end, 3.5) << "the behaviour was loaded";
+    EXPECT_EQ(editor.window.Model().State().currentRow, test::kZoom) << "the row's label was clicked";
+    EXPECT_DOUBLE_EQ(editor.window.Controls().timeline->GetTime(), 0.35);
+    const QRect group = FindControl(editor.window, editor_id::kEditGroup)->geometry();
+    EXPECT_EQ(picture.size(), group.size() + QSize(8, 8));
+
+    rows.area = ScreenshotRequest::Area::Window;
+    rows.width = 400;
+    EXPECT_EQ(Take(rows).width(), 400) << "scaled to the width asked for";
 }
 
 }  // namespace

@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <type_traits>
+#include <vector>
 
 #include "core/engine/parameter_table.h"
 #include "gui/editor/browser_host.h"
@@ -39,17 +41,19 @@ inline constexpr int kZoom = static_cast<int>(ParameterSlot::Zoom);
 
 // The editor window shown in the default scheme, its controls reached by id and driven by real events.
 struct ShownEditor {
-    // Closing an edited editor asks about its changes: here the answer is to drop them, unless a test of
-    // that question answers itself, or asks the real question.
+    // The question about unsaved changes is kept and given `answer`, which drops them unless the test says
+    // otherwise; or the real question is asked.
     explicit ShownEditor(bool realQuestion = false) {
-        if (!realQuestion) DropChangesOnClose();
+        if (!realQuestion) AnswerHere();
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    void DropChangesOnClose() {
-        window.SetUnsavedAsker(
-            [](const QString&, const QString&) { return EditorWindow::UnsavedAnswer::Discard; });
+    void AnswerHere() {
+        window.SetUnsavedAsker([this](const QString& question, const QString&) {
+            questions.push_back(question.toStdString());
+            return answer;
+        });
     }
 
     const RowControls& Row(int r) const { return window.Controls().rows[static_cast<std::size_t>(r)]; }
@@ -57,7 +61,6 @@ struct ShownEditor {
         return window.Model().State().rows[static_cast<std::size_t>(r)].track;
     }
     SkinButton* Button(int id) const { return FindControl<SkinButton>(window, id); }
-    SkinCheckBox* Box(int id) const { return FindControl<SkinCheckBox>(window, id); }
     QString GroupTitle() const { return window.Controls().rowGroup->Caption(); }
 
     void Click(QWidget* control, QPoint at = QPoint(4, 4)) {
@@ -88,6 +91,8 @@ struct ShownEditor {
     // Every control shows the model's state: what a missed or stale update would leave wrong.
     void ExpectShowsState() const;
 
+    EditorWindow::UnsavedAnswer answer = EditorWindow::UnsavedAnswer::Discard;
+    std::vector<std::string> questions;
     EditorWindow window;
 };
 

@@ -29,7 +29,6 @@ struct UndoEditor : test::ShownEditor {
     // The shortcuts, typed at whichever control has the focus.
     void Undo() { QTest::keyClick(Focused(), Qt::Key_Z, Qt::ControlModifier); }
     QWidget* Focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
-    QImage PreviewPicture() { return test::Picture(*window.Controls().preview); }
     // A right click at a point of the window, through the platform as a user's would come.
     QMenu* RightClick(QPoint at) {
         QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, at);
@@ -37,27 +36,21 @@ struct UndoEditor : test::ShownEditor {
     }
 };
 
-TEST(EditorUndo, ADragOfXScaleStartUndoesWithCtrlZAndRedoesWithCtrlShiftZOrCtrlY) {
+TEST(EditorUndo, ADragOfASliderOrOfTheTransportIsOneStepUndoneWithCtrlZAndRedoneWithCtrlShiftZOrCtrlY) {
     UndoEditor e;
     const EditorState before = e.State();
-    const QImage previewBefore = e.PreviewPicture();
     e.Drag(e.Row(kXScale).startSlider, 40);
     const EditorState after = e.State();
-    const QImage previewAfter = e.PreviewPicture();
     ASSERT_GT(e.Track(kXScale).start, 1.05);
-    ASSERT_NE(previewAfter, previewBefore);
     EXPECT_EQ(e.Stack().count(), 1) << "one drag, one step, however many positions it passed";
     EXPECT_EQ(e.window.History().UndoAction()->text(), "Undo X Scale start");
 
     e.Undo();
     EXPECT_EQ(e.State(), before);
     e.ExpectShowsState();
-    EXPECT_EQ(e.PreviewPicture(), previewBefore);
 
     QTest::keyClick(e.Focused(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(e.State(), after);
-    e.ExpectShowsState();
-    EXPECT_EQ(e.PreviewPicture(), previewAfter);
 
     e.Undo();
     QTest::keyClick(e.Focused(), Qt::Key_Y, Qt::ControlModifier);
@@ -72,26 +65,21 @@ TEST(EditorUndo, ADragOfXScaleStartUndoesWithCtrlZAndRedoesWithCtrlShiftZOrCtrlY
     EXPECT_EQ(e.window.History().UndoAction()->text(), "Undo Reset All");
     e.Undo();
     EXPECT_EQ(e.State(), edited) << "every row comes back";
-    e.ExpectShowsState();
-}
 
-TEST(EditorUndo, LockedStartsMovedInOneDragOfTheTransportComeBackInOneUndo) {
-    UndoEditor e;
-    e.Drag(e.Row(kXScale).endSlider, 30);
-    const EditorState before = e.State();
+    // Locked starts moved in one drag of the transport come back in one undo.
+    const EditorState beforeTimes = e.State();
+    const int steps = e.Stack().index();
     TransportControl* transport = e.window.Controls().transport;
     const QPoint grab = ToQRect(transport->Layout().startHandle).center();
     QTest::mousePress(transport, Qt::LeftButton, {}, grab);
     for (int dx = 4; dx <= 40; dx += 4) test::MoveMouse(transport, grab + QPoint(dx, 0));
     QTest::mouseRelease(transport, Qt::LeftButton, {}, grab + QPoint(40, 0));
-    const double moved = e.Track(kXPosition).startTime;
-    ASSERT_GT(moved, 0.1);
-    for (int r = 0; r < kParameterCount; ++r) ASSERT_EQ(e.Track(r).startTime, moved) << r;
+    ASSERT_GT(e.Track(kXPosition).startTime, 0.1);
     e.ExpectShowsState();
-    EXPECT_EQ(e.Stack().count(), 2) << "the drag of the handle is one step";
+    EXPECT_EQ(e.Stack().index(), steps + 1) << "the drag of the handle is one step";
     EXPECT_EQ(e.window.History().UndoAction()->text(), "Undo Start and end times");
     e.Undo();
-    EXPECT_EQ(e.State(), before);
+    EXPECT_EQ(e.State(), beforeTimes);
     e.ExpectShowsState();
 }
 
@@ -124,15 +112,18 @@ TEST(EditorUndo, AKeyRunOnOneSliderIsOneStepAndDragsAndOtherSlidersMakeTheirOwn)
     EXPECT_EQ(yEnd->GetPos(), 1000);
 }
 
+// The menu's items in order, each followed by + when it can be clicked and - when greyed.
+std::string Items(const QMenu& menu) {
+    std::string items;
+    for (const QAction* a : menu.actions()) items += a->text().toStdString() + (a->isEnabled() ? "+ " : "- ");
+    return items;
+}
+
 TEST(EditorUndo, TheBackgroundsContextMenuNamesTheStepsAndGreysWhatCannotBeDone) {
     UndoEditor e;
     QMenu* menu = e.RightClick(QPoint(3, 300));  // left of every group box
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 4) << "Undo, Redo, a separator and Export...";
-    EXPECT_EQ(menu->actions()[0]->text(), "Undo");
-    EXPECT_EQ(menu->actions()[1]->text(), "Redo");
-    EXPECT_EQ(menu->actions()[3]->text(), "Export...");
-    EXPECT_FALSE(menu->actions()[0]->isEnabled() || menu->actions()[1]->isEnabled());
+    EXPECT_EQ(Items(*menu), "Undo- Redo- + Export...+ ");
     menu->close();
     QApplication::processEvents();
 
@@ -144,16 +135,13 @@ TEST(EditorUndo, TheBackgroundsContextMenuNamesTheStepsAndGreysWhatCannotBeDone)
     const QPoint inGroup = e.window.Controls().rowGroup->geometry().bottomLeft() + QPoint(6, -6);
     menu = e.RightClick(inGroup);
     ASSERT_NE(menu, nullptr) << "a group box's empty part is background too";
-    EXPECT_EQ(menu->actions()[0]->text(), "Undo X Scale start");
-    EXPECT_TRUE(menu->actions()[0]->isEnabled());
-    EXPECT_FALSE(menu->actions()[1]->isEnabled());
+    EXPECT_EQ(Items(*menu), "Undo X Scale start+ Redo- + Export...+ ");
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[0]).center());
     EXPECT_EQ(e.Track(kXScale).start, 1.0);
 
     menu = e.RightClick(QPoint(400, 20));
     ASSERT_NE(menu, nullptr) << "the banner";
-    EXPECT_FALSE(menu->actions()[0]->isEnabled());
-    EXPECT_EQ(menu->actions()[1]->text(), "Redo X Scale start");
+    EXPECT_EQ(Items(*menu), "Undo- Redo X Scale start+ + Export...+ ");
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[1]).center());
     EXPECT_EQ(e.State(), after);
 }

@@ -8,7 +8,6 @@
 #include "gui/colour_setup/setup_ui_template.h"
 #include "gui/editor/editor_test_support.h"
 #include "gui/skin/focus_frame.h"
-#include "gui/skin/scheme_settings.h"
 
 namespace motivra {
 
@@ -33,12 +32,12 @@ TEST(EditorWindow, TheCloseQuestionsButtonsDropTheChangesOrKeepEditing) {
             [&e] { e.window.close(); },
             [button](QDialog& box) { QTest::mouseClick(FindControl<QWidget>(box, button), Qt::LeftButton); });
         EXPECT_EQ(e.window.isVisible(), answer.second) << "button " << button;
-        e.DropChangesOnClose();
+        e.AnswerHere();
     }
 }
 
 // A slider of row four dragged retitles the group while it is dragged and colours the row's label.
-TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndADraggedSliderRetitlesTheGroupAtOnce) {
+TEST(EditorWindow, EveryControlIsFoundByIdTheFocusedOneIsRingedAndADraggedSliderRetitlesTheGroupAtOnce) {
     test::ShownEditor e;
     EXPECT_FALSE(e.window.windowIcon().isNull());
     const RowIds h = RowIdsFor(kHiddenRow);
@@ -50,6 +49,23 @@ TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndADraggedSliderRetitles
         EXPECT_EQ(control->isVisible(), !hidden.contains(item.id)) << item.id;
     }
     EXPECT_EQ(FindControl<QWidget>(e.window, kBanner)->size(), QSize(872, 51));
+
+    // The focused control is always ringed.
+    e.window.activateWindow();
+    const FocusFrame& frame = e.window.Focus();
+    EXPECT_EQ(frame.Target(), e.Row(kXPosition).startSlider) << "the first row has the focus at start";
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_EQ(focused, e.Row(kXPosition).endTimeBox) << "slider, box, slider, box";
+    EXPECT_EQ(frame.Target(), focused);
+    EXPECT_TRUE(frame.isVisible());
+    const QRect ring = frame.geometry();
+    EXPECT_EQ(ring, focused->geometry().adjusted(-2, -2, 2, 2));
+    const QColor edge = test::Picture(e.window).pixelColor(ring.left(), ring.center().y());
+    EXPECT_GT(edge.red(), edge.blue() + 60) << "an orange ring on the left edge";
+    e.Click(e.Button(kResetAll));
+    EXPECT_EQ(frame.Target(), e.Button(kResetAll)) << "a clicked button takes the focus and the ring";
+
     e.ExpectShowsState();
     EXPECT_EQ(e.GroupTitle(), "Behaviour: Zoom");
 
@@ -75,45 +91,45 @@ TEST(EditorWindow, EveryControlOfTheTemplateIsFoundByIdAndADraggedSliderRetitles
 
 // Each click reaches the model as the same command on the same row, and the window then shows the result.
 TEST(EditorWindow, EveryBoxButtonAndLabelEditsAsTheModelDoes) {
-    using E = test::ShownEditor;
+    const RowIds x = RowIdsFor(kXPosition);
+    const RowIds scale = RowIdsFor(kXScale);
     const struct {
         const char* what;
-        std::function<QWidget*(E&)> control;
+        int id;
         std::function<void(EditorModel&)> same;
     } steps[] = {
-        {"start time box", [](E& e) { return e.Row(kXScale).startTimeBox; },
-         [](EditorModel& m) { m.ClickStartTimeBox(kXScale, true); }},
-        {"end time box", [](E& e) { return e.Row(kXScale).endTimeBox; },
-         [](EditorModel& m) { m.ClickEndTimeBox(kXScale, true); }},
-        {"smooth", [](E& e) { return e.Row(kXPosition).smoothBox; },
-         [](EditorModel& m) { m.ClickSmooth(kXPosition, true); }},
-        {"label", [](E& e) { return e.Row(kXScale).label; }, [](EditorModel& m) { m.ClickLabel(kXScale); }},
-        {"swap", [](E& e) { return e.Button(kSwap); }, [](EditorModel& m) { m.SwapEndStart(); }},
-        {"reset", [](E& e) { return e.Row(kXPosition).reset; }, [](EditorModel& m) { m.Reset(kXPosition); }},
-        {"lock starts", [](E& e) { return e.Box(kLockStarts); },
-         [](EditorModel& m) { m.ClickLockStarts(false); }},
-        {"lock ends", [](E& e) { return e.Box(kLockEnds); }, [](EditorModel& m) { m.ClickLockEnds(false); }},
-        {"lead in", [](E& e) { return e.Box(kLeadIn); }, [](EditorModel& m) { m.ClickLeadIn(true); }},
-        {"lead out", [](E& e) { return e.Box(kLeadOut); }, [](EditorModel& m) { m.ClickLeadOut(true); }},
-        {"smooth Zoom", [](E& e) { return e.Row(kZoom).smoothBox; },
-         [](EditorModel& m) { m.ClickSmooth(kZoom, true); }},
-        {"reset all", [](E& e) { return e.Button(kResetAll); }, [](EditorModel& m) { m.ResetAll(); }},
+        {"start time box", scale.startTimeBox, [](EditorModel& m) { m.ClickStartTimeBox(kXScale, true); }},
+        {"end time box", scale.endTimeBox, [](EditorModel& m) { m.ClickEndTimeBox(kXScale, true); }},
+        {"smooth", x.smooth, [](EditorModel& m) { m.ClickSmooth(kXPosition, true); }},
+        {"label", scale.label, [](EditorModel& m) { m.ClickLabel(kXScale); }},
+        {"swap", kSwap, [](EditorModel& m) { m.SwapEndStart(); }},
+        {"reset", x.reset, [](EditorModel& m) { m.Reset(kXPosition); }},
+        {"lock starts", kLockStarts, [](EditorModel& m) { m.ClickLockStarts(false); }},
+        {"lock ends", kLockEnds, [](EditorModel& m) { m.ClickLockEnds(false); }},
+        {"lead in", kLeadIn, [](EditorModel& m) { m.ClickLeadIn(true); }},
+        {"lead out", kLeadOut, [](EditorModel& m) { m.ClickLeadOut(true); }},
+        {"smooth Zoom", RowIdsFor(kZoom).smooth, [](EditorModel& m) { m.ClickSmooth(kZoom, true); }},
+        {"reset all", kResetAll, [](EditorModel& m) { m.ResetAll(); }},
     };
-    E e;
+    test::ShownEditor e;
     EditorModel m;
     e.Row(kXScale).endSlider->setFocus();
     e.Key(e.Row(kXScale).endSlider, Qt::Key_Right);
     m.MoveSlider(kXScale, SliderEnd::End, 1001);  // shown at 1000 after the swap, and read back as 1
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
-        e.Click(step.control(e));
+        e.Click(FindControl(e.window, step.id));
         step.same(m);
         EXPECT_EQ(e.window.Model().State(), m.State());
         e.ExpectShowsState();
     }
 }
 
-TEST(EditorWindow, ColourReloadRepaintsInTheNewSchemeAndKeepsEnabledLabelsRed) {
+// A colour reload repaints in the scheme as the colour setup writes it, enabled labels staying red. Setup
+// UI's OK does the same: Dialog BG, the slot selected at the start, takes pure red from the hue bar's left
+// end, and a dialog opened later reads the scheme too.
+TEST(EditorWindow, ColourReloadAndSetupUiOkRedrawInTheNewSchemeAndLaterDialogsOpenInIt) {
+    QSettings("Velmora", "zenthar").clear();
     test::ShownEditor e;
     e.Click(e.Row(kXPosition).smoothBox);
     {  // the keys by name, as the colour setup writes them
@@ -125,26 +141,18 @@ TEST(EditorWindow, ColourReloadRepaintsInTheNewSchemeAndKeepsEnabledLabelsRed) {
     EXPECT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(0x40, 0x30, 0x20)) << "DlgColour";
     EXPECT_EQ(e.LabelBackground(kXScale), qRgb(0x40, 0x50, 0x60));
     EXPECT_EQ(e.LabelBackground(kXPosition), kEnabledLabel);
-    QSettings("Velmora", "zenthar").remove("UI");
-    e.window.ReloadColours();
-    EXPECT_EQ(e.LabelBackground(kXScale), kSchemeLabel);
-}
 
-// Dialog BG, the slot selected at the start, takes pure red from the hue bar's left end.
-TEST(EditorWindow, SetupUiOkRedrawsTheEditorInTheNewSchemeAndLaterDialogsOpenInIt) {
     QSettings("Velmora", "zenthar").clear();
-    test::ShownEditor e;
-    ASSERT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(0x32, 0x32, 0x32));
     test::WhileModal<SetupUiDialog>(
         [&e] { e.Click(e.Button(kSetupUi)); },
         [](SetupUiDialog& d) {
             QTest::mouseClick(FindControl(d, setup_ui_id::kHueBar), Qt::LeftButton, {}, QPoint(0, 5));
             QTest::mouseClick(FindControl(d, setup_ui_id::kOk), Qt::LeftButton, {}, QPoint(10, 10));
         });
-    EXPECT_EQ(ReadSchemeNumber(scheme::kDlgColour, 0), 0x0000FFu);
     EXPECT_EQ(test::Picture(e.window).pixel(kBeside), qRgb(255, 0, 0));
+    EXPECT_EQ(e.LabelBackground(kXScale), kSchemeLabel);
     SetupUiDialog later;
-    EXPECT_EQ(test::Picture(later).pixel(1, 1), qRgb(255, 0, 0)) << "a dialog opened later reads the scheme";
+    EXPECT_EQ(test::Picture(later).pixel(1, 1), qRgb(255, 0, 0));
     QSettings("Velmora", "zenthar").clear();
 }
 
@@ -168,24 +176,6 @@ TEST(EditorWindow, EnterClicksAFocusedButtonAndOtherwiseClosesAsEscapeDoes) {
     e.Key(e.Row(kXPosition).startSlider, Qt::Key_Escape);
     EXPECT_FALSE(e.window.isVisible());
     EXPECT_EQ(e.window.result(), QDialog::Rejected);
-}
-
-TEST(EditorWindow, TheFocusedControlIsAlwaysRinged) {
-    test::ShownEditor e;
-    e.window.activateWindow();
-    const FocusFrame& frame = e.window.Focus();
-    EXPECT_EQ(frame.Target(), e.Row(kXPosition).startSlider) << "the first row has the focus at start";
-    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QWidget* focused = QApplication::focusWidget();
-    EXPECT_EQ(focused, e.Row(kXPosition).endTimeBox) << "slider, box, slider, box";
-    EXPECT_EQ(frame.Target(), focused);
-    EXPECT_TRUE(frame.isVisible());
-    const QRect ring = frame.geometry();
-    EXPECT_EQ(ring, focused->geometry().adjusted(-2, -2, 2, 2));
-    const QColor edge = test::Picture(e.window).pixelColor(ring.left(), ring.center().y());
-    EXPECT_GT(edge.red(), edge.blue() + 60) << "an orange ring on the left edge";
-    e.Click(e.Button(kResetAll));
-    EXPECT_EQ(frame.Target(), e.Button(kResetAll)) << "a clicked button takes the focus and the ring";
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ struct ExportDialogTest : ::testing::Test {
     std::unique_ptr<ExportDialog> dialog;
 };
 
+// An existing file is replaced only when the user says so.
 TEST_F(ExportDialogTest, TypedFieldsAreExportedAndOfferedAgainNextTime) {
     PickFormat(ExportFormat::Css);
     Type(kWidth, "320");
@@ -71,9 +72,7 @@ TEST_F(ExportDialogTest, TypedFieldsAreExportedAndOfferedAgainNextTime) {
     EXPECT_EQ(again.width, "320");
     EXPECT_TRUE(again.fill);
     EXPECT_EQ(again.out, folder.File("slide.css"));
-}
 
-TEST_F(ExportDialogTest, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     PickFormat(ExportFormat::Lottie);
     Type(kOut, QString::fromStdString(folder.File("slide.json")));
     test::WriteBytes(folder.File("slide.json"), {'o', 'l', 'd'});

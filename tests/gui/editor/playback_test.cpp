@@ -14,7 +14,7 @@ struct Playing : test::ShownEditor {
     double PreviewTime() const { return preview->Tracks().Time(); }
 };
 
-TEST(EditorPlayback, PlayWithoutLoopStopsOnTheTwentiethTickJustAboveOne) {
+TEST(EditorPlayback, PlayStopsJustAboveOnePlayAgainRestartsLoopWrapsAndTheMarkerScrubsWhilePlaying) {
     Playing p;
     p.Click(p.Button(kPlay));
     EXPECT_TRUE(p.playback.IsPlaying() && p.playback.TimerRunning());
@@ -34,12 +34,9 @@ TEST(EditorPlayback, PlayWithoutLoopStopsOnTheTwentiethTickJustAboveOne) {
     EXPECT_EQ(p.PreviewTime(), 0.0);
     p.Click(p.Button(kLast));
     EXPECT_EQ(p.PreviewTime(), 1.0);
-}
 
-// Play while playing restarts from zero, Loop goes back to zero on the twentieth tick, and the marker scrubs
-// the preview while playing, which goes on from there.
-TEST(EditorPlayback, PlayAgainRestartsLoopWrapsAndTheMarkerScrubsWhilePlaying) {
-    Playing p;
+    // Play while playing restarts from zero, Loop goes back to zero on the twentieth tick, and the marker
+    // scrubs the preview while playing, which goes on from there.
     p.Click(p.Button(kPlay));
     for (int tick = 0; tick < 7; ++tick) p.playback.Tick();
     p.Click(p.Button(kPlay));

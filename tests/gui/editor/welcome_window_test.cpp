@@ -49,6 +49,16 @@ public slots:
     void Open(const QUrl& url) { opened.push_back(url); }
 };
 
+// The window system resizes the window to `proposed`, as when the user drags its frame; returns once the
+// window has handled it.
+void Resize(WelcomeWindow& window, const QRect& proposed) {
+    QSignalSpy changes(window.windowHandle(), &QWindow::widthChanged);
+    QSignalSpy heightChanges(window.windowHandle(), &QWindow::heightChanged);
+    window.windowHandle()->setGeometry(proposed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !changes.isEmpty() || !heightChanges.isEmpty(); }));
+    QCoreApplication::processEvents();
+}
+
 // A missing page, or a link to none, keeps the page shown; a web link opens in the user's own browser.
 TEST(WelcomeWindow, HelpAndF1FindThePagesBesideTheProgramsBinFolderAndAMissingPageKeepsTheLastOne) {
     HelpEditor e(0);
@@ -84,6 +94,21 @@ TEST(WelcomeWindow, HelpAndF1FindThePagesBesideTheProgramsBinFolderAndAMissingPa
     QTest::keyClick(welcome, Qt::Key_Escape);
     EXPECT_FALSE(welcome->isVisible());
     EXPECT_TRUE(e.editor->window.isVisible()) << "the editor goes on";
+
+    // It keeps its minimum size with the dragged edge corrected, and lays out after every resize.
+    e.ClickHelp();
+    EXPECT_EQ(welcome->size(), QSize(880, 640));
+
+    // The window system hands over a window whose left edge was dragged to make it 500 pixels wide.
+    const QRect before = welcome->geometry();
+    Resize(*welcome, QRect(before.right() + 1 - 500, before.top(), 500, before.height()));
+    EXPECT_EQ(welcome->geometry(), before) << "880 wide, the right edge where it was";
+
+    // Its right and bottom edges dragged out to make it larger.
+    Resize(*welcome, QRect(before.topLeft(), QSize(1000, 700)));
+    EXPECT_EQ(welcome->geometry(), QRect(before.topLeft(), QSize(1000, 700)));
+    EXPECT_EQ(welcome->StartupBox()->geometry(), QRect(5, 682, 200, 16)) << "laid out as the layout says";
+    EXPECT_EQ(welcome->Browser()->geometry(), QRect(0, 0, 1000, 677));
 }
 
 TEST(WelcomeWindow, AProgramWithoutABinFolderShowsTheFallbackPictureAndText) {
@@ -110,47 +135,15 @@ TEST(WelcomeWindow, AProgramWithoutABinFolderShowsTheFallbackPictureAndText) {
     QSettings("Velmora", "zenthar").remove(QStringLiteral("UI/BGColour"));
 }
 
-TEST(WelcomeWindow, UntickingTheStartUpBoxWritesBehaviourHelpAndTheNextEditorOpensNoWindow) {
-    {
-        HelpEditor e(1);
-        e.editor->window.OpenStartupHelp();
-        WelcomeWindow* welcome = e.Welcome();
-        ASSERT_NE(welcome, nullptr);
-        EXPECT_EQ(welcome->StartupBox()->GetCheck(), 1);
-        QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
-        EXPECT_EQ(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 7), 0u);
-    }
-    test::ShownEditor next;
-    next.window.OpenStartupHelp();
-    EXPECT_EQ(next.window.Welcome(), nullptr);
-}
-
-// The window system resizes the window to `proposed`, as when the user drags its frame; returns once the
-// window has handled it.
-void Resize(WelcomeWindow& window, const QRect& proposed) {
-    QSignalSpy changes(window.windowHandle(), &QWindow::widthChanged);
-    QSignalSpy heightChanges(window.windowHandle(), &QWindow::heightChanged);
-    window.windowHandle()->setGeometry(proposed);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !changes.isEmpty() || !heightChanges.isEmpty(); }));
-    QCoreApplication::processEvents();
-}
-
-TEST(WelcomeWindow, ItKeepsItsMinimumSizeWithTheDraggedEdgeCorrectedAndLaysOutAfterEveryResize) {
-    HelpEditor e;
-    WelcomeWindow* welcome = e.ClickHelp();
+// That BehaviourHelp 0 opens no window at start is checked by the Help test.
+TEST(WelcomeWindow, TheStartUpWindowShowsTheBoxTickedAndUntickingItWritesBehaviourHelp) {
+    HelpEditor e(1);
+    e.editor->window.OpenStartupHelp();
+    WelcomeWindow* welcome = e.Welcome();
     ASSERT_NE(welcome, nullptr);
-    EXPECT_EQ(welcome->size(), QSize(880, 640));
-
-    // The window system hands over a window whose left edge was dragged to make it 500 pixels wide.
-    const QRect before = welcome->geometry();
-    Resize(*welcome, QRect(before.right() + 1 - 500, before.top(), 500, before.height()));
-    EXPECT_EQ(welcome->geometry(), before) << "880 wide, the right edge where it was";
-
-    // Its right and bottom edges dragged out to make it larger.
-    Resize(*welcome, QRect(before.topLeft(), QSize(1000, 700)));
-    EXPECT_EQ(welcome->geometry(), QRect(before.topLeft(), QSize(1000, 700)));
-    EXPECT_EQ(welcome->StartupBox()->geometry(), QRect(5, 682, 200, 16)) << "laid out as the layout says";
-    EXPECT_EQ(welcome->Browser()->geometry(), QRect(0, 0, 1000, 677));
+    EXPECT_EQ(welcome->StartupBox()->GetCheck(), 1);
+    QTest::mouseClick(welcome->StartupBox(), Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(settings::ReadNumber(QStringLiteral("BehaviourHelp"), 7), 0u);
 }
 
 }  // namespace

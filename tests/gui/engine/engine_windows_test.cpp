@@ -10,7 +10,6 @@
 #include <filesystem>
 
 #include "core/engine/behaviour_file.h"
-#include "gui/engine/engine_control.h"
 #include "gui/engine/preview_window.h"
 #include "gui/engine/thumbnail_bitmap.h"
 #include "gui/engine/thumbnail_view.h"
@@ -124,35 +123,9 @@ QStringList SaveThumbnail(ThumbnailView& view, const fs::path& folder, const QSt
     return WriteThumbnailBitmap(view.Render(), view.size(), QString::fromStdString(folder.string()), name);
 }
 
-// The view's bitmap is its anti-aliased picture, and the behaviour saved from it loads into the preview in
-// editor form.
-TEST(ThumbnailView, TheBitmapIsTheAntiAliasedPictureAndTheBehaviourLoadsIntoThePreview) {
-    test::TempDir dir;
-    ThumbnailView view;
-    view.resize(96, 72);
-    view.Tracks() = test::Edited({{S::Degrees, 1.1, 0.9}, {S::XPosition, 2, 2.5}, {S::Alpha, 255, 0}});
-    view.SetThumbnailText("turn");
-    EXPECT_EQ(SaveThumbnail(view, dir.Path(), "turn-0001"), QStringList{});
-    const fs::path file = dir.Path() / "turn-0001.bmp";
-    EXPECT_EQ(fs::file_size(file), 54u + 96 * 4 * 72) << "32 bits a pixel, no colour table";
-    const QImage picture = view.Render().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32), picture);
-    QSet<QRgb> colours;
-    for (int y = 10; y < 72; ++y) {
-        for (int x = 0; x < 96; ++x) colours.insert(picture.pixel(x, y));
-    }
-    EXPECT_GT(colours.size(), 20) << "the poses' slanted edges are anti-aliased";
-
-    ASSERT_TRUE(SaveBehaviourFile(view.Tracks(), dir.Folder(), "b", "wave", BehaviourFlags{1, 0, 0, 1}));
-    PreviewWindow preview;
-    preview.LoadBehaviourFile(dir.File("b.vmr"));
-    EXPECT_EQ(preview.Tracks().ThumbnailText(), "wave");
-    EXPECT_EQ(preview.Tracks().Flags(), (BehaviourFlags{1, 0, 0, 1}));
-    for (int slot : {0, 2, 11})
-        EXPECT_EQ(preview.Tracks().GetTrack(slot), view.Tracks().GetTrack(slot)) << slot;
-}
-
-TEST(ThumbnailView, AMissingFolderWritesNothingSilentlyAndEachFailingStepIsReportedOnce) {
+// A missing folder writes nothing, silently, and each failing step is reported once; the view's bitmap is
+// its anti-aliased picture, and the behaviour saved from it loads into the preview in editor form.
+TEST(ThumbnailView, EachFailingStepIsReportedOnceAndTheBitmapIsTheAntiAliasedPicture) {
     test::TempDir dir;
     ThumbnailView view;
     view.resize(96, 72);
@@ -177,6 +150,28 @@ TEST(ThumbnailView, AMissingFolderWritesNothingSilentlyAndEachFailingStepIsRepor
         WriteThumbnailBitmap(QImage(), QSize(96, 72), QString::fromStdString(dir.Path().string()), "old"),
         (QStringList{"GlobalAlloc\nError", "GetDIBits\nError"}));
     EXPECT_EQ(test::ReadBytes(dir.Path() / "old.bmp"), (std::vector<std::uint8_t>{1, 2, 3}));
+
+    view.resize(96, 72);
+    view.Tracks() = test::Edited({{S::Degrees, 1.1, 0.9}, {S::XPosition, 2, 2.5}, {S::Alpha, 255, 0}});
+    view.SetThumbnailText("turn");
+    EXPECT_EQ(SaveThumbnail(view, dir.Path(), "turn-0001"), QStringList{});
+    const fs::path file = dir.Path() / "turn-0001.bmp";
+    EXPECT_EQ(fs::file_size(file), 54u + 96 * 4 * 72) << "32 bits a pixel, no colour table";
+    const QImage picture = view.Render().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32), picture);
+    QSet<QRgb> colours;
+    for (int y = 10; y < 72; ++y) {
+        for (int x = 0; x < 96; ++x) colours.insert(picture.pixel(x, y));
+    }
+    EXPECT_GT(colours.size(), 20) << "the poses' slanted edges are anti-aliased";
+
+    ASSERT_TRUE(SaveBehaviourFile(view.Tracks(), dir.Folder(), "b", "wave", BehaviourFlags{1, 0, 0, 1}));
+    PreviewWindow preview;
+    preview.LoadBehaviourFile(dir.File("b.vmr"));
+    EXPECT_EQ(preview.Tracks().ThumbnailText(), "wave");
+    EXPECT_EQ(preview.Tracks().Flags(), (BehaviourFlags{1, 0, 0, 1}));
+    for (int slot : {0, 2, 11})
+        EXPECT_EQ(preview.Tracks().GetTrack(slot), view.Tracks().GetTrack(slot)) << slot;
 }
 
 // 300 x 240: thirds of 100 and 80, so the middle third is (100, 80)-(200, 160).

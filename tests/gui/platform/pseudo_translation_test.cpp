@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -106,79 +105,66 @@ struct PseudoEditor {
     EditorWindow window;
 };
 
-// What the user does to reach a window: a window that stays open is given back to be walked; the modal
-// dialogs, questions and menus it opens on the way are walked as they show and then closed.
+// What the user does to reach a window: the modal dialogs, questions and menus `open` opens on the way are
+// walked as they show and then closed; a window that stays open is given back by `stays` to be walked.
 struct Reached {
     const char* name;
-    std::function<const QWidget*(PseudoEditor&)> open;
+    std::function<void(PseudoEditor&)> open;
+    std::function<const QWidget*(PseudoEditor&)> stays = nullptr;
 };
 
-void PrintTo(const Reached& reached, std::ostream* out) { *out << reached.name; }
-
-// A window reached through modal dialogs, questions and menus only.
-template <class Open>
-std::function<const QWidget*(PseudoEditor&)> Modal(Open open) {
-    return [open](PseudoEditor& e) -> const QWidget* {
-        open(e);
-        return nullptr;
-    };
-}
-
-class PseudoTranslation : public testing::TestWithParam<Reached> {};
-
-TEST_P(PseudoTranslation, EveryTextOfTheWindowIsTranslated) {
-    PseudoEditor e;
-    int walked = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        QWidget* shown = QApplication::activePopupWidget();
-        if (shown == nullptr) shown = QApplication::activeModalWidget();
-        if (shown == nullptr || !shown->isVisible()) return;
-        ExpectMarked(*shown, std::string(GetParam().name) + ", " + Where(*shown).toStdString());
-        ++walked;
-        shown->close();
-    });
-    closer.start(50);
-    if (const QWidget* stays = GetParam().open(e)) {
-        ExpectMarked(*stays, GetParam().name);
-        ++walked;
-    }
-    EXPECT_GT(walked, 0) << "nothing was shown";
-}
-
 const Reached kReached[] = {
-    {"Editor", [](PseudoEditor& e) { return &e.window; }},
-    {"Welcome",
-     [](PseudoEditor& e) -> const QWidget* {
-         e.window.ShowHelpPage(QStringLiteral("welcome.htm"));
-         return e.window.Welcome();
-     }},
-    {"Load", Modal([](PseudoEditor& e) { e.window.FileCommands().Load(); })},
-    {"Merge", Modal([](PseudoEditor& e) { e.window.FileCommands().Merge(); })},
-    {"SaveAs", Modal([](PseudoEditor& e) { e.window.FileCommands().SaveAs(); })},
-    {"EditTags", Modal([](PseudoEditor& e) { e.window.FileCommands().EditTags(); })},
-    {"Export", Modal([](PseudoEditor& e) {
+    {"Editor", [](PseudoEditor&) {}, [](PseudoEditor& e) { return &e.window; }},
+    {"Welcome", [](PseudoEditor& e) { e.window.ShowHelpPage(QStringLiteral("welcome.htm")); },
+     [](PseudoEditor& e) -> const QWidget* { return e.window.Welcome(); }},
+    {"Load", [](PseudoEditor& e) { e.window.FileCommands().Load(); }},
+    {"Merge", [](PseudoEditor& e) { e.window.FileCommands().Merge(); }},
+    {"SaveAs", [](PseudoEditor& e) { e.window.FileCommands().SaveAs(); }},
+    {"EditTags", [](PseudoEditor& e) { e.window.FileCommands().EditTags(); }},
+    {"Export",
+     [](PseudoEditor& e) {
          e.OpenBehaviour();
          e.window.FileCommands().Export();
-     })},
-    {"SetupUi", Modal([](PseudoEditor& e) { e.window.RunSetupUi(); })},
-    {"FileThatCannotBeRead",
-     Modal([](PseudoEditor& e) { e.window.OpenFile(e.library.Path("missing.vmr")); })},
-    {"UnsavedChangesOnClosing", Modal([](PseudoEditor& e) {
+     }},
+    {"SetupUi", [](PseudoEditor& e) { e.window.RunSetupUi(); }},
+    {"FileThatCannotBeRead", [](PseudoEditor& e) { e.window.OpenFile(e.library.Path("missing.vmr")); }},
+    {"UnsavedChangesOnClosing",
+     [](PseudoEditor& e) {
          e.OpenBehaviour();
          QTest::mouseClick(e.window.Controls().rows[0].smoothBox, Qt::LeftButton, {}, {4, 4});
          e.window.close();
-     })},
+     }},
     {"ContextMenu",
-     [](PseudoEditor& e) -> const QWidget* {
+     [](PseudoEditor& e) {
          QContextMenuEvent menu(QContextMenuEvent::Mouse, {3, 200}, e.window.mapToGlobal(QPoint(3, 200)));
          QApplication::sendEvent(&e.window, &menu);
-         return QApplication::activePopupWidget();
-     }},
+     },
+     [](PseudoEditor&) -> const QWidget* { return QApplication::activePopupWidget(); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, PseudoTranslation, testing::ValuesIn(kReached),
-                         [](const testing::TestParamInfo<Reached>& info) { return info.param.name; });
+TEST(PseudoTranslation, EveryTextOfEveryWindowIsTranslated) {
+    for (const Reached& reached : kReached) {
+        SCOPED_TRACE(reached.name);
+        PseudoEditor e;
+        int walked = 0;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            QWidget* shown = QApplication::activePopupWidget();
+            if (shown == nullptr) shown = QApplication::activeModalWidget();
+            if (shown == nullptr || !shown->isVisible()) return;
+            ExpectMarked(*shown, std::string(reached.name) + ", " + Where(*shown).toStdString());
+            ++walked;
+            shown->close();
+        });
+        closer.start(50);
+        reached.open(e);
+        if (const QWidget* stays = reached.stays ? reached.stays(e) : nullptr) {
+            ExpectMarked(*stays, reached.name);
+            ++walked;
+        }
+        EXPECT_GT(walked, 0) << "nothing was shown";
+    }
+}
 
 }  // namespace
 }  // namespace motivra

@@ -1,5 +1,4 @@
 #include "gui/skin/scheme_settings.h"
-#include "support/printers.h"
 
 #include <QSettings>
 
@@ -14,18 +13,14 @@ void Put(const QString& name, const QVariant& value) {
     store.setValue(name, value);
 }
 
-TEST(Settings, NumbersAndTextsRoundTrip) {
-    settings::WriteNumber("BehaviourHelp", 0);
-    EXPECT_EQ(settings::ReadNumber("BehaviourHelp", 1), 0u);
+TEST(Settings, NumbersAndTextsRoundTripAndAMissingValueOrOneOfTheWrongTypeGivesTheDefault) {
     settings::WriteNumber("Big", 0xFFFFFFFF);
     EXPECT_EQ(settings::ReadNumber("Big", 1), 0xFFFFFFFFu);
     settings::WriteText("CoreFilename", "wave, slow");
     EXPECT_EQ(settings::ReadText("CoreFilename", "vmrk"), "wave, slow");
     EXPECT_EQ(settings::ReadText("Missing", "vmrk"), "vmrk");
     EXPECT_EQ(settings::ReadNumber("Missing", 7), 7u);
-}
 
-TEST(Settings, AValueOfTheWrongTypeGivesTheDefault) {
     // 4294967296 is one past 32 bits.
     const std::pair<const char*, QVariant> wrong[] = {{"DlgColour", "dark grey"},
                                                       {"BGColour", QStringList{"1", "2"}},
@@ -37,14 +32,6 @@ TEST(Settings, AValueOfTheWrongTypeGivesTheDefault) {
     }
     Put("Listed", QStringList{"a", "b"});
     EXPECT_EQ(settings::ReadText("Listed", "plain"), "plain");
-}
-
-TEST(Settings, TheSchemeIsReadFromTheUsersSettings) {
-    WriteSchemeNumber("ButtonColour", 0xFFFFFF);
-    WriteSchemeNumber("SelectedColour", 0x00FF00);
-    const ColourScheme scheme = LoadColourScheme();
-    EXPECT_EQ(scheme.GetButtonTextColour(), 0x9D9D9D_scheme) << "derived from the button colour read";
-    EXPECT_EQ(scheme.GetSelectedColour(), 0x00FF00_rgb);
 }
 
 }  // namespace
