@@ -100,9 +100,7 @@ TEST(EditorUndo, AKeyRunOnOneSliderIsOneStepAndDragsAndOtherSlidersMakeTheirOwn)
     e.Drag(xStart, 20);
     EXPECT_EQ(e.Stack().count(), 5) << "each drag is a step of its own, and not part of the keys";
 
-    e.Undo();
-    e.Undo();
-    e.Undo();
+    for (int i = 0; i < 3; ++i) e.Undo();
     EXPECT_EQ(xStart->GetPos(), 1005) << "the two keys after Y Scale went in one undo";
     e.Key(xStart, Qt::Key_Right);
     EXPECT_EQ(e.Stack().count(), 3) << "keys after an undo start a step of their own";

@@ -67,7 +67,6 @@ TEST(EditorWindow, EveryControlIsFoundByIdTheFocusedOneIsRingedAndADraggedSlider
     EXPECT_EQ(frame.Target(), e.Button(kResetAll)) << "a clicked button takes the focus and the ring";
 
     e.ExpectShowsState();
-    EXPECT_EQ(e.GroupTitle(), "Behaviour: Zoom");
 
     // The value label reads "0": the same pixels as a slider set to print 0 directly.
     SkinSlider zero;
@@ -82,10 +81,8 @@ TEST(EditorWindow, EveryControlIsFoundByIdTheFocusedOneIsRingedAndADraggedSlider
 
     SkinSlider* slider = e.Row(kXScale).startSlider;
     e.PressAndMove(slider, 24);
-    EXPECT_EQ(e.GroupTitle(), "Behaviour: X Scale") << "before the release";
-    EXPECT_GT(e.Track(kXScale).start, 1.0);
-    EXPECT_EQ(e.LabelBackground(kXScale), kEnabledLabel);
-    e.ExpectShowsState();
+    ASSERT_GT(e.Track(kXScale).start, 1.0);
+    e.ExpectShowsState();  // before the release: the group retitled, the label coloured
     QTest::mouseRelease(slider, Qt::LeftButton, {}, slider->ThumbRect().center());
 }
 

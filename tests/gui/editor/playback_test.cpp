@@ -22,8 +22,6 @@ TEST(EditorPlayback, PlayStopsJustAboveOnePlayAgainRestartsLoopWrapsAndTheMarker
     for (int tick = 1; tick < 20; ++tick) p.playback.Tick();
     EXPECT_TRUE(p.playback.IsPlaying()) << "19 ticks";
     EXPECT_FALSE(p.Button(kFirst)->isEnabled() || p.Button(kLast)->isEnabled());
-    p.Click(p.Button(kFirst));
-    EXPECT_NE(p.timeline->GetTime(), 0.0) << "|< cannot be clicked while playing";
     p.playback.Tick();
     EXPECT_FALSE(p.playback.IsPlaying() || p.playback.TimerRunning());
     EXPECT_EQ(p.timeline->GetTime(), 1.0000000000000002);
