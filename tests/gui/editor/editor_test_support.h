@@ -118,13 +118,11 @@ inline void ShownEditor::ExpectShowsState() const {
             EXPECT_EQ(LabelBackground(r), s.LabelHighlighted(r) ? kEnabledLabel : kSchemeLabel) << r;
         }
     }
-    EXPECT_EQ(c.lockStarts->GetCheck(), int(s.options.lockStarts));
-    EXPECT_EQ(c.lockEnds->GetCheck(), int(s.options.lockEnds));
-    EXPECT_EQ(c.leadIn->GetCheck(), int(s.options.leadIn));
-    EXPECT_EQ(c.leadOut->GetCheck(), int(s.options.leadOut));
+    const auto ticked = [](const SkinCheckBox* box) { return static_cast<std::uint32_t>(box->GetCheck()); };
+    EXPECT_EQ((BehaviourFlags{ticked(c.lockStarts), ticked(c.lockEnds), ticked(c.leadIn), ticked(c.leadOut)}),
+              s.options);
     EXPECT_EQ(GroupTitle().toStdString(), s.GroupTitle());
-    EXPECT_EQ(c.transport->GetStartTime(), s.transport.startTime);
-    EXPECT_EQ(c.transport->GetEndTime(), s.transport.endTime);
+    EXPECT_EQ((TimeRange{c.transport->GetStartTime(), c.transport->GetEndTime()}), s.transport);
     EXPECT_EQ(c.timeline->StartTime(), s.timeline.times.startTime);
     EXPECT_EQ(c.save->isEnabled(), s.saveEnabled);
     EXPECT_EQ(c.saveAs->isEnabled(), s.saveAsEnabled);

@@ -50,7 +50,8 @@ struct ExportDialogTest : ::testing::Test {
     std::unique_ptr<ExportDialog> dialog;
 };
 
-// An existing file is replaced only when the user says so.
+// The typed fields are exported and offered again next time; an existing file is replaced only when the user
+// says so.
 TEST_F(ExportDialogTest, TypedFieldsAreExportedAndOfferedAgainNextTime) {
     PickFormat(ExportFormat::Css);
     Type(kWidth, "320");
