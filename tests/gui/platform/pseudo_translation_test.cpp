@@ -81,16 +81,6 @@ void ExpectMarked(const QWidget& window, const std::string& seen) {
     }
 }
 
-// The pseudo-translation, installed for the object's lifetime.
-struct PseudoLanguage {
-    PseudoLanguage() {
-        EXPECT_TRUE(translator.load(QStringLiteral(MOTIVRA_PSEUDO_QM)));
-        QApplication::installTranslator(&translator);
-    }
-    ~PseudoLanguage() { QApplication::removeTranslator(&translator); }
-    QTranslator translator;
-};
-
 // The editor, made in the pseudo-translation, on a library of one behaviour, "0042".
 struct PseudoEditor {
     PseudoEditor() {
@@ -100,7 +90,6 @@ struct PseudoEditor {
     }
     void OpenBehaviour() { EXPECT_TRUE(window.OpenFile(library.Path("0042.vmr"))); }
 
-    PseudoLanguage language;
     test::DialogLibrary library;
     EditorWindow window;
 };
@@ -143,6 +132,9 @@ const Reached kReached[] = {
 };
 
 TEST(PseudoTranslation, EveryTextOfEveryWindowIsTranslated) {
+    QTranslator translator;  // installed until it is destroyed
+    ASSERT_TRUE(translator.load(QStringLiteral(MOTIVRA_PSEUDO_QM)));
+    QApplication::installTranslator(&translator);
     for (const Reached& reached : kReached) {
         SCOPED_TRACE(reached.name);
         PseudoEditor e;
