@@ -48,10 +48,22 @@ struct Shown {
     QSignalSpy spy;
 };
 
-TEST(TimelineControl, OnlyThePressedMarkerDragsFollowingTheMouseToEitherEndInRedAndNotifying) {
+// The graph shows the curve, the default value and the time line; only the pressed marker drags, following
+// the mouse to either end in red and notifying.
+TEST(TimelineControl, TheGraphShowsTheCurveAndOnlyThePressedMarkerDragsToEitherEndInRedAndNotifying) {
     // 201 x 116: a time axis of 200 pixels, the marker at x 100 for t = 0.5.
     Shown<TimelineControl> t({201, 116}, 5, &TimelineControl::timeChanged);
     t.control.LoadMarkerImages(129, 13);
+    t.control.SetRange(0, 4);
+    t.control.SetStart(4);
+    t.control.SetEnd(0);
+    t.control.SetDefaultValue(1);
+    const QImage image = t.control.Render();
+    EXPECT_EQ(image.pixelColor(50, 40), QColor(Qt::black))
+        << "the curve from the start value down to the end";
+    EXPECT_EQ(image.pixelColor(30, 90), QColor(0x5A, 0x5A, 0x5A)) << "the default value's line";
+    EXPECT_EQ(image.pixelColor(100, 60), QColor(255, 55, 55)) << "the time line at t = 0.5";
+
     const auto markerRed = [&] { return t.RedAt(static_cast<int>(t.control.GetTime() * 200), 6); };
     for (const int x : {93, 106}) {  // just beside the marker
         t.Press(x);
@@ -70,20 +82,6 @@ TEST(TimelineControl, OnlyThePressedMarkerDragsFollowingTheMouseToEitherEndInRed
     EXPECT_EQ(t.spy.count(), 3) << "one notification after each move, clamped or not";
     t.Release(-60);
     EXPECT_FALSE(markerRed()) << "released";
-}
-
-TEST(TimelineControl, GraphShowsTheCurveTheDefaultValueAndTheTimeLine) {
-    TimelineControl timeline;
-    timeline.resize(201, 116);
-    timeline.SetRange(0, 4);
-    timeline.SetStart(4);
-    timeline.SetEnd(0);
-    timeline.SetDefaultValue(1);
-    const QImage image = timeline.Render();
-    EXPECT_EQ(image.pixelColor(50, 40), QColor(Qt::black))
-        << "the curve from the start value down to the end";
-    EXPECT_EQ(image.pixelColor(30, 90), QColor(0x5A, 0x5A, 0x5A)) << "the default value's line";
-    EXPECT_EQ(image.pixelColor(100, 60), QColor(255, 55, 55)) << "the time line at t = 0.5";
 }
 
 TEST(TransportControl, EachPartDragsFromWhereItWasGrabbedInTheSelectedColourAndAClickBesideThemDoesNot) {
