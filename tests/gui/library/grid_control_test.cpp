@@ -19,11 +19,10 @@ QColor ItemColour(int i) { return QColor::fromHsv((i * 47) % 360, 255, 160 + (i 
 
 class ColourGrid : public GridControl {
 public:
-    explicit ColourGrid(int items, bool multi = false, bool clearOnRelease = false) : GridControl(nullptr) {
+    explicit ColourGrid(int items) : GridControl(nullptr) {
         SetItemSize(96, 72);
         SetItemCount(items);
-        SetMultiSelect(multi);
-        SetClearOnRelease(clearOnRelease);
+        SetClearOnRelease(false);
         test::ShowAt(*this, 400, 300);
     }
     // The item a page cell shows, read from its centre pixel (-1 when it shows the background).
@@ -56,7 +55,9 @@ TEST(GridControl, LaysOutTheFourHundredByThreeHundredPage) {
     EXPECT_FALSE(Near(picture.pixelColor(390, 200), button, 40)) << Describe(picture.pixelColor(390, 200));
 }
 
-TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDead) {
+// The tint covers the cells only: the scroll bar keeps the scheme's background.
+TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDeadAndTheTintSparesTheBar) {
+    WriteSchemeNumber(scheme::kBGColour, 0x203040);
     ColourGrid grid(5);
     const QImage before = Picture(grid);
     const QColor strip = before.pixelColor(390, 150);
@@ -67,9 +68,17 @@ TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDead) {
     EXPECT_EQ(grid.GetTopRow(), 0);
     EXPECT_EQ(Picture(grid), before);
     EXPECT_EQ(grid.ShownItem(5), -1) << "an empty cell shows the background";
+    EXPECT_EQ(before.pixelColor(330, 290), SchemeQColor(0x203040_scheme));
+    grid.SetBGColour(0x0000C0_scheme);
+    const QImage tinted = Picture(grid);
+    EXPECT_EQ(tinted.pixelColor(330, 290), SchemeQColor(0x0000C0_scheme));
+    EXPECT_EQ(tinted.pixelColor(390, 150), strip);
+    grid.LoadColours();
+    EXPECT_EQ(Picture(grid).pixelColor(330, 290), SchemeQColor(0x203040_scheme));
+    WriteSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour.Value());
 }
 
-TEST(GridControl, SingleSelectionMovesAndTogglesWithOneClickSignalPerRelease) {
+TEST(GridControl, SingleSelectionMovesTogglesAndClearsOnReleaseWithOneClickSignalPerRelease) {
     ColourGrid grid(20);
     QSignalSpy clicks(&grid, &GridControl::clicked);
     const QColor frame = RgbQColor(grid.Colours().selectedColour);
@@ -93,16 +102,14 @@ TEST(GridControl, SingleSelectionMovesAndTogglesWithOneClickSignalPerRelease) {
     // A double click from the window system: the second press is swallowed, so the item stays selected.
     QTest::mouseDClick(grid.windowHandle(), Qt::LeftButton, {}, grid.CellRect(2).center());
     EXPECT_EQ(grid.GetSelected(), 2);
-}
 
-TEST(GridControl, ClearOnReleaseReportsTheClickBeforeClearing) {
-    ColourGrid flash(20, false, true);
+    grid.SetClearOnRelease(true);
     int selectedAtClick = -2;
-    QObject::connect(&flash, &GridControl::clicked, [&] { selectedAtClick = flash.GetSelected(); });
-    flash.Click(4);
-    EXPECT_EQ(selectedAtClick, 4) << "the owner reads the choice when the click arrives";
-    EXPECT_EQ(flash.GetSelected(), -1);
-    EXPECT_EQ(flash.HitIndex(), 4);
+    QObject::connect(&grid, &GridControl::clicked, [&] { selectedAtClick = grid.GetSelected(); });
+    grid.Click(4);
+    EXPECT_EQ(selectedAtClick, 4) << "cleared on release: the owner reads the choice when the click arrives";
+    EXPECT_EQ(grid.GetSelected(), -1);
+    EXPECT_EQ(grid.HitIndex(), 4);
 }
 
 TEST(GridControl, PagingDraggingAndTheWheelScrollByRows) {
@@ -124,20 +131,6 @@ TEST(GridControl, PagingDraggingAndTheWheelScrollByRows) {
     test::Wheel(grid, QPoint(100, 100), -5);
     EXPECT_EQ(grid.GetTopRow(), 4);
     EXPECT_EQ(grid.ShownItem(7), 19) << "the last page";
-}
-
-TEST(GridControl, TheBackgroundTintLeavesTheScrollBarInTheSchemeColour) {
-    WriteSchemeNumber(scheme::kBGColour, 0x203040);
-    ColourGrid grid(5);
-    const QImage before = Picture(grid);
-    EXPECT_EQ(before.pixelColor(330, 290), SchemeQColor(0x203040_scheme));
-    grid.SetBGColour(0x0000C0_scheme);
-    const QImage tinted = Picture(grid);
-    EXPECT_EQ(tinted.pixelColor(330, 290), SchemeQColor(0x0000C0_scheme));
-    EXPECT_EQ(tinted.pixelColor(390, 150), before.pixelColor(390, 150));
-    grid.LoadColours();
-    EXPECT_EQ(Picture(grid).pixelColor(330, 290), SchemeQColor(0x203040_scheme));
-    WriteSchemeNumber(scheme::kBGColour, scheme::kDefaultBGColour.Value());
 }
 
 }  // namespace

@@ -15,9 +15,8 @@ using Names = std::vector<std::string>;
 // Behaviours a, b, c, d; tags A = {c, a, b}, B = {a, c}, D = {c}.
 struct Behaviours : test::DialogLibrary {
     Behaviours() {
-        const double ends[] = {2.5, 3.0, 3.5, 4.0};
-        int i = 0;
-        for (const char* name : {"a", "b", "c", "d"}) WriteBehaviour(name, name, ends[i++]);
+        for (const auto& [name, end] : {std::pair{"a", 2.5}, {"b", 3.0}, {"c", 3.5}, {"d", 4.0}})
+            WriteBehaviour(name, name, end);
         Write("tags/A.tag", "c\r\na\r\nb\r\n");
         Write("tags/B.tag", "a\r\nc\r\n");
         Write("tags/D.tag", "c\r\n");
@@ -108,10 +107,8 @@ TEST_F(LoadDialogTest, ADoubleClickPicksAndAccepts) {
 TEST_F(LoadDialogTest, EnterIsOkAndSubtractionAloneResetsThePreview) {
     test::ClickTag(dialog.Tags(), "A");
     test::ClickCell(dialog.Grid(), 0);
-    const QImage playing = Preview().Render();
     test::ClickTag(dialog.Tags(), "A", Qt::AltModifier);
     EXPECT_TRUE(test::Shown(dialog.Grid()).empty());
-    EXPECT_NE(Preview().Render(), playing);
     EXPECT_EQ(Preview().Tracks().GetTrack(0).enabled, 0) << "the preview shows the reset state";
     QTest::keyClick(&dialog.Tags(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
