@@ -70,20 +70,18 @@ TEST(GridControl, SingleSelectionMovesTogglesAndClearsOnReleaseWithOneClickSigna
     ColourGrid grid(20);
     QSignalSpy clicks(&grid, &GridControl::clicked);
     const QColor frame = RgbQColor(grid.Colours().selectedColour);
-    struct Step {
-        int cell, selected;
-    };
-    const Step steps[] = {{1, 1}, {5, 5}, {5, -1}, {0, 0}};
-    for (const Step& s : steps) {
-        grid.Click(s.cell);
-        EXPECT_EQ(grid.GetSelected(), s.selected) << "after clicking cell " << s.cell;
-        EXPECT_EQ(grid.HitIndex(), s.cell);
+    // The cell clicked and the item then selected.
+    const std::pair<int, int> steps[] = {{1, 1}, {5, 5}, {5, -1}, {0, 0}};
+    for (const auto& [cell, selected] : steps) {
+        grid.Click(cell);
+        EXPECT_EQ(grid.GetSelected(), selected) << "after clicking cell " << cell;
+        EXPECT_EQ(grid.HitIndex(), cell);
         // The frame in the cell's margin: in the selection colour only around the selected cell.
         const QImage picture = Picture(grid);
         for (int k : {0, 1, 5}) {
             const QColor margin =
                 picture.pixelColor(grid.CellRect(k).left() + 1, grid.CellRect(k).center().y());
-            EXPECT_EQ(Near(margin, frame, 8), k == s.selected) << "cell " << k << " " << Describe(margin);
+            EXPECT_EQ(Near(margin, frame, 8), k == selected) << "cell " << k << " " << Describe(margin);
         }
     }
     EXPECT_EQ(clicks.count(), 4);

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "gui/engine/preview_window.h"
@@ -176,23 +177,19 @@ TEST_F(SaveDialogTest, SelectedTagsAreShownLinkedAndDeleteTagTwiceChangesNothing
 }
 
 TEST_F(SaveDialogTest, OkThatCannotSaveSaysWhyAndStaysOpen) {
-    struct Case {
-        bool withChange;
-        QString core;
-        std::string says;
-    };
-    const Case cases[] = {
+    // Whether the tracks changed, the core name typed and what the message says.
+    const std::tuple<bool, QString, std::string> cases[] = {
         {false, "vmrk", "nothing to save"},
         {true, "", "Type a core filename"},
         {true, "../elsewhere", "outside the library"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [withChange, core, says] : cases) {
         messages.shown.clear();
-        Open(c.withChange);
-        test::TypeInto(Box(kCoreName), c.core);
+        Open(withChange);
+        test::TypeInto(Box(kCoreName), core);
         test::ClickButton(*dialog, kOk);
-        EXPECT_TRUE(dialog->isVisible()) << c.says;
-        EXPECT_THAT(messages.shown, ElementsAre(HasSubstr(c.says)));
+        EXPECT_TRUE(dialog->isVisible()) << says;
+        EXPECT_THAT(messages.shown, ElementsAre(HasSubstr(says)));
         dialog->reject();
     }
     EXPECT_TRUE(fs::is_empty(library.folder / "thumbs"));

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include <tuple>
+
 #include "gui/skin/skin_colour.h"
 #include "library_widget_support.h"
 #include "support/printers.h"
@@ -50,14 +52,13 @@ TEST_F(TagListTest, WeightsPickTheFontSizesAndStatesTheColours) {
     // The buckets and the flow are the core's; here, each bucket's face and the named height the layout is
     // given, which raises the text onto one line.
     const TagCloudLayout layout = control.Layout();
-    const struct {
-        int bucket, height, y;
-    } tags[] = {{5, 21, -1}, {2, 17, 2}, {0, 12, 5}};  // eleven, five, zero in listing order
+    // Bucket, height and text top of eleven, five and zero in listing order.
+    const int tags[][3] = {{5, 21, -1}, {2, 17, 2}, {0, 12, 5}};
     for (int i = 0; i < 3; ++i) {
         // The mapped face has not every cell height; it comes within a pixel, and the cloud keeps the named
         // one.
-        EXPECT_NEAR(QFontMetrics(control.BucketFont(tags[i].bucket)).height(), tags[i].height, 1) << i;
-        EXPECT_EQ(layout.tags[i].text.y, tags[i].y) << i;
+        EXPECT_NEAR(QFontMetrics(control.BucketFont(tags[i][0])).height(), tags[i][1], 1) << i;
+        EXPECT_EQ(layout.tags[i].text.y, tags[i][2]) << i;
     }
     control.Table().SetState(0, TagState::Selected);
     control.Table().SetState(1, TagState::Subtracted);
@@ -81,12 +82,8 @@ TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
     QSignalSpy clicks(&control, &TagListControl::clicked);
     std::string statesAtClick;
     QObject::connect(&control, &TagListControl::clicked, [&] { statesAtClick = States(); });
-    struct Step {
-        int tag;  // -1: empty space
-        Qt::KeyboardModifiers modifiers;
-        std::string states;
-    };
-    const Step steps[] = {
+    // The tag clicked (-1: empty space), the keys held and the states after.
+    const std::tuple<int, Qt::KeyboardModifiers, std::string> steps[] = {
         {1, {}, ".+."},
         {0, Qt::ControlModifier, "++."},
         {2, Qt::AltModifier, "++-"},
@@ -96,10 +93,10 @@ TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
         {-1, Qt::ControlModifier, "++."},
         {-1, {}, "..."},  // a plain click on empty space clears every state
     };
-    for (const Step& s : steps) {
-        Click(s.tag, s.modifiers);
-        EXPECT_EQ(States(), s.states) << "tag " << s.tag << " modifiers " << s.modifiers.toInt();
-        EXPECT_EQ(statesAtClick, s.states) << "the press has changed the states when the click arrives";
+    for (const auto& [tag, modifiers, states] : steps) {
+        Click(tag, modifiers);
+        EXPECT_EQ(States(), states) << "tag " << tag << " modifiers " << modifiers.toInt();
+        EXPECT_EQ(statesAtClick, states) << "the press has changed the states when the click arrives";
     }
     EXPECT_EQ(clicks.count(), 8);
     EXPECT_TRUE(control.hasFocus());
