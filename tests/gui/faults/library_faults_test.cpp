@@ -65,26 +65,25 @@ TEST_F(EditorFaultsTest, AFailedSaveKeepsEveryFileAndTheEditorAndSaysSo) {
 TEST_F(EditorFaultsTest, ASaveAsThatFailsSaysWhyAndLeavesTheEditorOnItsFileAfterCancel) {
     const auto before = test::FolderSnapshot(library.folder);
     const EditorState state = State();
-    const struct {
-        std::string fault, reason;
-    } faults[] = {{"write", "write: No space left on device"},
-                  {"flush", "sync to disk"},
-                  {"close", "close: Input/output error"},
-                  {"fsync", "sync to disk"},
-                  {"rename", "rename: Input/output error"}};
-    for (const auto& c : faults) {
-        SCOPED_TRACE(c.fault);
+    // Each fault and the reason the message gives.
+    const std::pair<std::string, std::string> faults[] = {{"write", "write: No space left on device"},
+                                                          {"flush", "sync to disk"},
+                                                          {"close", "close: Input/output error"},
+                                                          {"fsync", "sync to disk"},
+                                                          {"rename", "rename: Input/output error"}};
+    for (const auto& [fault, reason] : faults) {
+        SCOPED_TRACE(fault);
         messages.shown.clear();
-        drive = [this, &c](QDialog& d) {
+        drive = [this, &armed = fault](QDialog& d) {
             test::ClickTag(static_cast<SaveBehaviourDialog&>(d).Tags(), "W");
-            WithFault(c.fault, library.folder, [&d] { test::ClickButton(d, kOk); });
+            WithFault(armed, library.folder, [&d] { test::ClickButton(d, kOk); });
             EXPECT_TRUE(d.isVisible()) << "OK has not saved, so the dialog stays";
             QTest::keyClick(&d, Qt::Key_Escape);
         };
         editor.Click(editor.Button(kSaveAs));
         EXPECT_TRUE(State() == state);
         EXPECT_EQ(test::FolderSnapshot(library.folder), before);
-        EXPECT_THAT(messages.shown, ElementsAre(AllOf(HasSubstr("Nothing was saved"), HasSubstr(c.reason))));
+        EXPECT_THAT(messages.shown, ElementsAre(AllOf(HasSubstr("Nothing was saved"), HasSubstr(reason))));
     }
 }
 

@@ -1,7 +1,5 @@
 #include <QPaintEvent>
 
-#include "gui/library/edit_tags_dialog.h"
-#include "gui/library/edit_tags_template.h"
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/load_behaviour_template.h"
 #include "gui/skin/balloon_tip.h"
@@ -142,28 +140,6 @@ TEST(LoadBrowsing, SearchAndUntaggedNarrowTheGridAndEnterLoadsTheSelection) {
     EXPECT_EQ(dialog.ChosenPath(), library.Path("spin-0002.vmr"));
     QTest::keyClick(&dialog.Grid(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-}
-
-TEST(EditTagsBrowsing, InDeleteModeKeysOnlySelectAndDeleteAsksFirst) {
-    Browsable library;
-    EditTagsDialog dialog;
-    test::Questions questions;
-    dialog.SetConfirmer(questions.Confirmer());
-    test::ShowDialog(dialog);
-    EXPECT_TRUE(dialog.Tags().IsUntaggedShown());
-    test::ClickCell(dialog.Grid(), 0);
-    EXPECT_FALSE(dialog.Tags().IsUntaggedShown()) << "a picked behaviour's tags are edited, not filtered";
-    test::ClickCell(dialog.Grid(), 0);
-    test::ClickButton(dialog, edit_tags_id::kDeleteBehaviour);
-    EXPECT_TRUE(dialog.Grid().hasFocus()) << "the keys go to the grid at once";
-    QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
-    QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
-    EXPECT_TRUE(questions.asked.empty());
-    EXPECT_EQ(dialog.Grid().GetSelectedName(), "fade-0001");
-    QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
-    EXPECT_EQ(questions.asked.size(), 1u);
-    EXPECT_FALSE(library.Exists("fade-0001.vmr"));
-    EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"Turn", "spin-0001", "spin-0002"}));
 }
 
 }  // namespace

@@ -37,10 +37,15 @@ TEST_F(EditTagsTest, TagClicksOnAPickedBehaviourRewriteItsTagsAtOnceAndOkKeepsTh
 }
 
 TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMode) {
+    EXPECT_TRUE(dialog.Tags().IsUntaggedShown());
+    test::ClickCell(dialog.Grid(), 0);
+    EXPECT_FALSE(dialog.Tags().IsUntaggedShown()) << "a picked behaviour's tags are edited, not filtered";
+    test::ClickCell(dialog.Grid(), 0);
     const QColor normal = test::Background(dialog.Grid());
     test::ClickTag(dialog.Tags(), "T2");
     ASSERT_EQ(test::Shown(dialog.Grid()), Names{"C"});
     test::ClickButton(dialog, kDeleteBehaviour);
+    EXPECT_TRUE(dialog.Grid().hasFocus()) << "the keys go to the grid at once";
     EXPECT_GT(test::Background(dialog.Grid()).red(), normal.red() + 40) << "the cells lie on a reddish tint";
 
     questions.answer = false;
@@ -51,7 +56,11 @@ TEST_F(EditTagsTest, DeletingTheLastShownBehaviourAsksThenDeletesAndLeavesTheMod
     EXPECT_EQ(dialog.Grid().GetSelected(), -1);
 
     questions.answer = true;
-    test::ClickCell(dialog.Grid(), 0);
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
+    EXPECT_EQ(dialog.Grid().GetSelectedName(), "C") << "a key only selects";
+    EXPECT_EQ(questions.asked.size(), 1u);
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
+    EXPECT_EQ(questions.asked.size(), 2u);
     for (const char* file : {"C.vmr", "tagdb/C.tdb"}) EXPECT_FALSE(library.Exists(file)) << file;
     EXPECT_EQ(TagFiles(), (Files{{"T1.tag", "B\r\n"}, {"T2.tag", ""}, {"T3.tag", ""}})) << "unlinked at once";
     EXPECT_TRUE(test::Shown(dialog.Grid()).empty());

@@ -53,8 +53,7 @@ TEST(GridControl, WithFewItemsThereIsNoThumbAndPageClicksAreDeadAndTheTintSpares
         EXPECT_TRUE(Near(before.pixelColor(390, y), strip, 2)) << "no thumb at " << y;
         grid.ClickBar(y);
     }
-    EXPECT_EQ(grid.GetTopRow(), 0);
-    EXPECT_EQ(Picture(grid), before);
+    EXPECT_EQ(Picture(grid), before) << "nothing scrolled";
     EXPECT_EQ(grid.ShownItem(5), -1) << "an empty cell shows the background";
     EXPECT_EQ(before.pixelColor(330, 290), SchemeQColor(0x203040_scheme));
     grid.SetBGColour(0x0000C0_scheme);

@@ -102,16 +102,6 @@ TEST_F(TagListTest, PlainCtrlAndAltClicksFollowTheStateTable) {
     EXPECT_TRUE(control.hasFocus());
 }
 
-TEST_F(TagListTest, ATagWiderThanTheControlHasALineOfItsOwnAndIsClipped) {
-    Show({{"ab", 1}, {"b-tag-name-far-too-long-for-this-narrow-control", 1}, {"cd", 1}}, 120, 80);
-    const TagCloudLayout layout = control.Layout();
-    ASSERT_EQ(layout.tags[1].rect.top, layout.tags[0].rect.top + 20) << "laid out at the control's width";
-    Click(1);
-    // Its selection colour runs to the control's right edge.
-    const QColor edge = Picture(control).pixelColor(119, layout.tags[1].text.y + 1);
-    EXPECT_EQ(edge, SchemeQColor(control.Colours().selectedColour)) << Describe(edge);
-}
-
 TEST_F(TagListTest, TheWheelBringsEveryTagWithinReach) {
     std::vector<std::pair<std::string, int>> tags;
     for (int i = 0; i < 40; ++i) tags.push_back({"tag-" + std::to_string(100 + i), i % 7});
