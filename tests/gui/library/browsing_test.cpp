@@ -6,6 +6,7 @@
 #include "gui/skin/skin_edit.h"
 #include "gui/skin/skin_label.h"
 #include "library_widget_support.h"
+#include "support/run_cli.h"
 
 namespace motivra {
 namespace {
@@ -111,31 +112,31 @@ TEST_F(BrowsingTest, KeysMoveTheSelectionIntoViewAndSpacePlaysIt) {
     EXPECT_EQ(moved.count(), 4);
 }
 
-// Clicks the "(untagged)" entry at the end of the cloud.
-void ClickUntagged(TagListControl& tags) {
-    QTest::mouseClick(&tags, Qt::LeftButton, {}, test::TagCentre(tags, tags.UntaggedIndex()));
-}
-
 TEST(LoadBrowsing, SearchAndUntaggedNarrowTheGridAndEnterLoadsTheSelection) {
     Browsable library;
     LoadBehaviourDialog dialog;
     test::ShowDialog(dialog);
     auto& search = *FindControl<SkinEdit>(dialog, load_dialog_id::kSearch);
-    const auto& selected = *FindControl<SkinLabel>(dialog, load_dialog_id::kSelectedName);
+    TagListControl& tags = dialog.Tags();
+    const QPoint untagged = test::TagCentre(tags, tags.UntaggedIndex());  // at the end of the cloud
 
     test::TypeInto(search, "WHIRL");
     EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"spin-0001", "spin-0002"})) << "by the thumbnail's text";
-    ClickUntagged(dialog.Tags());
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, untagged);
     EXPECT_EQ(test::Shown(dialog.Grid()), Names{"spin-0002"});
+    const test::CliResult cli = test::RunCli(
+        {"library", "--library", library.Folder(), "list", "--untagged", "--name-contains", "WHIRL"});
+    EXPECT_EQ(cli.out, "spin-0002\n") << "the command-line tool lists the same: " << cli.err;
     test::TypeInto(search, "");
     EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"Turn", "fade-0001", "spin-0002"}));
-    test::ClickTag(dialog.Tags(), "fast");
+    test::ClickTag(tags, "fast");
     EXPECT_EQ(test::Shown(dialog.Grid()), Names{"spin-0001"});
 
-    ClickUntagged(dialog.Tags());
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, untagged);
     dialog.Grid().setFocus();
     QTest::keyClick(&dialog.Grid(), Qt::Key_End);
-    EXPECT_EQ(selected.ShownText(), "whirl fast (spin-0002)");
+    EXPECT_EQ(FindControl<SkinLabel>(dialog, load_dialog_id::kSelectedName)->ShownText(),
+              "whirl fast (spin-0002)");
     EXPECT_EQ(dialog.ChosenPath(), library.Path("spin-0002.vmr"));
     QTest::keyClick(&dialog.Grid(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -2,8 +2,6 @@
 
 #include <QSettings>
 
-#include <gmock/gmock.h>
-
 #include <string>
 #include <tuple>
 #include <utility>
@@ -24,8 +22,6 @@ namespace fs = std::filesystem;
 using namespace save_dialog_id;
 using library_dialog_id::kCancel;
 using library_dialog_id::kOk;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 
 // The Save dialog as Save As opens it: the editor's tracks (X Position moved) in its thumbnail view.
 struct SaveDialogTest : ::testing::Test {
@@ -188,7 +184,8 @@ TEST_F(SaveDialogTest, OkThatCannotSaveSaysWhyAndStaysOpen) {
         test::TypeInto(Box(kCoreName), core);
         test::ClickButton(*dialog, kOk);
         EXPECT_TRUE(dialog->isVisible()) << says;
-        EXPECT_THAT(messages.shown, ElementsAre(HasSubstr(says)));
+        ASSERT_EQ(messages.shown.size(), 1u) << says;
+        EXPECT_NE(messages.shown[0].find(says), std::string::npos) << messages.shown[0];
         dialog->reject();
     }
     EXPECT_TRUE(fs::is_empty(library.folder / "thumbs"));
