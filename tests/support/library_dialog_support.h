@@ -21,6 +21,7 @@
 #include "core/library/library_folder.h"
 #include "gui/data/program_location.h"
 #include "gui/library/behaviour_grid.h"
+#include "gui/library/edit_tags_dialog.h"
 #include "gui/library/library_dialog.h"
 #include "gui/library/tag_list_control.h"
 #include "gui/skin/skin_button.h"
@@ -93,6 +94,32 @@ inline void ShowDialog(QDialog& dialog) {
     dialog.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 }
+
+// Behaviours B {T1} (with a thumbnail file), C {T1, T2} and D, the tag files agreeing with the tag databases.
+struct TaggedLibrary : DialogLibrary {
+    TaggedLibrary() {
+        for (const char* name : {"B", "C", "D"}) WriteBehaviour(name, std::string("the ") + name);
+        Write("thumbs/B.bmp", "B picture");
+        Write("tagdb/B.tdb", "T1\r\n");
+        Write("tagdb/C.tdb", "T1\r\nT2\r\n");
+        Write("tags/T1.tag", "B\r\nC\r\n");
+        Write("tags/T2.tag", "C\r\n");
+        Write("tags/T3.tag");
+    }
+};
+
+// The Edit Tags dialog shown over a TaggedLibrary, its messages and questions collected.
+struct TagsDialog {
+    TagsDialog() {
+        dialog.SetReporter(messages.Reporter());
+        dialog.SetConfirmer(questions.Confirmer());
+        ShowDialog(dialog);
+    }
+    TaggedLibrary library;
+    EditTagsDialog dialog;
+    Messages messages;
+    Questions questions;
+};
 
 inline void ClickButton(const QWidget& dialog, int id) {
     QTest::mouseClick(FindControl<SkinButton>(dialog, id), Qt::LeftButton, {}, QPoint(6, 6));

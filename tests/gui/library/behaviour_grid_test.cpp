@@ -1,7 +1,5 @@
 #include "gui/library/behaviour_grid.h"
 
-#include <QBuffer>
-
 #include <sys/stat.h>
 
 #include "gui/skin/skin_colour.h"
@@ -38,7 +36,6 @@ TEST_F(BehaviourGridTest, ShowsEachThumbnailFittedAndAnOrangeBoxWhereOneIsMissin
     library.WriteThumbnail("a", kBlue);
     library.WriteThumbnail("wide", kBlue, {200, 50});  // fitted to 96 x 24, centred
     Show();
-    EXPECT_EQ(grid.GetAllCount(), 3);
     EXPECT_TRUE(Near(Middle(0), kBlue)) << Describe(Middle(0));
     EXPECT_EQ(Middle(1), kOrange);
     // The whole thumbnail area is covered, corner to corner, and the shadow darkens the pixels beside it.
@@ -59,82 +56,58 @@ TEST_F(BehaviourGridTest, ShowsEachThumbnailFittedAndAnOrangeBoxWhereOneIsMissin
     std::filesystem::remove(ThumbnailPath(library.Folder(), "a"));
     EXPECT_TRUE(Near(Middle(1), kGreen)) << Describe(Middle(1));
     EXPECT_TRUE(Near(Middle(0), kBlue));
-    EXPECT_EQ(grid.Thumbnails().LoadedCount(), 3);
     grid.Load();
     EXPECT_EQ(Middle(0), kOrange);
-    EXPECT_EQ(grid.Thumbnails().LoadedCount(), 2);
 }
 
 // Thumbnails that are not bitmaps a grid may decode (the header rules are the core's): each shows the orange
 // box and the grid goes on.
 TEST_F(BehaviourGridTest, DamagedOrHostileBitmapsShowThePlaceholder) {
-    const auto encoded = [](const char* format) {
-        QImage picture(96, 72, QImage::Format_RGB32);
-        picture.fill(kBlue);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, format);
-        return bytes.toStdString();
-    };
-    // Headers claiming 60000 x 60000 pixels, which an image reader would try to allocate, and a PNG, which
+    for (const char* name : {"huge", "png", "folder", "pipe"}) library.Write(std::string(name) + ".vmr");
+    // A header claiming 60000 x 60000 pixels, which an image reader would try to allocate, and a PNG, which
     // it would take.
-    std::string huge = encoded("BMP").substr(0, 54);
-    for (int at : {18, 22}) {
-        huge[at] = '\x60';
-        huge[at + 1] = '\xEA';
-        huge[at + 2] = 0;
-    }
-    const std::pair<const char*, std::string> files[] = {{"huge", huge + std::string(4096, '\x7F')},
-                                                         {"png", encoded("PNG")}};
-    for (const auto& [name, bytes] : files) {
-        library.Write(std::string(name) + ".vmr");
-        library.Write("thumbs/" + std::string(name) + ".bmp", bytes);
-    }
-    for (const char* file : {"folder.vmr", "pipe.vmr"}) library.Write(file);
+    library.WriteThumbnail("huge", kBlue);
+    std::string huge = library.Read("thumbs/huge.bmp").substr(0, 54);
+    for (int at : {18, 22}) huge.replace(at, 3, "\x60\xEA\0", 3);
+    library.Write("thumbs/huge.bmp", huge + std::string(4096, '\x7F'));
+    QImage png(96, 72, QImage::Format_RGB32);
+    png.fill(kBlue);
+    ASSERT_TRUE(png.save(QString::fromStdString(ThumbnailPath(library.Folder(), "png")), "PNG"));
     std::filesystem::create_directory(library.folder / "thumbs" / "folder.bmp");
     ASSERT_EQ(mkfifo(ThumbnailPath(library.Folder(), "pipe").c_str(), 0600), 0);
     Show();
     ASSERT_EQ(grid.GetAllCount(), 4);
     const QImage picture = Picture(grid);
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         EXPECT_EQ(picture.pixelColor(grid.CellRect(k).center()), kOrange) << grid.GetShownName(k);
-    }
     EXPECT_EQ(grid.Thumbnails().LoadedCount(), 0);
 }
 
-TEST_F(BehaviourGridTest, ClicksSelectShownBehavioursAndReportEveryRelease) {
+TEST_F(BehaviourGridTest, ClicksAndRemovalsWorkOnShownPositionsAndEveryReleaseIsReported) {
     for (const char* file : {"a.vmr", "b.vmr", "c.vmr"}) library.Write(file);
+    library.WriteThumbnail("a", kBlue);
     Show();
     QSignalSpy clicks(&grid, &GridControl::clicked);
     std::string nameAtClick;
     QObject::connect(&grid, &GridControl::clicked, [&] { nameAtClick = grid.GetSelectedName(); });
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1).center());
+    test::ClickCell(grid, 1);
     EXPECT_EQ(nameAtClick, "b");
-    EXPECT_EQ(grid.GetSelectedName(), "b") << "the choice stays after the release";
-    EXPECT_TRUE(grid.hasFocus());
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(5).center());
+    test::ClickCell(grid, 5);
     EXPECT_EQ(nameAtClick, "");
     QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(390, 100));
-    EXPECT_EQ(clicks.count(), 3) << "once for every release, the scroll bar's too";
-}
-
-TEST_F(BehaviourGridTest, ShowNamesAndRemoveShownWorkOnShownPositions) {
-    for (const char* file : {"a.vmr", "b.vmr", "c.vmr"}) library.Write(file);
-    library.WriteThumbnail("a", kBlue);
-    Show();
     EXPECT_EQ(test::Shown(grid), (Names{"a", "b", "c"}));
     grid.ShowNames({"b", "a", "x", "b"});
     EXPECT_EQ(test::Shown(grid), (Names{"b", "a", "b"}));
     EXPECT_TRUE(Near(Middle(1), kBlue)) << "a's thumbnail in a's shown position";
     EXPECT_EQ(Middle(0), kOrange);
 
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1).center());
-    ASSERT_EQ(grid.GetSelectedName(), "a");
+    test::ClickCell(grid, 1);
+    ASSERT_EQ(grid.GetSelectedName(), "a") << "the choice stays after the release";
+    EXPECT_TRUE(grid.hasFocus());
+    EXPECT_EQ(clicks.count(), 4) << "once for every release, the scroll bar's too";
     grid.RemoveShown(0);
     EXPECT_EQ(test::Shown(grid), (Names{"a", "b"}));
-    EXPECT_EQ(grid.GetSelected(), 0);
-    EXPECT_EQ(grid.GetSelectedName(), "a");
+    EXPECT_EQ(grid.GetSelected(), 0) << "the choice follows a";
     EXPECT_TRUE(Near(Middle(0), kBlue));
     grid.RemoveSelected();
     EXPECT_EQ(test::Shown(grid), (Names{"b"}));
@@ -150,14 +123,26 @@ TEST_F(BehaviourGridTest, ShowNamesAndRemoveShownWorkOnShownPositions) {
     EXPECT_EQ(Middle(0), SchemeQColor(grid.Colours().fillColour));
 }
 
-TEST_F(BehaviourGridTest, WithoutALibraryNothingIsShown) {
-    grid.SetFolder((library.root.Path() / "nowhere").string());
+TEST_F(BehaviourGridTest, WithoutALibraryTheGridAndTheTagCloudShowNothingAndClicksChangeNothing) {
+    const std::string nowhere = (library.root.Path() / "nowhere").string();
+    grid.SetFolder(nowhere);
     grid.Load();
     test::ShowAt(grid, 400, 300);
     EXPECT_EQ(grid.Folder(), "");
     EXPECT_EQ(grid.GetAllCount(), 0);
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(0).center());
+    test::ClickCell(grid, 0);
     EXPECT_EQ(grid.GetSelectedName(), "");
+
+    TagListControl tags;
+    tags.SetFolder(nowhere);
+    tags.Table().LoadTags();
+    test::ShowAt(tags, 200, 60);
+    EXPECT_EQ(tags.Table().TagFolder(), "");
+    EXPECT_EQ(tags.Count(), 0);
+    QSignalSpy clicks(&tags, &TagListControl::clicked);
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(Picture(tags).pixelColor(10, 10), SchemeQColor(tags.Colours().bgColour));
 }
 
 }  // namespace

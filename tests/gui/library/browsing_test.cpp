@@ -1,9 +1,5 @@
 #include <QPaintEvent>
 
-#include <sstream>
-
-#include "gui/library/edit_tags_dialog.h"
-#include "gui/library/edit_tags_template.h"
 #include "gui/library/load_behaviour_dialog.h"
 #include "gui/library/load_behaviour_template.h"
 #include "gui/skin/balloon_tip.h"
@@ -27,19 +23,6 @@ struct PaintLog : QObject {
 };
 
 QImage CellPicture(BehaviourGrid& grid, int k) { return test::Picture(grid).copy(grid.CellRect(k)); }
-
-bool WaitFor(const std::function<bool()>& done, int ms = 2000) { return QTest::qWaitFor(done, ms); }
-
-// The names motivra-cli prints for the library, one a line.
-Names Cli(const test::DialogLibrary& library, std::vector<std::string> args) {
-    args.insert(args.begin(), {"library", "--library", library.Folder()});
-    const test::CliResult run = test::RunCli(args);
-    EXPECT_EQ(run.status, 0) << run.err;
-    Names names;
-    std::istringstream lines(run.out);
-    for (std::string line; std::getline(lines, line);) names.push_back(line);
-    return names;
-}
 
 // Listed as Turn, fade-0001, spin-0001, spin-0002 (upper case first), the spins known as "whirl"; only
 // spin-0001 has a tag.
@@ -76,7 +59,7 @@ TEST_F(BrowsingTest, TheCellUnderThePointerPlaysAfterItsRestAloneUntilThePointer
     EXPECT_TRUE(grid.IsWaitingToPlay());
     EXPECT_EQ(grid.PlayingItem(), -1) << "not before the rest";
     EXPECT_EQ(grid.ToolTip()->Text(), "whirl (spin-0001)\nTags: fast");
-    ASSERT_TRUE(WaitFor([&] { return grid.PlayingItem() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid.PlayingItem() == 2; }, 2000));
     const QImage first = CellPicture(grid, 2);
     EXPECT_NE(first, still);
 
@@ -92,13 +75,13 @@ TEST_F(BrowsingTest, TheCellUnderThePointerPlaysAfterItsRestAloneUntilThePointer
     for (const QRect& rect : log.rects) EXPECT_EQ(rect, grid.CellRect(2)) << "only the playing cell repaints";
     EXPECT_NE(CellPicture(grid, 2), first) << "the behaviour moves";
 
-    QTest::mouseMove(&grid, grid.CellRect(3).center());
-    EXPECT_EQ(grid.PlayingItem(), -1) << "moving on stops it";
-    EXPECT_EQ(CellPicture(grid, 2), still);
-    EXPECT_EQ(grid.ToolTip()->Text(), "whirl fast (spin-0002)\nNo tags");
     QTest::mouseMove(&grid, grid.CellRect(4).center());
     EXPECT_EQ(grid.HoverItem(), -1) << "the empty cell after the last behaviour holds none";
-    EXPECT_FALSE(grid.IsWaitingToPlay());
+    EXPECT_EQ(grid.PlayingItem(), -1) << "moving on stops it";
+    EXPECT_EQ(CellPicture(grid, 2), still);
+    QTest::mouseMove(&grid, grid.CellRect(3).center());
+    EXPECT_EQ(grid.ToolTip()->Text(), "whirl fast (spin-0002)\nNo tags");
+    ASSERT_TRUE(grid.IsWaitingToPlay());
     QTest::mouseMove(&grid, QPoint(-20, -20));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&grid, &leave);
@@ -129,59 +112,34 @@ TEST_F(BrowsingTest, KeysMoveTheSelectionIntoViewAndSpacePlaysIt) {
     EXPECT_EQ(moved.count(), 4);
 }
 
-// Clicks the "(untagged)" entry at the end of the cloud.
-void ClickUntagged(TagListControl& tags) {
-    QTest::mouseClick(&tags, Qt::LeftButton, {}, test::TagCentre(tags, tags.UntaggedIndex()));
-}
-
-TEST(LoadBrowsing, SearchAndUntaggedShowWhatTheCliListsAndEnterLoadsTheSelection) {
+TEST(LoadBrowsing, SearchAndUntaggedNarrowTheGridAndEnterLoadsTheSelection) {
     Browsable library;
     LoadBehaviourDialog dialog;
     test::ShowDialog(dialog);
     auto& search = *FindControl<SkinEdit>(dialog, load_dialog_id::kSearch);
-    const auto& selected = *FindControl<SkinLabel>(dialog, load_dialog_id::kSelectedName);
-    EXPECT_TRUE(test::Shown(dialog.Grid()).empty());
+    TagListControl& tags = dialog.Tags();
+    const QPoint untagged = test::TagCentre(tags, tags.UntaggedIndex());  // at the end of the cloud
 
     test::TypeInto(search, "WHIRL");
-    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"list", "--name-contains", "WHIRL"}));
-    EXPECT_EQ(test::Shown(dialog.Grid()).size(), 2u);
-    ClickUntagged(dialog.Tags());
-    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"list", "--untagged", "--name-contains", "WHIRL"}));
+    EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"spin-0001", "spin-0002"})) << "by the thumbnail's text";
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, untagged);
+    EXPECT_EQ(test::Shown(dialog.Grid()), Names{"spin-0002"});
+    const test::CliResult cli = test::RunCli(
+        {"library", "--library", library.Folder(), "list", "--untagged", "--name-contains", "WHIRL"});
+    EXPECT_EQ(cli.out, "spin-0002\n") << "the command-line tool lists the same: " << cli.err;
     test::TypeInto(search, "");
-    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"list", "--untagged"}));
-    EXPECT_EQ(test::Shown(dialog.Grid()).size(), 3u);
-    test::ClickTag(dialog.Tags(), "fast");
-    EXPECT_EQ(test::Shown(dialog.Grid()), Cli(library, {"filter", "--tag", "fast"}));
+    EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"Turn", "fade-0001", "spin-0002"}));
+    test::ClickTag(tags, "fast");
+    EXPECT_EQ(test::Shown(dialog.Grid()), Names{"spin-0001"});
 
-    ClickUntagged(dialog.Tags());
+    QTest::mouseClick(&tags, Qt::LeftButton, {}, untagged);
     dialog.Grid().setFocus();
     QTest::keyClick(&dialog.Grid(), Qt::Key_End);
-    EXPECT_EQ(selected.ShownText(), "whirl fast (spin-0002)");
+    EXPECT_EQ(FindControl<SkinLabel>(dialog, load_dialog_id::kSelectedName)->ShownText(),
+              "whirl fast (spin-0002)");
     EXPECT_EQ(dialog.ChosenPath(), library.Path("spin-0002.vmr"));
     QTest::keyClick(&dialog.Grid(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-}
-
-TEST(EditTagsBrowsing, InDeleteModeKeysOnlySelectAndDeleteAsksFirst) {
-    Browsable library;
-    EditTagsDialog dialog;
-    test::Questions questions;
-    dialog.SetConfirmer(questions.Confirmer());
-    test::ShowDialog(dialog);
-    EXPECT_TRUE(dialog.Tags().IsUntaggedShown());
-    test::ClickCell(dialog.Grid(), 0);
-    EXPECT_FALSE(dialog.Tags().IsUntaggedShown()) << "a picked behaviour's tags are edited, not filtered";
-    test::ClickCell(dialog.Grid(), 0);
-    test::ClickButton(dialog, edit_tags_id::kDeleteBehaviour);
-    EXPECT_TRUE(dialog.Grid().hasFocus()) << "the keys go to the grid at once";
-    QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
-    QTest::keyClick(&dialog.Grid(), Qt::Key_Right);
-    EXPECT_TRUE(questions.asked.empty());
-    EXPECT_EQ(dialog.Grid().GetSelectedName(), "fade-0001");
-    QTest::keyClick(&dialog.Grid(), Qt::Key_Delete);
-    EXPECT_EQ(questions.asked.size(), 1u);
-    EXPECT_FALSE(library.Exists("fade-0001.vmr"));
-    EXPECT_EQ(test::Shown(dialog.Grid()), (Names{"Turn", "spin-0001", "spin-0002"}));
 }
 
 }  // namespace
