@@ -214,21 +214,6 @@ TEST_F(CliSafetyTest, TagsNamesTheFilesItCouldNotReadAndALibraryPastTheLimitsIsR
     EXPECT_EQ(test::FolderSnapshot(root.Path()), before);
 }
 
-// A link that points nowhere is still a behaviour that can be deleted, and a name of full length saves.
-TEST_F(CliSafetyTest, DanglingLinksAreDeletedAndLongNamesSave) {
-    Write({"*wave.vmr"});
-    fs::create_symlink("self.vmr", library / "self.vmr");
-    const CliResult removed = RunCli(Library({"delete", "self"}));
-    EXPECT_EQ(removed.status, 0) << removed.err;
-    EXPECT_EQ(removed.out, "removed " + (library / "self.vmr").string() + "\n");
-    EXPECT_EQ(RunCli(Library({"list"})).out, "*wave\nx\ny\n");
-
-    const std::string name = std::string(246, 'n') + ".vmr";
-    const CliResult written = RunCli({"write", (root.Path() / name).string()}, "{}");
-    EXPECT_EQ(written.status, 0) << written.err;
-    EXPECT_EQ(test::ReadBytes(root.Path() / name).size(), 22u);
-}
-
 // Runs as an ordinary user, so that a file without read permission really cannot be read.
 class CliUnprivilegedTest : public CliSafetyTest {
 protected:
@@ -259,62 +244,56 @@ TEST_F(CliUnprivilegedTest, DeleteSkipsATagFileItCannotReadAndSaysSo) {
     EXPECT_EQ(Read("tags/A.tag"), "y\r\n");
 }
 
-// What cannot be read or written is found before anything is changed.
+// What cannot be read or written is found before anything is changed. A file of another user in the user's
+// own folder: the rename could replace it, the save does not.
 TEST_F(CliUnprivilegedTest, WhatCannotBeReadOrWrittenIsFoundBeforeAnythingChanges) {
     Write({"tagdb/y.tdb"}, "A\r\nnew\r\n");  // the rebuild has a tag file to make
+    const fs::path theirs = library / "theirs.vmr", locked = root.Path() / "locked";
+    test::WriteBytes(theirs, {'o', 'l', 'd'});
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(theirs.c_str(), 0, 0), 0);
+    }
+    fs::create_directory(locked);
     const std::string tags = (library / "tags").string(), denied = ": Permission denied; nothing was changed";
+    const std::string notWritten = ": not written: open: Permission denied";
+    const std::string mine = (locked / "x.vmr").string(), sub = (locked / "sub/x.vmr").string();
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec;
+    const fs::perms shared = fs::perms::owner_read | fs::perms::others_read;
     const std::tuple<fs::path, fs::perms, std::vector<std::string>, std::string> cases[] = {
         {library / "tagdb/x.tdb", fs::perms::none, Library({"rebuild"}),
          (library / "tagdb/x.tdb").string() + ": cannot be read" + denied},
         {library / "tags", readOnly, Library({"rebuild"}), tags + "/new.tag: create" + denied},
         {library / "tags", readOnly, Library({"delete", "x"}), tags + "/A.tag: create" + denied},
+        {theirs, shared, {"write", theirs.string()}, theirs.string() + notWritten},
+        {locked, fs::perms::none, {"write", mine}, mine + notWritten},
+        {locked, fs::perms::none, {"write", sub}, (locked / "sub").string() + ": Permission denied"},
     };
-    for (const auto& [locked, perms, args, err] : cases) {
-        const fs::perms kept = fs::status(locked).permissions();
-        fs::permissions(locked, perms);
-        const auto before = test::FolderSnapshot(root.Path());
-        const CliResult result = Run(args);
+    for (const auto& [target, perms, args, err] : cases) {
+        const fs::perms kept = fs::status(target).permissions();
+        fs::permissions(target, perms);
+        const auto before = test::FolderSnapshot(library);
+        const CliResult result = Run(args, "{}");
         EXPECT_EQ(result.status, 1) << err;
         EXPECT_EQ(result.err, "motivra-cli: " + err + "\n");
         EXPECT_EQ(result.out, "") << err;
-        EXPECT_EQ(test::FolderSnapshot(root.Path()), before) << err;
-        fs::permissions(locked, kept);
+        EXPECT_EQ(test::FolderSnapshot(library), before) << err;
+        fs::permissions(target, kept);
     }
-
-    // A file of another user in the user's own folder: the rename could replace it, the save does not.
-    fs::create_directory(root.Path() / "locked");
-    const fs::path theirs = library / "theirs.vmr";
-    test::WriteBytes(theirs, {'o', 'l', 'd'});
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(theirs.c_str(), 0, 0), 0);
-    }
-    fs::permissions(theirs, fs::perms::owner_read | fs::perms::others_read);
-    fs::permissions(root.Path() / "locked", fs::perms::none);
-    const std::pair<std::string, std::string> writes[] = {
-        {theirs.string(), theirs.string() + ": not written: open: Permission denied"},
-        {(root.Path() / "locked/x.vmr").string(),
-         (root.Path() / "locked/x.vmr").string() + ": not written: open: Permission denied"},
-        {(root.Path() / "locked/sub/x.vmr").string(),
-         (root.Path() / "locked/sub").string() + ": Permission denied"},
-    };
-    for (const auto& [target, err] : writes) {
-        const CliResult result = Run({"write", target}, "{}");
-        EXPECT_EQ(result.status, 1) << target;
-        EXPECT_EQ(result.err, "motivra-cli: " + err + "\n");
-    }
-    EXPECT_EQ(test::ReadBytes(theirs), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 }
 
 // The model's rules are the core tests' concern; these check the commands' arguments, output, exit codes and
-// files.
+// files. A link that points nowhere is still a behaviour that can be deleted.
 TEST_F(CliSafetyTest, LibraryCommandsPrintLinesOrJsonAndRewriteTagFiles) {
-    Write({"thumbs/vmrk-0010.bmp"});
+    Write({"thumbs/vmrk-0010.bmp", "*wave.vmr"});
+    fs::create_symlink("self.vmr", library / "self.vmr");
     Write({"tagdb/x.tdb"}, "A\r\nnew\r\n");
     fs::remove(library / "tagdb/y.tdb");  // so the rebuild changes every tag file
     const auto cli = [&](const std::vector<std::string>& args) { return RunCli(Library(args)); };
-    EXPECT_EQ(cli({"list"}).out, "x\ny\n");
-    EXPECT_EQ(RunCli({"library", "list", "--library", test::LibraryTest::Library()}).out, "x\ny\n");
+    EXPECT_EQ(RunCli({"library", "list", "--library", test::LibraryTest::Library()}).out,
+              "*wave\nself\nx\ny\n");
+    const CliResult removed = cli({"delete", "self"});
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_EQ(removed.out, "removed " + (library / "self.vmr").string() + "\n");
     EXPECT_EQ(json::parse(cli({"tags"}).out), json::parse(R"([{"name": "A", "weight": 2, "links": ["x", "y"]},
                                                                 {"name": "D", "weight": 1, "links": ["x"]}])"));
     EXPECT_EQ(cli({"filter", "--tag", "A", "--minus", "D"}).out, "y\n");
@@ -338,18 +317,22 @@ TEST_F(CliSafetyTest, LibraryCommandsPrintLinesOrJsonAndRewriteTagFiles) {
     EXPECT_EQ(Read("tagdb/x.tdb"), "A\r\n");
 
     ASSERT_EQ(cli({"delete", "x"}).status, 0);
-    EXPECT_FALSE(fs::exists(library / "x.vmr") || fs::exists(library / "tagdb/x.tdb"));
+    EXPECT_EQ(cli({"list"}).out, "*wave\ny\n");
+    EXPECT_FALSE(fs::exists(library / "tagdb/x.tdb"));
     EXPECT_EQ(Read("tags/A.tag"), "");
 }
 
-TEST_F(CliSafetyTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
+// Without --library the library beside the program is used. Installed system-wide, that one is read-only: the
+// tool then works on the user's copy that the editor made at its first start, and on the installed one while
+// there is no such copy.
+TEST_F(CliSafetyTest, WithoutTheOptionTheLibraryBesideTheProgramOrTheUsersCopyIsUsed) {
+    test::CliOptions options;
     const auto run = [&](const fs::path& folder) {
-        test::CliOptions options;
+        fs::create_directories(folder);
         options.program = (folder / "motivra-cli").string();
         fs::copy_file(test::CliPath(), options.program);
         return test::RunCli({"library", "list"}, {}, options);
     };
-    fs::create_directory(root.Path() / "bin");
     const test::CliResult found = run(root.Path() / "bin");  // X/bin finds X/behaviours
     EXPECT_EQ(found.status, 0);
     EXPECT_EQ(found.out, "x\ny\n");
@@ -357,26 +340,18 @@ TEST_F(CliSafetyTest, WithoutTheOptionTheLibraryBesideTheProgramIsUsed) {
     const test::CliResult lost = run(library / "tagdb");
     EXPECT_EQ(lost.status, 1);
     EXPECT_NE(lost.err.find("no \"behaviours\" folder beside"), std::string::npos) << lost.err;
-}
 
-// Installed system-wide, the library beside the program is read-only: the tool then works on the user's copy
-// that the editor made at its first start, and on the installed one while there is no such copy.
-TEST_F(CliSafetyTest, AReadOnlyInstallUsesTheUsersCopy) {
     if (!test::CanRunUnprivileged()) GTEST_SKIP() << "no way to run motivra-cli without privileges";
     if (::geteuid() != 0) GTEST_SKIP() << "the installed library must belong to someone else";
     fs::permissions(root.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                      fs::perms::others_read | fs::perms::others_exec);
-    fs::create_directory(root.Path() / "bin");
-    const std::string program = (root.Path() / "bin" / "motivra-cli").string();
-    fs::copy_file(test::CliPath(), program);
     const fs::path home = root.Path() / "home";
     const fs::path copy = home / ".local/share/Velmora/zenthar/behaviours";
     for (const char* sub : {"thumbs", "tagdb", "tags"}) fs::create_directories(copy / sub);
     test::WriteText(copy / "mine.vmr", "");
     test::GiveToNobody(home.string());
-    test::CliOptions options;
     options.unprivileged = true;
-    options.program = program;
+    options.program = (root.Path() / "bin" / "motivra-cli").string();
     options.environment = {"HOME=" + home.string(), "XDG_DATA_HOME="};
     EXPECT_EQ(test::RunCli({"library", "list"}, {}, options).out, "mine\n");
     fs::remove_all(copy);
