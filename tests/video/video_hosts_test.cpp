@@ -32,10 +32,6 @@ struct Pose {
     double alpha = 0;
 };
 
-using Behaviour = std::unique_ptr<motivra_behaviour, decltype(&motivra_close)>;
-
-Behaviour Open(const std::string& path) { return {motivra_open(path.c_str(), nullptr, 0), &motivra_close}; }
-
 Pose PoseAt(const motivra_behaviour* b, double t, int w, int h) {
     double c[8] = {};
     Pose pose;
@@ -138,7 +134,8 @@ testing::AssertionResult RunMelt(const QTemporaryDir& dir, const QStringList& tr
 // Checks frames[i] against the pose at times[i]; a negative time skips the frame.
 void ExpectPoses(const std::string& behaviour, const QString& pattern, const std::vector<double>& times,
                  int w, int h, const PixelRule& rule) {
-    const Behaviour b = Open(behaviour);
+    const std::unique_ptr<motivra_behaviour, decltype(&motivra_close)> b(
+        motivra_open(behaviour.c_str(), nullptr, 0), &motivra_close);
     ASSERT_TRUE(b) << behaviour;
     for (size_t i = 0; i < times.size(); ++i) {
         if (times[i] < 0) continue;
