@@ -56,6 +56,9 @@ protected:
         Write({"tagdb/x.tdb"}, "A\r\nD\r\n");
         Write({"tagdb/y.tdb"}, "A\r\n");
     }
+    // What `library tags` shows of those tag files.
+    const json shownTags = json::parse(R"([{"name": "A", "weight": 2, "links": ["x", "y"]},
+                                           {"name": "D", "weight": 1, "links": ["x"]}])");
     std::vector<std::string> Library(std::vector<std::string> args) const {
         args.insert(args.begin(), {"library", "--library", test::LibraryTest::Library()});
         return args;
@@ -201,8 +204,7 @@ TEST_F(CliSafetyTest, TagsNamesTheFilesItCouldNotReadAndALibraryPastTheLimitsIsR
     EXPECT_EQ(tags.status, 1);
     EXPECT_EQ(tags.err, "motivra-cli: " + (library / "tags/fifo.tag").string() +
                             ": cannot be read: not a regular file\n");
-    EXPECT_NE(tags.out.find("\"D\""), std::string::npos);
-    EXPECT_EQ(tags.out.find("fifo"), std::string::npos);
+    EXPECT_EQ(json::parse(tags.out), shownTags);
 
     fs::remove(library / "tags/fifo.tag");
     Write({"tags/lines.tag"}, std::string(TagTable::kMaxTotalLinks, '\n'));
@@ -294,8 +296,7 @@ TEST_F(CliSafetyTest, LibraryCommandsPrintLinesOrJsonAndRewriteTagFiles) {
     const CliResult removed = cli({"delete", "self"});
     EXPECT_EQ(removed.status, 0) << removed.err;
     EXPECT_EQ(removed.out, "removed " + (library / "self.vmr").string() + "\n");
-    EXPECT_EQ(json::parse(cli({"tags"}).out), json::parse(R"([{"name": "A", "weight": 2, "links": ["x", "y"]},
-                                                                {"name": "D", "weight": 1, "links": ["x"]}])"));
+    EXPECT_EQ(json::parse(cli({"tags"}).out), shownTags);
     EXPECT_EQ(cli({"filter", "--tag", "A", "--minus", "D"}).out, "y\n");
     EXPECT_EQ(cli({"next-name", "Wave"}).out, "wave-0000\n");  // typed core names are lower-cased
     EXPECT_EQ(cli({"next-name"}).out, "vmrk-0011\n");

@@ -81,7 +81,8 @@ TEST(CliBehaviour, WriteInfoAndEvalAgreeInfoThenWriteReproducesTheFileAndACutFil
     EXPECT_EQ(shown["tracks"][3]["enabled"], 0);
 }
 
-TEST(CliColour, PaletteShowsAddsAndDeletesThroughTheSave) {
+// Palette indices count the colours shown; swatch colours are shown and taken in RGB.
+TEST(CliColour, PaletteAndSwatchesShowAddAndDeleteThroughTheSave) {
     test::TempDir dir;
     test::WriteBytes(dir.Path() / "p.vmp",
                      PaletteBytes(3, {{0x11, 0x22, 0x33}, {0x44, 0x55, 0x66}, {0, 0, 0}}));
@@ -91,22 +92,18 @@ TEST(CliColour, PaletteShowsAddsAndDeletesThroughTheSave) {
     const auto again = RunCli({"palette", dir.File("p.vmp"), "--add", "#445566"});
     EXPECT_EQ(again.status, 0);
     EXPECT_NE(again.err.find("already in the palette"), std::string::npos) << again.err;
-    // Index 0 is the first colour shown, not the back cell.
     EXPECT_EQ(Succeeds({"palette", dir.File("p.vmp"), "--delete", "0"})["colours"],
               json::array({"445566", "A0B1C2"}));
     EXPECT_EQ(test::ReadBytes(dir.Path() / "p.vmp"),
               PaletteBytes(3, {{0x44, 0x55, 0x66}, {0xA0, 0xB1, 0xC2}, {0, 0, 0}}));
-}
 
-TEST(CliColour, SwatchesAddAndDeleteInRgb) {
-    test::TempDir dir;
     const fs::path file = dir.Path() / "test.vmw";
     test::WriteBytes(file, SwatchBytes(1, 4, {{3, {0x0078F0, 1, 2, 3, 4, 5}}}));
-    const json added = Succeeds(
+    const json withSwatch = Succeeds(
         {"swatches", dir.File("test"), "--add", "FF0000", "00FF00", "0000FF", "010203", "ABCDEF", "000000"});
-    EXPECT_EQ(added["file"], file.string());
-    EXPECT_EQ(added["nextId"], 5);
-    EXPECT_EQ(added.at("swatches").at(0),
+    EXPECT_EQ(withSwatch["file"], file.string());
+    EXPECT_EQ(withSwatch["nextId"], 5);
+    EXPECT_EQ(withSwatch.at("swatches").at(0),
               json({{"id", 3}, {"colours", {"F07800", "010000", "020000", "030000", "040000", "050000"}}}));
     Succeeds({"swatches", file.string(), "--delete", "0"});
     EXPECT_EQ(test::ReadBytes(file),
