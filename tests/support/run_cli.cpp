@@ -1,5 +1,6 @@
 #include "support/run_cli.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,6 +55,14 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
     result.out = ReadText(io.Path() / "out");
     result.err = ReadText(io.Path() / "err");
     return result;
+}
+
+std::string CliOutput(const std::vector<std::string>& args, const std::string& input,
+                      const CliOptions& options) {
+    const CliResult result = RunCli(args, input, options);
+    EXPECT_EQ(result.status, 0) << ::testing::PrintToString(args) << ": " << result.err;
+    EXPECT_EQ(result.err, "") << ::testing::PrintToString(args);
+    return result.out;
 }
 
 bool CanRunUnprivileged() {

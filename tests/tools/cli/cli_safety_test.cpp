@@ -293,18 +293,15 @@ TEST_F(CliSafetyTest, LibraryCommandsPrintLinesOrJsonAndRewriteTagFiles) {
     const auto cli = [&](const std::vector<std::string>& args) { return RunCli(Library(args)); };
     EXPECT_EQ(RunCli({"library", "list", "--library", test::LibraryTest::Library()}).out,
               "*wave\nself\nx\ny\n");
-    const CliResult removed = cli({"delete", "self"});
-    EXPECT_EQ(removed.status, 0) << removed.err;
-    EXPECT_EQ(removed.out, "removed " + (library / "self.vmr").string() + "\n");
+    EXPECT_EQ(test::CliOutput(Library({"delete", "self"})),
+              "removed " + (library / "self.vmr").string() + "\n");
     EXPECT_EQ(json::parse(cli({"tags"}).out), shownTags);
     EXPECT_EQ(cli({"filter", "--tag", "A", "--minus", "D"}).out, "y\n");
     EXPECT_EQ(cli({"next-name", "Wave"}).out, "wave-0000\n");  // typed core names are lower-cased
     EXPECT_EQ(cli({"next-name"}).out, "vmrk-0011\n");
 
-    const test::CliResult rebuilt = cli({"rebuild"});
-    ASSERT_EQ(rebuilt.status, 0) << rebuilt.err;
     const std::string tags = (library / "tags").string();
-    EXPECT_EQ(rebuilt.out,
+    EXPECT_EQ(test::CliOutput(Library({"rebuild"})),
               "wrote " + tags + "/A.tag\nwrote " + tags + "/D.tag\nwrote " + tags +
                   "/new.tag\nrebuilt 3 tag files with 2 links, from the tag databases of 1 behaviour\n");
     EXPECT_EQ(Read("tags/A.tag"), "x\r\n");
@@ -328,17 +325,15 @@ TEST_F(CliSafetyTest, LibraryCommandsPrintLinesOrJsonAndRewriteTagFiles) {
 // there is no such copy.
 TEST_F(CliSafetyTest, WithoutTheOptionTheLibraryBesideTheProgramOrTheUsersCopyIsUsed) {
     test::CliOptions options;
-    const auto run = [&](const fs::path& folder) {
+    const auto install = [&](const fs::path& folder) {
         fs::create_directories(folder);
         options.program = (folder / "motivra-cli").string();
         fs::copy_file(test::CliPath(), options.program);
-        return test::RunCli({"library", "list"}, {}, options);
     };
-    const test::CliResult found = run(root.Path() / "bin");  // X/bin finds X/behaviours
-    EXPECT_EQ(found.status, 0);
-    EXPECT_EQ(found.out, "x\ny\n");
-    EXPECT_EQ(found.err, "");
-    const test::CliResult lost = run(library / "tagdb");
+    install(root.Path() / "bin");  // X/bin finds X/behaviours
+    EXPECT_EQ(test::CliOutput({"library", "list"}, {}, options), "x\ny\n");
+    install(library / "tagdb");
+    const test::CliResult lost = test::RunCli({"library", "list"}, {}, options);
     EXPECT_EQ(lost.status, 1);
     EXPECT_NE(lost.err.find("no \"behaviours\" folder beside"), std::string::npos) << lost.err;
 

@@ -26,24 +26,19 @@ const char* const kBehaviour = R"({"lockStarts":1,"leadIn":1,"thumbnailText":"Ca
               {"slot":11,"start":255,"end":0,"timeMode":2,"endTime":0.5}]})";
 
 // Runs a command that must succeed and returns its JSON.
-json Succeeds(const std::vector<std::string>& args) {
-    const auto result = RunCli(args);
-    EXPECT_EQ(result.status, 0) << result.err;
-    return result.status == 0 ? json::parse(result.out) : json();
-}
+json Succeeds(const std::vector<std::string>& args) { return json::parse(test::CliOutput(args)); }
 
 // What write reads, info shows and eval evaluates; the file's bytes and the progress arithmetic are the
 // engine tests'. The copy has a name of full length, which still saves.
 TEST(CliBehaviour, WriteInfoAndEvalAgreeInfoThenWriteReproducesTheFileAndACutFileIsShown) {
     test::TempDir dir;
     const std::string first = dir.File("first.vmr"), second = dir.File(std::string(246, 'n') + ".vmr");
-    ASSERT_EQ(RunCli({"write", first}, kBehaviour).status, 0);
-    const auto info = RunCli({"info", first});
-    ASSERT_EQ(info.status, 0) << info.err;
-    ASSERT_EQ(RunCli({"write", second}, info.out).status, 0);
+    test::CliOutput({"write", first}, kBehaviour);
+    const std::string info = test::CliOutput({"info", first});
+    test::CliOutput({"write", second}, info);
     EXPECT_EQ(test::ReadBytes(first), test::ReadBytes(second));
 
-    const json doc = json::parse(info.out);
+    const json doc = json::parse(info);
     EXPECT_EQ(doc["lockStarts"], 1);
     EXPECT_EQ(doc["lockEnds"], 0);
     EXPECT_EQ(doc["leadIn"], 1);
