@@ -83,8 +83,8 @@ TEST(SvgInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
         svg.insert(4, " data-name=\"" + name + "\"");
         body += svg;
     }
-    const auto results = test::PlayInChromium("", body, kSvgProbe);
-    test::ExpectPoses(results, behaviours, kFrames, test::OnStage(kStageW, kStageH), test::FixedCorners);
+    test::ExpectPoses(test::PlayInChromium("", body, kSvgProbe), behaviours, kFrames,
+                      test::OnStage(kStageW, kStageH), test::FixedCorners);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/export/export_frames.h"
@@ -103,10 +104,8 @@ void ExpectFrames(const std::string& raw, int count, int width, int height,
 
 TEST(GifWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
     // On a colour: GIF has no partial transparency to keep a fading picture's.
-    FrameLook look;
-    look.transparent = false;
-    look.background = 0x204060;
-    const Clip clip("vmrk-0005", false, 0.5, kGifFps, Direction::Normal, look);
+    const Clip clip("vmrk-0005", false, 0.5, kGifFps, Direction::Normal,
+                    {.transparent = false, .background = 0x204060});
     ASSERT_TRUE(clip.behaviour);
     const std::string path = testing::TempDir() + "/clip.gif";
     std::string why;
@@ -174,10 +173,9 @@ TEST_P(WebpWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
     ASSERT_NE(decoder, nullptr);
     WebPAnimInfo info;
     ASSERT_TRUE(WebPAnimDecoderGetInfo(decoder, &info));
-    EXPECT_EQ(info.canvas_width, static_cast<std::uint32_t>(kW));
-    EXPECT_EQ(info.canvas_height, static_cast<std::uint32_t>(kH));
-    EXPECT_EQ(info.frame_count, 24u) << "1.2 s at 10 a second, there and back";
-    EXPECT_EQ(info.loop_count, 3u);
+    // 1.2 s at 10 a second, there and back, played three times.
+    EXPECT_EQ(std::tie(info.canvas_width, info.canvas_height, info.frame_count, info.loop_count),
+              std::make_tuple(120u, 90u, 24u, 3u));
     std::string raw;
     int previous = 0;
     while (WebPAnimDecoderHasMoreFrames(decoder)) {

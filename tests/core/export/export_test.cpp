@@ -49,14 +49,13 @@ class TrackKeyframesTest : public testing::TestWithParam<Case> {};
 // Every time mode, eased or not, with windows inside 0..1, reaching past it, and of no width.
 TEST_P(TrackKeyframesTest, PlayTheValuesTheEngineEvaluates) {
     const Case c = GetParam();
-    BehaviourTrack track;
-    track.timeMode = static_cast<std::uint32_t>(c.mode);
-    track.smooth = c.smooth ? 1 : 0;
-    track.start = 0.25;
-    track.span = -1.5;
-    track.end = track.start + track.span;
-    track.startTime = c.startTime;
-    track.endTime = c.endTime;
+    const BehaviourTrack track{.timeMode = static_cast<std::uint32_t>(c.mode),
+                               .smooth = c.smooth ? 1u : 0u,
+                               .start = 0.25,
+                               .end = -1.25,
+                               .span = -1.5,
+                               .startTime = c.startTime,
+                               .endTime = c.endTime};
     const std::vector<Keyframe> keys = TrackKeyframes(track);
     ASSERT_GE(keys.size(), 2u);
     EXPECT_EQ(keys.front().offset, 0);

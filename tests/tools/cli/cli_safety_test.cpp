@@ -65,52 +65,18 @@ protected:
     }
 };
 
-TEST_F(CliSafetyTest, EveryWritingCommandKeepsThePreviousFileUnderEveryFault) {
-    const fs::path out = root.Path() / "out";
-    fs::create_directory(out);
-    const std::string behaviour = (library / "x.vmr").string();
-    for (const char* file : {"old.vmr", "old.bmp", "frame-0000.png"})
-        test::WriteBytes(out / file, {'o', 'l', 'd'});
-    WriteColourFiles(out / "p.vmp", out / "s.vmw");
-    // Each command, the folder its file goes into (relative to the temporary root) and its input.
-    const std::tuple<std::vector<std::string>, std::string, std::string> commands[] = {
-        {{"write", (out / "old.vmr").string()}, "out", R"({"thumbnailText": "new"})"},
-        {{"thumbnail", behaviour, (out / "old.bmp").string()}, "out", ""},
-        {{"frames", behaviour, out.string(), "--count", "1"}, "out", ""},
-        {{"palette", (out / "p.vmp").string(), "--add", "405060"}, "out", ""},
-        {AddSwatch(out / "s.vmw"), "out", ""},
-        {Library({"rebuild"}), "behaviours/tags", ""},
-        {Library({"delete", "x"}), "behaviours/tags", ""},
-    };
-    Write({"tags/A.tag"}, "stale\r\nx\r\ny\r\n");  // so the rebuild has something to change
-    for (const auto& [args, folder, input] : commands) {
-        const auto before = test::FolderSnapshot(root.Path());
-        for (const std::string& fault : test::kSaveFaults) {
-            test::CliOptions options;
-            options.environment = {test::FaultEnvironment(fault, root.Path() / folder)};
-            const CliResult result = RunCli(args, input, options);
-            const std::string where = ::testing::PrintToString(args) + " under " + fault + ": " + result.err;
-            EXPECT_EQ(result.status, 1) << where;
-            EXPECT_TRUE(OneLine(result.err)) << where;
-            EXPECT_EQ(result.out, "") << where;
-            // Byte-identical, and no temporary file.
-            ASSERT_EQ(test::FolderSnapshot(root.Path()), before) << where;
-        }
-        // Without a fault the same command changes its file, so the checks above can fail.
-        EXPECT_EQ(RunCli(args, input).status, 0) << ::testing::PrintToString(args);
-        EXPECT_NE(test::FolderSnapshot(root.Path()), before) << ::testing::PrintToString(args);
-    }
-}
-
-// Every refusal: status 1 and one line naming the trouble, or status 2 and the usage for a wrong command
-// line; nothing on standard output and nothing written. Some of these inputs once made the tool abort.
-TEST_F(CliSafetyTest, RefusalsSayWhyAndWriteNothing) {
+// Every refusal, and every writing command under every injected fault: status 1 and one line naming the
+// trouble, or status 2 and the usage for a wrong command line; nothing on standard output and nothing
+// written, the previous file kept. Some of these inputs once made the tool abort.
+TEST_F(CliSafetyTest, RefusalsAndFailedSavesSayWhyAndWriteNothing) {
     const fs::path out = root.Path() / "out";
     const std::string notUtf8 = "p\xff";
     for (const std::string& folder : {std::string("folder.vmr"), std::string("folder.vmp"), notUtf8})
         fs::create_directories(out / folder);
     WriteColourFiles(out / (notUtf8 + ".vmp"), out / (notUtf8 + ".vmw"));
     WriteColourFiles(out / "ok.vmp", out / "empty.vmw");
+    for (const char* file : {"old.vmr", "old.bmp", "frame-0000.png"})
+        test::WriteBytes(out / file, {'o', 'l', 'd'});
     test::WriteBytes(out / "full.vmw", SwatchBytes(255, 255, std::vector<test::colour::RawSwatch>(255)));
     Write({"../victim.vmr"});
     const auto at = [&](const std::string& name) { return (out / name).string(); };
@@ -196,6 +162,35 @@ TEST_F(CliSafetyTest, RefusalsSayWhyAndWriteNothing) {
     }
     EXPECT_EQ(test::FolderSnapshot(root.Path()), before);
     EXPECT_EQ(RunCli({"--help"}).status, 0);
+
+    // Each writing command, the folder its file goes into (relative to the temporary root) and its input.
+    const std::tuple<std::vector<std::string>, std::string, std::string> commands[] = {
+        {{"write", at("old.vmr")}, "out", R"({"thumbnailText": "new"})"},
+        {{"thumbnail", b, at("old.bmp")}, "out", ""},
+        {{"frames", b, o, "--count", "1"}, "out", ""},
+        {{"palette", ok, "--add", "405060"}, "out", ""},
+        {AddSwatch(out / "empty.vmw"), "out", ""},
+        {Library({"rebuild"}), "behaviours/tags", ""},
+        {Library({"delete", "x"}), "behaviours/tags", ""},
+    };
+    Write({"tags/A.tag"}, "stale\r\nx\r\ny\r\n");  // so the rebuild has something to change
+    for (const auto& [args, folder, input] : commands) {
+        const auto kept = test::FolderSnapshot(root.Path());
+        for (const std::string& fault : test::kSaveFaults) {
+            test::CliOptions options;
+            options.environment = {test::FaultEnvironment(fault, root.Path() / folder)};
+            const CliResult result = RunCli(args, input, options);
+            const std::string where = ::testing::PrintToString(args) + " under " + fault + ": " + result.err;
+            EXPECT_EQ(result.status, 1) << where;
+            EXPECT_TRUE(OneLine(result.err)) << where;
+            EXPECT_EQ(result.out, "") << where;
+            // Byte-identical, and no temporary file.
+            ASSERT_EQ(test::FolderSnapshot(root.Path()), kept) << where;
+        }
+        // Without a fault the same command changes its file, so the checks above can fail.
+        EXPECT_EQ(RunCli(args, input).status, 0) << ::testing::PrintToString(args);
+        EXPECT_NE(test::FolderSnapshot(root.Path()), kept) << ::testing::PrintToString(args);
+    }
 }
 
 TEST_F(CliSafetyTest, TagsNamesTheFilesItCouldNotReadAndALibraryPastTheLimitsIsRefused) {
