@@ -97,13 +97,14 @@ inline std::size_t FixedCorners(const PlayableBehaviour& b, double) {
 }
 
 // Each behaviour's rows, one for each of `frames` + 1 times over the play: the opacity is the Alpha track's
-// and the first corners(b, t) corners lie within 1 px of pose(b, t). A pose with its corners on one line
-// shows nothing, however a player places them, and one given no corners is one the player cannot show: both
-// are left out.
-inline void ExpectPoses(const nlohmann::json& results,
-                        const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours, int frames,
-                        const std::function<Quad(const PlayableBehaviour&, double)>& pose,
-                        const std::function<std::size_t(const PlayableBehaviour&, double)>& corners) {
+// and the first corners(b, t) corners (all four unless told) lie within 1 px of pose(b, t). A pose with its
+// corners on one line shows nothing, however a player places them, and one given no corners is one the player
+// cannot show: both are left out.
+inline void ExpectPoses(
+    const nlohmann::json& results, const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours,
+    int frames, const std::function<Quad(const PlayableBehaviour&, double)>& pose,
+    const std::function<std::size_t(const PlayableBehaviour&, double)>& corners =
+        [](const PlayableBehaviour&, double) { return std::size_t{4}; }) {
     ASSERT_FALSE(results.is_null());
     for (const auto& [name, behaviour] : behaviours) {
         const auto& rows = results.at(name);

@@ -70,12 +70,11 @@ TEST(PlayersInBrowser, CssAndSvgOfEverySampleBehaviourPlayThePosesOfTheEngine) {
         for (PosePoint& p : pose) p = {(p.x - 0.5) * kW, (p.y - 0.5) * kH};
         return pose;
     };
-    test::ExpectPoses(
-        test::PlayInChromium(style + "</style>", divs,
-                             "const STEPS = " + std::to_string(kSteps) +
-                                 ", DURATION = " + std::to_string(kDuration) + ", W = " + std::to_string(kW) +
-                                 ", H = " + std::to_string(kH) + ";" + kProbe),
-        behaviours, kSteps, fromCentre, [](const PlayableBehaviour&, double) { return std::size_t{4}; });
+    test::ExpectPoses(test::PlayInChromium(style + "</style>", divs,
+                                           "const STEPS = " + std::to_string(kSteps) + ", DURATION = " +
+                                               std::to_string(kDuration) + ", W = " + std::to_string(kW) +
+                                               ", H = " + std::to_string(kH) + ";" + kProbe),
+                      behaviours, kSteps, fromCentre);
     test::ExpectPoses(test::PlayInChromium("", svgs, kSvgProbe), behaviours, kFrames,
                       test::OnStage(kStageW, kStageH), test::FixedCorners);
 }

@@ -80,15 +80,14 @@ std::string Output(const std::string& command) {
     return FileText(file);
 }
 
-// Each of `count` decoded RGBA frames of width x height in `raw` against the frame `draw` makes: a peak
-// signal to noise ratio above `minimum` dB, on colours weighted by their alpha (what a viewer sees).
-void ExpectFrames(const std::string& raw, int count, int width, int height,
-                  const std::function<void(int, RgbaView)>& draw, double minimum) {
-    const std::size_t pixels = static_cast<std::size_t>(width) * height;
+// The decoded RGBA frames in `raw` against the clip's frames: a peak signal to noise ratio above `minimum`
+// dB, on colours weighted by their alpha (what a viewer sees).
+void ExpectFrames(const std::string& raw, const Clip& clip, double minimum) {
+    const std::size_t pixels = kW * kH, count = clip.times.size();
     ASSERT_EQ(raw.size(), count * pixels * 4);
     std::vector<std::uint8_t> expected(pixels * 4);
-    for (int k = 0; k < count; ++k) {
-        draw(k, {expected.data(), width, height, 4 * width});
+    for (std::size_t k = 0; k < count; ++k) {
+        clip.Draw()(static_cast<int>(k), {expected.data(), kW, kH, 4 * kW});
         const auto* a = reinterpret_cast<const std::uint8_t*>(raw.data()) + k * pixels * 4;
         const std::uint8_t* b = expected.data();
         double sum = 0;
@@ -119,9 +118,8 @@ TEST(GifWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
     for (auto at = b.find("\x21\xF9\x04"); at != std::string::npos; at = b.find("\x21\xF9\x04", at + 1))
         delays.push_back(static_cast<std::uint8_t>(b[at + 4]) | static_cast<std::uint8_t>(b[at + 5]) << 8);
     EXPECT_EQ(delays, (std::vector<int>{3, 4, 3, 3, 4, 3, 3, 4, 3, 3, 4, 3, 3, 4, 3}));
-    const std::string raw =
-        Output("ffmpeg -v error -i " + path + " -vsync passthrough -f rawvideo -pix_fmt rgba -");
-    ExpectFrames(raw, 15, kW, kH, clip.Draw(), 30);
+    ExpectFrames(Output("ffmpeg -v error -i " + path + " -vsync passthrough -f rawvideo -pix_fmt rgba -"),
+                 clip, 30);
 }
 
 class VideoWriterTest : public testing::TestWithParam<VideoKind> {};
@@ -148,9 +146,9 @@ TEST_P(VideoWriterTest, DecodesToTheRenderersFrames) {
         EXPECT_EQ(b.substr(fctl + 24, 4), std::string("\0\x01\0\x0A", 4));
     }
     // libvpx's own decoder keeps the alpha that FFmpeg's VP9 decoder drops.
-    const std::string raw = Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") +
-                                   "-i " + path + " -f rawvideo -pix_fmt rgba -");
-    ExpectFrames(raw, 15, kW, kH, clip.Draw(), 40);
+    ExpectFrames(Output(std::string("ffmpeg -v error ") + (webm ? "-c:v libvpx-vp9 " : "") + "-i " + path +
+                        " -f rawvideo -pix_fmt rgba -"),
+                 clip, 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, VideoWriterTest, testing::Values(VideoKind::Apng, VideoKind::Webm));
@@ -188,7 +186,7 @@ TEST_P(WebpWriter, DecodesToTheRenderersFramesWithTheirDelaysAndLoops) {
         raw.append(reinterpret_cast<const char*>(decoded), 4 * kW * kH);
     }
     WebPAnimDecoderDelete(decoder);
-    ExpectFrames(raw, 24, kW, kH, clip.Draw(), 40);
+    ExpectFrames(raw, clip, 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, WebpWriter, testing::Values("vmrk-0005", "vmrk-0014", "vmrk-0000"));

@@ -100,10 +100,9 @@ testing::AssertionResult RunHost(const QString& program, const QStringList& args
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return testing::AssertionFailure()
-               << program.toStdString() << " " << args.join(' ').toStdString() << " failed (exit "
-               << p.exitCode() << "): " << p.errorString().toStdString() << "\n"
-               << p.readAll().toStdString();
+        return testing::AssertionFailure() << program.toStdString() << " " << args.join(' ').toStdString()
+                                           << " failed: " << p.errorString().toStdString() << "\n"
+                                           << p.readAll().toStdString();
     return testing::AssertionSuccess();
 }
 
