@@ -50,11 +50,8 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
     command += Quote(cli);
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " <" + Quote(io.File("in")) + " >" + Quote(io.File("out")) + " 2>" + Quote(io.File("err"));
-    CliResult result;
-    result.status = Status(std::system(command.c_str()));
-    result.out = ReadText(io.Path() / "out");
-    result.err = ReadText(io.Path() / "err");
-    return result;
+    const int status = Status(std::system(command.c_str()));
+    return {status, ReadText(io.Path() / "out"), ReadText(io.Path() / "err")};
 }
 
 std::string CliOutput(const std::vector<std::string>& args, const std::string& input,

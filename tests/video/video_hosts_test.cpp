@@ -181,9 +181,8 @@ TEST_P(VideoHosts, FfmpegFilterDrawsTheLayerAtThePoseOfItsPosition) {
     for (int k = 1; k <= 10; ++k) {
         times.push_back(k / 10.0);
         // Half a frame early, so that rounding cannot move a command to the next frame.
-        commands.write(QString("%1 frei0r filter_params '%2';\n")
-                           .arg((k - 0.5) / kFps)
-                           .arg(params.arg(k / 10.0))
+        commands.write(QString::asprintf("%g frei0r filter_params '%s';\n", (k - 0.5) / kFps,
+                                         qPrintable(params.arg(k / 10.0)))
                            .toUtf8());
     }
     commands.close();

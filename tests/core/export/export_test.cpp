@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "core/engine/track_progress.h"
 #include "core/export/export_settings.h"
@@ -82,10 +83,8 @@ TEST(ExportForm, EachFieldOutOfRangeIsNamedAndAGoodFormReads) {
     const ExportForm good{ExportFormat::Gif, "400", "300", "1.5", "25", "3", "", "/tmp/a.gif", true};
     const FormReading ok = ReadExportForm(good, "spin");
     ASSERT_TRUE(ok.settings) << English(ok.problem);
-    EXPECT_EQ(ok.settings->width, 400);
-    EXPECT_DOUBLE_EQ(ok.settings->duration, 1.5);
-    EXPECT_EQ(ok.settings->plays, 3);
-    EXPECT_TRUE(ok.settings->fill);
+    EXPECT_EQ(std::tie(ok.settings->width, ok.settings->duration, ok.settings->plays, ok.settings->fill),
+              std::make_tuple(400, 1.5, 3, true));
     const struct {
         std::string ExportForm::*field;
         const char* value;

@@ -25,7 +25,6 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using test::CliResult;
 using test::RunCli;
-using test::colour::PaletteBytes;
 using test::colour::SwatchBytes;
 
 // One line on standard error, from the tool itself (no abort message, no trace).
@@ -35,7 +34,7 @@ bool OneLine(const std::string& err) {
 
 // A palette of one colour and a swatch library without swatches, as files.
 void WriteColourFiles(const fs::path& palette, const fs::path& swatches) {
-    test::WriteBytes(palette, PaletteBytes(2, {{0x10, 0x20, 0x30}, {0, 0, 0}}));
+    test::WriteBytes(palette, test::colour::PaletteBytes(2, {{0x10, 0x20, 0x30}, {0, 0, 0}}));
     test::WriteBytes(swatches, SwatchBytes(0, 3, {}));
 }
 
@@ -229,13 +228,12 @@ protected:
 TEST_F(CliUnprivilegedTest, DeleteSkipsATagFileItCannotReadAndSaysSo) {
     fs::permissions(library / "tags/D.tag", fs::perms::none);
     const CliResult result = Run(Library({"delete", "x"}));
+    const auto at = [&](const char* file) { return (library / file).string(); };
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "motivra-cli: " + (library / "tags/D.tag").string() +
-                              ": cannot be read: Permission denied; left as it was\n");
-    EXPECT_EQ(result.out, "wrote " + (library / "tags/A.tag").string() + "\nremoved " +
-                              (library / "x.vmr").string() + "\nremoved " +
-                              (library / "tagdb/x.tdb").string() + "\nremoved " +
-                              (library / "thumbs/x.bmp").string() + "\n");
+    EXPECT_EQ(result.err,
+              "motivra-cli: " + at("tags/D.tag") + ": cannot be read: Permission denied; left as it was\n");
+    EXPECT_EQ(result.out, "wrote " + at("tags/A.tag") + "\nremoved " + at("x.vmr") + "\nremoved " +
+                              at("tagdb/x.tdb") + "\nremoved " + at("thumbs/x.bmp") + "\n");
     fs::permissions(library / "tags/D.tag", fs::perms::owner_read);
     EXPECT_EQ(Read("tags/D.tag"), "x\r\n");
     EXPECT_EQ(Read("tags/A.tag"), "y\r\n");

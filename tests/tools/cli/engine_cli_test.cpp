@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>

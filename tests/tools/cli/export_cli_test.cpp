@@ -22,7 +22,6 @@ namespace motivra {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RunCli;
 
 std::string Behaviour(const test::TempDir& dir) {
     TrackStore tracks =
@@ -79,14 +78,14 @@ TEST_F(TaggedExport, ExportsTheFilteredBehavioursIntoTheFolder) {
     Write({"tags/D.tag"}, "x\r\n");
     const fs::path out = fs::path(Library()).parent_path() / "out";
     fs::create_directory(out);
-    const auto run = RunCli({"export", "--tag", "A", "--not", "D", "--format", "css", out.string(),
-                             "--library", Library(), "--json"});
+    const auto run = test::RunCli({"export", "--tag", "A", "--not", "D", "--format", "css", out.string(),
+                                   "--library", Library(), "--json"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("bad.vmr"), std::string::npos) << run.err;
     const auto line = nlohmann::json::parse(run.out);
     EXPECT_EQ(line["out"], (out / "y.css").string());
     EXPECT_EQ(test::TreeOf(out), std::vector<std::string>{"y.css"}) << "x left out by --not D";
-    EXPECT_EQ(RunCli({"export", "--tag", "A", out.string(), "--library", Library()}).status, 1)
+    EXPECT_EQ(test::RunCli({"export", "--tag", "A", out.string(), "--library", Library()}).status, 1)
         << "no --format";
 }
 
@@ -105,9 +104,7 @@ QSize PictureSize(const fs::path& path) {
     return reader.format() == path.extension().string().substr(1).c_str() ? reader.size() : QSize();
 }
 
-class CliRender : public CliExport {};
-
-TEST_F(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
+TEST_F(CliExport, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
     TrackStore fresh;
     ASSERT_TRUE(SaveBehaviourFile(fresh, dir.Folder(), "still", "", {}));
     Headless({"thumbnail", b, dir.File("a.bmp")});
@@ -138,7 +135,7 @@ TEST_F(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) 
 
 // play draws with the player's renderer: its frames show the picture where the player puts it. A Lottie
 // export embeds one of them and says the loop is the player's.
-TEST_F(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviourAndLottieEmbedsOne) {
+TEST_F(CliExport, PlayWritesTheFramesOfAPicturePlayingTheBehaviourAndLottieEmbedsOne) {
     fs::create_directory(dir.Path() / "out");
     const auto listed = nlohmann::json::parse(
         test::CliOutput({"play", b, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"}));
