@@ -14,7 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-using test::RunCli;
 using test::colour::PaletteBytes;
 using test::colour::SwatchBytes;
 
@@ -65,7 +64,7 @@ TEST(CliBehaviour, WriteInfoAndEvalAgreeInfoThenWriteReproducesTheFileAndACutFil
     // Cut in the second record: what was read is shown, with a warning.
     bytes.resize(20 + 104 + 50);
     test::WriteBytes(first, bytes);
-    const auto cut = RunCli({"info", first});
+    const auto cut = test::RunCli({"info", first});
     ASSERT_EQ(cut.status, 0);
     EXPECT_NE(cut.err.find("ends early"), std::string::npos);
     const json shown = json::parse(cut.out);
@@ -81,7 +80,7 @@ TEST(CliColour, PaletteAndSwatchesShowAddAndDeleteThroughTheSave) {
     const json added = Succeeds({"palette", dir.File("p"), "--add", "a0b1c2"});
     EXPECT_EQ(added["file"], dir.File("p.vmp"));
     EXPECT_EQ(added["colours"], json::array({"112233", "445566", "A0B1C2"}));
-    const auto again = RunCli({"palette", dir.File("p.vmp"), "--add", "#445566"});
+    const auto again = test::RunCli({"palette", dir.File("p.vmp"), "--add", "#445566"});
     EXPECT_EQ(again.status, 0);
     EXPECT_NE(again.err.find("already in the palette"), std::string::npos) << again.err;
     EXPECT_EQ(Succeeds({"palette", dir.File("p.vmp"), "--delete", "0"})["colours"],
