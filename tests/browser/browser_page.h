@@ -62,23 +62,21 @@ function Report(out) { document.getElementById('out').textContent = JSON.stringi
 
 // The page of head, body and probe script loaded by headless Chromium, and the JSON its probe reports; null
 // on failure. Virtual time lets the page's timers run before the page is read.
-inline nlohmann::json PlayInChromium(const QTemporaryDir& dir, const std::string& head,
-                                     const std::string& body, const std::string& probe) {
+inline nlohmann::json PlayInChromium(const std::string& head, const std::string& body,
+                                     const std::string& probe) {
+    const QTemporaryDir dir;
     std::ofstream(dir.filePath("page.html").toStdString())
         << "<!doctype html><html><head><meta charset=\"utf-8\">" << head << "</head><body style=\"margin:0\">"
         << body << "<pre id=\"out\"></pre><script>" << kProbeSupport << probe << "</script></body></html>\n";
     std::string dom;
-    if (!RunProgram(
-            MOTIVRA_CHROMIUM,
-            {"--no-sandbox", "--disable-gpu", "--allow-file-access-from-files", "--virtual-time-budget=5000",
-             "--dump-dom", "file://" + QDir(dir.path()).absoluteFilePath("page.html")},
-            &dom)) {
-        ADD_FAILURE() << "chromium failed";
-        return nullptr;
-    }
+    const testing::AssertionResult ran = RunProgram(
+        MOTIVRA_CHROMIUM,
+        {"--no-sandbox", "--disable-gpu", "--allow-file-access-from-files", "--virtual-time-budget=5000",
+         "--dump-dom", "file://" + QDir(dir.path()).absoluteFilePath("page.html")},
+        &dom);
     const auto from = dom.find("<pre id=\"out\">"), to = dom.find("</pre>");
-    if (from == std::string::npos || to == std::string::npos) {
-        ADD_FAILURE() << dom.substr(0, 2000);
+    if (!ran || from == std::string::npos || to == std::string::npos) {
+        ADD_FAILURE() << ran.message() << dom.substr(0, 2000);
         return nullptr;
     }
     return nlohmann::json::parse(dom.substr(from + 14, to - from - 14));
@@ -99,13 +97,15 @@ inline std::size_t FixedCorners(const PlayableBehaviour& b, double) {
 }
 
 // Each behaviour's rows, one for each of `frames` + 1 times over the play: the opacity is the Alpha track's
-// and the first corners(b, t) corners lie within 1 px of pose(b, t). A pose with its corners on one line
-// shows nothing, however a player places them, and one given no corners is one the player cannot show: both
-// are left out.
-inline void ExpectPoses(const nlohmann::json& results,
-                        const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours, int frames,
-                        const std::function<Quad(const PlayableBehaviour&, double)>& pose,
-                        const std::function<std::size_t(const PlayableBehaviour&, double)>& corners) {
+// and the first corners(b, t) corners (all four unless told) lie within 1 px of pose(b, t). A pose with its
+// corners on one line shows nothing, however a player places them, and one given no corners is one the player
+// cannot show: both are left out.
+inline void ExpectPoses(
+    const nlohmann::json& results, const std::vector<std::pair<std::string, PlayableBehaviour>>& behaviours,
+    int frames, const std::function<Quad(const PlayableBehaviour&, double)>& pose,
+    const std::function<std::size_t(const PlayableBehaviour&, double)>& corners =
+        [](const PlayableBehaviour&, double) { return std::size_t{4}; }) {
+    ASSERT_FALSE(results.is_null());
     for (const auto& [name, behaviour] : behaviours) {
         const auto& rows = results.at(name);
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(frames + 1)) << name;

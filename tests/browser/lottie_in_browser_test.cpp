@@ -32,28 +32,22 @@ Report(out);
 
 TEST(LottieInBrowser, EverySampleBehaviourValidatesAndPlaysThePosesOfTheEngine) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const auto behaviours = test::SampleBehaviours();
     QStringList files;
     std::string data = "const FRAMES = " + std::to_string(kFrames) + ";\nconst animations = {\n";
     for (const auto& [name, b] : behaviours) {
-        LottieOptions options;
-        options.name = name;
-        options.width = kW;
-        options.height = kH;
-        options.duration = 1;
-        options.fps = kFrames;
-        const std::string json = ExportLottie(b, options).json;
+        const std::string json =
+            ExportLottie(b,
+                         {.name = name, .width = kW, .height = kH, .duration = 1, .fps = kFrames, .png = {}})
+                .json;
         files << dir.filePath(QString::fromStdString(name + ".json"));
         std::ofstream(files.back().toStdString()) << json;
         data += "\"" + name + "\": " + json + ",\n";
     }
     EXPECT_TRUE(test::RunProgram(MOTIVRA_NODE, QStringList{MOTIVRA_JS "/validate_lottie.js"} + files));
     const auto results = test::PlayInChromium(
-        dir,
         "<script src=\"file://" MOTIVRA_JS "/node_modules/lottie-web/build/player/lottie.min.js\"></script>",
         "", data + "};\n" + kProbe);
-    ASSERT_FALSE(results.is_null());
     // lottie-web leaves a layer it does not show untransformed.
     test::ExpectPoses(results, behaviours, kFrames, test::OnStage(kW, kH),
                       [](const PlayableBehaviour& b, double t) {

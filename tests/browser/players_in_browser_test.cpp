@@ -12,8 +12,8 @@ namespace {
 constexpr double kW = 300, kH = 200, kDuration = 2;
 constexpr int kSteps = 20;
 
-// Pauses every animation of each element at each time and reports its opacity and corners, in pixels from
-// the element's centre, where the browser's transform starts.
+// Pauses every animation of each CSS element at each time and reports its opacity and corners, in pixels
+// from the element's centre, where the browser's transform starts.
 constexpr const char* kProbe = R"(
 const out = {};
 for (const el of document.querySelectorAll('[data-name]')) {
@@ -29,36 +29,8 @@ for (const el of document.querySelectorAll('[data-name]')) {
 Report(out);
 )";
 
-TEST(CssInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
-    const auto behaviours = test::SampleBehaviours();
-    std::string style = "<style>\n", body;
-    for (const auto& [name, behaviour] : behaviours) {
-        CssOptions options;
-        options.name = name;
-        options.width = kW;
-        options.height = kH;
-        options.duration = kDuration;
-        options.iterations = 1;
-        style += ExportCss(behaviour, options).stylesheet;
-        body += "<div class=\"motivra-" + name + "\" data-name=\"" + name + "\"></div>\n";
-    }
-    QTemporaryDir dir;
-    const auto results = test::PlayInChromium(
-        dir, style + "</style>", body,
-        "const STEPS = " + std::to_string(kSteps) + ", DURATION = " + std::to_string(kDuration) +
-            ", W = " + std::to_string(kW) + ", H = " + std::to_string(kH) + ";" + kProbe);
-    ASSERT_FALSE(results.is_null());
-    const auto fromCentre = [](const PlayableBehaviour& b, double t) {
-        Quad pose = b.PoseAt(t);
-        for (PosePoint& p : pose) p = {(p.x - 0.5) * kW, (p.y - 0.5) * kH};
-        return pose;
-    };
-    test::ExpectPoses(results, behaviours, kSteps, fromCentre,
-                      [](const PlayableBehaviour&, double) { return std::size_t{4}; });
-}
-
-// Pauses each picture at each time and reports its opacity and where its corners are drawn; the last time is
-// taken just before the end, where a repeating animation starts again. An SVG's timeline starts a moment
+// Pauses each SVG picture at each time and reports its opacity and where its corners are drawn; the last time
+// is taken just before the end, where a repeating animation starts again. An SVG's timeline starts a moment
 // after the page has loaded.
 constexpr const char* kSvgProbe = R"(
 window.addEventListener('load', () => setTimeout(() => {
@@ -78,21 +50,33 @@ Report(out);
 }, 50));
 )";
 
-TEST(SvgInBrowser, EverySampleBehaviourPlaysThePosesOfTheEngine) {
+TEST(PlayersInBrowser, CssAndSvgOfEverySampleBehaviourPlayThePosesOfTheEngine) {
     constexpr int kStageW = 900, kStageH = 600, kFrames = 20;
     const auto behaviours = test::SampleBehaviours();
-    std::string body;
+    std::string style = "<style>\n", divs, svgs;
     for (const auto& [name, behaviour] : behaviours) {
+        style += ExportCss(behaviour,
+                           {.name = name, .width = kW, .height = kH, .duration = kDuration, .iterations = 1})
+                     .stylesheet;
+        divs += "<div class=\"motivra-" + name + "\" data-name=\"" + name + "\"></div>\n";
         SvgOptions options;
         options.stage = {kStageW, kStageH, 1, kFrames, Direction::Normal, false, kStageW / 3, kStageH / 3};
         std::string svg = ExportSvg(behaviour, options).svg;
         svg.insert(4, " data-name=\"" + name + "\"");
-        body += svg;
+        svgs += svg;
     }
-    QTemporaryDir dir;
-    const auto results = test::PlayInChromium(dir, "", body, kSvgProbe);
-    ASSERT_FALSE(results.is_null());
-    test::ExpectPoses(results, behaviours, kFrames, test::OnStage(kStageW, kStageH), test::FixedCorners);
+    const auto fromCentre = [](const PlayableBehaviour& b, double t) {
+        Quad pose = b.PoseAt(t);
+        for (PosePoint& p : pose) p = {(p.x - 0.5) * kW, (p.y - 0.5) * kH};
+        return pose;
+    };
+    test::ExpectPoses(test::PlayInChromium(style + "</style>", divs,
+                                           "const STEPS = " + std::to_string(kSteps) + ", DURATION = " +
+                                               std::to_string(kDuration) + ", W = " + std::to_string(kW) +
+                                               ", H = " + std::to_string(kH) + ";" + kProbe),
+                      behaviours, kSteps, fromCentre);
+    test::ExpectPoses(test::PlayInChromium("", svgs, kSvgProbe), behaviours, kFrames,
+                      test::OnStage(kStageW, kStageH), test::FixedCorners);
 }
 
 }  // namespace

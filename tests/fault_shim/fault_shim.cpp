@@ -3,9 +3,9 @@
 // for files inside one folder; every other call goes through unchanged. It is never part of the program.
 //
 // Armed in process by motivra_fault_arm(fault, folder), or at load from the environment: MOTIVRA_FAULT names
-// the fault and MOTIVRA_FAULT_DIR the folder. Armed with motivra_fault_arm_at(fault, folder, n) (or
-// MOTIVRA_FAULT_AT=n) only the n-th call the fault applies to fails, so a test can fail each step of a change
-// in turn; motivra_fault_calls() counts the calls it applied to so far. Faults:
+// the fault and MOTIVRA_FAULT_DIR the folder. Armed with motivra_fault_arm_at(fault, folder, n) only the n-th
+// call the fault applies to fails, so a test can fail each step of a change in turn; motivra_fault_calls()
+// counts the calls it applied to so far. Faults:
 //   write       write() to a regular file fails: ENOSPC, as on a full disk
 //   flush       fsync()/fdatasync() of a regular file fails: EIO
 //   close       close() of a regular file closes it and then reports EIO, as a network file system may
@@ -13,7 +13,7 @@
 //   rename      rename() whose destination is in the folder fails: EIO
 //   foldersync  fsync() of the folder itself fails: EIO (the file has already been renamed into place)
 //   slow        nothing fails, but every write, sync, close and rename it would apply to first waits
-//               MOTIVRA_FAULT_DELAY_MS milliseconds (default 20), to widen a window for a kill
+//               motivra_fault_delay's milliseconds (default 20), to widen a window for a kill
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -22,10 +22,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 namespace {
 
@@ -55,10 +57,7 @@ void Arm(const char* name, const char* where, long at) {
 }
 
 __attribute__((constructor)) void ArmFromEnvironment() {
-    const char* at = getenv("MOTIVRA_FAULT_AT");
-    const char* delay = getenv("MOTIVRA_FAULT_DELAY_MS");
-    if (delay != nullptr) delayMs = strtol(delay, nullptr, 10);
-    Arm(getenv("MOTIVRA_FAULT"), getenv("MOTIVRA_FAULT_DIR"), at == nullptr ? 0 : strtol(at, nullptr, 10));
+    Arm(getenv("MOTIVRA_FAULT"), getenv("MOTIVRA_FAULT_DIR"), 0);
 }
 
 // A call the armed fault applies to: counted, and failing unless only another call is to fail. The slow
@@ -162,19 +161,13 @@ __attribute__((visibility("default"))) int rename(const char* from, const char* 
     const int fault = armed.load();
     if (fault == kRename || fault == kSlow) {
         // The destination's folder, resolved, decides; the file itself may not exist yet.
-        char parent[PATH_MAX], resolved[PATH_MAX];
-        if (std::snprintf(parent, sizeof parent, "%s", to) >= static_cast<int>(sizeof parent))
-            return real(from, to);
-        char* slash = strrchr(parent, '/');
-        if (slash == nullptr) {
-            strcpy(parent, ".");
-        } else {
-            *(slash == parent ? slash + 1 : slash) = '\0';
-        }
-        if (realpath(parent, resolved) != nullptr && strlen(resolved) + 1 < sizeof resolved) {
-            strcat(resolved, "/");
-            if (Inside(resolved, true) && Strikes()) return Fail(EIO);
-        }
+        const std::string path(to);
+        const std::size_t slash = path.rfind('/');
+        const std::string parent =
+            slash == std::string::npos ? "." : path.substr(0, std::max<std::size_t>(slash, 1));
+        char resolved[PATH_MAX];
+        if (realpath(parent.c_str(), resolved) != nullptr && Inside(resolved, true) && Strikes())
+            return Fail(EIO);
     }
     return real(from, to);
 }

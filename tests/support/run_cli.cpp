@@ -1,5 +1,6 @@
 #include "support/run_cli.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,11 +50,16 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
     command += Quote(cli);
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " <" + Quote(io.File("in")) + " >" + Quote(io.File("out")) + " 2>" + Quote(io.File("err"));
-    CliResult result;
-    result.status = Status(std::system(command.c_str()));
-    result.out = ReadText(io.Path() / "out");
-    result.err = ReadText(io.Path() / "err");
-    return result;
+    const int status = Status(std::system(command.c_str()));
+    return {status, ReadText(io.Path() / "out"), ReadText(io.Path() / "err")};
+}
+
+std::string CliOutput(const std::vector<std::string>& args, const std::string& input,
+                      const CliOptions& options) {
+    const CliResult result = RunCli(args, input, options);
+    EXPECT_EQ(result.status, 0) << ::testing::PrintToString(args) << ": " << result.err;
+    EXPECT_EQ(result.err, "") << ::testing::PrintToString(args);
+    return result.out;
 }
 
 bool CanRunUnprivileged() {

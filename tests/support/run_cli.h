@@ -30,6 +30,10 @@ std::string CliPath();
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {},
                  const CliOptions& options = {});
 
+// Runs a command that must succeed without a word on standard error, and returns its standard output.
+std::string CliOutput(const std::vector<std::string>& args, const std::string& input = {},
+                      const CliOptions& options = {});
+
 // Whether a run with `unprivileged` set is really without privileges: the tests run as an ordinary user, or
 // as root with setpriv present and motivra-cli reachable by nobody. Tests that need it skip otherwise.
 bool CanRunUnprivileged();

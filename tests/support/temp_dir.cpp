@@ -1,24 +1,20 @@
 #include "support/temp_dir.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 namespace motivra::test {
 
 TempDir::TempDir() {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate =
-            std::filesystem::temp_directory_path() / ("motivra-test-" + std::to_string(random()));
-        if (std::filesystem::create_directory(candidate)) {
-            path_ = candidate;
-            return;
-        }
-    }
-    throw std::runtime_error("cannot make a temporary folder");
+    std::string name = (std::filesystem::temp_directory_path() / "motivra-test-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+    path_ = name;
+    // Open to others, as a folder made with the usual umask is: tests run the tool as nobody inside it.
+    std::filesystem::permissions(path_, std::filesystem::perms(0755));
 }
 
 TempDir::~TempDir() {
@@ -36,8 +32,8 @@ TempDir::~TempDir() {
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string text = ReadText(path);
+    return {text.begin(), text.end()};
 }
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {

@@ -25,15 +25,12 @@ namespace {
 
 constexpr double kMargin = 1.5;  // pixels this far from an edge must be wholly inside or outside
 constexpr int kFps = 25;
+constexpr int kMeltW = 320, kMeltH = 240;
 
 struct Pose {
     QPolygonF ring;  // TL, TR, BR, BL: the quad's outline in order
     double alpha = 0;
 };
-
-using Behaviour = std::unique_ptr<motivra_behaviour, decltype(&motivra_close)>;
-
-Behaviour Open(const std::string& path) { return {motivra_open(path.c_str(), nullptr, 0), &motivra_close}; }
 
 Pose PoseAt(const motivra_behaviour* b, double t, int w, int h) {
     double c[8] = {};
@@ -103,42 +100,41 @@ testing::AssertionResult RunHost(const QString& program, const QStringList& args
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return testing::AssertionFailure()
-               << program.toStdString() << " " << args.join(' ').toStdString() << " failed (exit "
-               << p.exitCode() << "): " << p.errorString().toStdString() << "\n"
-               << p.readAll().toStdString();
+        return testing::AssertionFailure() << program.toStdString() << " " << args.join(' ').toStdString()
+                                           << " failed: " << p.errorString().toStdString() << "\n"
+                                           << p.readAll().toStdString();
     return testing::AssertionSuccess();
 }
 
-// melt 7.12 now and then ends at once, with status 0 and not a word, when another melt starts beside it (the
-// tests run two at a time); such a run is made again, up to twice. The frames it then writes are checked in
-// full.
-testing::AssertionResult RunMelt(const QStringList& args, const QString& firstFrame) {
+// melt draws the tracks into PNG frames of kMeltW x kMeltH in dir: every frame, however busy the machine
+// (real_time=0; melt drops frames to keep up with the clock). melt 7.12 crashes on a profile without a
+// description, and now and then ends at once, with status 0 and not a word, when another melt starts beside
+// it (the tests run two at a time); such a run is made again, up to twice. The frames it then writes are
+// checked in full.
+testing::AssertionResult RunMelt(const QTemporaryDir& dir, const QStringList& tracks) {
+    QFile profile(dir.filePath("profile"));
+    if (!profile.open(QIODevice::WriteOnly)) return testing::AssertionFailure() << "no profile";
+    profile.write(
+        QString::asprintf("description=test\nwidth=%d\nheight=%d\nframe_rate_num=%d\nframe_rate_den=1\n"
+                          "progressive=1\nsample_aspect_num=1\nsample_aspect_den=1\n"
+                          "display_aspect_num=%d\ndisplay_aspect_den=%d\n",
+                          kMeltW, kMeltH, kFps, kMeltW, kMeltH)
+            .toUtf8());
+    profile.close();
+    const QStringList args = QStringList{"-quiet", "-profile", profile.fileName()} + tracks +
+                             QStringList{"-consumer", "avformat:" + dir.filePath("f%03d.png"), "vcodec=png",
+                                         "pix_fmt=rgba", "real_time=0"};
     for (int attempt = 0;; ++attempt) {
         const testing::AssertionResult run = RunHost(MOTIVRA_MELT, args);
-        if (!run || QFileInfo::exists(firstFrame) || attempt == 2) return run;
+        if (!run || QFileInfo::exists(dir.filePath("f001.png")) || attempt == 2) return run;
     }
-}
-
-// melt 7.12 crashes on a profile without a description.
-QString WriteProfile(const QTemporaryDir& dir, int w, int h) {
-    const QString path = dir.filePath("profile");
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        QString("description=test\nwidth=%1\nheight=%2\nframe_rate_num=%3\nframe_rate_den=1\nprogressive=1\n"
-                "sample_aspect_num=1\nsample_aspect_den=1\ndisplay_aspect_num=%1\ndisplay_aspect_den=%2\n")
-            .arg(w)
-            .arg(h)
-            .arg(kFps)
-            .toUtf8());
-    return path;
 }
 
 // Checks frames[i] against the pose at times[i]; a negative time skips the frame.
 void ExpectPoses(const std::string& behaviour, const QString& pattern, const std::vector<double>& times,
                  int w, int h, const PixelRule& rule) {
-    const Behaviour b = Open(behaviour);
+    const std::unique_ptr<motivra_behaviour, decltype(&motivra_close)> b(
+        motivra_open(behaviour.c_str(), nullptr, 0), &motivra_close);
     ASSERT_TRUE(b) << behaviour;
     for (size_t i = 0; i < times.size(); ++i) {
         if (times[i] < 0) continue;
@@ -166,17 +162,12 @@ protected:
 // melt's own clock: frame n is n/25 s, so with a 0.2 s offset and 0.4 s duration frames 5..15 fall on
 // t = 0, 0.1, ..., 1 and the frames before the offset hold t = 0.
 TEST_P(VideoHosts, MeltFilterDrawsTheLayerAtThePoseOfItsClock) {
-    constexpr int kW = 320, kH = 240;
     std::vector<double> times;
     for (int n = 0; n <= 15; ++n) times.push_back(std::clamp((n / double(kFps) - 0.2) / 0.4, 0.0, 1.0));
-    // real_time=0: every frame, however busy the machine (melt drops frames to keep up with the clock).
-    ASSERT_TRUE(
-        RunMelt({"-quiet", "-profile", WriteProfile(dir_, kW, kH), "color:white", "out=15", "-filter",
-                 "frei0r.motivra-behaviour", "behaviour=" + QString::fromStdString(GetParam()),
-                 "duration=0.4", "offset=0.2", "loop=0", "-consumer",
-                 "avformat:" + dir_.filePath("f%03d.png"), "vcodec=png", "pix_fmt=rgba", "real_time=0"},
-                dir_.filePath("f001.png")));
-    ExpectPoses(GetParam(), dir_.filePath("f%1.png"), times, kW, kH, LayerAlone);
+    ASSERT_TRUE(RunMelt(
+        dir_, {"color:white", "out=15", "-filter", "frei0r.motivra-behaviour",
+               "behaviour=" + QString::fromStdString(GetParam()), "duration=0.4", "offset=0.2", "loop=0"}));
+    ExpectPoses(GetParam(), dir_.filePath("f%1.png"), times, kMeltW, kMeltH, LayerAlone);
 }
 
 // ffmpeg's clock is no use (milliseconds, or garbage when it copies a frame to realign it), so the position
@@ -190,9 +181,8 @@ TEST_P(VideoHosts, FfmpegFilterDrawsTheLayerAtThePoseOfItsPosition) {
     for (int k = 1; k <= 10; ++k) {
         times.push_back(k / 10.0);
         // Half a frame early, so that rounding cannot move a command to the next frame.
-        commands.write(QString("%1 frei0r filter_params '%2';\n")
-                           .arg((k - 0.5) / kFps)
-                           .arg(params.arg(k / 10.0))
+        commands.write(QString::asprintf("%g frei0r filter_params '%s';\n", (k - 0.5) / kFps,
+                                         qPrintable(params.arg(k / 10.0)))
                            .toUtf8());
     }
     commands.close();
@@ -216,22 +206,16 @@ INSTANTIATE_TEST_SUITE_P(
 // The mixer as a melt transition, looping: the offset of half a frame keeps every frame off the loop's seam,
 // at t = 0.05, 0.15, ... twice over. Frame 0 comes before the offset and is not checked.
 TEST(VideoHostsMixer, MeltTransitionDrawsTheSecondTrackAtThePoseOverTheFirst) {
-    constexpr int kW = 320, kH = 240;
     const std::string behaviour = std::string(MOTIVRA_BEHAVIOURS) + "/vmrk-0005.vmr";
     QTemporaryDir dir;
     std::vector<double> times{-1};
     for (int n = 1; n <= 19; ++n) times.push_back(std::fmod((n - 0.5) / 10, 1.0));
-    const QString profile = WriteProfile(dir, kW, kH);
-    const QString file = "behaviour=" + QString::fromStdString(behaviour);
-    const QString frames = "avformat:" + dir.filePath("f%03d.png");
     // Track 0 is the background, track 1 the layer.
-    const QStringList args{
-        "-quiet",      "-profile",  profile,       "color:0x2040c0ff",     "out=19",      "-track",
-        "color:white", "out=19",    "-transition", "frei0r.motivra-layer", "in=0",        "out=19",
-        "a_track=0",   "b_track=1", file,          "duration=0.4",         "offset=0.02", "loop=1",
-        "-consumer",   frames,      "vcodec=png",  "pix_fmt=rgba",         "real_time=0"};
-    ASSERT_TRUE(RunMelt(args, dir.filePath("f001.png")));
-    ExpectPoses(behaviour, dir.filePath("f%1.png"), times, kW, kH, LayerOver({0x20, 0x40, 0xc0}));
+    ASSERT_TRUE(RunMelt(
+        dir, {"color:0x2040c0ff", "out=19", "-track", "color:white", "out=19", "-transition",
+              "frei0r.motivra-layer", "in=0", "out=19", "a_track=0", "b_track=1",
+              "behaviour=" + QString::fromStdString(behaviour), "duration=0.4", "offset=0.02", "loop=1"}));
+    ExpectPoses(behaviour, dir.filePath("f%1.png"), times, kMeltW, kMeltH, LayerOver({0x20, 0x40, 0xc0}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "core/engine/track_progress.h"
 #include "core/export/export_settings.h"
@@ -49,14 +50,13 @@ class TrackKeyframesTest : public testing::TestWithParam<Case> {};
 // Every time mode, eased or not, with windows inside 0..1, reaching past it, and of no width.
 TEST_P(TrackKeyframesTest, PlayTheValuesTheEngineEvaluates) {
     const Case c = GetParam();
-    BehaviourTrack track;
-    track.timeMode = static_cast<std::uint32_t>(c.mode);
-    track.smooth = c.smooth ? 1 : 0;
-    track.start = 0.25;
-    track.span = -1.5;
-    track.end = track.start + track.span;
-    track.startTime = c.startTime;
-    track.endTime = c.endTime;
+    const BehaviourTrack track{.timeMode = static_cast<std::uint32_t>(c.mode),
+                               .smooth = c.smooth ? 1u : 0u,
+                               .start = 0.25,
+                               .end = -1.25,
+                               .span = -1.5,
+                               .startTime = c.startTime,
+                               .endTime = c.endTime};
     const std::vector<Keyframe> keys = TrackKeyframes(track);
     ASSERT_GE(keys.size(), 2u);
     EXPECT_EQ(keys.front().offset, 0);
@@ -83,10 +83,8 @@ TEST(ExportForm, EachFieldOutOfRangeIsNamedAndAGoodFormReads) {
     const ExportForm good{ExportFormat::Gif, "400", "300", "1.5", "25", "3", "", "/tmp/a.gif", true};
     const FormReading ok = ReadExportForm(good, "spin");
     ASSERT_TRUE(ok.settings) << English(ok.problem);
-    EXPECT_EQ(ok.settings->width, 400);
-    EXPECT_DOUBLE_EQ(ok.settings->duration, 1.5);
-    EXPECT_EQ(ok.settings->plays, 3);
-    EXPECT_TRUE(ok.settings->fill);
+    EXPECT_EQ(std::tie(ok.settings->width, ok.settings->duration, ok.settings->plays, ok.settings->fill),
+              std::make_tuple(400, 1.5, 3, true));
     const struct {
         std::string ExportForm::*field;
         const char* value;

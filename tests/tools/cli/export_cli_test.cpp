@@ -22,7 +22,6 @@ namespace motivra {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RunCli;
 
 std::string Behaviour(const test::TempDir& dir) {
     TrackStore tracks =
@@ -37,10 +36,11 @@ protected:
     const std::string b = Behaviour(dir);
 };
 
-TEST_F(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
-    const auto run = RunCli({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "1"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto line = nlohmann::json::parse(run.out);
+// CSS writes the stylesheet and page; each picture format's file begins as that format's files do (the
+// encoders' tests read them back). Each says what it kept.
+TEST_F(CliExport, EachFormatWritesItsOwnKindOfFileAndSaysWhatItKept) {
+    const auto line = nlohmann::json::parse(
+        test::CliOutput({"export", b, dir.File("slide.css"), "--html", "--json", "--loop", "1"}));
     EXPECT_EQ(line["format"], "css");
     EXPECT_EQ(line["not_kept"], nlohmann::json::array({"CSS: Blend Mode is not exported"}));
     EXPECT_NE(line["kept"][0].get<std::string>().find("X Position"), std::string::npos);
@@ -50,35 +50,14 @@ TEST_F(CliExport, CssWritesTheStylesheetAndPageAndSaysWhatItKept) {
     const std::string page = test::ReadText(dir.Path() / "slide.html");
     EXPECT_NE(page.find("href=\"slide.css\""), std::string::npos);
     EXPECT_NE(page.find("slide &lt;in&gt;"), std::string::npos) << "the card's text, escaped";
-}
 
-TEST_F(CliExport, LottieEmbedsThePictureAndSaysTheLoopIsThePlayers) {
-    const auto frames =
-        RunCli({"play", b, dir.Folder(), "--size", "30x20", "--duration", "0.04", "--fps", "25"});
-    ASSERT_EQ(frames.status, 0) << frames.err;
-    const auto run = RunCli({"export", b, dir.File("slide.json"), "--picture", dir.File("frame-0000.png"),
-                             "--json", "--loop", "2", "--fps", "10", "--direction", "alternate"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto line = nlohmann::json::parse(run.out);
-    EXPECT_EQ(line["format"], "lottie");
-    EXPECT_EQ(line["not_kept"].size(), 2u) << line.dump();
-    const auto lottie = nlohmann::json::parse(test::ReadText(dir.Path() / "slide.json"));
-    EXPECT_EQ(lottie["op"], 40) << "2 s at 10 a second, there and back";
-    EXPECT_EQ(lottie["assets"][0]["w"], 30);
-    EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
-}
-
-// Each picture format's file begins as that format's files do; the encoders' tests read them back.
-TEST_F(CliExport, EachPictureFormatWritesItsOwnKindOfFile) {
     const std::pair<const char*, std::string> cases[] = {
         {"x.gif", "GIF89a"}, {"x.apng", "\x89PNG"}, {"x.webm", "\x1A\x45\xDF\xA3"}, {"x.webp", "RIFF"}};
     std::string said;
     for (const auto& [name, magic] : cases) {
-        const auto run = RunCli({"export", b, dir.File(name), "--size", "60x40", "--background", "#203040",
-                                 "--duration", "0.5", "--fps", "10"});
-        ASSERT_EQ(run.status, 0) << name << ": " << run.err;
+        said = test::CliOutput({"export", b, dir.File(name), "--size", "60x40", "--background", "#203040",
+                                "--duration", "0.5", "--fps", "10"});
         EXPECT_EQ(test::ReadText(dir.Path() / name).substr(0, magic.size()), magic) << name;
-        said = run.out;
     }
     EXPECT_NE(said.find("kept: WebP: every parameter but Blend Mode, drawn by the renderer (5 frames"),
               std::string::npos)
@@ -99,23 +78,23 @@ TEST_F(TaggedExport, ExportsTheFilteredBehavioursIntoTheFolder) {
     Write({"tags/D.tag"}, "x\r\n");
     const fs::path out = fs::path(Library()).parent_path() / "out";
     fs::create_directory(out);
-    const auto run = RunCli({"export", "--tag", "A", "--not", "D", "--format", "css", out.string(),
-                             "--library", Library(), "--json"});
+    const auto run = test::RunCli({"export", "--tag", "A", "--not", "D", "--format", "css", out.string(),
+                                   "--library", Library(), "--json"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("bad.vmr"), std::string::npos) << run.err;
     const auto line = nlohmann::json::parse(run.out);
     EXPECT_EQ(line["out"], (out / "y.css").string());
-    EXPECT_TRUE(fs::exists(out / "y.css"));
-    EXPECT_FALSE(fs::exists(out / "x.css")) << "left out by --not D";
-    EXPECT_EQ(RunCli({"export", "--tag", "A", out.string(), "--library", Library()}).status, 1)
+    EXPECT_EQ(test::TreeOf(out), std::vector<std::string>{"y.css"}) << "x left out by --not D";
+    EXPECT_EQ(test::RunCli({"export", "--tag", "A", out.string(), "--library", Library()}).status, 1)
         << "no --format";
 }
 
 // Runs the tool as on a machine without a display: no DISPLAY, and a platform that would need one.
-test::CliResult RunHeadless(const std::vector<std::string>& args) {
+// Nothing but failures on standard error.
+std::string Headless(const std::vector<std::string>& args) {
     test::CliOptions options;
     options.environment = {"DISPLAY=", "QT_QPA_PLATFORM=xcb"};
-    return RunCli(args, {}, options);
+    return test::CliOutput(args, {}, options);
 }
 
 // A picture's size, when its bytes are of the format its name says.
@@ -125,23 +104,19 @@ QSize PictureSize(const fs::path& path) {
     return reader.format() == path.extension().string().substr(1).c_str() ? reader.size() : QSize();
 }
 
-class CliRender : public CliExport {};
-
-TEST_F(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
+TEST_F(CliExport, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) {
     TrackStore fresh;
     ASSERT_TRUE(SaveBehaviourFile(fresh, dir.Folder(), "still", "", {}));
-    ASSERT_EQ(RunHeadless({"thumbnail", b, dir.File("a.bmp")}).status, 0);
-    ASSERT_EQ(RunHeadless({"thumbnail", b, dir.File("b.bmp"), "--size", "48x36"}).status, 0);
-    ASSERT_EQ(RunHeadless({"thumbnail", dir.File("still.vmr"), dir.File("c.bmp")}).status, 0);
+    Headless({"thumbnail", b, dir.File("a.bmp")});
+    Headless({"thumbnail", b, dir.File("b.bmp"), "--size", "48x36"});
+    Headless({"thumbnail", dir.File("still.vmr"), dir.File("c.bmp")});
     EXPECT_EQ(PictureSize(dir.File("a.bmp")), QSize(96, 72));
     EXPECT_EQ(PictureSize(dir.File("b.bmp")), QSize(48, 36));
     EXPECT_NE(test::ReadBytes(dir.File("a.bmp")), test::ReadBytes(dir.File("c.bmp")))
         << "each file's picture";
 
-    const auto run = RunHeadless({"frames", b, dir.Path().string(), "--count", "3", "--size", "60x40"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "") << "nothing but failures on standard error";
-    const auto listed = nlohmann::json::parse(run.out);
+    const auto listed = nlohmann::json::parse(
+        Headless({"frames", b, dir.Path().string(), "--count", "3", "--size", "60x40"}));
     ASSERT_EQ(listed.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(listed[i]["t"].get<double>(), i * 0.5);
@@ -153,18 +128,17 @@ TEST_F(CliRender, ThumbnailAndFramesDrawTheirFileAtTheAskedSizeWithoutADisplay) 
 
     // By default the editor's 21 playback steps at the preview's size.
     fs::create_directory(dir.Path() / "all");
-    ASSERT_EQ(RunHeadless({"frames", b, dir.File("all")}).status, 0);
+    Headless({"frames", b, dir.File("all")});
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "all"), {}), 21);
     EXPECT_EQ(PictureSize(dir.Path() / "all" / "frame-0020.png"), QSize(261, 205));
 }
 
-// play draws with the player's renderer: its frames show the picture where the player puts it.
-TEST_F(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
+// play draws with the player's renderer: its frames show the picture where the player puts it. A Lottie
+// export embeds one of them and says the loop is the player's.
+TEST_F(CliExport, PlayWritesTheFramesOfAPicturePlayingTheBehaviourAndLottieEmbedsOne) {
     fs::create_directory(dir.Path() / "out");
-    const auto run =
-        RunCli({"play", b, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto listed = nlohmann::json::parse(run.out);
+    const auto listed = nlohmann::json::parse(
+        test::CliOutput({"play", b, dir.File("out"), "--size", "90x60", "--duration", "1", "--fps", "5"}));
     ASSERT_EQ(listed.size(), 5u);
     EXPECT_EQ(listed[4]["t"].get<double>(), 1.0);
     EXPECT_EQ(PictureSize(dir.Path() / "out" / "frame-0004.png"), QSize(90, 60));
@@ -175,6 +149,16 @@ TEST_F(CliRender, PlayWritesTheFramesOfAPicturePlayingTheBehaviour) {
     const PosePoint middle = Midpoint(Midpoint(pose[0], pose[3]), Midpoint(pose[1], pose[2]));
     EXPECT_EQ(frame.pixelColor(static_cast<int>(middle.x), static_cast<int>(middle.y)).alpha(), 255);
     EXPECT_EQ(frame.pixelColor(1, 1).alpha(), 0);
+
+    const auto line = nlohmann::json::parse(
+        test::CliOutput({"export", b, dir.File("slide.json"), "--picture", dir.File("out/frame-0000.png"),
+                         "--json", "--loop", "2", "--fps", "10", "--direction", "alternate"}));
+    EXPECT_EQ(line["format"], "lottie");
+    EXPECT_EQ(line["not_kept"].size(), 2u) << line.dump();
+    const auto lottie = nlohmann::json::parse(test::ReadText(dir.Path() / "slide.json"));
+    EXPECT_EQ(lottie["op"], 40) << "2 s at 10 a second, there and back";
+    EXPECT_EQ(lottie["assets"][0]["w"], 90);
+    EXPECT_TRUE(lottie["assets"][0]["p"].get<std::string>().starts_with("data:image/png;base64,iVBOR"));
 }
 
 }  // namespace
