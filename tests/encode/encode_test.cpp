@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -73,11 +76,14 @@ std::string FileText(const std::string& path) {
     return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
-// What a command that succeeds prints on standard output.
+// What a command that succeeds prints on standard output, through a file of this test program's own: ctest
+// runs several side by side.
 std::string Output(const std::string& command) {
-    const std::string file = testing::TempDir() + "/output";
+    const std::string file = testing::TempDir() + "/motivra-output-" + std::to_string(::getpid());
     EXPECT_EQ(std::system((command + " >" + file).c_str()), 0) << command;
-    return FileText(file);
+    std::string text = FileText(file);
+    std::remove(file.c_str());
+    return text;
 }
 
 // The decoded RGBA frames in `raw` against the clip's frames: a peak signal to noise ratio above `minimum`
