@@ -491,7 +491,6 @@ TEST(SliderMapping, ScalesTruncationTowardZeroAndHostileValues) {
         EXPECT_EQ(ToSliderPosition(c.value, static_cast<int>(c.slot)), c.position)
             << Parameter(c.slot).name << " " << c.value;
     }
-    EXPECT_EQ(FromSliderPosition(200, static_cast<int>(ParameterSlot::Alpha)), 200.0);
 }
 
 TEST(SliderMapping, TimeBoxesAndTimeModeAgreeBothWays) {

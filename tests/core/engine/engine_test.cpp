@@ -133,11 +133,9 @@ TEST(BehaviourFileRead, RecordsInAnyOrderFillTheirSlotsUnknownKindsAreSkippedAnd
     EXPECT_EQ(store.Flags(), (BehaviourFlags{1, 1, 0, 1}));
     EXPECT_EQ(store.ThumbnailText(), "abc");
 
-    const BehaviourTrack x = store.GetTrack(0);
-    EXPECT_DOUBLE_EQ(x.start, 3.0);
-    EXPECT_DOUBLE_EQ(x.end, 1.0);
-    EXPECT_DOUBLE_EQ(x.minimum, 0.0);
-    EXPECT_DOUBLE_EQ(x.maximum, 4.0);
+    BehaviourTrack x = test::EditedTrack({S::XPosition, 3, 1});
+    x.difference = -2;
+    EXPECT_EQ(store.GetTrack(0), x);
     const BehaviourTrack degrees = store.GetTrack(2);
     EXPECT_DOUBLE_EQ(degrees.start, 0.5);
     EXPECT_DOUBLE_EQ(degrees.end, 1.5);
