@@ -299,11 +299,9 @@ TEST(PreviewLayout, PosesLieOnTheMiddleThirdMoveByThirdsTruncateTowardsZeroAndAl
     const PreviewLayout layout = LayoutPreview(TrackStore{}, 300, 240);
     EXPECT_EQ(layout.middleThird, (PixelBox{100, 80, 200, 160}));
     const PixelQuad onEdge{{{100, 80}, {200, 80}, {100, 160}, {200, 160}}};
-    EXPECT_EQ(layout.start, onEdge) << "a fresh behaviour's three poses";
-    EXPECT_EQ(layout.end, onEdge);
-    EXPECT_EQ(layout.current, onEdge);
-    EXPECT_EQ(layout.currentCross[0], (PixelLine{{150, 80}, {150, 160}}));
-    EXPECT_EQ(layout.currentCross[1], (PixelLine{{100, 120}, {200, 120}}));
+    for (const PixelQuad& pose : {layout.start, layout.end, layout.current}) EXPECT_EQ(pose, onEdge);
+    EXPECT_EQ(layout.currentCross, (std::array<PixelLine, 2>{PixelLine{{150, 80}, {150, 160}},
+                                                             PixelLine{{100, 120}, {200, 120}}}));
 
     const PreviewLayout moved = LayoutPreview(Edited({{S::XPosition, 3, 2}}), 300, 240);  // stored 1 to 0
     EXPECT_EQ(moved.start[0], (PixelPoint{200, 80})) << "X Position start 3: a third of the width right";
@@ -410,8 +408,8 @@ TEST(ThumbnailLayout, ACollapsedPictureKeepsTheFrameAndDrawsNoPosesButAFlatLineI
                                     Edited({{S::Zoom, nan, 1}}), Edited({{S::Zoom, inf, 1}})}) {
         const ThumbnailLayout layout = LayoutThumbnail(store, 96, 72);
         EXPECT_FALSE(layout.posesDrawn);
-        EXPECT_EQ(layout.referenceTopLeft, (PixelPoint{0, 0}));
-        EXPECT_EQ(layout.referenceBottomRight, (PixelPoint{95, 71}));
+        EXPECT_EQ(std::pair(layout.referenceTopLeft, layout.referenceBottomRight),
+                  std::pair(PixelPoint{0, 0}, PixelPoint{95, 71}));
     }
     // Y Scale 0 leaves no height but a width to fit by.
     const ThumbnailLayout flat = LayoutThumbnail(Edited({{S::YScale, 0, 0}}), 96, 72);
@@ -435,7 +433,7 @@ TEST(TimelineScale, ValuesTruncateAndDegenerateAxesStayFinite) {
     EXPECT_DOUBLE_EQ(TimelineScale(1, 40, 0, 1).XToTime(10), 0) << "no axis to measure along";
 }
 
-TEST(TimelineCurve, TimeModesDrawFlatPartsAroundAStraightChange) {
+TEST(TimelineCurve, TimeModesDrawFlatPartsAroundAStraightOrEasedChange) {
     const struct {
         const char* what;
         TimelineTrack track;
@@ -451,9 +449,8 @@ TEST(TimelineCurve, TimeModesDrawFlatPartsAroundAStraightChange) {
          Track(0, 2, 0.25, 0.75),
          {{{0, 115}, {50, 115}}, {{150, 15}, {200, 15}}}}};
     for (const auto& c : cases) EXPECT_EQ(TimelineCurve(c.track, kScale), c.lines) << c.what;
-}
 
-TEST(TimelineCurve, CosineChangeIsTenSegmentsEndingJustShortOfTheEnd) {
+    // An eased change is ten segments ending just short of the end.
     const std::vector<PixelLine> lines = TimelineCurve(Track(3, 1), kScale);
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines.front().from, (PixelPoint{0, 115}));
@@ -479,11 +476,11 @@ TEST(TimeClamp, RangesAreClampedIntoTheAxis) {
 using P = TransportPart;
 
 // The editor's transport bar is 258 x 24 pixels: inside its border 256 x 22, handles 16 wide, a track of 224.
-TransportLayout EditorLayout(TimeRange times) { return LayoutTransport(258, 24, times); }
-
-TEST(TransportLayout, HandlesAndBarFollowTheTimesAndAreHitInsideOnly) {
+// Handles stop at the other handle and at the ends; moves within the limits are the control's own drags.
+TEST(TransportLayout, HandlesAndBarFollowTheTimesAreHitInsideOnlyAndStopAtTheLimits) {
     // 0.25 x 224 + 0.5 = 56.5 and 0.75 x 224 + 0.5 = 168.5 both truncate.
-    const TransportLayout layout = EditorLayout({0.25, 0.75});
+    const TimeRange times{0.25, 0.75};
+    const TransportLayout layout = LayoutTransport(258, 24, times);
     struct HitCase {
         int x, y;
         std::optional<TransportPart> part;
@@ -494,24 +491,19 @@ TEST(TransportLayout, HandlesAndBarFollowTheTimesAndAreHitInsideOnly) {
         {184, 0, P::EndHandle},  {200, 10, {}}};
     for (const HitCase& c : cases) EXPECT_EQ(HitTransport(layout, c.x, c.y), c.part) << c.x << "," << c.y;
     EXPECT_EQ(layout.TimeToX(0.003), 1) << "rounded to the nearest pixel";
-}
 
-// Moves within the limits are checked through the control's own drags.
-TEST(TransportDrag, HandlesStopAtTheOtherHandleAndAtTheEnds) {
-    const TimeRange times{0.25, 0.75};
-    const TransportLayout layout = EditorLayout(times);
     const struct {
         const char* what;
         TransportPart part;
         int x;  // mouse x less the grab offset
         TimeRange result;
-    } cases[] = {{"start past the end handle", P::StartHandle, 230, {0.75, 0.75}},
+    } drags[] = {{"start past the end handle", P::StartHandle, 230, {0.75, 0.75}},
                  {"start past the left end", P::StartHandle, -40, {0, 0.75}},
                  {"end past the start handle", P::EndHandle, 10, {0.25, 0.25}},
                  {"end past the right end", P::EndHandle, 400, {0.25, 1}},
                  {"bar to the left end keeps its width", P::MiddleBar, 0, {0, 0.5}},
                  {"bar to the right end keeps its width", P::MiddleBar, 900, {0.5, 1}}};
-    for (const auto& c : cases) EXPECT_EQ(DragTransport(layout, c.part, times, c.x), c.result) << c.what;
+    for (const auto& c : drags) EXPECT_EQ(DragTransport(layout, c.part, times, c.x), c.result) << c.what;
     const TransportLayout narrow = LayoutTransport(20, 24, {0.2, 0.4});
     EXPECT_LE(narrow.trackWidth, 0);
     EXPECT_EQ(DragTransport(narrow, P::StartHandle, {0.2, 0.4}, 3), (TimeRange{0.2, 0.4}))
