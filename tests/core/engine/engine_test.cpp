@@ -122,16 +122,17 @@ TEST(BehaviourFileRoundTrip, EveryEditedSlotComesBackInEditorForm) {
     }
 }
 
-TEST(BehaviourFileRead, RecordsInAnyOrderFillTheirSlotsUnknownKindsAreSkippedAndLaterOnesWin) {
+TEST(BehaviourFileRead, RecordsInAnyOrderFillTheirSlotsUnknownKindsAreSkippedLaterOnesWinAndTextIsUpTo64) {
+    const std::string text(64, 'a');  // the longest text read
     const RawRecord unknown{99, 3, 0, 0, 1, 7, 7, 0, 0, 0, 1, 0, 0, 1};
     RawRecord earlierX = kXRecord;
     earlierX.end = 0.5;
     TrackStore store;
-    DecodeBehaviourFile(store, HandMadeFile({earlierX, kDegreesRecord, unknown, kXRecord}, "abc", 0xBEEF));
+    DecodeBehaviourFile(store, HandMadeFile({earlierX, kDegreesRecord, unknown, kXRecord}, text, 0xBEEF));
     store.CompleteLoad();
     EXPECT_TRUE(store.IsLoaded());
     EXPECT_EQ(store.Flags(), (BehaviourFlags{1, 1, 0, 1}));
-    EXPECT_EQ(store.ThumbnailText(), "abc");
+    EXPECT_EQ(store.ThumbnailText(), text);
 
     BehaviourTrack x = test::EditedTrack({S::XPosition, 3, 1});
     x.difference = -2;
@@ -142,17 +143,10 @@ TEST(BehaviourFileRead, RecordsInAnyOrderFillTheirSlotsUnknownKindsAreSkippedAnd
     EXPECT_EQ(degrees.timeMode, 0u);
     for (int slot : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
         EXPECT_EQ(store.StoredTrack(slot).enabled, 0) << slot;
-}
-
-TEST(BehaviourFileRead, TextIsTakenOnlyForOneToSixtyFourCharacters) {
-    const std::string sixtyFour(64, 'a');
-    TrackStore store;
-    DecodeBehaviourFile(store, HandMadeFile({kXRecord}, sixtyFour));
-    EXPECT_EQ(store.ThumbnailText(), sixtyFour);
 
     // Sixty-five characters are written whole but read back as no text.
     TrackStore writer;
-    const auto bytes = EncodeBehaviourFile(writer, sixtyFour + "b", {});
+    const auto bytes = EncodeBehaviourFile(writer, text + "b", {});
     EXPECT_EQ(bytes.size(), 22u + 65u);
     DecodeBehaviourFile(store, bytes);
     EXPECT_EQ(store.ThumbnailText(), "");
@@ -370,7 +364,7 @@ TEST(PreviewPose, TransformsTheirGatesAndTheRotationsRule) {
     }
 }
 
-TEST(ThumbnailLayout, FreshBehaviourFillsTheFrameWithZeroLengthArrowsAndOnlyDegreesTurnsIt) {
+TEST(ThumbnailLayout, AFreshBehaviourFillsTheFrameOnlyDegreesTurnsItAndPositionShiftsTheFit) {
     const ThumbnailLayout layout = LayoutThumbnail(TrackStore{}, 96, 72);
     ASSERT_TRUE(layout.posesDrawn);
     EXPECT_EQ(layout.startFill, (PixelQuad{{{0, 0}, {95, 0}, {95, 71}, {0, 71}}}));
@@ -388,17 +382,16 @@ TEST(ThumbnailLayout, FreshBehaviourFillsTheFrameWithZeroLengthArrowsAndOnlyDegr
     const PixelQuad turned = LayoutThumbnail(Edited({{S::Degrees, 1.25, 1.25}}), 96, 72).end;
     EXPECT_NEAR(turned[0].x, fresh[1].x, 1) << "a quarter turn: corner 0 takes corner 1's place";
     EXPECT_NEAR(turned[0].y, fresh[1].y, 1);
-}
 
-TEST(ThumbnailLayout, PositionMovesWithoutTheHalfAndTheOffCentreExtentShiftsTheFit) {
-    // Extent x -0.5..1.5 (s = 2), y symmetric: ox = -0.5 - 1 / 6.5, oy = -0.5.
-    const ThumbnailLayout layout = LayoutThumbnail(Edited({{S::XPosition, 3, 2}}), 96, 72);
-    EXPECT_EQ(layout.startFill[0], (PixelPoint{58, 18}));
-    EXPECT_EQ(layout.startFill[1], (PixelPoint{104, 18}));  // corner 1 at 105, one pixel in
-    EXPECT_EQ(layout.arrows[0], (PixelLine{{58, 18}, {10, 18}}));
+    // Position moves without the half, and the off-centre extent x -0.5..1.5 (s = 2), y symmetric, shifts the
+    // fit: ox = -0.5 - 1 / 6.5, oy = -0.5.
+    const ThumbnailLayout moved = LayoutThumbnail(Edited({{S::XPosition, 3, 2}}), 96, 72);
+    EXPECT_EQ(moved.startFill[0], (PixelPoint{58, 18}));
+    EXPECT_EQ(moved.startFill[1], (PixelPoint{104, 18}));  // corner 1 at 105, one pixel in
+    EXPECT_EQ(moved.arrows[0], (PixelLine{{58, 18}, {10, 18}}));
     // The untransformed picture is where the end pose (X Position back at 0) lies.
-    EXPECT_EQ(layout.referenceTopLeft, (PixelPoint{10, 18}));
-    EXPECT_EQ(layout.referenceBottomRight, (PixelPoint{57, 53}));
+    EXPECT_EQ(moved.referenceTopLeft, (PixelPoint{10, 18}));
+    EXPECT_EQ(moved.referenceBottomRight, (PixelPoint{57, 53}));
 }
 
 TEST(ThumbnailLayout, ACollapsedPictureKeepsTheFrameAndDrawsNoPosesButAFlatLineIsFitted) {

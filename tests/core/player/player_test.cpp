@@ -65,7 +65,7 @@ double Inside(const Quad& q, double x, double y) {
     return nearest;
 }
 
-TEST(PoseRenderer, ARestingPictureIsCopiedAndAMovedOneLeavesTransparency) {
+TEST(PoseRenderer, ARestingPictureIsCopiedAMovedOneLeavesTransparencyAndABrokenOneNothing) {
     const Picture picture(64, 48);
     Picture frame(64, 48);
     RenderPose(picture.View(), frame.Frame(), Rest(), {});
@@ -83,6 +83,23 @@ TEST(PoseRenderer, ARestingPictureIsCopiedAndAMovedOneLeavesTransparency) {
     EXPECT_EQ(third.At(31, 30, 3), 0);
     EXPECT_EQ(third.At(32, 24, 3), 255) << "the middle third";
     EXPECT_EQ(third.At(64, 30, 3), 0);
+
+    // A pose that cannot be drawn clears the frame (or keeps it when drawing over), and never reads past the
+    // picture.
+    const Quad flat{{{0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}}};
+    const Quad line{{{0, 0}, {1, 1}, {0.5, 0.5}, {2, 2}}};
+    const Quad broken{{{NAN, 0}, {1, 0}, {0, 1}, {1, 1}}};
+    const Quad huge = Moved(Rest(), 1e300, -1e300);
+    for (const Quad& q : {flat, line, broken, huge}) {
+        frame = Picture(64, 48);
+        RenderPose(picture.View(), frame.Frame(), q, {});
+        EXPECT_EQ(frame.bytes, std::vector<std::uint8_t>(frame.bytes.size(), 0));
+        Picture kept(16, 16);
+        RenderOptions over;
+        over.over = true;
+        RenderPose(picture.View(), kept.Frame(), q, over);
+        EXPECT_EQ(kept.bytes, Picture(16, 16).bytes);
+    }
 }
 
 // Turned by a few degrees: whole pixels well inside, none well outside, and partial ones along the edges.
@@ -176,26 +193,6 @@ TEST(PoseRenderer, OpacityAlphaFormsAndDrawingOver) {
     }
 }
 
-// A pose that cannot be drawn clears the frame (or keeps it when drawing over), and never reads past the
-// picture.
-TEST(PoseRenderer, APoseThatCannotBeDrawnDrawsNothing) {
-    const Picture picture(16, 16);
-    const Quad flat{{{0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}}};
-    const Quad line{{{0, 0}, {1, 1}, {0.5, 0.5}, {2, 2}}};
-    const Quad broken{{{NAN, 0}, {1, 0}, {0, 1}, {1, 1}}};
-    const Quad huge = Moved(Rest(), 1e300, -1e300);
-    for (const Quad& q : {flat, line, broken, huge}) {
-        Picture frame(16, 16);
-        RenderPose(picture.View(), frame.Frame(), q, {});
-        EXPECT_EQ(frame.bytes, std::vector<std::uint8_t>(frame.bytes.size(), 0));
-        Picture kept(16, 16);
-        RenderOptions over;
-        over.over = true;
-        RenderPose(picture.View(), kept.Frame(), q, over);
-        EXPECT_EQ(kept.bytes, Picture(16, 16).bytes);
-    }
-}
-
 // The C interface answers every bad argument with an error, and its good answers are the core's.
 std::vector<std::uint8_t> Spin() {
     TrackStore tracks = test::Edited({{ParameterSlot::Degrees, 0, 1}, {ParameterSlot::Alpha, 255, 0}});
@@ -280,7 +277,7 @@ std::vector<std::uint8_t> FileOf(TrackStore tracks) { return EncodeBehaviourFile
 
 // A file's pose is the editor's after Load: a track the file does not enable moves nothing, whatever values
 // it carries, and the Alpha track is the opacity while it is enabled. Positions rest at 2 in editor units.
-TEST(PlayableBehaviour, PosesAreTheEditorsAfterLoad) {
+TEST(PlayableBehaviour, PosesAreTheEditorsAfterLoadAndWhatCannotBeReadIsRefusedWithItsReason) {
     const auto playable = PlayableBehaviour::FromBytes(FileOf(test::Edited({
         {S::XPosition, 2, 3},
         {S::YPosition, 2.7, 2.7, false},  // disabled, yet not at home
@@ -298,9 +295,7 @@ TEST(PlayableBehaviour, PosesAreTheEditorsAfterLoad) {
     const auto opaque = PlayableBehaviour::FromBytes(FileOf(test::Edited({{S::Alpha, 10, 10, false}})));
     ASSERT_TRUE(opaque);
     EXPECT_DOUBLE_EQ(opaque->AlphaAt(0.5), 255);
-}
 
-TEST(PlayableBehaviour, WhatCannotBeReadIsRefusedWithItsReason) {
     const test::TempDir folder;
     std::vector<std::uint8_t> cut = FileOf(test::Edited({{S::Zoom, 1, 2}}));
     cut.resize(cut.size() / 2);
