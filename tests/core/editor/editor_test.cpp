@@ -81,7 +81,7 @@ TEST(EditorModel, SliderMovesApplyTheRowAsTheyAreRead) {
     }
 }
 
-TEST(EditorModel, EnabledIsClearedOnlyWhenValuesAndTimesAreBackAtTheirDefaults) {
+TEST(EditorModel, EnabledIsSetByAValueOrSmoothNotByTimesAndClearedOnlyWhenAllAreBackAtTheirDefaults) {
     EditorModel m;
     m.MoveSlider(kXScale, SliderEnd::Start, 1500);
     m.MoveSlider(kXScale, SliderEnd::Start, 1000);
@@ -89,9 +89,12 @@ TEST(EditorModel, EnabledIsClearedOnlyWhenValuesAndTimesAreBackAtTheirDefaults) 
 
     m.ClickLockStarts(false);
     m.ClickLockEnds(false);
-    m.MoveSlider(kXScale, SliderEnd::Start, 1500);
     m.ChangeTimes({0.25, 1.0});
-    m.MoveSlider(kXScale, SliderEnd::Start, 1000);
+    m.ClickSmooth(kXScale, false);
+    EXPECT_EQ(Track(m, kXScale).enabled, 0) << "times alone do not enable a row";
+    m.ClickSmooth(kXScale, true);
+    EXPECT_EQ(Track(m, kXScale).enabled, 1);
+    m.ClickSmooth(kXScale, false);
     EXPECT_EQ(Track(m, kXScale).enabled, 1) << "a moved start time keeps the enabled it had";
     EXPECT_EQ(Track(m, kXScale).startTime, 0.25);
     m.ChangeTimes({0.0, 1.0});
@@ -248,18 +251,20 @@ LoadedBehaviour ReadBack(TrackStore written, const BehaviourFlags& flags) {
     return loaded;
 }
 
-// An editor whose Y Position and Zoom rows have been moved.
-EditorModel Edited() {
+// A model that has been edited a little, so that neither a load nor an undo can pass by landing on the start
+// state: its path and text are kept through Reset All, which leaves Save disabled.
+EditorModel EditedModel() {
     EditorModel m;
-    m.MoveSlider(kYPosition, SliderEnd::End, 2500);
-    m.MoveSlider(kZoom, SliderEnd::Start, 1500);
-    m.ClickLockEnds(false);
+    m.CompleteSaveAs("/lib/first-0000.vmr", "first");
+    m.ResetAll();
+    m.MoveSlider(kXPosition, SliderEnd::End, 3100);
+    m.ClickSmooth(kAlpha, true);
     return m;
 }
 
 // Load takes every row the file enables and resets the others; Merge changes only the rows the file enables.
 TEST(EditorFileCommands, LoadTakesTheFilesRowsAndMergeOnlyThoseItEnables) {
-    const EditorModel before = Edited();
+    const EditorModel before = EditedModel();
     EditorModel m = before;
     const LoadedBehaviour file = ReadBack(Spin(), {0, 1, 0, 0});
     m.CompleteLoad(file, "/lib/behaviours/spin-0002.vmr", LoadKind::Load);
@@ -277,14 +282,14 @@ TEST(EditorFileCommands, LoadTakesTheFilesRowsAndMergeOnlyThoseItEnables) {
     EXPECT_TRUE(s.saveEnabled);
 
     EditorModel merged = before;
-    merged.CompleteLoad(ReadBack(Spin(false), {1, 1, 0, 0}), "/lib/behaviours/x-0000.vmr", LoadKind::Merge);
+    merged.CompleteLoad(ReadBack(Spin(false), {1, 0, 0, 0}), "/lib/behaviours/x-0000.vmr", LoadKind::Merge);
     std::array unmerged = before.State().rows;
     unmerged[kXPosition] = Row(merged, kXPosition);
     EXPECT_EQ(merged.State().rows, unmerged);
     EXPECT_EQ(Track(merged, kXPosition).end, 1);
     EXPECT_TRUE(Track(merged, kXPosition).enabled);
     EXPECT_EQ(merged.State().currentPath, "/lib/behaviours/x-0000.vmr") << "a following Save writes there";
-    EXPECT_EQ(merged.State().options, (BehaviourFlags{1, 1, 0, 0}));
+    EXPECT_EQ(merged.State().options, (BehaviourFlags{1, 0, 0, 0}));
 }
 
 TEST(EditorFileCommands, TheFilesLeadFlagsAreEnforcedOnEveryRow) {
@@ -298,7 +303,7 @@ TEST(EditorFileCommands, TheFilesLeadFlagsAreEnforcedOnEveryRow) {
         {{1, 1, 1, 1}, {1, 1, 1, 0}, true, false},  // lead in runs first and clears lead out
     };
     for (const auto& c : cases) {
-        EditorModel m = Edited();
+        EditorModel m = EditedModel();
         m.ClickLeadOut(true);
         m.CompleteLoad(ReadBack(Spin(), c.file), "/l/b.vmr", LoadKind::Load);
         EXPECT_EQ(m.State().options, c.shown);
@@ -338,15 +343,6 @@ TEST(EditorFileCommands, SaveWritesBackToTheFileItCameFromOnlyWhileSaveIsEnabled
 
 EditOrigin SliderOrigin(int row, SliderEnd end, Gesture gesture, std::uint32_t serial) {
     return {EditKind::Slider, row, end, gesture, serial};
-}
-
-// A model that has been edited a little, so that undoing cannot pass by landing on the start state.
-EditorModel EditedModel() {
-    EditorModel m;
-    m.MoveSlider(kXPosition, SliderEnd::End, 3100);
-    m.ClickSmooth(kAlpha, true);
-    m.CompleteSaveAs("/lib/first-0000.vmr", "first");
-    return m;
 }
 
 TEST(EditorStep, UndoGivesExactlyTheStateBeforeAndRedoTheStateAfterForEveryCommand) {

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "core/engine/bitmap_file.h"
-#include "core/engine/editor_track.h"
 #include "core/engine/parameter_table.h"
 #include "core/engine/pose_geometry.h"
 #include "core/engine/preview_layout.h"
@@ -604,19 +603,6 @@ TEST(TrackStore, ResetAllRestoresPlaceholdersButKeepsFlagsTextAndDifferenceAndLo
     store.CompleteLoad();
     EXPECT_EQ(store.StoredTrack(0).start, 1.0);
     EXPECT_EQ(store.StoredTrack(1).start, -1.0);
-}
-
-TEST(EditorTrack, OnlyStartEndOrSmoothMakeARowDiffer) {
-    BehaviourTrack t = EditorDefaultTrack(11);
-    t.startTime = 0.4;
-    t.endTime = 0.6;
-    t.timeMode = 0;
-    EXPECT_FALSE(DiffersFromDefault(t, 11));
-    t.smooth = 1;
-    EXPECT_TRUE(DiffersFromDefault(t, 11));
-    t = EditorDefaultTrack(11);
-    t.end = 254;
-    EXPECT_TRUE(DiffersFromDefault(t, 11));
 }
 
 }  // namespace
