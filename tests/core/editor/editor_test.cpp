@@ -387,29 +387,7 @@ TEST(EditorStep, UndoGivesExactlyTheStateBeforeAndRedoTheStateAfterForEveryComma
     }
 }
 
-TEST(EditorStep, AStepHoldsOnlyTheRowsItChangedAndSelectingARowAloneIsNoStep) {
-    EditorModel m = EditedModel();
-    EditorState before = m.State();
-    m.MoveSlider(kXScale, SliderEnd::Start, 1400);
-    const EditorStep move({EditKind::Slider, kXScale}, before, m.State());
-    before = m.State();
-    m.ResetAll();
-    const EditorStep resetAll({EditKind::ResetAll}, before, m.State());
-    EXPECT_LT(sizeof(EditorStep) + move.HeapBytes(), sizeof(EditorState) / 4)
-        << "a slider move must not hold whole states";
-    EXPECT_GE(resetAll.HeapBytes(), 3 * sizeof(EditorRow)) << "Reset All changed three rows";
-
-    before = m.State();
-    m.ClickLabel(kYScale);
-    ASSERT_NE(m.State().currentRow, before.currentRow);
-    EXPECT_FALSE(EditorStep({EditKind::Label, kYScale}, before, m.State()).Changes(m.State()))
-        << "only the current row and the timeline moved";
-    before = m.State();
-    m.ClickLockEnds(false);
-    EXPECT_TRUE(EditorStep({EditKind::LockEnds}, before, m.State()).Changes(m.State()));
-}
-
-TEST(EditorStep, OneDragOrOneKeyRunOnOneSliderJoinsIntoOneStep) {
+TEST(EditorStep, OneDragOrOneKeyRunOnOneSliderJoinsIntoOneStepAndAStepHoldsOnlyTheRowsItChanged) {
     const EditOrigin drag = SliderOrigin(kXScale, SliderEnd::Start, Gesture::Drag, 7);
     const EditOrigin keys = SliderOrigin(kXScale, SliderEnd::Start, Gesture::Keys, 7);
     EXPECT_TRUE(JoinsStep(drag, drag));
@@ -429,6 +407,8 @@ TEST(EditorStep, OneDragOrOneKeyRunOnOneSliderJoinsIntoOneStep) {
     EditorState before = beforePress;
     m.MoveSlider(kXScale, SliderEnd::Start, 1100);
     EditorStep step(drag, before, m.State());
+    EXPECT_LT(sizeof(EditorStep) + step.HeapBytes(), sizeof(EditorState) / 4)
+        << "a slider move must not hold whole states";
     before = m.State();
     m.MoveSlider(kXScale, SliderEnd::Start, 1200);
     ASSERT_TRUE(step.Absorb(EditorStep(drag, before, m.State())));
@@ -446,15 +426,27 @@ TEST(EditorStep, OneDragOrOneKeyRunOnOneSliderJoinsIntoOneStep) {
     step.Undo(state);
     EXPECT_FALSE(step.Absorb(EditorStep(drag, before, m.State()))) << "an undone step takes nothing in";
 
+    before = m.State();
+    m.ResetAll();
+    EXPECT_GE(EditorStep({EditKind::ResetAll}, before, m.State()).HeapBytes(), 3 * sizeof(EditorRow))
+        << "Reset All changed three rows";
+    before = m.State();
+    m.ClickLabel(kYScale);
+    ASSERT_NE(m.State().currentRow, before.currentRow);
+    EXPECT_FALSE(EditorStep({EditKind::Label, kYScale}, before, m.State()).Changes(m.State()))
+        << "only the current row and the timeline moved";
+    before = m.State();
+    m.ClickLockEnds(false);
+    EXPECT_TRUE(EditorStep({EditKind::LockEnds}, before, m.State()).Changes(m.State()));
+
     // A drag that ends where it began changes nothing the behaviour holds.
-    EditorModel back = EditedModel();
-    before = back.State();
-    back.MoveSlider(kXScale, SliderEnd::Start, 1500);
-    EditorStep there(drag, before, back.State());
-    before = back.State();
-    back.MoveSlider(kXScale, SliderEnd::Start, 1000);
-    ASSERT_TRUE(there.Absorb(EditorStep(drag, before, back.State())));
-    EXPECT_FALSE(there.Changes(back.State()));
+    before = m.State();
+    m.MoveSlider(kXScale, SliderEnd::Start, 1500);
+    EditorStep there(drag, before, m.State());
+    before = m.State();
+    m.MoveSlider(kXScale, SliderEnd::Start, 1000);
+    ASSERT_TRUE(there.Absorb(EditorStep(drag, before, m.State())));
+    EXPECT_FALSE(there.Changes(m.State()));
 }
 
 TEST(SliderMapping, ScalesTruncationTowardZeroAndHostileValues) {

@@ -542,8 +542,12 @@ TEST(TrackProgress, TimeModesAndEasing) {
     }
 }
 
-TEST(TrackStore, SpanDrivesTheValueInBothFormsAndConversionTouchesExactlyTheFourFields) {
-    TrackStore store = Edited({{S::XPosition, 3, 1}});
+TEST(TrackStore, SpanDrivesTheValueConversionTouchesFourFieldsAndResetAllKeepsFlagsTextAndDifference) {
+    TrackStore store;
+    EXPECT_EQ(store.Time(), 0.5);  // a new preview shows the middle
+    BehaviourTrack x = test::EditedTrack({S::XPosition, 3, 1});
+    x.difference = 4;
+    store.SetTrack(0, x);
     EXPECT_DOUBLE_EQ(store.StoredValue(0), 0.0);
     EXPECT_DOUBLE_EQ(store.EditorValue(0), 2.0);
     store.SetTime(1.0);
@@ -571,14 +575,8 @@ TEST(TrackStore, SpanDrivesTheValueInBothFormsAndConversionTouchesExactlyTheFour
     expected.maximum = 1;
     EXPECT_EQ(store.StoredTrack(2), expected);
     EXPECT_EQ(store.GetTrack(2), t);
-}
 
-TEST(TrackStore, ResetAllRestoresPlaceholdersButKeepsFlagsTextAndDifferenceAndLoadsMoveEnabledStarts) {
-    TrackStore store;
-    EXPECT_EQ(store.Time(), 0.5);  // a new preview shows the middle
-    BehaviourTrack t = test::EditedTrack({S::XPosition, 3, 1});
-    t.difference = 4;
-    store.SetTrack(0, t);
+    // Reset All restores the placeholders but keeps the flags, the text and the difference.
     store.SetFlags({1, 1, 1, 1});
     store.SetThumbnailText("kept");
     store.SetLoaded(true);
