@@ -236,7 +236,7 @@ TEST(BitmapHeader, SizesFollowTheRoundedDepthAndColourTablesOnlyBelow24Bits) {
     EXPECT_FALSE(MakeBitmapInfoHeader(-4, 3, 1, 32));
 }
 
-TEST(BitmapFile, HeadersFieldByFieldThenAnyColourTableThenRowsBottomFirstInBlueGreenRed) {
+TEST(BitmapFile, HeadersFieldByFieldThenAnyColourTableThenRowsBottomFirstAndSavedOnlyIntoAFolder) {
     const auto bytes = EncodeBitmapFile(Blank(96, 72, 32));
     ASSERT_TRUE(bytes);
     ASSERT_EQ(bytes->size(), 54u + 27648u);
@@ -258,9 +258,8 @@ TEST(BitmapFile, HeadersFieldByFieldThenAnyColourTableThenRowsBottomFirstInBlueG
     EXPECT_EQ(DeviceBitmapFromRgb32(2, 2, pixels).value().rows,
               (std::vector<std::uint8_t>{0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0}));
     EXPECT_FALSE(DeviceBitmapFromRgb32(2, 3, pixels)) << "fewer pixels than the size";
-}
 
-TEST(BitmapSave, WritesIntoAnExistingFolderOnlyAndAFailedWriteKeepsWhatWasThere) {
+    // Saved only into an existing folder, and a failed write keeps what was there.
     test::TempDir dir;
     const DeviceBitmap bitmap = Blank(4, 2, 32);
     EXPECT_EQ(SaveBitmapFile(dir.Path().string(), "thumb-0001", bitmap), BitmapSaveResult::Written);
@@ -419,13 +418,11 @@ TimelineTrack Track(std::uint32_t mode, std::uint32_t smooth, double startTime =
     return {mode, smooth, 0, 1, 0, 1, 0.5, {startTime, endTime}};
 }
 
-TEST(TimelineScale, ValuesTruncateAndDegenerateAxesStayFinite) {
+TEST(TimelineCurve, ValuesTruncateAxesStayFiniteAndTimeModesDrawFlatPartsAroundAStraightOrEasedChange) {
     EXPECT_EQ(kScale.ValueToY(0.0149), 113);  // 98.51 truncates
     EXPECT_EQ(TimelineScale(201, 116, 2, 2).ValueToY(2), 65) << "a range of zero width";
     EXPECT_DOUBLE_EQ(TimelineScale(1, 40, 0, 1).XToTime(10), 0) << "no axis to measure along";
-}
 
-TEST(TimelineCurve, TimeModesDrawFlatPartsAroundAStraightOrEasedChange) {
     const struct {
         const char* what;
         TimelineTrack track;

@@ -193,16 +193,15 @@ TEST(PoseRenderer, OpacityAlphaFormsAndDrawingOver) {
     }
 }
 
-// The C interface answers every bad argument with an error, and its good answers are the core's.
-std::vector<std::uint8_t> Spin() {
-    TrackStore tracks = test::Edited({{ParameterSlot::Degrees, 0, 1}, {ParameterSlot::Alpha, 255, 0}});
-    return EncodeBehaviourFile(tracks, "spin", {});
-}
+using S = ParameterSlot;
 
+std::vector<std::uint8_t> FileOf(TrackStore tracks) { return EncodeBehaviourFile(tracks, "t", {}); }
+
+// The C interface answers every bad argument with an error, and its good answers are the core's.
 struct Opened {
     motivra_behaviour* b;
     Opened() {
-        const auto bytes = Spin();
+        const auto bytes = FileOf(test::Edited({{S::Degrees, 0, 1}, {S::Alpha, 255, 0}}));
         b = motivra_open_memory(bytes.data(), bytes.size(), nullptr, 0);
     }
     ~Opened() { motivra_close(b); }
@@ -213,7 +212,7 @@ TEST(CInterface, OpensEvaluatesPosesAndRendersAndAnswersEveryBadArgumentWithAnEr
     ASSERT_NE(o.b, nullptr);
     motivra_header header;
     ASSERT_EQ(motivra_read_header(o.b, &header), MOTIVRA_OK);
-    EXPECT_STREQ(header.thumbnail_text, "spin");
+    EXPECT_STREQ(header.thumbnail_text, "t");
     motivra_track track;
     ASSERT_EQ(motivra_read_track(o.b, MOTIVRA_DEGREES, &track), MOTIVRA_OK);
     EXPECT_TRUE(track.enabled);
@@ -271,10 +270,6 @@ TEST(CInterface, OpensEvaluatesPosesAndRendersAndAnswersEveryBadArgumentWithAnEr
     EXPECT_EQ(ignored, 1);
 }
 
-using S = ParameterSlot;
-
-std::vector<std::uint8_t> FileOf(TrackStore tracks) { return EncodeBehaviourFile(tracks, "t", {}); }
-
 // A file's pose is the editor's after Load: a track the file does not enable moves nothing, whatever values
 // it carries, and the Alpha track is the opacity while it is enabled. Positions rest at 2 in editor units.
 TEST(PlayableBehaviour, PosesAreTheEditorsAfterLoadAndWhatCannotBeReadIsRefusedWithItsReason) {
@@ -285,10 +280,8 @@ TEST(PlayableBehaviour, PosesAreTheEditorsAfterLoadAndWhatCannotBeReadIsRefusedW
     })));
     ASSERT_TRUE(playable);
     const Quad start = playable->PoseAt(0), end = playable->PoseAt(1), past = playable->PoseAt(7);
-    EXPECT_DOUBLE_EQ(start[0].x, 0);
-    EXPECT_DOUBLE_EQ(start[0].y, 0) << "Y Position is not enabled";
-    EXPECT_DOUBLE_EQ(end[0].x, 1);
-    EXPECT_DOUBLE_EQ(past[0].x, 1) << "times are clamped";
+    // Y Position is not enabled, and times are clamped.
+    EXPECT_EQ((std::array{start[0].x, start[0].y, end[0].x, past[0].x}), (std::array{0.0, 0.0, 1.0, 1.0}));
     EXPECT_DOUBLE_EQ(playable->AlphaAt(0.5), 155);
     EXPECT_DOUBLE_EQ(playable->Value(static_cast<int>(S::XPosition), 0.25), 2.25);
 
@@ -331,8 +324,7 @@ TEST(EffectClock, TheHostsClockThePositionAndClocksThatAreNoTime) {
 }
 
 ThumbnailPlayback Played(std::initializer_list<test::EditRow> rows) {
-    TrackStore tracks = test::Edited(rows);
-    const auto playable = PlayableBehaviour::FromBytes(EncodeBehaviourFile(tracks, "t", {}));
+    const auto playable = PlayableBehaviour::FromBytes(FileOf(test::Edited(rows)));
     EXPECT_TRUE(playable);
     return ThumbnailPlayback(*playable);
 }
