@@ -480,7 +480,7 @@ TEST(SliderMapping, TimeBoxesAndTimeModeAgreeBothWays) {
     EXPECT_FALSE(StartTimeTicked(7) || EndTimeTicked(7)) << "a mode a file may carry ticks neither box";
 }
 
-TEST(FileOpening, TheCommandLineOpensOneFileOrTakesAPicture) {
+TEST(FileOpening, TheCommandLineOpensOneFileOrTakesAPictureAndOneDroppedBehaviourFileIsTaken) {
     std::string error;
     EXPECT_EQ(ParseStartArguments({"spin.vmr"}, &error)->file, "spin.vmr");
     const auto plain = ParseStartArguments({}, &error);
@@ -492,9 +492,8 @@ TEST(FileOpening, TheCommandLineOpensOneFileOrTakesAPicture) {
         EXPECT_FALSE(ParseStartArguments(refused, &error));
         EXPECT_FALSE(error.empty());
     }
-}
 
-TEST(FileOpening, OnlyOneDroppedBehaviourFileIsTaken) {
+    // Only one dropped behaviour file is taken.
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"/b/spin.vmr"}, "/b/spin.vmr"},
         {{"/b/SPIN.VMR"}, "/b/SPIN.VMR"},

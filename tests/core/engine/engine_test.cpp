@@ -500,12 +500,7 @@ TEST(TransportLayout, HandlesAndBarFollowTheTimesAreHitInsideOnlyAndStopAtTheLim
 }
 
 BehaviourTrack Timed(std::uint32_t mode, double s, double e, std::uint32_t smooth = 0) {
-    BehaviourTrack t;
-    t.timeMode = mode;
-    t.startTime = s;
-    t.endTime = e;
-    t.smooth = smooth;
-    return t;
+    return {.timeMode = mode, .smooth = smooth, .startTime = s, .endTime = e};
 }
 
 TEST(TrackProgress, TimeModesAndEasing) {

@@ -132,7 +132,7 @@ TEST(PoseRenderer, EdgesAreAntiAliasedAndLieOnThePose) {
 }
 
 // A tilt is projective: the picture's middle goes where the diagonals cross, not to the corners' average.
-TEST(PoseRenderer, ATiltMapsThroughTheDiagonals) {
+TEST(PoseRenderer, ATiltMapsThroughTheDiagonalsAndBandsOnThreadsDrawTheSameFrame) {
     Picture picture(41, 41, {{0, 0, 0, 0}});
     for (int y = 19; y <= 21; ++y)
         for (int x = 19; x <= 21; ++x) picture.Set(x, y, {255, 255, 255, 255});
@@ -151,22 +151,19 @@ TEST(PoseRenderer, ATiltMapsThroughTheDiagonals) {
     // Diagonals TL-BR and TR-BL of the trapezoid cross at y = 200 * (0.1 + 0.8 * 0.4 / 1.3).
     EXPECT_NEAR(sx / n, 100, 1);
     EXPECT_NEAR(sy / n, 200 * (0.1 + 0.8 * 0.4 / 1.3), 1.5);
-}
 
-// Bands drawn on several threads, over a picture enlarged so that runs reach its clamped edge, give the frame
-// one thread gives, for a turn and for a tilt.
-TEST(PoseRenderer, BandsOnThreadsDrawTheSameFrame) {
-    const Picture picture(37, 23);
-    const Quad tilt{{{0.2, 0.1}, {0.8, 0.2}, {0.1, 0.9}, {0.95, 0.8}}};
+    // Bands drawn on several threads, over a picture enlarged so that runs reach its clamped edge, give the
+    // frame one thread gives, for a turn and for a tilt.
+    const Picture gradient(37, 23);
     Quad turned = Rest();
     for (PosePoint& p : turned)
         p = {0.5 + 0.8 * (p.x - 0.5) - 0.3 * (p.y - 0.5), 0.5 + 0.3 * (p.x - 0.5) + 0.8 * (p.y - 0.5)};
-    for (const Quad& q : {turned, tilt}) {
+    for (const Quad& pose : {turned, q}) {
         Picture one(301, 157), three(301, 157);
         RenderOptions options;
-        RenderPose(picture.View(), one.Frame(), q, options);
+        RenderPose(gradient.View(), one.Frame(), pose, options);
         options.threads = 3;
-        RenderPose(picture.View(), three.Frame(), q, options);
+        RenderPose(gradient.View(), three.Frame(), pose, options);
         EXPECT_EQ(one.bytes, three.bytes);
         EXPECT_GT(one.At(150, 78, 3), 0);
     }
