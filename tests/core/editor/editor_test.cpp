@@ -527,7 +527,7 @@ std::string Fields(const ScreenshotRequest& r) {
     return s.str();
 }
 
-TEST(ScreenshotRequest, ReadsEveryOptionInAnyOrderAndNoArgumentsIsAPlainRun) {
+TEST(ScreenshotRequest, ReadsEveryOptionInAnyOrderNoArgumentsIsAPlainRunAndTheRestIsRefused) {
     std::string error = "stale";
     EXPECT_FALSE(ParseScreenshotArguments({}, &error));
     EXPECT_EQ(error, "");
@@ -551,13 +551,12 @@ TEST(ScreenshotRequest, ReadsEveryOptionInAnyOrderAndNoArgumentsIsAPlainRun) {
         ASSERT_TRUE(request) << error;
         EXPECT_EQ(Fields(*request), fields);
     }
-}
 
-TEST(ScreenshotRequest, RefusesWhatItCannotPictureWithOneLine) {
+    // What it cannot picture is refused with one line.
     const struct {
         Args args;
         std::string says;
-    } cases[] = {
+    } refused[] = {
         {{"--screenshot"}, "--screenshot needs a value"},
         {{"--screenshot", ""}, "--screenshot needs a value"},
         {{"--dialog", "save"}, "--screenshot FILE is missing"},
@@ -578,15 +577,15 @@ TEST(ScreenshotRequest, RefusesWhatItCannotPictureWithOneLine) {
         {{"--screenshot", "a.png", "--dialog", "setup", "--tag", "spin"}, "--tag needs"},
         {{"--screenshot", "a.png", "--dialog", "save", "--pick", "0"}, "--pick needs --dialog load or tags"},
         {{"--screenshot", "a.png", "--dialog", "load", "--area", "rows"}, "not of a dialog"}};
-    for (const auto& c : cases) {
-        std::string error;
-        EXPECT_FALSE(ParseScreenshotArguments(c.args, &error)) << c.says;
-        EXPECT_NE(error.find(c.says), std::string::npos) << error;
-        EXPECT_EQ(error.find('\n'), std::string::npos);
+    for (const auto& c : refused) {
+        std::string why;
+        EXPECT_FALSE(ParseScreenshotArguments(c.args, &why)) << c.says;
+        EXPECT_NE(why.find(c.says), std::string::npos) << why;
+        EXPECT_EQ(why.find('\n'), std::string::npos);
     }
 }
 
-TEST(HelpPagePath, CutsBeforeTheLastBinFolderAndKeepsTheCase) {
+TEST(HelpPagePath, CutsBeforeTheLastBinFolderKeepsTheCaseAndAMissingPageKeepsThePageShown) {
     const struct {
         const char* program;
         const char* page;
@@ -605,9 +604,8 @@ TEST(HelpPagePath, CutsBeforeTheLastBinFolderAndKeepsTheCase) {
         {"/x/cabin/motivra", "welcome.htm", "/x/cabin/motivrahelp/welcome.htm"},
         {"/x/bin", "welcome.htm", "/x/binhelp/welcome.htm"}};
     for (const auto& c : cases) EXPECT_EQ(HelpPagePath(c.program, c.page), c.expected) << c.program;
-}
 
-TEST(HelpPagePath, AMissingPageOrAFolderKeepsThePageShown) {
+    // A missing page or a folder keeps the page shown.
     test::TempDir dir;
     const std::string first = dir.File("welcome.htm");
     test::WriteText(first, "<html></html>");
