@@ -63,18 +63,14 @@ TEST(EditorModel, SliderMovesApplyTheRowAsTheyAreRead) {
         SliderEnd end;
         int position;
         double start, endValue;
-        bool enabled;
-    } cases[] = {
-        {"start of X Scale", kXScale, SliderEnd::Start, 1500, 1.5, 1.0, true},
-        {"end of X Position, thousandths", kXPosition, SliderEnd::End, 1001, 2.0, 1.001, true},
-        {"past the end, clamped as SetPos clamps", kXPosition, SliderEnd::Start, 5000, 4.0, 2.0, true},
-        {"below the range", kAlpha, SliderEnd::End, -3, 255, 0, true},
-        {"onto the default", kZoom, SliderEnd::End, 1000, 1.0, 1.0, false}};
+    } cases[] = {{"start of X Scale", kXScale, SliderEnd::Start, 1500, 1.5, 1.0},
+                 {"end of X Position, thousandths", kXPosition, SliderEnd::End, 1001, 2.0, 1.001},
+                 {"past the end, clamped as SetPos clamps", kXPosition, SliderEnd::Start, 5000, 4.0, 2.0},
+                 {"below the range", kAlpha, SliderEnd::End, -3, 255, 0}};
     for (const auto& c : cases) {
         EditorModel m;
         m.MoveSlider(c.row, c.end, c.position);
-        EXPECT_EQ(Track(m, c.row), test::EditedTrack({ParameterSlot(c.row), c.start, c.endValue, c.enabled}))
-            << c.what;
+        EXPECT_EQ(Track(m, c.row), test::EditedTrack({ParameterSlot(c.row), c.start, c.endValue})) << c.what;
         EXPECT_EQ(m.State().currentRow, c.row) << c.what;
         EXPECT_TRUE(m.State().saveAsEnabled) << c.what;
         EXPECT_EQ(m.State().timeline.end, c.endValue) << c.what << ": the timeline graphs the row";
@@ -281,12 +277,12 @@ TEST(EditorFileCommands, LoadTakesTheFilesRowsAndMergeOnlyThoseItEnables) {
     EXPECT_TRUE(s.saveEnabled);
 
     EditorModel merged = before;
-    merged.CompleteLoad(ReadBack(Spin(false), {1, 0, 0, 0}), "/lib/behaviours/x-0000.vmr", LoadKind::Merge);
+    const LoadedBehaviour x = ReadBack(Spin(false), {1, 0, 0, 0});
+    merged.CompleteLoad(x, "/lib/behaviours/x-0000.vmr", LoadKind::Merge);
     std::array unmerged = before.State().rows;
     unmerged[kXPosition] = Row(merged, kXPosition);
     EXPECT_EQ(merged.State().rows, unmerged);
-    EXPECT_EQ(Track(merged, kXPosition).end, 1);
-    EXPECT_TRUE(Track(merged, kXPosition).enabled);
+    EXPECT_EQ(Track(merged, kXPosition), x.tracks[kXPosition]);
     EXPECT_EQ(merged.State().currentPath, "/lib/behaviours/x-0000.vmr") << "a following Save writes there";
     EXPECT_EQ(merged.State().options, (BehaviourFlags{1, 0, 0, 0}));
 }
@@ -619,7 +615,7 @@ TEST(HelpPagePath, CutsBeforeTheLastBinFolderKeepsTheCaseAndAMissingPageKeepsThe
     EXPECT_FALSE(IsHelpPage(dir.File("folder.htm")));
 }
 
-TEST(WelcomeLayout, TheBoxHugsTheBottomAndTheBrowserFillsTheRestOnceThereIsAPage) {
+TEST(WelcomeLayout, TheBoxHugsTheBottomTheBrowserFillsTheRestAndTheWindowOpensBesideTheEditor) {
     const WelcomeLayout small = LayOutWelcome(880, 640, true);
     EXPECT_EQ(small.startupBox, (PixelBox{5, 622, 205, 638}));
     EXPECT_EQ(small.browser, (PixelBox{0, 0, 880, 617}));
@@ -632,31 +628,8 @@ TEST(WelcomeLayout, TheBoxHugsTheBottomAndTheBrowserFillsTheRestOnceThereIsAPage
     EXPECT_FALSE(large.browser) << "without a page path the browser is not placed";
     EXPECT_EQ(large.fallbackPicture, (PixelBox{440, 78, 840, 424}));
     EXPECT_EQ(large.fallbackText.top, 442);
-}
 
-TEST(WelcomeLayout, ADraggedEdgeStopsAtTheMinimumSizeAndTheOppositeEdgeStays) {
-    const PixelBox window{100, 50, 1000, 700};  // 900 x 650
-    const struct {
-        const char* what;
-        PixelBox proposed;
-        PixelBox expected;
-    } cases[] = {{"left edge to 500 wide", {500, 50, 1000, 700}, {120, 50, 1000, 700}},
-                 {"right edge to 500 wide", {100, 50, 600, 700}, {100, 50, 980, 700}},
-                 {"top edge to 300 high", {100, 400, 1000, 700}, {100, 60, 1000, 700}},
-                 {"bottom edge to 300 high", {100, 50, 1000, 350}, {100, 50, 1000, 690}},
-                 {"top-left corner", {600, 500, 1000, 700}, {120, 60, 1000, 700}},
-                 {"bottom-left corner", {600, 50, 1000, 300}, {120, 50, 1000, 690}},
-                 {"top-right corner", {100, 500, 500, 700}, {100, 60, 980, 700}},
-                 {"a drag that stays large enough", {50, 50, 1000, 700}, {50, 50, 1000, 700}},
-                 {"moved and shrunk: the top left corner stays", {0, 0, 300, 200}, {0, 0, 880, 640}}};
-    for (const auto& c : cases) {
-        const unsigned edges = DraggedEdges(window, c.proposed);
-        EXPECT_EQ(KeepMinimumSize(c.proposed, edges, kWelcomeMinWidth, kWelcomeMinHeight), c.expected)
-            << c.what;
-    }
-}
-
-TEST(WelcomeLayout, TheWelcomeWindowOpensBesideTheEditor) {
+    // The welcome window opens beside the editor.
     const PixelBox wide{0, 0, 1920, 1050};
     const PixelBox narrow{0, 24, 1280, 1024};
     const struct {
@@ -679,6 +652,28 @@ TEST(WelcomeLayout, TheWelcomeWindowOpensBesideTheEditor) {
     }
     const WindowPlacement tiny = PlaceWelcome({0, 0, 800, 600}, {0, 0, 872, 614}, 880, 640, true);
     EXPECT_EQ(tiny.welcome, (PixelPoint{0, 0})) << "a screen smaller than the window keeps its corner on it";
+}
+
+TEST(WelcomeLayout, ADraggedEdgeStopsAtTheMinimumSizeAndTheOppositeEdgeStays) {
+    const PixelBox window{100, 50, 1000, 700};  // 900 x 650
+    const struct {
+        const char* what;
+        PixelBox proposed;
+        PixelBox expected;
+    } cases[] = {{"left edge to 500 wide", {500, 50, 1000, 700}, {120, 50, 1000, 700}},
+                 {"right edge to 500 wide", {100, 50, 600, 700}, {100, 50, 980, 700}},
+                 {"top edge to 300 high", {100, 400, 1000, 700}, {100, 60, 1000, 700}},
+                 {"bottom edge to 300 high", {100, 50, 1000, 350}, {100, 50, 1000, 690}},
+                 {"top-left corner", {600, 500, 1000, 700}, {120, 60, 1000, 700}},
+                 {"bottom-left corner", {600, 50, 1000, 300}, {120, 50, 1000, 690}},
+                 {"top-right corner", {100, 500, 500, 700}, {100, 60, 980, 700}},
+                 {"a drag that stays large enough", {50, 50, 1000, 700}, {50, 50, 1000, 700}},
+                 {"moved and shrunk: the top left corner stays", {0, 0, 300, 200}, {0, 0, 880, 640}}};
+    for (const auto& c : cases) {
+        const unsigned edges = DraggedEdges(window, c.proposed);
+        EXPECT_EQ(KeepMinimumSize(c.proposed, edges, kWelcomeMinWidth, kWelcomeMinHeight), c.expected)
+            << c.what;
+    }
 }
 
 }  // namespace

@@ -116,9 +116,8 @@ TEST(BehaviourFileRoundTrip, EveryEditedSlotComesBackInEditorForm) {
     EXPECT_EQ(reader.ThumbnailText(), "every slot");
     EXPECT_EQ(reader.Flags(), (BehaviourFlags{0, 1, 0, 1}));
     // Binary fractions survive the form changes exactly, so the whole record must come back.
-    for (int slot = 0; slot < kParameterCount; ++slot) {
+    for (int slot = 0; slot < kParameterCount; ++slot)
         EXPECT_EQ(reader.GetTrack(slot), writer.GetTrack(slot)) << Parameter(slot).name;
-    }
 }
 
 TEST(BehaviourFileRead, RecordsInAnyOrderFillTheirSlotsUnknownKindsAreSkippedLaterOnesWinAndTextIsUpTo64) {
@@ -455,18 +454,11 @@ TEST(TimelineCurve, ValuesTruncateAxesStayFiniteAndTimeModesDrawFlatPartsAroundA
     EXPECT_EQ(TimelineCurve(lower, kScale).back().to.y, 17);
 }
 
-TEST(TimeClamp, RangesAreClampedIntoTheAxis) {
-    EXPECT_EQ(ClampTimes({0.3, 1.2}), (TimeRange{0.3, 1})) << "SetEndTime(1.2) with start 0.3";
-    EXPECT_EQ(ClampTimes({-0.1, -0.2}), (TimeRange{0, 0})) << "SetStartTime(-0.1) with end -0.2";
-    EXPECT_EQ(ClampTimes({1.5, 2}), (TimeRange{1, 1})) << "a start past the axis follows the end down";
-    EXPECT_EQ(ClampTimes({0.6, 0.4}), (TimeRange{0.6, 0.4})) << "a backward range inside the axis is kept";
-}
-
 using P = TransportPart;
 
 // The editor's transport bar is 258 x 24 pixels: inside its border 256 x 22, handles 16 wide, a track of 224.
 // Handles stop at the other handle and at the ends; moves within the limits are the control's own drags.
-TEST(TransportLayout, HandlesAndBarFollowTheTimesAreHitInsideOnlyAndStopAtTheLimits) {
+TEST(TransportLayout, HandlesAndBarFollowTheTimesAreHitInsideOnlyAndStopAtTheLimitsAndTimesAreClamped) {
     // 0.25 x 224 + 0.5 = 56.5 and 0.75 x 224 + 0.5 = 168.5 both truncate.
     const TimeRange times{0.25, 0.75};
     const TransportLayout layout = LayoutTransport(258, 24, times);
@@ -497,6 +489,12 @@ TEST(TransportLayout, HandlesAndBarFollowTheTimesAreHitInsideOnlyAndStopAtTheLim
     EXPECT_LE(narrow.trackWidth, 0);
     EXPECT_EQ(DragTransport(narrow, P::StartHandle, {0.2, 0.4}, 3), (TimeRange{0.2, 0.4}))
         << "no track: no move";
+
+    // Ranges are clamped into the axis.
+    EXPECT_EQ(ClampTimes({0.3, 1.2}), (TimeRange{0.3, 1})) << "SetEndTime(1.2) with start 0.3";
+    EXPECT_EQ(ClampTimes({-0.1, -0.2}), (TimeRange{0, 0})) << "SetStartTime(-0.1) with end -0.2";
+    EXPECT_EQ(ClampTimes({1.5, 2}), (TimeRange{1, 1})) << "a start past the axis follows the end down";
+    EXPECT_EQ(ClampTimes({0.6, 0.4}), (TimeRange{0.6, 0.4})) << "a backward range inside the axis is kept";
 }
 
 BehaviourTrack Timed(std::uint32_t mode, double s, double e, std::uint32_t smooth = 0) {
