@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
 #include <initializer_list>
-#include <vector>
 
 #include "core/engine/editor_track.h"
 #include "core/engine/track_store.h"
@@ -31,11 +29,6 @@ inline TrackStore Edited(std::initializer_list<EditRow> rows) {
     TrackStore store;
     for (const EditRow& row : rows) store.SetTrack(static_cast<int>(row.slot), EditedTrack(row));
     return store;
-}
-
-// The little-endian 32-bit field at byte `at` of a written file.
-inline std::uint32_t U32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
 }  // namespace motivra::test
