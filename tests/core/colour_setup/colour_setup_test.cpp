@@ -22,7 +22,6 @@
 #include "core/colour_setup/setup_ui_model.h"
 #include "core/colour_setup/shade_colour.h"
 #include "core/colour_setup/swatch_library.h"
-#include "core/colour_setup/swatch_spread.h"
 #include "core/colour_setup/text_contrast.h"
 #include "support/printers.h"
 #include "support/scheme_table.h"
@@ -97,11 +96,17 @@ TEST_F(PaletteModelTest, AddDeleteSaveAndTheFullPalette) {
         EXPECT_TRUE(palette.AddColour(rgb));
     EXPECT_EQ(palette.ColourAt(1), 0x302010_scheme);  // RGB form in, scheme form out
     ASSERT_TRUE(palette.Save());
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"),
-              PaletteBytes(4, {{16, 32, 48}, kRed, kBlack, kBlack}));
+    const auto saved = PaletteBytes(4, {{16, 32, 48}, kRed, kBlack, kBlack});
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"), saved);
     OpenPalette("mine.vmp");
     EXPECT_EQ(Shown(), (Codes{"102030", "FF0000", "000000"}));
     EXPECT_TRUE(palette.IsBackCell(0));
+    // A write-protected file takes no save and the change stays.
+    ASSERT_TRUE(palette.AddColour(0x0000FF_rgb));
+    fs::permissions(dir.Path() / "mine.vmp", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(palette.Save());
+    EXPECT_TRUE(palette.IsChanged());
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"), saved);
 
     // At most 511 records are read and the last dropped: with the back cell the palette is full.
     std::vector<Rgb> many;
@@ -139,25 +144,16 @@ TEST_F(PaletteModelTest, NamesGetTheirEndingAndCannotLeaveTheFolder) {
     }
 }
 
-TEST_F(PaletteModelTest, ShortDirectoryAndWriteProtectedFiles) {
+TEST_F(PaletteModelTest, AnEmptyFileOrADirectoryTakesNoColours) {
     test::WriteBytes(dir.Path() / "empty.vmp", {});
     OpenPalette("empty.vmp");
     EXPECT_EQ(palette.ItemCount(), 1);
     fs::create_directory(dir.Path() / "sub.vmp");
     OpenPalette("sub.vmp");
     EXPECT_FALSE(palette.AddColour(0x123456_rgb));
-
-    const auto bytes = PaletteBytes(2, {kRed, kBlack});
-    test::WriteBytes(dir.Path() / "locked.vmp", bytes);
-    OpenPalette("locked");
-    ASSERT_TRUE(palette.AddColour(0x0000FF_rgb));
-    fs::permissions(dir.Path() / "locked.vmp", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_FALSE(palette.Save());
-    EXPECT_TRUE(palette.IsChanged());
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "locked.vmp"), bytes);
 }
 
-TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimit) {
+TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimitAndCellSizes) {
     std::vector<std::string> names;
     for (std::uint32_t i = 0; i < 130; ++i) {
         names.push_back("p" + std::to_string(1000 + i) + ".vmp");
@@ -169,15 +165,13 @@ TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimit) {
     EXPECT_EQ(palette.PreviewAt(129), (std::array<std::uint32_t, 4>{0xFF810000, 0xFF000000, 0xFF000000, 0}));
     EXPECT_EQ(palette.PreviewAt(130), (std::array<std::uint32_t, 4>{}));
     EXPECT_FALSE(palette.AddColour(0x123456_rgb));
-}
 
-TEST_F(PaletteModelTest, CellSizesOutsideTheRangeAreIgnored) {
+    // Cell sizes outside the range are ignored; folder cells are bigger than palette cells.
     for (const int refused : {60, 10, 55}) EXPECT_FALSE(palette.SetCellSize(refused)) << refused;
-    EXPECT_EQ(palette.GetItemSize(), (ItemSize{70, 60}));  // folder view, cell size 35
+    EXPECT_EQ(palette.GetItemSize(), (ItemSize{70, 60}));  // cell size 35
     ASSERT_TRUE(palette.SetCellSize(54));
     EXPECT_EQ(palette.GetItemSize(), (ItemSize{108, 92}));
-    test::WriteBytes(dir.Path() / "p.vmp", {});
-    OpenPalette("p");
+    OpenPalette(names[0]);
     ASSERT_TRUE(palette.SetCellSize(11));
     EXPECT_EQ(palette.GetItemSize(), (ItemSize{11, 12}));
 }
@@ -203,12 +197,12 @@ TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
         EXPECT_EQ(HueTable::IndexAt(x, width), index) << x << "/" << width;
 
     // The shade square over pure red: white, red and black at its corners whatever its size.
+    const std::array<SchemeColour, 4> corners{0xFFFFFF_scheme, 0x0000FF_scheme, 0x000000_scheme,
+                                              0x000000_scheme};
     for (const int w : {1, 7, 66, 99, 300}) {
         for (const int h : {1, 60, 97}) {
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, 0, 0, w, h), 0xFFFFFF_scheme) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, w, 0, w, h), 0x0000FF_scheme) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, 0, h, w, h), 0x000000_scheme) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, w, h, w, h), 0x000000_scheme) << w << "x" << h;
+            const auto at = [w, h](int x, int y) { return ShadeColour(0x0000FF_scheme, x, y, w, h); };
+            EXPECT_EQ((std::array{at(0, 0), at(w, 0), at(0, h), at(w, h)}), corners) << w << "x" << h;
         }
     }
     // Base 200, 40, 40 at the middle: 255 - 27 = 228, then 114; 255 - 107 = 148, then 74.
@@ -217,27 +211,11 @@ TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
     EXPECT_EQ(ShadeColour(0xFF2828C8_scheme, 5, 5, 0, 100), 0x2828C8_scheme);
 }
 
-TEST(SwatchSpread, EachChannelScalesClampsAndTruncatesOnItsOwn) {
-    const std::array<SchemeColour, 6> white = {0xB6B6B6_scheme, 0xFFFFFF_scheme, 0x6D6D6D_scheme,
-                                               0xFFFFFF_scheme, 0xFFFFFF_scheme, 0x0078F0_scheme};
-    EXPECT_EQ(
-        SpreadColour(0xFFFFFF_scheme, {1_scheme, 2_scheme, 3_scheme, 4_scheme, 5_scheme, 0x0078F0_scheme}),
-        white);
-    const SchemeColour x = MakeColour<SchemeColour>(70, 140, 14);
-    const std::array<SchemeColour, 6> spread = {
-        MakeColour<SchemeColour>(50, 100, 10),  x,
-        MakeColour<SchemeColour>(30, 60, 6),    MakeColour<SchemeColour>(85, 170, 17),
-        MakeColour<SchemeColour>(170, 255, 34), 0x123456_scheme};
-    EXPECT_EQ(SpreadColour(x, {0_scheme, 0_scheme, 0_scheme, 0_scheme, 0_scheme, 0x123456_scheme}), spread);
-}
-
 TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsCorner) {
     const std::array<HueStrip, 6> strips = HueStrips(99);
     const int lefts[] = {0, 16, 33, 49, 66, 82};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(strips[static_cast<std::size_t>(i)].left, lefts[i]) << i;
-        EXPECT_EQ(strips[static_cast<std::size_t>(i)].width, 17) << i;
-    }
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(std::pair(strips[i].left, strips[i].width), std::pair(lefts[i], 17)) << i;
     EXPECT_EQ(strips[0].from, 0x0000FF_scheme) << "red first";
     EXPECT_EQ(strips[1].from, strips[0].to);
     EXPECT_EQ(strips[4].from, 0xFF0000_scheme) << "blue";
@@ -288,10 +266,7 @@ TEST(SchemeSwatchModel, ClicksToggleDragsFollowAndOnlyAPressStartsAClick) {
 TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
     const SchemeSwatchLayout layout = SchemeSwatchLayoutFor(99, 208);  // the dialog's 66 x 128 units
     ASSERT_EQ(layout.rowHeight, 32);
-    const std::array<int, 3> hits[] = {{4, 5, 0},    {3, 5, -1},    {90, 5, 0},   {91, 5, -1},  {50, 3, -1},
-                                       {50, 4, 0},   {50, 31, 0},   {50, 32, -1}, {50, 35, -1}, {50, 36, 1},
-                                       {50, 191, 5}, {50, 192, -1}, {50, 200, -1}};
-    for (const auto& [x, y, row] : hits) EXPECT_EQ(SwatchHitRow(x, y, 99, 32), row) << x << "," << y;
+    EXPECT_EQ(SwatchRow(5, 99, 32, false).fill, (PixelBox{4, 164, 91, 192}));
     for (int y = -2; y < 210; ++y) {
         for (int x = -2; x < 101; ++x) {
             int filled = -1;
@@ -301,7 +276,7 @@ TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
         }
     }
     const SwatchRowBoxes selected = SwatchRow(1, 99, 32, true);
-    EXPECT_EQ(selected.frame, SwatchRow(1, 99, 32, false).fill) << "the frame lies on the unselected edge";
+    EXPECT_EQ(selected.frame, (PixelBox{4, 36, 91, 64})) << "the frame lies on the unselected edge";
     EXPECT_EQ(selected.fill, (PixelBox{5, 37, 90, 63}));
     EXPECT_EQ(SwatchHitRow(50, 50, 99, 3), -1) << "rows too short for their margin are never hit";
 }
@@ -321,25 +296,19 @@ TEST(SchemeSwatchLayout, NamesAreWhiteOnRowsDarkerThanAnAverageOf90) {
 }
 
 TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
-    const SchemeColour red = 0x0000FF_scheme, blue = 0xFF0000_scheme;
-    const std::array<std::pair<SchemeColour, SchemeColour>, 4> pairs = {{{0xFFFFFF_scheme, 0x000000_scheme},
-                                                                         {0x000000_scheme, 0xFFFFFF_scheme},
-                                                                         {red, 0x000000_scheme},
-                                                                         {blue, 0x000000_scheme}}};
-    const double ratios[] = {21.0, 21.0, 5.252, 2.444};
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        EXPECT_NEAR(ContrastRatio(pairs[i].first, pairs[i].second), ratios[i], 0.001) << i;
-    EXPECT_DOUBLE_EQ(ContrastRatio(0x0078F0_scheme, 0x0078F0_scheme), 1.0);
-
-    // Either side of 3:1: grey 148 on white is 3.03, grey 149 is 2.995; grey 90 on black 3.04, grey 89 2.998.
-    // Which backgrounds a colour set is checked against is the contrast note's test.
-    const std::array<std::tuple<SchemeColour, SchemeColour, bool>, 4> verdicts = {
-        {{0x949494_scheme, 0xFFFFFF_scheme, false},
-         {0x959595_scheme, 0xFFFFFF_scheme, true},
-         {0x5A5A5A_scheme, 0x000000_scheme, false},
-         {0x595959_scheme, 0x000000_scheme, true}}};
-    for (const auto& [text, background, hard] : verdicts)
+    // Either side of 3:1: grey 148 on white, grey 149; grey 90 on black, grey 89. Which backgrounds a colour
+    // set is checked against is the contrast note's test.
+    const std::tuple<SchemeColour, SchemeColour, double, bool> cases[] = {
+        {0xFFFFFF_scheme, 0x000000_scheme, 21.0, false},  {0x000000_scheme, 0xFFFFFF_scheme, 21.0, false},
+        {0x0000FF_scheme, 0x000000_scheme, 5.252, false}, {0xFF0000_scheme, 0x000000_scheme, 2.444, true},
+        {0x0078F0_scheme, 0x0078F0_scheme, 1.0, true},    {0x949494_scheme, 0xFFFFFF_scheme, 3.033, false},
+        {0x959595_scheme, 0xFFFFFF_scheme, 2.995, true},  {0x5A5A5A_scheme, 0x000000_scheme, 3.045, false},
+        {0x595959_scheme, 0x000000_scheme, 2.998, true}};
+    for (const auto& [text, background, ratio, hard] : cases) {
+        EXPECT_NEAR(ContrastRatio(text, background), ratio, 0.001)
+            << std::hex << text << " on " << background;
         EXPECT_EQ(IsHardToRead(text, background), hard) << std::hex << text << " on " << background;
+    }
 
     // A changed row's red stays where white text reads on it, and is lightened or darkened the least for
     // dark or mid-grey text.
@@ -372,43 +341,34 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
                          MakeColour<SchemeColour>(255, 72, 145), 0x0078F0_scheme};
     UiSlots alone = kDefaults;
     alone[2] = picked;
-    const struct {
-        const char* what;
-        bool spread;
-        int selected;
-        bool taken;
-        UiSlots expected;
-    } cases[] = {
+    // What, spread on, the slot selected, whether the colour is taken, and the slots after.
+    const std::tuple<const char*, bool, int, bool, UiSlots> cases[] = {
         {"no slot selected, spread off: nothing changes", false, -1, false, kDefaults},
         {"an index past the six slots: nothing changes", false, 6, false, kDefaults},
         {"the selected slot alone", false, 2, true, alone},
         {"spread, whatever is selected", true, 4, true, spread},
         {"spread with nothing selected", true, -1, true, spread},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, spreading, selected, taken, expected] : cases) {
         SetupUiModel model = Loaded({});
-        if (c.spread) model.ToggleSpread();
-        EXPECT_EQ(model.UseColour(picked, c.selected), c.taken) << c.what;
-        EXPECT_EQ(model.State().colours, c.expected) << c.what;
+        if (spreading) model.ToggleSpread();
+        EXPECT_EQ(model.UseColour(picked, selected), taken) << what;
+        EXPECT_EQ(model.State().colours, expected) << what;
     }
 }
 
 TEST(SetupUiModel, ClicksOnTheLibrariesFollowTheDeleteModes) {
     SetupUiModel model = Loaded({});
-    EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing);
-    EXPECT_EQ(model.ClickSwatch(0), SwatchClick::CopyToSlots);
-    EXPECT_EQ(model.ClickPalette(false, -1, false), PaletteClick::Nothing);
-    EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile);
-    EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back);
-    EXPECT_EQ(model.ClickPalette(true, 2, false), PaletteClick::UseColour);
-
-    EXPECT_TRUE(model.ToggleDeleteSwatch());
-    EXPECT_TRUE(model.ToggleDeleteColours());
-    EXPECT_EQ(model.ClickSwatch(0), SwatchClick::Delete);
-    EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing);
-    EXPECT_EQ(model.ClickPalette(true, 2, false), PaletteClick::DeleteColour);
-    EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back) << "the back cell is never deleted";
-    EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile) << "files open in delete mode";
+    for (const bool deleting : {false, true}) {
+        EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing) << deleting;
+        EXPECT_EQ(model.ClickSwatch(0), deleting ? SwatchClick::Delete : SwatchClick::CopyToSlots);
+        EXPECT_EQ(model.ClickPalette(false, -1, false), PaletteClick::Nothing) << deleting;
+        EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile) << deleting;
+        EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back) << "never deleted, " << deleting;
+        EXPECT_EQ(model.ClickPalette(true, 2, false),
+                  deleting ? PaletteClick::DeleteColour : PaletteClick::UseColour);
+        ASSERT_TRUE(deleting || (model.ToggleDeleteSwatch() && model.ToggleDeleteColours()));
+    }
 }
 
 TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
@@ -481,7 +441,7 @@ TEST_F(SwatchLibraryTest, CountsAreLimitedTo255AndHostileHeadersLoadNone) {
     EXPECT_EQ(library.NextId(), 301u);
 }
 
-TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReused) {
+TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReusedAndNamesAndSizesAreChecked) {
     const std::vector<RawSwatch> three = {{0, {1}}, {1, {2}}, {2, {3}}};
     auto bytes = SwatchBytes(3, 3, three);
     bytes[0] = 0x34;  // the magic is not checked, and is written as 6994
@@ -491,6 +451,14 @@ TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReused) {
     ASSERT_TRUE(library.Add({7_scheme, 7_scheme, 7_scheme, 7_scheme, 7_scheme, 7_scheme}));
     ASSERT_TRUE(library.Save());
     EXPECT_EQ(test::ReadBytes(file), SwatchBytes(3, 4, {three[0], three[2], {3, {7, 7, 7, 7, 7, 7}}}));
+
+    EXPECT_TRUE(library.SetFile("Mine"));
+    EXPECT_EQ(library.FileName(), "Mine.vmw");
+    EXPECT_FALSE(library.SetFile("../test"));
+    EXPECT_EQ(library.FileName(), "");
+    EXPECT_FALSE(library.SetItemSize(100));
+    ASSERT_TRUE(library.SetItemSize(21));
+    EXPECT_EQ(library.GetItemSize(), (ItemSize{21, 42}));
 }
 
 TEST_F(SwatchLibraryTest, SavesOnlyAChangedLibraryOverAWritableFile) {
@@ -511,16 +479,6 @@ TEST_F(SwatchLibraryTest, SavesOnlyAChangedLibraryOverAWritableFile) {
     fs::permissions(file, fs::perms::owner_read);
     EXPECT_FALSE(library.Save());
     EXPECT_EQ(test::ReadBytes(file), bytes);
-}
-
-TEST_F(SwatchLibraryTest, FileNamesAndItemSizes) {
-    EXPECT_TRUE(library.SetFile("Mine"));
-    EXPECT_EQ(library.FileName(), "Mine.vmw");
-    EXPECT_FALSE(library.SetFile("../test"));
-    EXPECT_EQ(library.FileName(), "");
-    EXPECT_FALSE(library.SetItemSize(100));
-    ASSERT_TRUE(library.SetItemSize(21));
-    EXPECT_EQ(library.GetItemSize(), (ItemSize{21, 42}));
 }
 
 }  // namespace

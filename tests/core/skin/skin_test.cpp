@@ -150,33 +150,30 @@ TEST(ColourArithmetic, EachRuleOnItsEdgeCases) {
     for (const auto& [what, got, expected] : cases) EXPECT_EQ(got, expected) << what;
 }
 
-TEST(ColourScheme, EmptySettingsGiveTheDefaultDarkScheme) {
+TEST(ColourScheme, EmptySettingsGiveTheDefaultDarkSchemeAndButtonAndSelectionTextFollowBrightness) {
     const ColourScheme scheme{test::SchemeTable{}};
     EXPECT_EQ(scheme.GetDlgColour(), 0x323232_scheme);
     EXPECT_EQ(scheme.GetBGColour(), 0x464646_scheme);
     EXPECT_EQ(scheme.GetTextColour(), 0xAAAAAA_scheme);
     EXPECT_EQ(scheme.GetTitleColour(), 0x1E1E1E_scheme);
     EXPECT_EQ(scheme.GetButtonColour(), 0x9B9B9B_rgb);
-    EXPECT_EQ(scheme.GetButtonTextColour(), 0x393939_scheme);  // 57 in every channel
     EXPECT_EQ(scheme.GetSelectedColour(), 0xF07800_rgb);
-    EXPECT_EQ(scheme.GetSelectedTextColour(), 0xFFFFFF_scheme);
-}
-
-TEST(ColourScheme, ButtonAndSelectionTextFollowBrightness) {
-    const struct {
-        SchemeColour button, selected, buttonText, selectedText;
-    } cases[] = {
-        {0x000000_scheme, 0x00FF00_scheme, 0x606060_scheme,
-         0x000000_scheme},  // black button: lightened by 96; green: light
-        {0xFFFFFF_scheme, 0xFF0000_scheme, 0x9D9D9D_scheme,
-         0x000000_scheme},  // white button: 157; blue only counts fully
-        {0x9B9B9B_scheme, 0x0000FF_scheme, 0x393939_scheme, 0xFFFFFF_scheme},  // red only counts a third
-    };
-    for (const auto& c : cases) {
-        const ColourScheme scheme{
-            test::SchemeTable({{"ButtonColour", c.button}, {"SelectedColour", c.selected}})};
-        EXPECT_EQ(scheme.GetButtonTextColour(), c.buttonText) << std::hex << c.button.Value();
-        EXPECT_EQ(scheme.GetSelectedTextColour(), c.selectedText) << std::hex << c.selected.Value();
+    // Green and blue count fully and red a third; a dark button's text is lightened, a light one's darkened.
+    const std::tuple<const char*, test::SchemeTable, SchemeColour, SchemeColour> cases[] = {
+        {"the defaults: 57 on the button", {}, 0x393939_scheme, 0xFFFFFF_scheme},
+        {"black button, green selection: 96",
+         {{{"ButtonColour", 0x000000_scheme}, {"SelectedColour", 0x00FF00_scheme}}},
+         0x606060_scheme,
+         0x000000_scheme},
+        {"white button, blue selection: 157",
+         {{{"ButtonColour", 0xFFFFFF_scheme}, {"SelectedColour", 0xFF0000_scheme}}},
+         0x9D9D9D_scheme,
+         0x000000_scheme},
+        {"red selection", {{{"SelectedColour", 0x0000FF_scheme}}}, 0x393939_scheme, 0xFFFFFF_scheme}};
+    for (const auto& [what, table, buttonText, selectedText] : cases) {
+        const ColourScheme read{table};
+        EXPECT_EQ(read.GetButtonTextColour(), buttonText) << what;
+        EXPECT_EQ(read.GetSelectedTextColour(), selectedText) << what;
     }
 }
 
