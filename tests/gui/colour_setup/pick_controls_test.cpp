@@ -10,7 +10,9 @@
 namespace motivra {
 namespace {
 
+using test::Grey;
 using test::Picture;
+using test::Pixel;
 
 // The dialog's sizes: the hue bar 66 x 12 and the shade square 66 x 60 dialog units. Which colour each place
 // gives is the core's table; here the pointer reaches it, is limited to the control and reports once a place.
@@ -54,11 +56,11 @@ TEST(ShadeSquare, PicksWithinTheSquareFromOutsideItAndReportsEachNewPlaceOnce) {
     host.Show();
     QSignalSpy changed(shade, &ShadeSquare::colourChanged);
     QImage image = Picture(*shade);
-    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "white along the left edge";
-    EXPECT_EQ(image.pixel(0, 97), qRgb(0, 0, 0)) << "black along the bottom";
-    EXPECT_EQ(image.pixel(97, 1), qRgb(0, 0, 0))
-        << "the unpicked marker's black side at the top-right corner";
-    EXPECT_EQ(image.pixel(98, 0), qRgb(255, 0, 0)) << "the base colour, red, inside the marker";
+    // White along the left edge, black along the bottom; at the top-right corner the unpicked marker's black
+    // side around the base colour, red.
+    const Pixel pixels[] = {
+        {{0, 0}, Grey(255)}, {{0, 97}, Grey(0)}, {{97, 1}, Grey(0)}, {{98, 0}, qRgb(255, 0, 0)}};
+    test::ExpectPixels(image, pixels);
 
     QTest::mousePress(shade, Qt::LeftButton, {}, QPoint(1, 1));
     test::MoveMouse(shade, QPoint(-30, -30));
@@ -110,17 +112,14 @@ struct SwatchTest : ::testing::Test {
 
 TEST_F(SwatchTest, RowsFramesAndNamesArePaintedWhereTheHitTestFindsThem) {
     QImage image = Picture(*swatch);
-    EXPECT_EQ(image.pixel(80, 2 * 32 + 8), qRgb(200, 0, 0)) << "the Title BG row in red, GDI form";
-    EXPECT_EQ(image.pixel(4, 3 * 32 + 4), qRgb(0x9B, 0x9B, 0x9B)) << "an unselected row from (4, y + 4)";
-    EXPECT_EQ(image.pixel(3, 3 * 32 + 4), qRgb(0xF0, 0xF0, 0xF0)) << "the face beside it";
-    EXPECT_EQ(image.pixel(0, 100), qRgb(0xA0, 0xA0, 0xA0)) << "sunken: dark left edge";
-    EXPECT_EQ(image.pixel(96, 100), qRgb(255, 255, 255)) << "light right edge";
+    // The Title BG row (2) in red, GDI form; row 3 filled from (4, 100), the face beside it; sunken, a dark
+    // left and light right edge, the background beside the shadow. Row 0 starts selected: a ring in
+    // SelectedColour around a black frame on the row's edge.
+    const Pixel pixels[] = {{{80, 72}, qRgb(200, 0, 0)},  {{4, 100}, Grey(0x9B)}, {{3, 100}, Grey(0xF0)},
+                            {{0, 100}, Grey(0xA0)},       {{96, 100}, Grey(255)}, {{98, 1}, Grey(0x46)},
+                            {{2, 10}, qRgb(240, 120, 0)}, {{4, 10}, Grey(0)}};
+    test::ExpectPixels(image, pixels);
     EXPECT_LT(qGreen(image.pixel(97, 100)), 0x46) << "the shadow darkens the background";
-    EXPECT_EQ(image.pixel(98, 1), qRgb(0x46, 0x46, 0x46)) << "beside the shadow: the background";
-
-    // Row 0 starts selected: a highlight ring around a black frame on the row's edge.
-    EXPECT_EQ(image.pixel(2, 10), qRgb(240, 120, 0)) << "the ring in SelectedColour";
-    EXPECT_EQ(image.pixel(4, 10), qRgb(0, 0, 0)) << "the frame";
     // Names: white on the black Text row, black on the white Group BG row.
     const QRect label(5, 16, 40, 12);
     EXPECT_GT(test::GreyRange(image, label.translated(0, 4 * 32)).second, 200) << "white text on black";

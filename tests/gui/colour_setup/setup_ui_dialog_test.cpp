@@ -1,7 +1,6 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
 #include "colour_setup_support.h"
-#include "core/colour_setup/swatch_file.h"
 #include "gui/colour_setup/colour_block.h"
 #include "gui/colour_setup/hue_bar.h"
 #include "gui/colour_setup/scheme_swatch.h"
@@ -53,9 +52,7 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
         EXPECT_EQ(control->geometry(), DialogRectToPixels(item.rect)) << item.id;
     }
     const SchemeSwatch* swatch = Get<SchemeSwatch>(kUiSwatch);
-    UiSlots expected = kDefaults;
-    expected[1] = 0x0000C8_scheme;
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(swatch->GetColour(i), expected[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(swatch->GetColour(1), 0x0000C8_scheme) << "the slots read";
     EXPECT_EQ(swatch->GetSelected(), 0);
     for (int face = 0; face < 3; ++face) EXPECT_EQ(Get<SkinButton>(kVista + face)->FaceStyleValue(), face);
     EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 2) << "the test buttons show the face read";
@@ -75,13 +72,26 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
     EXPECT_EQ(Picture(*Get(kTestEdit)).pixel(edit->width() - 5, edit->height() / 2), qRgb(255, 75, 75));
 }
 
-TEST_F(SetupUiTest, DefaultUiSwatchThenOkWritesExactlyTheDefaults) {
+TEST_F(SetupUiTest, CancelKeepsASwatchAddedButWritesNoSettingAndDefaultsThenOkWriteExactlyTheDefaults) {
+    test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(1, 4, {{3, {1, 2, 3, 4, 5, 6}}}));
     const std::pair<std::string_view, std::uint32_t> light[] = {
         {"DlgColour", 0xE4E4E4}, {"TextColour", 0x303030}, {"SelectedColour", 0xD7781E}, {"ButtonFace", 2}};
     for (const auto& [name, value] : light) WriteSchemeNumber(name, value);
     Open();
+    Press(kSwatchToLibrary);
+    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
+    test::Click(Get(kCancel), QPoint(10, 10));
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    const RawSwatch added{4, {0xE4E4E4, 0x464646, 0x1E1E1E, 0x9B9B9B, 0x303030, 0xD7781E}};
+    EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"),
+              test::colour::SwatchBytes(2, 5, {{3, {1, 2, 3, 4, 5, 6}}, added}));
+    EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys().size(), 4) << "no setting added";
+
+    Open();
+    EXPECT_NE(Get<SkinLabel>(kContrastNote)->ShownText(), "") << "dark text on the default Group BG";
     Press(kDefaultSwatch);
     EXPECT_EQ(Slots(), kDefaults);
+    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(), "");
     EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 0);
     for (const auto& [name, value] : light) EXPECT_EQ(Setting(name), value) << "nothing written before OK";
     Press(kOk);
@@ -91,47 +101,14 @@ TEST_F(SetupUiTest, DefaultUiSwatchThenOkWritesExactlyTheDefaults) {
     EXPECT_EQ(Setting("ButtonFace"), 0u);
 }
 
-TEST_F(SetupUiTest, CancelAfterSwatchToLibraryKeepsTheSwatchButWritesNoSetting) {
-    test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(1, 4, {{3, {1, 2, 3, 4, 5, 6}}}));
-    WriteSchemeNumber(scheme::kTextColour, 0x0000C8);
-    Open();
-    Press(kSwatchToLibrary);
-    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
-    test::Click(Get(kCancel), QPoint(10, 10));
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
-    ASSERT_EQ(saved.swatches.size(), 2u);
-    UiSlots expected = kDefaults;
-    expected[4] = 0x0000C8_scheme;
-    EXPECT_EQ(saved.swatches[1], (SwatchRecord{4, expected}));
-    EXPECT_EQ(saved.nextId, 5u);
-    EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys(), QStringList{"UI/TextColour"});
-}
-
-TEST_F(SetupUiTest, APickedColourFillsTheSelectedSlotOrIsSpread) {
-    Open();
-    ClickSlot(1);
-    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646_scheme)
-        << "the picker starts from the slot";
-    test::Click(Get(kHueBar), QPoint(0, 5));
-    EXPECT_EQ(Slots()[1], 0x0000FF_scheme) << "pure red from the hue bar's left end";
-    EXPECT_EQ(TestGroupColour(), qRgb(255, 0, 0)) << "shown at once";
-
-    Press(kSpreadColour);
-    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00A_rgb) << "green while on";
-    test::Drag(Get(kShadeSquare), QPoint(5, 5), QPoint(-10, -10));  // to the white corner
-    const UiSlots spread{0xB6B6B6_scheme, 0xFFFFFF_scheme, 0x6D6D6D_scheme,
-                         0xFFFFFF_scheme, 0xFFFFFF_scheme, 0x0078F0_scheme};
-    EXPECT_EQ(Slots(), spread) << "white spread: greys of 182 and 109, the lighter slots clamped";
-    Press(kSpreadColour);
-    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9B_rgb) << "the scheme's again";
-}
-
-TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
+TEST_F(SetupUiTest, PickedAndPaletteColoursFillTheSelectedSlotOrAreSpreadAndTheLeftPaletteIsSaved) {
     data.WritePalette("warm.vmp", {{200, 100, 50}, {10, 20, 30}});
     const fs::path warm = data.palettes / "warm.vmp";
     const auto before = test::ReadBytes(warm);
     Open();
+    ClickSlot(1);
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646_scheme)
+        << "the picker starts from the slot";
     ClickPaletteCell(0);
     PaletteList* palette = dialog->Controls().paletteList;
     EXPECT_TRUE(palette->Model().IsPaletteView());
@@ -144,10 +121,12 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
     EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46, 0x46, 0x46));
 
     ClickPaletteCell(1);
-    EXPECT_EQ(Slots()[0], MakeColour<SchemeColour>(200, 100, 50))
+    EXPECT_EQ(Slots()[1], MakeColour<SchemeColour>(200, 100, 50))
         << "a palette colour fills the selected slot";
     EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), MakeColour<SchemeColour>(200, 100, 50));
     test::Click(Get(kHueBar), QPoint(0, 5));
+    EXPECT_EQ(Slots()[1], 0x0000FF_scheme) << "pure red from the hue bar's left end";
+    EXPECT_EQ(TestGroupColour(), qRgb(255, 0, 0)) << "shown at once";
     Press(kColourToLibrary);
     EXPECT_EQ(palette->GetCount(), 4);
     EXPECT_EQ(test::ReadBytes(warm), before) << "not saved yet";
@@ -157,6 +136,13 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
         << "saved, the record after the colours black";
     EXPECT_FALSE(palette->Model().IsPaletteView());
     EXPECT_FALSE(Get(kColourToLibrary)->isEnabled());
+
+    Press(kSpreadColour);
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00A_rgb) << "green while on";
+    test::Drag(Get(kShadeSquare), QPoint(5, 5), QPoint(-10, -10));  // to the white corner
+    EXPECT_EQ(Slots()[0], 0xB6B6B6_scheme) << "white spread over the slots";
+    Press(kSpreadColour);
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9B_rgb) << "the scheme's again";
 }
 
 TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) {
@@ -183,11 +169,8 @@ TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) 
     EXPECT_EQ(Slots(), (UiSlots{9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme}))
         << "copying again once the mode is off";
     Press(kOk);
-    const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
-    ASSERT_EQ(saved.swatches.size(), 2u);
-    EXPECT_EQ(saved.swatches[0].id, 8u);
-    EXPECT_EQ(saved.swatches[1].id, 9u);
-    EXPECT_EQ(saved.nextId, 10u);
+    EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"),
+              test::colour::SwatchBytes(2, 10, {swatches[1], swatches[2]}));
     EXPECT_EQ(Setting("DlgColour"), 9u);
 }
 
@@ -206,7 +189,10 @@ TEST_F(SetupUiTest, TheEnabledBoxDisablesTheTestButtonLabelAndSliderTogether) {
 }
 
 TEST_F(SetupUiTest, FaceButtonsSetTheTestButtonsHelpAndF1AskForTheColourPageAndEnterIsOk) {
+    WriteSchemeNumber(scheme::kTextColour, 0x505050);
     Open();
+    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(),
+              "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1).");
     Press(kRamp);
     EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 1);
     EXPECT_EQ(Get<SkinButton>(kTestPressed)->FaceStyleValue(), 1);
@@ -224,18 +210,7 @@ TEST_F(SetupUiTest, FaceButtonsSetTheTestButtonsHelpAndF1AskForTheColourPageAndE
     QTest::keyClick(Get(kUiSwatch), Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(Setting("ButtonFace"), 1u);
-}
-
-TEST_F(SetupUiTest, HardToReadTextIsNotedQuietlyAndStillWritten) {
-    WriteSchemeNumber(scheme::kTextColour, 0x505050);
-    Open();
-    const QString note = Get<SkinLabel>(kContrastNote)->ShownText();
-    EXPECT_EQ(note, "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1).");
-    Press(kOk);
-    EXPECT_EQ(Setting("TextColour"), 0x505050u) << "the choice is the user's";
-    Open();
-    Press(kDefaultSwatch);
-    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(), "");
+    EXPECT_EQ(Setting("TextColour"), 0x505050u) << "hard to read is the user's choice";
 }
 
 TEST_F(SetupUiTest, AFailedSaveSaysSoKeepsTheFileAndLosesNothingOpen) {

@@ -63,10 +63,10 @@ TEST(SkinEdit, FirstLineNotificationEnterEscapeAndTheBevelledField) {
     edit->clearFocus();
     const QImage image = test::Picture(*edit);
     EXPECT_EQ(image.pixel(120, 12), Grey(145)) << "the field";
-    EXPECT_EQ(image.pixel(80, 0), Grey(35)) << "dark top";
-    EXPECT_EQ(image.pixel(80, 1), Grey(100)) << "inner top";
-    EXPECT_EQ(image.pixel(159, 10), Grey(130)) << "light sides";
-    EXPECT_EQ(image.pixel(80, 21), Grey(100)) << "bottom";
+    // The bevel: a dark top, the inner top, light sides and the bottom.
+    const test::Pixel bevel[] = {
+        {{80, 0}, Grey(35)}, {{80, 1}, Grey(100)}, {{159, 10}, Grey(130)}, {{80, 21}, Grey(100)}};
+    test::ExpectPixels(image, bevel);
     EXPECT_LT(test::GreyRange(image, QRect(2, 2, 40, 18)).first, 40) << "black text on the light field";
 }
 
@@ -83,9 +83,9 @@ TEST(SkinGroupBox, TitleBandFrameBodyTheCaptionFlippedToGrey223AndRedrawTitle) {
     EXPECT_NEAR(qGreen(image.pixel(150, 8)), 30, 1) << "band in the title colour";
     EXPECT_LT(qGreen(image.pixel(150, 16)), 30) << "shaded towards its bottom";
     EXPECT_GT(qGreen(image.pixel(150, 1)), 30) << "gloss at its top";
-    EXPECT_EQ(image.pixel(100, 50), Grey(70)) << "body";
-    for (const QPoint frame : {QPoint(0, 50), QPoint(199, 50), QPoint(100, 99)})
-        EXPECT_EQ(image.pixel(frame), Grey(30));
+    const test::Pixel bodyAndFrame[] = {
+        {{100, 50}, Grey(70)}, {{0, 50}, Grey(30)}, {{199, 50}, Grey(30)}, {{100, 99}, Grey(30)}};
+    test::ExpectPixels(image, bodyAndFrame);
 
     group->SetCaption("Behaviour: X Position");
     group->RedrawTitle();
