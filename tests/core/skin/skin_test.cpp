@@ -35,8 +35,7 @@ TEST(ButtonFace, ArrowsSitAgainstTheRightEdgeAndDropWhenPressed) {
     const ButtonFrame f = ButtonFrameFor(70, 32, 0, true, ButtonEdge::Closed, ButtonEdge::Closed, false);
     // H = 31: aw = 17, at = 8, m = 5; x from 69 - 17 - 3 = 49 to 66.
     EXPECT_EQ(ButtonArrows(f, 1, true), (std::vector<Triangle>{{{{49, 9}, {57, 26}, {65, 9}}}}));
-    EXPECT_EQ(ButtonArrows(f, 2, false)[1], (Triangle{{{49, 17}, {57, 26}, {65, 17}}}))
-        << "down below the up";
+    EXPECT_EQ(ButtonArrows(f, 2, false)[1], (Triangle{{{49, 17}, {57, 26}, {65, 17}}})) << "down below";
 }
 
 TEST(SliderModel, AMarkOutsideTheRangePullsThePositionToTheNearEndAgainOnEveryRange) {
@@ -58,9 +57,8 @@ TEST(SliderModel, AMarkOutsideTheRangePullsThePositionToTheNearEndAgainOnEveryRa
 
 TEST(SliderModel, LayoutOfTheMarkStretchAndThePlainSlidersBoxes) {
     EXPECT_EQ(SliderLayoutFor(213, 26, 0, 4000, 1000, 9000, true).markStretch, (std::pair{56, 203}))
-        << "a mark beyond the range stretches to the groove's end";
-    EXPECT_EQ(SliderLayoutFor(213, 26, 7, 7, 7, kNoMark, true).thumbLeft, 0)
-        << "an empty range does not divide";
+        << "to the groove's end";
+    EXPECT_EQ(SliderLayoutFor(213, 26, 7, 7, 7, kNoMark, true).thumbLeft, 0) << "an empty range";
     const PlainSliderLayout p = PlainSliderLayoutFor(200, 20, 30, 0, 100, 100);
     EXPECT_EQ(p.leftBox, (PixelBox{30, 0, 50, 20})) << "the inset moves everything right";
     EXPECT_EQ(p.rightBox, (PixelBox{180, 0, 200, 20}));
@@ -222,8 +220,7 @@ TEST(ControlColours, ContrastRulesPerControl) {
     e.Load(test::SchemeTable{{{"BGColour", MakeColour<SchemeColour>(10, 20, 30)}}});
     EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(85, 95, 105)) << "the hue survives the derivation";
     e.SetBGColour(FlipRedBlue(0x0000C8_scheme));  // red 200 as the colour setup hands it
-    EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(255, 75, 75))
-        << "a red background gives a red field, not a blue one";
+    EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(255, 75, 75)) << "red, not blue";
 }
 
 }  // namespace

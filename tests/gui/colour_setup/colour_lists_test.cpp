@@ -58,19 +58,17 @@ TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) 
     const QRect back = Item(0);
     EXPECT_EQ(image.pixel(back.center()), qRgb(0x50, 0x50, 0x50)) << "the back arrow";
     const QRect blue = Item(3);  // 35 x 40
-    EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 29), qRgb(0, 0, 255))
-        << "trunc(40 / 12 * 9) = 30 high";
+    EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 29), qRgb(0, 0, 255)) << "30 high";
     EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 30), qRgb(255, 255, 255)) << "the strip's light edge";
     EXPECT_LT(test::GreyRange(image, QRect(blue.left() + 2, blue.top() + 31, 31, 8)).first, 80)
-        << "0000FF printed in black under it";
+        << "0000FF in black";
 }
 
 TEST_F(PaletteListTest, CellSizesFollowTheSliderAndNewColoursScrollIntoView) {
     list->SetPalette("b.vmp");
     list->Open();
     ASSERT_TRUE(list->SetCellSize(54));
-    EXPECT_EQ(QSize(list->GetCellWidth(), list->GetCellHeight()), QSize(60, 67))
-        << "the item 54 x 61, margins";
+    EXPECT_EQ(QSize(list->GetCellWidth(), list->GetCellHeight()), QSize(60, 67)) << "an item 54 x 61";
     ASSERT_TRUE(list->SetCellSize(35));
 
     // 60 colours fill more than the 5 x 9 page: each addition is brought into view.

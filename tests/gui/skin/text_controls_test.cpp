@@ -78,8 +78,8 @@ TEST(SkinGroupBox, TitleBandFrameBodyTheCaptionFlippedToGrey223AndRedrawTitle) {
     group->setTitle("Behaviour: Zoom");
     host.Show();
     const QImage image = Picture(*group);
-    EXPECT_GE(test::GreyRange(image, QRect(5, 2, 100, 12)).second, 215)
-        << "grey 32 lies within 100 of the title 0x1E1E1E: the caption is flipped";
+    // Grey 32 lies within 100 of the title 0x1E1E1E: the caption is flipped.
+    EXPECT_GE(test::GreyRange(image, QRect(5, 2, 100, 12)).second, 215);
     EXPECT_NEAR(qGreen(image.pixel(150, 8)), 30, 1) << "band in the title colour";
     EXPECT_LT(qGreen(image.pixel(150, 16)), 30) << "shaded towards its bottom";
     EXPECT_GT(qGreen(image.pixel(150, 1)), 30) << "gloss at its top";
@@ -175,8 +175,7 @@ TEST(BalloonTip, AppearsAfterARestInsideAboveThePointerGoesOnAMoveOrPressAndFlip
     right.MoveTo(QPoint(60, 10));
     right.tip->RestElapsed();
     ASSERT_TRUE(right.tip->FlipsLeft()) << "near the screen's right edge";
-    EXPECT_EQ(right.tip->geometry().right() + 1, right.pointer.x() + 12)
-        << "stem on the right, under the pointer";
+    EXPECT_EQ(right.tip->geometry().right() + 1, right.pointer.x() + 12) << "stem on the right";
 }
 
 }  // namespace
