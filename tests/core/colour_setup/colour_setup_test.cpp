@@ -134,16 +134,6 @@ TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
     EXPECT_EQ(Shown(), (Codes{"204060", "FF0000", "00FF00"}));
 }
 
-TEST_F(PaletteModelTest, NamesGetTheirEndingAndCannotLeaveTheFolder) {
-    const std::pair<std::string, const char*> cases[] = {
-        {"warm", "warm.vmp"}, {"Warm.VMP", "Warm.VMP"}, {"old.aco", "old.aco"},
-        {"../warm", ""},      {"a\\b.vmp", ""},         {std::string("a\0b", 3), ""}};
-    for (const auto& [given, name] : cases) {
-        EXPECT_EQ(palette.SetPalette(given), *name != '\0') << given;
-        EXPECT_EQ(palette.PaletteName(), name) << given;
-    }
-}
-
 TEST_F(PaletteModelTest, AnEmptyFileOrADirectoryTakesNoColours) {
     test::WriteBytes(dir.Path() / "empty.vmp", {});
     OpenPalette("empty.vmp");
@@ -387,7 +377,7 @@ TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
         EXPECT_EQ(English(Loaded({values.begin(), values.end()}).ContrastNote()), note);
 }
 
-TEST_F(PaletteModelTest, TheHeaderNamesTheOpenPaletteWithoutItsVmpEnding) {
+TEST_F(PaletteModelTest, TheHeaderNamesTheOpenPaletteWithoutItsVmpEndingAndNamesStayInTheFolder) {
     const auto bytes = test::colour::PaletteBytes(2, {{255, 0, 0}});
     test::WriteBytes(dir.Path() / "Warm.VMP", bytes);
     test::WriteBytes(dir.Path() / "sunset.aco", bytes);
@@ -398,6 +388,15 @@ TEST_F(PaletteModelTest, TheHeaderNamesTheOpenPaletteWithoutItsVmpEnding) {
     for (const auto& [name, header] : cases) {
         OpenPalette(name, {"Warm.VMP", "sunset.aco"});
         EXPECT_EQ(PaletteHeaderFor(palette), header) << name;
+    }
+
+    // A name gets its ending and cannot leave the folder.
+    const std::pair<std::string, const char*> names[] = {
+        {"warm", "warm.vmp"}, {"Warm.VMP", "Warm.VMP"}, {"old.aco", "old.aco"},
+        {"../warm", ""},      {"a\\b.vmp", ""},         {std::string("a\0b", 3), ""}};
+    for (const auto& [given, name] : names) {
+        EXPECT_EQ(palette.SetPalette(given), *name != '\0') << given;
+        EXPECT_EQ(palette.PaletteName(), name) << given;
     }
 }
 

@@ -55,8 +55,7 @@ TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) 
     list->Open();
     ASSERT_EQ(list->GetCount(), 5) << "the back cell and four colours";
     const QImage image = Picture(*list);
-    const QRect back = Item(0);
-    EXPECT_EQ(image.pixel(back.center()), qRgb(0x50, 0x50, 0x50)) << "the back arrow";
+    EXPECT_EQ(image.pixel(Item(0).center()), qRgb(0x50, 0x50, 0x50)) << "the back arrow";
     const QRect blue = Item(3);  // 35 x 40
     EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 29), qRgb(0, 0, 255)) << "30 high";
     EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 30), qRgb(255, 255, 255)) << "the strip's light edge";
