@@ -120,7 +120,12 @@ TEST_F(PaletteModelTest, AddDeleteSaveAndTheFullPalette) {
 }
 
 TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
-    const auto aco = test::colour::AdobeVersion1Bytes({{0x20, 0x40, 0x60}, kRed, {1, 2, 3}});
+    // An Adobe swatch file of version 1, all big-endian: version, count, then per colour the colour space (0,
+    // RGB) and four 16-bit channels (red, green, blue, unused), 8-bit values scaled by 257.
+    const std::vector<std::uint8_t> aco = {0, 1, 0,    3,                                    // three colours
+                                           0, 0, 0x20, 0x20, 0x40, 0x40, 0x60, 0x60, 0, 0,   // 204060
+                                           0, 0, 0xFF, 0xFF, 0,    0,    0,    0,    0, 0,   // red
+                                           0, 0, 1,    1,    2,    2,    3,    3,    0, 0};  // 010203
     test::WriteBytes(dir.Path() / "Sunset.ACO", aco);
     // The big-endian header reads as count 0x0300; the size gives three records and the last is dropped.
     OpenPalette("Sunset.ACO");
