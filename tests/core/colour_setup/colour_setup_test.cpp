@@ -139,16 +139,7 @@ TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
     EXPECT_EQ(Shown(), (Codes{"204060", "FF0000", "00FF00"}));
 }
 
-TEST_F(PaletteModelTest, AnEmptyFileOrADirectoryTakesNoColours) {
-    test::WriteBytes(dir.Path() / "empty.vmp", {});
-    OpenPalette("empty.vmp");
-    EXPECT_EQ(palette.ItemCount(), 1);
-    fs::create_directory(dir.Path() / "sub.vmp");
-    OpenPalette("sub.vmp");
-    EXPECT_FALSE(palette.AddColour(0x123456_rgb));
-}
-
-TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimitAndCellSizes) {
+TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimitCellSizesAndEmptyPalettes) {
     std::vector<std::string> names;
     for (std::uint32_t i = 0; i < 130; ++i) {
         names.push_back("p" + std::to_string(1000 + i) + ".vmp");
@@ -169,6 +160,14 @@ TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimitAnd
     OpenPalette(names[0]);
     ASSERT_TRUE(palette.SetCellSize(11));
     EXPECT_EQ(palette.GetItemSize(), (ItemSize{11, 12}));
+
+    // An empty file or a directory opens as a palette without colours that takes none.
+    test::WriteBytes(dir.Path() / "empty.vmp", {});
+    OpenPalette("empty.vmp");
+    EXPECT_EQ(palette.ItemCount(), 1);
+    fs::create_directory(dir.Path() / "sub.vmp");
+    OpenPalette("sub.vmp");
+    EXPECT_FALSE(palette.AddColour(0x123456_rgb));
 }
 
 TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
@@ -179,16 +178,13 @@ TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
         {255, 0x00FF01_scheme}, {384, 0xFFFF00_scheme}, {511, 0xFF0100_scheme},
         {640, 0xFF00FF_scheme}, {767, 0x0100FF_scheme}, {5000, 0x0100FF_scheme}};
     for (const auto& [index, colour] : entries) EXPECT_EQ(hue.ColourAt(index), colour) << index;
-    const std::array<int, 3> pixels[] = {{0, 99, 0},     {99, 99, 767}, {98, 99, 760},  {33, 99, 256},
-                                         {50, 100, 384}, {-4, 99, 0},   {500, 99, 767}, {10, 0, 0}};
+    // In the last six the double-precision quotient 768.0 / width * x falls just below the exact 768 * x /
+    // width: the bar picks the entry before (x 47 of width 94 gives 383, not 384).
+    const std::array<int, 3> pixels[] = {{0, 99, 0},     {99, 99, 767},  {98, 99, 760},   {33, 99, 256},
+                                         {50, 100, 384}, {-4, 99, 0},    {500, 99, 767},  {10, 0, 0},
+                                         {47, 94, 383},  {49, 147, 255}, {231, 352, 503}, {55, 704, 59},
+                                         {47, 752, 47},  {644, 966, 511}};
     for (const auto& [x, width, index] : pixels)
-        EXPECT_EQ(HueTable::IndexAt(x, width), index) << x << "/" << width;
-
-    // Where the double-precision quotient 768.0 / width * x falls just below the exact 768 * x / width, the
-    // bar picks the entry before (width 94, x 47 gives 383, not 384).
-    const std::array<int, 3> belowExact[] = {{94, 47, 383}, {147, 49, 255}, {352, 231, 503},
-                                             {704, 55, 59}, {752, 47, 47},  {966, 644, 511}};
-    for (const auto& [width, x, index] : belowExact)
         EXPECT_EQ(HueTable::IndexAt(x, width), index) << x << "/" << width;
 
     // The shade square over pure red: white, red and black at its corners whatever its size.
@@ -209,12 +205,11 @@ TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
 TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsCorner) {
     const std::array<HueStrip, 6> strips = HueStrips(99);
     const int lefts[] = {0, 16, 33, 49, 66, 82};
+    // Red, yellow, green, cyan, blue, magenta and red again.
+    const SchemeColour ends[] = {0x0000FF_scheme, 0x00FFFF_scheme, 0x00FF00_scheme, 0xFFFF00_scheme,
+                                 0xFF0000_scheme, 0xFF00FF_scheme, 0x0000FF_scheme};
     for (std::size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(std::pair(strips[i].left, strips[i].width), std::pair(lefts[i], 17)) << i;
-    EXPECT_EQ(strips[0].from, 0x0000FF_scheme) << "red first";
-    EXPECT_EQ(strips[1].from, strips[0].to);
-    EXPECT_EQ(strips[4].from, 0xFF0000_scheme) << "blue";
-    EXPECT_EQ(strips[5].to, 0x0000FF_scheme) << "and red again";
+        EXPECT_EQ(strips[i], (HueStrip{lefts[i], 17, ends[i], ends[i + 1]})) << i;
     for (int width = 1; width <= 600; ++width) {
         const std::array<HueStrip, 6> s = HueStrips(width);
         EXPECT_EQ(s[0].left, 0) << width;
@@ -258,7 +253,7 @@ TEST(SchemeSwatchModel, ClicksToggleDragsFollowAndOnlyAPressStartsAClick) {
     for (int row = 0; row < 6; ++row) EXPECT_EQ(swatch.Name(row), "hello") << row;
 }
 
-TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
+TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRowAndNamesReadOnIt) {
     const SchemeSwatchLayout layout = SchemeSwatchLayoutFor(99, 208);  // the dialog's 66 x 128 units
     ASSERT_EQ(layout.rowHeight, 32);
     EXPECT_EQ(SwatchRow(5, 99, 32, false).fill, (PixelBox{4, 164, 91, 192}));
@@ -274,20 +269,15 @@ TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
     EXPECT_EQ(selected.frame, (PixelBox{4, 36, 91, 64})) << "the frame lies on the unselected edge";
     EXPECT_EQ(selected.fill, (PixelBox{5, 37, 90, 63}));
     EXPECT_EQ(SwatchHitRow(50, 50, 99, 3), -1) << "rows too short for their margin are never hit";
-}
 
-TEST(SchemeSwatchLayout, NamesAreWhiteOnRowsDarkerThanAnAverageOf90) {
-    const std::pair<SchemeColour, bool> rows[] = {{MakeColour<SchemeColour>(89, 89, 89), true},
-                                                  {MakeColour<SchemeColour>(90, 90, 90), false},
-                                                  {MakeColour<SchemeColour>(255, 0, 0), true},
-                                                  {MakeColour<SchemeColour>(255, 15, 0), false}};
-    for (const auto& [colour, light] : rows) {
-        const SwatchLabelColours c = SwatchLabelColoursFor(colour);
-        const SwatchLabelColours expected =
-            light ? SwatchLabelColours{0xFFFFFF_scheme, 0xD7, 0x000000_scheme, 0x40}
-                  : SwatchLabelColours{0x000000_scheme, 0xFF, 0xFFFFFF_scheme, 0x40};
-        EXPECT_EQ(c, expected) << std::hex << colour;
-    }
+    // Names are white on rows darker than an average of 90.
+    constexpr auto S = MakeColour<SchemeColour>;
+    const SwatchLabelColours white{0xFFFFFF_scheme, 0xD7, 0x000000_scheme, 0x40};
+    const SwatchLabelColours black{0x000000_scheme, 0xFF, 0xFFFFFF_scheme, 0x40};
+    const std::pair<SchemeColour, SwatchLabelColours> rows[] = {
+        {S(89, 89, 89), white}, {S(90, 90, 90), black}, {S(255, 0, 0), white}, {S(255, 15, 0), black}};
+    for (const auto& [colour, expected] : rows)
+        EXPECT_EQ(SwatchLabelColoursFor(colour), expected) << std::hex << colour;
 }
 
 TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
@@ -445,7 +435,8 @@ TEST_F(SwatchLibraryTest, CountsAreLimitedTo255AndHostileHeadersLoadNone) {
     EXPECT_EQ(library.NextId(), 301u);
 }
 
-TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReusedAndNamesAndSizesAreChecked) {
+TEST_F(SwatchLibraryTest,
+       IdsSurviveDeletesNamesAndSizesAreCheckedAndOnlyAChangedLibrarySavesOverAWritableFile) {
     const std::vector<RawSwatch> three = {{0, {1}}, {1, {2}}, {2, {3}}};
     auto bytes = SwatchBytes(3, 3, three);
     bytes[0] = 0x34;  // the magic is not checked, and is written as 6994
@@ -463,11 +454,10 @@ TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReusedAndNamesAndSizesAr
     EXPECT_FALSE(library.SetItemSize(100));
     ASSERT_TRUE(library.SetItemSize(21));
     EXPECT_EQ(library.GetItemSize(), (ItemSize{21, 42}));
-}
 
-TEST_F(SwatchLibraryTest, SavesOnlyAChangedLibraryOverAWritableFile) {
-    const auto bytes = SwatchBytes(1, 1, {{0, {5}}});
-    Open(bytes);
+    // Only a changed library is saved, and only over a writable file.
+    const auto one = SwatchBytes(1, 1, {{0, {5}}});
+    Open(one);
     EXPECT_FALSE(library.Save());
     ASSERT_TRUE(library.Add({}));
     fs::remove(file);
@@ -479,10 +469,10 @@ TEST_F(SwatchLibraryTest, SavesOnlyAChangedLibraryOverAWritableFile) {
     EXPECT_EQ(library.Count(), 2);
     fs::remove(file);
 
-    test::WriteBytes(file, bytes);
+    test::WriteBytes(file, one);
     fs::permissions(file, fs::perms::owner_read);
     EXPECT_FALSE(library.Save());
-    EXPECT_EQ(test::ReadBytes(file), bytes);
+    EXPECT_EQ(test::ReadBytes(file), one);
 }
 
 }  // namespace
