@@ -27,7 +27,6 @@ struct PaletteListTest : ::testing::Test {
     }
     // The item of page cell k: the cell less its 3-pixel margin.
     QRect Item(int k) const { return list->CellRect(k).adjusted(3, 3, -3, -3); }
-    void ClickCell(int k) { test::Click(list, list->CellRect(k).center()); }
 
     test::DataFolders data;
     test::Host host;
@@ -46,11 +45,12 @@ TEST_F(PaletteListTest, TheFolderViewShowsEachFilesFirstFourColoursOverItsName) 
     EXPECT_LT(test::GreyRange(image, name).first, 130) << "the name in black on the light strip";
     EXPECT_EQ(image.pixel(item.left() + 1, item.bottom() - 1), qRgb(0xF0, 0xF0, 0xF0));
 
-    ClickCell(2);
+    test::Click(list, list->CellRect(2).center());
     EXPECT_EQ(list->HitName(), "") << "an empty cell names no file";
 }
 
-TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) {
+TEST_F(PaletteListTest,
+       ThePaletteViewShowsTheBackCellAndColoursOverCodesSizedByTheSliderAndScrolledIntoView) {
     list->SetPalette("a.vmp");
     list->Open();
     ASSERT_EQ(list->GetCount(), 5) << "the back cell and four colours";
@@ -61,11 +61,7 @@ TEST_F(PaletteListTest, ThePaletteViewShowsTheBackCellAndEachColourOverItsCode) 
     EXPECT_EQ(image.pixel(blue.left() + 2, blue.top() + 30), qRgb(255, 255, 255)) << "the strip's light edge";
     EXPECT_LT(test::GreyRange(image, QRect(blue.left() + 2, blue.top() + 31, 31, 8)).first, 80)
         << "0000FF in black";
-}
 
-TEST_F(PaletteListTest, CellSizesFollowTheSliderAndNewColoursScrollIntoView) {
-    list->SetPalette("b.vmp");
-    list->Open();
     ASSERT_TRUE(list->SetCellSize(54));
     EXPECT_EQ(QSize(list->GetCellWidth(), list->GetCellHeight()), QSize(60, 67)) << "an item 54 x 61";
     ASSERT_TRUE(list->SetCellSize(35));

@@ -1,9 +1,7 @@
 #include "gui/colour_setup/hue_bar.h"
 
-#include "gui/colour_setup/colour_block.h"
 #include "gui/colour_setup/scheme_swatch.h"
 #include "gui/colour_setup/shade_square.h"
-#include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_test_support.h"
 #include "support/printers.h"
 
@@ -90,24 +88,18 @@ constexpr SchemeColour kColours[] = {0x323232_scheme, 0xFFFFFF_scheme, 0x0000C8_
 
 QPoint RowPoint(int row) { return {50, row * 32 + 8}; }
 
-struct SwatchTest : ::testing::Test {
-    void SetUp() override {
-        swatch = host.Add(new SchemeSwatch, kSwatch);
-        for (int row = 0; row < 6; ++row) {
-            swatch->SetName(row, kNames[row]);
-            swatch->SetColour(row, kColours[row]);
-        }
-        host.Show();
+TEST(SchemeSwatch, RowsFramesAndNamesArePaintedWhereClicksAndDragsSelectAndTheSelectedRowTakesNewColours) {
+    test::Host host;
+    auto* swatch = host.Add(new SchemeSwatch, kSwatch);
+    for (int row = 0; row < 6; ++row) {
+        swatch->SetName(row, kNames[row]);
+        swatch->SetColour(row, kColours[row]);
     }
-    int Click(int row) {
+    host.Show();
+    const auto click = [swatch](int row) {
         QTest::mouseClick(swatch, Qt::LeftButton, {}, RowPoint(row));
         return swatch->GetSelected();
-    }
-    test::Host host;
-    SchemeSwatch* swatch = nullptr;
-};
-
-TEST_F(SwatchTest, RowsFramesAndNamesArePaintedWhereTheHitTestFindsThem) {
+    };
     QImage image = Picture(*swatch);
     // The Title BG row (2) in red, GDI form; row 3 filled from (4, 100), the face beside it; sunken, a dark
     // left and light right edge, the background beside the shadow. Row 0 starts selected: a ring in
@@ -123,16 +115,14 @@ TEST_F(SwatchTest, RowsFramesAndNamesArePaintedWhereTheHitTestFindsThem) {
     EXPECT_LT(test::GreyRange(image, label.translated(0, 1 * 32)).first, 60) << "black text on white";
     swatch->SetName(4, "");
     EXPECT_LT(test::GreyRange(Picture(*swatch), label.translated(0, 4 * 32)).second, 40) << "no empty name";
-}
 
-// Which row a place hits and how clicks and drags select is the core's table; here the pointer reaches it.
-TEST_F(SwatchTest, ClicksAndDragsSelectRowsAndTheSelectedRowTakesNewColours) {
+    // Which row a place hits and how clicks select is the core's table; here the pointer reaches it.
     QSignalSpy clicked(swatch, &SchemeSwatch::clicked);
-    EXPECT_EQ(Click(0), -1) << "the first row starts selected; one click clears it";
+    EXPECT_EQ(click(0), -1) << "the first row starts selected; one click clears it";
     EXPECT_EQ(Picture(*swatch).pixel(4, 10), qRgb(0x32, 0x32, 0x32)) << "no frame any more";
     swatch->SetSelectedRowColour(0xFF0000_scheme);
     EXPECT_EQ(swatch->GetColour(0), 0x323232_scheme) << "nothing selected, nothing recoloured";
-    EXPECT_EQ(Click(3), 3);
+    EXPECT_EQ(click(3), 3);
     EXPECT_EQ(swatch->GetSelectedRowColour(), 0x9B9B9B_scheme);
     test::Drag(swatch, RowPoint(1), RowPoint(4));
     EXPECT_EQ(swatch->GetSelected(), 4);
@@ -146,17 +136,6 @@ TEST_F(SwatchTest, ClicksAndDragsSelectRowsAndTheSelectedRowTakesNewColours) {
     for (const int row : {6, -1}) swatch->SetColour(row, 0x00FF00_scheme);
     EXPECT_EQ(Picture(*swatch), recoloured) << "rows outside 0..5 change nothing";
     EXPECT_EQ(swatch->GetColour(6), SchemeColour());
-}
-
-TEST(ColourBlock, StartsInTheDialogColourAndPaintsWhatItIsGiven) {
-    WriteSchemeNumber(scheme::kDlgColour, 0x0000C8);
-    test::Host host;
-    auto* block = host.Add(new ColourBlock, QRect(10, 10, 60, 30));
-    WriteSchemeNumber(scheme::kDlgColour, scheme::kDefaultDlgColour.Value());
-    host.Show();
-    EXPECT_EQ(Picture(*block).pixel(30, 15), qRgb(200, 0, 0));
-    block->SetColour(0xC80000_scheme);
-    EXPECT_EQ(Picture(*block).pixel(59, 29), qRgb(0, 0, 200));
 }
 
 }  // namespace

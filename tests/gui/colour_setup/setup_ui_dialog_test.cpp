@@ -1,14 +1,11 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
 #include "colour_setup_support.h"
-#include "gui/colour_setup/colour_block.h"
-#include "gui/colour_setup/hue_bar.h"
 #include "gui/colour_setup/scheme_swatch.h"
 #include "gui/colour_setup/shade_square.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
-#include "gui/skin/skin_group_box.h"
 #include "gui/skin/skin_header.h"
 #include "gui/skin/skin_label.h"
 #include "gui/skin/skin_slider_plain.h"
@@ -43,7 +40,8 @@ struct SetupUiTest : ::testing::Test, test::SetupUiHost {
 };
 
 TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
-    WriteSchemeNumber(scheme::kBGColour, 0x0000C8);  // red, GDI form
+    WriteSchemeNumber(scheme::kDlgColour, 0xC80000);  // blue, GDI form
+    WriteSchemeNumber(scheme::kBGColour, 0x0000C8);   // red
     WriteSchemeNumber(scheme::kButtonFace, 2);
     Open();
     for (const DialogItem& item : SetupUiTemplate()) {
@@ -61,44 +59,14 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
     EXPECT_EQ(Get<SkinSliderPlain>(kSwatchSize)->GetPos(), 45);
     EXPECT_EQ(Get<SkinSliderPlain>(kPaletteSize)->GetPos(), 35);
     EXPECT_EQ(Get<SkinHeader>(kPaletteHeader)->GetIconKind(), SkinHeader::kColourPagesIcon);
-    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x323232_scheme) << "the dialog's background";
-    EXPECT_FALSE(Get(kColourToLibrary)->isEnabled()) << "no palette is open";
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0xC80000_scheme) << "the dialog's background";
 
-    // The test area in the slots: Dialog BG around the group, which is red, as is the edit box's field (the
-    // background lightened by 75), which takes the colour with red and blue exchanged.
-    EXPECT_EQ(Picture(*Get(kTestArea)).pixel(2, 2), qRgb(0x32, 0x32, 0x32));
+    // The test area in the slots: Dialog BG, blue, around the group, which is red, as is the edit box's field
+    // (the background lightened by 75), which takes the colour with red and blue exchanged.
+    EXPECT_EQ(Picture(*Get(kTestArea)).pixel(2, 2), qRgb(0, 0, 200));
     EXPECT_EQ(TestGroupColour(), qRgb(200, 0, 0));
     const QWidget* edit = Get(kTestEdit);
     EXPECT_EQ(Picture(*Get(kTestEdit)).pixel(edit->width() - 5, edit->height() / 2), qRgb(255, 75, 75));
-}
-
-TEST_F(SetupUiTest, CancelKeepsASwatchAddedButWritesNoSettingAndDefaultsThenOkWriteExactlyTheDefaults) {
-    test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(1, 4, {{3, {1, 2, 3, 4, 5, 6}}}));
-    const std::pair<std::string_view, std::uint32_t> light[] = {
-        {"DlgColour", 0xE4E4E4}, {"TextColour", 0x303030}, {"SelectedColour", 0xD7781E}, {"ButtonFace", 2}};
-    for (const auto& [name, value] : light) WriteSchemeNumber(name, value);
-    Open();
-    Press(kSwatchToLibrary);
-    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
-    test::Click(Get(kCancel), QPoint(10, 10));
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    const RawSwatch added{4, {0xE4E4E4, 0x464646, 0x1E1E1E, 0x9B9B9B, 0x303030, 0xD7781E}};
-    EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"),
-              test::colour::SwatchBytes(2, 5, {{3, {1, 2, 3, 4, 5, 6}}, added}));
-    EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys().size(), 4) << "no setting added";
-
-    Open();
-    EXPECT_NE(Get<SkinLabel>(kContrastNote)->ShownText(), "") << "dark text on the default Group BG";
-    Press(kDefaultSwatch);
-    EXPECT_EQ(Slots(), kDefaults);
-    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(), "");
-    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 0);
-    for (const auto& [name, value] : light) EXPECT_EQ(Setting(name), value) << "nothing written before OK";
-    Press(kOk);
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog->isVisible());
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(Setting(kUiSlots[i].valueName), kDefaults[i].Value());
-    EXPECT_EQ(Setting("ButtonFace"), 0u);
 }
 
 TEST_F(SetupUiTest, PickedAndPaletteColoursFillTheSelectedSlotOrAreSpreadAndTheLeftPaletteIsSaved) {
@@ -143,12 +111,26 @@ TEST_F(SetupUiTest, PickedAndPaletteColoursFillTheSelectedSlotOrAreSpreadAndTheL
     EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9B_rgb) << "the scheme's again";
 }
 
-TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) {
+TEST_F(SetupUiTest, SwatchesAreAddedEvenOnCancelCopiedIntoTheSlotsOrDeletedAndOkWritesTheDefaultsAndLibrary) {
     const std::vector<RawSwatch> swatches{{7, {1, 2, 3, 4, 5, 6}},
                                           {8, {0xE4E4E4, 0xF2F2F2, 0xC8C8C8, 0xE0E0E0, 0x303030, 0xD7781E}},
                                           {9, {9, 9, 9, 9, 9, 9}}};
     test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(3, 10, swatches));
+    const std::pair<std::string_view, std::uint32_t> light[] = {
+        {"DlgColour", 0xE4E4E4}, {"TextColour", 0x303030}, {"SelectedColour", 0xD7781E}, {"ButtonFace", 2}};
+    for (const auto& [name, value] : light) WriteSchemeNumber(name, value);
     Open();
+    Press(kSwatchToLibrary);
+    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 4);
+    test::Click(Get(kCancel), QPoint(10, 10));
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    const RawSwatch added{10, {0xE4E4E4, 0x464646, 0x1E1E1E, 0x9B9B9B, 0x303030, 0xD7781E}};
+    EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"),
+              test::colour::SwatchBytes(4, 11, {swatches[0], swatches[1], swatches[2], added}));
+    EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys().size(), 4) << "no setting added";
+
+    Open();
+    EXPECT_NE(Get<SkinLabel>(kContrastNote)->ShownText(), "") << "dark text on the default Group BG";
     ClickSwatchCard(1);
     const UiSlots second{0xE4E4E4_scheme, 0xF2F2F2_scheme, 0xC8C8C8_scheme,
                          0xE0E0E0_scheme, 0x303030_scheme, 0xD7781E_scheme};
@@ -159,21 +141,33 @@ TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) 
     Press(kDeleteSwatch);
     EXPECT_EQ(Picture(*library).pixel(gap), qRgb(0x46 + 60, 0x46 - 40, 0x46 - 40)) << "tinted red";
     ClickSwatchCard(0);
-    EXPECT_EQ(library->GetCount(), 2);
+    EXPECT_EQ(library->GetCount(), 3);
     EXPECT_EQ(Slots(), second) << "a deleted swatch is not copied";
     Press(kDeleteSwatch);
     EXPECT_EQ(Picture(*library).pixel(gap), qRgb(0x46, 0x46, 0x46));
     ClickSwatchCard(1);
     EXPECT_EQ(Slots(), (UiSlots{9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme}))
         << "copied again";
+
+    Press(kDefaultSwatch);
+    EXPECT_EQ(Slots(), kDefaults);
+    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(), "");
+    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 0);
+    for (const auto& [name, value] : light) EXPECT_EQ(Setting(name), value) << "nothing written before OK";
     Press(kOk);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(Setting(kUiSlots[i].valueName), kDefaults[i].Value());
+    EXPECT_EQ(Setting("ButtonFace"), 0u);
     EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"),
-              test::colour::SwatchBytes(2, 10, {swatches[1], swatches[2]}));
-    EXPECT_EQ(Setting("DlgColour"), 9u);
+              test::colour::SwatchBytes(3, 11, {swatches[1], swatches[2], added}));
 }
 
-TEST_F(SetupUiTest, TheEnabledBoxDisablesTheTestButtonLabelAndSliderTogether) {
+TEST_F(SetupUiTest, TheEnabledBoxDisablesTheTestButtonLabelAndSliderTogetherFaceButtonsSetThemAndEnterIsOk) {
+    WriteSchemeNumber(scheme::kTextColour, 0x505050);
     Open();
+    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(),
+              "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1).");
     const QImage label = Picture(*Get(kTestLabel));
     test::Click(Get(kTestCheck), QPoint(6, 6));
     EXPECT_EQ(Get<SkinCheckBox>(kTestCheck)->GetCheck(), 0);
@@ -184,17 +178,10 @@ TEST_F(SetupUiTest, TheEnabledBoxDisablesTheTestButtonLabelAndSliderTogether) {
     test::Click(Get(kTestCheck), QPoint(6, 6));
     EXPECT_TRUE(Get(kTestNormal)->isEnabled());
     EXPECT_EQ(Picture(*Get(kTestLabel)), label);
-}
 
-TEST_F(SetupUiTest, FaceButtonsSetTheTestButtonsAndEnterIsOkEvenForHardToReadText) {
-    WriteSchemeNumber(scheme::kTextColour, 0x505050);
-    Open();
-    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(),
-              "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1).");
     Press(kRamp);
     EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 1);
     EXPECT_EQ(Get<SkinButton>(kTestPressed)->FaceStyleValue(), 1);
-    EXPECT_EQ(Get<SkinButton>(kVista)->FaceStyleValue(), 0) << "each face button keeps its own";
     // Help and F1 are the editor's dialog help test.
     Get(kUiSwatch)->setFocus();
     QTest::keyClick(Get(kUiSwatch), Qt::Key_Return);
