@@ -145,26 +145,24 @@ TEST(ColourArithmetic, EachRuleOnItsEdgeCases) {
 
 TEST(ColourScheme, EmptySettingsGiveTheDefaultDarkSchemeAndButtonAndSelectionTextFollowBrightness) {
     const ColourScheme scheme{test::SchemeTable{}};
+    // 57 on the default button.
     EXPECT_EQ(std::tuple(scheme.GetDlgColour(), scheme.GetBGColour(), scheme.GetTextColour(),
-                         scheme.GetTitleColour(), scheme.GetButtonColour(), scheme.GetSelectedColour()),
+                         scheme.GetTitleColour(), scheme.GetButtonColour(), scheme.GetSelectedColour(),
+                         scheme.GetButtonTextColour(), scheme.GetSelectedTextColour()),
               std::tuple(0x323232_scheme, 0x464646_scheme, 0xAAAAAA_scheme, 0x1E1E1E_scheme, 0x9B9B9B_rgb,
-                         0xF07800_rgb));
+                         0xF07800_rgb, 0x393939_scheme, 0xFFFFFF_scheme));
     // Green and blue count fully and red a third; a dark button's text is lightened, a light one's darkened.
-    const std::tuple<const char*, test::SchemeTable, SchemeColour, SchemeColour> cases[] = {
-        {"the defaults: 57 on the button", {}, 0x393939_scheme, 0xFFFFFF_scheme},
-        {"black button, green selection: 96",
-         {{{"ButtonColour", 0x000000_scheme}, {"SelectedColour", 0x00FF00_scheme}}},
-         0x606060_scheme,
-         0x000000_scheme},
-        {"white button, blue selection: 157",
-         {{{"ButtonColour", 0xFFFFFF_scheme}, {"SelectedColour", 0xFF0000_scheme}}},
-         0x9D9D9D_scheme,
-         0x000000_scheme},
-        {"red selection", {{{"SelectedColour", 0x0000FF_scheme}}}, 0x393939_scheme, 0xFFFFFF_scheme}};
-    for (const auto& [what, table, buttonText, selectedText] : cases) {
-        const ColourScheme read{table};
-        EXPECT_EQ(read.GetButtonTextColour(), buttonText) << what;
-        EXPECT_EQ(read.GetSelectedTextColour(), selectedText) << what;
+    const struct {
+        SchemeColour button, selected, buttonText, selectedText;
+    } cases[] = {{0x000000_scheme, 0x00FF00_scheme, 0x606060_scheme, 0x000000_scheme},  // 96
+                 {0xFFFFFF_scheme, 0xFF0000_scheme, 0x9D9D9D_scheme, 0x000000_scheme},  // 157
+                 {0x9B9B9B_scheme, 0x0000FF_scheme, 0x393939_scheme, 0xFFFFFF_scheme}};
+    for (const auto& c : cases) {
+        const ColourScheme read{
+            test::SchemeTable{{{"ButtonColour", c.button}, {"SelectedColour", c.selected}}}};
+        EXPECT_EQ(std::pair(read.GetButtonTextColour(), read.GetSelectedTextColour()),
+                  std::pair(c.buttonText, c.selectedText))
+            << std::hex << c.button << " " << c.selected;
     }
 }
 
