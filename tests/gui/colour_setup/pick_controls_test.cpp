@@ -14,9 +14,11 @@ using test::Pixel;
 
 // The dialog's sizes: the hue bar 66 x 12 and the shade square 66 x 60 dialog units. Which colour each place
 // gives is the core's table; here the pointer reaches it, is limited to the control and reports once a place.
-TEST(HueBar, PicksUnderThePointerWithinTheBarAndReportsEachNewPlaceOnce) {
+TEST(PickControls, EachPicksUnderThePointerWithinItselfFromOutsideItAndReportsEachNewPlaceOnce) {
     test::Host host;
     auto* hue = host.Add(new HueBar, QRect(10, 10, 99, 20));
+    auto* shade = host.Add(new ShadeSquare, QRect(10, 40, 99, 98));
+    shade->SetBaseColour(0x0000FF_scheme);  // red
     host.Show();
     QSignalSpy changed(hue, &HueBar::colourChanged);
     QImage image = Picture(*hue);
@@ -45,14 +47,8 @@ TEST(HueBar, PicksUnderThePointerWithinTheBarAndReportsEachNewPlaceOnce) {
     hue->ClearSelection();
     EXPECT_FALSE(hue->HasSelection());
     EXPECT_NE(Picture(*hue).pixel(43, 10), qRgb(0, 0, 0)) << "the cursor is gone";
-}
 
-TEST(ShadeSquare, PicksWithinTheSquareFromOutsideItAndReportsEachNewPlaceOnce) {
-    test::Host host;
-    auto* shade = host.Add(new ShadeSquare, QRect(10, 40, 99, 98));
-    shade->SetBaseColour(0x0000FF_scheme);  // red
-    host.Show();
-    QSignalSpy changed(shade, &ShadeSquare::colourChanged);
+    QSignalSpy picked(shade, &ShadeSquare::colourChanged);
     // White along the left edge, black along the bottom; at the top-right corner the unpicked marker's black
     // side around the base colour, red.
     const Pixel pixels[] = {
@@ -67,11 +63,11 @@ TEST(ShadeSquare, PicksWithinTheSquareFromOutsideItAndReportsEachNewPlaceOnce) {
     test::MoveMouse(shade, QPoint(-5, 400));
     QTest::mouseRelease(shade, Qt::LeftButton, {}, QPoint(-5, 400));
     EXPECT_EQ(shade->GetColour(), 0x000000_scheme) << "the bottom-left corner";
-    EXPECT_EQ(changed.count(), 4);
+    EXPECT_EQ(picked.count(), 4);
 
-    changed.clear();
+    picked.clear();
     QTest::mouseClick(shade, Qt::LeftButton, {}, QPoint(49, 49));
-    EXPECT_EQ(changed.count(), 1) << "a click is reported once";
+    EXPECT_EQ(picked.count(), 1) << "a click is reported once";
     EXPECT_EQ(shade->GetColour(), MakeColour<SchemeColour>(128, 65, 65)) << "halfway across and down";
     shade->ClearSelection();
     EXPECT_EQ(shade->GetColour(), 0x0000FF_scheme) << "back to the corner";
