@@ -246,11 +246,11 @@ TEST(SchemeSwatchModel, ClicksToggleDragsFollowAndOnlyAPressStartsAClick) {
     swatch.Release();
     EXPECT_EQ(swatch.GetSelected(), -1) << "dragged off the rows";
 
-    for (const int row : {6, -1}) {
-        swatch.SetName(row, "Text");
-        EXPECT_EQ(swatch.Name(row), "") << row;
-    }
-    for (int row = 0; row < 6; ++row) EXPECT_EQ(swatch.Name(row), "hello") << row;
+    for (const int row : {6, -1}) swatch.SetName(row, "Text");
+    std::vector<std::string> names;
+    for (int row = -1; row < 7; ++row) names.push_back(swatch.Name(row));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"", "hello", "hello", "hello", "hello", "hello", "hello", ""}));
 }
 
 TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRowAndNamesReadOnIt) {
