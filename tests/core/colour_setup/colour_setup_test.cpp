@@ -318,7 +318,7 @@ SetupUiModel Loaded(std::map<std::string, test::SchemeTable::Word, std::less<>> 
     return model;
 }
 
-TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch) {
+TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadAndClicksFollowTheDeleteModes) {
     const SchemeColour picked = 0x3C1E8C_scheme;  // red 140, green 30, blue 60: a slot exchange would show
     // Each byte times k / 70, truncated and limited to 255: 140 * 50 / 70 = 100, 30 * 50 / 70 = 21.4.
     const UiSlots spread{MakeColour<SchemeColour>(100, 21, 42),  picked,
@@ -340,9 +340,8 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
         EXPECT_EQ(model.UseColour(picked, selected), taken) << what;
         EXPECT_EQ(model.State().colours, expected) << what;
     }
-}
 
-TEST(SetupUiModel, ClicksOnTheLibrariesFollowTheDeleteModes) {
+    // Clicks on the libraries follow the delete modes.
     SetupUiModel model = Loaded({});
     for (const bool deleting : {false, true}) {
         EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing) << deleting;

@@ -104,10 +104,13 @@ TEST(SkinButton, PressedLooksSelectedWhileInsideAnArrowPressIsReportedBeforeTheC
 }
 
 // A check box 120 x 30: the box is 13 x 13 at the top-left, the label wraps from x = 15.
-TEST(SkinCheckBox, TogglesOnReleaseOnTheBoxOnlyThenReportsTheClickAndDrawsTheGlyph) {
+// A label 100 x 16 below it.
+TEST(SkinCheckBoxAndLabel, TheBoxTogglesOnReleaseOnItsRowThenReportsTheClickAndTheLabelTakesItsFirstText) {
     test::Host host;
     auto* box = host.Add(new SkinCheckBox, QRect(10, 10, 120, 30));
     box->setText("Smooth");
+    auto* label = host.Add(new SkinLabel, QRect(10, 100, 100, 16));
+    label->setText("HIIIH");
     host.Show();
     const QImage clear = Picture(*box);
     int stateAtClick = -1;
@@ -137,12 +140,8 @@ TEST(SkinCheckBox, TogglesOnReleaseOnTheBoxOnlyThenReportsTheClickAndDrawsTheGly
     EXPECT_GT(test::GreyRange(clear, QRect(15, 0, 100, 14)).second, 150) << "label drawn";
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(60, 6));
     EXPECT_EQ(box->GetCheck(), 0) << "anywhere across the box's row";
-}
 
-TEST(SkinLabel, TakesTheWindowTextOnTheFirstPaintOnlyDrawsItFlippedOrHalfwayAndReportsAClick) {
-    test::Host host;
-    auto* label = host.Add(new SkinLabel, QRect(10, 10, 100, 16));
-    label->setText("HIIIH");
+    // The label takes the window text on its first paint only and draws it flipped, or halfway when disabled.
     const QImage first = Picture(*label);
     // The stems' most covered pixels come within a few levels of the text colour, never past it.
     EXPECT_NEAR(test::GreyRange(first, label->rect()).second, 198, 12) << "flipped";
@@ -151,10 +150,9 @@ TEST(SkinLabel, TakesTheWindowTextOnTheFirstPaintOnlyDrawsItFlippedOrHalfwayAndR
     label->SetText("Zoom:");
     label->SetEnabled(false);
     EXPECT_NEAR(test::GreyRange(Picture(*label), label->rect()).second, 134, 8) << "halfway from 70 to 198";
-    host.Show();
-    QSignalSpy clicks(label, &SkinLabel::clicked);
+    QSignalSpy labelClicks(label, &SkinLabel::clicked);
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(labelClicks.count(), 1);
 }
 
 // Answers the box that Ask is about to show with the action, once it is up.
