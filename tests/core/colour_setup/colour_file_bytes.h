@@ -10,11 +10,9 @@
 namespace motivra::test::colour {
 
 // Hand packing of palette, Adobe and swatch files, independent of the program's own writers.
-inline void PutWords(std::vector<std::uint8_t>& b, std::initializer_list<std::uint32_t> words, int size = 2,
-                     bool bigEndian = false) {
+inline void PutWords(std::vector<std::uint8_t>& b, std::initializer_list<std::uint32_t> words, int size = 2) {
     for (const std::uint32_t w : words)
-        for (int i = 0; i < size; ++i)
-            b.push_back(static_cast<std::uint8_t>(w >> (8 * (bigEndian ? size - 1 - i : i))));
+        for (int i = 0; i < size; ++i) b.push_back(static_cast<std::uint8_t>(w >> (8 * i)));
 }
 
 using Rgb = std::tuple<std::uint32_t, std::uint32_t, std::uint32_t>;
@@ -25,15 +23,6 @@ inline std::vector<std::uint8_t> PaletteBytes(std::uint32_t count, const std::ve
     std::vector<std::uint8_t> b;
     PutWords(b, {69, count});
     for (const auto& [r, g, bl] : colours) PutWords(b, {0, r, g, bl, 0});
-    return b;
-}
-
-// An Adobe colour swatch file of version 1: big-endian version, count, then per colour the colour space
-// (0, RGB) and four 16-bit channels (red, green, blue, unused), 8-bit values scaled by 257.
-inline std::vector<std::uint8_t> AdobeVersion1Bytes(const std::vector<Rgb>& colours) {
-    std::vector<std::uint8_t> b;
-    PutWords(b, {1, static_cast<std::uint32_t>(colours.size())}, 2, true);
-    for (const auto& [r, g, bl] : colours) PutWords(b, {0, r * 257, g * 257, bl * 257, 0}, 2, true);
     return b;
 }
 

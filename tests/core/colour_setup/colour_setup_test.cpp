@@ -22,7 +22,6 @@
 #include "core/colour_setup/setup_ui_model.h"
 #include "core/colour_setup/shade_colour.h"
 #include "core/colour_setup/swatch_library.h"
-#include "core/colour_setup/swatch_spread.h"
 #include "core/colour_setup/text_contrast.h"
 #include "support/printers.h"
 #include "support/scheme_table.h"
@@ -97,11 +96,17 @@ TEST_F(PaletteModelTest, AddDeleteSaveAndTheFullPalette) {
         EXPECT_TRUE(palette.AddColour(rgb));
     EXPECT_EQ(palette.ColourAt(1), 0x302010_scheme);  // RGB form in, scheme form out
     ASSERT_TRUE(palette.Save());
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"),
-              PaletteBytes(4, {{16, 32, 48}, kRed, kBlack, kBlack}));
+    const auto saved = PaletteBytes(4, {{16, 32, 48}, kRed, kBlack, kBlack});
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"), saved);
     OpenPalette("mine.vmp");
     EXPECT_EQ(Shown(), (Codes{"102030", "FF0000", "000000"}));
     EXPECT_TRUE(palette.IsBackCell(0));
+    // A write-protected file takes no save and the change stays.
+    ASSERT_TRUE(palette.AddColour(0x0000FF_rgb));
+    fs::permissions(dir.Path() / "mine.vmp", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(palette.Save());
+    EXPECT_TRUE(palette.IsChanged());
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "mine.vmp"), saved);
 
     // At most 511 records are read and the last dropped: with the back cell the palette is full.
     std::vector<Rgb> many;
@@ -115,7 +120,12 @@ TEST_F(PaletteModelTest, AddDeleteSaveAndTheFullPalette) {
 }
 
 TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
-    const auto aco = test::colour::AdobeVersion1Bytes({{0x20, 0x40, 0x60}, kRed, {1, 2, 3}});
+    // An Adobe swatch file of version 1, all big-endian: version, count, then per colour the colour space (0,
+    // RGB) and four 16-bit channels (red, green, blue, unused), 8-bit values scaled by 257.
+    const std::vector<std::uint8_t> aco = {0, 1, 0,    3,                                    // three colours
+                                           0, 0, 0x20, 0x20, 0x40, 0x40, 0x60, 0x60, 0, 0,   // 204060
+                                           0, 0, 0xFF, 0xFF, 0,    0,    0,    0,    0, 0,   // red
+                                           0, 0, 1,    1,    2,    2,    3,    3,    0, 0};  // 010203
     test::WriteBytes(dir.Path() / "Sunset.ACO", aco);
     // The big-endian header reads as count 0x0300; the size gives three records and the last is dropped.
     OpenPalette("Sunset.ACO");
@@ -129,35 +139,7 @@ TEST_F(PaletteModelTest, AChangedAdobePaletteIsSavedAsVmpBesideIt) {
     EXPECT_EQ(Shown(), (Codes{"204060", "FF0000", "00FF00"}));
 }
 
-TEST_F(PaletteModelTest, NamesGetTheirEndingAndCannotLeaveTheFolder) {
-    const std::pair<std::string, const char*> cases[] = {
-        {"warm", "warm.vmp"}, {"Warm.VMP", "Warm.VMP"}, {"old.aco", "old.aco"},
-        {"../warm", ""},      {"a\\b.vmp", ""},         {std::string("a\0b", 3), ""}};
-    for (const auto& [given, name] : cases) {
-        EXPECT_EQ(palette.SetPalette(given), *name != '\0') << given;
-        EXPECT_EQ(palette.PaletteName(), name) << given;
-    }
-}
-
-TEST_F(PaletteModelTest, ShortDirectoryAndWriteProtectedFiles) {
-    test::WriteBytes(dir.Path() / "empty.vmp", {});
-    OpenPalette("empty.vmp");
-    EXPECT_EQ(palette.ItemCount(), 1);
-    fs::create_directory(dir.Path() / "sub.vmp");
-    OpenPalette("sub.vmp");
-    EXPECT_FALSE(palette.AddColour(0x123456_rgb));
-
-    const auto bytes = PaletteBytes(2, {kRed, kBlack});
-    test::WriteBytes(dir.Path() / "locked.vmp", bytes);
-    OpenPalette("locked");
-    ASSERT_TRUE(palette.AddColour(0x0000FF_rgb));
-    fs::permissions(dir.Path() / "locked.vmp", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_FALSE(palette.Save());
-    EXPECT_TRUE(palette.IsChanged());
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "locked.vmp"), bytes);
-}
-
-TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimit) {
+TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimitCellSizesAndEmptyPalettes) {
     std::vector<std::string> names;
     for (std::uint32_t i = 0; i < 130; ++i) {
         names.push_back("p" + std::to_string(1000 + i) + ".vmp");
@@ -169,17 +151,23 @@ TEST_F(PaletteModelTest, FolderViewPreviewsEveryFileUncleanedAndWithoutALimit) {
     EXPECT_EQ(palette.PreviewAt(129), (std::array<std::uint32_t, 4>{0xFF810000, 0xFF000000, 0xFF000000, 0}));
     EXPECT_EQ(palette.PreviewAt(130), (std::array<std::uint32_t, 4>{}));
     EXPECT_FALSE(palette.AddColour(0x123456_rgb));
-}
 
-TEST_F(PaletteModelTest, CellSizesOutsideTheRangeAreIgnored) {
+    // Cell sizes outside the range are ignored; folder cells are bigger than palette cells.
     for (const int refused : {60, 10, 55}) EXPECT_FALSE(palette.SetCellSize(refused)) << refused;
-    EXPECT_EQ(palette.GetItemSize(), (ItemSize{70, 60}));  // folder view, cell size 35
+    EXPECT_EQ(palette.GetItemSize(), (ItemSize{70, 60}));  // cell size 35
     ASSERT_TRUE(palette.SetCellSize(54));
     EXPECT_EQ(palette.GetItemSize(), (ItemSize{108, 92}));
-    test::WriteBytes(dir.Path() / "p.vmp", {});
-    OpenPalette("p");
+    OpenPalette(names[0]);
     ASSERT_TRUE(palette.SetCellSize(11));
     EXPECT_EQ(palette.GetItemSize(), (ItemSize{11, 12}));
+
+    // An empty file or a directory opens as a palette without colours that takes none.
+    test::WriteBytes(dir.Path() / "empty.vmp", {});
+    OpenPalette("empty.vmp");
+    EXPECT_EQ(palette.ItemCount(), 1);
+    fs::create_directory(dir.Path() / "sub.vmp");
+    OpenPalette("sub.vmp");
+    EXPECT_FALSE(palette.AddColour(0x123456_rgb));
 }
 
 TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
@@ -190,25 +178,22 @@ TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
         {255, 0x00FF01_scheme}, {384, 0xFFFF00_scheme}, {511, 0xFF0100_scheme},
         {640, 0xFF00FF_scheme}, {767, 0x0100FF_scheme}, {5000, 0x0100FF_scheme}};
     for (const auto& [index, colour] : entries) EXPECT_EQ(hue.ColourAt(index), colour) << index;
-    const std::array<int, 3> pixels[] = {{0, 99, 0},     {99, 99, 767}, {98, 99, 760},  {33, 99, 256},
-                                         {50, 100, 384}, {-4, 99, 0},   {500, 99, 767}, {10, 0, 0}};
+    // In the last six the double-precision quotient 768.0 / width * x falls just below the exact 768 * x /
+    // width: the bar picks the entry before (x 47 of width 94 gives 383, not 384).
+    const std::array<int, 3> pixels[] = {{0, 99, 0},     {99, 99, 767},  {98, 99, 760},   {33, 99, 256},
+                                         {50, 100, 384}, {-4, 99, 0},    {500, 99, 767},  {10, 0, 0},
+                                         {47, 94, 383},  {49, 147, 255}, {231, 352, 503}, {55, 704, 59},
+                                         {47, 752, 47},  {644, 966, 511}};
     for (const auto& [x, width, index] : pixels)
         EXPECT_EQ(HueTable::IndexAt(x, width), index) << x << "/" << width;
 
-    // Where the double-precision quotient 768.0 / width * x falls just below the exact 768 * x / width, the
-    // bar picks the entry before (width 94, x 47 gives 383, not 384).
-    const std::array<int, 3> belowExact[] = {{94, 47, 383}, {147, 49, 255}, {352, 231, 503},
-                                             {704, 55, 59}, {752, 47, 47},  {966, 644, 511}};
-    for (const auto& [width, x, index] : belowExact)
-        EXPECT_EQ(HueTable::IndexAt(x, width), index) << x << "/" << width;
-
     // The shade square over pure red: white, red and black at its corners whatever its size.
+    const std::array<SchemeColour, 4> corners{0xFFFFFF_scheme, 0x0000FF_scheme, 0x000000_scheme,
+                                              0x000000_scheme};
     for (const int w : {1, 7, 66, 99, 300}) {
         for (const int h : {1, 60, 97}) {
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, 0, 0, w, h), 0xFFFFFF_scheme) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, w, 0, w, h), 0x0000FF_scheme) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, 0, h, w, h), 0x000000_scheme) << w << "x" << h;
-            EXPECT_EQ(ShadeColour(0x0000FF_scheme, w, h, w, h), 0x000000_scheme) << w << "x" << h;
+            const auto at = [w, h](int x, int y) { return ShadeColour(0x0000FF_scheme, x, y, w, h); };
+            EXPECT_EQ((std::array{at(0, 0), at(w, 0), at(0, h), at(w, h)}), corners) << w << "x" << h;
         }
     }
     // Base 200, 40, 40 at the middle: 255 - 27 = 228, then 114; 255 - 107 = 148, then 74.
@@ -217,31 +202,14 @@ TEST(HueBarAndShadeSquare, EndsSegmentEdgesCornersAndTruncation) {
     EXPECT_EQ(ShadeColour(0xFF2828C8_scheme, 5, 5, 0, 100), 0x2828C8_scheme);
 }
 
-TEST(SwatchSpread, EachChannelScalesClampsAndTruncatesOnItsOwn) {
-    const std::array<SchemeColour, 6> white = {0xB6B6B6_scheme, 0xFFFFFF_scheme, 0x6D6D6D_scheme,
-                                               0xFFFFFF_scheme, 0xFFFFFF_scheme, 0x0078F0_scheme};
-    EXPECT_EQ(
-        SpreadColour(0xFFFFFF_scheme, {1_scheme, 2_scheme, 3_scheme, 4_scheme, 5_scheme, 0x0078F0_scheme}),
-        white);
-    const SchemeColour x = MakeColour<SchemeColour>(70, 140, 14);
-    const std::array<SchemeColour, 6> spread = {
-        MakeColour<SchemeColour>(50, 100, 10),  x,
-        MakeColour<SchemeColour>(30, 60, 6),    MakeColour<SchemeColour>(85, 170, 17),
-        MakeColour<SchemeColour>(170, 255, 34), 0x123456_scheme};
-    EXPECT_EQ(SpreadColour(x, {0_scheme, 0_scheme, 0_scheme, 0_scheme, 0_scheme, 0x123456_scheme}), spread);
-}
-
 TEST(PickerGeometry, HueStripsCoverTheBarWithoutGapsAndAnUnpickedSquareShowsItsCorner) {
     const std::array<HueStrip, 6> strips = HueStrips(99);
     const int lefts[] = {0, 16, 33, 49, 66, 82};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(strips[static_cast<std::size_t>(i)].left, lefts[i]) << i;
-        EXPECT_EQ(strips[static_cast<std::size_t>(i)].width, 17) << i;
-    }
-    EXPECT_EQ(strips[0].from, 0x0000FF_scheme) << "red first";
-    EXPECT_EQ(strips[1].from, strips[0].to);
-    EXPECT_EQ(strips[4].from, 0xFF0000_scheme) << "blue";
-    EXPECT_EQ(strips[5].to, 0x0000FF_scheme) << "and red again";
+    // Red, yellow, green, cyan, blue, magenta and red again.
+    const SchemeColour ends[] = {0x0000FF_scheme, 0x00FFFF_scheme, 0x00FF00_scheme, 0xFFFF00_scheme,
+                                 0xFF0000_scheme, 0xFF00FF_scheme, 0x0000FF_scheme};
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(strips[i], (HueStrip{lefts[i], 17, ends[i], ends[i + 1]})) << i;
     for (int width = 1; width <= 600; ++width) {
         const std::array<HueStrip, 6> s = HueStrips(width);
         EXPECT_EQ(s[0].left, 0) << width;
@@ -278,20 +246,17 @@ TEST(SchemeSwatchModel, ClicksToggleDragsFollowAndOnlyAPressStartsAClick) {
     swatch.Release();
     EXPECT_EQ(swatch.GetSelected(), -1) << "dragged off the rows";
 
-    for (const int row : {6, -1}) {
-        swatch.SetName(row, "Text");
-        EXPECT_EQ(swatch.Name(row), "") << row;
-    }
-    for (int row = 0; row < 6; ++row) EXPECT_EQ(swatch.Name(row), "hello") << row;
+    for (const int row : {6, -1}) swatch.SetName(row, "Text");
+    std::vector<std::string> names;
+    for (int row = -1; row < 7; ++row) names.push_back(swatch.Name(row));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"", "hello", "hello", "hello", "hello", "hello", "hello", ""}));
 }
 
-TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
+TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRowAndNamesReadOnIt) {
     const SchemeSwatchLayout layout = SchemeSwatchLayoutFor(99, 208);  // the dialog's 66 x 128 units
     ASSERT_EQ(layout.rowHeight, 32);
-    const std::array<int, 3> hits[] = {{4, 5, 0},    {3, 5, -1},    {90, 5, 0},   {91, 5, -1},  {50, 3, -1},
-                                       {50, 4, 0},   {50, 31, 0},   {50, 32, -1}, {50, 35, -1}, {50, 36, 1},
-                                       {50, 191, 5}, {50, 192, -1}, {50, 200, -1}};
-    for (const auto& [x, y, row] : hits) EXPECT_EQ(SwatchHitRow(x, y, 99, 32), row) << x << "," << y;
+    EXPECT_EQ(SwatchRow(5, 99, 32, false).fill, (PixelBox{4, 164, 91, 192}));
     for (int y = -2; y < 210; ++y) {
         for (int x = -2; x < 101; ++x) {
             int filled = -1;
@@ -301,45 +266,34 @@ TEST(SchemeSwatchLayout, TheHitTestFindsExactlyTheUnselectedFillOfEachRow) {
         }
     }
     const SwatchRowBoxes selected = SwatchRow(1, 99, 32, true);
-    EXPECT_EQ(selected.frame, SwatchRow(1, 99, 32, false).fill) << "the frame lies on the unselected edge";
+    EXPECT_EQ(selected.frame, (PixelBox{4, 36, 91, 64})) << "the frame lies on the unselected edge";
     EXPECT_EQ(selected.fill, (PixelBox{5, 37, 90, 63}));
     EXPECT_EQ(SwatchHitRow(50, 50, 99, 3), -1) << "rows too short for their margin are never hit";
-}
 
-TEST(SchemeSwatchLayout, NamesAreWhiteOnRowsDarkerThanAnAverageOf90) {
-    const std::pair<SchemeColour, bool> rows[] = {{MakeColour<SchemeColour>(89, 89, 89), true},
-                                                  {MakeColour<SchemeColour>(90, 90, 90), false},
-                                                  {MakeColour<SchemeColour>(255, 0, 0), true},
-                                                  {MakeColour<SchemeColour>(255, 15, 0), false}};
-    for (const auto& [colour, light] : rows) {
-        const SwatchLabelColours c = SwatchLabelColoursFor(colour);
-        const SwatchLabelColours expected =
-            light ? SwatchLabelColours{0xFFFFFF_scheme, 0xD7, 0x000000_scheme, 0x40}
-                  : SwatchLabelColours{0x000000_scheme, 0xFF, 0xFFFFFF_scheme, 0x40};
-        EXPECT_EQ(c, expected) << std::hex << colour;
-    }
+    // Names are white on rows darker than an average of 90.
+    constexpr auto S = MakeColour<SchemeColour>;
+    const SwatchLabelColours white{0xFFFFFF_scheme, 0xD7, 0x000000_scheme, 0x40};
+    const SwatchLabelColours black{0x000000_scheme, 0xFF, 0xFFFFFF_scheme, 0x40};
+    const std::pair<SchemeColour, SwatchLabelColours> rows[] = {
+        {S(89, 89, 89), white}, {S(90, 90, 90), black}, {S(255, 0, 0), white}, {S(255, 15, 0), black}};
+    for (const auto& [colour, expected] : rows)
+        EXPECT_EQ(SwatchLabelColoursFor(colour), expected) << std::hex << colour;
 }
 
 TEST(TextContrast, RatiosFollowLuminanceAndTheWarningStartsBelowThreeToOne) {
-    const SchemeColour red = 0x0000FF_scheme, blue = 0xFF0000_scheme;
-    const std::array<std::pair<SchemeColour, SchemeColour>, 4> pairs = {{{0xFFFFFF_scheme, 0x000000_scheme},
-                                                                         {0x000000_scheme, 0xFFFFFF_scheme},
-                                                                         {red, 0x000000_scheme},
-                                                                         {blue, 0x000000_scheme}}};
-    const double ratios[] = {21.0, 21.0, 5.252, 2.444};
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        EXPECT_NEAR(ContrastRatio(pairs[i].first, pairs[i].second), ratios[i], 0.001) << i;
-    EXPECT_DOUBLE_EQ(ContrastRatio(0x0078F0_scheme, 0x0078F0_scheme), 1.0);
-
-    // Either side of 3:1: grey 148 on white is 3.03, grey 149 is 2.995; grey 90 on black 3.04, grey 89 2.998.
-    // Which backgrounds a colour set is checked against is the contrast note's test.
-    const std::array<std::tuple<SchemeColour, SchemeColour, bool>, 4> verdicts = {
-        {{0x949494_scheme, 0xFFFFFF_scheme, false},
-         {0x959595_scheme, 0xFFFFFF_scheme, true},
-         {0x5A5A5A_scheme, 0x000000_scheme, false},
-         {0x595959_scheme, 0x000000_scheme, true}}};
-    for (const auto& [text, background, hard] : verdicts)
+    // Either side of 3:1: grey 148 on white, grey 149; grey 90 on black, grey 89. Which backgrounds a colour
+    // set is checked against is the contrast note's test.
+    const std::tuple<SchemeColour, SchemeColour, double, bool> cases[] = {
+        {0xFFFFFF_scheme, 0x000000_scheme, 21.0, false},  {0x000000_scheme, 0xFFFFFF_scheme, 21.0, false},
+        {0x0000FF_scheme, 0x000000_scheme, 5.252, false}, {0xFF0000_scheme, 0x000000_scheme, 2.444, true},
+        {0x0078F0_scheme, 0x0078F0_scheme, 1.0, true},    {0x949494_scheme, 0xFFFFFF_scheme, 3.033, false},
+        {0x959595_scheme, 0xFFFFFF_scheme, 2.995, true},  {0x5A5A5A_scheme, 0x000000_scheme, 3.045, false},
+        {0x595959_scheme, 0x000000_scheme, 2.998, true}};
+    for (const auto& [text, background, ratio, hard] : cases) {
+        EXPECT_NEAR(ContrastRatio(text, background), ratio, 0.001)
+            << std::hex << text << " on " << background;
         EXPECT_EQ(IsHardToRead(text, background), hard) << std::hex << text << " on " << background;
+    }
 
     // A changed row's red stays where white text reads on it, and is lightened or darkened the least for
     // dark or mid-grey text.
@@ -364,7 +318,7 @@ SetupUiModel Loaded(std::map<std::string, test::SchemeTable::Word, std::less<>> 
     return model;
 }
 
-TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch) {
+TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadAndClicksFollowTheDeleteModes) {
     const SchemeColour picked = 0x3C1E8C_scheme;  // red 140, green 30, blue 60: a slot exchange would show
     // Each byte times k / 70, truncated and limited to 255: 140 * 50 / 70 = 100, 30 * 50 / 70 = 21.4.
     const UiSlots spread{MakeColour<SchemeColour>(100, 21, 42),  picked,
@@ -372,43 +326,33 @@ TEST(SetupUiModel, APickedColourGoesToTheSelectedSlotOnlyOrIsSpreadOverTheSwatch
                          MakeColour<SchemeColour>(255, 72, 145), 0x0078F0_scheme};
     UiSlots alone = kDefaults;
     alone[2] = picked;
-    const struct {
-        const char* what;
-        bool spread;
-        int selected;
-        bool taken;
-        UiSlots expected;
-    } cases[] = {
+    // What, spread on, the slot selected, whether the colour is taken, and the slots after.
+    const std::tuple<const char*, bool, int, bool, UiSlots> cases[] = {
         {"no slot selected, spread off: nothing changes", false, -1, false, kDefaults},
         {"an index past the six slots: nothing changes", false, 6, false, kDefaults},
         {"the selected slot alone", false, 2, true, alone},
         {"spread, whatever is selected", true, 4, true, spread},
         {"spread with nothing selected", true, -1, true, spread},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, spreading, selected, taken, expected] : cases) {
         SetupUiModel model = Loaded({});
-        if (c.spread) model.ToggleSpread();
-        EXPECT_EQ(model.UseColour(picked, c.selected), c.taken) << c.what;
-        EXPECT_EQ(model.State().colours, c.expected) << c.what;
+        if (spreading) model.ToggleSpread();
+        EXPECT_EQ(model.UseColour(picked, selected), taken) << what;
+        EXPECT_EQ(model.State().colours, expected) << what;
     }
-}
 
-TEST(SetupUiModel, ClicksOnTheLibrariesFollowTheDeleteModes) {
+    // Clicks on the libraries follow the delete modes.
     SetupUiModel model = Loaded({});
-    EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing);
-    EXPECT_EQ(model.ClickSwatch(0), SwatchClick::CopyToSlots);
-    EXPECT_EQ(model.ClickPalette(false, -1, false), PaletteClick::Nothing);
-    EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile);
-    EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back);
-    EXPECT_EQ(model.ClickPalette(true, 2, false), PaletteClick::UseColour);
-
-    EXPECT_TRUE(model.ToggleDeleteSwatch());
-    EXPECT_TRUE(model.ToggleDeleteColours());
-    EXPECT_EQ(model.ClickSwatch(0), SwatchClick::Delete);
-    EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing);
-    EXPECT_EQ(model.ClickPalette(true, 2, false), PaletteClick::DeleteColour);
-    EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back) << "the back cell is never deleted";
-    EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile) << "files open in delete mode";
+    for (const bool deleting : {false, true}) {
+        EXPECT_EQ(model.ClickSwatch(-1), SwatchClick::Nothing) << deleting;
+        EXPECT_EQ(model.ClickSwatch(0), deleting ? SwatchClick::Delete : SwatchClick::CopyToSlots);
+        EXPECT_EQ(model.ClickPalette(false, -1, false), PaletteClick::Nothing) << deleting;
+        EXPECT_EQ(model.ClickPalette(false, 3, false), PaletteClick::OpenFile) << deleting;
+        EXPECT_EQ(model.ClickPalette(true, 0, true), PaletteClick::Back) << "never deleted, " << deleting;
+        EXPECT_EQ(model.ClickPalette(true, 2, false),
+                  deleting ? PaletteClick::DeleteColour : PaletteClick::UseColour);
+        ASSERT_TRUE(deleting || (model.ToggleDeleteSwatch() && model.ToggleDeleteColours()));
+    }
 }
 
 TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
@@ -427,7 +371,7 @@ TEST(SetupUiModel, TheContrastNoteNamesTheBackgroundsTextIsHardToReadOn) {
         EXPECT_EQ(English(Loaded({values.begin(), values.end()}).ContrastNote()), note);
 }
 
-TEST_F(PaletteModelTest, TheHeaderNamesTheOpenPaletteWithoutItsVmpEnding) {
+TEST_F(PaletteModelTest, TheHeaderNamesTheOpenPaletteWithoutItsVmpEndingAndNamesStayInTheFolder) {
     const auto bytes = test::colour::PaletteBytes(2, {{255, 0, 0}});
     test::WriteBytes(dir.Path() / "Warm.VMP", bytes);
     test::WriteBytes(dir.Path() / "sunset.aco", bytes);
@@ -438,6 +382,15 @@ TEST_F(PaletteModelTest, TheHeaderNamesTheOpenPaletteWithoutItsVmpEnding) {
     for (const auto& [name, header] : cases) {
         OpenPalette(name, {"Warm.VMP", "sunset.aco"});
         EXPECT_EQ(PaletteHeaderFor(palette), header) << name;
+    }
+
+    // A name gets its ending and cannot leave the folder.
+    const std::pair<std::string, const char*> names[] = {
+        {"warm", "warm.vmp"}, {"Warm.VMP", "Warm.VMP"}, {"old.aco", "old.aco"},
+        {"../warm", ""},      {"a\\b.vmp", ""},         {std::string("a\0b", 3), ""}};
+    for (const auto& [given, name] : names) {
+        EXPECT_EQ(palette.SetPalette(given), *name != '\0') << given;
+        EXPECT_EQ(palette.PaletteName(), name) << given;
     }
 }
 
@@ -481,7 +434,8 @@ TEST_F(SwatchLibraryTest, CountsAreLimitedTo255AndHostileHeadersLoadNone) {
     EXPECT_EQ(library.NextId(), 301u);
 }
 
-TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReused) {
+TEST_F(SwatchLibraryTest,
+       IdsSurviveDeletesNamesAndSizesAreCheckedAndOnlyAChangedLibrarySavesOverAWritableFile) {
     const std::vector<RawSwatch> three = {{0, {1}}, {1, {2}}, {2, {3}}};
     auto bytes = SwatchBytes(3, 3, three);
     bytes[0] = 0x34;  // the magic is not checked, and is written as 6994
@@ -491,11 +445,18 @@ TEST_F(SwatchLibraryTest, DeletingKeepsIdsAndIdsAreNeverReused) {
     ASSERT_TRUE(library.Add({7_scheme, 7_scheme, 7_scheme, 7_scheme, 7_scheme, 7_scheme}));
     ASSERT_TRUE(library.Save());
     EXPECT_EQ(test::ReadBytes(file), SwatchBytes(3, 4, {three[0], three[2], {3, {7, 7, 7, 7, 7, 7}}}));
-}
 
-TEST_F(SwatchLibraryTest, SavesOnlyAChangedLibraryOverAWritableFile) {
-    const auto bytes = SwatchBytes(1, 1, {{0, {5}}});
-    Open(bytes);
+    EXPECT_TRUE(library.SetFile("Mine"));
+    EXPECT_EQ(library.FileName(), "Mine.vmw");
+    EXPECT_FALSE(library.SetFile("../test"));
+    EXPECT_EQ(library.FileName(), "");
+    EXPECT_FALSE(library.SetItemSize(100));
+    ASSERT_TRUE(library.SetItemSize(21));
+    EXPECT_EQ(library.GetItemSize(), (ItemSize{21, 42}));
+
+    // Only a changed library is saved, and only over a writable file.
+    const auto one = SwatchBytes(1, 1, {{0, {5}}});
+    Open(one);
     EXPECT_FALSE(library.Save());
     ASSERT_TRUE(library.Add({}));
     fs::remove(file);
@@ -507,20 +468,10 @@ TEST_F(SwatchLibraryTest, SavesOnlyAChangedLibraryOverAWritableFile) {
     EXPECT_EQ(library.Count(), 2);
     fs::remove(file);
 
-    test::WriteBytes(file, bytes);
+    test::WriteBytes(file, one);
     fs::permissions(file, fs::perms::owner_read);
     EXPECT_FALSE(library.Save());
-    EXPECT_EQ(test::ReadBytes(file), bytes);
-}
-
-TEST_F(SwatchLibraryTest, FileNamesAndItemSizes) {
-    EXPECT_TRUE(library.SetFile("Mine"));
-    EXPECT_EQ(library.FileName(), "Mine.vmw");
-    EXPECT_FALSE(library.SetFile("../test"));
-    EXPECT_EQ(library.FileName(), "");
-    EXPECT_FALSE(library.SetItemSize(100));
-    ASSERT_TRUE(library.SetItemSize(21));
-    EXPECT_EQ(library.GetItemSize(), (ItemSize{21, 42}));
+    EXPECT_EQ(test::ReadBytes(file), one);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 namespace motivra {
 namespace {
 
-TEST(ButtonFace, FrameFollowsEdgesOffsetAndBottomEdge) {
+TEST(ButtonFace, FrameFollowsEdgesOffsetAndBottomEdgeAndArrowsSitAgainstTheRightEdge) {
     using E = ButtonEdge;
     const std::tuple<const char*, int, bool, E, E, bool, ButtonFrame> cases[] = {
         {"plain", 0, true, E::Closed, E::Closed, false, {0, 11, 0, 79, 21, 1, 78}},
@@ -29,17 +29,15 @@ TEST(ButtonFace, FrameFollowsEdgesOffsetAndBottomEdge) {
         {"open ends", 0, true, E::Open, E::Divider, false, {0, 11, -2, 81, 21, -1, 80}}};
     for (const auto& [name, offset, bottom, left, right, pressed, expected] : cases)
         EXPECT_EQ(ButtonFrameFor(80, 22, offset, bottom, left, right, pressed), expected) << name;
-}
 
-TEST(ButtonFace, ArrowsSitAgainstTheRightEdgeAndDropWhenPressed) {
+    // Arrows sit against the right edge and drop when pressed.
     const ButtonFrame f = ButtonFrameFor(70, 32, 0, true, ButtonEdge::Closed, ButtonEdge::Closed, false);
     // H = 31: aw = 17, at = 8, m = 5; x from 69 - 17 - 3 = 49 to 66.
     EXPECT_EQ(ButtonArrows(f, 1, true), (std::vector<Triangle>{{{{49, 9}, {57, 26}, {65, 9}}}}));
-    EXPECT_EQ(ButtonArrows(f, 2, false)[1], (Triangle{{{49, 17}, {57, 26}, {65, 17}}}))
-        << "down below the up";
+    EXPECT_EQ(ButtonArrows(f, 2, false)[1], (Triangle{{{49, 17}, {57, 26}, {65, 17}}})) << "down below";
 }
 
-TEST(SliderModel, AMarkOutsideTheRangePullsThePositionToTheNearEndAgainOnEveryRange) {
+TEST(SliderModel, AMarkOutsideTheRangePullsThePositionToTheNearEndAndLayoutsOfTheMarkStretchAndPlainBoxes) {
     SliderModel m;
     m.SetRange(100, 200);
     m.SetPos(150);
@@ -54,13 +52,10 @@ TEST(SliderModel, AMarkOutsideTheRangePullsThePositionToTheNearEndAgainOnEveryRa
     EXPECT_FALSE(m.DragTo(300, 206)) << "fine mode not past the end";
     EXPECT_EQ(CoarsePointerValue(10, 100, 5, 5), std::nullopt) << "an empty range has no values";
     EXPECT_EQ(PlainPointerValue(146, 146, 20, 0, 100), std::nullopt) << "right of the control";
-}
 
-TEST(SliderModel, LayoutOfTheMarkStretchAndThePlainSlidersBoxes) {
     EXPECT_EQ(SliderLayoutFor(213, 26, 0, 4000, 1000, 9000, true).markStretch, (std::pair{56, 203}))
-        << "a mark beyond the range stretches to the groove's end";
-    EXPECT_EQ(SliderLayoutFor(213, 26, 7, 7, 7, kNoMark, true).thumbLeft, 0)
-        << "an empty range does not divide";
+        << "to the groove's end";
+    EXPECT_EQ(SliderLayoutFor(213, 26, 7, 7, 7, kNoMark, true).thumbLeft, 0) << "an empty range";
     const PlainSliderLayout p = PlainSliderLayoutFor(200, 20, 30, 0, 100, 100);
     EXPECT_EQ(p.leftBox, (PixelBox{30, 0, 50, 20})) << "the inset moves everything right";
     EXPECT_EQ(p.rightBox, (PixelBox{180, 0, 200, 20}));
@@ -70,11 +65,9 @@ TEST(SliderModel, LayoutOfTheMarkStretchAndThePlainSlidersBoxes) {
 TEST(DialogUnits, EdgesRoundToTheNearestPixelAndNeighboursShareThem) {
     EXPECT_EQ(DialogUnitsToPixelsX(-3), -5);  // -4.5, away from zero
     EXPECT_EQ(DialogUnitsToPixelsY(1), 2);    // 1.625
-    const PixelBox a = DialogUnitsToPixels({7, 3, 7, 5});
-    const PixelBox b = DialogUnitsToPixels({14, 8, 7, 5});
-    EXPECT_EQ(a, (PixelBox{11, 5, 21, 13}));
-    EXPECT_EQ(a.right, b.left);
-    EXPECT_EQ(a.bottom, b.top);
+    // Edges, not sizes, are rounded: the box from 7 ends at 21 and 13, where its neighbour from 14 starts.
+    EXPECT_EQ(DialogUnitsToPixels({7, 3, 7, 5}), (PixelBox{11, 5, 21, 13}));
+    EXPECT_EQ(DialogUnitsToPixels({14, 8, 7, 5}), (PixelBox{21, 13, 32, 21}));
 }
 
 TEST(BalloonShape, BodyGrowsAroundTextAndIconAndFlipsAtTheScreenEdge) {
@@ -150,33 +143,26 @@ TEST(ColourArithmetic, EachRuleOnItsEdgeCases) {
     for (const auto& [what, got, expected] : cases) EXPECT_EQ(got, expected) << what;
 }
 
-TEST(ColourScheme, EmptySettingsGiveTheDefaultDarkScheme) {
+TEST(ColourScheme, EmptySettingsGiveTheDefaultDarkSchemeAndButtonAndSelectionTextFollowBrightness) {
     const ColourScheme scheme{test::SchemeTable{}};
-    EXPECT_EQ(scheme.GetDlgColour(), 0x323232_scheme);
-    EXPECT_EQ(scheme.GetBGColour(), 0x464646_scheme);
-    EXPECT_EQ(scheme.GetTextColour(), 0xAAAAAA_scheme);
-    EXPECT_EQ(scheme.GetTitleColour(), 0x1E1E1E_scheme);
-    EXPECT_EQ(scheme.GetButtonColour(), 0x9B9B9B_rgb);
-    EXPECT_EQ(scheme.GetButtonTextColour(), 0x393939_scheme);  // 57 in every channel
-    EXPECT_EQ(scheme.GetSelectedColour(), 0xF07800_rgb);
-    EXPECT_EQ(scheme.GetSelectedTextColour(), 0xFFFFFF_scheme);
-}
-
-TEST(ColourScheme, ButtonAndSelectionTextFollowBrightness) {
+    // 57 on the default button.
+    EXPECT_EQ(std::tuple(scheme.GetDlgColour(), scheme.GetBGColour(), scheme.GetTextColour(),
+                         scheme.GetTitleColour(), scheme.GetButtonColour(), scheme.GetSelectedColour(),
+                         scheme.GetButtonTextColour(), scheme.GetSelectedTextColour()),
+              std::tuple(0x323232_scheme, 0x464646_scheme, 0xAAAAAA_scheme, 0x1E1E1E_scheme, 0x9B9B9B_rgb,
+                         0xF07800_rgb, 0x393939_scheme, 0xFFFFFF_scheme));
+    // Green and blue count fully and red a third; a dark button's text is lightened, a light one's darkened.
     const struct {
         SchemeColour button, selected, buttonText, selectedText;
-    } cases[] = {
-        {0x000000_scheme, 0x00FF00_scheme, 0x606060_scheme,
-         0x000000_scheme},  // black button: lightened by 96; green: light
-        {0xFFFFFF_scheme, 0xFF0000_scheme, 0x9D9D9D_scheme,
-         0x000000_scheme},  // white button: 157; blue only counts fully
-        {0x9B9B9B_scheme, 0x0000FF_scheme, 0x393939_scheme, 0xFFFFFF_scheme},  // red only counts a third
-    };
+    } cases[] = {{0x000000_scheme, 0x00FF00_scheme, 0x606060_scheme, 0x000000_scheme},  // 96
+                 {0xFFFFFF_scheme, 0xFF0000_scheme, 0x9D9D9D_scheme, 0x000000_scheme},  // 157
+                 {0x9B9B9B_scheme, 0x0000FF_scheme, 0x393939_scheme, 0xFFFFFF_scheme}};
     for (const auto& c : cases) {
-        const ColourScheme scheme{
-            test::SchemeTable({{"ButtonColour", c.button}, {"SelectedColour", c.selected}})};
-        EXPECT_EQ(scheme.GetButtonTextColour(), c.buttonText) << std::hex << c.button.Value();
-        EXPECT_EQ(scheme.GetSelectedTextColour(), c.selectedText) << std::hex << c.selected.Value();
+        const ColourScheme read{
+            test::SchemeTable{{{"ButtonColour", c.button}, {"SelectedColour", c.selected}}}};
+        EXPECT_EQ(std::pair(read.GetButtonTextColour(), read.GetSelectedTextColour()),
+                  std::pair(c.buttonText, c.selectedText))
+            << std::hex << c.button << " " << c.selected;
     }
 }
 
@@ -225,8 +211,7 @@ TEST(ControlColours, ContrastRulesPerControl) {
     e.Load(test::SchemeTable{{{"BGColour", MakeColour<SchemeColour>(10, 20, 30)}}});
     EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(85, 95, 105)) << "the hue survives the derivation";
     e.SetBGColour(FlipRedBlue(0x0000C8_scheme));  // red 200 as the colour setup hands it
-    EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(255, 75, 75))
-        << "a red background gives a red field, not a blue one";
+    EXPECT_EQ(e.fieldColour, MakeColour<SchemeColour>(255, 75, 75)) << "red, not blue";
 }
 
 }  // namespace

@@ -1,15 +1,11 @@
 #include "gui/colour_setup/setup_ui_dialog.h"
 
 #include "colour_setup_support.h"
-#include "core/colour_setup/swatch_file.h"
-#include "gui/colour_setup/colour_block.h"
-#include "gui/colour_setup/hue_bar.h"
 #include "gui/colour_setup/scheme_swatch.h"
 #include "gui/colour_setup/shade_square.h"
 #include "gui/skin/scheme_settings.h"
 #include "gui/skin/skin_button.h"
 #include "gui/skin/skin_check_box.h"
-#include "gui/skin/skin_group_box.h"
 #include "gui/skin/skin_header.h"
 #include "gui/skin/skin_label.h"
 #include "gui/skin/skin_slider_plain.h"
@@ -43,8 +39,9 @@ struct SetupUiTest : ::testing::Test, test::SetupUiHost {
     static std::uint32_t Setting(std::string_view name) { return ReadSchemeNumber(name, kUnset); }
 };
 
-TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
-    WriteSchemeNumber(scheme::kBGColour, 0x0000C8);  // red, GDI form
+TEST_F(SetupUiTest, BuildsEveryControlInPlaceStartsFromTheSettingsAndTheEnabledBoxDisablesTheTestControls) {
+    WriteSchemeNumber(scheme::kDlgColour, 0xC80000);  // blue, GDI form
+    WriteSchemeNumber(scheme::kBGColour, 0x0000C8);   // red
     WriteSchemeNumber(scheme::kButtonFace, 2);
     Open();
     for (const DialogItem& item : SetupUiTemplate()) {
@@ -53,9 +50,7 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
         EXPECT_EQ(control->geometry(), DialogRectToPixels(item.rect)) << item.id;
     }
     const SchemeSwatch* swatch = Get<SchemeSwatch>(kUiSwatch);
-    UiSlots expected = kDefaults;
-    expected[1] = 0x0000C8_scheme;
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(swatch->GetColour(i), expected[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(swatch->GetColour(1), 0x0000C8_scheme) << "the slots read";
     EXPECT_EQ(swatch->GetSelected(), 0);
     for (int face = 0; face < 3; ++face) EXPECT_EQ(Get<SkinButton>(kVista + face)->FaceStyleValue(), face);
     EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 2) << "the test buttons show the face read";
@@ -64,74 +59,47 @@ TEST_F(SetupUiTest, BuildsEveryControlInPlaceAndStartsFromTheSettings) {
     EXPECT_EQ(Get<SkinSliderPlain>(kSwatchSize)->GetPos(), 45);
     EXPECT_EQ(Get<SkinSliderPlain>(kPaletteSize)->GetPos(), 35);
     EXPECT_EQ(Get<SkinHeader>(kPaletteHeader)->GetIconKind(), SkinHeader::kColourPagesIcon);
-    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x323232_scheme) << "the dialog's background";
-    EXPECT_FALSE(Get(kColourToLibrary)->isEnabled()) << "no palette is open";
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0xC80000_scheme) << "the dialog's background";
 
-    // The test area in the slots: Dialog BG around the group, which is red, as is the edit box's field (the
-    // background lightened by 75), which takes the colour with red and blue exchanged.
-    EXPECT_EQ(Picture(*Get(kTestArea)).pixel(2, 2), qRgb(0x32, 0x32, 0x32));
+    // The test area in the slots: Dialog BG, blue, around the group, which is red, as is the edit box's field
+    // (the background lightened by 75), which takes the colour with red and blue exchanged.
+    EXPECT_EQ(Picture(*Get(kTestArea)).pixel(2, 2), qRgb(0, 0, 200));
     EXPECT_EQ(TestGroupColour(), qRgb(200, 0, 0));
-    const QWidget* edit = Get(kTestEdit);
-    EXPECT_EQ(Picture(*Get(kTestEdit)).pixel(edit->width() - 5, edit->height() / 2), qRgb(255, 75, 75));
-}
+    QWidget* edit = Get(kTestEdit);
+    EXPECT_EQ(Picture(*edit).pixel(edit->width() - 5, edit->height() / 2), qRgb(255, 75, 75));
 
-TEST_F(SetupUiTest, DefaultUiSwatchThenOkWritesExactlyTheDefaults) {
-    const std::pair<std::string_view, std::uint32_t> light[] = {
-        {"DlgColour", 0xE4E4E4}, {"TextColour", 0x303030}, {"SelectedColour", 0xD7781E}, {"ButtonFace", 2}};
-    for (const auto& [name, value] : light) WriteSchemeNumber(name, value);
-    Open();
-    Press(kDefaultSwatch);
-    EXPECT_EQ(Slots(), kDefaults);
-    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 0);
-    for (const auto& [name, value] : light) EXPECT_EQ(Setting(name), value) << "nothing written before OK";
-    Press(kOk);
+    // The enabled box disables the test button, label and slider together.
+    const QImage label = Picture(*Get(kTestLabel));
+    test::Click(Get(kTestCheck), QPoint(6, 6));
+    EXPECT_EQ(Get<SkinCheckBox>(kTestCheck)->GetCheck(), 0);
+    EXPECT_FALSE(Get(kTestNormal)->isEnabled());
+    EXPECT_FALSE(Get(kTestSlider)->isEnabled());
+    EXPECT_NE(Picture(*Get(kTestLabel)), label) << "the label is drawn disabled";
+    EXPECT_TRUE(Get(kTestPressed)->isEnabled()) << "the pressed button shows its look either way";
+    test::Click(Get(kTestCheck), QPoint(6, 6));
+    EXPECT_TRUE(Get(kTestNormal)->isEnabled());
+    EXPECT_EQ(Picture(*Get(kTestLabel)), label);
+
+    // Text hard to read on red is only noted: the face buttons set the test buttons and Enter is OK.
+    EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(),
+              "Text is hard to read on Group BG (contrast 2.6:1).");
+    Press(kRamp);
+    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 1);
+    EXPECT_EQ(Get<SkinButton>(kTestPressed)->FaceStyleValue(), 1);
+    // Help and F1 are the editor's dialog help test.
+    Get(kUiSwatch)->setFocus();
+    QTest::keyClick(Get(kUiSwatch), Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog->isVisible());
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(Setting(kUiSlots[i].valueName), kDefaults[i].Value());
-    EXPECT_EQ(Setting("ButtonFace"), 0u);
+    EXPECT_EQ(Setting("ButtonFace"), 1u);
 }
 
-TEST_F(SetupUiTest, CancelAfterSwatchToLibraryKeepsTheSwatchButWritesNoSetting) {
-    test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(1, 4, {{3, {1, 2, 3, 4, 5, 6}}}));
-    WriteSchemeNumber(scheme::kTextColour, 0x0000C8);
-    Open();
-    Press(kSwatchToLibrary);
-    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 2);
-    test::Click(Get(kCancel), QPoint(10, 10));
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
-    ASSERT_EQ(saved.swatches.size(), 2u);
-    UiSlots expected = kDefaults;
-    expected[4] = 0x0000C8_scheme;
-    EXPECT_EQ(saved.swatches[1], (SwatchRecord{4, expected}));
-    EXPECT_EQ(saved.nextId, 5u);
-    EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys(), QStringList{"UI/TextColour"});
-}
-
-TEST_F(SetupUiTest, APickedColourFillsTheSelectedSlotOrIsSpread) {
-    Open();
-    ClickSlot(1);
-    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646_scheme)
-        << "the picker starts from the slot";
-    test::Click(Get(kHueBar), QPoint(0, 5));
-    EXPECT_EQ(Slots()[1], 0x0000FF_scheme) << "pure red from the hue bar's left end";
-    EXPECT_EQ(TestGroupColour(), qRgb(255, 0, 0)) << "shown at once";
-
-    Press(kSpreadColour);
-    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00A_rgb) << "green while on";
-    test::Drag(Get(kShadeSquare), QPoint(5, 5), QPoint(-10, -10));  // to the white corner
-    const UiSlots spread{0xB6B6B6_scheme, 0xFFFFFF_scheme, 0x6D6D6D_scheme,
-                         0xFFFFFF_scheme, 0xFFFFFF_scheme, 0x0078F0_scheme};
-    EXPECT_EQ(Slots(), spread) << "white spread: greys of 182 and 109, the lighter slots clamped";
-    Press(kSpreadColour);
-    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9B_rgb) << "the scheme's again";
-}
-
-TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
+TEST_F(SetupUiTest, PickedAndPaletteColoursFillTheSelectedSlotOrAreSpreadAndTheLeftPaletteIsSaved) {
     data.WritePalette("warm.vmp", {{200, 100, 50}, {10, 20, 30}});
     const fs::path warm = data.palettes / "warm.vmp";
     const auto before = test::ReadBytes(warm);
     Open();
+    ClickSlot(1);
+    EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), 0x464646_scheme) << "from the slot";
     ClickPaletteCell(0);
     PaletteList* palette = dialog->Controls().paletteList;
     EXPECT_TRUE(palette->Model().IsPaletteView());
@@ -144,10 +112,11 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
     EXPECT_EQ(Picture(*palette).pixel(gap), qRgb(0x46, 0x46, 0x46));
 
     ClickPaletteCell(1);
-    EXPECT_EQ(Slots()[0], MakeColour<SchemeColour>(200, 100, 50))
-        << "a palette colour fills the selected slot";
+    EXPECT_EQ(Slots()[1], MakeColour<SchemeColour>(200, 100, 50)) << "a palette colour";
     EXPECT_EQ(Get<ShadeSquare>(kShadeSquare)->BaseColour(), MakeColour<SchemeColour>(200, 100, 50));
     test::Click(Get(kHueBar), QPoint(0, 5));
+    EXPECT_EQ(Slots()[1], 0x0000FF_scheme) << "pure red from the hue bar's left end";
+    EXPECT_EQ(TestGroupColour(), qRgb(255, 0, 0)) << "shown at once";
     Press(kColourToLibrary);
     EXPECT_EQ(palette->GetCount(), 4);
     EXPECT_EQ(test::ReadBytes(warm), before) << "not saved yet";
@@ -157,14 +126,35 @@ TEST_F(SetupUiTest, APaletteOpenedGivenAColourAndLeftByTheBackCellIsSaved) {
         << "saved, the record after the colours black";
     EXPECT_FALSE(palette->Model().IsPaletteView());
     EXPECT_FALSE(Get(kColourToLibrary)->isEnabled());
+
+    Press(kSpreadColour);
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x0AA00A_rgb) << "green while on";
+    test::Drag(Get(kShadeSquare), QPoint(5, 5), QPoint(-10, -10));  // to the white corner
+    EXPECT_EQ(Slots()[0], 0xB6B6B6_scheme) << "white spread over the slots";
+    Press(kSpreadColour);
+    EXPECT_EQ(Get<SkinButton>(kSpreadColour)->Colours().buttonColour, 0x9B9B9B_rgb) << "the scheme's again";
 }
 
-TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) {
+TEST_F(SetupUiTest, SwatchesAreAddedEvenOnCancelCopiedIntoTheSlotsOrDeletedAndOkWritesTheDefaultsAndLibrary) {
     const std::vector<RawSwatch> swatches{{7, {1, 2, 3, 4, 5, 6}},
                                           {8, {0xE4E4E4, 0xF2F2F2, 0xC8C8C8, 0xE0E0E0, 0x303030, 0xD7781E}},
                                           {9, {9, 9, 9, 9, 9, 9}}};
     test::WriteBytes(data.swatches / "test.vmw", test::colour::SwatchBytes(3, 10, swatches));
+    const std::pair<std::string_view, std::uint32_t> light[] = {
+        {"DlgColour", 0xE4E4E4}, {"TextColour", 0x303030}, {"SelectedColour", 0xD7781E}, {"ButtonFace", 2}};
+    for (const auto& [name, value] : light) WriteSchemeNumber(name, value);
     Open();
+    Press(kSwatchToLibrary);
+    EXPECT_EQ(dialog->Controls().swatchList->GetCount(), 4);
+    test::Click(Get(kCancel), QPoint(10, 10));
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    const RawSwatch added{10, {0xE4E4E4, 0x464646, 0x1E1E1E, 0x9B9B9B, 0x303030, 0xD7781E}};
+    EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"),
+              test::colour::SwatchBytes(4, 11, {swatches[0], swatches[1], swatches[2], added}));
+    EXPECT_EQ(QSettings("Velmora", "zenthar").allKeys().size(), 4) << "no setting added";
+
+    Open();
+    EXPECT_NE(Get<SkinLabel>(kContrastNote)->ShownText(), "") << "dark text on the default Group BG";
     ClickSwatchCard(1);
     const UiSlots second{0xE4E4E4_scheme, 0xF2F2F2_scheme, 0xC8C8C8_scheme,
                          0xE0E0E0_scheme, 0x303030_scheme, 0xD7781E_scheme};
@@ -175,67 +165,26 @@ TEST_F(SetupUiTest, SwatchesAreCopiedIntoTheSlotsOrDeletedAndOkSavesTheLibrary) 
     Press(kDeleteSwatch);
     EXPECT_EQ(Picture(*library).pixel(gap), qRgb(0x46 + 60, 0x46 - 40, 0x46 - 40)) << "tinted red";
     ClickSwatchCard(0);
-    EXPECT_EQ(library->GetCount(), 2);
+    EXPECT_EQ(library->GetCount(), 3);
     EXPECT_EQ(Slots(), second) << "a deleted swatch is not copied";
     Press(kDeleteSwatch);
     EXPECT_EQ(Picture(*library).pixel(gap), qRgb(0x46, 0x46, 0x46));
     ClickSwatchCard(1);
     EXPECT_EQ(Slots(), (UiSlots{9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme, 9_scheme}))
-        << "copying again once the mode is off";
-    Press(kOk);
-    const SwatchFileContent saved = DecodeSwatchFile(test::ReadBytes(data.swatches / "test.vmw"));
-    ASSERT_EQ(saved.swatches.size(), 2u);
-    EXPECT_EQ(saved.swatches[0].id, 8u);
-    EXPECT_EQ(saved.swatches[1].id, 9u);
-    EXPECT_EQ(saved.nextId, 10u);
-    EXPECT_EQ(Setting("DlgColour"), 9u);
-}
+        << "copied again";
 
-TEST_F(SetupUiTest, TheEnabledBoxDisablesTheTestButtonLabelAndSliderTogether) {
-    Open();
-    const QImage label = Picture(*Get(kTestLabel));
-    test::Click(Get(kTestCheck), QPoint(6, 6));
-    EXPECT_EQ(Get<SkinCheckBox>(kTestCheck)->GetCheck(), 0);
-    EXPECT_FALSE(Get(kTestNormal)->isEnabled());
-    EXPECT_FALSE(Get(kTestSlider)->isEnabled());
-    EXPECT_NE(Picture(*Get(kTestLabel)), label) << "the label is drawn disabled";
-    EXPECT_TRUE(Get(kTestPressed)->isEnabled()) << "the pressed button shows its look either way";
-    test::Click(Get(kTestCheck), QPoint(6, 6));
-    EXPECT_TRUE(Get(kTestNormal)->isEnabled());
-    EXPECT_EQ(Picture(*Get(kTestLabel)), label);
-}
-
-TEST_F(SetupUiTest, FaceButtonsSetTheTestButtonsHelpAndF1AskForTheColourPageAndEnterIsOk) {
-    Open();
-    Press(kRamp);
-    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 1);
-    EXPECT_EQ(Get<SkinButton>(kTestPressed)->FaceStyleValue(), 1);
-    EXPECT_EQ(Get<SkinButton>(kVista)->FaceStyleValue(), 0) << "each face button keeps its own";
-    // Help and F1 ask for the colour setup's page, and the dialog stays open.
-    QSignalSpy help(dialog.get(), &SetupUiDialog::helpRequested);
-    Press(kHelp);
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    Get(kUiSwatch)->setFocus();
-    QTest::keyClick(Get(kUiSwatch), Qt::Key_F1);
-    ASSERT_EQ(help.count(), 2);
-    for (const QList<QVariant>& asked : help) EXPECT_EQ(asked.at(0).toString(), "motivra/colours.htm");
-    EXPECT_TRUE(dialog->isVisible());
-    QTest::keyClick(Get(kUiSwatch), Qt::Key_Return);
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(Setting("ButtonFace"), 1u);
-}
-
-TEST_F(SetupUiTest, HardToReadTextIsNotedQuietlyAndStillWritten) {
-    WriteSchemeNumber(scheme::kTextColour, 0x505050);
-    Open();
-    const QString note = Get<SkinLabel>(kContrastNote)->ShownText();
-    EXPECT_EQ(note, "Text is hard to read on Dialog BG and Group BG (contrast 1.1:1).");
-    Press(kOk);
-    EXPECT_EQ(Setting("TextColour"), 0x505050u) << "the choice is the user's";
-    Open();
     Press(kDefaultSwatch);
+    EXPECT_EQ(Slots(), kDefaults);
     EXPECT_EQ(Get<SkinLabel>(kContrastNote)->ShownText(), "");
+    EXPECT_EQ(Get<SkinButton>(kTestNormal)->FaceStyleValue(), 0);
+    for (const auto& [name, value] : light) EXPECT_EQ(Setting(name), value) << "nothing written before OK";
+    Press(kOk);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(Setting(kUiSlots[i].valueName), kDefaults[i].Value());
+    EXPECT_EQ(Setting("ButtonFace"), 0u);
+    EXPECT_EQ(test::ReadBytes(data.swatches / "test.vmw"),
+              test::colour::SwatchBytes(3, 11, {swatches[1], swatches[2], added}));
 }
 
 TEST_F(SetupUiTest, AFailedSaveSaysSoKeepsTheFileAndLosesNothingOpen) {

@@ -64,7 +64,7 @@ TEST(SkinButton, FaceEndsPerStyleLatchedDarkAndDisabled) {
     }
 }
 
-TEST(SkinButton, PressedLooksSelectedWhileInsideAndAnArrowPressIsReportedBeforeTheClick) {
+TEST(SkinButton, PressedLooksSelectedWhileInsideAnArrowPressIsReportedBeforeTheClickAndImagesMayBeMissing) {
     test::Host host;
     auto* button = host.Add(new SkinButton, QRect(10, 10, 70, 32));
     auto* plain = host.Add(new SkinButton, QRect(100, 10, 70, 32));
@@ -88,30 +88,29 @@ TEST(SkinButton, PressedLooksSelectedWhileInsideAndAnArrowPressIsReportedBeforeT
     QTest::mouseClick(plain, Qt::LeftButton, {}, QPoint(60, 8));
     EXPECT_EQ(arrows.count(), 0) << "no arrows, no arrow signal";
     EXPECT_EQ(clicks.count(), 1);
-}
 
-TEST(SkinButton, ImagesFromResourceOrFileAndTheMessagesWhenMissing) {
-    test::Host host;
-    auto* button = host.Add(new SkinButton, QRect(10, 10, 96, 32));
-    button->SetImageFromResource(145);
-    EXPECT_EQ(button->ImageWidth(), 29);
+    plain->SetImageFromResource(145);
+    EXPECT_EQ(plain->ImageWidth(), 29);
     ResourceImage expected;
     ASSERT_TRUE(expected.Load(145));
     // The image is drawn at (2, top + 2); an opaque pixel of it shows unchanged.
-    EXPECT_EQ(Picture(*button).pixel(2 + 20, 2 + 10), expected.Image().pixel(20, 10));
-    EXPECT_EQ(test::MessageBoxText([&] { button->SetImageFromResource(999); }),
+    EXPECT_EQ(Picture(*plain).pixel(2 + 20, 2 + 10), expected.Image().pixel(20, 10));
+    EXPECT_EQ(test::MessageBoxText([&] { plain->SetImageFromResource(999); }),
               "Button can't find some resources");
-    EXPECT_EQ(button->ImageWidth(), 0);
-    EXPECT_EQ(test::MessageBoxText([&] { button->SetImageFromFile("/nonexistent/face.png"); }),
+    EXPECT_EQ(plain->ImageWidth(), 0);
+    EXPECT_EQ(test::MessageBoxText([&] { plain->SetImageFromFile("/nonexistent/face.png"); }),
               "Button can't find the image:\n/nonexistent/face.png");
-    EXPECT_EQ(button->ImageWidth(), 0);
+    EXPECT_EQ(plain->ImageWidth(), 0);
 }
 
 // A check box 120 x 30: the box is 13 x 13 at the top-left, the label wraps from x = 15.
-TEST(SkinCheckBox, TogglesOnReleaseOnTheBoxOnlyThenReportsTheClickAndDrawsTheGlyph) {
+// A label 100 x 16 below it.
+TEST(SkinCheckBoxAndLabel, TheBoxTogglesOnReleaseOnItsRowThenReportsTheClickAndTheLabelTakesItsFirstText) {
     test::Host host;
     auto* box = host.Add(new SkinCheckBox, QRect(10, 10, 120, 30));
     box->setText("Smooth");
+    auto* label = host.Add(new SkinLabel, QRect(10, 100, 100, 16));
+    label->setText("HIIIH");
     host.Show();
     const QImage clear = Picture(*box);
     int stateAtClick = -1;
@@ -141,25 +140,19 @@ TEST(SkinCheckBox, TogglesOnReleaseOnTheBoxOnlyThenReportsTheClickAndDrawsTheGly
     EXPECT_GT(test::GreyRange(clear, QRect(15, 0, 100, 14)).second, 150) << "label drawn";
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(60, 6));
     EXPECT_EQ(box->GetCheck(), 0) << "anywhere across the box's row";
-}
 
-TEST(SkinLabel, TakesTheWindowTextOnTheFirstPaintOnlyDrawsItFlippedOrHalfwayAndReportsAClick) {
-    test::Host host;
-    auto* label = host.Add(new SkinLabel, QRect(10, 10, 100, 16));
-    label->setText("HIIIH");
+    // The label takes the window text on its first paint only and draws it flipped, or halfway when disabled.
     const QImage first = Picture(*label);
     // The stems' most covered pixels come within a few levels of the text colour, never past it.
-    EXPECT_NEAR(test::GreyRange(first, label->rect()).second, 198, 12)
-        << "the button text flipped off grey 70";
+    EXPECT_NEAR(test::GreyRange(first, label->rect()).second, 198, 12) << "flipped";
     label->setText("Zoom:");
     EXPECT_EQ(Picture(*label), first) << "the window text alone does not change the label";
     label->SetText("Zoom:");
     label->SetEnabled(false);
     EXPECT_NEAR(test::GreyRange(Picture(*label), label->rect()).second, 134, 8) << "halfway from 70 to 198";
-    host.Show();
-    QSignalSpy clicks(label, &SkinLabel::clicked);
+    QSignalSpy labelClicks(label, &SkinLabel::clicked);
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(labelClicks.count(), 1);
 }
 
 // Answers the box that Ask is about to show with the action, once it is up.

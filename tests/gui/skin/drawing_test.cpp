@@ -172,11 +172,9 @@ TEST(DoubleSizePictures, AtTwoDevicePixelsPerPixelEachIsDrawnAtTwiceItsSizeNotBl
         const QImage small = Argb(picture(1));
         const QImage big = Argb(picture(2));
         EXPECT_EQ(big.devicePixelRatio(), 2) << name;
-        if (small.isNull() || big.size() != small.size() * 2) {
-            ADD_FAILURE() << name << ": " << big.width() << " x " << big.height() << " at ratio 2, "
-                          << small.width() << " x " << small.height() << " at 1";
-            continue;
-        }
+        EXPECT_FALSE(small.isNull()) << name;
+        EXPECT_EQ(big.size(), small.size() * 2) << name;
+        if (small.isNull() || big.size() != small.size() * 2) continue;
         // A 1x picture painted at ratio 2 comes out as this, each pixel a 2 x 2 block.
         const QImage blownUp = small.scaled(big.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         EXPECT_GT(Difference(big, blownUp).first, big.width() * big.height() / 100) << name << " is blown up";

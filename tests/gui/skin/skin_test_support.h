@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <span>
 #include <utility>
 
 #include "gui/skin/skin_message_box.h"
@@ -48,6 +49,12 @@ inline void Drag(QWidget* widget, QPoint from, QPoint to) {
 inline QImage Picture(QWidget& widget) { return widget.grab().toImage(); }
 
 inline QRgb Grey(int v) { return qRgb(v, v, v); }
+
+// Checks each point of the picture against its colour, naming the point that differs.
+using Pixel = std::pair<QPoint, QRgb>;
+inline void ExpectPixels(const QImage& image, std::span<const Pixel> pixels) {
+    for (const auto& [at, colour] : pixels) EXPECT_EQ(image.pixel(at), colour) << at.x() << ", " << at.y();
+}
 
 // The darkest and the brightest grey level (green channel) in the area: where text is, its most covered
 // pixels come within a few levels of its colour whatever the anti-aliasing.

@@ -63,29 +63,30 @@ TEST(SkinEdit, FirstLineNotificationEnterEscapeAndTheBevelledField) {
     edit->clearFocus();
     const QImage image = test::Picture(*edit);
     EXPECT_EQ(image.pixel(120, 12), Grey(145)) << "the field";
-    EXPECT_EQ(image.pixel(80, 0), Grey(35)) << "dark top";
-    EXPECT_EQ(image.pixel(80, 1), Grey(100)) << "inner top";
-    EXPECT_EQ(image.pixel(159, 10), Grey(130)) << "light sides";
-    EXPECT_EQ(image.pixel(80, 21), Grey(100)) << "bottom";
+    // The bevel: a dark top, the inner top, light sides and the bottom.
+    const test::Pixel bevel[] = {
+        {{80, 0}, Grey(35)}, {{80, 1}, Grey(100)}, {{159, 10}, Grey(130)}, {{80, 21}, Grey(100)}};
+    test::ExpectPixels(image, bevel);
     EXPECT_LT(test::GreyRange(image, QRect(2, 2, 40, 18)).first, 40) << "black text on the light field";
 }
 
-TEST(SkinGroupBox, TitleBandFrameBodyTheCaptionFlippedToGrey223AndRedrawTitle) {
+TEST(SkinGroupBoxAndHeader, TitleBandFrameBodyTheCaptionFlippedToGrey223RedrawTitleAndTheHeadersBandAndVeil) {
     WriteSchemeNumber("TextColour", 0x202020);
     test::Host host;
     auto* group = host.Add(new SkinGroupBox, QRect(10, 10, 200, 100));
     WriteSchemeNumber("TextColour", 0xAAAAAA);
+    auto* header = host.Add(new SkinHeader, QRect(10, 120, 300, 26));
     group->setTitle("Behaviour: Zoom");
     host.Show();
     const QImage image = Picture(*group);
-    EXPECT_GE(test::GreyRange(image, QRect(5, 2, 100, 12)).second, 215)
-        << "grey 32 lies within 100 of the title 0x1E1E1E: the caption is flipped";
+    // Grey 32 lies within 100 of the title 0x1E1E1E: the caption is flipped.
+    EXPECT_GE(test::GreyRange(image, QRect(5, 2, 100, 12)).second, 215);
     EXPECT_NEAR(qGreen(image.pixel(150, 8)), 30, 1) << "band in the title colour";
     EXPECT_LT(qGreen(image.pixel(150, 16)), 30) << "shaded towards its bottom";
     EXPECT_GT(qGreen(image.pixel(150, 1)), 30) << "gloss at its top";
-    EXPECT_EQ(image.pixel(100, 50), Grey(70)) << "body";
-    for (const QPoint frame : {QPoint(0, 50), QPoint(199, 50), QPoint(100, 99)})
-        EXPECT_EQ(image.pixel(frame), Grey(30));
+    const test::Pixel bodyAndFrame[] = {
+        {{100, 50}, Grey(70)}, {{0, 50}, Grey(30)}, {{199, 50}, Grey(30)}, {{100, 99}, Grey(30)}};
+    test::ExpectPixels(image, bodyAndFrame);
 
     group->SetCaption("Behaviour: X Position");
     group->RedrawTitle();
@@ -95,25 +96,22 @@ TEST(SkinGroupBox, TitleBandFrameBodyTheCaptionFlippedToGrey223AndRedrawTitle) {
     group->SetTitleBar(false);
     EXPECT_EQ(Picture(*group).pixel(150, 8), Grey(70)) << "no band";
     EXPECT_EQ(Picture(*group).pixel(0, 8), Grey(30)) << "the frame stays";
-}
 
-TEST(SkinHeader, BandImageIconsAndVeil) {
-    test::Host host;
-    auto* header = host.Add(new SkinHeader, QRect(10, 10, 300, 26));
+    // A header's band, image, icons and veil.
     header->setText("Save Behaviour");
-    QImage image = Picture(*header);
-    EXPECT_NEAR(qGreen(image.pixel(0, 8)), 30, 1) << "band starts in the title colour";
-    EXPECT_NEAR(qGreen(image.pixel(299, 8)), 70 - (70 - 30) * 0x40 / 255, 2) << "and fades to alpha 0x40";
+    QImage band = Picture(*header);
+    EXPECT_NEAR(qGreen(band.pixel(0, 8)), 30, 1) << "band starts in the title colour";
+    EXPECT_NEAR(qGreen(band.pixel(299, 8)), 70 - (70 - 30) * 0x40 / 255, 2) << "and fades to alpha 0x40";
     header->SetImageFromResource(145);
     ResourceImage expected;
     ASSERT_TRUE(expected.Load(145));
     EXPECT_EQ(Picture(*header).pixel(20, 10), expected.Image().pixel(20, 10));
     header->SetIconKind(SkinHeader::kStrokesIcon);
-    EXPECT_NE(Picture(*header).copy(0, 0, 17, 26), image.copy(0, 0, 17, 26)) << "strokes in the icon area";
+    EXPECT_NE(Picture(*header).copy(0, 0, 17, 26), band.copy(0, 0, 17, 26)) << "strokes in the icon area";
     header->SetEnabled(false);
-    image = Picture(*header);
-    EXPECT_NEAR(qGreen(image.pixel(150, 2)), 70, 1) << "the veil is the background colour";
-    EXPECT_NEAR(qGreen(image.pixel(299, 8)), 60 + (70 - 60) * 0xAA / 255, 2) << "veiled band";
+    band = Picture(*header);
+    EXPECT_NEAR(qGreen(band.pixel(150, 2)), 70, 1) << "the veil is the background colour";
+    EXPECT_NEAR(qGreen(band.pixel(299, 8)), 60 + (70 - 60) * 0xAA / 255, 2) << "veiled band";
 
     EXPECT_EQ(test::MessageBoxText([&] { header->SetImageFromResource(999); }),
               "Header can't find some resources\nContact Velmora");
@@ -175,8 +173,7 @@ TEST(BalloonTip, AppearsAfterARestInsideAboveThePointerGoesOnAMoveOrPressAndFlip
     right.MoveTo(QPoint(60, 10));
     right.tip->RestElapsed();
     ASSERT_TRUE(right.tip->FlipsLeft()) << "near the screen's right edge";
-    EXPECT_EQ(right.tip->geometry().right() + 1, right.pointer.x() + 12)
-        << "stem on the right, under the pointer";
+    EXPECT_EQ(right.tip->geometry().right() + 1, right.pointer.x() + 12) << "stem on the right";
 }
 
 }  // namespace
