@@ -348,7 +348,7 @@ TEST(EditorStep, UndoGivesExactlyTheStateBeforeAndRedoTheStateAfterForEveryComma
         std::function<void(EditorModel&)> change;
     } cases[] = {
         {"slider", EditKind::Slider, [](EditorModel& m) { m.MoveSlider(kXScale, SliderEnd::Start, 1400); }},
-        {"times, both locked", EditKind::Times, [](EditorModel& m) { m.ChangeTimes(TimeRange(0.2, 0.7)); }},
+        {"times, both locked", EditKind::Times, [](EditorModel& m) { m.ChangeTimes({0.2, 0.7}); }},
         {"reset all", EditKind::ResetAll, [](EditorModel& m) { m.ResetAll(); }},
         {"swap", EditKind::SwapEndStart, [](EditorModel& m) { m.SwapEndStart(); }},
         {"lead in", EditKind::LeadIn, [](EditorModel& m) { m.ClickLeadIn(true); }},
