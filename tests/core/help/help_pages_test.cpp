@@ -33,31 +33,16 @@ std::vector<std::string> Matches(const std::string& text, const std::regex& patt
 
 // The width a PNG file declares in its header; 0 when it is no PNG.
 int PngWidth(const fs::path& path) {
-    const std::string bytes = test::ReadText(path);
-    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
-        bytes.compare(12, 4, "IHDR") != 0)
-        return 0;
-    int width = 0;
-    for (int i = 16; i < 20; ++i)
-        width = width * 256 + static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
-    return width;
-}
-
-// Every page's path inside the help folder, with "/" between folders.
-std::set<std::string> Pages(const fs::path& help) {
-    std::set<std::string> pages;
-    for (const auto& entry : fs::recursive_directory_iterator(help)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".htm")
-            pages.insert(entry.path().lexically_relative(help).generic_string());
-    }
-    return pages;
+    const std::string b = test::ReadText(path);
+    if (b.size() < 24 || b.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || b.compare(12, 4, "IHDR") != 0) return 0;
+    const auto byte = [&](int i) { return static_cast<unsigned char>(b[static_cast<std::size_t>(i)]); };
+    return byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19);
 }
 
 // What is wrong with the help folder, one line each; empty when nothing is. codePages are the pages the
 // program asks for by name.
 std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::string>& codePages) {
     std::vector<std::string> problems;
-    const std::set<std::string> pages = Pages(help);
     const std::regex href(R"(<a\s[^>]*href="([^"]*)\")", std::regex::icase);
     const std::regex anchor(R"(\s(?:name|id)="([^"]+)\")", std::regex::icase);
     const std::regex img(R"((<img\s[^>]*>))", std::regex::icase);
@@ -66,9 +51,13 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
     const std::regex scheme(R"(^[a-z][a-z0-9+.-]*:)", std::regex::icase);
     const std::regex stylesheet(R"(<link\s[^>]*href="([^"]*)\")", std::regex::icase);
 
+    std::set<std::string> pages;
     std::map<std::string, std::set<std::string>> anchors;
-    for (const std::string& page : pages) {
-        const auto names = Matches(test::ReadText(help / page), anchor);
+    for (const auto& entry : fs::recursive_directory_iterator(help)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".htm") continue;
+        const std::string page = entry.path().lexically_relative(help).generic_string();
+        const auto names = Matches(test::ReadText(entry.path()), anchor);
+        pages.insert(page);
         anchors[page] = {names.begin(), names.end()};
     }
     std::map<std::string, std::set<std::string>> linksTo;
