@@ -201,17 +201,12 @@ struct UserCopyFaultsTest : ::testing::Test, test::InstalledData {
     UserCopyFaultsTest() { fs::create_directories(user); }
 };
 
-// palettes/ holds no file here: a folder of the copy without files is synced on its own too, or a crash could
-// lose it after the rename.
 TEST_F(UserCopyFaultsTest, ACopyThatFailsLeavesNoFolderForTheUsersDataAndTheNextStartCompletesIt) {
-    fs::remove(prefix / "palettes/warm.vmp");
     // The installation's data folders, without the program and its help.
     Names whole = TreeOf(prefix);
     std::erase_if(whole, [](const std::string& f) { return f.starts_with("bin") || f.starts_with("help"); });
     // Faults at the rename are of the folder's own rename too, so every step of the copy is met.
-    std::vector<std::string> faults = test::kSaveFaults;
-    faults.push_back("foldersync");
-    for (const std::string& fault : faults) {
+    for (const std::string& fault : test::kSaveFaults) {
         SCOPED_TRACE(fault);
         fs::remove_all(user);
         fs::create_directories(user);
@@ -226,6 +221,18 @@ TEST_F(UserCopyFaultsTest, ACopyThatFailsLeavesNoFolderForTheUsersDataAndTheNext
         EXPECT_EQ(TreeOf(user), whole);
         EXPECT_EQ(test::ReadText(user / "behaviours/tags/spin.tag"), "vmrk-0000\r\n");
     }
+}
+
+// A folder of the copy holding no file is synced on its own, or a crash could lose it after the rename.
+TEST_F(UserCopyFaultsTest, AnEmptyFolderOfTheCopyMustReachTheDiskToo) {
+    fs::remove(prefix / "palettes/warm.vmp");
+    {
+        const test::FaultScope scope("foldersync", user);
+        EXPECT_EQ(Prepare(), Program());
+    }
+    EXPECT_EQ(TreeOf(user), Names{});
+    EXPECT_EQ(Prepare(), (user / "bin/motivra").string());
+    EXPECT_TRUE(fs::is_directory(user / "palettes"));
 }
 
 }  // namespace
