@@ -183,21 +183,32 @@ TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePointAndScrollingSta
 }
 
 // The state table for each modifier is the tag list control's test, by real clicks; here, whether a press
-// changed anything, which decides the repaint.
-TEST(TagClick, APressSaysWhetherItChangedAStateAndAltTwiceClears) {
+// changed anything, which decides the repaint, and how the untagged entry after the last tag (hit 3, its
+// state last in each summary) follows the tag rules.
+TEST(TagClick, APressSaysWhetherItChangedAStateAndTheUntaggedEntryFollowsTheTagRules) {
     TagTable table;
     for (const char* name : {"a", "b", "c"}) table.AddTag(name);
+    TagState untagged = TagState::Unselected;
+    const auto summary = [&] {
+        return Summary(table) + (untagged == TagState::Selected     ? " +"
+                                 : untagged == TagState::Subtracted ? " -"
+                                                                    : " .");
+    };
     const struct {
         int hit;
         bool ctrl, alt, changed;
         std::string expected;
-    } steps[] = {{1, false, false, true, "a= +b= c="}, {-1, true, false, false, "a= +b= c="},
-                 {-1, false, false, true, "a= b= c="}, {-1, false, false, false, "a= b= c="},
-                 {7, false, false, false, "a= b= c="}, {0, false, true, true, "-a= b= c="},
-                 {0, false, true, true, "a= b= c="}};
+    } steps[] = {{1, false, false, true, "a= +b= c= ."}, {-1, true, false, false, "a= +b= c= ."},
+                 {-1, false, false, true, "a= b= c= ."}, {-1, false, false, false, "a= b= c= ."},
+                 {7, false, false, false, "a= b= c= ."}, {0, false, true, true, "-a= b= c= ."},
+                 {0, false, true, true, "a= b= c= ."},   {0, false, false, true, "+a= b= c= ."},
+                 {3, true, false, true, "+a= b= c= +"},   // Ctrl keeps the tag
+                 {1, false, false, true, "a= +b= c= ."},  // a plain click on a tag clears the entry too
+                 {3, false, true, true, "a= +b= c= -"},   // Alt keeps the tags
+                 {3, false, false, true, "a= b= c= +"}};  // a plain press on the entry chooses it alone
     for (const auto& s : steps) {
-        EXPECT_EQ(PressTagCloud(table, s.hit, s.ctrl, s.alt), s.changed) << "hit " << s.hit;
-        EXPECT_EQ(Summary(table), s.expected) << "hit " << s.hit;
+        EXPECT_EQ(PressTagCloud(table, s.hit, s.ctrl, s.alt, &untagged), s.changed) << "hit " << s.hit;
+        EXPECT_EQ(summary(), s.expected) << "hit " << s.hit;
     }
 }
 
@@ -420,22 +431,6 @@ TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByNameAndB
     EXPECT_EQ(English(BehaviourTipText(BehaviourTitle("c", "Wobble"), TagsOf(table, "c"))),
               "Wobble (c)\nTags: T1, T2");
     EXPECT_EQ(English(BehaviourTipText(BehaviourTitle("a", ""), TagsOf(table, "a"))), "a\nNo tags");
-}
-
-TEST_F(BrowseTest, APressOnTheUntaggedEntryFollowsTheTagRules) {
-    TagState untagged = TagState::Unselected;
-    ClickTag(table, "T1");
-    EXPECT_TRUE(PressTagCloud(table, table.Count(), true, false, &untagged));
-    EXPECT_EQ(untagged, TagState::Selected);
-    EXPECT_EQ(Summary(table), "+T1=b,c T2=c ") << "Ctrl keeps the tag";
-    EXPECT_TRUE(PressTagCloud(table, table.FindTag("T2"), false, false, &untagged));
-    EXPECT_EQ(untagged, TagState::Unselected) << "a plain click on a tag clears the entry too";
-    PressTagCloud(table, table.Count(), false, true, &untagged);
-    EXPECT_EQ(untagged, TagState::Subtracted);
-    EXPECT_EQ(Summary(table), "T1=b,c +T2=c ") << "Alt keeps the tags";
-    PressTagCloud(table, table.Count(), false, false, &untagged);
-    EXPECT_EQ(untagged, TagState::Selected);
-    EXPECT_EQ(Summary(table), "T1=b,c T2=c ") << "a plain press on the entry chooses it alone";
 }
 
 TEST(GridKeys, KeysMoveTheSelectionWithinTheItems) {
