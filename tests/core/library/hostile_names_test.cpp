@@ -151,8 +151,7 @@ TEST_F(HostileNamesTest, LinksShowOnlyListedBehavioursAndRebuildReadsOnlyTheLibr
     EXPECT_EQ(list.ShownNames(), (Names{"\xff\xfe", "b"}));
 
     Write({"tagdb/b.tdb"}, "wave\r\n");
-    for (const char* outside : {"outside.tdb", "keep", "tagdb/keep", "../outside.tdb"})
-        Write({outside}, "leaked\r\n");
+    Write({"outside.tdb", "keep", "tagdb/keep", "../outside.tdb"}, "leaked\r\n");
     ExpectConfined("tags/", ".tag",
                    [&](const std::string&) { EXPECT_EQ(English(RebuildTagLinks(Library()).failure), ""); },
                    {"once"});

@@ -260,33 +260,31 @@ TEST(RunningProgramPath, FindsAProgramNamedWithoutAFolderInPath) {
     setenv("PATH", saved.c_str(), 1);
 }
 
-class LibraryFolderTest : public test::LibraryTest {
-protected:
-    std::string Next(const std::string& core = "vmrk") {
-        return NextBehaviourName(core, (library / "thumbs").string());
-    }
-};
+using LibraryFolderTest = test::LibraryTest;
 
 TEST_F(LibraryFolderTest, NextBehaviourNameNumbersFromTheHighestThumbnailOfTheCore) {
-    EXPECT_EQ(Next(), "vmrk-0000");
+    const auto next = [&](const std::string& core = "vmrk") {
+        return NextBehaviourName(core, ThumbsFolder(Library()));
+    };
+    EXPECT_EQ(next(), "vmrk-0000");
     Write({"thumbs/vmrk-0003.bmp", "thumbs/vmrk-0010.bmp"});
-    EXPECT_EQ(Next(), "vmrk-0011");
+    EXPECT_EQ(next(), "vmrk-0011");
     fs::remove(library / "thumbs/vmrk-0010.bmp");
-    EXPECT_EQ(Next(), "vmrk-0004");  // the highest number is free again; lower gaps stay
+    EXPECT_EQ(next(), "vmrk-0004");  // the highest number is free again; lower gaps stay
     Write({"thumbs/vmrk-9999.bmp"});
-    EXPECT_EQ(Next(), "vmrk-10000");
+    EXPECT_EQ(next(), "vmrk-10000");
     Write({"thumbs/vmrk-10000.bmp"});
-    EXPECT_EQ(Next(), "vmrk-10001");
+    EXPECT_EQ(next(), "vmrk-10001");
     Write({"thumbs/K.bmp", "thumbs/K2-0005.bmp", "thumbs/K-0000x3.bmp", "thumbs/k-0090.bmp"});
-    EXPECT_EQ(Next("K"), "K-0001");  // K.bmp is 0, "-0005" negative, "0000x3" 0; other cores do not count
+    EXPECT_EQ(next("K"), "K-0001");  // K.bmp is 0, "-0005" negative, "0000x3" 0; other cores do not count
     Write({"thumbs/K_0007.bmp", "thumbs/v?-0002.bmp", "thumbs/vx-0009.bmp", "thumbs/K-9.BMP"});
-    EXPECT_EQ(Next("K"), "K-0008");
-    EXPECT_EQ(Next("v?"), "v?-0003");  // wildcard characters in the core are literal
-    EXPECT_EQ(Next("v*"), "v*-0000");
+    EXPECT_EQ(next("K"), "K-0008");
+    EXPECT_EQ(next("v?"), "v?-0003");  // wildcard characters in the core are literal
+    EXPECT_EQ(next("v*"), "v*-0000");
     Write({"thumbs/vmrk-99999999999999999999.bmp"});
-    EXPECT_EQ(Next(), "");  // no number follows the highest one
+    EXPECT_EQ(next(), "");  // no number follows the highest one
     fs::remove_all(library / "thumbs");
-    EXPECT_EQ(Next("K"), "");  // hostile cores are the hostile names' test
+    EXPECT_EQ(next("K"), "");  // hostile cores are the hostile names' test
 }
 
 // Showing part of the list is the behaviour grid's test.

@@ -322,7 +322,7 @@ int PressAt(GridState& grid, PixelPoint p) {
 }
 
 // Moving and toggling a single choice, clear on release, paging and dragging are the grid control's tests.
-TEST(GridState, MultipleSelectionTogglesEachItem) {
+TEST(GridState, MultipleSelectionTogglesEachItemAndTheCellKeepsItsSizeForTinyItems) {
     GridState multi = Grid(20, true);
     for (int k : {1, 5, 3, 5}) PressAt(multi, Centre(k));
     EXPECT_TRUE(multi.IsSelected(1));
@@ -330,6 +330,13 @@ TEST(GridState, MultipleSelectionTogglesEachItem) {
     EXPECT_FALSE(multi.IsSelected(5));
     EXPECT_EQ(multi.SelectedCount(), 2);
     EXPECT_EQ(multi.GetSelected(), -1) << "multiple selection has no single choice";
+
+    GridState grid;
+    grid.SetItemSize(5, 40);
+    EXPECT_EQ(std::pair(grid.GetCellWidth(), grid.GetCellHeight()), std::pair(11, 46));
+    grid.SetItemSize(6, 3);
+    EXPECT_EQ(std::pair(grid.GetCellWidth(), grid.GetCellHeight()), std::pair(12, 46))
+        << "sizes below six pixels keep the cell";
 }
 
 TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {
@@ -357,14 +364,6 @@ TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {
     grid.ResetSelection();
     EXPECT_EQ(grid.GetCount(), 0);
     EXPECT_EQ(grid.GetTopRow(), 0);
-}
-
-TEST(GridState, ItemSizesBelowSixPixelsKeepTheCell) {
-    GridState grid;
-    grid.SetItemSize(5, 40);
-    EXPECT_EQ(std::pair(grid.GetCellWidth(), grid.GetCellHeight()), std::pair(11, 46));
-    grid.SetItemSize(6, 3);
-    EXPECT_EQ(std::pair(grid.GetCellWidth(), grid.GetCellHeight()), std::pair(12, 46));
 }
 
 TEST(NameSearch, LettersMatchWithoutCaseAndOtherBytesAsTheyAre) {
@@ -488,31 +487,52 @@ TEST(SaveBehaviourModel, BoxesTrimTheCoreNameIsLowerCasedAndEnterEmptiesTheBoxKe
     }
 }
 
-TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreName) {
+// A thumbnail that cannot be made, a text the file cannot hold and an unreadable tag file refuse the whole
+// save as well.
+TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryAnAcceptableCoreNameOrEveryFile) {
     const struct {
         bool enabled, library;
         std::string core, says;
+        bool failThumbnail = false;
+        std::string text = "t";
+        Names unsupported = {};
     } cases[] = {{false, true, "vmrk", "nothing to save"},
                  {true, false, "vmrk", "No library"},
                  {true, true, "", "core filename"},
                  {true, true, "../up", "outside the library"},
                  {true, true, "a/b", "outside the library"},
                  {true, true, "a\\b", "outside the library"},
-                 {true, true, "..", "dots only"}};
-    Write({"tags/T1.tag"});
-    table = Tags();
-    table.SetState(0, TagState::Selected);
-    const Names before = Tree();
+                 {true, true, "..", "dots only"},
+                 {true, true, "vmrk", "thumbnail could not be made (out of memory)", true},
+                 // \xc3\xa9 is Latin-1
+                 {true,
+                  true,
+                  "vmrk",
+                  "cannot keep: \xe2\x82\xac.",
+                  false,
+                  "caf\xc3\xa9 \xe2\x82\xac",
+                  {"\xe2\x82\xac"}}};
+    LoadTags({{"T1", ""}});
+    ClickTag(table, "T1");
+    const auto before = Snapshot();
     for (const auto& c : cases) {
+        writer.failThumbnail = c.failThumbnail;
         SaveBehaviourModel model(c.core);
         const SaveOutcome outcome =
-            model.Save({c.enabled, c.library ? Library() : "", "t", {}}, table, writer);
+            model.Save({c.enabled, c.library ? Library() : "", c.text, c.unsupported}, table, writer);
         EXPECT_FALSE(outcome.saved) << c.core;
         EXPECT_EQ(outcome.savedPath, "");
         EXPECT_THAT(outcome.problems, ElementsAre(ResultOf(English, HasSubstr(c.says))));
-        EXPECT_EQ(Tree(), before);
+        EXPECT_EQ(Snapshot(), before);
         EXPECT_EQ(Summary(table), "+T1=") << "no link without a save";
     }
+    writer.failThumbnail = false;
+    fs::remove(library / "tags/T1.tag");
+    fs::create_directory(library / "tags/T1.tag");
+    const auto unreadable = Snapshot();
+    SaveBehaviourModel model("vmrk");
+    EXPECT_THAT(Save(model).problems, ElementsAre(ResultOf(English, HasSubstr("T1.tag: cannot be read"))));
+    EXPECT_EQ(Snapshot(), unreadable);
 }
 
 TEST_F(SaveModelTest, TheBehaviourItsThumbnailTagsAndLinksAreSavedTogether) {
@@ -529,27 +549,6 @@ TEST_F(SaveModelTest, TheBehaviourItsThumbnailTagsAndLinksAreSavedTogether) {
     EXPECT_EQ(Read("tagdb/vmrk-0000.tdb"), "T1\r\nT3\r\n");
     EXPECT_EQ(Read("tags/T1.tag") + Read("tags/T3.tag"), "old\r\nvmrk-0000\r\nvmrk-0000\r\n");
     EXPECT_EQ(Summary(table), "+T1=old,vmrk-0000 -T2= +T3=vmrk-0000") << "the table is read again";
-}
-
-TEST_F(SaveModelTest, ASaveThatCannotBeMadeWholeSavesNothing) {
-    LoadTags({{"T1", ""}});
-    ClickTag(table, "T1");
-    SaveBehaviourModel model("vmrk");
-    const auto before = Snapshot();
-    writer.failThumbnail = true;
-    EXPECT_THAT(Save(model).problems,
-                ElementsAre(ResultOf(English, HasSubstr("thumbnail could not be made (out of memory)"))));
-    EXPECT_EQ(Snapshot(), before);
-    writer.failThumbnail = false;
-    fs::remove(library / "tags/T1.tag");
-    fs::create_directory(library / "tags/T1.tag");
-    const auto unreadable = Snapshot();
-    EXPECT_THAT(Save(model).problems, ElementsAre(ResultOf(English, HasSubstr("T1.tag: cannot be read"))));
-    EXPECT_THAT(
-        model.Save({true, Library(), "caf\xc3\xa9 \xe2\x82\xac", {"\xe2\x82\xac"}}, table, writer).problems,
-        ElementsAre(ResultOf(English, HasSubstr("cannot keep: \xe2\x82\xac."))))
-        << "\xc3\xa9 is Latin-1";
-    EXPECT_EQ(Snapshot(), unreadable);
 }
 
 TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
