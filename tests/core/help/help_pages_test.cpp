@@ -152,11 +152,9 @@ TEST(HelpPages, EveryLinkAnchorAndPictureIsThereAndEveryPageTheProgramOpensIsRea
 
 // The header of a PNG file of the given width.
 void WritePng(const fs::path& path, int width) {
-    std::string bytes = "\x89PNG\r\n\x1a\n";
-    bytes += std::string("\0\0\0\x0dIHDR", 8);
+    std::string bytes = "\x89PNG\r\n\x1a\n" + std::string("\0\0\0\x0dIHDR", 8);
     for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((width >> shift) & 0xFF);
-    bytes += std::string("\0\0\0\x10", 4);
-    std::ofstream(path, std::ios::binary) << bytes;
+    test::WriteText(path, bytes + std::string("\0\0\0\x10", 4));
 }
 
 // The check itself: a small help folder with one fault of each kind.

@@ -52,6 +52,7 @@ TEST_F(LibrarySafetyTest, UnreadableTagFilesAreRecordedAndNeverRewritten) {
     const TagTable table = Tags();
     EXPECT_EQ(Summary(table), "fifo= huge= loop= wave=x,y");
     EXPECT_EQ(table.UnreadableTags(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(table.ReadError(0) + ", " + table.ReadError(1), "not a regular file, File too large");
     EXPECT_FALSE(table.ExceedsLimits());
 
     for (const char* tag : {"fifo", "huge", "loop"}) {
@@ -234,8 +235,17 @@ TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveItOrInShareMotivra) {
     }
 }
 
-TEST(FindLibraryFolder, TakesOnlyAFolderAndResolvesTheCurrentFolderFirst) {
+// A program named without a folder is looked up in PATH, an empty entry of it passed over.
+TEST(FindLibraryFolder, TakesOnlyAFolderResolvesTheCurrentFolderFirstAndFindsTheProgramInPath) {
     const test::TempDir dir;
+    test::WriteText(dir.Path() / "motivra-cli", "#!/bin/sh\n");
+    fs::permissions(dir.Path() / "motivra-cli", fs::perms::owner_all);
+    const std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", ("/nonexistent::" + dir.Path().string()).c_str(), 1);
+    EXPECT_EQ(RunningProgramPath("motivra-cli"), fs::canonical(dir.Path() / "motivra-cli").string());
+    EXPECT_EQ(RunningProgramPath("no-such-program"), "");
+    setenv("PATH", saved.c_str(), 1);
+
     MakeFolders(dir, "Behaviours app/bin app/Behaviours");
     test::WriteText(dir.Path() / "app/behaviours", "a file");
     const std::string program = dir.File("app/bin/motivra");
@@ -247,17 +257,6 @@ TEST(FindLibraryFolder, TakesOnlyAFolderAndResolvesTheCurrentFolderFirst) {
     fs::remove(dir.Path() / "Behaviours");
     EXPECT_EQ(ResolveLibraryFolder("Behaviours", LibrarySearch::TagList, program),
               dir.File("app/Behaviours"));
-}
-
-TEST(RunningProgramPath, FindsAProgramNamedWithoutAFolderInPath) {
-    test::TempDir dir;
-    test::WriteText(dir.Path() / "motivra-cli", "#!/bin/sh\n");
-    fs::permissions(dir.Path() / "motivra-cli", fs::perms::owner_all);
-    const std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", ("/nonexistent::" + dir.Path().string()).c_str(), 1);
-    EXPECT_EQ(RunningProgramPath("motivra-cli"), fs::canonical(dir.Path() / "motivra-cli").string());
-    EXPECT_EQ(RunningProgramPath("no-such-program"), "");
-    setenv("PATH", saved.c_str(), 1);
 }
 
 using LibraryFolderTest = test::LibraryTest;
@@ -396,21 +395,15 @@ TEST(TextFile, WritesCrLfReadsCrLfOrLfKeepingEmptyAndUnendedLinesAndFailsChangin
         ASSERT_TRUE(file.WriteLines(dir.File("t.tag"), lines));
         EXPECT_EQ(test::ReadText(dir.File("t.tag")), bytes);
     }
-    EXPECT_EQ(test::TreeOf(dir.Path()), Names{"t.tag"});  // no temporary file left
     test::WriteText(dir.Path() / "t.tag", "a\nb\r\n\r\ncr\ralone\r\r\nlast");
     Names lines{"old"};
     ASSERT_TRUE(file.ReadLines(dir.File("t.tag"), lines));
     EXPECT_EQ(lines, (Names{"a", "b", "", "cr\ralone\r", "last"}));
 
-    // Failures leave the list and the disk as they were.
-    ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);  // would block a plain read for ever
-    test::WriteText(dir.Path() / "huge", "");
-    fs::resize_file(dir.Path() / "huge", TextFile::kMaxTextFileBytes + 1);
-    const Names before = test::TreeOf(dir.Path());
+    // Failures leave the list and the disk as they were; a pipe and an oversized file are the library
+    // safety test's.
     const std::pair<std::string, std::string> failures[] = {{"missing", "No such file or directory"},
-                                                            {"", "Is a directory"},
-                                                            {"huge", "File too large"},
-                                                            {"pipe", "not a regular file"}};
+                                                            {"", "Is a directory"}};
     for (const auto& [name, error] : failures) {
         Names kept{"kept"};
         EXPECT_FALSE(file.ReadLines(dir.File(name), kept));
@@ -419,7 +412,7 @@ TEST(TextFile, WritesCrLfReadsCrLfOrLfKeepingEmptyAndUnendedLinesAndFailsChangin
     }
     EXPECT_FALSE(file.WriteLines(dir.File("missing/t.tag"), {"a"}));
     EXPECT_EQ(file.ErrorText(), "create: No such file or directory");
-    EXPECT_EQ(test::TreeOf(dir.Path()), before);
+    EXPECT_EQ(test::TreeOf(dir.Path()), Names{"t.tag"});
 }
 
 // The fields of a bitmap's headers, written out as the file holds them; pixels are zero bytes.

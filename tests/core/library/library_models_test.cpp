@@ -386,20 +386,15 @@ TEST(NameSearch, LettersMatchWithoutCaseAndOtherBytesAsTheyAre) {
 
 // Tags link b and c (c also through a link with a trailing blank); a and d are untagged, d also in a
 // subfolder.
-class BrowseTest : public test::LibraryTest {
-protected:
-    BrowseTest() {
-        Write({"tags/T1.tag"}, "b\r\nc\r\n");
-        Write({"tags/T2.tag"}, "c \r\n");
-        table = Tags();
-    }
+using BrowseTest = test::LibraryTest;
+
+TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByNameAndBalloonsNameTheTags) {
+    Write({"tags/T1.tag"}, "b\r\nc\r\n");
+    Write({"tags/T2.tag"}, "c \r\n");
+    TagTable table = Tags();
     const Names listing{"a", "b", "c", "d", "Dd", "d"};
     // b is known as "Wobble".
     const ThumbnailTextOf textOf = [](const std::string& name) { return name == "b" ? "Wobble" : ""; };
-    TagTable table;
-};
-
-TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByNameAndBalloonsNameTheTags) {
     const struct {
         const char* tag;  // clicked before the untagged entry's state is applied; "" for none
         Key key;
