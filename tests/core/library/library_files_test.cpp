@@ -500,9 +500,31 @@ using test::WriteText;
 
 struct UserDataCopyTest : ::testing::Test, test::InstalledData {};
 
-// What the copy holds is the fault tests' concern; here, that the program then works on it. A copy
-// interrupted earlier left its temporary folder: it is not the user's library.
-TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndEveryLookupFindsTheCopy) {
+// A user folder that cannot be made (a file stands in the way) leaves the installation read as it is. What
+// the copy holds is the fault tests' concern; here, that the program then works on it. A copy interrupted
+// earlier left its temporary folder: it is not the user's library.
+TEST_F(UserDataCopyTest, OnlyAReadOnlyInstallIsCopiedOnceAndEveryLookupThenFindsTheCopy) {
+    const Names tree = TreeOf(root.Path());
+    EXPECT_TRUE(FolderAcceptsFiles(root.Path().string()));
+    EXPECT_FALSE(FolderAcceptsFiles(Program())) << "a file";
+    EXPECT_FALSE(FolderAcceptsFiles(User())) << "missing";
+    EXPECT_EQ(TreeOf(root.Path()), tree) << "the probe leaves nothing behind";
+    const WritableProbe everywhere = [](const std::string&) { return true; };
+    EXPECT_FALSE(NeedsUserDataCopy(Program(), everywhere));
+    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), everywhere), Program());
+    EXPECT_FALSE(fs::exists(user));
+
+    // One folder the program writes into is enough to need the copy.
+    const fs::path tags = prefix / "behaviours/tags";
+    const WritableProbe allButTags = [&](const std::string& folder) { return fs::path(folder) != tags / ""; };
+    EXPECT_TRUE(NeedsUserDataCopy(Program(), allButTags));
+
+    WriteText(root.Path() / "blocked", "");
+    EXPECT_EQ(PrepareDataLookupPath(Program(), (root.Path() / "blocked/zenthar").string(), readOnlyInstall),
+              Program());
+    EXPECT_EQ(PrepareDataLookupPath(Program(), "", readOnlyInstall), Program());
+
+    // A read-only installation.
     ASSERT_TRUE(NeedsUserDataCopy(Program(), readOnlyInstall));
     fs::create_directories(user / ".behaviours.partial/half");
     EXPECT_EQ(DataLookupPath(Program(), User(), readOnlyInstall), Program());
@@ -525,29 +547,6 @@ TEST_F(UserDataCopyTest, AReadOnlyInstallIsCopiedOnceAndEveryLookupFindsTheCopy)
     EXPECT_EQ(Prepare(), lookup);
     EXPECT_FALSE(fs::exists(user / "behaviours/vmrk-0000.vmr"));
     EXPECT_EQ(ReadText(user / "palettes/warm.vmp"), "the user's palette");
-}
-
-// A user folder that cannot be made (a file stands in the way) leaves the installation read as it is.
-TEST_F(UserDataCopyTest, AWritableInstallOrAnImpossibleCopyLeavesTheLookupOnTheInstallation) {
-    const Names tree = TreeOf(root.Path());
-    EXPECT_TRUE(FolderAcceptsFiles(root.Path().string()));
-    EXPECT_FALSE(FolderAcceptsFiles(Program())) << "a file";
-    EXPECT_FALSE(FolderAcceptsFiles(User())) << "missing";
-    EXPECT_EQ(TreeOf(root.Path()), tree) << "the probe leaves nothing behind";
-    const WritableProbe everywhere = [](const std::string&) { return true; };
-    EXPECT_FALSE(NeedsUserDataCopy(Program(), everywhere));
-    EXPECT_EQ(PrepareDataLookupPath(Program(), User(), everywhere), Program());
-    EXPECT_FALSE(fs::exists(user));
-
-    // One folder the program writes into is enough to need the copy.
-    const fs::path tags = prefix / "behaviours/tags";
-    const WritableProbe allButTags = [&](const std::string& folder) { return fs::path(folder) != tags / ""; };
-    EXPECT_TRUE(NeedsUserDataCopy(Program(), allButTags));
-
-    WriteText(root.Path() / "blocked", "");
-    EXPECT_EQ(PrepareDataLookupPath(Program(), (root.Path() / "blocked/zenthar").string(), readOnlyInstall),
-              Program());
-    EXPECT_EQ(PrepareDataLookupPath(Program(), "", readOnlyInstall), Program());
 }
 
 }  // namespace

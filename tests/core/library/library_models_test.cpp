@@ -374,11 +374,8 @@ TEST(NameSearch, LettersMatchWithoutCaseAndOtherBytesAsTheyAre) {
     } cases[] = {{"Spin-0003", "spin", true},
                  {"spin-0003", "N-00", true},
                  {"spin", "", true},
-                 {"", "", true},
                  {"fade", "fades", false},
-                 {"fade", "x", false},
                  {"caf\xc3\xa9", "\xc3\x89", false},
-                 {"turn", "ur", true},
                  {"a_b", "A_B", true},
                  {"", "a", false}};
     for (const auto& c : cases) EXPECT_EQ(NameContains(c.name, c.text), c.holds) << c.name << " / " << c.text;
@@ -599,7 +596,7 @@ protected:
     EditTagsModel model{Library()};
 };
 
-TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAtOnce) {
+TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAtOnceAsTheyAreOnDisk) {
     const EditGridClick pick = model.ClickGrid(table, "B");
     EXPECT_TRUE(pick.changed);
     EXPECT_EQ(pick.previewPath, Library() + "/B.vmr");
@@ -624,6 +621,18 @@ TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAt
     model.ClickTag(table, false);
     EXPECT_EQ(Summary(table), "T1=C +T2=C,B T3=") << "a stray click on empty space takes no tag away";
     EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n");
+
+    // Another program changed the library while the dialog was open: the dialog shows the library as it is,
+    // and adding a tag links that tag only, not a held tag whose file lost the link elsewhere.
+    Write({"tagdb/B.tdb"}, "T1\r\nT2\r\n");
+    Write({"tags/T2.tag"}, "C\r\n");
+    fs::remove(library / "tags/T3.tag");
+    EXPECT_TRUE(model.Refresh(table).empty());
+    EXPECT_EQ(Summary(table), "+T1=C +T2=C");
+    Click("T1", Key::Alt);
+    EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n") << "the click applies to the tags as they are now";
+    Click("T1", Key::Ctrl);
+    EXPECT_EQ(Files().substr(0, Files().find(" tags/T3")), "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\n");
 }
 
 TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChangesNothing) {
@@ -641,13 +650,11 @@ TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChan
 }
 
 TEST(TagDeleteMode, TheQuestionListsTheMarkedTagsWithAndBeforeTheLast) {
-    const struct {
-        Names tags;
-        std::string listed;
-    } cases[] = {{{"a", "b"}, R"("a" and "b")"}, {{"a", "b", "c"}, R"("a", "b" and "c")"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(English(TagDeleteMode::Question(c.tags)),
-                  "Delete the tags " + c.listed +
+    const std::pair<Names, std::string> cases[] = {{{"a", "b"}, R"("a" and "b")"},
+                                                   {{"a", "b", "c"}, R"("a", "b" and "c")"}};
+    for (const auto& [tags, listed] : cases) {
+        EXPECT_EQ(English(TagDeleteMode::Question(tags)),
+                  "Delete the tags " + listed +
                       " from the library? Every behaviour loses them; the behaviours themselves stay.");
     }
 }
@@ -695,20 +702,6 @@ TEST_F(EditTagsTest, DeletingBehavioursLetsThePickGoAndTheModeEndsWithTheLastOne
     EXPECT_FALSE(model.State().deleteBehaviourMode);
     EXPECT_THAT(model.DeleteBehaviour(table, "C").problems,
                 ElementsAre(ResultOf(English, HasSubstr("C was not deleted"))));
-}
-
-// Another program changed the library while the dialog was open: the dialog shows the library as it is, and
-// adding a tag links that tag only, not a held tag whose file lost the link elsewhere.
-TEST_F(EditTagsTest, ARefreshShowsTheLibraryAsItIsOnDiskAndAClickLinksOnlyTheTagItAdded) {
-    model.ClickGrid(table, "B");
-    Write({"tagdb/B.tdb"}, "T1\r\nT2\r\n");
-    fs::remove(library / "tags/T3.tag");
-    EXPECT_TRUE(model.Refresh(table).empty());
-    EXPECT_EQ(Summary(table), "+T1=B,C +T2=C");
-    Click("T1", Key::Alt);
-    EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n") << "the click applies to the tags as they are now";
-    Click("T1", Key::Ctrl);
-    EXPECT_EQ(Files().substr(0, Files().find(" tags/T3")), "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\n");
 }
 
 TEST_F(EditTagsTest, AnUnreadableTagDatabaseIsNeverOverwritten) {
