@@ -51,18 +51,16 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
     const std::regex scheme(R"(^[a-z][a-z0-9+.-]*:)", std::regex::icase);
     const std::regex stylesheet(R"(<link\s[^>]*href="([^"]*)\")", std::regex::icase);
 
-    std::set<std::string> pages;
-    std::map<std::string, std::set<std::string>> anchors;
+    std::map<std::string, std::set<std::string>> anchors;  // by page
     for (const auto& entry : fs::recursive_directory_iterator(help)) {
         if (!entry.is_regular_file() || entry.path().extension() != ".htm") continue;
         const std::string page = entry.path().lexically_relative(help).generic_string();
         const auto names = Matches(test::ReadText(entry.path()), anchor);
-        pages.insert(page);
         anchors[page] = {names.begin(), names.end()};
     }
     std::map<std::string, std::set<std::string>> linksTo;
     std::set<fs::path> picturesUsed;
-    for (const std::string& page : pages) {
+    for (const auto& [page, names] : anchors) {
         const std::string text = test::ReadText(help / page);
         const fs::path folder = fs::path(page).parent_path();
         for (const std::string& link : Matches(text, href)) {
@@ -72,12 +70,12 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
             const std::string name = hash == std::string::npos ? "" : link.substr(hash + 1);
             const std::string target =
                 file.empty() ? page : (folder / file).lexically_normal().generic_string();
-            if (pages.count(target) == 0) {
+            if (!anchors.contains(target)) {
                 problems.push_back(page + ": link to a missing page " + link);
                 continue;
             }
             linksTo[page].insert(target);
-            if (!name.empty() && anchors[target].count(name) == 0)
+            if (!name.empty() && !anchors.at(target).contains(name))
                 problems.push_back(page + ": link to a missing anchor " + link);
         }
         // The pages share one style sheet; without it a page would show in the view's plain colours.
@@ -111,7 +109,7 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
         }
     }
     for (const std::string& page : codePages) {
-        if (pages.count(page) == 0) problems.push_back("the program opens a missing page " + page);
+        if (!anchors.contains(page)) problems.push_back("the program opens a missing page " + page);
     }
     std::set<std::string> reached(std::begin(kStartPages), std::end(kStartPages));
     for (std::size_t known = 0; known != reached.size();) {
@@ -119,8 +117,8 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
         for (const std::string& page : std::set<std::string>(reached))
             reached.insert(linksTo[page].begin(), linksTo[page].end());
     }
-    for (const std::string& page : pages) {
-        if (reached.count(page) == 0) problems.push_back(page + ": no way to reach it from the start pages");
+    for (const auto& [page, names] : anchors) {
+        if (!reached.contains(page)) problems.push_back(page + ": no way to reach it from the start pages");
     }
     for (const auto& entry : fs::recursive_directory_iterator(help)) {
         if (entry.path().extension() == ".png" && picturesUsed.count(entry.path().lexically_normal()) == 0)

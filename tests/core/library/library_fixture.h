@@ -131,14 +131,11 @@ inline const std::vector<SampleChange>& SampleChanges() {
 // probe, as the tests may run as a user who can write anywhere.
 struct InstalledData {
     InstalledData() {
-        for (const char* folder : {"bin", "help", "behaviours/thumbs", "behaviours/tagdb", "behaviours/tags",
-                                   "palettes", "swatches"}) {
-            std::filesystem::create_directories(prefix / folder);
-        }
         // Read-only, as a package may lay its files out.
         for (const char* file : {"bin/motivra", "help/welcome.htm", "behaviours/vmrk-0000.vmr",
                                  "behaviours/thumbs/vmrk-0000.bmp", "behaviours/tagdb/vmrk-0000.tdb",
                                  "behaviours/tags/spin.tag", "palettes/warm.vmp", "swatches/test.vmw"}) {
+            std::filesystem::create_directories((prefix / file).parent_path());
             WriteText(prefix / file, std::string(file).ends_with(".tag") ? "vmrk-0000\r\n" : file);
             std::filesystem::permissions(prefix / file, std::filesystem::perms::owner_read);
         }
