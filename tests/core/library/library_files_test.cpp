@@ -193,8 +193,7 @@ TEST_F(LibraryEdits, WritersAtOnceLoseNoLink) {
     std::thread other(tagAll, 0);
     tagAll(kEach);
     other.join();
-    const std::vector<std::string> links = DecodeLines(Read("tags/calm.tag"));
-    EXPECT_EQ(links.size(), 2u * kEach + 1);
+    EXPECT_EQ(DecodeLines(Read("tags/calm.tag")).size(), 2u * kEach + 1);
 }
 
 // Makes the blank-separated folders in dir.
@@ -494,21 +493,17 @@ TEST(ThumbnailFit, ScalesIntoTheAreaKeepingTheAspectAndCentres) {
         EXPECT_EQ(FitThumbnail(c[0], c[1]), (PixelBox{c[2], c[3], c[4], c[5]})) << c[0] << "x" << c[1];
 }
 
-using test::ReadText;
-using test::TreeOf;
-using test::WriteText;
-
 struct UserDataCopyTest : ::testing::Test, test::InstalledData {};
 
 // A user folder that cannot be made (a file stands in the way) leaves the installation read as it is. What
 // the copy holds is the fault tests' concern; here, that the program then works on it. A copy interrupted
 // earlier left its temporary folder: it is not the user's library.
 TEST_F(UserDataCopyTest, OnlyAReadOnlyInstallIsCopiedOnceAndEveryLookupThenFindsTheCopy) {
-    const Names tree = TreeOf(root.Path());
+    const Names tree = test::TreeOf(root.Path());
     EXPECT_TRUE(FolderAcceptsFiles(root.Path().string()));
     EXPECT_FALSE(FolderAcceptsFiles(Program())) << "a file";
     EXPECT_FALSE(FolderAcceptsFiles(User())) << "missing";
-    EXPECT_EQ(TreeOf(root.Path()), tree) << "the probe leaves nothing behind";
+    EXPECT_EQ(test::TreeOf(root.Path()), tree) << "the probe leaves nothing behind";
     const WritableProbe everywhere = [](const std::string&) { return true; };
     EXPECT_FALSE(NeedsUserDataCopy(Program(), everywhere));
     EXPECT_EQ(PrepareDataLookupPath(Program(), User(), everywhere), Program());
@@ -519,7 +514,7 @@ TEST_F(UserDataCopyTest, OnlyAReadOnlyInstallIsCopiedOnceAndEveryLookupThenFinds
     const WritableProbe allButTags = [&](const std::string& folder) { return fs::path(folder) != tags / ""; };
     EXPECT_TRUE(NeedsUserDataCopy(Program(), allButTags));
 
-    WriteText(root.Path() / "blocked", "");
+    test::WriteText(root.Path() / "blocked", "");
     EXPECT_EQ(PrepareDataLookupPath(Program(), (root.Path() / "blocked/zenthar").string(), readOnlyInstall),
               Program());
     EXPECT_EQ(PrepareDataLookupPath(Program(), "", readOnlyInstall), Program());
@@ -543,10 +538,10 @@ TEST_F(UserDataCopyTest, OnlyAReadOnlyInstallIsCopiedOnceAndEveryLookupThenFinds
 
     // Later starts keep what the user did: a deleted sample stays deleted, a changed file stays changed.
     fs::remove(user / "behaviours/vmrk-0000.vmr");
-    WriteText(user / "palettes/warm.vmp", "the user's palette");
+    test::WriteText(user / "palettes/warm.vmp", "the user's palette");
     EXPECT_EQ(Prepare(), lookup);
     EXPECT_FALSE(fs::exists(user / "behaviours/vmrk-0000.vmr"));
-    EXPECT_EQ(ReadText(user / "palettes/warm.vmp"), "the user's palette");
+    EXPECT_EQ(test::ReadText(user / "palettes/warm.vmp"), "the user's palette");
 }
 
 }  // namespace

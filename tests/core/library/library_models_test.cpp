@@ -597,9 +597,7 @@ protected:
 };
 
 TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAtOnceAsTheyAreOnDisk) {
-    const EditGridClick pick = model.ClickGrid(table, "B");
-    EXPECT_TRUE(pick.changed);
-    EXPECT_EQ(pick.previewPath, Library() + "/B.vmr");
+    EXPECT_EQ(model.ClickGrid(table, "B"), (EditGridClick{true, Library() + "/B.vmr", "", {}}));
     EXPECT_EQ(Summary(table), "+T1=B,C T2=C T3=");
     const struct {
         std::string tag;
@@ -640,7 +638,7 @@ TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChan
     model.ClickGrid(table, "C");
     EXPECT_EQ(Summary(table), "+T1=B,C +T2=C T3=");
     EXPECT_EQ(model.ClickGrid(table, "C"), EditGridClick{}) << "a release on the scroll bar";
-    const EditGridClick d = model.ClickGrid(table, "D");
+    model.ClickGrid(table, "D");
     EXPECT_EQ(Summary(table), "T1=B,C T2=C +T3= +lost=") << "a tag named only in the database comes back";
     EXPECT_EQ(model.State().rememberedTagText, "T3  lost");
     EXPECT_EQ(model.ClickGrid(table, "").previewPath, "");
@@ -669,9 +667,7 @@ TEST_F(EditTagsTest, DeleteTagModeKeepsThePickedBehavioursTagsOutOfHarm) {
     EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\nT2\r\nT3\r\n") << "adding a tag keeps the others";
 
     model.ToggleDeleteMode(table);
-    const EditTagClick deletion = Click("T3");
-    EXPECT_FALSE(deletion.resetPreview) << "C plays on";
-    EXPECT_EQ(deletion.marked, Names{"T3"});
+    EXPECT_EQ(Click("T3"), (EditTagClick{EditTagClick::Grid::Keep, false, {"T3"}, {}})) << "C plays on";
     EXPECT_TRUE(fs::exists(library / "tags/T3.tag")) << "nothing goes before the user agrees";
     EXPECT_TRUE(model.DeleteTags(table, {"T3"}, true).empty());
     EXPECT_FALSE(fs::exists(library / "tags/T3.tag"));
@@ -707,10 +703,9 @@ TEST_F(EditTagsTest, DeletingBehavioursLetsThePickGoAndTheModeEndsWithTheLastOne
 TEST_F(EditTagsTest, AnUnreadableTagDatabaseIsNeverOverwritten) {
     fs::remove(library / "tagdb/C.tdb");
     fs::create_directory(library / "tagdb/C.tdb");
-    const EditGridClick pick = model.ClickGrid(table, "C");
-    EXPECT_THAT(pick.problems, ElementsAre(ResultOf(English, HasSubstr("could not be read"))));
-    const EditTagClick click = Click("T3");
-    EXPECT_THAT(click.problems, ElementsAre(ResultOf(English, HasSubstr("cannot be changed"))));
+    EXPECT_THAT(model.ClickGrid(table, "C").problems,
+                ElementsAre(ResultOf(English, HasSubstr("could not be read"))));
+    EXPECT_THAT(Click("T3").problems, ElementsAre(ResultOf(English, HasSubstr("cannot be changed"))));
     EXPECT_EQ(Summary(table), "T1=B,C T2=C T3=");
     EXPECT_TRUE(fs::is_directory(library / "tagdb/C.tdb"));
     EXPECT_EQ(Read("tags/T3.tag"), "");
