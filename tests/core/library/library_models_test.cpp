@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/library/edit_tags_model.h"
@@ -59,15 +60,14 @@ TEST_F(TagTableTest, FilterIntersectsInTheFirstTagsOrderThenSubtracts) {
     Write({"tags/D.tag"}, "x\r\n");
     Write({"tags/R.tag"}, "y\r\nq\r\ny\r\n");
     TagTable table = Tags();
-    const struct {
-        Names selected, subtracted, expected;
-    } cases[] = {{{"A", "B"}, {}, {"x", "z"}}, {{"A", "B"}, {"D"}, {"z"}},   {{}, {"D"}, {}},
-                 {{"B"}, {}, {"z", "x"}},      {{"R"}, {}, {"y", "q", "y"}},  // repeats of the first tag stay
-                 {{"R", "A"}, {}, {"y"}},  // the table's order, not the choosing order, decides the first tag
-                 {{"A", "B", "D"}, {}, {"x"}}};
-    for (const auto& c : cases) {
-        Select(table, c.selected, c.subtracted);
-        EXPECT_EQ(table.TagFilter(), c.expected) << Summary(table);
+    const std::tuple<Names, Names, Names> cases[] = {
+        {{"A", "B"}, {}, {"x", "z"}}, {{"A", "B"}, {"D"}, {"z"}},   {{}, {"D"}, {}},
+        {{"B"}, {}, {"z", "x"}},      {{"R"}, {}, {"y", "q", "y"}},  // repeats of the first tag stay
+        {{"R", "A"}, {}, {"y"}},  // the table's order, not the choosing order, decides the first tag
+        {{"A", "B", "D"}, {}, {"x"}}};
+    for (const auto& [selected, subtracted, expected] : cases) {
+        Select(table, selected, subtracted);
+        EXPECT_EQ(table.TagFilter(), expected) << Summary(table);
     }
     Select(table, {"B"});
     table.SetState(0, TagState::Selected);  // counted and shown at once, filtered only once captured
@@ -77,15 +77,12 @@ TEST_F(TagTableTest, FilterIntersectsInTheFirstTagsOrderThenSubtracts) {
 }
 
 TEST(TagTable, LinksNameABehaviourByTheirWholeTrimmedName) {
-    const struct {
-        const char* link;
-        const char* behaviour;
-        bool names;
-    } cases[] = {{"vmrk-1000", "vmrk-1000", true},   {"vmrk-1000 ", "vmrk-1000", true},
-                 {"vmrk-1000.", "vmrk-1000", true},  {"vmrk-10000", "vmrk-1000", false},
-                 {"vmrk-1000", "vmrk-10000", false}, {"vmrk-100", "vmrk-1000", false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(LinkNames(c.link, c.behaviour), c.names) << c.link << " " << c.behaviour;
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"vmrk-1000", "vmrk-1000", true},   {"vmrk-1000 ", "vmrk-1000", true},
+        {"vmrk-1000.", "vmrk-1000", true},  {"vmrk-10000", "vmrk-1000", false},
+        {"vmrk-1000", "vmrk-10000", false}, {"vmrk-100", "vmrk-1000", false}};
+    for (const auto& [link, behaviour, names] : cases)
+        EXPECT_EQ(LinkNames(link, behaviour), names) << link << " " << behaviour;
 }
 
 TEST(TagTable, WeightsGiveTheFontBuckets) {
@@ -169,11 +166,10 @@ TEST(TagCloudLayout, FlowsInLinesOf20PixelsAndRaisesLargerText) {
 TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePointAndScrollingStaysWithinTheCloud) {
     // Rectangles: 0..110 x 5..25 and 110..150 x 3..23, then 0..110 x 25..45 on the next line.
     const TagCloudLayout layout = LayoutTagCloud({{100, 12}, {30, 14}, {100, 12}}, 160);
-    const struct {
-        int x, y, tag;
-    } hits[] = {{0, 5, 0},   {109, 24, 0}, {105, 10, 0},  // the 10 pixels after a name belong to its tag
-                {110, 5, 1}, {149, 3, 1},  {150, 10, -1}, {0, 4, -1}, {0, 25, 2}, {50, 44, 2}, {50, 45, -1}};
-    for (const auto& h : hits) EXPECT_EQ(layout.HitTest(h.x, h.y), h.tag) << h.x << "," << h.y;
+    const std::tuple<int, int, int> hits[] = {
+        {0, 5, 0},   {109, 24, 0}, {105, 10, 0},  // the 10 pixels after a name belong to its tag
+        {110, 5, 1}, {149, 3, 1},  {150, 10, -1}, {0, 4, -1}, {0, 25, 2}, {50, 44, 2}, {50, 45, -1}};
+    for (const auto& [x, y, tag] : hits) EXPECT_EQ(layout.HitTest(x, y), tag) << x << "," << y;
     const struct {
         int offset, content, client, expected;
     } cases[] = {{40, 100, 60, 40}, {60, 100, 60, 40}, {-20, 100, 60, 0}, {20, 50, 60, 0}};
@@ -273,14 +269,12 @@ TEST(GridLayout, CellsAndHitsFollowTheGapsAndTheScrollPosition) {
     EXPECT_EQ(g.CellCorner(4), (PixelPoint{126, 100}));
     EXPECT_EQ(g.CellCorner(8), (PixelPoint{252, 200}));
     EXPECT_EQ(g.ItemAt(4), 7);
-    const struct {
-        int x, y, item;
-    } hits[] = {
+    const std::tuple<int, int, int> hits[] = {
         {0, 0, 3},     {125, 99, 3},    // the gaps after a cell belong to it
         {126, 100, 7}, {379, 299, 11},  // the spare pixels at the right and bottom: the last column and row
         {380, 10, -1}, {-1, 10, -1},    // the scroll bar, outside the control
     };
-    for (const auto& h : hits) EXPECT_EQ(g.HitItem(h.x, h.y), h.item) << h.x << "," << h.y;
+    for (const auto& [x, y, item] : hits) EXPECT_EQ(g.HitItem(x, y), item) << x << "," << y;
 }
 
 TEST(GridLayout, DraggingTheThumbMovesByWholeRowsWithinTheRange) {
@@ -367,18 +361,15 @@ TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {
 }
 
 TEST(NameSearch, LettersMatchWithoutCaseAndOtherBytesAsTheyAre) {
-    const struct {
-        const char* name;
-        const char* text;
-        bool holds;
-    } cases[] = {{"Spin-0003", "spin", true},
-                 {"spin-0003", "N-00", true},
-                 {"spin", "", true},
-                 {"fade", "fades", false},
-                 {"caf\xc3\xa9", "\xc3\x89", false},
-                 {"a_b", "A_B", true},
-                 {"", "a", false}};
-    for (const auto& c : cases) EXPECT_EQ(NameContains(c.name, c.text), c.holds) << c.name << " / " << c.text;
+    const std::tuple<const char*, const char*, bool> cases[] = {{"Spin-0003", "spin", true},
+                                                                {"spin-0003", "N-00", true},
+                                                                {"spin", "", true},
+                                                                {"fade", "fades", false},
+                                                                {"caf\xc3\xa9", "\xc3\x89", false},
+                                                                {"a_b", "A_B", true},
+                                                                {"", "a", false}};
+    for (const auto& [name, text, holds] : cases)
+        EXPECT_EQ(NameContains(name, text), holds) << name << " / " << text;
 }
 
 // Tags link b and c (c also through a link with a trailing blank); a and d are untagged, d also in a
@@ -426,18 +417,13 @@ TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByNameAndB
 
 TEST(GridKeys, KeysMoveTheSelectionWithinTheItems) {
     // 10 items in 4 columns, 2 rows on a page: rows 0-3, 4-7, 8-9.
-    const struct {
-        GridKey key;
-        int from, to;
-    } cases[] = {
+    const std::tuple<GridKey, int, int> cases[] = {
         {GridKey::Right, 3, 4}, {GridKey::Left, 4, 3},     {GridKey::Left, 0, 0},   {GridKey::Right, 9, 9},
         {GridKey::Down, 1, 5},  {GridKey::Down, 6, 9},     {GridKey::Down, 8, 8},   {GridKey::Up, 9, 5},
         {GridKey::Up, 2, 2},    {GridKey::PageDown, 1, 9}, {GridKey::PageUp, 9, 1}, {GridKey::PageUp, 5, 0},
         {GridKey::Home, 7, 0},  {GridKey::End, 2, 9},      {GridKey::Down, -1, 0},  {GridKey::End, -1, 9}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(GridKeyTarget(c.key, c.from, 10, 4, 2), c.to)
-            << static_cast<int>(c.key) << " from " << c.from;
-    }
+    for (const auto& [key, from, to] : cases)
+        EXPECT_EQ(GridKeyTarget(key, from, 10, 4, 2), to) << static_cast<int>(key) << " from " << from;
     EXPECT_EQ(GridKeyTarget(GridKey::Down, -1, 0, 4, 2), -1);
 }
 
