@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 
 #include "core/library/behaviour_list.h"
 #include "core/library/behaviour_naming.h"

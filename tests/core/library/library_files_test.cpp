@@ -5,7 +5,6 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
-#include <climits>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -32,7 +31,6 @@ namespace motivra {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::string_literals;
 using test::Names;
 using test::Summary;
 using ::testing::AnyOf;

@@ -53,7 +53,6 @@ struct TempLibrary {
     }
     std::string Library() const { return library.string(); }
     std::string Read(const std::string& relative) const { return ReadText(library / relative); }
-    Names Tree() const { return TreeOf(root.Path()); }
     // Every file's bytes by its path under the temporary folder, the lock left out.
     std::map<std::string, std::string> Snapshot() const { return FolderSnapshot(root.Path()); }
     TagTable Tags() const { return LoadLibraryTags(Library()); }
