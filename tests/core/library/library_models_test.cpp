@@ -170,12 +170,10 @@ TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePointAndScrollingSta
         {0, 5, 0},   {109, 24, 0}, {105, 10, 0},  // the 10 pixels after a name belong to its tag
         {110, 5, 1}, {149, 3, 1},  {150, 10, -1}, {0, 4, -1}, {0, 25, 2}, {50, 44, 2}, {50, 45, -1}};
     for (const auto& [x, y, tag] : hits) EXPECT_EQ(layout.HitTest(x, y), tag) << x << "," << y;
-    const struct {
-        int offset, content, client, expected;
-    } cases[] = {{40, 100, 60, 40}, {60, 100, 60, 40}, {-20, 100, 60, 0}, {20, 50, 60, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ClampCloudScroll(c.offset, c.content, c.client), c.expected)
-            << c.offset << " " << c.content;
+    const std::tuple<int, int, int, int> cases[] = {
+        {40, 100, 60, 40}, {60, 100, 60, 40}, {-20, 100, 60, 0}, {20, 50, 60, 0}};
+    for (const auto& [offset, content, client, expected] : cases)
+        EXPECT_EQ(ClampCloudScroll(offset, content, client), expected) << offset << " " << content;
 }
 
 // The state table for each modifier is the tag list control's test, by real clicks; here, whether a press
@@ -278,19 +276,15 @@ TEST(GridLayout, CellsAndHitsFollowTheGapsAndTheScrollPosition) {
 }
 
 TEST(GridLayout, DraggingTheThumbMovesByWholeRowsWithinTheRange) {
-    struct Case {
-        int items, dragTopRow, dy, expected;
-    };
     // -41 pixels are truncated toward zero; with fewer items than cells there is nothing to scroll; with
     // 10000 items the thumb's 280 pixels of travel cover the 3331 hidden rows in proportion.
-    const Case cases[] = {{20, 0, 42, 1},        {20, 1, -42, 0},       {20, 1, -41, 1},
-                          {20, 0, 500, 4},       {20, 2, -500, 0},      {2, 0, 300, 0},
-                          {10000, 0, 280, 3331}, {10000, 0, 140, 1665}, {10000, 3331, -1, 3320},
-                          {10000, 0, 9999, 3331}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(Page(c.items, c.dragTopRow).DraggedTopRow(c.dragTopRow, c.dy), c.expected)
-            << c.items << " items, from row " << c.dragTopRow << " by " << c.dy;
-    }
+    const std::tuple<int, int, int, int> cases[] = {
+        {20, 0, 42, 1},          {20, 1, -42, 0},       {20, 1, -41, 1},       {20, 0, 500, 4},
+        {20, 2, -500, 0},        {2, 0, 300, 0},        {10000, 0, 280, 3331}, {10000, 0, 140, 1665},
+        {10000, 3331, -1, 3320}, {10000, 0, 9999, 3331}};
+    for (const auto& [items, topRow, dy, expected] : cases)
+        EXPECT_EQ(Page(items, topRow).DraggedTopRow(topRow, dy), expected)
+            << items << " items, from row " << topRow << " by " << dy;
 }
 
 // A 400 x 300 grid of 96 x 72 items, laid out as a paint leaves it.
