@@ -203,12 +203,9 @@ void MakeFolders(const test::TempDir& dir, const std::string& list) {
 // The build tree keeps the data beside bin/, Debian's layout in share/motivra; both are found from the
 // program, the library beside it first, then above it. Where help is then found is the help path's test.
 TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveItOrInShareMotivra) {
-    const struct {
-        const char* folders;  // made under X, blank-separated; the rest relative to X, "" for none
-        const char* program;
-        const char* tagList;
-        const char* grid;
-    } cases[] = {
+    // The folders made under X, blank-separated; the program and the two libraries found, relative to X, ""
+    // for none.
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"app/behaviours behaviours", "app/motivra", "app/behaviours", "app/behaviours"},
         {"app behaviours", "app/motivra", "behaviours", "behaviours"},
         {"app/bin app/behaviours", "app/bin/motivra", "app/behaviours", "app/behaviours"},
@@ -221,14 +218,14 @@ TEST(FindLibraryFolder, LooksBesideTheProgramThenAboveItOrInShareMotivra) {
          "usr/share/motivra/behaviours"},
         {"usr/bin usr/share/other usr/behaviours", "usr/bin/motivra", "usr/behaviours", "usr/behaviours"},
         {"app/share/motivra/behaviours", "app/motivra", "", ""}};  // no bin/: as it is
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.folders);
+    for (const auto& [folders, program, tagList, grid] : cases) {
+        SCOPED_TRACE(folders);
         const test::TempDir dir;
-        MakeFolders(dir, c.folders);
+        MakeFolders(dir, folders);
         const auto expected = [&](const char* rel) { return *rel ? dir.File(rel) : std::string(); };
-        const std::string lookup = DataHomeProgramPath(dir.File(c.program));
-        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup), expected(c.tagList));
-        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, lookup), expected(c.grid));
+        const std::string lookup = DataHomeProgramPath(dir.File(program));
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::TagList, lookup), expected(tagList));
+        EXPECT_EQ(FindLibraryFolder(kLibraryFolderName, LibrarySearch::Grid, lookup), expected(grid));
     }
 }
 

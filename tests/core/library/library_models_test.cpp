@@ -143,11 +143,7 @@ std::string Placements(const TagCloudLayout& layout) {
 }
 
 TEST(TagCloudLayout, FlowsInLinesOf20PixelsAndRaisesLargerText) {
-    const struct {
-        std::vector<TextExtent> extents;
-        int width;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<std::vector<TextExtent>, int, std::string> cases[] = {
         // 0..110 and 110..220 fit in 250; the third would end at 330 and starts the next line.
         {{{100, 12}, {100, 12}, {100, 12}}, 250, "0,5 110x20 110,5 110x20 0,25 110x20 / 40"},
         // A tag ending exactly at the edge (with its 10 pixels) stays on the line.
@@ -160,7 +156,8 @@ TEST(TagCloudLayout, FlowsInLinesOf20PixelsAndRaisesLargerText) {
         {{{300, 12}, {20, 12}}, 100, "0,5 310x20 0,25 30x20 / 40"},
         {{{30, 12}, {300, 17}, {20, 12}}, 100, "0,5 40x20 0,22 310x20 0,45 30x20 / 60"},
         {{}, 100, " / 0"}};
-    for (const auto& c : cases) EXPECT_EQ(Placements(LayoutTagCloud(c.extents, c.width)), c.expected);
+    for (const auto& [extents, width, expected] : cases)
+        EXPECT_EQ(Placements(LayoutTagCloud(extents, width)), expected);
 }
 
 TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePointAndScrollingStaysWithinTheCloud) {
@@ -188,21 +185,18 @@ TEST(TagClick, APressSaysWhetherItChangedAStateAndTheUntaggedEntryFollowsTheTagR
                                  : untagged == TagState::Subtracted ? " -"
                                                                     : " .");
     };
-    const struct {
-        int hit;
-        bool ctrl, alt, changed;
-        std::string expected;
-    } steps[] = {{1, false, false, true, "a= +b= c= ."}, {-1, true, false, false, "a= +b= c= ."},
-                 {-1, false, false, true, "a= b= c= ."}, {-1, false, false, false, "a= b= c= ."},
-                 {7, false, false, false, "a= b= c= ."}, {0, false, true, true, "-a= b= c= ."},
-                 {0, false, true, true, "a= b= c= ."},   {0, false, false, true, "+a= b= c= ."},
-                 {3, true, false, true, "+a= b= c= +"},   // Ctrl keeps the tag
-                 {1, false, false, true, "a= +b= c= ."},  // a plain click on a tag clears the entry too
-                 {3, false, true, true, "a= +b= c= -"},   // Alt keeps the tags
-                 {3, false, false, true, "a= b= c= +"}};  // a plain press on the entry chooses it alone
-    for (const auto& s : steps) {
-        EXPECT_EQ(PressTagCloud(table, s.hit, s.ctrl, s.alt, &untagged), s.changed) << "hit " << s.hit;
-        EXPECT_EQ(summary(), s.expected) << "hit " << s.hit;
+    const std::tuple<int, bool, bool, bool, std::string> steps[] = {
+        {1, false, false, true, "a= +b= c= ."}, {-1, true, false, false, "a= +b= c= ."},
+        {-1, false, false, true, "a= b= c= ."}, {-1, false, false, false, "a= b= c= ."},
+        {7, false, false, false, "a= b= c= ."}, {0, false, true, true, "-a= b= c= ."},
+        {0, false, true, true, "a= b= c= ."},   {0, false, false, true, "+a= b= c= ."},
+        {3, true, false, true, "+a= b= c= +"},   // Ctrl keeps the tag
+        {1, false, false, true, "a= +b= c= ."},  // a plain click on a tag clears the entry too
+        {3, false, true, true, "a= +b= c= -"},   // Alt keeps the tags
+        {3, false, false, true, "a= b= c= +"}};  // a plain press on the entry chooses it alone
+    for (const auto& [hit, ctrl, alt, changed, expected] : steps) {
+        EXPECT_EQ(PressTagCloud(table, hit, ctrl, alt, &untagged), changed) << "hit " << hit;
+        EXPECT_EQ(summary(), expected) << "hit " << hit;
     }
 }
 
@@ -440,22 +434,17 @@ protected:
 };
 
 TEST(SaveBehaviourModel, BoxesTrimTheCoreNameIsLowerCasedAndEnterEmptiesTheBoxKeepingTheValue) {
-    const struct {
-        std::string typed;
-        bool enter;
-        BoxChange thumbnail, core;
-        std::string coreAfter;
-    } cases[] = {
+    const std::tuple<std::string, bool, BoxChange, BoxChange, std::string> cases[] = {
         {"  Wave  ", false, {false, "Wave"}, {false, "wave"}, "wave"},
         {"Wave ", true, {true, std::nullopt}, {true, std::nullopt}, "wave"},  // the blank Enter typed
         {"\tSlow SPIN\n", false, {false, "Slow SPIN"}, {false, "slow spin"}, "slow spin"},
         {"\xc3\x84Z", false, {false, "\xc3\x84Z"}, {false, "\xc3\x84z"}, "\xc3\x84z"},  // ASCII letters only
         {"   ", false, {false, ""}, {false, ""}, ""}};
     SaveBehaviourModel model("vmrk");
-    for (const auto& c : cases) {
-        EXPECT_EQ(SaveBehaviourModel::ThumbnailTextChanged(c.typed, c.enter), c.thumbnail) << c.typed;
-        EXPECT_EQ(model.CoreNameChanged(c.typed, c.enter), c.core) << c.typed;
-        EXPECT_EQ(model.CoreName(), c.coreAfter) << c.typed;
+    for (const auto& [typed, enter, thumbnail, core, coreAfter] : cases) {
+        EXPECT_EQ(SaveBehaviourModel::ThumbnailTextChanged(typed, enter), thumbnail) << typed;
+        EXPECT_EQ(model.CoreNameChanged(typed, enter), core) << typed;
+        EXPECT_EQ(model.CoreName(), coreAfter) << typed;
     }
 }
 
@@ -526,21 +515,18 @@ TEST_F(SaveModelTest, TheBehaviourItsThumbnailTagsAndLinksAreSavedTogether) {
 TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
     LoadTags({{"T1", ""}});
     const std::string dots = " cannot be a tag: a tag name may not hold \"/\" or be made of dots only.";
-    const struct {
-        std::string typed;
-        bool added, clearBox;
-        std::string message;
-    } cases[] = {{" new ", true, true, ""},
-                 {"new", false, false, "There is already a tag called \"new\"."},
-                 {"a/b", false, false, "\"a/b\"" + dots},
-                 {" .. ", false, false, "\"..\"" + dots},
-                 {"   ", false, true, ""},
-                 {"", false, false, ""}};
-    for (const auto& c : cases) {
-        const AddedTag added = AddTypedTag(table, Library(), c.typed);
-        EXPECT_EQ(added.added, c.added) << c.typed;
-        EXPECT_EQ(added.clearBox, c.clearBox) << c.typed;
-        EXPECT_EQ(English(added.message), c.message) << c.typed;
+    const std::tuple<std::string, bool, bool, std::string> cases[] = {
+        {" new ", true, true, ""},
+        {"new", false, false, "There is already a tag called \"new\"."},
+        {"a/b", false, false, "\"a/b\"" + dots},
+        {" .. ", false, false, "\"..\"" + dots},
+        {"   ", false, true, ""},
+        {"", false, false, ""}};
+    for (const auto& [typed, added, clearBox, message] : cases) {
+        const AddedTag tag = AddTypedTag(table, Library(), typed);
+        EXPECT_EQ(tag.added, added) << typed;
+        EXPECT_EQ(tag.clearBox, clearBox) << typed;
+        EXPECT_EQ(English(tag.message), message) << typed;
     }
     EXPECT_EQ(Summary(table), "T1= new=");
     EXPECT_TRUE(fs::is_regular_file(library / "tags/new.tag")) << "an added tag has its file at once";
@@ -579,20 +565,16 @@ protected:
 TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAtOnceAsTheyAreOnDisk) {
     EXPECT_EQ(model.ClickGrid(table, "B"), (EditGridClick{true, Library() + "/B.vmr", "", {}}));
     EXPECT_EQ(Summary(table), "+T1=B,C T2=C T3=");
-    const struct {
-        std::string tag;
-        Key key;
-        std::string files;
-    } steps[] = {
+    const std::tuple<std::string, Key, std::string> steps[] = {
         {"T2", Key::None, "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T2\r\n"},
         {"T3", Key::None, "tags/T1.tag=C\r\n tags/T2.tag=C\r\n tags/T3.tag=B\r\n tagdb/B.tdb=T3\r\n"},
         {"T1", Key::None, "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\n tags/T3.tag= tagdb/B.tdb=T1\r\n"},
         {"T2", Key::Ctrl,
          "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T1\r\nT2\r\n"},
         {"T1", Key::Alt, "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T2\r\n"}};
-    for (const auto& step : steps) {
-        EXPECT_EQ(Click(step.tag, step.key), EditTagClick{}) << step.tag << ": the grid and preview stay";
-        EXPECT_EQ(Files().substr(0, Files().find(" tagdb/C")), step.files) << step.tag;
+    for (const auto& [tag, key, files] : steps) {
+        EXPECT_EQ(Click(tag, key), EditTagClick{}) << tag << ": the grid and preview stay";
+        EXPECT_EQ(Files().substr(0, Files().find(" tagdb/C")), files) << tag;
     }
     EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\nT2\r\n");
     PressTagCloud(table, -1, false, false);
