@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "core/io/byte_stream.h"
@@ -294,8 +295,8 @@ TEST_F(LibraryFolderTest, BehavioursAreListedFolderFirstSortedByFileNameAndShown
     EXPECT_EQ(list.GetAllCount(), 5);
 }
 
-void Touch(const fs::path& folder, std::initializer_list<const char*> files) {
-    for (const char* f : files) test::WriteText(folder / f, "x");
+void Touch(const fs::path& folder, const Names& files) {
+    for (const std::string& f : files) test::WriteText(folder / f, "x");
 }
 
 TEST(DiskObject, QualifyCompletesRelativePathsAgainstTheCurrentFolder) {
@@ -314,11 +315,7 @@ TEST(DiskObject, QualifyCompletesRelativePathsAgainstTheCurrentFolder) {
 }
 
 TEST(DiskObject, ListsFilesSortedByteWiseUpperCaseFirst) {
-    const struct {
-        std::initializer_list<const char*> files;
-        std::string pattern;
-        Names expected;
-    } cases[] = {
+    const std::tuple<Names, std::string, Names> cases[] = {
         {{"Zeta.tag", "alpha.tag", "Beta.tag"}, "*.*", {"Beta.tag", "Zeta.tag", "alpha.tag"}},
         {{"b.vmr", "A.vmr", "a.vmr", "a.VMR", "b.vmrk", "noext"}, "*.vmr", {"A.vmr", "a.vmr", "b.vmr"}},
         {{"vmrk-1.bmp", "vmrk.bmp", "vmrk2.bmp"}, "vmrk?*.bmp", {"vmrk-1.bmp", "vmrk2.bmp"}},
@@ -327,14 +324,14 @@ TEST(DiskObject, ListsFilesSortedByteWiseUpperCaseFirst) {
         // A '*' or '?' in a name is an ordinary character of it.
         {{"*x.tag", "?.tag", "*.vmr"}, "*.tag", {"*x.tag", "?.tag"}},
         {{"a*b", "a*", "b*a"}, "a*", {"a*", "a*b"}}};
-    for (const auto& c : cases) {
+    for (const auto& [files, pattern, expected] : cases) {
         test::TempDir dir;
-        Touch(dir.Path(), c.files);
+        Touch(dir.Path(), files);
         fs::create_directory(dir.Path() / "folder.vmr");  // folders are never listed
         DiskObject disk;
         Names bare;
-        ASSERT_TRUE(disk.ListFiles(c.pattern, dir.Path().string(), bare, false));
-        EXPECT_EQ(bare, c.expected);
+        ASSERT_TRUE(disk.ListFiles(pattern, dir.Path().string(), bare, false));
+        EXPECT_EQ(bare, expected);
     }
 }
 

@@ -371,31 +371,27 @@ TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByNameAndB
     const Names listing{"a", "b", "c", "d", "Dd", "d"};
     // b is known as "Wobble".
     const ThumbnailTextOf textOf = [](const std::string& name) { return name == "b" ? "Wobble" : ""; };
-    const struct {
-        const char* tag;  // clicked before the untagged entry's state is applied; "" for none
-        Key key;
-        TagState untagged;
-        const char* text;
-        Unchosen unchosen;
-        std::optional<Names> shown;
-    } cases[] = {{"", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
-                 {"", Key::None, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
-                 {"", Key::None, TagState::Unselected, "d", Unchosen::ShowNone, Names{"d", "Dd"}},
-                 {"", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}},
-                 {"", Key::None, TagState::Selected, "D", Unchosen::ShowAll, Names{"d", "Dd"}},
-                 {"T1", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{"b", "c"}},
-                 {"T1", Key::None, TagState::Unselected, "C", Unchosen::ShowNone, Names{"c"}},
-                 {"", Key::None, TagState::Unselected, "obb", Unchosen::ShowAll, Names{"b"}},
-                 {"T1", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{}},
-                 {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
-                 {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
-                 {"T2", Key::Alt, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.tag) + " / " + c.text);
+    // The tag clicked with its key before the untagged entry's state is applied ("" for none), the name text
+    // typed, what the unchosen show and the names shown.
+    const std::tuple<const char*, Key, TagState, const char*, Unchosen, std::optional<Names>> cases[] = {
+        {"", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
+        {"", Key::None, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
+        {"", Key::None, TagState::Unselected, "d", Unchosen::ShowNone, Names{"d", "Dd"}},
+        {"", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}},
+        {"", Key::None, TagState::Selected, "D", Unchosen::ShowAll, Names{"d", "Dd"}},
+        {"T1", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{"b", "c"}},
+        {"T1", Key::None, TagState::Unselected, "C", Unchosen::ShowNone, Names{"c"}},
+        {"", Key::None, TagState::Unselected, "obb", Unchosen::ShowAll, Names{"b"}},
+        {"T1", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{}},
+        {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
+        {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
+        {"T2", Key::Alt, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}}};
+    for (const auto& [tag, key, untagged, text, unchosen, shown] : cases) {
+        SCOPED_TRACE(std::string(tag) + " / " + text);
         table.ClearStates();
-        if (*c.tag != '\0') ClickTag(table, c.tag, c.key);
-        const TagChoice choice = ChooseByTags(table, c.untagged, listing);
-        EXPECT_EQ(BrowseNames(choice, listing, c.text, c.unchosen, textOf), c.shown);
+        if (*tag != '\0') ClickTag(table, tag, key);
+        const TagChoice choice = ChooseByTags(table, untagged, listing);
+        EXPECT_EQ(BrowseNames(choice, listing, text, unchosen, textOf), shown);
     }
     // Each cell's balloon names the behaviour and its tags.
     EXPECT_EQ(English(BehaviourTipText(BehaviourTitle("c", "Wobble"), TagsOf(table, "c"))),
