@@ -33,31 +33,16 @@ std::vector<std::string> Matches(const std::string& text, const std::regex& patt
 
 // The width a PNG file declares in its header; 0 when it is no PNG.
 int PngWidth(const fs::path& path) {
-    const std::string bytes = test::ReadText(path);
-    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
-        bytes.compare(12, 4, "IHDR") != 0)
-        return 0;
-    int width = 0;
-    for (int i = 16; i < 20; ++i)
-        width = width * 256 + static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
-    return width;
-}
-
-// Every page's path inside the help folder, with "/" between folders.
-std::set<std::string> Pages(const fs::path& help) {
-    std::set<std::string> pages;
-    for (const auto& entry : fs::recursive_directory_iterator(help)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".htm")
-            pages.insert(entry.path().lexically_relative(help).generic_string());
-    }
-    return pages;
+    const std::string b = test::ReadText(path);
+    if (b.size() < 24 || b.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || b.compare(12, 4, "IHDR") != 0) return 0;
+    const auto byte = [&](int i) { return static_cast<unsigned char>(b[static_cast<std::size_t>(i)]); };
+    return byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19);
 }
 
 // What is wrong with the help folder, one line each; empty when nothing is. codePages are the pages the
 // program asks for by name.
 std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::string>& codePages) {
     std::vector<std::string> problems;
-    const std::set<std::string> pages = Pages(help);
     const std::regex href(R"(<a\s[^>]*href="([^"]*)\")", std::regex::icase);
     const std::regex anchor(R"(\s(?:name|id)="([^"]+)\")", std::regex::icase);
     const std::regex img(R"((<img\s[^>]*>))", std::regex::icase);
@@ -66,14 +51,16 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
     const std::regex scheme(R"(^[a-z][a-z0-9+.-]*:)", std::regex::icase);
     const std::regex stylesheet(R"(<link\s[^>]*href="([^"]*)\")", std::regex::icase);
 
-    std::map<std::string, std::set<std::string>> anchors;
-    for (const std::string& page : pages) {
-        const auto names = Matches(test::ReadText(help / page), anchor);
+    std::map<std::string, std::set<std::string>> anchors;  // by page
+    for (const auto& entry : fs::recursive_directory_iterator(help)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".htm") continue;
+        const std::string page = entry.path().lexically_relative(help).generic_string();
+        const auto names = Matches(test::ReadText(entry.path()), anchor);
         anchors[page] = {names.begin(), names.end()};
     }
     std::map<std::string, std::set<std::string>> linksTo;
     std::set<fs::path> picturesUsed;
-    for (const std::string& page : pages) {
+    for (const auto& [page, names] : anchors) {
         const std::string text = test::ReadText(help / page);
         const fs::path folder = fs::path(page).parent_path();
         for (const std::string& link : Matches(text, href)) {
@@ -83,12 +70,12 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
             const std::string name = hash == std::string::npos ? "" : link.substr(hash + 1);
             const std::string target =
                 file.empty() ? page : (folder / file).lexically_normal().generic_string();
-            if (pages.count(target) == 0) {
+            if (!anchors.contains(target)) {
                 problems.push_back(page + ": link to a missing page " + link);
                 continue;
             }
             linksTo[page].insert(target);
-            if (!name.empty() && anchors[target].count(name) == 0)
+            if (!name.empty() && !anchors.at(target).contains(name))
                 problems.push_back(page + ": link to a missing anchor " + link);
         }
         // The pages share one style sheet; without it a page would show in the view's plain colours.
@@ -122,7 +109,7 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
         }
     }
     for (const std::string& page : codePages) {
-        if (pages.count(page) == 0) problems.push_back("the program opens a missing page " + page);
+        if (!anchors.contains(page)) problems.push_back("the program opens a missing page " + page);
     }
     std::set<std::string> reached(std::begin(kStartPages), std::end(kStartPages));
     for (std::size_t known = 0; known != reached.size();) {
@@ -130,8 +117,8 @@ std::vector<std::string> HelpProblems(const fs::path& help, const std::set<std::
         for (const std::string& page : std::set<std::string>(reached))
             reached.insert(linksTo[page].begin(), linksTo[page].end());
     }
-    for (const std::string& page : pages) {
-        if (reached.count(page) == 0) problems.push_back(page + ": no way to reach it from the start pages");
+    for (const auto& [page, names] : anchors) {
+        if (!reached.contains(page)) problems.push_back(page + ": no way to reach it from the start pages");
     }
     for (const auto& entry : fs::recursive_directory_iterator(help)) {
         if (entry.path().extension() == ".png" && picturesUsed.count(entry.path().lexically_normal()) == 0)
@@ -163,11 +150,9 @@ TEST(HelpPages, EveryLinkAnchorAndPictureIsThereAndEveryPageTheProgramOpensIsRea
 
 // The header of a PNG file of the given width.
 void WritePng(const fs::path& path, int width) {
-    std::string bytes = "\x89PNG\r\n\x1a\n";
-    bytes += std::string("\0\0\0\x0dIHDR", 8);
+    std::string bytes = "\x89PNG\r\n\x1a\n" + std::string("\0\0\0\x0dIHDR", 8);
     for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((width >> shift) & 0xFF);
-    bytes += std::string("\0\0\0\x10", 4);
-    std::ofstream(path, std::ios::binary) << bytes;
+    test::WriteText(path, bytes + std::string("\0\0\0\x10", 4));
 }
 
 // The check itself: a small help folder with one fault of each kind.

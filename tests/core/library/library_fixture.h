@@ -53,7 +53,6 @@ struct TempLibrary {
     }
     std::string Library() const { return library.string(); }
     std::string Read(const std::string& relative) const { return ReadText(library / relative); }
-    Names Tree() const { return TreeOf(root.Path()); }
     // Every file's bytes by its path under the temporary folder, the lock left out.
     std::map<std::string, std::string> Snapshot() const { return FolderSnapshot(root.Path()); }
     TagTable Tags() const { return LoadLibraryTags(Library()); }
@@ -131,14 +130,11 @@ inline const std::vector<SampleChange>& SampleChanges() {
 // probe, as the tests may run as a user who can write anywhere.
 struct InstalledData {
     InstalledData() {
-        for (const char* folder : {"bin", "help", "behaviours/thumbs", "behaviours/tagdb", "behaviours/tags",
-                                   "palettes", "swatches"}) {
-            std::filesystem::create_directories(prefix / folder);
-        }
         // Read-only, as a package may lay its files out.
         for (const char* file : {"bin/motivra", "help/welcome.htm", "behaviours/vmrk-0000.vmr",
                                  "behaviours/thumbs/vmrk-0000.bmp", "behaviours/tagdb/vmrk-0000.tdb",
                                  "behaviours/tags/spin.tag", "palettes/warm.vmp", "swatches/test.vmw"}) {
+            std::filesystem::create_directories((prefix / file).parent_path());
             WriteText(prefix / file, std::string(file).ends_with(".tag") ? "vmrk-0000\r\n" : file);
             std::filesystem::permissions(prefix / file, std::filesystem::perms::owner_read);
         }

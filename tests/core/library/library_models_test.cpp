@@ -5,9 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "core/engine/text_encoding.h"
 #include "core/library/edit_tags_model.h"
 #include "core/library/library_browse.h"
 #include "core/library/library_colours.h"
@@ -60,35 +60,29 @@ TEST_F(TagTableTest, FilterIntersectsInTheFirstTagsOrderThenSubtracts) {
     Write({"tags/D.tag"}, "x\r\n");
     Write({"tags/R.tag"}, "y\r\nq\r\ny\r\n");
     TagTable table = Tags();
-    const struct {
-        Names selected, subtracted, expected;
-    } cases[] = {{{"A", "B"}, {}, {"x", "z"}}, {{"A", "B"}, {"D"}, {"z"}},   {{}, {"D"}, {}},
-                 {{"B"}, {}, {"z", "x"}},      {{"R"}, {}, {"y", "q", "y"}},  // repeats of the first tag stay
-                 {{"R", "A"}, {}, {"y"}},  // the table's order, not the choosing order, decides the first tag
-                 {{"A", "B", "D"}, {}, {"x"}}};
-    for (const auto& c : cases) {
-        Select(table, c.selected, c.subtracted);
-        EXPECT_EQ(table.TagFilter(), c.expected) << Summary(table);
+    const std::tuple<Names, Names, Names> cases[] = {
+        {{"A", "B"}, {}, {"x", "z"}}, {{"A", "B"}, {"D"}, {"z"}},   {{}, {"D"}, {}},
+        {{"B"}, {}, {"z", "x"}},      {{"R"}, {}, {"y", "q", "y"}},  // repeats of the first tag stay
+        {{"R", "A"}, {}, {"y"}},  // the table's order, not the choosing order, decides the first tag
+        {{"A", "B", "D"}, {}, {"x"}}};
+    for (const auto& [selected, subtracted, expected] : cases) {
+        Select(table, selected, subtracted);
+        EXPECT_EQ(table.TagFilter(), expected) << Summary(table);
     }
     Select(table, {"B"});
     table.SetState(0, TagState::Selected);  // counted and shown at once, filtered only once captured
     EXPECT_EQ(table.SelectedTagsText(), "A  B");
     EXPECT_EQ(table.CountSelected(), 2);
     EXPECT_EQ(table.TagFilter(), (Names{"z", "x"}));
-    table.CaptureSelection();
-    EXPECT_EQ(table.TagFilter(), (Names{"x", "z"}));
 }
 
 TEST(TagTable, LinksNameABehaviourByTheirWholeTrimmedName) {
-    const struct {
-        const char* link;
-        const char* behaviour;
-        bool names;
-    } cases[] = {{"vmrk-1000", "vmrk-1000", true},   {"vmrk-1000 ", "vmrk-1000", true},
-                 {"vmrk-1000.", "vmrk-1000", true},  {"vmrk-10000", "vmrk-1000", false},
-                 {"vmrk-1000", "vmrk-10000", false}, {"vmrk-100", "vmrk-1000", false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(LinkNames(c.link, c.behaviour), c.names) << c.link << " " << c.behaviour;
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"vmrk-1000", "vmrk-1000", true},   {"vmrk-1000 ", "vmrk-1000", true},
+        {"vmrk-1000.", "vmrk-1000", true},  {"vmrk-10000", "vmrk-1000", false},
+        {"vmrk-1000", "vmrk-10000", false}, {"vmrk-100", "vmrk-1000", false}};
+    for (const auto& [link, behaviour, names] : cases)
+        EXPECT_EQ(LinkNames(link, behaviour), names) << link << " " << behaviour;
 }
 
 TEST(TagTable, WeightsGiveTheFontBuckets) {
@@ -110,7 +104,8 @@ TEST_F(TagTableTest, LoadTagsReadsEveryTagFileInListingOrder) {
     const TagTable table = Tags();
     EXPECT_EQ(Summary(table), "Beta=b1,last Zeta=b1,b2 alpha=");
     EXPECT_EQ(table.Entry(0).weight, 2);
-    EXPECT_EQ(std::pair(table.FontBucket(0), table.FontBucket(2)), std::pair(4, 0)) << "weights 0 to 2 loaded";
+    EXPECT_EQ(std::pair(table.FontBucket(0), table.FontBucket(2)), std::pair(4, 0))
+        << "weights 0 to 2 loaded";
     TagTable kept = table;
     kept.SetTagFolder((library / "missing/").string());
     kept.LoadTags();
@@ -148,11 +143,7 @@ std::string Placements(const TagCloudLayout& layout) {
 }
 
 TEST(TagCloudLayout, FlowsInLinesOf20PixelsAndRaisesLargerText) {
-    const struct {
-        std::vector<TextExtent> extents;
-        int width;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<std::vector<TextExtent>, int, std::string> cases[] = {
         // 0..110 and 110..220 fit in 250; the third would end at 330 and starts the next line.
         {{{100, 12}, {100, 12}, {100, 12}}, 250, "0,5 110x20 110,5 110x20 0,25 110x20 / 40"},
         // A tag ending exactly at the edge (with its 10 pixels) stays on the line.
@@ -165,41 +156,47 @@ TEST(TagCloudLayout, FlowsInLinesOf20PixelsAndRaisesLargerText) {
         {{{300, 12}, {20, 12}}, 100, "0,5 310x20 0,25 30x20 / 40"},
         {{{30, 12}, {300, 17}, {20, 12}}, 100, "0,5 40x20 0,22 310x20 0,45 30x20 / 60"},
         {{}, 100, " / 0"}};
-    for (const auto& c : cases) EXPECT_EQ(Placements(LayoutTagCloud(c.extents, c.width)), c.expected);
+    for (const auto& [extents, width, expected] : cases)
+        EXPECT_EQ(Placements(LayoutTagCloud(extents, width)), expected);
 }
 
 TEST(TagCloudLayout, HitTestTakesTheFirstRectangleHoldingThePointAndScrollingStaysWithinTheCloud) {
     // Rectangles: 0..110 x 5..25 and 110..150 x 3..23, then 0..110 x 25..45 on the next line.
     const TagCloudLayout layout = LayoutTagCloud({{100, 12}, {30, 14}, {100, 12}}, 160);
-    const struct {
-        int x, y, tag;
-    } hits[] = {{0, 5, 0},   {109, 24, 0}, {105, 10, 0},  // the 10 pixels after a name belong to its tag
-                {110, 5, 1}, {149, 3, 1},  {150, 10, -1}, {0, 4, -1}, {0, 25, 2}, {50, 44, 2}, {50, 45, -1}};
-    for (const auto& h : hits) EXPECT_EQ(layout.HitTest(h.x, h.y), h.tag) << h.x << "," << h.y;
-    const struct {
-        int offset, content, client, expected;
-    } cases[] = {{40, 100, 60, 40}, {60, 100, 60, 40}, {-20, 100, 60, 0}, {20, 50, 60, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ClampCloudScroll(c.offset, c.content, c.client), c.expected)
-            << c.offset << " " << c.content;
+    const std::tuple<int, int, int> hits[] = {
+        {0, 5, 0},   {109, 24, 0}, {105, 10, 0},  // the 10 pixels after a name belong to its tag
+        {110, 5, 1}, {149, 3, 1},  {150, 10, -1}, {0, 4, -1}, {0, 25, 2}, {50, 44, 2}, {50, 45, -1}};
+    for (const auto& [x, y, tag] : hits) EXPECT_EQ(layout.HitTest(x, y), tag) << x << "," << y;
+    const std::tuple<int, int, int, int> cases[] = {
+        {40, 100, 60, 40}, {60, 100, 60, 40}, {-20, 100, 60, 0}, {20, 50, 60, 0}};
+    for (const auto& [offset, content, client, expected] : cases)
+        EXPECT_EQ(ClampCloudScroll(offset, content, client), expected) << offset << " " << content;
 }
 
 // The state table for each modifier is the tag list control's test, by real clicks; here, whether a press
-// changed anything, which decides the repaint.
-TEST(TagClick, APressSaysWhetherItChangedAStateAndAltTwiceClears) {
+// changed anything, which decides the repaint, and how the untagged entry after the last tag (hit 3, its
+// state last in each summary) follows the tag rules.
+TEST(TagClick, APressSaysWhetherItChangedAStateAndTheUntaggedEntryFollowsTheTagRules) {
     TagTable table;
     for (const char* name : {"a", "b", "c"}) table.AddTag(name);
-    const struct {
-        int hit;
-        bool ctrl, alt, changed;
-        std::string expected;
-    } steps[] = {{1, false, false, true, "a= +b= c="}, {-1, true, false, false, "a= +b= c="},
-                 {-1, false, false, true, "a= b= c="}, {-1, false, false, false, "a= b= c="},
-                 {7, false, false, false, "a= b= c="}, {0, false, true, true, "-a= b= c="},
-                 {0, false, true, true, "a= b= c="}};
-    for (const auto& s : steps) {
-        EXPECT_EQ(PressTagCloud(table, s.hit, s.ctrl, s.alt), s.changed) << "hit " << s.hit;
-        EXPECT_EQ(Summary(table), s.expected) << "hit " << s.hit;
+    TagState untagged = TagState::Unselected;
+    const auto summary = [&] {
+        return Summary(table) + (untagged == TagState::Selected     ? " +"
+                                 : untagged == TagState::Subtracted ? " -"
+                                                                    : " .");
+    };
+    const std::tuple<int, bool, bool, bool, std::string> steps[] = {
+        {1, false, false, true, "a= +b= c= ."}, {-1, true, false, false, "a= +b= c= ."},
+        {-1, false, false, true, "a= b= c= ."}, {-1, false, false, false, "a= b= c= ."},
+        {7, false, false, false, "a= b= c= ."}, {0, false, true, true, "-a= b= c= ."},
+        {0, false, true, true, "a= b= c= ."},   {0, false, false, true, "+a= b= c= ."},
+        {3, true, false, true, "+a= b= c= +"},   // Ctrl keeps the tag
+        {1, false, false, true, "a= +b= c= ."},  // a plain click on a tag clears the entry too
+        {3, false, true, true, "a= +b= c= -"},   // Alt keeps the tags
+        {3, false, false, true, "a= b= c= +"}};  // a plain press on the entry chooses it alone
+    for (const auto& [hit, ctrl, alt, changed, expected] : steps) {
+        EXPECT_EQ(PressTagCloud(table, hit, ctrl, alt, &untagged), changed) << "hit " << hit;
+        EXPECT_EQ(summary(), expected) << "hit " << hit;
     }
 }
 
@@ -220,9 +217,6 @@ TEST(LibraryColours, TagStatesAndTheGridsTintTakeTheirSchemeColours) {
     GridColours grid;
     grid.Load(test::SchemeTable{});
     EXPECT_EQ(grid.selectedColour, 0xF07800_rgb);
-    grid.SetBGColour(0x2020A0_scheme);
-    EXPECT_EQ(grid.fillColour, 0x2020A0_scheme);
-    EXPECT_EQ(grid.bgColour, 0x464646_scheme) << "the scroll bar keeps the scheme's background";
 }
 
 // The 400 x 300 grid of 96 x 72 items (cells 102 x 78) at a given scroll position.
@@ -267,30 +261,24 @@ TEST(GridLayout, CellsAndHitsFollowTheGapsAndTheScrollPosition) {
     EXPECT_EQ(g.CellCorner(4), (PixelPoint{126, 100}));
     EXPECT_EQ(g.CellCorner(8), (PixelPoint{252, 200}));
     EXPECT_EQ(g.ItemAt(4), 7);
-    const struct {
-        int x, y, item;
-    } hits[] = {
+    const std::tuple<int, int, int> hits[] = {
         {0, 0, 3},     {125, 99, 3},    // the gaps after a cell belong to it
         {126, 100, 7}, {379, 299, 11},  // the spare pixels at the right and bottom: the last column and row
         {380, 10, -1}, {-1, 10, -1},    // the scroll bar, outside the control
     };
-    for (const auto& h : hits) EXPECT_EQ(g.HitItem(h.x, h.y), h.item) << h.x << "," << h.y;
+    for (const auto& [x, y, item] : hits) EXPECT_EQ(g.HitItem(x, y), item) << x << "," << y;
 }
 
 TEST(GridLayout, DraggingTheThumbMovesByWholeRowsWithinTheRange) {
-    struct Case {
-        int items, dragTopRow, dy, expected;
-    };
     // -41 pixels are truncated toward zero; with fewer items than cells there is nothing to scroll; with
     // 10000 items the thumb's 280 pixels of travel cover the 3331 hidden rows in proportion.
-    const Case cases[] = {{20, 0, 42, 1},        {20, 1, -42, 0},       {20, 1, -41, 1},
-                          {20, 0, 500, 4},       {20, 2, -500, 0},      {2, 0, 300, 0},
-                          {10000, 0, 280, 3331}, {10000, 0, 140, 1665}, {10000, 3331, -1, 3320},
-                          {10000, 0, 9999, 3331}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(Page(c.items, c.dragTopRow).DraggedTopRow(c.dragTopRow, c.dy), c.expected)
-            << c.items << " items, from row " << c.dragTopRow << " by " << c.dy;
-    }
+    const std::tuple<int, int, int, int> cases[] = {
+        {20, 0, 42, 1},          {20, 1, -42, 0},       {20, 1, -41, 1},       {20, 0, 500, 4},
+        {20, 2, -500, 0},        {2, 0, 300, 0},        {10000, 0, 280, 3331}, {10000, 0, 140, 1665},
+        {10000, 3331, -1, 3320}, {10000, 0, 9999, 3331}};
+    for (const auto& [items, topRow, dy, expected] : cases)
+        EXPECT_EQ(Page(items, topRow).DraggedTopRow(topRow, dy), expected)
+            << items << " items, from row " << topRow << " by " << dy;
 }
 
 // A 400 x 300 grid of 96 x 72 items, laid out as a paint leaves it.
@@ -316,7 +304,7 @@ int PressAt(GridState& grid, PixelPoint p) {
 }
 
 // Moving and toggling a single choice, clear on release, paging and dragging are the grid control's tests.
-TEST(GridState, MultipleSelectionTogglesEachItem) {
+TEST(GridState, MultipleSelectionTogglesEachItemAndTheCellKeepsItsSizeForTinyItems) {
     GridState multi = Grid(20, true);
     for (int k : {1, 5, 3, 5}) PressAt(multi, Centre(k));
     EXPECT_TRUE(multi.IsSelected(1));
@@ -324,6 +312,13 @@ TEST(GridState, MultipleSelectionTogglesEachItem) {
     EXPECT_FALSE(multi.IsSelected(5));
     EXPECT_EQ(multi.SelectedCount(), 2);
     EXPECT_EQ(multi.GetSelected(), -1) << "multiple selection has no single choice";
+
+    GridState grid;
+    grid.SetItemSize(5, 40);
+    EXPECT_EQ(std::pair(grid.GetCellWidth(), grid.GetCellHeight()), std::pair(11, 46));
+    grid.SetItemSize(6, 3);
+    EXPECT_EQ(std::pair(grid.GetCellWidth(), grid.GetCellHeight()), std::pair(12, 46))
+        << "sizes below six pixels keep the cell";
 }
 
 TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {
@@ -353,116 +348,66 @@ TEST(GridState, FlagsFollowTheItemsWithoutAFixedCapacity) {
     EXPECT_EQ(grid.GetTopRow(), 0);
 }
 
-TEST(GridState, ItemSizesBelowSixPixelsKeepTheCell) {
-    GridState grid;
-    EXPECT_EQ(grid.GetCellWidth(), 11);
-    grid.SetItemSize(5, 40);
-    EXPECT_EQ(grid.GetCellWidth(), 11);
-    EXPECT_EQ(grid.GetCellHeight(), 46);
-    grid.SetItemSize(6, 3);
-    EXPECT_EQ(grid.GetCellWidth(), 12);
-    EXPECT_EQ(grid.GetCellHeight(), 46);
-}
-
 TEST(NameSearch, LettersMatchWithoutCaseAndOtherBytesAsTheyAre) {
-    const struct {
-        const char* name;
-        const char* text;
-        bool holds;
-    } cases[] = {{"Spin-0003", "spin", true},
-                 {"spin-0003", "N-00", true},
-                 {"spin", "", true},
-                 {"", "", true},
-                 {"fade", "fades", false},
-                 {"fade", "x", false},
-                 {"caf\xc3\xa9", "\xc3\x89", false},
-                 {"turn", "ur", true},
-                 {"a_b", "A_B", true},
-                 {"", "a", false}};
-    for (const auto& c : cases) EXPECT_EQ(NameContains(c.name, c.text), c.holds) << c.name << " / " << c.text;
+    const std::tuple<const char*, const char*, bool> cases[] = {{"Spin-0003", "spin", true},
+                                                                {"spin-0003", "N-00", true},
+                                                                {"spin", "", true},
+                                                                {"fade", "fades", false},
+                                                                {"caf\xc3\xa9", "\xc3\x89", false},
+                                                                {"a_b", "A_B", true},
+                                                                {"", "a", false}};
+    for (const auto& [name, text, holds] : cases)
+        EXPECT_EQ(NameContains(name, text), holds) << name << " / " << text;
 }
 
 // Tags link b and c (c also through a link with a trailing blank); a and d are untagged, d also in a
 // subfolder.
-class BrowseTest : public test::LibraryTest {
-protected:
-    BrowseTest() {
-        Write({"tags/T1.tag"}, "b\r\nc\r\n");
-        Write({"tags/T2.tag"}, "c \r\n");
-        table = Tags();
-    }
+using BrowseTest = test::LibraryTest;
+
+TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByNameAndBalloonsNameTheTags) {
+    Write({"tags/T1.tag"}, "b\r\nc\r\n");
+    Write({"tags/T2.tag"}, "c \r\n");
+    TagTable table = Tags();
     const Names listing{"a", "b", "c", "d", "Dd", "d"};
     // b is known as "Wobble".
     const ThumbnailTextOf textOf = [](const std::string& name) { return name == "b" ? "Wobble" : ""; };
-    TagTable table;
-};
-
-TEST_F(BrowseTest, TheGridShowsTheTagChoiceAndTheUntaggedEntryNarrowedByName) {
-    const struct {
-        const char* tag;  // clicked before the untagged entry's state is applied; "" for none
-        Key key;
-        TagState untagged;
-        const char* text;
-        Unchosen unchosen;
-        std::optional<Names> shown;
-    } cases[] = {{"", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
-                 {"", Key::None, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
-                 {"", Key::None, TagState::Unselected, "d", Unchosen::ShowNone, Names{"d", "Dd"}},
-                 {"", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}},
-                 {"", Key::None, TagState::Selected, "D", Unchosen::ShowAll, Names{"d", "Dd"}},
-                 {"T1", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{"b", "c"}},
-                 {"T1", Key::None, TagState::Unselected, "C", Unchosen::ShowNone, Names{"c"}},
-                 {"", Key::None, TagState::Unselected, "obb", Unchosen::ShowAll, Names{"b"}},
-                 {"T1", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{}},
-                 {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
-                 {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
-                 {"T2", Key::Alt, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.tag) + " / " + c.text);
+    // The tag clicked with its key before the untagged entry's state is applied ("" for none), the name text
+    // typed, what the unchosen show and the names shown.
+    const std::tuple<const char*, Key, TagState, const char*, Unchosen, std::optional<Names>> cases[] = {
+        {"", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
+        {"", Key::None, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
+        {"", Key::None, TagState::Unselected, "d", Unchosen::ShowNone, Names{"d", "Dd"}},
+        {"", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}},
+        {"", Key::None, TagState::Selected, "D", Unchosen::ShowAll, Names{"d", "Dd"}},
+        {"T1", Key::None, TagState::Unselected, "", Unchosen::ShowNone, Names{"b", "c"}},
+        {"T1", Key::None, TagState::Unselected, "C", Unchosen::ShowNone, Names{"c"}},
+        {"", Key::None, TagState::Unselected, "obb", Unchosen::ShowAll, Names{"b"}},
+        {"T1", Key::None, TagState::Selected, "", Unchosen::ShowNone, Names{}},
+        {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowAll, std::nullopt},
+        {"T2", Key::Alt, TagState::Unselected, "", Unchosen::ShowNone, Names{}},
+        {"T2", Key::Alt, TagState::Selected, "", Unchosen::ShowNone, Names{"a", "d", "Dd"}}};
+    for (const auto& [tag, key, untagged, text, unchosen, shown] : cases) {
+        SCOPED_TRACE(std::string(tag) + " / " + text);
         table.ClearStates();
-        if (*c.tag != '\0') ClickTag(table, c.tag, c.key);
-        const TagChoice choice = ChooseByTags(table, c.untagged, listing);
-        EXPECT_EQ(BrowseNames(choice, listing, c.text, c.unchosen, textOf), c.shown);
+        if (*tag != '\0') ClickTag(table, tag, key);
+        const TagChoice choice = ChooseByTags(table, untagged, listing);
+        EXPECT_EQ(BrowseNames(choice, listing, text, unchosen, textOf), shown);
     }
-}
-
-TEST_F(BrowseTest, EachCellsBalloonNamesTheBehaviourAndItsTags) {
+    // Each cell's balloon names the behaviour and its tags.
     EXPECT_EQ(English(BehaviourTipText(BehaviourTitle("c", "Wobble"), TagsOf(table, "c"))),
               "Wobble (c)\nTags: T1, T2");
     EXPECT_EQ(English(BehaviourTipText(BehaviourTitle("a", ""), TagsOf(table, "a"))), "a\nNo tags");
 }
 
-TEST_F(BrowseTest, APressOnTheUntaggedEntryFollowsTheTagRules) {
-    TagState untagged = TagState::Unselected;
-    ClickTag(table, "T1");
-    EXPECT_TRUE(PressTagCloud(table, table.Count(), true, false, &untagged));
-    EXPECT_EQ(untagged, TagState::Selected);
-    EXPECT_EQ(Summary(table), "+T1=b,c T2=c ") << "Ctrl keeps the tag";
-    EXPECT_TRUE(PressTagCloud(table, table.FindTag("T2"), false, false, &untagged));
-    EXPECT_EQ(untagged, TagState::Unselected) << "a plain click on a tag clears the entry too";
-    PressTagCloud(table, table.Count(), false, true, &untagged);
-    EXPECT_EQ(untagged, TagState::Subtracted);
-    EXPECT_EQ(Summary(table), "T1=b,c +T2=c ") << "Alt keeps the tags";
-    PressTagCloud(table, table.Count(), false, false, &untagged);
-    EXPECT_EQ(untagged, TagState::Selected);
-    EXPECT_EQ(Summary(table), "T1=b,c T2=c ") << "a plain press on the entry chooses it alone";
-}
-
 TEST(GridKeys, KeysMoveTheSelectionWithinTheItems) {
     // 10 items in 4 columns, 2 rows on a page: rows 0-3, 4-7, 8-9.
-    const struct {
-        GridKey key;
-        int from;
-        int to;
-    } cases[] = {
+    const std::tuple<GridKey, int, int> cases[] = {
         {GridKey::Right, 3, 4}, {GridKey::Left, 4, 3},     {GridKey::Left, 0, 0},   {GridKey::Right, 9, 9},
         {GridKey::Down, 1, 5},  {GridKey::Down, 6, 9},     {GridKey::Down, 8, 8},   {GridKey::Up, 9, 5},
         {GridKey::Up, 2, 2},    {GridKey::PageDown, 1, 9}, {GridKey::PageUp, 9, 1}, {GridKey::PageUp, 5, 0},
         {GridKey::Home, 7, 0},  {GridKey::End, 2, 9},      {GridKey::Down, -1, 0},  {GridKey::End, -1, 9}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(GridKeyTarget(c.key, c.from, 10, 4, 2), c.to)
-            << static_cast<int>(c.key) << " from " << c.from;
-    }
+    for (const auto& [key, from, to] : cases)
+        EXPECT_EQ(GridKeyTarget(key, from, 10, 4, 2), to) << static_cast<int>(key) << " from " << from;
     EXPECT_EQ(GridKeyTarget(GridKey::Down, -1, 0, 4, 2), -1);
 }
 
@@ -485,52 +430,65 @@ protected:
 };
 
 TEST(SaveBehaviourModel, BoxesTrimTheCoreNameIsLowerCasedAndEnterEmptiesTheBoxKeepingTheValue) {
-    const struct {
-        std::string typed;
-        bool enter;
-        BoxChange thumbnail, core;
-        std::string coreAfter;
-    } cases[] = {
+    const std::tuple<std::string, bool, BoxChange, BoxChange, std::string> cases[] = {
         {"  Wave  ", false, {false, "Wave"}, {false, "wave"}, "wave"},
         {"Wave ", true, {true, std::nullopt}, {true, std::nullopt}, "wave"},  // the blank Enter typed
         {"\tSlow SPIN\n", false, {false, "Slow SPIN"}, {false, "slow spin"}, "slow spin"},
         {"\xc3\x84Z", false, {false, "\xc3\x84Z"}, {false, "\xc3\x84z"}, "\xc3\x84z"},  // ASCII letters only
         {"   ", false, {false, ""}, {false, ""}, ""}};
     SaveBehaviourModel model("vmrk");
-    for (const auto& c : cases) {
-        EXPECT_EQ(SaveBehaviourModel::ThumbnailTextChanged(c.typed, c.enter), c.thumbnail) << c.typed;
-        EXPECT_EQ(model.CoreNameChanged(c.typed, c.enter), c.core) << c.typed;
-        EXPECT_EQ(model.CoreName(), c.coreAfter) << c.typed;
+    for (const auto& [typed, enter, thumbnail, core, coreAfter] : cases) {
+        EXPECT_EQ(SaveBehaviourModel::ThumbnailTextChanged(typed, enter), thumbnail) << typed;
+        EXPECT_EQ(model.CoreNameChanged(typed, enter), core) << typed;
+        EXPECT_EQ(model.CoreName(), coreAfter) << typed;
     }
 }
 
-TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryOrAnAcceptableCoreName) {
+// A thumbnail that cannot be made, a text the file cannot hold and an unreadable tag file refuse the whole
+// save as well.
+TEST_F(SaveModelTest, NothingIsWrittenWithoutATrackALibraryAnAcceptableCoreNameOrEveryFile) {
     const struct {
-        bool enabled;
-        bool library;
-        std::string core;
-        std::string says;
+        bool enabled, library;
+        std::string core, says;
+        bool failThumbnail = false;
+        std::string text = "t";
+        Names unsupported = {};
     } cases[] = {{false, true, "vmrk", "nothing to save"},
                  {true, false, "vmrk", "No library"},
                  {true, true, "", "core filename"},
                  {true, true, "../up", "outside the library"},
                  {true, true, "a/b", "outside the library"},
                  {true, true, "a\\b", "outside the library"},
-                 {true, true, "..", "dots only"}};
-    Write({"tags/T1.tag"});
-    table = Tags();
-    table.SetState(0, TagState::Selected);
-    const Names before = Tree();
+                 {true, true, "..", "dots only"},
+                 {true, true, "vmrk", "thumbnail could not be made (out of memory)", true},
+                 // \xc3\xa9 is Latin-1
+                 {true,
+                  true,
+                  "vmrk",
+                  "cannot keep: \xe2\x82\xac.",
+                  false,
+                  "caf\xc3\xa9 \xe2\x82\xac",
+                  {"\xe2\x82\xac"}}};
+    LoadTags({{"T1", ""}});
+    ClickTag(table, "T1");
+    const auto before = Snapshot();
     for (const auto& c : cases) {
+        writer.failThumbnail = c.failThumbnail;
         SaveBehaviourModel model(c.core);
         const SaveOutcome outcome =
-            model.Save({c.enabled, c.library ? Library() : "", "t", {}}, table, writer);
+            model.Save({c.enabled, c.library ? Library() : "", c.text, c.unsupported}, table, writer);
         EXPECT_FALSE(outcome.saved) << c.core;
         EXPECT_EQ(outcome.savedPath, "");
         EXPECT_THAT(outcome.problems, ElementsAre(ResultOf(English, HasSubstr(c.says))));
-        EXPECT_EQ(Tree(), before);
+        EXPECT_EQ(Snapshot(), before);
         EXPECT_EQ(Summary(table), "+T1=") << "no link without a save";
     }
+    fs::remove(library / "tags/T1.tag");
+    fs::create_directory(library / "tags/T1.tag");
+    const auto unreadable = Snapshot();
+    SaveBehaviourModel model("vmrk");
+    EXPECT_THAT(Save(model).problems, ElementsAre(ResultOf(English, HasSubstr("T1.tag: cannot be read"))));
+    EXPECT_EQ(Snapshot(), unreadable);
 }
 
 TEST_F(SaveModelTest, TheBehaviourItsThumbnailTagsAndLinksAreSavedTogether) {
@@ -549,48 +507,21 @@ TEST_F(SaveModelTest, TheBehaviourItsThumbnailTagsAndLinksAreSavedTogether) {
     EXPECT_EQ(Summary(table), "+T1=old,vmrk-0000 -T2= +T3=vmrk-0000") << "the table is read again";
 }
 
-TEST_F(SaveModelTest, ASaveThatCannotBeMadeWholeSavesNothing) {
-    LoadTags({{"T1", ""}});
-    ClickTag(table, "T1");
-    SaveBehaviourModel model("vmrk");
-    const auto before = Snapshot();
-    writer.failThumbnail = true;
-    EXPECT_THAT(Save(model).problems,
-                ElementsAre(ResultOf(English, HasSubstr("thumbnail could not be made (out of memory)"))));
-    EXPECT_EQ(Snapshot(), before);
-    writer.failThumbnail = false;
-    fs::remove(library / "tags/T1.tag");
-    fs::create_directory(library / "tags/T1.tag");
-    const auto unreadable = Snapshot();
-    EXPECT_THAT(Save(model).problems, ElementsAre(ResultOf(English, HasSubstr("T1.tag: cannot be read"))));
-    EXPECT_THAT(
-        model.Save({true, Library(), "caf\xc3\xa9 \xe2\x82\xac", {"\xe2\x82\xac"}}, table, writer).problems,
-        ElementsAre(ResultOf(English, HasSubstr("cannot keep: \xe2\x82\xac."))));
-    EXPECT_EQ(CharactersOutsideLatin1("caf\xc3\xa9 \xe2\x82\xac"
-                                      "5"),
-              Names{"\xe2\x82\xac"})
-        << "\xc3\xa9 is Latin-1";
-    EXPECT_EQ(Snapshot(), unreadable);
-}
-
 TEST_F(SaveModelTest, TypedTagsAreTrimmedAndRefusedWithAReason) {
     LoadTags({{"T1", ""}});
     const std::string dots = " cannot be a tag: a tag name may not hold \"/\" or be made of dots only.";
-    const struct {
-        std::string typed;
-        bool added, clearBox;
-        std::string message;
-    } cases[] = {{" new ", true, true, ""},
-                 {"new", false, false, "There is already a tag called \"new\"."},
-                 {"a/b", false, false, "\"a/b\"" + dots},
-                 {" .. ", false, false, "\"..\"" + dots},
-                 {"   ", false, true, ""},
-                 {"", false, false, ""}};
-    for (const auto& c : cases) {
-        const AddedTag added = AddTypedTag(table, Library(), c.typed);
-        EXPECT_EQ(added.added, c.added) << c.typed;
-        EXPECT_EQ(added.clearBox, c.clearBox) << c.typed;
-        EXPECT_EQ(English(added.message), c.message) << c.typed;
+    const std::tuple<std::string, bool, bool, std::string> cases[] = {
+        {" new ", true, true, ""},
+        {"new", false, false, "There is already a tag called \"new\"."},
+        {"a/b", false, false, "\"a/b\"" + dots},
+        {" .. ", false, false, "\"..\"" + dots},
+        {"   ", false, true, ""},
+        {"", false, false, ""}};
+    for (const auto& [typed, added, clearBox, message] : cases) {
+        const AddedTag tag = AddTypedTag(table, Library(), typed);
+        EXPECT_EQ(tag.added, added) << typed;
+        EXPECT_EQ(tag.clearBox, clearBox) << typed;
+        EXPECT_EQ(English(tag.message), message) << typed;
     }
     EXPECT_EQ(Summary(table), "T1= new=");
     EXPECT_TRUE(fs::is_regular_file(library / "tags/new.tag")) << "an added tag has its file at once";
@@ -626,39 +557,37 @@ protected:
     EditTagsModel model{Library()};
 };
 
-TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAtOnce) {
-    const EditGridClick pick = model.ClickGrid(table, "B");
-    EXPECT_TRUE(pick.changed);
-    EXPECT_EQ(pick.previewPath, Library() + "/B.vmr");
+TEST_F(EditTagsTest, TagClicksRewriteThePickedBehavioursTagDatabaseAndTagFilesAtOnceAsTheyAreOnDisk) {
+    EXPECT_EQ(model.ClickGrid(table, "B"), (EditGridClick{true, Library() + "/B.vmr", "", {}}));
     EXPECT_EQ(Summary(table), "+T1=B,C T2=C T3=");
-    const struct {
-        std::string tag;
-        Key key;
-        std::string files;
-    } steps[] = {
+    const std::tuple<std::string, Key, std::string> steps[] = {
         {"T2", Key::None, "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T2\r\n"},
         {"T3", Key::None, "tags/T1.tag=C\r\n tags/T2.tag=C\r\n tags/T3.tag=B\r\n tagdb/B.tdb=T3\r\n"},
         {"T1", Key::None, "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\n tags/T3.tag= tagdb/B.tdb=T1\r\n"},
         {"T2", Key::Ctrl,
          "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T1\r\nT2\r\n"},
         {"T1", Key::Alt, "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n tags/T3.tag= tagdb/B.tdb=T2\r\n"}};
-    for (const auto& step : steps) {
-        EXPECT_EQ(Click(step.tag, step.key), EditTagClick{}) << step.tag << ": the grid and preview stay";
-        EXPECT_EQ(Files().substr(0, Files().find(" tagdb/C")), step.files) << step.tag;
+    for (const auto& [tag, key, files] : steps) {
+        EXPECT_EQ(Click(tag, key), EditTagClick{}) << tag << ": the grid and preview stay";
+        EXPECT_EQ(Files().substr(0, Files().find(" tagdb/C")), files) << tag;
     }
     EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\nT2\r\n");
     PressTagCloud(table, -1, false, false);
     model.ClickTag(table, false);
     EXPECT_EQ(Summary(table), "T1=C +T2=C,B T3=") << "a stray click on empty space takes no tag away";
     EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n");
-}
 
-TEST_F(EditTagsTest, AClickLinksOnlyTheTagItAddedNotTheTagsAlreadyHeld) {
-    Write({"tags/T1.tag"}, "C\r\n");  // B's tag database lists T1, its tag file lost B elsewhere
-    table = Tags();
-    model.ClickGrid(table, "B");
-    Click("T2", Key::Ctrl);
-    EXPECT_EQ(Files().substr(0, Files().find(" tags/T3")), "tags/T1.tag=C\r\n tags/T2.tag=C\r\nB\r\n");
+    // Another program changed the library while the dialog was open: the dialog shows the library as it is,
+    // and adding a tag links that tag only, not a held tag whose file lost the link elsewhere.
+    Write({"tagdb/B.tdb"}, "T1\r\nT2\r\n");
+    Write({"tags/T2.tag"}, "C\r\n");
+    fs::remove(library / "tags/T3.tag");
+    EXPECT_TRUE(model.Refresh(table).empty());
+    EXPECT_EQ(Summary(table), "+T1=C +T2=C");
+    Click("T1", Key::Alt);
+    EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n") << "the click applies to the tags as they are now";
+    Click("T1", Key::Ctrl);
+    EXPECT_EQ(Files().substr(0, Files().find(" tags/T3")), "tags/T1.tag=C\r\nB\r\n tags/T2.tag=C\r\n");
 }
 
 TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChangesNothing) {
@@ -666,7 +595,7 @@ TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChan
     model.ClickGrid(table, "C");
     EXPECT_EQ(Summary(table), "+T1=B,C +T2=C T3=");
     EXPECT_EQ(model.ClickGrid(table, "C"), EditGridClick{}) << "a release on the scroll bar";
-    const EditGridClick d = model.ClickGrid(table, "D");
+    model.ClickGrid(table, "D");
     EXPECT_EQ(Summary(table), "T1=B,C T2=C +T3= +lost=") << "a tag named only in the database comes back";
     EXPECT_EQ(model.State().rememberedTagText, "T3  lost");
     EXPECT_EQ(model.ClickGrid(table, "").previewPath, "");
@@ -676,13 +605,11 @@ TEST_F(EditTagsTest, PickingRereadsTheTagDatabaseAndAClickOnTheSameBehaviourChan
 }
 
 TEST(TagDeleteMode, TheQuestionListsTheMarkedTagsWithAndBeforeTheLast) {
-    const struct {
-        Names tags;
-        std::string listed;
-    } cases[] = {{{"a", "b"}, R"("a" and "b")"}, {{"a", "b", "c"}, R"("a", "b" and "c")"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(English(TagDeleteMode::Question(c.tags)),
-                  "Delete the tags " + c.listed +
+    const std::pair<Names, std::string> cases[] = {{{"a", "b"}, R"("a" and "b")"},
+                                                   {{"a", "b", "c"}, R"("a", "b" and "c")"}};
+    for (const auto& [tags, listed] : cases) {
+        EXPECT_EQ(English(TagDeleteMode::Question(tags)),
+                  "Delete the tags " + listed +
                       " from the library? Every behaviour loses them; the behaviours themselves stay.");
     }
 }
@@ -697,9 +624,7 @@ TEST_F(EditTagsTest, DeleteTagModeKeepsThePickedBehavioursTagsOutOfHarm) {
     EXPECT_EQ(Read("tagdb/C.tdb"), "T1\r\nT2\r\nT3\r\n") << "adding a tag keeps the others";
 
     model.ToggleDeleteMode(table);
-    const EditTagClick deletion = Click("T3");
-    EXPECT_FALSE(deletion.resetPreview) << "C plays on";
-    EXPECT_EQ(deletion.marked, Names{"T3"});
+    EXPECT_EQ(Click("T3"), (EditTagClick{EditTagClick::Grid::Keep, false, {"T3"}, {}})) << "C plays on";
     EXPECT_TRUE(fs::exists(library / "tags/T3.tag")) << "nothing goes before the user agrees";
     EXPECT_TRUE(model.DeleteTags(table, {"T3"}, true).empty());
     EXPECT_FALSE(fs::exists(library / "tags/T3.tag"));
@@ -732,25 +657,12 @@ TEST_F(EditTagsTest, DeletingBehavioursLetsThePickGoAndTheModeEndsWithTheLastOne
                 ElementsAre(ResultOf(English, HasSubstr("C was not deleted"))));
 }
 
-// Another program changed the library while the dialog was open: the dialog shows the library as it is.
-TEST_F(EditTagsTest, ARefreshShowsTheLibraryAsItIsOnDisk) {
-    model.ClickGrid(table, "B");
-    Write({"tags/T2.tag"}, "C\r\nB\r\n");
-    Write({"tagdb/B.tdb"}, "T1\r\nT2\r\n");
-    fs::remove(library / "tags/T3.tag");
-    EXPECT_TRUE(model.Refresh(table).empty());
-    EXPECT_EQ(Summary(table), "+T1=B,C +T2=C,B");
-    Click("T1", Key::Alt);
-    EXPECT_EQ(Read("tagdb/B.tdb"), "T2\r\n") << "the click applies to the tags as they are now";
-}
-
 TEST_F(EditTagsTest, AnUnreadableTagDatabaseIsNeverOverwritten) {
     fs::remove(library / "tagdb/C.tdb");
     fs::create_directory(library / "tagdb/C.tdb");
-    const EditGridClick pick = model.ClickGrid(table, "C");
-    EXPECT_THAT(pick.problems, ElementsAre(ResultOf(English, HasSubstr("could not be read"))));
-    const EditTagClick click = Click("T3");
-    EXPECT_THAT(click.problems, ElementsAre(ResultOf(English, HasSubstr("cannot be changed"))));
+    EXPECT_THAT(model.ClickGrid(table, "C").problems,
+                ElementsAre(ResultOf(English, HasSubstr("could not be read"))));
+    EXPECT_THAT(Click("T3").problems, ElementsAre(ResultOf(English, HasSubstr("cannot be changed"))));
     EXPECT_EQ(Summary(table), "T1=B,C T2=C T3=");
     EXPECT_TRUE(fs::is_directory(library / "tagdb/C.tdb"));
     EXPECT_EQ(Read("tags/T3.tag"), "");
