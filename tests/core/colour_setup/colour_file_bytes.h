@@ -9,7 +9,7 @@
 
 namespace motivra::test::colour {
 
-// Hand packing of palette, Adobe and swatch files, independent of the program's own writers.
+// Hand packing of palette and swatch files, independent of the program's own writers.
 inline void PutWords(std::vector<std::uint8_t>& b, std::initializer_list<std::uint32_t> words, int size = 2) {
     for (const std::uint32_t w : words)
         for (int i = 0; i < size; ++i) b.push_back(static_cast<std::uint8_t>(w >> (8 * i)));
